@@ -1,0 +1,16 @@
+# Build settings shared by every target of the project.
+add_library(tallowmere_common INTERFACE)
+target_compile_features(tallowmere_common INTERFACE cxx_std_20)
+target_compile_options(tallowmere_common INTERFACE -Wall -Wextra)
+target_compile_definitions(tallowmere_common INTERFACE
+    QT_USE_QSTRINGBUILDER
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_URL_CAST_FROM_STRING
+    QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+if(TALLOWMERE_SANITIZE)
+    target_compile_options(tallowmere_common INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(tallowmere_common INTERFACE -fsanitize=address,undefined)
+endif()
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)

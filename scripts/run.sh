@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program (Release), delivers the databases
+# next to the executable when they are not there yet, and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release
+exec build/release/bin/tallowmere "$@"

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+struct sqlite3;
+
+namespace db {
+
+enum class CursorLocation { Server = 2, Client = 3 };
+
+// One connection to a database file. The connection string takes the form the
+// windows build ("Provider=...;Data Source=<file>;..."); only Data Source is read.
+// Several connections to one file may be open at once.
+class Connection
+{
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    void setCursorLocation(CursorLocation location) { m_cursorLocation = location; }
+    CursorLocation cursorLocation() const { return m_cursorLocation; }
+
+    // Opens an existing database; never creates one. Throws DbError naming the file.
+    void open(const QString &connectionString, const QString &userName = {}, const QString &password = {});
+    // Opens (and creates when missing) a database file; used to build new databases.
+    void create(const QString &filePath);
+    void close();
+    bool isOpen() const { return m_handle != nullptr; }
+
+    // Runs one statement that returns no rows, in the dialect the windows write.
+    // Returns the number of rows changed.
+    int execute(const QString &sql, const QVariantList &parameters = {});
+
+    // Runs several plain SQLite statements (schema scripts).
+    void executeScript(const QString &sql);
+
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    QString filePath() const { return m_filePath; }
+    sqlite3 *handle() const;
+
+    static QString dataSourceOf(const QString &connectionString);
+
+private:
+    void openFile(const QString &filePath, int flags);
+
+    sqlite3 *m_handle = nullptr;
+    QString m_filePath;
+    CursorLocation m_cursorLocation = CursorLocation::Server;
+};
+
+} // namespace db

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace db {
+
+class Connection;
+
+enum class CursorType { ForwardOnly = 0, Static = 3 };
+enum class LockType { ReadOnly = 1, Optimistic = 3 };
+enum class EditMode { None, Editing, Adding };
+
+// Rows of one query held in memory (a static client-side snapshot), with a current
+// row, bookmarks and changes stored back to the query's table.
+//
+// Values: a Null field reads as an invalid QVariant (!isValid()); empty text reads as
+// an empty QString. Integers read as qlonglong, reals as double, text as QString.
+//
+// Every completed move (open, each move, addNew, a bookmark assignment, requery)
+// emits moveComplete() synchronously before the call returns. A changed row is
+// stored when the recordset leaves it or on update()/updateBatch().
+//
+// Every failure throws DbError and leaves the recordset where it was.
+class Recordset : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Recordset(QObject *parent = nullptr);
+    ~Recordset() override;
+
+    // Parameters bind to '?' placeholders in the statement text.
+    void open(const QString &sql, Connection &connection, CursorType cursorType = CursorType::ForwardOnly,
+              LockType lockType = LockType::ReadOnly, const QVariantList &parameters = {});
+    void close();
+    bool isOpen() const { return m_open; }
+    bool isUpdatable() const;
+
+    bool bof() const;
+    bool eof() const;
+    int recordCount() const;
+
+    // Bookmarks are positive numbers that stay with their row until the next requery.
+    int bookmark() const;
+    void setBookmark(int bookmark);
+
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+    // Moves to the row at a 0-based index (grids select rows this way).
+    void moveTo(int index);
+    void requery();
+
+    void addNew();
+    void setValue(const QString &column, const QVariant &value);
+    void setValue(int column, const QVariant &value);
+    QVariant value(const QString &column) const;
+    QVariant value(int column) const;
+
+    // Stores the current row's pending changes.
+    void update();
+    // Stores every pending change of the recordset.
+    void updateBatch();
+    // Drops the current row's pending changes; a row added with addNew() disappears
+    // and the row that was current before it becomes current again.
+    void cancelUpdate();
+    // Deletes the current row from the table at once. The position stays on the
+    // deleted row until the next move; moveNext() then goes to the row after it.
+    void deleteCurrent();
+
+    EditMode editMode() const;
+    bool hasPendingChanges() const { return m_pending.has_value(); }
+
+    int columnCount() const;
+    QStringList columnNames() const;
+    QString columnName(int column) const;
+    int columnIndex(const QString &name) const; // -1 when unknown
+    // The column's declared type in the table ("INTEGER", "TEXT", ...), empty for expressions.
+    QString columnDeclaredType(int column) const;
+
+    // Position as a 0-based row index: -1 before the first row, recordCount() after the last.
+    int currentIndex() const { return m_index; }
+    // Value of any row without moving to it, pending changes included.
+    QVariant valueAt(int row, int column) const;
+    bool isPendingRow(int row) const;
+
+    QString sql() const { return m_sql; }
+
+signals:
+    void moveComplete();
+    void rowsReset();
+    void rowInserted(int row);
+    void rowRemoved(int row);
+    void rowChanged(int row);
+
+private:
+    struct Row;
+    struct Pending;
+    struct Shape;
+
+    void load();
+    void requireOpen() const;
+    void requireUpdatable() const;
+    void requireCurrentRow() const;
+    int checkedColumn(const QString &name) const;
+    int checkedColumn(int column) const;
+    void storePending();
+    void reloadRow(int index);
+    void arriveAt(int index);
+    int indexOfBookmark(int bookmark) const;
+
+    bool m_open = false;
+    QString m_sql;
+    QVariantList m_parameters;
+    Connection *m_connection = nullptr;
+    CursorType m_cursorType = CursorType::ForwardOnly;
+    LockType m_lockType = LockType::ReadOnly;
+    std::unique_ptr<Shape> m_shape;
+    std::vector<Row> m_rows;
+    std::optional<Pending> m_pending;
+    int m_index = -1;
+    bool m_currentDeleted = false;
+    int m_nextBookmark = 1;
+};
+
+} // namespace db

@@ -1,0 +1,128 @@
+#include "ui/Dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace ui {
+
+namespace {
+
+class RealDialogs final : public Dialogs::Backend
+{
+public:
+    Dialogs::Answer message(QWidget *parent, const QString &text, const QString &title,
+                            Dialogs::Buttons buttons) override
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(title);
+        box.setText(text);
+        switch (buttons) {
+        case Dialogs::Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Dialogs::Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case Dialogs::Buttons::SaveDiscardCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Save);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Dialogs::Answer::Yes;
+        case QMessageBox::No: return Dialogs::Answer::No;
+        case QMessageBox::Save: return Dialogs::Answer::Save;
+        case QMessageBox::Discard: return Dialogs::Answer::Discard;
+        case QMessageBox::Cancel: return Dialogs::Answer::Cancel;
+        default: return Dialogs::Answer::Ok;
+        }
+    }
+
+    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    }
+
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+    }
+
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool hasPrinter() override { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+    void beep() override { QApplication::beep(); }
+
+    bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+};
+
+std::unique_ptr<Dialogs::Backend> &current()
+{
+    static std::unique_ptr<Dialogs::Backend> backend = std::make_unique<RealDialogs>();
+    return backend;
+}
+
+} // namespace
+
+void Dialogs::message(QWidget *parent, const QString &text, const QString &title)
+{
+    backend().message(parent, text, title, Buttons::Ok);
+}
+
+Dialogs::Answer Dialogs::ask(QWidget *parent, const QString &text, Buttons buttons, const QString &title)
+{
+    return backend().message(parent, text, title, buttons);
+}
+
+QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return backend().openFileName(parent, caption, filter);
+}
+
+QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return backend().saveFileName(parent, caption, filter);
+}
+
+bool Dialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    return backend().choosePrinter(parent, printer);
+}
+
+bool Dialogs::hasPrinter()
+{
+    return backend().hasPrinter();
+}
+
+void Dialogs::beep()
+{
+    backend().beep();
+}
+
+bool Dialogs::openUrl(const QUrl &url)
+{
+    return backend().openUrl(url);
+}
+
+void Dialogs::setBackend(std::unique_ptr<Backend> backend)
+{
+    current() = backend ? std::move(backend) : std::make_unique<RealDialogs>();
+}
+
+Dialogs::Backend &Dialogs::backend()
+{
+    return *current();
+}
+
+} // namespace ui

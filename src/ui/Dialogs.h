@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace ui {
+
+inline constexpr auto ApplicationTitle = "Tallowmere";
+
+// Every message box, file dialog, printer choice, beep and browser start goes
+// through here, so tests can answer them without a display (see setBackend).
+class Dialogs
+{
+public:
+    enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+
+    class Backend
+    {
+    public:
+        virtual ~Backend() = default;
+        virtual Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons) = 0;
+        virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter) = 0;
+        virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter) = 0;
+        virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+        virtual bool hasPrinter() = 0;
+        virtual void beep() = 0;
+        virtual bool openUrl(const QUrl &url) = 0;
+    };
+
+    // An OK box with the text and the application's title.
+    static void message(QWidget *parent, const QString &text, const QString &title = ApplicationTitle);
+    static Answer ask(QWidget *parent, const QString &text, Buttons buttons, const QString &title = ApplicationTitle);
+    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter);
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter);
+    // Shows the print dialog; false when the user cancelled it.
+    static bool choosePrinter(QWidget *parent, QPrinter &printer);
+    // True when the system has a printer to print on.
+    static bool hasPrinter();
+    static void beep();
+    static bool openUrl(const QUrl &url);
+
+    // Replaces the real dialogs (tests); nullptr restores them.
+    static void setBackend(std::unique_ptr<Backend> backend);
+    static Backend &backend();
+};
+
+} // namespace ui

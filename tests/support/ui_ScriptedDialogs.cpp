@@ -1,0 +1,52 @@
+#include "support/ui_ScriptedDialogs.h"
+
+namespace testing_support {
+
+ScriptedDialogs::Guard ScriptedDialogs::install()
+{
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs *raw = dialogs.get();
+    ui::Dialogs::setBackend(std::move(dialogs));
+    return Guard(raw);
+}
+
+ui::Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, const QString &title,
+                                             ui::Dialogs::Buttons buttons)
+{
+    messages.push_back({text, title, buttons});
+    if (!answers.empty()) {
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return buttons == ui::Dialogs::Buttons::Ok ? ui::Dialogs::Answer::Ok : ui::Dialogs::Answer::Cancel;
+}
+
+QString ScriptedDialogs::openFileName(QWidget *, const QString &caption, const QString &)
+{
+    fileDialogCaptions << caption;
+    if (fileNames.empty())
+        return {};
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+QString ScriptedDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return openFileName(parent, caption, filter);
+}
+
+bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &)
+{
+    ++printDialogs;
+    return acceptPrintDialog;
+}
+
+bool ScriptedDialogs::openUrl(const QUrl &url)
+{
+    openedUrls.push_back(url);
+    return true;
+}
+
+} // namespace testing_support

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/Dialogs.h"
+
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+
+namespace testing_support {
+
+// Answers the program's dialogs from a script and records what they were asked.
+// Install with ScriptedDialogs::install(); the real dialogs come back when the
+// returned guard goes out of scope.
+class ScriptedDialogs : public ui::Dialogs::Backend
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString title;
+        ui::Dialogs::Buttons buttons;
+    };
+
+    class Guard
+    {
+    public:
+        explicit Guard(ScriptedDialogs *dialogs) : m_dialogs(dialogs) {}
+        ~Guard() { ui::Dialogs::setBackend(nullptr); }
+        ScriptedDialogs *operator->() const { return m_dialogs; }
+        ScriptedDialogs &operator*() const { return *m_dialogs; }
+
+    private:
+        ScriptedDialogs *m_dialogs;
+    };
+
+    static Guard install();
+
+    // Queued answers; when a queue is empty a message gets Ok/Cancel, a file dialog "".
+    std::deque<ui::Dialogs::Answer> answers;
+    std::deque<QString> fileNames;
+    bool printerAvailable = false;
+    bool acceptPrintDialog = true;
+
+    std::vector<Message> messages;
+    QStringList fileDialogCaptions;
+    int printDialogs = 0;
+    int beeps = 0;
+    std::vector<QUrl> openedUrls;
+
+    ui::Dialogs::Answer message(QWidget *parent, const QString &text, const QString &title,
+                                ui::Dialogs::Buttons buttons) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    bool hasPrinter() override { return printerAvailable; }
+    void beep() override { ++beeps; }
+    bool openUrl(const QUrl &url) override;
+};
+
+} // namespace testing_support
