@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class QAbstractItemView;
+class QPrinter;
+class QWidget;
+
+namespace documents {
+
+// Where printed output goes, and the two printouts that windows start: a plain text
+// (the business report) and a list view as a ruled table.
+//
+// With a printer installed, output goes to the default printer (the report) or to the
+// printer chosen in the print dialog (the list). Without one, the user names a PDF file
+// and the output is written there instead. Every failure of the printer or the file is
+// shown in a message box that names the reason; nothing is reported as printed unless
+// the output was produced.
+class PrintOutput
+{
+public:
+    // Prints text page after page: every CR LF starts a new line, tabs are expanded,
+    // long lines wrap. documentName names the print job (and the PDF's title).
+    // True when the output was produced; false when the user cancelled the choice of
+    // a PDF file or printing failed (the reason has been shown).
+    static bool printText(QWidget *parent, const QString &text, const QString &documentName);
+
+    // Prints the rows of view (a QTreeWidget, or any view with a header and a model)
+    // as a ruled table with title on every page. Shows the print dialog first (or asks
+    // for a PDF file when there is no printer). True when the printout finished, also
+    // for a list without rows; false when the user cancelled or printing failed (the
+    // reason has been shown).
+    static bool printList(QWidget *parent, const QAbstractItemView &view, const QString &title);
+
+    // Sets printer up for the default printer, or for a PDF file the user names when
+    // there is no printer. False when the user cancelled the file choice.
+    static bool useDefaultPrinter(QWidget *parent, QPrinter &printer);
+
+    // Shows the print dialog for printer, or asks for a PDF file when there is no
+    // printer. False when the user cancelled.
+    static bool choosePrinter(QWidget *parent, QPrinter &printer);
+};
+
+} // namespace documents
