@@ -37,6 +37,10 @@ public:
     // Runs several plain SQLite statements (schema scripts).
     void executeScript(const QString &sql);
 
+    // How long a statement waits for another connection's write before it fails.
+    void setBusyTimeout(int milliseconds);
+    qint64 lastInsertRowId() const;
+
     void beginTransaction();
     void commit();
     void rollback();

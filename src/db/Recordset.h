@@ -101,8 +101,20 @@ signals:
     void rowChanged(int row);
 
 private:
-    struct Row;
-    struct Pending;
+    struct Row
+    {
+        qint64 rowId = 0;
+        int bookmark = 0;
+        QByteArray values; // packed, see RowPacking.h
+    };
+    // The changes of the one row being edited or added.
+    struct Pending
+    {
+        int index = -1;
+        bool isNew = false;
+        int indexBeforeAdd = -1;
+        std::vector<std::optional<QVariant>> changes;
+    };
     struct Shape;
 
     void load();

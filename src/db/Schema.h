@@ -21,6 +21,10 @@ void createRssDatabase(const QString &filePath);
 // Brings an open database up to the current schema version (nothing yet beyond 1).
 void migrate(Connection &connection);
 
+// Throws DbError naming the file when an open database is not a business database
+// of a version this program understands (the start-up check).
+void requireBusinessDatabase(Connection &connection);
+
 // Integrity and schema check; every problem found, empty when the file is sound.
 QStringList check(const QString &filePath);
 

@@ -1,0 +1,36 @@
+#include "db/Command.h"
+
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/Recordset.h"
+#include "db/Statement.h"
+
+#include <sqlite3.h>
+
+namespace db {
+
+std::unique_ptr<Recordset> Command::execute()
+{
+    if (!m_connection || !m_connection->isOpen())
+        throw DbError(QStringLiteral("The command has no open connection."));
+    auto recordset = std::make_unique<Recordset>();
+    {
+        // A statement without result columns runs once and gives a closed recordset.
+        Statement probe(*m_connection, m_text, m_parameters);
+        if (probe.columnCount() == 0) {
+            while (probe.step()) {
+            }
+            return recordset;
+        }
+    }
+    recordset->open(m_text, *m_connection, CursorType::ForwardOnly, LockType::ReadOnly, m_parameters);
+    return recordset;
+}
+
+void Command::cancel()
+{
+    if (m_connection && m_connection->isOpen())
+        sqlite3_interrupt(m_connection->handle());
+}
+
+} // namespace db

@@ -1,0 +1,142 @@
+#include "db/Connection.h"
+
+#include "db/DbError.h"
+#include "db/Statement.h"
+#include "db/TextCollation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <sqlite3.h>
+
+namespace db {
+
+namespace {
+
+// Long enough to wait out another window's write, short enough that a file held by
+// a hung program gives an error rather than a frozen window.
+constexpr int DefaultBusyTimeoutMs = 5000;
+
+} // namespace
+
+Connection::Connection() = default;
+
+Connection::~Connection()
+{
+    close();
+}
+
+QString Connection::dataSourceOf(const QString &connectionString)
+{
+    static const QRegularExpression dataSource(QStringLiteral("(?:^|;)\\s*Data Source\\s*=\\s*([^;]*)"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = dataSource.match(connectionString);
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+
+void Connection::open(const QString &connectionString, const QString &, const QString &)
+{
+    const QString path = dataSourceOf(connectionString);
+    if (path.isEmpty())
+        throw DbError(QStringLiteral("The connection string names no database file (Data Source is missing)."));
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw DbError(QStringLiteral("The database file %1 does not exist.").arg(QDir::toNativeSeparators(path)));
+    if (!info.isFile())
+        throw DbError(QStringLiteral("%1 is not a database file.").arg(QDir::toNativeSeparators(path)));
+    if (!info.isReadable())
+        throw DbError(QStringLiteral("The database file %1 cannot be read: permission denied.")
+                          .arg(QDir::toNativeSeparators(path)));
+    openFile(path, SQLITE_OPEN_READWRITE);
+}
+
+void Connection::create(const QString &filePath)
+{
+    openFile(filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+void Connection::openFile(const QString &filePath, int flags)
+{
+    close();
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(filePath).constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString description = describeError(db, rc, filePath);
+        sqlite3_close(db);
+        throw DbError(description);
+    }
+    m_handle = db;
+    m_filePath = filePath;
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, DefaultBusyTimeoutMs);
+    installCaseInsensitiveCollation(db);
+    try {
+        // Reading the schema proves the file is a database, before anything is written.
+        executeScript(QStringLiteral("SELECT count(*) FROM sqlite_master; PRAGMA synchronous = NORMAL;"));
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Connection::setBusyTimeout(int milliseconds)
+{
+    if (m_handle)
+        sqlite3_busy_timeout(m_handle, milliseconds);
+}
+
+void Connection::close()
+{
+    if (m_handle) {
+        sqlite3_close_v2(m_handle);
+        m_handle = nullptr;
+    }
+}
+
+sqlite3 *Connection::handle() const
+{
+    return m_handle;
+}
+
+int Connection::execute(const QString &sql, const QVariantList &parameters)
+{
+    Statement statement(*this, sql, parameters);
+    while (statement.step()) {
+    }
+    return sqlite3_changes(m_handle);
+}
+
+void Connection::executeScript(const QString &sql)
+{
+    if (!m_handle)
+        throw DbError(QStringLiteral("The connection is not open."));
+    char *error = nullptr;
+    const int rc = sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    sqlite3_free(error);
+    if (rc != SQLITE_OK)
+        throwError(m_handle, rc, m_filePath);
+}
+
+void Connection::beginTransaction()
+{
+    executeScript(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+void Connection::commit()
+{
+    executeScript(QStringLiteral("COMMIT"));
+}
+
+void Connection::rollback()
+{
+    if (m_handle && !sqlite3_get_autocommit(m_handle))
+        executeScript(QStringLiteral("ROLLBACK"));
+}
+
+qint64 Connection::lastInsertRowId() const
+{
+    return m_handle ? sqlite3_last_insert_rowid(m_handle) : 0;
+}
+
+} // namespace db

@@ -1,0 +1,524 @@
+#include "db/Recordset.h"
+
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/RowPacking.h"
+#include "db/Statement.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace db {
+
+namespace {
+
+constexpr auto RowIdColumn = "__tallowmere_rowid";
+
+QString quoted(const QString &name)
+{
+    return u'"' % QString(name).replace(u'"', QLatin1String("\"\"")) % u'"';
+}
+
+// A statement whose rows map one to one onto rows of a single table can be changed.
+bool mayMapToOneTable(const QString &sql)
+{
+    static const QRegularExpression notOneToOne(
+        QStringLiteral("\\b(DISTINCT|GROUP\\s+BY|UNION|INTERSECT|EXCEPT|JOIN)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return !notOneToOne.match(sql).hasMatch();
+}
+
+// Puts the table's row id in front of the selected columns, so stored changes can
+// find their row whatever columns the statement lists.
+QString withRowId(const QString &sql)
+{
+    static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\b"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = select.match(sql);
+    if (!match.hasMatch())
+        return {};
+    QString result = sql;
+    result.insert(match.capturedEnd(), QStringLiteral(" _rowid_ AS ") % QLatin1String(RowIdColumn) % u',');
+    return result;
+}
+
+} // namespace
+
+struct Recordset::Shape
+{
+    QStringList names;
+    QStringList originColumns;
+    QStringList declaredTypes;
+    QString table;
+    bool updatable = false;
+};
+
+Recordset::Recordset(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Recordset::~Recordset() = default;
+
+void Recordset::open(const QString &sql, Connection &connection, CursorType cursorType, LockType lockType,
+                     const QVariantList &parameters)
+{
+    if (m_open)
+        close();
+    m_sql = sql;
+    m_parameters = parameters;
+    m_connection = &connection;
+    m_cursorType = cursorType;
+    m_lockType = lockType;
+    load();
+    m_open = true;
+    emit rowsReset();
+    arriveAt(0);
+}
+
+void Recordset::load()
+{
+    auto shape = std::make_unique<Shape>();
+    std::vector<Row> rows;
+    std::unique_ptr<Statement> statement;
+    int first = 0;
+
+    if (m_lockType != LockType::ReadOnly && mayMapToOneTable(m_sql)) {
+        const QString augmented = withRowId(m_sql);
+        if (!augmented.isEmpty()) {
+            try {
+                statement = std::make_unique<Statement>(*m_connection, augmented, m_parameters);
+                first = 1;
+            } catch (const DbError &) {
+                statement.reset(); // not a single-table query: fall back to a read-only snapshot
+            }
+        }
+    }
+    if (!statement)
+        statement = std::make_unique<Statement>(*m_connection, m_sql, m_parameters);
+
+    const int count = statement->columnCount() - first;
+    QStringList tables;
+    for (int c = first; c < first + count; ++c) {
+        shape->names << statement->columnName(c);
+        shape->originColumns << statement->originColumn(c);
+        shape->declaredTypes << statement->declaredType(c);
+        const QString table = statement->originTable(c);
+        if (!table.isEmpty() && !tables.contains(table, Qt::CaseInsensitive))
+            tables << table;
+    }
+    if (first == 1 && tables.size() == 1) {
+        shape->table = tables.first();
+        shape->updatable = true;
+    }
+
+    int bookmark = 1;
+    sqlite3_stmt *raw = statement->handle();
+    while (statement->step()) {
+        Row row;
+        row.rowId = first == 1 ? statement->value(0).toLongLong() : 0;
+        row.bookmark = bookmark++;
+        row.values = packStatementRow(raw, first, count);
+        rows.push_back(std::move(row));
+    }
+
+    m_shape = std::move(shape);
+    m_rows = std::move(rows);
+    m_pending.reset();
+    m_nextBookmark = bookmark;
+    m_index = -1;
+    m_currentDeleted = false;
+}
+
+void Recordset::close()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    m_rows.clear();
+    m_pending.reset();
+    m_index = -1;
+    m_currentDeleted = false;
+    emit rowsReset();
+}
+
+bool Recordset::isUpdatable() const
+{
+    return m_open && m_shape && m_shape->updatable;
+}
+
+void Recordset::requireOpen() const
+{
+    if (!m_open)
+        throw DbError(QStringLiteral("The recordset is not open."));
+}
+
+void Recordset::requireUpdatable() const
+{
+    requireOpen();
+    if (!isUpdatable())
+        throw DbError(QStringLiteral("The recordset cannot be changed: it is read-only."));
+}
+
+void Recordset::requireCurrentRow() const
+{
+    requireOpen();
+    if (m_currentDeleted)
+        throw DbError(QStringLiteral("The current record has been deleted."));
+    if (bof() || eof())
+        throw DbError(QStringLiteral("No current record."));
+}
+
+bool Recordset::bof() const
+{
+    return m_rows.empty() || m_index < 0;
+}
+
+bool Recordset::eof() const
+{
+    return m_rows.empty() || m_index >= recordCount();
+}
+
+int Recordset::recordCount() const
+{
+    return static_cast<int>(m_rows.size());
+}
+
+int Recordset::bookmark() const
+{
+    requireCurrentRow();
+    return m_rows[static_cast<size_t>(m_index)].bookmark;
+}
+
+int Recordset::indexOfBookmark(int bookmark) const
+{
+    // Rows keep ascending bookmarks: new rows are appended with the next number.
+    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), bookmark,
+                                     [](const Row &row, int value) { return row.bookmark < value; });
+    if (it == m_rows.end() || it->bookmark != bookmark)
+        return -1;
+    return static_cast<int>(it - m_rows.begin());
+}
+
+void Recordset::setBookmark(int bookmark)
+{
+    requireOpen();
+    const int index = indexOfBookmark(bookmark);
+    if (index < 0)
+        throw DbError(QStringLiteral("The bookmark %1 does not name a record of this recordset.").arg(bookmark));
+    storePending();
+    arriveAt(indexOfBookmark(bookmark));
+}
+
+void Recordset::arriveAt(int index)
+{
+    m_index = std::clamp(index, -1, recordCount());
+    m_currentDeleted = false;
+    emit moveComplete();
+}
+
+void Recordset::moveFirst()
+{
+    requireOpen();
+    if (m_rows.empty())
+        throw DbError(QStringLiteral("No current record."));
+    storePending();
+    arriveAt(0);
+}
+
+void Recordset::moveLast()
+{
+    requireOpen();
+    if (m_rows.empty())
+        throw DbError(QStringLiteral("No current record."));
+    storePending();
+    arriveAt(recordCount() - 1);
+}
+
+void Recordset::moveNext()
+{
+    requireOpen();
+    if (!m_currentDeleted && eof())
+        throw DbError(QStringLiteral("No current record."));
+    storePending();
+    // After a delete the following row has slid into the deleted row's place.
+    arriveAt(m_currentDeleted ? m_index : m_index + 1);
+}
+
+void Recordset::movePrevious()
+{
+    requireOpen();
+    if (!m_currentDeleted && bof())
+        throw DbError(QStringLiteral("No current record."));
+    storePending();
+    arriveAt(m_index - 1);
+}
+
+void Recordset::moveTo(int index)
+{
+    requireOpen();
+    if (index < 0 || index >= recordCount())
+        throw DbError(QStringLiteral("No current record."));
+    if (index == m_index && !m_currentDeleted)
+        return;
+    const int bookmarkOfTarget = m_rows[static_cast<size_t>(index)].bookmark;
+    storePending();
+    arriveAt(indexOfBookmark(bookmarkOfTarget));
+}
+
+void Recordset::requery()
+{
+    requireOpen();
+    storePending();
+    load();
+    emit rowsReset();
+    arriveAt(0);
+}
+
+void Recordset::addNew()
+{
+    requireUpdatable();
+    storePending();
+    const int before = m_currentDeleted ? std::min(m_index, recordCount()) : m_index;
+    Row row;
+    row.bookmark = m_nextBookmark++;
+    row.values = packNulls(columnCount());
+    m_rows.push_back(std::move(row));
+    const int index = recordCount() - 1;
+    Pending pending;
+    pending.index = index;
+    pending.isNew = true;
+    pending.indexBeforeAdd = before;
+    pending.changes.resize(static_cast<size_t>(columnCount()));
+    m_pending = std::move(pending);
+    emit rowInserted(index);
+    arriveAt(index);
+}
+
+int Recordset::columnCount() const
+{
+    return m_shape ? static_cast<int>(m_shape->names.size()) : 0;
+}
+
+QStringList Recordset::columnNames() const
+{
+    return m_shape ? m_shape->names : QStringList();
+}
+
+QString Recordset::columnName(int column) const
+{
+    return m_shape->names.value(column);
+}
+
+int Recordset::columnIndex(const QString &name) const
+{
+    if (!m_shape)
+        return -1;
+    for (int i = 0; i < m_shape->names.size(); ++i) {
+        if (m_shape->names[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QString Recordset::columnDeclaredType(int column) const
+{
+    return m_shape ? m_shape->declaredTypes.value(column) : QString();
+}
+
+int Recordset::checkedColumn(const QString &name) const
+{
+    requireOpen();
+    const int column = columnIndex(name);
+    if (column < 0)
+        throw DbError(QStringLiteral("Column '%1' does not exist.").arg(name));
+    return column;
+}
+
+int Recordset::checkedColumn(int column) const
+{
+    requireOpen();
+    if (column < 0 || column >= columnCount())
+        throw DbError(QStringLiteral("Column %1 does not exist.").arg(column));
+    return column;
+}
+
+QVariant Recordset::value(const QString &column) const
+{
+    const int index = checkedColumn(column);
+    requireCurrentRow();
+    return valueAt(m_index, index);
+}
+
+QVariant Recordset::value(int column) const
+{
+    checkedColumn(column);
+    requireCurrentRow();
+    return valueAt(m_index, column);
+}
+
+QVariant Recordset::valueAt(int row, int column) const
+{
+    if (row < 0 || row >= recordCount() || column < 0 || column >= columnCount())
+        return {};
+    if (m_pending && m_pending->index == row) {
+        const auto &change = m_pending->changes[static_cast<size_t>(column)];
+        if (change)
+            return *change;
+    }
+    return unpackValue(m_rows[static_cast<size_t>(row)].values, column);
+}
+
+bool Recordset::isPendingRow(int row) const
+{
+    return m_pending && m_pending->index == row;
+}
+
+EditMode Recordset::editMode() const
+{
+    if (!m_pending)
+        return EditMode::None;
+    return m_pending->isNew ? EditMode::Adding : EditMode::Editing;
+}
+
+void Recordset::setValue(const QString &column, const QVariant &value)
+{
+    setValue(checkedColumn(column), value);
+}
+
+void Recordset::setValue(int column, const QVariant &value)
+{
+    checkedColumn(column);
+    requireUpdatable();
+    requireCurrentRow();
+    if (m_shape->originColumns[column].isEmpty()) {
+        throw DbError(QStringLiteral("Column '%1' cannot be changed: it is not a column of table %2.")
+                          .arg(m_shape->names[column], m_shape->table));
+    }
+    if (!m_pending) {
+        Pending pending;
+        pending.index = m_index;
+        pending.changes.resize(static_cast<size_t>(columnCount()));
+        m_pending = std::move(pending);
+    }
+    m_pending->changes[static_cast<size_t>(column)] = value;
+    emit rowChanged(m_index);
+}
+
+void Recordset::update()
+{
+    requireOpen();
+    if (!m_pending)
+        requireCurrentRow();
+    storePending();
+}
+
+void Recordset::updateBatch()
+{
+    requireOpen();
+    storePending();
+}
+
+void Recordset::storePending()
+{
+    if (!m_pending)
+        return;
+    const Pending &pending = *m_pending;
+    Row &row = m_rows[static_cast<size_t>(pending.index)];
+    QStringList assignments;
+    QStringList columns;
+    QVariantList values;
+    for (int c = 0; c < columnCount(); ++c) {
+        const auto &change = pending.changes[static_cast<size_t>(c)];
+        if (!change)
+            continue;
+        QVariant value = *change;
+        // A cleared box means "no value" for a number or a date, not an empty text.
+        const bool textColumn = m_shape->declaredTypes[c].contains(QLatin1String("TEXT"), Qt::CaseInsensitive);
+        if (!textColumn && value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty())
+            value = QVariant();
+        columns << quoted(m_shape->originColumns[c]);
+        assignments << quoted(m_shape->originColumns[c]) % QStringLiteral(" = ?");
+        values << value;
+    }
+
+    const QString table = quoted(m_shape->table);
+    if (pending.isNew) {
+        QString sql;
+        if (columns.isEmpty()) {
+            sql = QStringLiteral("INSERT INTO ") % table % QStringLiteral(" DEFAULT VALUES");
+        } else {
+            QStringList marks;
+            for (int i = 0; i < columns.size(); ++i)
+                marks << QStringLiteral("?");
+            sql = QStringLiteral("INSERT INTO ") % table % QStringLiteral(" (") % columns.join(u',')
+                  % QStringLiteral(") VALUES (") % marks.join(u',') % u')';
+        }
+        m_connection->execute(sql, values);
+        row.rowId = m_connection->lastInsertRowId();
+    } else if (!assignments.isEmpty()) {
+        values << row.rowId;
+        const QString sql = QStringLiteral("UPDATE ") % table % QStringLiteral(" SET ") % assignments.join(u',')
+                            % QStringLiteral(" WHERE _rowid_ = ?");
+        if (m_connection->execute(sql, values) == 0)
+            throw DbError(QStringLiteral("The row was not stored: it has been deleted by another window or program."));
+    }
+    const int index = pending.index;
+    m_pending.reset();
+    reloadRow(index);
+    emit rowChanged(index);
+}
+
+void Recordset::reloadRow(int index)
+{
+    // Shows what the database made of the row: its generated key and date added.
+    Row &row = m_rows[static_cast<size_t>(index)];
+    QStringList selected;
+    for (const QString &origin : m_shape->originColumns)
+        selected << (origin.isEmpty() ? QStringLiteral("NULL") : quoted(origin));
+    Statement statement(*m_connection,
+                        QStringLiteral("SELECT ") % selected.join(u',') % QStringLiteral(" FROM ")
+                            % quoted(m_shape->table) % QStringLiteral(" WHERE _rowid_ = ?"),
+                        {row.rowId});
+    if (!statement.step())
+        return;
+    QVariantList values;
+    for (int c = 0; c < columnCount(); ++c)
+        values << (m_shape->originColumns[c].isEmpty() ? unpackValue(row.values, c) : statement.value(c));
+    row.values = packValues(values);
+}
+
+void Recordset::cancelUpdate()
+{
+    requireOpen();
+    if (!m_pending)
+        return;
+    const Pending pending = *m_pending;
+    m_pending.reset();
+    if (pending.isNew) {
+        m_rows.erase(m_rows.begin() + pending.index);
+        emit rowRemoved(pending.index);
+        m_index = std::clamp(pending.indexBeforeAdd, -1, recordCount());
+        m_currentDeleted = false;
+    } else {
+        emit rowChanged(pending.index);
+    }
+}
+
+void Recordset::deleteCurrent()
+{
+    requireUpdatable();
+    requireCurrentRow();
+    const int index = m_index;
+    const bool unsavedRow = m_pending && m_pending->index == index && m_pending->isNew;
+    if (!unsavedRow) {
+        m_connection->execute(QStringLiteral("DELETE FROM ") % quoted(m_shape->table) % QStringLiteral(" WHERE _rowid_ = ?"),
+                              {m_rows[static_cast<size_t>(index)].rowId});
+    }
+    m_pending.reset();
+    m_rows.erase(m_rows.begin() + index);
+    m_currentDeleted = true;
+    emit rowRemoved(index);
+}
+
+} // namespace db

@@ -1,0 +1,65 @@
+#include "support/TempFolder.h"
+
+#include "db/Connection.h"
+#include "db/ProgramFolder.h"
+#include "db/Recordset.h"
+#include "db/Schema.h"
+
+namespace testing_support {
+
+TempProgramFolder::TempProgramFolder(bool withDatabases)
+{
+    if (withDatabases) {
+        db::Schema::createBusinessDatabase(businessDatabase());
+        db::Schema::createRssDatabase(rssDatabase());
+    }
+    db::ProgramFolder::setOverride(m_dir.path());
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    db::ProgramFolder::clearOverride();
+}
+
+QString TempProgramFolder::businessDatabase() const
+{
+    return m_dir.filePath(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile));
+}
+
+QString TempProgramFolder::rssDatabase() const
+{
+    return m_dir.filePath(QLatin1String(db::ConnectionStrings::RssDatabaseFile));
+}
+
+void TempProgramFolder::exec(const QString &sql) const
+{
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + businessDatabase());
+    connection.executeScript(sql);
+}
+
+QString TempProgramFolder::scalar(const QString &sql) const
+{
+    const QStringList all = rows(sql);
+    return all.isEmpty() ? QString() : all.first().section(u'|', 0, 0);
+}
+
+QStringList TempProgramFolder::rows(const QString &sql) const
+{
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + businessDatabase());
+    db::Recordset recordset;
+    recordset.open(sql, connection);
+    QStringList result;
+    for (int row = 0; row < recordset.recordCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < recordset.columnCount(); ++column) {
+            const QVariant value = recordset.valueAt(row, column);
+            fields << (value.isValid() ? value.toString() : QStringLiteral("<null>"));
+        }
+        result << fields.join(u'|');
+    }
+    return result;
+}
+
+} // namespace testing_support

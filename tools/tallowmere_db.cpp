@@ -1,0 +1,171 @@
+// tallowmere-db: makes, queries and checks Tallowmere's databases from the shell.
+#include "TableWriter.h"
+
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/ProgramFolder.h"
+#include "db/Schema.h"
+#include "db/Statement.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char *const ToolHelp =
+    "Usage: tallowmere-db COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Makes, queries and checks the databases of Tallowmere.\n"
+    "\n"
+    "Commands:\n"
+    "  init FOLDER            create Tallowmere.db and Rss.db in FOLDER\n"
+    "  sql DBFILE STATEMENT   run one statement and print its rows\n"
+    "  check DBFILE           check a database's integrity and schema\n"
+    "\n"
+    "Run 'tallowmere-db COMMAND --help' for more about a command.\n";
+
+const char *const InitHelp =
+    "Usage: tallowmere-db init FOLDER\n"
+    "\n"
+    "Creates Tallowmere.db (the business database, with its document templates and\n"
+    "merge-field names) and Rss.db (the RSS items) in FOLDER, creating FOLDER when\n"
+    "needed. An existing database is never overwritten: the command then fails with\n"
+    "exit status 1 and changes nothing.\n";
+
+const char *const SqlHelp =
+    "Usage: tallowmere-db sql DBFILE STATEMENT\n"
+    "\n"
+    "Runs one statement on DBFILE, in the dialect Tallowmere's windows use ([names with\n"
+    "spaces], Yes/No, UPDATE t SET t.c = ..., DELETE t.c FROM t ...; text compares\n"
+    "without regard to case). Rows are printed as tab-separated lines, the first line\n"
+    "holding the column names. A Null prints as \\N; inside values a tab, CR, LF and\n"
+    "backslash print as \\t, \\r, \\n and \\\\. A statement without rows prints nothing.\n"
+    "On error the reason goes to standard error and the exit status is 1.\n";
+
+const char *const CheckHelp =
+    "Usage: tallowmere-db check DBFILE\n"
+    "\n"
+    "Checks the integrity of DBFILE and that it holds the tables and schema version\n"
+    "Tallowmere expects. Prints \"ok\" and exits 0 when sound; otherwise prints each\n"
+    "problem found and exits 1.\n";
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "tallowmere-db: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+bool wantsHelp(int argc, char **argv)
+{
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    }
+    return false;
+}
+
+int usage(const char *help)
+{
+    std::fputs(help, stderr);
+    return 2;
+}
+
+int init(const QString &folder)
+{
+    const QDir dir(folder);
+    const QString business = dir.filePath(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile));
+    const QString rss = dir.filePath(QLatin1String(db::ConnectionStrings::RssDatabaseFile));
+    for (const QString &file : {business, rss}) {
+        if (QFileInfo::exists(file))
+            return fail(QStringLiteral("%1 exists already; nothing was changed.").arg(file));
+    }
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("The folder %1 cannot be created.").arg(folder));
+    db::Schema::createBusinessDatabase(business);
+    try {
+        db::Schema::createRssDatabase(rss);
+    } catch (...) {
+        QFile::remove(business); // both or neither
+        throw;
+    }
+    return 0;
+}
+
+int runSql(const QString &file, const QString &sql)
+{
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + file);
+    db::Statement statement(connection, sql);
+    TableWriter writer(stdout);
+    bool first = true;
+    while (statement.step()) {
+        if (first) {
+            writer.writeHeader(statement.handle());
+            first = false;
+        }
+        writer.writeRow(statement.handle());
+    }
+    // A query that found no rows still names its columns.
+    if (first && statement.columnCount() > 0)
+        writer.writeHeader(statement.handle());
+    if (!writer.finish())
+        return fail(QStringLiteral("The output could not be written."));
+    return 0;
+}
+
+int check(const QString &file)
+{
+    const QStringList problems = db::Schema::check(file);
+    if (problems.isEmpty()) {
+        std::puts("ok");
+        return 0;
+    }
+    for (const QString &problem : problems)
+        std::printf("%s\n", problem.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2)
+        return usage(ToolHelp);
+    const char *command = argv[1];
+    if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) {
+        std::fputs(ToolHelp, stdout);
+        return 0;
+    }
+    const auto argument = [&](int i) { return QString::fromLocal8Bit(argv[i]); };
+    try {
+        if (std::strcmp(command, "init") == 0) {
+            if (wantsHelp(argc, argv)) {
+                std::fputs(InitHelp, stdout);
+                return 0;
+            }
+            return argc == 3 ? init(argument(2)) : usage(InitHelp);
+        }
+        if (std::strcmp(command, "sql") == 0) {
+            if (wantsHelp(argc, argv)) {
+                std::fputs(SqlHelp, stdout);
+                return 0;
+            }
+            return argc == 4 ? runSql(argument(2), argument(3)) : usage(SqlHelp);
+        }
+        if (std::strcmp(command, "check") == 0) {
+            if (wantsHelp(argc, argv)) {
+                std::fputs(CheckHelp, stdout);
+                return 0;
+            }
+            return argc == 3 ? check(argument(2)) : usage(CheckHelp);
+        }
+    } catch (const db::DbError &error) {
+        return fail(error.description());
+    }
+    std::fprintf(stderr, "tallowmere-db: unknown command '%s'\n\n", command);
+    return usage(ToolHelp);
+}
