@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace documents {
+
+// "Select * from [table] where BusinessInformationId = " and the key's digits.
+QString perBusinessQuery(const QString &table, int businessId);
+
+} // namespace documents

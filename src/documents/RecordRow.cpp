@@ -1,0 +1,27 @@
+#include "documents/RecordRow.h"
+
+#include "db/DbError.h"
+#include "db/Recordset.h"
+
+namespace documents {
+
+RecordRow::RecordRow(const db::Recordset &recordset, int row)
+    : m_recordset(recordset)
+    , m_row(row)
+{
+}
+
+QVariant RecordRow::operator[](const QString &column) const
+{
+    const int index = m_recordset.columnIndex(column);
+    if (index < 0)
+        throw db::DbError(QStringLiteral("Item cannot be found in the collection: column %1.").arg(column));
+    return m_recordset.valueAt(m_row, index);
+}
+
+bool hasRows(const db::Recordset &recordset)
+{
+    return recordset.isOpen() && recordset.recordCount() > 0;
+}
+
+} // namespace documents

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "documents/MergeInputs.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace documents {
+
+struct MergedDocument
+{
+    // "Report: " and the template's name; empty when no template was found.
+    std::optional<QString> caption;
+    // CR LF and the filled template; empty when there is no template text.
+    QString text;
+};
+
+// Fills a template with the data of one business.
+MergedDocument mergeTemplate(const MergeInputs &inputs);
+
+// Replaces every occurrence of field, left to right and case-sensitively. Inserted text
+// is not scanned again, so a value holding its own field cannot loop. Linear time.
+QString replaceEvery(const QString &document, QStringView field, QStringView value);
+
+// CR LF before each non-Null goal, CR LF CR LF after the last.
+QString goalList(const QVariantList &goals);
+
+// Name, address and city lines of the registered agent; Null columns leave out only
+// their value. Empty when there is no agent.
+QString agentBlock(const std::optional<QVariantHash> &agent);
+
+} // namespace documents

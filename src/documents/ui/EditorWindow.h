@@ -1,0 +1,41 @@
+#pragma once
+
+#include "documents/TemplateStore.h"
+#include "ui/Window.h"
+
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace documents {
+
+// Edits the text of one stored template and inserts merge fields from the field list.
+class EditorWindow : public ui::Window
+{
+    Q_OBJECT
+
+public:
+    explicit EditorWindow(QWidget *parent = nullptr);
+
+    // The template to edit; read when the window loads.
+    QString FileName;
+
+protected:
+    // Throws db::DbError, after showing the reason, when the template cannot be opened.
+    void formLoad() override;
+    // Releases the template's connection however the window closes, so the next load works.
+    void formUnload() override;
+
+private:
+    void insertField();
+    void saveTemplate();
+
+    TemplateStore m_template;
+    QListWidget *m_fields;
+    QPushButton *m_insert;
+    QPlainTextEdit *m_text;
+    QPushButton *m_exit;
+    QPushButton *m_save;
+};
+
+} // namespace documents

@@ -1,0 +1,69 @@
+#include "documents/ui/ReportWindow.h"
+
+#include "db/DbError.h"
+#include "documents/BusinessReport.h"
+#include "documents/LineBreaks.h"
+#include "documents/ui/Controls.h"
+#include "documents/ui/PrintOutput.h"
+#include "ui/BackgroundPicture.h"
+#include "ui/Dialogs.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace documents {
+
+namespace {
+
+namespace Layout {
+constexpr TwipsSize Client{9285, 9285};
+constexpr TwipsBox Text1{1200, 1260, 7995, 7455};
+constexpr TwipsBox Command1{3255, 8820, 1275, 375};
+constexpr TwipsBox Command2{4755, 8820, 1275, 375};
+} // namespace Layout
+
+} // namespace
+
+ReportWindow::ReportWindow(QWidget *parent)
+    : ui::Window(parent)
+    , m_text(makeTextBox(this, "Text1", QStringLiteral("Report"), Layout::Text1))
+    , m_close(makeButton(this, "Command1", QStringLiteral("Close"), Layout::Command1))
+    , m_print(makeButton(this, "Command2", QStringLiteral("Print"), Layout::Command2))
+{
+    setObjectName(QStringLiteral("Report"));
+    setWindowTitle(QStringLiteral("Report"));
+    setClientSize(this, Layout::Client);
+    ui::applyBackground(this);
+
+    // Long report lines scroll sideways rather than wrap, so the columns stay aligned.
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabOrder(m_text, m_close);
+    setTabOrder(m_close, m_print);
+
+    connect(m_close, &QPushButton::clicked, this, &ReportWindow::unload);
+    connect(m_print, &QPushButton::clicked, this, &ReportWindow::printReport);
+}
+
+void ReportWindow::formLoad()
+{
+    try {
+        m_text->setPlainText(withDisplayLineBreaks(buildBusinessReport(BusinessInformationId)));
+    } catch (const db::DbError &error) {
+        // Unlike a failed start-up, this must not end a program that may hold unsaved work.
+        ui::Dialogs::message(this, error.description());
+        throw;
+    }
+}
+
+void ReportWindow::formUnload()
+{
+    m_text->clear();
+}
+
+void ReportWindow::printReport()
+{
+    PrintOutput::printText(this, withStoredLineBreaks(m_text->toPlainText()), windowTitle());
+}
+
+} // namespace documents

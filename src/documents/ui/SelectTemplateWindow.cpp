@@ -1,0 +1,76 @@
+#include "documents/ui/SelectTemplateWindow.h"
+
+#include "db/DbError.h"
+#include "documents/TemplateCatalog.h"
+#include "documents/ui/Controls.h"
+#include "documents/ui/DocumentWindows.h"
+#include "documents/ui/EditorWindow.h"
+#include "ui/Dialogs.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+namespace documents {
+
+namespace {
+
+namespace Layout {
+constexpr TwipsSize Client{3825, 3390};
+constexpr TwipsBox List1{60, 60, 3675, 2595};
+constexpr TwipsBox CmdSelect{2025, 2880, 1695, 375};
+constexpr TwipsBox CmdExit{105, 2880, 1695, 375};
+} // namespace Layout
+
+} // namespace
+
+SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
+    : ui::Window(parent)
+    , m_list(makeList(this, "List1", QStringLiteral("Templates"), Layout::List1))
+    , m_select(makeButton(this, "CmdSelect", QStringLiteral("Select"), Layout::CmdSelect))
+    , m_exit(makeButton(this, "cmdExit", QStringLiteral("Exit"), Layout::CmdExit))
+{
+    setObjectName(QStringLiteral("SelectTemplate"));
+    setWindowTitle(QStringLiteral("Select Template"));
+    setClientSize(this, Layout::Client);
+    setTabOrder(m_exit, m_select);
+    setTabOrder(m_select, m_list);
+
+    connect(m_select, &QPushButton::clicked, this, &SelectTemplateWindow::selectTemplate);
+    // Exit only hides: the list keeps what it was loaded with until a Select unloads it.
+    connect(m_exit, &QPushButton::clicked, this, &SelectTemplateWindow::hide);
+}
+
+void SelectTemplateWindow::formLoad()
+{
+    try {
+        m_list->addItems(templateNames());
+    } catch (const db::DbError &error) {
+        ui::Dialogs::message(this, error.description());
+        throw;
+    }
+}
+
+void SelectTemplateWindow::formUnload()
+{
+    m_list->clear();
+}
+
+void SelectTemplateWindow::selectTemplate()
+{
+    const QListWidgetItem *chosen = m_list->currentItem();
+    if (!chosen || !chosen->isSelected()) {
+        ui::Dialogs::message(this, QStringLiteral("Nothing Selected Try Again"));
+        return;
+    }
+    EditorWindow &editor = editorWindow();
+    editor.FileName = chosen->text();
+    try {
+        editor.showWindow();
+    } catch (const db::DbError &) {
+        // The editor has shown why; the chooser stays so another template can be picked.
+        return;
+    }
+    unload();
+}
+
+} // namespace documents
