@@ -1,5 +1,7 @@
 // Runs every test program headless: Qt draws offscreen unless the caller chose a platform.
+#ifdef TALLOWMERE_TESTS_WITH_WIDGETS
 #include <QApplication>
+#endif
 #include <QDir>
 #include <QGuiApplication>
 #include <QStandardPaths>

@@ -1,0 +1,141 @@
+// Bad files and bad statements give a readable error and leave the file as it was.
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/ProgramFolder.h"
+#include "db/Recordset.h"
+#include "db/Schema.h"
+#include "db/SqlDialect.h"
+#include "support/TempFolder.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace db;
+using testing_support::TempProgramFolder;
+
+namespace {
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const DbError &error) {
+        return error.description();
+    }
+    return QStringLiteral("<no error>");
+}
+
+TEST(BadFiles, MissingForeignAndTextFilesAreNamedAndNotCreated)
+{
+    TempProgramFolder folder(false);
+    Connection connection;
+    const QString missing = errorOf([&] { connection.open(ConnectionStrings::recordForm()); });
+    EXPECT_TRUE(missing.contains(QStringLiteral("Tallowmere.db"))) << missing.toStdString();
+    EXPECT_TRUE(missing.contains(QStringLiteral("does not exist")));
+    EXPECT_FALSE(QFile::exists(folder.businessDatabase())) << "opening never creates a database";
+
+    QFile text(folder.businessDatabase());
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray(4096, 'x'));
+    text.close();
+    const QByteArray before = fileHash(folder.businessDatabase());
+    const QString notDb = errorOf([&] { connection.open(ConnectionStrings::recordForm()); });
+    EXPECT_TRUE(notDb.contains(QStringLiteral("is not a database file"))) << notDb.toStdString();
+    EXPECT_EQ(fileHash(folder.businessDatabase()), before);
+
+    QFile::remove(folder.businessDatabase());
+    Schema::createRssDatabase(folder.businessDatabase()); // a database, but not ours
+    connection.open(ConnectionStrings::recordForm());
+    const QString foreign = errorOf([&] { Schema::requireBusinessDatabase(connection); });
+    EXPECT_TRUE(foreign.contains(QStringLiteral("not a Tallowmere business database"))) << foreign.toStdString();
+}
+
+TEST(BadFiles, ReadOnlyDatabaseCanBeReadButRefusesChanges)
+{
+    TempProgramFolder folder;
+    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Kept');"));
+    QFile::setPermissions(folder.businessDatabase(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (QFileInfo(folder.businessDatabase()).isWritable())
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    const QByteArray before = fileHash(folder.businessDatabase());
+    Connection connection;
+    connection.open(ConnectionStrings::recordForm());
+    Recordset rs;
+    rs.open(QStringLiteral("select BusninesName from BusinessInformation"), connection, CursorType::Static,
+            LockType::Optimistic);
+    EXPECT_EQ(rs.value(QStringLiteral("BusninesName")).toString(), "Kept");
+    rs.setValue(QStringLiteral("BusninesName"), QStringLiteral("Lost?"));
+    const QString refused = errorOf([&] { rs.update(); });
+    EXPECT_TRUE(refused.contains(QStringLiteral("read-only"))) << refused.toStdString();
+    EXPECT_EQ(fileHash(folder.businessDatabase()), before);
+}
+
+TEST(BadFiles, LockedDatabaseFailsAfterTheBusyTimeoutInsteadOfHanging)
+{
+    TempProgramFolder folder;
+    Connection holder;
+    holder.open(ConnectionStrings::recordForm());
+    holder.beginTransaction();
+    holder.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Pending')"));
+
+    Connection writer;
+    writer.open(ConnectionStrings::recordForm());
+    writer.setBusyTimeout(200);
+    const QString locked =
+        errorOf([&] { writer.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('x')")); });
+    EXPECT_TRUE(locked.contains(QStringLiteral("locked"))) << locked.toStdString();
+    EXPECT_TRUE(locked.contains(QStringLiteral("Tallowmere.db")));
+
+    Recordset reader;
+    reader.open(QStringLiteral("select * from BusinessInformation"), writer);
+    EXPECT_EQ(reader.recordCount(), 0) << "readers still work beside a writer";
+    holder.rollback();
+}
+
+TEST(BadStatements, DescribeTheFaultAndChangeNothing)
+{
+    TempProgramFolder folder;
+    Connection connection;
+    connection.open(ConnectionStrings::recordForm());
+    const QByteArray before = fileHash(folder.businessDatabase());
+    Recordset rs;
+    EXPECT_EQ(errorOf([&] { rs.open(QStringLiteral("selec * from BusinessInformation"), connection); }),
+              "Near \"selec\": syntax error.");
+    EXPECT_EQ(errorOf([&] { rs.open(QStringLiteral("select * from [No Such Table]"), connection); }),
+              "No such table: No Such Table.");
+    EXPECT_EQ(errorOf([&] { rs.open(QStringLiteral("select Nope from BusinessInformation"), connection); }),
+              "No such column: Nope.");
+    EXPECT_EQ(errorOf([&] {
+                  connection.execute(QStringLiteral("insert into BusinessPurpose (BusinessInformationId) values ('x')"));
+              }),
+              "The row was not stored: cannot store TEXT value in INTEGER column BusinessPurpose.BusinessInformationId.");
+    EXPECT_EQ(errorOf([&] { connection.execute(QStringLiteral("delete from MasterField; drop table MasterField")); }),
+              "Only one statement can be run at a time.");
+    EXPECT_FALSE(rs.isOpen());
+    EXPECT_EQ(fileHash(folder.businessDatabase()), before);
+    EXPECT_EQ(folder.scalar(QStringLiteral("select count(*) from MasterField")), "29");
+}
+
+TEST(Dialect, RewritesOnlyWhatSqliteDoesNotTake)
+{
+    EXPECT_EQ(translateToSqlite(QStringLiteral("UPDATE t SET t.Flag = Yes, t.Note = 'Yes t.x' WHERE (((t.id)=5));")),
+              "UPDATE t SET Flag = 1, Note = 'Yes t.x' WHERE (((t.id)=5));");
+    EXPECT_EQ(translateToSqlite(QStringLiteral("UPDATE [Business Type] SET [Business Type].BusinessType = 'No'")),
+              "UPDATE [Business Type] SET BusinessType = 'No'");
+    EXPECT_EQ(translateToSqlite(QStringLiteral("DELETE t.c From t WHERE (((t.id)=5));")),
+              "DELETE From t WHERE (((t.id)=5));");
+    EXPECT_EQ(translateToSqlite(QStringLiteral("select [No], t.No, No() from t where x =No")),
+              "select [No], t.No, No() from t where x =0");
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/ProgramFolder.h"
+#include "db/Recordset.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace db;
+using testing_support::TempProgramFolder;
+
+namespace {
+
+class RecordsetNavigation : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Alpha'), ('Beta'), ('Gamma');"));
+        connection.setCursorLocation(CursorLocation::Client);
+        connection.open(ConnectionStrings::recordForm());
+        QObject::connect(&rs, &Recordset::moveComplete, [this] { ++moves; });
+    }
+
+    void openAll(const QString &where = {})
+    {
+        rs.open(QStringLiteral("select BusinessInformationId,BusninesName from BusinessInformation ") + where
+                    + QStringLiteral(" Order by BusinessInformationId"),
+                connection, CursorType::Static, LockType::Optimistic);
+    }
+
+    QString name() const { return rs.value(QStringLiteral("BusninesName")).toString(); }
+
+    TempProgramFolder folder;
+    Connection connection;
+    Recordset rs;
+    int moves = 0;
+};
+
+TEST_F(RecordsetNavigation, WalksBothWaysAndStopsAtTheEnds)
+{
+    openAll();
+    EXPECT_EQ(rs.recordCount(), 3);
+    EXPECT_EQ(moves, 1) << "opening is a move";
+    EXPECT_EQ(name(), "Alpha");
+    rs.moveNext();
+    rs.moveNext();
+    EXPECT_EQ(name(), "Gamma");
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_FALSE(rs.bof());
+    EXPECT_THROW(rs.moveNext(), DbError);
+    EXPECT_THROW(rs.value(QStringLiteral("BusninesName")), DbError);
+    rs.moveLast();
+    rs.movePrevious();
+    rs.movePrevious();
+    rs.movePrevious();
+    EXPECT_TRUE(rs.bof());
+    rs.moveFirst();
+    EXPECT_EQ(name(), "Alpha");
+    EXPECT_EQ(moves, 9);
+}
+
+TEST_F(RecordsetNavigation, EmptyRecordsetIsAtBothEndsAndRefusesFirstAndLast)
+{
+    openAll(QStringLiteral("WHERE BusinessInformationId = 99"));
+    EXPECT_TRUE(rs.bof());
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(rs.recordCount(), 0);
+    try {
+        rs.moveFirst();
+        FAIL() << "moveFirst on an empty recordset must fail";
+    } catch (const DbError &error) {
+        EXPECT_EQ(error.description(), "No current record.");
+    }
+    EXPECT_THROW(rs.moveLast(), DbError);
+    EXPECT_EQ(moves, 1);
+}
+
+TEST_F(RecordsetNavigation, BookmarksFollowTheirRowAcrossDeletesAndAdds)
+{
+    openAll();
+    rs.moveLast();
+    const int gamma = rs.bookmark();
+    rs.moveFirst();
+    const int alpha = rs.bookmark();
+    EXPECT_GT(alpha, 0);
+    rs.deleteCurrent();
+    rs.addNew();
+    rs.setValue(QStringLiteral("BusninesName"), QStringLiteral("Delta"));
+    rs.update();
+    const int movesBefore = moves;
+    rs.setBookmark(gamma);
+    EXPECT_EQ(name(), "Gamma");
+    EXPECT_EQ(moves, movesBefore + 1);
+    EXPECT_THROW(rs.setBookmark(alpha), DbError) << "the bookmark of a deleted row is gone";
+    EXPECT_EQ(name(), "Gamma") << "a failed move stays where it was";
+}
+
+TEST_F(RecordsetNavigation, DeleteKeepsPositionSoMoveNextReachesTheFollowingRow)
+{
+    openAll();
+    rs.moveNext(); // Beta
+    rs.deleteCurrent();
+    EXPECT_THROW(rs.value(QStringLiteral("BusninesName")), DbError);
+    rs.moveNext();
+    EXPECT_EQ(name(), "Gamma");
+    EXPECT_EQ(folder.scalar(QStringLiteral("select count(*) from BusinessInformation")), "2");
+
+    rs.deleteCurrent(); // the last row: the next move runs off the end
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    rs.moveLast();
+    EXPECT_EQ(name(), "Alpha");
+    rs.deleteCurrent();
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_THROW(rs.moveLast(), DbError) << "nothing left to move to";
+}
+
+TEST_F(RecordsetNavigation, RequerySeesOtherConnectionsChangesOnlyWhenRerun)
+{
+    openAll();
+    folder.exec(QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'Changed' WHERE BusninesName = 'Alpha';"
+                               "INSERT INTO BusinessInformation (BusninesName) VALUES ('Epsilon');"));
+    EXPECT_EQ(name(), "Alpha") << "a static recordset is a snapshot";
+    EXPECT_EQ(rs.recordCount(), 3);
+    rs.moveLast();
+    rs.requery();
+    EXPECT_EQ(rs.recordCount(), 4);
+    EXPECT_EQ(name(), "Changed") << "a rerun starts on the first row";
+}
+
+TEST_F(RecordsetNavigation, ForwardOnlyRecordsetCannotBeChanged)
+{
+    rs.open(QStringLiteral("Select * from [BusinessInformation]"), connection);
+    EXPECT_FALSE(rs.isUpdatable());
+    EXPECT_THROW(rs.addNew(), DbError);
+    EXPECT_THROW(rs.setValue(QStringLiteral("BusninesName"), QStringLiteral("x")), DbError);
+    EXPECT_EQ(folder.scalar(QStringLiteral("select count(*) from BusinessInformation")), "3");
+}
+
+} // namespace
