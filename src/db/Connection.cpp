@@ -48,7 +48,9 @@ void Connection::open(const QString &connectionString, const QString &, const QS
     if (!info.isReadable())
         throw DbError(QStringLiteral("The database file %1 cannot be read: permission denied.")
                           .arg(QDir::toNativeSeparators(path)));
-    openFile(path, SQLITE_OPEN_READWRITE);
+    static const QRegularExpression readOnlyMode(QStringLiteral("(?:^|;)\\s*Mode\\s*=\\s*Read\\s*(?:;|$)"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    openFile(path, readOnlyMode.match(connectionString).hasMatch() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
 }
 
 void Connection::create(const QString &filePath)

@@ -10,7 +10,8 @@ namespace db {
 enum class CursorLocation { Server = 2, Client = 3 };
 
 // One connection to a database file. The connection string takes the form the
-// windows build ("Provider=...;Data Source=<file>;..."); only Data Source is read.
+// windows build ("Provider=...;Data Source=<file>;..."); Data Source names the file,
+// and "Mode=Read" opens it read-only.
 // Several connections to one file may be open at once.
 class Connection
 {

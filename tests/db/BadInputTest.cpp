@@ -60,16 +60,11 @@ TEST(BadFiles, MissingForeignAndTextFilesAreNamedAndNotCreated)
     EXPECT_TRUE(foreign.contains(QStringLiteral("not a Tallowmere business database"))) << foreign.toStdString();
 }
 
-TEST(BadFiles, ReadOnlyDatabaseCanBeReadButRefusesChanges)
+void expectReadOnly(const TempProgramFolder &folder, const QString &connectionString)
 {
-    TempProgramFolder folder;
-    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Kept');"));
-    QFile::setPermissions(folder.businessDatabase(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (QFileInfo(folder.businessDatabase()).isWritable())
-        GTEST_SKIP() << "running with rights that ignore file permissions";
     const QByteArray before = fileHash(folder.businessDatabase());
     Connection connection;
-    connection.open(ConnectionStrings::recordForm());
+    connection.open(connectionString);
     Recordset rs;
     rs.open(QStringLiteral("select BusninesName from BusinessInformation"), connection, CursorType::Static,
             LockType::Optimistic);
@@ -78,6 +73,18 @@ TEST(BadFiles, ReadOnlyDatabaseCanBeReadButRefusesChanges)
     const QString refused = errorOf([&] { rs.update(); });
     EXPECT_TRUE(refused.contains(QStringLiteral("read-only"))) << refused.toStdString();
     EXPECT_EQ(fileHash(folder.businessDatabase()), before);
+}
+
+TEST(BadFiles, ReadOnlyDatabaseCanBeReadButRefusesChanges)
+{
+    TempProgramFolder folder;
+    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Kept');"));
+    expectReadOnly(folder, ConnectionStrings::recordForm() + QStringLiteral("Mode=Read;"));
+
+    QFile::setPermissions(folder.businessDatabase(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (QFileInfo(folder.businessDatabase()).isWritable())
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    expectReadOnly(folder, ConnectionStrings::recordForm());
 }
 
 TEST(BadFiles, LockedDatabaseFailsAfterTheBusyTimeoutInsteadOfHanging)
