@@ -1,0 +1,141 @@
+// The merge engine on its own: replacement rule, order, goal list, agent block, outcomes.
+#include "documents/TemplateMerge.h"
+
+#include <gtest/gtest.h>
+
+using namespace documents;
+
+namespace {
+
+MergeInputs withTemplate(const QString &info)
+{
+    MergeInputs inputs;
+    inputs.templateRow = MergeInputs::Template{QStringLiteral("articles"), info};
+    return inputs;
+}
+
+QVariantHash businessRow()
+{
+    return {{QStringLiteral("BusninesName"), QStringLiteral("Acme")},
+            {QStringLiteral("BusinessCity"), QStringLiteral("Springfield")},
+            {QStringLiteral("BusinessState"), QStringLiteral("IL")},
+            {QStringLiteral("BusinessCounty"), QStringLiteral("Sangamon")},
+            {QStringLiteral("BusinessZip"), QVariant()}};
+}
+
+QVariantHash agentRow()
+{
+    return {{QStringLiteral("REGISTEREDAGENTFirstName"), QStringLiteral("Ann")},
+            {QStringLiteral("REGISTEREDAGENTMiddleName"), QStringLiteral("B")},
+            {QStringLiteral("REGISTEREDAGENTLastName"), QStringLiteral("Cole")},
+            {QStringLiteral("REGISTEREDAGENTAddressOne"), QStringLiteral("1 Elm")},
+            {QStringLiteral("REGISTEREDAGENTAddressTwo"), QStringLiteral("Suite 2")},
+            {QStringLiteral("REGISTEREDAGENTCity"), QStringLiteral("Dover")},
+            {QStringLiteral("REGISTEREDAGENTState"), QStringLiteral("DE")},
+            {QStringLiteral("REGISTEREDAGENTZip"), QStringLiteral("19901")},
+            {QStringLiteral("REGISTEREDAGENTPhoneNumber"), QStringLiteral("555")}};
+}
+
+QString mergedText(const MergeInputs &inputs)
+{
+    return mergeTemplate(inputs).text;
+}
+
+TEST(ReplaceEvery, ReplacesEveryOccurrenceCaseSensitivelyWithoutRescanning)
+{
+    const QString field = QStringLiteral("[x]");
+    EXPECT_EQ(replaceEvery(QStringLiteral("[x]a[x][X]b[x]"), field, u"1"), QStringLiteral("1a1[X]b1"));
+    // A value that holds its own field is inserted once, not expanded again.
+    EXPECT_EQ(replaceEvery(QStringLiteral("[x][x]"), field, u"<[x]>"), QStringLiteral("<[x]><[x]>"));
+    // A field rebuilt by a removal is not matched by the same pass.
+    EXPECT_EQ(replaceEvery(QStringLiteral("[[x]x]"), field, u""), QStringLiteral("[x]"));
+    EXPECT_EQ(replaceEvery(QStringLiteral("none here"), field, u"1"), QStringLiteral("none here"));
+    EXPECT_EQ(replaceEvery(QString(), field, u"1"), QString());
+}
+
+TEST(GoalList, LineBreakBeforeEachGoalAndTwoAfterTheLast)
+{
+    EXPECT_EQ(goalList({}), QStringLiteral("\r\n\r\n\r\n"));
+    EXPECT_EQ(goalList({QStringLiteral("A"), QStringLiteral("B")}), QStringLiteral("\r\n\r\nA\r\nB\r\n\r\n"));
+    // A Null goal adds nothing at all, an empty one an empty line.
+    EXPECT_EQ(goalList({QVariant(), QString(""), QStringLiteral("C")}), QStringLiteral("\r\n\r\n\r\nC\r\n\r\n"));
+}
+
+TEST(AgentBlock, NameAddressAndCityLinesWithNullsLeftOut)
+{
+    EXPECT_EQ(agentBlock(std::nullopt), QString());
+    EXPECT_EQ(agentBlock(agentRow()), QStringLiteral("\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\nDover\tDE\t19901\r\n"));
+
+    QVariantHash noMiddleName = agentRow();
+    noMiddleName[QStringLiteral("REGISTEREDAGENTMiddleName")] = QVariant();
+    noMiddleName.remove(QStringLiteral("REGISTEREDAGENTAddressTwo"));
+    EXPECT_EQ(agentBlock(noMiddleName), QStringLiteral("\r\n\tAnn\t\tCole\r\n1 Elm\r\n\r\nDover\tDE\t19901\r\n"));
+}
+
+TEST(TemplateMerge, DocumentStartsWithLineBreakAndCaptionNamesTheTemplate)
+{
+    const MergedDocument merged = mergeTemplate(withTemplate(QStringLiteral("Body")));
+    EXPECT_EQ(merged.caption, QStringLiteral("Report: articles"));
+    EXPECT_EQ(merged.text, QStringLiteral("\r\nBody"));
+    EXPECT_EQ(mergedText(withTemplate(QString(""))), QStringLiteral("\r\n"));
+}
+
+TEST(TemplateMerge, OutcomesWithoutTemplateOrText)
+{
+    const MergedDocument none = mergeTemplate(MergeInputs{});
+    EXPECT_FALSE(none.caption.has_value());
+    EXPECT_TRUE(none.text.isEmpty());
+
+    MergeInputs nullInfo;
+    nullInfo.templateRow = MergeInputs::Template{QStringLiteral("empty"), QVariant()};
+    const MergedDocument captionOnly = mergeTemplate(nullInfo);
+    EXPECT_EQ(captionOnly.caption, QStringLiteral("Report: empty"));
+    EXPECT_TRUE(captionOnly.text.isEmpty());
+}
+
+TEST(TemplateMerge, ReplacesEveryKnownFieldExactlyAsWritten)
+{
+    MergeInputs inputs = withTemplate(QStringLiteral(
+        "[businessName]|[BusninesName]|[BusinessCity]|[BUSINESSCITY]|[state]|[BusinessState]|[State]|[county]"
+        "|[insert type of business]|[REGISTEREDAGENTPhoneNumber]|[registeredagentstate]|[unknown]|[BusinessCity]"));
+    inputs.business = businessRow();
+    inputs.registeredAgent = agentRow();
+    inputs.businessType = QStringLiteral("Retail");
+
+    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\nAcme|Acme|Springfield|[BUSINESSCITY]|IL|IL|[State]|Sangamon"
+                                                 "|Retail|555|DE|[unknown]|Springfield"));
+}
+
+TEST(TemplateMerge, LaterStepsScanInsertedTextEarlierOnesDoNot)
+{
+    MergeInputs inputs = withTemplate(QStringLiteral("[BusninesName]"));
+    inputs.business = businessRow();
+    // The name goes in first, so the fields inside it are filled by the steps after it.
+    (*inputs.business)[QStringLiteral("BusninesName")] = QStringLiteral("Acme of [county] in [BusinessCity]");
+    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\nAcme of Sangamon in Springfield"));
+
+    // The county goes in after the city step has run, so a city field inside it stays.
+    inputs.templateRow->info = QStringLiteral("[county]");
+    (*inputs.business)[QStringLiteral("BusinessCounty")] = QStringLiteral("[BusinessCity]");
+    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\n[BusinessCity]"));
+}
+
+TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
+{
+    const QString body = QStringLiteral("[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]|[registeredagentstate]"
+                                        "|[RegisteredAgent]|[list specific functions]|[insert type of business]");
+    MergeInputs inputs = withTemplate(body);
+    // No business, agent, type or goals: only the agent block and goal list steps run.
+    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\n[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]"
+                                                 "|[registeredagentstate]||\r\n\r\n\r\n|[insert type of business]"));
+
+    inputs.business = businessRow(); // BusinessZip is Null
+    inputs.registeredAgent = agentRow();
+    inputs.longTermGoals = {QStringLiteral("Grow")};
+    inputs.businessType = QVariant(); // the first type row's column is Null
+    EXPECT_EQ(mergedText(inputs),
+              QStringLiteral("\r\nSpringfield|[BusinessZip]|Sangamon|Dover|DE|\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\n"
+                             "Dover\tDE\t19901\r\n|\r\n\r\nGrow\r\n\r\n|[insert type of business]"));
+}
+
+} // namespace

@@ -1,0 +1,91 @@
+// Reading, choosing and saving templates: the chooser's names, the field list, the editor's row.
+#include "db/DbError.h"
+#include "documents/TemplateCatalog.h"
+#include "documents/TemplateStore.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace documents;
+
+namespace {
+
+class Templates : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.exec(QStringLiteral(
+            "DELETE FROM ARTICLESOFINCORPORATION;"
+            "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('zeta', 'Z'), ('alpha', 'A\r\nB'),"
+            " (NULL, 'nameless'), ('blank', NULL), ('o''brien', 'quoted');"));
+    }
+
+    QString storedInfo(const QString &name) const
+    {
+        return folder.scalar(QStringLiteral("SELECT Info FROM ARTICLESOFINCORPORATION WHERE ReportName = '%1'").arg(name));
+    }
+
+    testing_support::TempProgramFolder folder;
+};
+
+TEST_F(Templates, NamesAreUpperCaseInStoredOrderWithoutNulls)
+{
+    EXPECT_EQ(templateNames(), QStringList({QStringLiteral("ZETA"), QStringLiteral("ALPHA"), QStringLiteral("BLANK"),
+                                            QStringLiteral("O'BRIEN")}));
+}
+
+TEST_F(Templates, FieldListIsTheDeliveredFieldNames)
+{
+    const QStringList names = mergeFieldNames();
+    ASSERT_FALSE(names.isEmpty());
+    EXPECT_EQ(names.first(), QStringLiteral("businessName"));
+    EXPECT_TRUE(names.contains(QStringLiteral("list specific functions")));
+}
+
+TEST_F(Templates, OpensByUpperCaseOrQuotedNameAndSavesTextAsGiven)
+{
+    TemplateStore store;
+    store.open(QStringLiteral("ALPHA"));
+    EXPECT_EQ(store.text(), QStringLiteral("A\r\nB"));
+    store.save(QStringLiteral("New\r\n[BusinessCity]\r\n"));
+    store.close();
+    EXPECT_EQ(storedInfo(QStringLiteral("alpha")), QStringLiteral("New\r\n[BusinessCity]\r\n"));
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT ReportName FROM ARTICLESOFINCORPORATION WHERE Info = 'New\r\n[BusinessCity]\r\n'")),
+              QStringLiteral("alpha"));
+
+    store.open(QStringLiteral("O'BRIEN"));
+    EXPECT_EQ(store.text(), QStringLiteral("quoted"));
+}
+
+TEST_F(Templates, NullTextOpensEmptyAndUnknownNameFails)
+{
+    TemplateStore store;
+    store.open(QStringLiteral("BLANK"));
+    EXPECT_TRUE(store.text().isEmpty());
+
+    EXPECT_THROW(store.open(QStringLiteral("missing")), db::DbError);
+    EXPECT_FALSE(store.isOpen());
+    EXPECT_THROW(store.save(QStringLiteral("x")), db::DbError);
+}
+
+TEST_F(Templates, ClosedStoreCanBeOpenedAgain)
+{
+    TemplateStore store;
+    store.open(QStringLiteral("zeta"));
+    store.close();
+    store.open(QStringLiteral("zeta"));
+    store.open(QStringLiteral("alpha")); // opening again releases the previous row first
+    EXPECT_EQ(store.text(), QStringLiteral("A\r\nB"));
+}
+
+TEST(TemplatesFailure, UnreadableDatabaseIsAnError)
+{
+    testing_support::TempProgramFolder folder(false);
+    EXPECT_THROW(templateNames(), db::DbError);
+    EXPECT_THROW(mergeFieldNames(), db::DbError);
+    TemplateStore store;
+    EXPECT_THROW(store.open(QStringLiteral("alpha")), db::DbError);
+}
+
+} // namespace
