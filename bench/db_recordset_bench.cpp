@@ -1,0 +1,74 @@
+// Opening a static recordset over N businesses and walking it end to end.
+#include "db/Connection.h"
+#include "db/Recordset.h"
+#include "db/Schema.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString databaseWith(QTemporaryDir &dir, int businesses)
+{
+    const QString file = dir.filePath(QStringLiteral("Tallowmere.db"));
+    db::Schema::createBusinessDatabase(file);
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + file);
+    connection.executeScript(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip, "
+        "BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress) "
+        "SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', '62701', 'Sangamon', '555 0100', "
+        "'555 0101', 'http://example.com/' || i, 'owner' || i || '@example.com' FROM n;")
+                                  .arg(businesses));
+    return file;
+}
+
+const QString MainFormQuery = QStringLiteral(
+    "select BusinessInformationId,BusinessInformationDate,BusninesName,BusinessAddressOne,BusinessAddressTwo,"
+    "BusinessCity,BusinessState,BusinessZip,BusinessCounty,BusinessPhoneNumber,BusinessFaxNumber,BusinessWebSiteURL,"
+    "BusinessEMailAddress from BusinessInformation Order by BusinessInformationId");
+
+void OpenAndWalk(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString file = databaseWith(dir, static_cast<int>(state.range(0)));
+    db::Connection connection;
+    connection.setCursorLocation(db::CursorLocation::Client);
+    connection.open(QStringLiteral("Data Source=") + file);
+    for (auto _ : state) {
+        db::Recordset rs;
+        rs.open(MainFormQuery, connection, db::CursorType::Static, db::LockType::Optimistic);
+        qsizetype characters = 0;
+        while (!rs.eof()) {
+            characters += rs.value(2).toString().size(); // what the main form shows of each row
+            rs.moveNext();
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(OpenAndWalk)->Arg(3000)->Arg(30000)->Unit(benchmark::kMillisecond);
+
+void MoveNextAt30000(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString file = databaseWith(dir, 30000);
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + file);
+    db::Recordset rs;
+    rs.open(MainFormQuery, connection, db::CursorType::Static, db::LockType::Optimistic);
+    for (auto _ : state) {
+        if (rs.eof())
+            rs.moveFirst();
+        rs.moveNext();
+        if (!rs.eof())
+            benchmark::DoNotOptimize(rs.value(2));
+    }
+}
+BENCHMARK(MoveNextAt30000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
