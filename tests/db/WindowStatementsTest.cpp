@@ -17,7 +17,7 @@ struct StatementCase
 {
     const char *database; // "business" or "rss"
     const char *sql;
-    int expectedRows;     // rows returned (the cases run in order), or -1 for a statement without rows
+    int expectedRows;     // rows returned, or -1 for a statement without rows
 };
 
 const StatementCase Cases[] = {
@@ -56,7 +56,7 @@ const StatementCase Cases[] = {
             "('It''s new', 'http://example.com/a', 'A ''quoted'' text')", -1},
     {"rss", "UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.RssFeedItemTitle = 'T', Tbl_Rss_Feed_Items.RssFeedItemLink = "
             "'L', Tbl_Rss_Feed_Items.RssFeedDescription = 'D'  WHERE (((Tbl_Rss_Feed_Items.RssFeedItemId)=1));", -1},
-    {"rss", "SELECT Tbl_Rss_Feed_Items.* From Tbl_Rss_Feed_Items WHERE (Tbl_Rss_Feed_Items.Twittered =No);", 3},
+    {"rss", "SELECT Tbl_Rss_Feed_Items.* From Tbl_Rss_Feed_Items WHERE (Tbl_Rss_Feed_Items.Twittered =No);", 2},
     {"rss", "UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.Twittered = Yes;", -1},
     {"rss", "DELETE Tbl_Rss_Feed_Items.RssFeedItemId From Tbl_Rss_Feed_Items WHERE (((Tbl_Rss_Feed_Items.RssFeedItemId)=2));",
      -1},
@@ -65,9 +65,9 @@ const StatementCase Cases[] = {
 class WindowStatements : public ::testing::TestWithParam<StatementCase>
 {
 protected:
-    static void SetUpTestSuite()
+    void SetUp() override
     {
-        folder = new TempProgramFolder;
+        folder = std::make_unique<TempProgramFolder>();
         folder->exec(QStringLiteral(
             "INSERT INTO BusinessInformation (BusninesName) VALUES ('Sample Tools'), ('Other');"
             "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (1, 'Make tools');"
@@ -82,16 +82,8 @@ protected:
         rss.executeScript(QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('one'), ('two');"));
     }
 
-    static void TearDownTestSuite()
-    {
-        delete folder;
-        folder = nullptr;
-    }
-
-    static TempProgramFolder *folder;
+    std::unique_ptr<TempProgramFolder> folder;
 };
-
-TempProgramFolder *WindowStatements::folder = nullptr;
 
 TEST_P(WindowStatements, RunAsWritten)
 {
@@ -115,7 +107,10 @@ TEST_P(WindowStatements, RunAsWritten)
         EXPECT_EQ(result->recordCount(), c.expectedRows) << c.sql;
 }
 
-INSTANTIATE_TEST_SUITE_P(All, WindowStatements, ::testing::ValuesIn(Cases));
+INSTANTIATE_TEST_SUITE_P(All, WindowStatements, ::testing::ValuesIn(Cases),
+                         [](const ::testing::TestParamInfo<StatementCase> &info) {
+                             return "Statement" + std::to_string(info.index + 1);
+                         });
 
 class RssEffects : public ::testing::Test
 {
