@@ -1,0 +1,196 @@
+#include "documents/ui/ListViewSource.h"
+#include "documents/ui/PrintOutput.h"
+#include "support/ui_ScriptedDialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using documents::ColumnAlignment;
+using documents::PrintOutput;
+using testing_support::ScriptedDialogs;
+
+namespace {
+
+QString screenshotFolder()
+{
+    const QString folder = qEnvironmentVariableIsSet("TALLOWMERE_SCREENSHOTS")
+                               ? qEnvironmentVariable("TALLOWMERE_SCREENSHOTS")
+                               : QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
+    QDir().mkpath(folder);
+    return QDir(folder).absolutePath();
+}
+
+QString runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text of each page of a PDF file.
+QStringList pdfPages(const QString &pdf)
+{
+    QStringList pages = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                            .split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+// Turns every page of pdf into name-<page>.png in the screenshot folder.
+void savePagePictures(const QString &pdf, const QString &name)
+{
+    runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
+                                         screenshotFolder() + u'/' + name});
+}
+
+void fillPartsList(QTreeWidget &tree, int rows)
+{
+    tree.setColumnCount(4);
+    tree.setHeaderLabels({QStringLiteral("Item"), QStringLiteral("Description"), QStringLiteral("Quantity"),
+                          QStringLiteral("Status")});
+    tree.headerItem()->setTextAlignment(2, Qt::AlignRight);
+    tree.headerItem()->setTextAlignment(3, Qt::AlignHCenter);
+    const int widths[] = {80, 260, 70, 90};
+    for (int column = 0; column < 4; ++column)
+        tree.setColumnWidth(column, widths[column]);
+    for (int row = 0; row < rows; ++row) {
+        auto *item = new QTreeWidgetItem(&tree);
+        item->setText(0, QStringLiteral("Part %1").arg(row + 1));
+        item->setText(1, row % 7 == 3 ? QStringLiteral("Stainless steel hex bolt with washer and nut, "
+                                                       "packed in boxes of fifty for the workshop")
+                                      : QStringLiteral("Hex bolt M%1").arg(4 + row % 8));
+        item->setText(2, QString::number((row * 37) % 500));
+        if (row % 5 != 4)
+            item->setText(3, row % 3 ? QStringLiteral("In stock") : QStringLiteral("Ordered"));
+    }
+}
+
+QString sampleReport()
+{
+    QStringList lines = {QString(), QStringLiteral("\tGeneral Business Information"), QString(),
+                         QStringLiteral("\t\tSample Tools"), QStringLiteral("\t\t1 Main St"),
+                         QStringLiteral("\t\tSpringfield\t\tIL\t\t627"), QStringLiteral("\t\t555 0100")};
+    lines << QString() << QString() << QStringLiteral("\tBusiness Short Term Goals") << QString();
+    for (int goal = 1; goal <= 70; ++goal) {
+        lines << (goal % 10 == 1 ? QStringLiteral("\t\tGoal %1: open a second shop in the neighbouring town, hire two "
+                                                  "apprentices and offer repairs on Saturdays").arg(goal)
+                                 : QStringLiteral("\t\tGoal %1").arg(goal));
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+class ListPrintPdf : public ::testing::Test
+{
+protected:
+    ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(ListPrintPdf, SourceReadsHeaderWidthsAlignmentsAndMissingSubItems)
+{
+    QTreeWidget tree;
+    fillPartsList(tree, 5);
+    tree.setColumnHidden(3, true);
+    const documents::ListViewSource source(tree);
+
+    ASSERT_EQ(source.columnCount(), 3);
+    EXPECT_EQ(source.headerText(1), QStringLiteral("Description"));
+    EXPECT_DOUBLE_EQ(source.headerWidth(1), 260);
+    EXPECT_EQ(source.headerAlignment(0), ColumnAlignment::Left);
+    EXPECT_EQ(source.headerAlignment(2), ColumnAlignment::Right);
+    EXPECT_EQ(source.itemCount(), 5);
+    EXPECT_EQ(source.cellText(1, 0), QStringLiteral("Part 2"));
+
+    tree.setColumnHidden(3, false);
+    const documents::ListViewSource withStatus(tree);
+    EXPECT_EQ(withStatus.headerAlignment(3), ColumnAlignment::Center);
+    EXPECT_TRUE(withStatus.hasCell(0, 3));
+    EXPECT_FALSE(withStatus.hasCell(4, 3));
+}
+
+TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
+{
+    QTreeWidget tree;
+    fillPartsList(tree, 90);
+    const QString pdf = screenshotFolder() + QStringLiteral("/printed-list.pdf");
+    QFile::remove(pdf);
+    dialogs->fileNames.push_back(pdf);
+
+    ASSERT_TRUE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts List")));
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    const QStringList pages = pdfPages(pdf);
+    ASSERT_GE(pages.size(), 2);
+    for (int page = 0; page < pages.size(); ++page) {
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("Parts List"))) << page;
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("PAGE %1").arg(page + 1))) << page;
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("Description"))) << page;
+    }
+    const QString all = pages.join(QString());
+    for (int row = 1; row <= 90; ++row)
+        EXPECT_TRUE(all.contains(QStringLiteral("Part %1 ").arg(row))) << row;
+    EXPECT_TRUE(pages.first().contains(QStringLiteral("Stainless steel hex bolt")));
+    savePagePictures(pdf, QStringLiteral("printed-list"));
+}
+
+TEST_F(ListPrintPdf, CancellingThePrintDialogOrTheFileChoicePrintsNothing)
+{
+    QTreeWidget tree;
+    fillPartsList(tree, 3);
+    dialogs->printerAvailable = true;
+    dialogs->acceptPrintDialog = false;
+    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+    EXPECT_EQ(dialogs->printDialogs, 1);
+
+    dialogs->printerAvailable = false;
+    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+    EXPECT_FALSE(PrintOutput::printText(nullptr, QStringLiteral("text"), QStringLiteral("Report")));
+    EXPECT_EQ(dialogs->fileDialogCaptions.size(), 2);
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(ListPrintPdf, ReportTextGoesIntoThePdfFilePageAfterPage)
+{
+    const QString pdf = screenshotFolder() + QStringLiteral("/printed-report.pdf");
+    QFile::remove(pdf);
+    dialogs->fileNames.push_back(pdf.chopped(4)); // the file's type is added when missing
+
+    ASSERT_TRUE(PrintOutput::printText(nullptr, sampleReport(), QStringLiteral("Business Report")));
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    const QStringList pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("General Business Information")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Springfield")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Goal 70")));
+    EXPECT_TRUE(runTool(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Business Report")));
+    savePagePictures(pdf, QStringLiteral("printed-report"));
+}
+
+TEST_F(ListPrintPdf, UnwritableFileIsReportedWithItsReason)
+{
+    const QString pdf = folder.filePath(QStringLiteral("missing/report.pdf"));
+    dialogs->fileNames.push_back(pdf);
+    EXPECT_FALSE(PrintOutput::printText(nullptr, QStringLiteral("text"), QStringLiteral("Report")));
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QDir::toNativeSeparators(pdf)));
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("No such file or directory")));
+    EXPECT_EQ(dialogs->messages[0].title, QStringLiteral("Tallowmere"));
+
+    QTreeWidget tree;
+    fillPartsList(tree, 3);
+    dialogs->fileNames.push_back(pdf);
+    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+    EXPECT_EQ(dialogs->messages.size(), 2u);
+}
