@@ -1,0 +1,72 @@
+#include "records/DetailFormController.h"
+
+#include "db/Recordset.h"
+
+namespace records {
+
+namespace {
+constexpr auto BusinessKeyColumn = "BusinessInformationId";
+}
+
+DetailFormController::DetailFormController(const DetailFormDefinition &definition, QObject *parent)
+    : RecordFormController(definition.family, parent)
+    , m_definition(definition)
+{
+}
+
+QString DetailFormController::query() const
+{
+    return m_definition.selectText % QString::number(m_requestedBusiness) % m_definition.orderClause;
+}
+
+void DetailFormController::loaded()
+{
+    m_shownBusiness = m_requestedBusiness;
+}
+
+void DetailFormController::moveCompleted()
+{
+    const int count = primary().recordCount();
+    // A business normally gets one row per single-record table.
+    if (family() == RecordFamily::TextBoxes && count > 0)
+        hideAdd();
+    setStatus(m_definition.statusText % QString::number(count));
+}
+
+void DetailFormController::writeBusinessKey()
+{
+    primary().setValue(QLatin1String(BusinessKeyColumn), m_shownBusiness);
+}
+
+void DetailFormController::beforeStore()
+{
+    writeBusinessKey();
+}
+
+void DetailFormController::rowAdded()
+{
+    // A new row belongs to its business from the start, also when the grid stores it.
+    writeBusinessKey();
+}
+
+void DetailFormController::followRequestedBusiness()
+{
+    if (!recordset() || m_requestedBusiness == m_shownBusiness || editFlag() || addFlag())
+        return;
+    if (recordset()->hasPendingChanges()) {
+        // Typed changes are stored as leaving the row would store them.
+        run({[this] { primary().update(); }});
+        if (recordset()->hasPendingChanges())
+            return;
+    }
+    load();
+}
+
+void DetailFormController::browsingResumed()
+{
+    if (m_requestedBusiness == m_shownBusiness)
+        return;
+    run({[this] { followRequestedBusiness(); }});
+}
+
+} // namespace records

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "records/RecordFamily.h"
+
+#include <QString>
+
+namespace records {
+
+// What sets one detail form apart: its family, its query around the business key and
+// the text its status label starts with.
+struct DetailFormDefinition
+{
+    RecordFamily family;
+    QString selectText;  // ends with "BusinessInformationId = "
+    QString orderClause; // follows the key's digits
+    QString statusText;  // followed by the record count
+};
+
+namespace DetailForms {
+const DetailFormDefinition &businessPurpose();
+const DetailFormDefinition &businessType();
+const DetailFormDefinition &businessPerspective();
+const DetailFormDefinition &employeeInformation();
+const DetailFormDefinition &longTermGoals();
+const DetailFormDefinition &shortTermGoals();
+} // namespace DetailForms
+
+} // namespace records

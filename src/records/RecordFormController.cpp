@@ -1,0 +1,252 @@
+#include "records/RecordFormController.h"
+
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/ProgramFolder.h"
+#include "db/Recordset.h"
+
+namespace records {
+
+RecordFormController::RecordFormController(RecordFamily family, QObject *parent)
+    : QObject(parent)
+    , m_family(family)
+{
+}
+
+RecordFormController::~RecordFormController() = default;
+
+FailurePolicy RecordFormController::policy() const
+{
+    return m_family == RecordFamily::TextBoxes ? FailurePolicy::Report : FailurePolicy::IgnoreEachStep;
+}
+
+void RecordFormController::run(std::initializer_list<Step> steps)
+{
+    runSteps(policy(), steps, [this](const QString &description) { emit errorOccurred(description); });
+}
+
+db::Recordset &RecordFormController::primary() const
+{
+    if (!m_recordset)
+        throw db::DbError(QStringLiteral("The form has no records: it is not loaded."));
+    return *m_recordset;
+}
+
+void RecordFormController::load()
+{
+    auto connection = std::make_unique<db::Connection>();
+    connection->setCursorLocation(db::CursorLocation::Client);
+    connection->open(db::ConnectionStrings::recordForm());
+    auto recordset = std::make_unique<db::Recordset>();
+    connect(recordset.get(), &db::Recordset::moveComplete, this, [this] { moveCompleted(); });
+
+    m_buttons = ButtonStates{};
+    emit buttonsChanged();
+
+    // The previous connection and recordset stay usable until the new ones are open.
+    std::swap(m_connection, connection);
+    std::swap(m_recordset, recordset);
+    try {
+        m_recordset->open(query(), *m_connection, db::CursorType::Static, db::LockType::Optimistic);
+    } catch (...) {
+        std::swap(m_connection, connection);
+        std::swap(m_recordset, recordset);
+        throw;
+    }
+    loaded();
+    emit fieldsBound(m_recordset.get());
+}
+
+void RecordFormController::add()
+{
+    if (m_family == RecordFamily::TextBoxes)
+        addTextBoxRow();
+    else
+        addGridRow();
+}
+
+void RecordFormController::addTextBoxRow()
+{
+    run({
+        [this] {
+            if (!(primary().bof() && primary().eof()))
+                m_savedBookmark = primary().bookmark();
+        },
+        [this] {
+            primary().addNew();
+            rowAdded();
+        },
+        [this] { setStatus(QStringLiteral("Add record")); },
+        [this] { m_addFlag = true; },
+        [this] { setBrowseButtons(false); },
+    });
+}
+
+void RecordFormController::addGridRow()
+{
+    // The grid stays in the browse state: its new row is stored when the grid leaves it.
+    run({
+        [this] { primary().moveLast(); },
+        [this] {
+            primary().addNew();
+            rowAdded();
+        },
+        [this] { emit gridFocusRequested(); },
+    });
+}
+
+void RecordFormController::edit()
+{
+    run({
+        [this] { setStatus(QStringLiteral("Edit record")); },
+        [this] { m_editFlag = true; },
+        [this] { setBrowseButtons(false); },
+    });
+}
+
+void RecordFormController::update()
+{
+    run({
+        [this] { beforeStore(); },
+        [this] { primary().updateBatch(); },
+        [this] {
+            if (m_addFlag)
+                primary().moveLast();
+        },
+        [this] { m_editFlag = m_addFlag = false; },
+        [this] { setBrowseButtons(true); },
+    });
+    resumeBrowsingIfDone();
+}
+
+void RecordFormController::cancel()
+{
+    runSteps(FailurePolicy::IgnoreEachStep,
+             {
+                 [this] { setBrowseButtons(true); },
+                 [this] { m_editFlag = m_addFlag = false; },
+                 [this] { primary().cancelUpdate(); },
+                 [this] {
+                     if (m_savedBookmark > 0)
+                         primary().setBookmark(m_savedBookmark);
+                     else
+                         primary().moveFirst();
+                 },
+             },
+             {});
+    resumeBrowsingIfDone();
+}
+
+void RecordFormController::resumeBrowsingIfDone()
+{
+    if (!m_editFlag && !m_addFlag)
+        browsingResumed();
+}
+
+void RecordFormController::deleteCurrent()
+{
+    run({
+        [this] { primary().deleteCurrent(); },
+        [this] { primary().moveNext(); },
+        [this] {
+            if (primary().eof())
+                primary().moveLast();
+        },
+    });
+}
+
+void RecordFormController::refresh()
+{
+    if (m_family == RecordFamily::TextBoxes) {
+        run({[this] { primary().requery(); }});
+        return;
+    }
+    run({
+        [this] { emit fieldsUnbound(); },
+        [this] { primary().requery(); },
+        [this] { emit fieldsBound(&primary()); },
+    });
+}
+
+void RecordFormController::moveFirst()
+{
+    run({[this] { primary().moveFirst(); }});
+}
+
+void RecordFormController::moveLast()
+{
+    run({[this] { primary().moveLast(); }});
+}
+
+void RecordFormController::moveNext()
+{
+    run({
+        [this] {
+            if (!primary().eof())
+                primary().moveNext();
+        },
+        [this] {
+            if (primary().eof() && primary().recordCount() > 0) {
+                emit beepRequested();
+                primary().moveLast();
+            }
+        },
+    });
+}
+
+void RecordFormController::movePrevious()
+{
+    run({
+        [this] {
+            if (!primary().bof())
+                primary().movePrevious();
+        },
+        [this] {
+            if (primary().bof() && primary().recordCount() > 0) {
+                emit beepRequested();
+                primary().moveFirst();
+            }
+        },
+    });
+}
+
+KeyCommand RecordFormController::commandForKey(int key, Qt::KeyboardModifiers modifiers) const
+{
+    if (m_editFlag || m_addFlag)
+        return KeyCommand::None;
+    return keyCommand(key, modifiers);
+}
+
+bool RecordFormController::hasUnsavedWork() const
+{
+    return m_editFlag || m_addFlag || (m_recordset && m_recordset->hasPendingChanges());
+}
+
+void RecordFormController::setStatus(const QString &text)
+{
+    m_status = text;
+    emit statusChanged(text);
+}
+
+void RecordFormController::hideAdd()
+{
+    if (!m_buttons.add)
+        return;
+    m_buttons.add = false;
+    emit buttonsChanged();
+}
+
+void RecordFormController::setBrowseButtons(bool browsing)
+{
+    m_buttons.add = browsing;
+    m_buttons.edit = browsing;
+    m_buttons.update = !browsing;
+    m_buttons.cancel = !browsing;
+    m_buttons.remove = browsing;
+    m_buttons.close = browsing;
+    m_buttons.refresh = browsing;
+    m_buttons.navigation = browsing;
+    emit buttonsChanged();
+}
+
+} // namespace records

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "records/ButtonStates.h"
+#include "records/FailurePolicy.h"
+#include "records/KeyboardTable.h"
+#include "records/RecordFamily.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace db {
+class Connection;
+class Recordset;
+} // namespace db
+
+namespace records {
+
+// The behaviour a record form shares, without any widget: the primary recordset, the
+// browse, edit and add states with their flags, every record operation step by step,
+// and the keyboard. Forms differ in their query and in two hooks: what a completed
+// move does (moveCompleted) and what Update writes before storing (beforeStore).
+class RecordFormController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RecordFormController(RecordFamily family, QObject *parent = nullptr);
+    ~RecordFormController() override;
+
+    RecordFamily family() const { return m_family; }
+    FailurePolicy policy() const;
+
+    // Opens a new connection and primary recordset over query() and binds the fields.
+    // Has no failure handling of its own: throws db::DbError.
+    void load();
+    db::Recordset *recordset() const { return m_recordset.get(); }
+
+    void add();
+    void edit();
+    void update();
+    void cancel();
+    void deleteCurrent();
+    void refresh();
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+
+    // KeyCommand::None while an edit or an added row is pending.
+    KeyCommand commandForKey(int key, Qt::KeyboardModifiers modifiers) const;
+
+    bool editFlag() const { return m_editFlag; }
+    bool addFlag() const { return m_addFlag; }
+    // 0 until Add was first pressed on a non-empty recordset.
+    int savedBookmark() const { return m_savedBookmark; }
+    // An edit or added row is pending, or a row holds changes that are not stored yet.
+    bool hasUnsavedWork() const;
+
+    const ButtonStates &buttons() const { return m_buttons; }
+    QString status() const { return m_status; }
+
+signals:
+    void buttonsChanged();
+    void statusChanged(const QString &text);
+    void errorOccurred(const QString &description);
+    void beepRequested();
+    void fieldsBound(db::Recordset *recordset);
+    void fieldsUnbound();
+    void gridFocusRequested();
+
+protected:
+    virtual QString query() const = 0;
+    // After every completed move of the primary recordset.
+    virtual void moveCompleted() = 0;
+    // Before Update stores the pending changes.
+    virtual void beforeStore() {}
+    // Right after Add has added its row.
+    virtual void rowAdded() {}
+    // After Update or Cancel has brought the form back to browsing.
+    virtual void browsingResumed() {}
+    // After load() has opened the new recordset, before the fields are bound to it.
+    virtual void loaded() {}
+
+    db::Recordset &primary() const;
+    void setStatus(const QString &text);
+    void hideAdd();
+    void setBrowseButtons(bool browsing);
+    void run(std::initializer_list<Step> steps);
+
+private:
+    void addTextBoxRow();
+    void addGridRow();
+    void resumeBrowsingIfDone();
+
+    RecordFamily m_family;
+    std::unique_ptr<db::Connection> m_connection;
+    std::unique_ptr<db::Recordset> m_recordset;
+    bool m_editFlag = false;
+    bool m_addFlag = false;
+    int m_savedBookmark = 0;
+    ButtonStates m_buttons;
+    QString m_status;
+};
+
+} // namespace records

@@ -1,0 +1,95 @@
+#include "records/RecordsetTableModel.h"
+
+#include "db/DbError.h"
+#include "db/Recordset.h"
+
+namespace records {
+
+RecordsetTableModel::RecordsetTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void RecordsetTableModel::setRecordset(db::Recordset *recordset)
+{
+    for (auto &connection : m_connections)
+        disconnect(connection);
+    beginResetModel();
+    m_recordset = recordset;
+    endResetModel();
+    if (!recordset)
+        return;
+    // The recordset reports changes after making them, so rows that come and go reset the model.
+    m_connections[0] = connect(recordset, &db::Recordset::rowsReset, this, &RecordsetTableModel::reset);
+    m_connections[1] = connect(recordset, &db::Recordset::rowInserted, this, &RecordsetTableModel::reset);
+    m_connections[2] = connect(recordset, &db::Recordset::rowRemoved, this, &RecordsetTableModel::reset);
+    m_connections[3] = connect(recordset, &db::Recordset::rowChanged, this, &RecordsetTableModel::rowChanged);
+}
+
+void RecordsetTableModel::reset()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+void RecordsetTableModel::rowChanged(int row)
+{
+    if (row >= 0 && row < rowCount())
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+int RecordsetTableModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_recordset || !m_recordset->isOpen())
+        return 0;
+    return m_recordset->recordCount();
+}
+
+int RecordsetTableModel::columnCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_recordset || !m_recordset->isOpen())
+        return 0;
+    return m_recordset->columnCount();
+}
+
+QVariant RecordsetTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !m_recordset || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    const QVariant value = m_recordset->valueAt(index.row(), index.column());
+    // A Null cell is edited as empty text.
+    if (role == Qt::EditRole && !value.isValid())
+        return QString();
+    return value;
+}
+
+QVariant RecordsetTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || !m_recordset)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return m_recordset->columnName(section);
+    return {};
+}
+
+Qt::ItemFlags RecordsetTableModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+bool RecordsetTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !m_recordset)
+        return false;
+    try {
+        m_recordset->moveTo(index.row());
+        m_recordset->setValue(index.column(), value);
+    } catch (const db::DbError &) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace records

@@ -1,0 +1,36 @@
+#include "records/ui/BusinessPerspective.h"
+
+#include "records/ui/DetailLayout.h"
+
+namespace records {
+
+namespace {
+
+using namespace DetailLayout;
+
+constexpr FieldSpec Fields[] = {
+    {"BusinessPerspectiveID", "Perspective Identification:", FieldKind::Disabled, rowTop(0), SingleLineWidth,
+     SingleLineHeight},
+    {"BusinessPerspectiveDate", "Perspective Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth,
+     SingleLineHeight},
+    {"BusinessInformationId", "Business Identification:", FieldKind::Disabled, rowTop(2), SingleLineWidth,
+     SingleLineHeight},
+    {"BusinessConcept", "Business Concept:", FieldKind::SingleLine, rowTop(3), SingleLineWidth, SingleLineHeight},
+    {"BusinessTypeOfCustomers", "Type Of Customers:", FieldKind::SingleLine, rowTop(4), SingleLineWidth,
+     SingleLineHeight},
+    {"MethodToReachTarget", "Method To Reach Target:", FieldKind::SingleLine, rowTop(5), SingleLineWidth,
+     SingleLineHeight},
+    {"ReasonForBusinessMarket", "Reason For Business Market:", FieldKind::SingleLine, rowTop(6), SingleLineWidth,
+     SingleLineHeight},
+};
+
+} // namespace
+
+BusinessPerspective::BusinessPerspective(QWidget *parent)
+    : SingleRecordForm(DetailForms::businessPerspective(), QStringLiteral("Business Perspective"), Fields, Columns,
+                       QSize(clientWidth(SingleLineWidth), clientHeight(rowTop(6) + SingleLineHeight)), parent)
+{
+    setObjectName(QStringLiteral("BusinessPerspective"));
+}
+
+} // namespace records

@@ -1,0 +1,31 @@
+#include "records/ui/BusinessPurpose.h"
+
+#include "records/ui/DetailLayout.h"
+
+namespace records {
+
+namespace {
+
+using namespace DetailLayout;
+
+constexpr int PurposeWidth = 5535;
+constexpr int PurposeHeight = 4725;
+
+constexpr FieldSpec Fields[] = {
+    {"BusinessPurposeId", "Purpose Identification:", FieldKind::Disabled, rowTop(0), SingleLineWidth, SingleLineHeight},
+    {"BusinessPurposeDate", "Purpose Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth, SingleLineHeight},
+    {"BusinessInformationId", "Business Identification:", FieldKind::Disabled, rowTop(2), SingleLineWidth,
+     SingleLineHeight},
+    {"BusinessPurpose", "Purpose:", FieldKind::MultiLine, rowTop(3), PurposeWidth, PurposeHeight},
+};
+
+} // namespace
+
+BusinessPurpose::BusinessPurpose(QWidget *parent)
+    : SingleRecordForm(DetailForms::businessPurpose(), QStringLiteral("Business Purpose"), Fields, Columns,
+                       QSize(clientWidth(PurposeWidth), clientHeight(rowTop(3) + PurposeHeight)), parent)
+{
+    setObjectName(QStringLiteral("BusinessPurpose"));
+}
+
+} // namespace records

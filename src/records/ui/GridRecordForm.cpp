@@ -1,0 +1,130 @@
+#include "records/ui/GridRecordForm.h"
+
+#include "db/DbError.h"
+#include "records/RecordsetTableModel.h"
+#include "records/StripLayout.h"
+#include "records/ui/BusinessHandOver.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTableView>
+
+namespace records {
+
+namespace {
+
+constexpr int GridWidth = 7725;
+constexpr int GridHeight = 3495;
+// Key, date added and business key come first; typing starts in the column after them.
+constexpr int FirstTypedColumn = 3;
+
+} // namespace
+
+GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QString &caption, QWidget *parent)
+    : RecordFormWindow(std::make_unique<DetailFormController>(definition), Background::Plain, parent)
+{
+    setWindowTitle(caption);
+    m_model = new RecordsetTableModel(this);
+    m_grid = new QTableView(clientArea());
+    m_grid->setObjectName(QStringLiteral("grdDataGrid"));
+    m_grid->setAccessibleName(caption.trimmed());
+    m_grid->setModel(m_model);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                            | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->setDefaultSectionSize(ui::twipsToPixels(300));
+    m_grid->setGeometry(ui::twipsRect(0, 0, GridWidth, GridHeight));
+
+    connect(&controller(), &RecordFormController::fieldsBound, this, &GridRecordForm::bindGrid);
+    connect(&controller(), &RecordFormController::fieldsUnbound, this, [this] { bindGrid(nullptr); });
+    connect(&controller(), &RecordFormController::gridFocusRequested, this, [this] { m_grid->setFocus(); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, &GridRecordForm::showCurrentRecord);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (!m_following && current.isValid())
+                    moveToGridRow(current.row());
+            });
+
+    setClientSizeTwips(GridWidth, GridHeight + Strip::GridGap + 2 * Strip::Height);
+}
+
+DetailFormController &GridRecordForm::detail() const
+{
+    return static_cast<DetailFormController &>(controller());
+}
+
+void GridRecordForm::showForBusiness(int businessInformationId)
+{
+    BusinessInformationId = businessInformationId;
+    records::showForBusiness(*this, detail(), businessInformationId);
+}
+
+void GridRecordForm::formLoad()
+{
+    detail().setRequestedBusiness(BusinessInformationId);
+    RecordFormWindow::formLoad();
+}
+
+void GridRecordForm::bindGrid(db::Recordset *recordset)
+{
+    disconnect(m_moveConnection);
+    m_model->setRecordset(recordset);
+    if (recordset) {
+        m_moveConnection =
+            connect(recordset, &db::Recordset::moveComplete, this, &GridRecordForm::showCurrentRecord);
+        m_grid->resizeColumnsToContents();
+    }
+}
+
+void GridRecordForm::showCurrentRecord()
+{
+    db::Recordset *recordset = m_model->recordset();
+    if (!recordset || recordset->bof() || recordset->eof())
+        return;
+    const int row = recordset->currentIndex();
+    int column = m_grid->currentIndex().isValid() ? m_grid->currentIndex().column() : FirstTypedColumn;
+    column = std::min(column, m_model->columnCount() - 1);
+    m_following = true;
+    m_grid->setCurrentIndex(m_model->index(row, column));
+    m_following = false;
+}
+
+void GridRecordForm::moveToGridRow(int row)
+{
+    db::Recordset *recordset = m_model->recordset();
+    if (!recordset)
+        return;
+    try {
+        recordset->moveTo(row);
+    } catch (const db::DbError &) {
+        // The grid forms ignore failures, a refused store of the row left included.
+    }
+}
+
+void GridRecordForm::layoutBody(std::optional<int> gridHeightTwips)
+{
+    QRect geometry = m_grid->geometry();
+    geometry.setWidth(clientArea()->width());
+    if (gridHeightTwips)
+        geometry.setHeight(ui::twipsToPixels(*gridHeightTwips));
+    m_grid->setGeometry(geometry);
+}
+
+bool GridRecordForm::isEditingCell() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && m_grid->viewport()->isAncestorOf(focus);
+}
+
+bool GridRecordForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // While a cell is being edited its keys belong to the cell, so nothing typed is lost.
+    if (event->type() == QEvent::KeyPress && isEditingCell())
+        return QObject::eventFilter(watched, event);
+    return RecordFormWindow::eventFilter(watched, event);
+}
+
+} // namespace records

@@ -1,0 +1,11 @@
+#include "records/ui/LongTermGoals.h"
+
+namespace records {
+
+LongTermGoals::LongTermGoals(QWidget *parent)
+    : GridRecordForm(DetailForms::longTermGoals(), QStringLiteral("Business Long Term Goal"), parent)
+{
+    setObjectName(QStringLiteral("LongTermGoals"));
+}
+
+} // namespace records

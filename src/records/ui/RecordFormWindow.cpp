@@ -1,0 +1,271 @@
+#include "records/ui/RecordFormWindow.h"
+
+#include "records/StripLayout.h"
+#include "records/ui/NavigationIcons.h"
+#include "ui/BackgroundPicture.h"
+#include "ui/Dialogs.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace records {
+
+namespace {
+
+// The window frame that the layout arithmetic counts into the form's outer width.
+constexpr int FrameAllowance = 120;
+
+struct StripButton
+{
+    const char *name;
+    const char *caption;
+    int left;
+};
+
+// Update and Cancel stand in Add's and Edit's places; only one pair shows at a time.
+constexpr StripButton RecordButtons[] = {
+    {"cmdAdd", "&Add", Strip::AddLeft},
+    {"cmdEdit", "&Edit", Strip::EditLeft},
+    {"cmdDelete", "&Delete", Strip::DeleteLeft},
+    {"cmdRefresh", "&Refresh", Strip::RefreshLeft},
+    {"cmdClose", "&Close", Strip::CloseLeft},
+    {"cmdUpdate", "&Update", Strip::AddLeft},
+    {"cmdCancel", "&Cancel", Strip::EditLeft},
+};
+
+struct NavigationButton
+{
+    const char *name;
+    const char *tip;
+    NavigationDirection direction;
+};
+
+constexpr NavigationButton NavigationButtons[] = {
+    {"cmdFirst", "First", NavigationDirection::First},
+    {"cmdPrevious", "Previous", NavigationDirection::Previous},
+    {"cmdNext", "Next", NavigationDirection::Next},
+    {"cmdLast", "Last", NavigationDirection::Last},
+};
+
+QString withoutMnemonic(const QString &caption)
+{
+    return QString(caption).remove(u'&');
+}
+
+QWidget *makeStrip(QWidget *parent, const char *name)
+{
+    auto *strip = new QWidget(parent);
+    strip->setObjectName(QLatin1String(name));
+    strip->setAutoFillBackground(true);
+    strip->setBackgroundRole(QPalette::Button);
+    return strip;
+}
+
+} // namespace
+
+RecordFormWindow::RecordFormWindow(std::unique_ptr<RecordFormController> controller, Background background,
+                                   QWidget *parent)
+    : ui::Window(parent)
+    , m_controller(std::move(controller))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    layout->addWidget(m_client);
+    if (background == Background::Picture)
+        ui::applyBackground(m_client);
+    buildStrips();
+
+    RecordFormController *logic = m_controller.get();
+    connect(logic, &RecordFormController::buttonsChanged, this, &RecordFormWindow::applyButtons);
+    connect(logic, &RecordFormController::statusChanged, m_status, &QLabel::setText);
+    connect(logic, &RecordFormController::errorOccurred, this,
+            [this](const QString &description) { ui::Dialogs::message(this, description); });
+    connect(logic, &RecordFormController::beepRequested, this, [] { ui::Dialogs::beep(); });
+
+    m_client->installEventFilter(this);
+    // Keys reach the form before the control that has the focus, as with a key preview.
+    qApp->installEventFilter(this);
+}
+
+RecordFormWindow::~RecordFormWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void RecordFormWindow::buildStrips()
+{
+    m_buttonStrip = makeStrip(m_client, "picButtons");
+    m_statusStrip = makeStrip(m_client, "picStatBox");
+
+    for (const StripButton &spec : RecordButtons)
+        addStripButton(m_buttonStrip, spec.name, QLatin1String(spec.caption), spec.left);
+    for (const NavigationButton &spec : NavigationButtons) {
+        QPushButton *button = addStripButton(m_statusStrip, spec.name, QString(), 0);
+        button->setIcon(navigationIcon(spec.direction));
+        button->setIconSize(QSize(16, 16));
+        button->setToolTip(QLatin1String(spec.tip));
+        button->setAccessibleName(QLatin1String(spec.tip));
+    }
+    m_buttons[QStringLiteral("cmdFirst")]->setGeometry(
+        ui::twipsRect(Strip::FirstLeft, 0, Strip::NavigationWidth, Strip::Height));
+    m_buttons[QStringLiteral("cmdPrevious")]->setGeometry(
+        ui::twipsRect(Strip::PreviousLeft, 0, Strip::NavigationWidth, Strip::Height));
+
+    m_status = new QLabel(m_statusStrip);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_status->setGeometry(ui::twipsRect(Strip::StatusLeft, 0, 0, Strip::StatusHeight));
+
+    RecordFormController *logic = m_controller.get();
+    const std::pair<const char *, void (RecordFormController::*)()> actions[] = {
+        {"cmdAdd", &RecordFormController::add},
+        {"cmdEdit", &RecordFormController::edit},
+        {"cmdUpdate", &RecordFormController::update},
+        {"cmdCancel", &RecordFormController::cancel},
+        {"cmdDelete", &RecordFormController::deleteCurrent},
+        {"cmdRefresh", &RecordFormController::refresh},
+        {"cmdFirst", &RecordFormController::moveFirst},
+        {"cmdPrevious", &RecordFormController::movePrevious},
+        {"cmdNext", &RecordFormController::moveNext},
+        {"cmdLast", &RecordFormController::moveLast},
+    };
+    for (const auto &[name, action] : actions)
+        connect(m_buttons[QLatin1String(name)], &QPushButton::clicked, logic, action);
+    connect(m_buttons[QStringLiteral("cmdClose")], &QPushButton::clicked, this, &RecordFormWindow::unload);
+    applyButtons();
+}
+
+QPushButton *RecordFormWindow::addStripButton(QWidget *strip, const char *name, const QString &caption, int left)
+{
+    auto *button = new QPushButton(caption, strip);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(withoutMnemonic(caption));
+    button->setAutoDefault(false);
+    button->setGeometry(ui::twipsRect(left, 0, Strip::ButtonWidth, Strip::Height));
+    m_buttons.insert(QLatin1String(name), button);
+    return button;
+}
+
+void RecordFormWindow::setCloseCaption(const QString &caption)
+{
+    QPushButton *close = m_buttons[QStringLiteral("cmdClose")];
+    close->setText(caption);
+    close->setAccessibleName(withoutMnemonic(caption));
+}
+
+QMenuBar *RecordFormWindow::addMenuBar()
+{
+    auto *bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    return bar;
+}
+
+void RecordFormWindow::setClientSizeTwips(int width, int height)
+{
+    const QSize client = ui::twipsSize(width, height);
+    const int menuHeight = layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
+    resize(client.width(), client.height() + menuHeight);
+    m_client->resize(client);
+}
+
+void RecordFormWindow::applyButtons()
+{
+    const ButtonStates &states = m_controller->buttons();
+    const std::pair<const char *, bool> visibility[] = {
+        {"cmdAdd", states.add},       {"cmdEdit", states.edit},   {"cmdUpdate", states.update},
+        {"cmdCancel", states.cancel}, {"cmdDelete", states.remove}, {"cmdClose", states.close},
+        {"cmdRefresh", states.refresh},
+    };
+    for (const auto &[name, visible] : visibility)
+        m_buttons[QLatin1String(name)]->setVisible(visible);
+    for (const NavigationButton &spec : NavigationButtons)
+        m_buttons[QLatin1String(spec.name)]->setEnabled(states.navigation);
+}
+
+void RecordFormWindow::layoutStrips()
+{
+    const int width = m_client->width();
+    const int height = m_client->height();
+    const int stripHeight = ui::twipsToPixels(Strip::Height);
+    m_statusStrip->setGeometry(0, height - stripHeight, width, stripHeight);
+    m_buttonStrip->setGeometry(0, height - 2 * stripHeight, width, stripHeight);
+
+    const FormSize size{ui::pixelsToTwips(width) + FrameAllowance, ui::pixelsToTwips(height)};
+    const StripPositions positions = resizeStrips(size, ui::pixelsToTwips(m_status->width()), hasGrid());
+    m_status->setGeometry(ui::twipsRect(Strip::StatusLeft, 0, positions.statusWidth, Strip::StatusHeight));
+    m_buttons[QStringLiteral("cmdNext")]->setGeometry(
+        ui::twipsRect(positions.nextLeft, 0, Strip::NavigationWidth, Strip::Height));
+    m_buttons[QStringLiteral("cmdLast")]->setGeometry(
+        ui::twipsRect(positions.lastLeft, 0, Strip::NavigationWidth, Strip::Height));
+    layoutBody(positions.gridHeight);
+}
+
+void RecordFormWindow::formLoad()
+{
+    m_controller->load();
+}
+
+bool RecordFormWindow::queryClose()
+{
+    if (!m_controller->hasUnsavedWork())
+        return true;
+    const auto answer = ui::Dialogs::ask(this, QStringLiteral("Do you want to save the changes to this record?"),
+                                         ui::Dialogs::Buttons::SaveDiscardCancel);
+    switch (answer) {
+    case ui::Dialogs::Answer::Save:
+        m_controller->update();
+        return !m_controller->hasUnsavedWork();
+    case ui::Dialogs::Answer::Discard:
+        m_controller->cancel();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RecordFormWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize) {
+        layoutStrips();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        return handleKey(static_cast<QKeyEvent *>(event));
+    }
+    return ui::Window::eventFilter(watched, event);
+}
+
+bool RecordFormWindow::handleKey(QKeyEvent *event)
+{
+    switch (m_controller->commandForKey(event->key(), event->modifiers())) {
+    case KeyCommand::None:
+        return false;
+    case KeyCommand::Close:
+        unload();
+        break;
+    case KeyCommand::First:
+        m_controller->moveFirst();
+        break;
+    case KeyCommand::Last:
+        m_controller->moveLast();
+        break;
+    case KeyCommand::Previous:
+        m_controller->movePrevious();
+        break;
+    case KeyCommand::Next:
+        m_controller->moveNext();
+        break;
+    }
+    return true;
+}
+
+} // namespace records

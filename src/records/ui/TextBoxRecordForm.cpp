@@ -1,0 +1,61 @@
+#include "records/ui/TextBoxRecordForm.h"
+
+#include "records/ui/FieldBinding.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace records {
+
+TextBoxRecordForm::TextBoxRecordForm(std::unique_ptr<RecordFormController> controller,
+                                     std::span<const FieldSpec> fields, FieldColumns columns, QWidget *parent)
+    : RecordFormWindow(std::move(controller), Background::Picture, parent)
+    , m_binding(new FieldBinding(this))
+{
+    for (size_t i = 0; i < fields.size(); ++i)
+        addField(static_cast<int>(i), fields[i], columns);
+    connect(&this->controller(), &RecordFormController::fieldsBound, m_binding, &FieldBinding::bind);
+    connect(&this->controller(), &RecordFormController::fieldsUnbound, m_binding, [this] { m_binding->bind(nullptr); });
+}
+
+TextBoxRecordForm::~TextBoxRecordForm() = default;
+
+void TextBoxRecordForm::addField(int index, const FieldSpec &spec, FieldColumns columns)
+{
+    const QString labelText = QString::fromUtf8(spec.label);
+    auto *label = new QLabel(labelText, clientArea());
+    label->setObjectName(QStringLiteral("lblLabels_%1").arg(index));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setGeometry(ui::twipsRect(columns.labelLeft, spec.top, columns.labelWidth, spec.height));
+
+    QWidget *box = nullptr;
+    if (spec.kind == FieldKind::MultiLine) {
+        auto *text = new QPlainTextEdit(clientArea());
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        text->setTabChangesFocus(true);
+        box = text;
+        // A tall box keeps its label level with its first line.
+        label->setGeometry(ui::twipsRect(columns.labelLeft, spec.top, columns.labelWidth, SingleLineHeight));
+    } else {
+        box = new QLineEdit(clientArea());
+    }
+    box->setObjectName(QStringLiteral("txtFields_%1").arg(index));
+    box->setAccessibleName(labelText);
+    box->setGeometry(ui::twipsRect(columns.boxLeft, spec.top, spec.width, spec.height));
+    label->setBuddy(box);
+
+    if (spec.kind == FieldKind::Disabled) {
+        box->setEnabled(false);
+        label->setEnabled(false);
+    } else if (spec.kind == FieldKind::Hidden) {
+        box->hide();
+        label->hide();
+    }
+    m_binding->addField(QString::fromLatin1(spec.column), box);
+    m_boxes.push_back(box);
+    m_labels.push_back(label);
+}
+
+} // namespace records
