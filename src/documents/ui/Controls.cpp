@@ -1,10 +1,15 @@
 #include "documents/ui/Controls.h"
 
+#include <QFontMetricsF>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace documents {
+
+namespace {
+constexpr int TabStopCharacters = 8;
+} // namespace
 
 QPushButton *makeButton(QWidget *window, const char *objectName, const QString &caption, const TwipsBox &box)
 {
@@ -22,6 +27,8 @@ QPlainTextEdit *makeTextBox(QWidget *window, const char *objectName, const QStri
     textBox->setObjectName(QLatin1String(objectName));
     textBox->setAccessibleName(accessibleName);
     textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab stops every eight characters, as on paper, rather than Qt's wide default.
+    textBox->setTabStopDistance(TabStopCharacters * QFontMetricsF(textBox->font()).averageCharWidth());
     place(textBox, box);
     return textBox;
 }

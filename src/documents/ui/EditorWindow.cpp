@@ -38,6 +38,9 @@ EditorWindow::EditorWindow(QWidget *parent)
     setObjectName(QStringLiteral("Editor"));
     setWindowTitle(QStringLiteral("Editor"));
     setClientSize(this, Layout::Client);
+    // Long field names differ at their ends, so the narrow list shows the ends.
+    m_fields->setTextElideMode(Qt::ElideLeft);
+    m_fields->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabOrder(m_text, m_exit);
     setTabOrder(m_exit, m_save);
     setTabOrder(m_save, m_insert);
@@ -54,7 +57,10 @@ void EditorWindow::formLoad()
     try {
         m_template.open(FileName);
         m_text->setPlainText(withDisplayLineBreaks(m_template.text()));
-        m_fields->addItems(mergeFieldNames());
+        for (const QString &name : mergeFieldNames()) {
+            auto *item = new QListWidgetItem(name, m_fields);
+            item->setToolTip(name);
+        }
     } catch (const db::DbError &error) {
         m_template.close();
         m_text->clear();

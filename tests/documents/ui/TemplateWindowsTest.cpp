@@ -1,0 +1,203 @@
+// The template chooser and the editor, driven through their buttons.
+#include "Screenshot.h"
+
+#include "documents/ui/DocumentWindows.h"
+#include "documents/ui/EditorWindow.h"
+#include "documents/ui/SelectTemplateWindow.h"
+#include "support/TempFolder.h"
+#include "support/ui_ScriptedDialogs.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+using documents::EditorWindow;
+using documents::SelectTemplateWindow;
+using testing_support::ScriptedDialogs;
+
+namespace {
+
+QListWidget *list(QWidget &window)
+{
+    return window.findChild<QListWidget *>(QStringLiteral("List1"));
+}
+
+QPlainTextEdit *textBox(QWidget &window)
+{
+    return window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+}
+
+void click(QWidget &window, const char *button)
+{
+    auto *control = window.findChild<QPushButton *>(QLatin1String(button));
+    ASSERT_NE(control, nullptr) << button;
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+void choose(QListWidget *items, const QString &text)
+{
+    const auto found = items->findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    items->setCurrentItem(found.first());
+}
+
+class TemplateWindows : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.exec(QStringLiteral(
+            "DELETE FROM ARTICLESOFINCORPORATION;"
+            "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES"
+            " ('articles', 'ARTICLES OF INCORPORATION\r\n\r\nThe name of the corporation is [BusninesName].\r\n'),"
+            " ('bylaws', 'Bylaws of [businessName]'), ('blank', NULL), ('o''brien lease', 'Lease');"));
+    }
+
+    void TearDown() override
+    {
+        delete &chooser();
+        delete &editor();
+    }
+
+    static SelectTemplateWindow &chooser() { return documents::selectTemplateWindow(); }
+    static EditorWindow &editor() { return documents::editorWindow(); }
+
+    // Opens the editor on a template the way a user does: through the chooser.
+    void edit(const QString &listedName)
+    {
+        chooser().showWindow();
+        choose(list(chooser()), listedName);
+        click(chooser(), "CmdSelect");
+    }
+
+    QString storedInfo(const QString &name) const
+    {
+        return folder.scalar(QStringLiteral("SELECT Info FROM ARTICLESOFINCORPORATION WHERE ReportName = '%1'").arg(name));
+    }
+
+    testing_support::TempProgramFolder folder;
+    ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
+};
+
+TEST_F(TemplateWindows, ChooserListsNamesInUpperCaseAndAsksForASelection)
+{
+    chooser().showWindow();
+    EXPECT_EQ(chooser().windowTitle(), QStringLiteral("Select Template"));
+    ASSERT_EQ(list(chooser())->count(), 4);
+    EXPECT_EQ(list(chooser())->item(0)->text(), QStringLiteral("ARTICLES"));
+    EXPECT_EQ(list(chooser())->item(3)->text(), QStringLiteral("O'BRIEN LEASE"));
+    documents_testing::saveScreenshot(chooser(), QStringLiteral("template-chooser"));
+
+    click(chooser(), "CmdSelect");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("Nothing Selected Try Again"));
+    EXPECT_EQ(dialogs->messages[0].title, QStringLiteral("Tallowmere"));
+    EXPECT_TRUE(chooser().isVisible());
+    EXPECT_EQ(list(chooser())->count(), 4);
+    EXPECT_FALSE(editor().isLoaded());
+}
+
+TEST_F(TemplateWindows, ExitHidesTheChooserWhichKeepsItsListUntilASelect)
+{
+    chooser().showWindow();
+    click(chooser(), "cmdExit");
+    EXPECT_FALSE(chooser().isVisible());
+    EXPECT_TRUE(chooser().isLoaded());
+
+    folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('uploaded', 'U');"));
+    chooser().showWindow();
+    EXPECT_EQ(list(chooser())->count(), 4);
+
+    edit(QStringLiteral("BYLAWS"));
+    EXPECT_FALSE(chooser().isLoaded());
+    EXPECT_FALSE(chooser().isVisible());
+    chooser().showWindow();
+    EXPECT_EQ(list(chooser())->count(), 5);
+}
+
+TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)
+{
+    edit(QStringLiteral("ARTICLES"));
+    ASSERT_TRUE(editor().isVisible());
+    EXPECT_EQ(editor().FileName, QStringLiteral("ARTICLES"));
+    EXPECT_EQ(textBox(editor())->toPlainText(),
+              QStringLiteral("ARTICLES OF INCORPORATION\n\nThe name of the corporation is [BusninesName].\n"));
+    EXPECT_EQ(list(editor())->item(0)->text(), QStringLiteral("businessName"));
+    documents_testing::saveScreenshot(editor(), QStringLiteral("template-editor"));
+
+    // A further Select only brings the loaded editor forward, still on its first template.
+    edit(QStringLiteral("BYLAWS"));
+    EXPECT_EQ(editor().FileName, QStringLiteral("BYLAWS"));
+    EXPECT_TRUE(textBox(editor())->toPlainText().startsWith(QStringLiteral("ARTICLES")));
+}
+
+TEST_F(TemplateWindows, InsertPutsTheFieldAtTheCaretOrOverTheSelection)
+{
+    edit(QStringLiteral("BYLAWS"));
+    QPlainTextEdit *text = textBox(editor());
+    QListWidget *fields = list(editor());
+
+    click(editor(), "CmdInsert"); // caret at the start, no field chosen
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("[]Bylaws of [businessName]"));
+
+    choose(fields, QStringLiteral("BusinessCity"));
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(2);
+    cursor.setPosition(8, QTextCursor::KeepAnchor); // "Bylaws"
+    text->setTextCursor(cursor);
+    click(editor(), "CmdInsert");
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("[][BusinessCity] of [businessName]"));
+    EXPECT_EQ(fields->currentItem()->text(), QStringLiteral("BusinessCity"));
+
+    cursor.movePosition(QTextCursor::End);
+    text->setTextCursor(cursor);
+    click(editor(), "CmdInsert");
+    EXPECT_TRUE(text->toPlainText().endsWith(QStringLiteral("[businessName][BusinessCity]")));
+}
+
+TEST_F(TemplateWindows, SaveStoresTheTextWithCrLfAndExitDropsUnsavedChanges)
+{
+    edit(QStringLiteral("BYLAWS"));
+    textBox(editor())->setPlainText(QStringLiteral("Line one\n[county] typed by hand\n[NotAField]"));
+    click(editor(), "CmdSave");
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]"));
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    textBox(editor())->setPlainText(QStringLiteral("never saved"));
+    click(editor(), "CmdExit");
+    EXPECT_FALSE(editor().isLoaded());
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]"));
+}
+
+TEST_F(TemplateWindows, EditorClosedByItsCloseBoxLoadsAgain)
+{
+    edit(QStringLiteral("BLANK"));
+    EXPECT_TRUE(textBox(editor())->toPlainText().isEmpty());
+    editor().close();
+    EXPECT_FALSE(editor().isLoaded());
+
+    edit(QStringLiteral("O'BRIEN LEASE"));
+    ASSERT_TRUE(editor().isLoaded());
+    EXPECT_EQ(textBox(editor())->toPlainText(), QStringLiteral("Lease"));
+    textBox(editor())->setPlainText(QStringLiteral("Lease, renewed"));
+    click(editor(), "CmdSave");
+    EXPECT_EQ(storedInfo(QStringLiteral("o''brien lease")), QStringLiteral("Lease, renewed"));
+}
+
+TEST_F(TemplateWindows, TemplateGoneSinceListingIsReportedAndTheChooserStays)
+{
+    chooser().showWindow();
+    folder.exec(QStringLiteral("DELETE FROM ARTICLESOFINCORPORATION WHERE ReportName = 'bylaws';"));
+    choose(list(chooser()), QStringLiteral("BYLAWS"));
+    click(chooser(), "CmdSelect");
+
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("BYLAWS")));
+    EXPECT_FALSE(editor().isLoaded());
+    EXPECT_TRUE(chooser().isVisible());
+}
+
+} // namespace
