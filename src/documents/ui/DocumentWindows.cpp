@@ -4,43 +4,28 @@
 #include "documents/ui/EditorWindow.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
-
-#include <QPointer>
+#include "ui/WindowRegistry.h"
 
 namespace documents {
 
-namespace {
-
-// Top-level windows live until the program ends; a test may delete one to start afresh.
-template<typename WindowType>
-WindowType &singleInstance()
-{
-    static QPointer<WindowType> window;
-    if (!window)
-        window = new WindowType;
-    return *window;
-}
-
-} // namespace
-
 ReportWindow &reportWindow()
 {
-    return singleInstance<ReportWindow>();
+    return ui::WindowRegistry::get<ReportWindow>();
 }
 
 ArticlesWindow &articlesWindow()
 {
-    return singleInstance<ArticlesWindow>();
+    return ui::WindowRegistry::get<ArticlesWindow>();
 }
 
 SelectTemplateWindow &selectTemplateWindow()
 {
-    return singleInstance<SelectTemplateWindow>();
+    return ui::WindowRegistry::get<SelectTemplateWindow>();
 }
 
 EditorWindow &editorWindow()
 {
-    return singleInstance<EditorWindow>();
+    return ui::WindowRegistry::get<EditorWindow>();
 }
 
 } // namespace documents

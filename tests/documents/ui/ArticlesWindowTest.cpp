@@ -5,6 +5,7 @@
 #include "documents/ui/DocumentWindows.h"
 #include "support/TempFolder.h"
 #include "ui/Twips.h"
+#include "ui/WindowRegistry.h"
 
 #include <QPlainTextEdit>
 
@@ -39,7 +40,7 @@ protected:
         open(QStringLiteral("Articles"), 1);
     }
 
-    void TearDown() override { delete &window(); }
+    void TearDown() override { ui::WindowRegistry::clear(); }
 
     static ArticlesWindow &window() { return documents::articlesWindow(); }
     static QString text() { return window().findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText(); }

@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/Twips.h"
+#include "ui/WindowRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +44,7 @@ protected:
         window().BusinessInformationId = 1;
     }
 
-    void TearDown() override { delete &window(); }
+    void TearDown() override { ui::WindowRegistry::clear(); }
 
     static ReportWindow &window() { return documents::reportWindow(); }
     static QPlainTextEdit *text() { return window().findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }

@@ -6,6 +6,7 @@
 #include "documents/ui/SelectTemplateWindow.h"
 #include "support/TempFolder.h"
 #include "support/ui_ScriptedDialogs.h"
+#include "ui/WindowRegistry.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -56,11 +57,7 @@ protected:
             " ('bylaws', 'Bylaws of [businessName]'), ('blank', NULL), ('o''brien lease', 'Lease');"));
     }
 
-    void TearDown() override
-    {
-        delete &chooser();
-        delete &editor();
-    }
+    void TearDown() override { ui::WindowRegistry::clear(); }
 
     static SelectTemplateWindow &chooser() { return documents::selectTemplateWindow(); }
     static EditorWindow &editor() { return documents::editorWindow(); }
