@@ -1,0 +1,74 @@
+#include "app/Templates.h"
+
+#include "db/Command.h"
+#include "db/Connection.h"
+#include "db/Recordset.h"
+
+#include <QFileInfo>
+
+namespace app {
+
+namespace {
+
+// Spaces only: a tab at a line's start is part of the template's layout.
+QString trimSpaces(const QString &line)
+{
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && line[begin] == u' ')
+        ++begin;
+    while (end > begin && line[end - 1] == u' ')
+        --end;
+    return line.mid(begin, end - begin);
+}
+
+} // namespace
+
+QStringList storedTemplateNames(db::Connection &connection)
+{
+    db::Command command;
+    command.setActiveConnection(&connection);
+    command.setCommandType(db::CommandType::Text);
+    command.setCommandText(QStringLiteral("Select * from [ARTICLESOFINCORPORATION]"));
+    const std::unique_ptr<db::Recordset> rows = command.execute();
+    QStringList names;
+    while (!rows->eof()) {
+        names << rows->value(QStringLiteral("ReportName")).toString();
+        rows->moveNext();
+    }
+    return names;
+}
+
+QString templateCaption(const QString &reportName)
+{
+    QString caption = reportName.toLower();
+    if (!caption.isEmpty())
+        caption[0] = caption[0].toUpper();
+    return caption;
+}
+
+QString templateNameForFile(const QString &filePath)
+{
+    return QFileInfo(filePath).fileName().remove(QStringLiteral(".txt"), Qt::CaseSensitive).toLower();
+}
+
+QString templateTextFromLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += QStringLiteral("\r\n") % trimSpaces(line);
+    return text;
+}
+
+void storeTemplate(db::Connection &connection, const QString &name, const QString &text)
+{
+    db::Recordset templates;
+    templates.open(QStringLiteral("select ReportName,Info from ARTICLESOFINCORPORATION"), connection,
+                   db::CursorType::Static, db::LockType::Optimistic);
+    templates.addNew();
+    templates.setValue(QStringLiteral("Info"), text);
+    templates.setValue(QStringLiteral("ReportName"), name);
+    templates.update();
+}
+
+} // namespace app

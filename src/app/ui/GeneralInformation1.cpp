@@ -1,0 +1,320 @@
+#include "app/ui/GeneralInformation1.h"
+
+#include "app/BusinessResources.h"
+#include "app/Templates.h"
+#include "app/TextFileLines.h"
+#include "db/ProgramFolder.h"
+#include "db/Schema.h"
+#include "records/FailurePolicy.h"
+#include "records/StripLayout.h"
+#include "records/ui/BusinessPerspective.h"
+#include "records/ui/BusinessPurpose.h"
+#include "records/ui/BusinessType.h"
+#include "records/ui/EmployeeInformation.h"
+#include "records/ui/LongTermGoals.h"
+#include "records/ui/ShortTermGoals.h"
+#include "ui/Dialogs.h"
+#include "ui/Twips.h"
+#include "ui/WindowRegistry.h"
+
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace app {
+
+namespace {
+
+using records::FieldKind;
+using records::SingleLineHeight;
+
+// The business fields (twips): labels right-aligned against one column of boxes.
+constexpr records::FieldColumns Columns{120, 2400, 2640};
+constexpr int FirstRowTop = 1140;
+constexpr int RowStep = 360;
+constexpr int BoxWidth = 4440;
+constexpr int ClientWidth = 7200;
+
+constexpr int rowTop(int row)
+{
+    return FirstRowTop + row * RowStep;
+}
+
+constexpr records::FieldSpec Fields[] = {
+    {"BusinessInformationId", "BusinessInformationId:", FieldKind::Hidden, rowTop(0), BoxWidth, SingleLineHeight},
+    {"BusinessInformationDate", "BusinessInformationDate:", FieldKind::Hidden, rowTop(1), BoxWidth, SingleLineHeight},
+    {"BusninesName", "Busnines Name:", FieldKind::SingleLine, rowTop(0), BoxWidth, SingleLineHeight},
+    {"BusinessAddressOne", "Business Address One:", FieldKind::SingleLine, rowTop(1), BoxWidth, SingleLineHeight},
+    {"BusinessAddressTwo", "Business Address Two:", FieldKind::SingleLine, rowTop(2), BoxWidth, SingleLineHeight},
+    {"BusinessCity", "Business City:", FieldKind::SingleLine, rowTop(3), BoxWidth, SingleLineHeight},
+    {"BusinessState", "Business State:", FieldKind::SingleLine, rowTop(4), BoxWidth, SingleLineHeight},
+    {"BusinessZip", "Business Zip:", FieldKind::SingleLine, rowTop(5), BoxWidth, SingleLineHeight},
+    {"BusinessCounty", "Business County:", FieldKind::SingleLine, rowTop(6), BoxWidth, SingleLineHeight},
+    {"BusinessPhoneNumber", "Business Phone Number:", FieldKind::SingleLine, rowTop(7), BoxWidth, SingleLineHeight},
+    {"BusinessFaxNumber", "Business Fax Number:", FieldKind::SingleLine, rowTop(8), BoxWidth, SingleLineHeight},
+    {"BusinessWebSiteURL", "Business Web Site URL:", FieldKind::SingleLine, rowTop(9), BoxWidth, SingleLineHeight},
+    {"BusinessEMailAddress", "Business E-mail Address:", FieldKind::SingleLine, rowTop(10), BoxWidth,
+     SingleLineHeight},
+};
+
+// The planning menu frame and its buttons (twips, buttons relative to the frame).
+namespace Menu {
+constexpr int Left = 1320;
+constexpr int Top = 5280;
+constexpr int Width = 5295;
+constexpr int Height = 2715;
+constexpr int ButtonWidth = 1935;
+constexpr int ButtonHeight = 375;
+constexpr int LeftColumn = 600;
+constexpr int RightColumn = 2640;
+constexpr int Row[] = {300, 780, 1260, 1740, 2220};
+constexpr int TemplateGap = 100;
+} // namespace Menu
+
+constexpr int BottomMargin = 120;
+constexpr int DesignClientHeight = Menu::Top + Menu::Height + BottomMargin + 2 * records::Strip::Height;
+
+// Template buttons hang below one another at 475 twips; the frame and the form grow by
+// a button's height per template, and further whenever the column would leave the frame.
+constexpr int growthForTemplates(int count)
+{
+    const int byHeight = count * Menu::ButtonHeight;
+    const int lastBottom = Menu::Row[3] + count * (Menu::ButtonHeight + Menu::TemplateGap) + Menu::ButtonHeight;
+    const int toHoldLast = lastBottom + Menu::TemplateGap - Menu::Height;
+    return count == 0 ? 0 : std::max(byHeight, toHoldLast);
+}
+
+// The hidden template commands stand left of the frame.
+constexpr int HiddenCommandLeft = 120;
+constexpr int HiddenCommandWidth = 1095;
+
+struct MenuButton
+{
+    const char *name;
+    const char *caption;
+    int left;
+    int top;
+};
+
+constexpr MenuButton MenuButtons[] = {
+    {"cmdBusinessPurpose", "Business Purpose", Menu::LeftColumn, Menu::Row[0]},
+    {"cmdBusinessType", "Business Type", Menu::RightColumn, Menu::Row[0]},
+    {"cmdBusinessPerspectives", "Business Perspectives", Menu::LeftColumn, Menu::Row[1]},
+    {"cmdEmployeeInformation", "Employee Information", Menu::RightColumn, Menu::Row[1]},
+    {"cmdLongTermGoals", "Long Term Goals", Menu::LeftColumn, Menu::Row[2]},
+    {"cmdShortTermGoals", "Short Term Goals", Menu::RightColumn, Menu::Row[2]},
+    {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3]},
+    {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3]},
+    {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4]},
+};
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(QString(caption).remove(u'&'));
+    button->setAutoDefault(false);
+    button->setGeometry(geometry);
+    return button;
+}
+
+// A caption shows '&' as itself rather than as a mnemonic.
+QString asCaption(const QString &text)
+{
+    return QString(text).replace(u'&', QLatin1String("&&"));
+}
+
+} // namespace
+
+GeneralInformation1::GeneralInformation1(QWidget *parent)
+    : TextBoxRecordForm(std::make_unique<BusinessInformationController>(), Fields, Columns, parent)
+{
+    setObjectName(QStringLiteral("GeneralInformation1"));
+    setWindowTitle(QStringLiteral("General Business Information"));
+    setCloseCaption(QStringLiteral("&Exit"));
+    buildPlanningMenu();
+    buildTemplateCommands();
+    setClientSizeTwips(ClientWidth, DesignClientHeight);
+}
+
+GeneralInformation1::~GeneralInformation1() = default;
+
+BusinessInformationController &GeneralInformation1::businesses() const
+{
+    return static_cast<BusinessInformationController &>(controller());
+}
+
+int GeneralInformation1::businessInformationId() const
+{
+    return businesses().businessInformationId();
+}
+
+void GeneralInformation1::buildPlanningMenu()
+{
+    m_planningMenu = new QGroupBox(QStringLiteral("Planning Menu"), clientArea());
+    m_planningMenu->setObjectName(QStringLiteral("Frame1"));
+    m_planningMenu->setGeometry(ui::twipsRect(Menu::Left, Menu::Top, Menu::Width, Menu::Height));
+
+    QMap<QString, QPushButton *> buttons;
+    for (const MenuButton &spec : MenuButtons) {
+        buttons.insert(QLatin1String(spec.name),
+                       makeButton(m_planningMenu, spec.name, QLatin1String(spec.caption),
+                                  ui::twipsRect(spec.left, spec.top, Menu::ButtonWidth, Menu::ButtonHeight)));
+    }
+    m_templatePattern = makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
+                                   ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
+    m_templatePattern->hide();
+
+    connect(buttons[QStringLiteral("cmdBusinessPurpose")], &QPushButton::clicked, this,
+            &GeneralInformation1::openPlanningForm<records::BusinessPurpose>);
+    connect(buttons[QStringLiteral("cmdBusinessType")], &QPushButton::clicked, this,
+            &GeneralInformation1::openPlanningForm<records::BusinessType>);
+    connect(buttons[QStringLiteral("cmdBusinessPerspectives")], &QPushButton::clicked, this,
+            &GeneralInformation1::openPlanningForm<records::BusinessPerspective>);
+    connect(buttons[QStringLiteral("cmdEmployeeInformation")], &QPushButton::clicked, this,
+            &GeneralInformation1::openPlanningForm<records::EmployeeInformation>);
+    connect(buttons[QStringLiteral("cmdLongTermGoals")], &QPushButton::clicked, this,
+            &GeneralInformation1::openPlanningForm<records::LongTermGoals>);
+    connect(buttons[QStringLiteral("cmdShortTermGoals")], &QPushButton::clicked, this,
+            &GeneralInformation1::openPlanningForm<records::ShortTermGoals>);
+    connect(buttons[QStringLiteral("cmdViewReport")], &QPushButton::clicked, this, &GeneralInformation1::viewReport);
+    connect(buttons[QStringLiteral("CmdResource")], &QPushButton::clicked, this,
+            &GeneralInformation1::openBusinessResources);
+    // "Manage RSS Feeds" opens the publishing window once that window exists.
+}
+
+void GeneralInformation1::buildTemplateCommands()
+{
+    const int top = Menu::Top;
+    QPushButton *edit = makeButton(clientArea(), "cmdEditTemplate", QStringLiteral("Edit Tempate"),
+                                   ui::twipsRect(HiddenCommandLeft, top, HiddenCommandWidth, Menu::ButtonHeight));
+    QPushButton *upload = makeButton(
+        clientArea(), "CmdUpload", QStringLiteral("Upload Template"),
+        ui::twipsRect(HiddenCommandLeft, top + Menu::ButtonHeight + Menu::TemplateGap, HiddenCommandWidth,
+                      Menu::ButtonHeight));
+    edit->hide();
+    upload->hide();
+    connect(edit, &QPushButton::clicked, this, &GeneralInformation1::editTemplate);
+    connect(upload, &QPushButton::clicked, this, &GeneralInformation1::uploadTemplate);
+
+    // The same two commands where a person can reach them.
+    QMenu *templates = addMenuBar()->addMenu(QStringLiteral("&Templates"));
+    templates->setObjectName(QStringLiteral("mnuTemplates"));
+    QAction *editAction = templates->addAction(QStringLiteral("&Edit Template..."));
+    QAction *uploadAction = templates->addAction(QStringLiteral("&Upload Template..."));
+    editAction->setObjectName(QStringLiteral("mnuEditTemplate"));
+    uploadAction->setObjectName(QStringLiteral("mnuUploadTemplate"));
+    connect(editAction, &QAction::triggered, edit, &QPushButton::click);
+    connect(uploadAction, &QAction::triggered, upload, &QPushButton::click);
+}
+
+void GeneralInformation1::formLoad()
+{
+    m_templateConnection.open(db::ConnectionStrings::document());
+    // A file that is not a business database ends the start here, before anything is shown.
+    db::Schema::requireBusinessDatabase(m_templateConnection);
+    const QStringList names = storedTemplateNames(m_templateConnection);
+    m_templateConnection.close();
+    buildTemplateButtons(names);
+    try {
+        TextBoxRecordForm::formLoad();
+    } catch (...) {
+        removeTemplateButtons();
+        throw;
+    }
+}
+
+void GeneralInformation1::formUnload()
+{
+    removeTemplateButtons();
+}
+
+void GeneralInformation1::buildTemplateButtons(const QStringList &names)
+{
+    QRect previous = m_templatePattern->geometry();
+    const int gap = ui::twipsToPixels(Menu::TemplateGap);
+    for (int i = 0; i < names.size(); ++i) {
+        const QString caption = templateCaption(names[i]);
+        const QByteArray name = "cmdArticleOfCorporation_" + QByteArray::number(i + 1);
+        QPushButton *button = makeButton(m_planningMenu, name.constData(), asCaption(caption),
+                                         previous.translated(0, previous.height() + gap));
+        button->setAccessibleName(caption);
+        connect(button, &QPushButton::clicked, this, [this, caption] { openTemplate(caption); });
+        button->show();
+        m_templateButtons.push_back(button);
+        previous = button->geometry();
+    }
+    growBy(growthForTemplates(static_cast<int>(names.size())));
+}
+
+void GeneralInformation1::removeTemplateButtons()
+{
+    for (QPushButton *button : m_templateButtons)
+        delete button;
+    m_templateButtons.clear();
+    growBy(-m_growth);
+}
+
+void GeneralInformation1::growBy(int twips)
+{
+    if (twips == 0)
+        return;
+    m_growth += twips;
+    m_planningMenu->setGeometry(ui::twipsRect(Menu::Left, Menu::Top, Menu::Width, Menu::Height + m_growth));
+    setClientSizeTwips(ClientWidth, DesignClientHeight + m_growth);
+}
+
+void GeneralInformation1::reportFailures(const std::function<void()> &step)
+{
+    records::runSteps(records::FailurePolicy::Report, {step},
+                      [this](const QString &description) { ui::Dialogs::message(this, description); });
+}
+
+template <class Form>
+void GeneralInformation1::openPlanningForm()
+{
+    reportFailures([this] { ui::WindowRegistry::get<Form>().showForBusiness(businessInformationId()); });
+}
+
+void GeneralInformation1::viewReport()
+{
+    // TODO(documents windows): hand the key to documents::ReportWindow and show it once it lands.
+}
+
+void GeneralInformation1::openTemplate(const QString &caption)
+{
+    // TODO(documents windows): hand ReportName and the key to documents::ArticlesWindow once it lands.
+    Q_UNUSED(caption);
+}
+
+void GeneralInformation1::editTemplate()
+{
+    // TODO(documents windows): show documents::SelectTemplateWindow once it lands.
+}
+
+void GeneralInformation1::openBusinessResources()
+{
+    ui::Dialogs::openUrl(businessResourcesUrl());
+}
+
+void GeneralInformation1::uploadTemplate()
+{
+    const QString filePath = ui::Dialogs::openFileName(this, QStringLiteral("Open"),
+                                                       QStringLiteral("Text files (*.txt);;All files (*)"));
+    if (filePath.isEmpty())
+        return;
+    const QString name = templateNameForFile(filePath);
+    reportFailures([&] {
+        const QString text = templateTextFromLines(readTextFileLines(filePath));
+        m_templateConnection.open(db::ConnectionStrings::document());
+        try {
+            storeTemplate(m_templateConnection, name, text);
+        } catch (...) {
+            m_templateConnection.close();
+            throw;
+        }
+        m_templateConnection.close();
+    });
+}
+
+} // namespace app

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/BusinessInformationController.h"
+#include "db/Connection.h"
+#include "records/ui/TextBoxRecordForm.h"
+
+#include <vector>
+
+class QGroupBox;
+class QPushButton;
+
+namespace app {
+
+// The start-up form: one business per screen, the planning menu that opens the other
+// forms for the business on screen, and one button per stored template.
+class GeneralInformation1 : public records::TextBoxRecordForm
+{
+    Q_OBJECT
+
+public:
+    explicit GeneralInformation1(QWidget *parent = nullptr);
+    ~GeneralInformation1() override;
+
+    // The business on screen, handed to every form that works on one business.
+    int businessInformationId() const;
+    BusinessInformationController &businesses() const;
+    QGroupBox *planningMenu() const { return m_planningMenu; }
+
+    void editTemplate();
+    void uploadTemplate();
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+
+private:
+    void buildPlanningMenu();
+    void buildTemplateCommands();
+    void buildTemplateButtons(const QStringList &names);
+    void removeTemplateButtons();
+    void growBy(int twips);
+    void openTemplate(const QString &caption);
+    void openBusinessResources();
+    void viewReport();
+    template <class Form>
+    void openPlanningForm();
+    void reportFailures(const std::function<void()> &step);
+
+    db::Connection m_templateConnection;
+    QGroupBox *m_planningMenu = nullptr;
+    QPushButton *m_templatePattern = nullptr;
+    std::vector<QPushButton *> m_templateButtons;
+    int m_growth = 0;
+};
+
+} // namespace app

@@ -1,0 +1,47 @@
+#include "app/ui/StartUp.h"
+
+#include "app/ui/GeneralInformation1.h"
+#include "db/DbError.h"
+#include "db/ProgramFolder.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowRegistry.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace app {
+
+namespace {
+
+QString failureText(const QString &description)
+{
+    const QString file = QDir::toNativeSeparators(
+        db::ProgramFolder::filePath(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile)));
+    if (description.contains(file))
+        return description;
+    return file % QStringLiteral(": ") % description;
+}
+
+} // namespace
+
+bool showMainForm()
+{
+    try {
+        ui::WindowRegistry::get<GeneralInformation1>().showWindow();
+    } catch (const db::DbError &error) {
+        ui::Dialogs::message(nullptr, failureText(error.description()));
+        return false;
+    }
+    return true;
+}
+
+int runProgram()
+{
+    int status = 1;
+    if (showMainForm())
+        status = QApplication::exec();
+    ui::WindowRegistry::clear();
+    return status;
+}
+
+} // namespace app
