@@ -117,6 +117,9 @@ QStringList TextPrinter::wrapLine(const QString &line, double width, const Print
     }
     if (!current.trimmed().isEmpty())
         lines << current;
+    // A line of nothing but spaces still keeps its place.
+    if (lines.isEmpty())
+        lines << QString();
     return lines;
 }
 

@@ -92,6 +92,7 @@ TEST(TextPrinter, LongLinesWrapAtSpacesUnderTheirIndentation)
     const QString longWord(200, u'x');
     EXPECT_EQ(TextPrinter::wrapLine(longWord, charactersPerLine * 2, surface),
               (QStringList{longWord.left(85), longWord.mid(85, 85), longWord.mid(170)}));
+    EXPECT_EQ(TextPrinter::wrapLine(QString(200, u' '), charactersPerLine * 2, surface), QStringList{QString()});
 }
 
 TEST(TextPrinter, PrintsPagesIntoAPdfFile)

@@ -66,7 +66,11 @@ bool reportingFailures(QWidget *parent, Printout printout)
 class DialogDestination final : public PrintDestination
 {
 public:
-    explicit DialogDestination(QWidget *parent) : m_parent(parent), m_printer(QPrinter::HighResolution) {}
+    DialogDestination(QWidget *parent, const QString &documentName)
+        : m_parent(parent), m_printer(QPrinter::HighResolution)
+    {
+        m_printer.setDocName(documentName);
+    }
 
     PrintSurface *open() override
     {
@@ -106,7 +110,7 @@ bool PrintOutput::printList(QWidget *parent, const QAbstractItemView &view, cons
     const ListViewSource source(view);
     ListPrinter listPrinter;
     listPrinter.reportTitle = title;
-    DialogDestination destination(parent);
+    DialogDestination destination(parent, title);
     return reportingFailures(parent, [&] {
         const bool printed = listPrinter.printList(source, destination);
         checkPrinterState(destination.printer());
