@@ -61,10 +61,8 @@ void EditorWindow::formLoad()
             auto *item = new QListWidgetItem(name, m_fields);
             item->setToolTip(name);
         }
-    } catch (const db::DbError &error) {
-        m_template.close();
-        m_text->clear();
-        ui::Dialogs::message(this, error.description());
+    } catch (const db::DbError &) {
+        formUnload();
         throw;
     }
 }

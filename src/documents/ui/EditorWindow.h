@@ -21,7 +21,7 @@ public:
     QString FileName;
 
 protected:
-    // Throws db::DbError, after showing the reason, when the template cannot be opened.
+    // Throws db::DbError when the template cannot be opened; the window stays unloaded.
     void formLoad() override;
     // Releases the template's connection however the window closes, so the next load works.
     void formUnload() override;

@@ -1,12 +1,10 @@
 #include "documents/ui/ReportWindow.h"
 
-#include "db/DbError.h"
 #include "documents/BusinessReport.h"
 #include "documents/LineBreaks.h"
 #include "documents/ui/Controls.h"
 #include "documents/ui/PrintOutput.h"
 #include "ui/BackgroundPicture.h"
-#include "ui/Dialogs.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,13 +45,7 @@ ReportWindow::ReportWindow(QWidget *parent)
 
 void ReportWindow::formLoad()
 {
-    try {
-        m_text->setPlainText(withDisplayLineBreaks(buildBusinessReport(BusinessInformationId)));
-    } catch (const db::DbError &error) {
-        // Unlike a failed start-up, this must not end a program that may hold unsaved work.
-        ui::Dialogs::message(this, error.description());
-        throw;
-    }
+    m_text->setPlainText(withDisplayLineBreaks(buildBusinessReport(BusinessInformationId)));
 }
 
 void ReportWindow::formUnload()

@@ -19,7 +19,7 @@ public:
     int BusinessInformationId = 0;
 
 protected:
-    // Throws db::DbError, after showing the reason, when the database cannot be read.
+    // Throws db::DbError when the database cannot be read; the window stays unloaded.
     void formLoad() override;
     void formUnload() override;
 

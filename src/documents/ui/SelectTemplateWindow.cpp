@@ -42,12 +42,7 @@ SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
 
 void SelectTemplateWindow::formLoad()
 {
-    try {
-        m_list->addItems(templateNames());
-    } catch (const db::DbError &error) {
-        ui::Dialogs::message(this, error.description());
-        throw;
-    }
+    m_list->addItems(templateNames());
 }
 
 void SelectTemplateWindow::formUnload()
@@ -66,8 +61,9 @@ void SelectTemplateWindow::selectTemplate()
     editor.FileName = chosen->text();
     try {
         editor.showWindow();
-    } catch (const db::DbError &) {
-        // The editor has shown why; the chooser stays so another template can be picked.
+    } catch (const db::DbError &error) {
+        // The chooser stays, so another template can be picked.
+        ui::Dialogs::message(this, error.description());
         return;
     }
     unload();

@@ -16,7 +16,7 @@ public:
     explicit SelectTemplateWindow(QWidget *parent = nullptr);
 
 protected:
-    // Throws db::DbError, after showing the reason, when the templates cannot be read.
+    // Throws db::DbError when the templates cannot be read; the window stays unloaded.
     void formLoad() override;
     void formUnload() override;
 
