@@ -42,6 +42,19 @@ constexpr std::array Fields{
 
 static_assert(Fields.size() == 29);
 
+constexpr bool noFieldHoldsALineBreak()
+{
+    for (const MergeField &field : Fields) {
+        for (qsizetype i = 0; i < field.field.size(); ++i) {
+            if (field.field[i] == u'\n')
+                return false;
+        }
+    }
+    return true;
+}
+// The merge fills runs of whole lines one at a time, which relies on this.
+static_assert(noFieldHoldsALineBreak());
+
 } // namespace
 
 std::span<const MergeField> mergeFields()

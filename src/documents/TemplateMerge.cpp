@@ -2,6 +2,8 @@
 
 #include "documents/MergeFields.h"
 
+#include <QStringMatcher>
+
 namespace documents {
 
 namespace {
@@ -36,6 +38,65 @@ std::optional<QString> fieldValue(const MergeField &field, const MergeInputs &in
     return std::nullopt;
 }
 
+struct Replacement
+{
+    Replacement(QStringView field, QString value)
+        : field(field), matcher(field, Qt::CaseSensitive), value(std::move(value))
+    {
+    }
+
+    QStringView field;
+    QStringMatcher matcher;
+    QString value;
+};
+
+// Replaces every match in document into result, reusing result's buffer. False, leaving
+// result alone, when the field does not occur.
+bool replaceEveryInto(QStringView document, const Replacement &step, QString &result)
+{
+    qsizetype found = step.field.isEmpty() ? -1 : step.matcher.indexIn(document);
+    if (found < 0)
+        return false;
+
+    result.resize(0);
+    result.reserve(document.size());
+    qsizetype copied = 0;
+    while (found >= 0) {
+        result += document.sliced(copied, found - copied);
+        result += step.value;
+        copied = found + step.field.size();
+        found = step.matcher.indexIn(document, copied);
+    }
+    result += document.sliced(copied);
+    return true;
+}
+
+// The steps that run, in their order: fields whose value is missing stay as written.
+std::vector<Replacement> replacementsFor(const MergeInputs &inputs)
+{
+    const QString agentText = agentBlock(inputs.registeredAgent);
+    const QString goalText = goalList(inputs.longTermGoals);
+    std::vector<Replacement> replacements;
+    for (const MergeField &field : mergeFields()) {
+        if (auto value = fieldValue(field, inputs, agentText, goalText))
+            replacements.emplace_back(field.field, std::move(*value));
+    }
+    return replacements;
+}
+
+// No merge field holds a line break, so no match ever spans one: a run of whole lines can
+// go through every step on its own. Runs of this size stay in the processor's cache, which
+// keeps large templates as fast per character as small ones.
+constexpr qsizetype RunLength = 16 * 1024;
+
+qsizetype endOfRun(QStringView text, qsizetype start)
+{
+    if (start + RunLength >= text.size())
+        return text.size();
+    const qsizetype lineEnd = text.indexOf(u'\n', start + RunLength);
+    return lineEnd < 0 ? text.size() : lineEnd + 1;
+}
+
 QString textOf(const QVariantHash &row, const char *column)
 {
     // A Null column gives empty text, so the separators around it stay.
@@ -46,21 +107,8 @@ QString textOf(const QVariantHash &row, const char *column)
 
 QString replaceEvery(const QString &document, QStringView field, QStringView value)
 {
-    qsizetype found = document.indexOf(field, 0, Qt::CaseSensitive);
-    if (field.isEmpty() || found < 0)
-        return document;
-
     QString result;
-    result.reserve(document.size());
-    qsizetype copied = 0;
-    while (found >= 0) {
-        result += QStringView(document).sliced(copied, found - copied);
-        result += value;
-        copied = found + field.size();
-        found = document.indexOf(field, copied, Qt::CaseSensitive);
-    }
-    result += QStringView(document).sliced(copied);
-    return result;
+    return replaceEveryInto(document, Replacement(field, value.toString()), result) ? result : document;
 }
 
 QString goalList(const QVariantList &goals)
@@ -94,12 +142,18 @@ MergedDocument mergeTemplate(const MergeInputs &inputs)
     if (!inputs.templateRow->info.isValid())
         return merged;
 
-    const QString agentText = agentBlock(inputs.registeredAgent);
-    const QString goalText = goalList(inputs.longTermGoals);
-    merged.text = u"\r\n" + inputs.templateRow->info.toString();
-    for (const MergeField &field : mergeFields()) {
-        if (const auto value = fieldValue(field, inputs, agentText, goalText))
-            merged.text = replaceEvery(merged.text, field.field, *value);
+    const std::vector<Replacement> replacements = replacementsFor(inputs);
+    const QString document = u"\r\n" + inputs.templateRow->info.toString();
+    merged.text.reserve(document.size());
+    QString run, spare; // two buffers take turns, so the steps allocate nothing new
+    for (qsizetype start = 0, end = 0; start < document.size(); start = end) {
+        end = endOfRun(document, start);
+        run = QStringView(document).sliced(start, end - start).toString();
+        for (const Replacement &step : replacements) {
+            if (replaceEveryInto(run, step, spare))
+                run.swap(spare);
+        }
+        merged.text += run;
     }
     return merged;
 }

@@ -1,4 +1,5 @@
 // The merge engine on its own: replacement rule, order, goal list, agent block, outcomes.
+#include "documents/MergeFields.h"
 #include "documents/TemplateMerge.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,39 @@ TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
     EXPECT_EQ(mergedText(inputs),
               QStringLiteral("\r\nSpringfield|[BusinessZip]|Sangamon|Dover|DE|\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\n"
                              "Dover\tDE\t19901\r\n|\r\n\r\nGrow\r\n\r\n|[insert type of business]"));
+}
+
+TEST(TemplateMerge, LargeDocumentsMergeAsOneWholeText)
+{
+    // Long enough to be filled in several runs; values carry line breaks and later fields.
+    QString body;
+    for (int line = 0; line < 3000; ++line) {
+        body += QStringLiteral("Line %1 [BusninesName] [list specific functions][county] [BusinessCity]").arg(line);
+        body += line % 7 ? QStringLiteral("\r\n") : QStringLiteral(" [RegisteredAgent] ");
+    }
+    MergeInputs inputs = withTemplate(body);
+    inputs.business = businessRow();
+    (*inputs.business)[QStringLiteral("BusninesName")] = QStringLiteral("Acme\r\n[county]");
+    inputs.registeredAgent = agentRow();
+    inputs.longTermGoals = {QStringLiteral("[BusinessCity]"), QStringLiteral("Grow")};
+
+    // The rule applied step by step to the whole document.
+    QString expected = u"\r\n" + body;
+    const QString agent = agentBlock(inputs.registeredAgent);
+    const QString goals = goalList(inputs.longTermGoals);
+    for (const MergeField &field : mergeFields()) {
+        QVariant value;
+        switch (field.source) {
+        case MergeSource::Business: value = inputs.business->value(field.column.toString()); break;
+        case MergeSource::RegisteredAgent: value = inputs.registeredAgent->value(field.column.toString()); break;
+        case MergeSource::AgentBlock: value = agent; break;
+        case MergeSource::GoalList: value = goals; break;
+        case MergeSource::BusinessType: break;
+        }
+        if (value.isValid())
+            expected = replaceEvery(expected, field.field, value.toString());
+    }
+    EXPECT_EQ(mergedText(inputs), expected);
 }
 
 } // namespace
