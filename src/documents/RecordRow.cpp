@@ -15,7 +15,7 @@ QVariant RecordRow::operator[](const QString &column) const
 {
     const int index = m_recordset.columnIndex(column);
     if (index < 0)
-        throw db::DbError(QStringLiteral("Item cannot be found in the collection: column %1.").arg(column));
+        throw db::DbError(QStringLiteral("The query gave no column named %1.").arg(column));
     return m_recordset.valueAt(m_row, index);
 }
 

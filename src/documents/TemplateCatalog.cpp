@@ -22,7 +22,8 @@ QStringList columnTexts(const QString &sql, const QString &column)
     const auto rows = command.execute();
 
     QStringList texts;
-    for (int row = 0; hasRows(*rows) && row < rows->recordCount(); ++row) {
+    const int rowCount = hasRows(*rows) ? rows->recordCount() : 0;
+    for (int row = 0; row < rowCount; ++row) {
         const QVariant value = RecordRow(*rows, row)[column];
         if (value.isValid())
             texts << value.toString();
