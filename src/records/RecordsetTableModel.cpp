@@ -65,7 +65,8 @@ QVariant RecordsetTableModel::data(const QModelIndex &index, int role) const
 
 QVariant RecordsetTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || !m_recordset)
+    // The tool-tip names a column whose heading is cut short.
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !m_recordset)
         return {};
     if (orientation == Qt::Horizontal)
         return m_recordset->columnName(section);

@@ -7,7 +7,7 @@ namespace records::DetailLayout {
 
 // The single-record forms: labels right-aligned against a column of boxes, rows from
 // below the background picture's banner down (twips).
-inline constexpr FieldColumns Columns{120, 2520, 2760};
+inline constexpr FieldColumns Columns{120, 2880, 3120};
 inline constexpr int FirstRowTop = 1200;
 inline constexpr int RowStep = 375;
 inline constexpr int SingleLineWidth = 3375;

@@ -19,6 +19,8 @@ constexpr int GridWidth = 7725;
 constexpr int GridHeight = 3495;
 // Key, date added and business key come first; typing starts in the column after them.
 constexpr int FirstTypedColumn = 3;
+// Enough of a column's name to tell the columns apart.
+constexpr int NarrowestColumn = 1350;
 
 } // namespace
 
@@ -35,7 +37,10 @@ GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QSt
     m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                             | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_grid->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     m_grid->verticalHeader()->setDefaultSectionSize(ui::twipsToPixels(300));
+    m_grid->verticalHeader()->hide();
     m_grid->setGeometry(ui::twipsRect(0, 0, GridWidth, GridHeight));
 
     connect(&controller(), &RecordFormController::fieldsBound, this, &GridRecordForm::bindGrid);
@@ -75,8 +80,19 @@ void GridRecordForm::bindGrid(db::Recordset *recordset)
     if (recordset) {
         m_moveConnection =
             connect(recordset, &db::Recordset::moveComplete, this, &GridRecordForm::showCurrentRecord);
-        m_grid->resizeColumnsToContents();
+        fitColumns();
     }
+}
+
+void GridRecordForm::fitColumns()
+{
+    // Columns are as wide as their values, not their long names, so the typed columns
+    // stay in sight; the last one takes what is left.
+    const QAbstractItemView *view = m_grid;
+    const int narrowest = ui::twipsToPixels(NarrowestColumn);
+    const int widest = std::max(narrowest, m_grid->viewport()->width() / 2);
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        m_grid->setColumnWidth(column, std::clamp(view->sizeHintForColumn(column), narrowest, widest));
 }
 
 void GridRecordForm::showCurrentRecord()

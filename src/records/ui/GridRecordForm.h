@@ -34,6 +34,7 @@ protected:
 
 private:
     void bindGrid(db::Recordset *recordset);
+    void fitColumns();
     void showCurrentRecord();
     void moveToGridRow(int row);
     bool isEditingCell() const;

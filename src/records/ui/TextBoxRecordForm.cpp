@@ -34,6 +34,7 @@ void TextBoxRecordForm::addField(int index, const FieldSpec &spec, FieldColumns 
     if (spec.kind == FieldKind::MultiLine) {
         auto *text = new QPlainTextEdit(clientArea());
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         text->setTabChangesFocus(true);
         box = text;
         // A tall box keeps its label level with its first line.

@@ -1,0 +1,200 @@
+// The employee and goal grids, driven with real clicks and keys.
+#include "db/Recordset.h"
+#include "records/ui/EmployeeInformation.h"
+#include "records/ui/FormTesting.h"
+#include "records/ui/LongTermGoals.h"
+#include "records/ui/ShortTermGoals.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
+
+using namespace testing_support;
+
+namespace {
+
+class GridFormsTest : public FormTest
+{
+protected:
+    // Types into the grid's current cell as a person does, and presses Enter.
+    static void typeIntoCell(QTableView *grid, const QString &text)
+    {
+        QTest::keyClicks(grid, text.left(1));
+        auto *editor = grid->viewport()->findChild<QLineEdit *>();
+        ASSERT_NE(editor, nullptr) << "typing did not open the cell";
+        QTest::keyClicks(editor, text.mid(1));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the grid takes the cell's text after the key
+    }
+
+    static QTableView *gridOf(const QWidget *form) { return control<QTableView>(form, "grdDataGrid"); }
+
+    void addGoal(const char *table, int business, const char *goal)
+    {
+        folder.exec(QStringLiteral("INSERT INTO [%1] (BusinessInformationId, %2) VALUES (%3, '%4')")
+                        .arg(QLatin1String(table), QString(QLatin1String(table)).remove(u' '))
+                        .arg(business)
+                        .arg(QLatin1String(goal)));
+    }
+};
+
+TEST_F(GridFormsTest, EachGridShowsItsCaptionQueryColumnsAndCount)
+{
+    struct Facts
+    {
+        records::GridRecordForm *form;
+        QString caption;
+        QString status;
+        QStringList columns;
+    };
+    const Facts all[] = {
+        {&ui::WindowRegistry::get<records::EmployeeInformation>(), " Employees Information",
+         "Employees Associated With Business: ",
+         {"EmpyoleeId", "EmployeeDate", "BusinessInformationId", "EmployeeFirstName", "EmployeeMiddleName",
+          "EmployeeLastName", "EmployeePosition", "EmployeeQualifications"}},
+        {&ui::WindowRegistry::get<records::LongTermGoals>(), "Business Long Term Goal",
+         "Long Term Goals Associated With Business: ",
+         {"BusinessLongTermGoalID", "BusinessLongTermGoalDate", "BusinessInformationId", "BusinessLongTermGoal"}},
+        {&ui::WindowRegistry::get<records::ShortTermGoals>(), "Business Short Term Goal",
+         "Short Term Goals Associated With Business: ",
+         {"BusinessShortTermGoalID", "BusinessShortTermGoalDate", "BusinessInformationId", "BusinessShortTermGoal"}},
+    };
+    for (const Facts &facts : all) {
+        SCOPED_TRACE(facts.caption.toStdString());
+        facts.form->showForBusiness(6);
+        EXPECT_EQ(facts.form->windowTitle(), facts.caption);
+        EXPECT_EQ(statusOf(facts.form), facts.status + "0");
+        QAbstractItemModel *model = gridOf(facts.form)->model();
+        QStringList headers;
+        for (int c = 0; c < model->columnCount(); ++c)
+            headers << model->headerData(c, Qt::Horizontal).toString();
+        EXPECT_EQ(headers, facts.columns);
+        for (const char *move : {"cmdFirst", "cmdPrevious", "cmdNext", "cmdLast"})
+            click(facts.form, move);
+        EXPECT_TRUE(dialogs->messages.empty());
+        EXPECT_EQ(dialogs->beeps, 0);
+    }
+}
+
+TEST_F(GridFormsTest, AGoalTypedIntoTheGridAndStoredWithEditAndUpdateIsListedForTheBusiness)
+{
+    auto &form = ui::WindowRegistry::get<records::LongTermGoals>();
+    form.showForBusiness(11);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    click(&form, "cmdAdd");
+    QTableView *grid = gridOf(&form);
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_FALSE(shows(&form, "cmdUpdate"));
+    EXPECT_TRUE(shows(&form, "cmdAdd"));
+    EXPECT_EQ(grid->model()->rowCount(), 1);
+    EXPECT_EQ(grid->model()->index(0, 2).data().toInt(), 11);
+
+    typeIntoCell(grid, "Open a second shop");
+    click(&form, "cmdEdit");
+    EXPECT_EQ(statusOf(&form), "Edit record");
+    click(&form, "cmdUpdate");
+
+    EXPECT_EQ(folder.rows("select BusinessInformationId, BusinessLongTermGoal from [Business Long Term Goal]"),
+              QStringList{"11|Open a second shop"});
+    form.close();
+    form.showForBusiness(11);
+    EXPECT_EQ(statusOf(&form), "Long Term Goals Associated With Business: 1");
+    EXPECT_EQ(grid->model()->index(0, 3).data().toString(), "Open a second shop");
+}
+
+TEST_F(GridFormsTest, ARowLeftWithoutUpdateStillBelongsToTheBusiness)
+{
+    addGoal("Business Short Term Goal", 4, "Paint the shop");
+    auto &form = ui::WindowRegistry::get<records::ShortTermGoals>();
+    form.showForBusiness(4);
+    click(&form, "cmdAdd");
+    typeIntoCell(gridOf(&form), "Print leaflets");
+    click(&form, "cmdFirst"); // leaving the row stores it
+
+    EXPECT_EQ(folder.rows("select BusinessInformationId, BusinessShortTermGoal from [Business Short Term Goal] "
+                          "order by BusinessShortTermGoalID"),
+              (QStringList{"4|Paint the shop", "4|Print leaflets"}));
+    EXPECT_EQ(statusOf(&form), "Short Term Goals Associated With Business: 2");
+}
+
+TEST_F(GridFormsTest, DeletingTheOnlyRowAndRefusedStoresPassSilently)
+{
+    folder.exec("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName) VALUES (2, 'Ann')");
+    auto &form = ui::WindowRegistry::get<records::EmployeeInformation>();
+    form.showForBusiness(2);
+    click(&form, "cmdDelete");
+    EXPECT_EQ(folder.scalar("select count(*) from BusinessEmployees"), "0");
+    EXPECT_EQ(gridOf(&form)->model()->rowCount(), 0);
+
+    // A key cell holding text is refused by the database: nothing is shown, the form goes on.
+    click(&form, "cmdAdd");
+    QTableView *grid = gridOf(&form);
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+    typeIntoCell(grid, "not a number");
+    click(&form, "cmdEdit");
+    click(&form, "cmdUpdate");
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(folder.scalar("select count(*) from BusinessEmployees"), "0");
+    EXPECT_TRUE(shows(&form, "cmdAdd"));
+}
+
+TEST_F(GridFormsTest, RefreshShowsRowsChangedElsewhereAndKeysMoveTheCurrentRow)
+{
+    addGoal("Business Long Term Goal", 3, "one");
+    auto &form = ui::WindowRegistry::get<records::LongTermGoals>();
+    form.showForBusiness(3);
+    addGoal("Business Long Term Goal", 3, "two");
+    addGoal("Business Long Term Goal", 3, "three");
+    click(&form, "cmdRefresh");
+    QTableView *grid = gridOf(&form);
+    EXPECT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(statusOf(&form), "Long Term Goals Associated With Business: 3");
+
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(grid->currentIndex().row(), 2);
+    EXPECT_EQ(form.detail().recordset()->currentIndex(), 2);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(dialogs->beeps, 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 3)).center());
+    EXPECT_EQ(form.detail().recordset()->currentIndex(), 0);
+}
+
+TEST_F(GridFormsTest, ClosingWithAnAddedRowPendingAsksWhetherToStoreIt)
+{
+    auto &form = ui::WindowRegistry::get<records::EmployeeInformation>();
+    form.showForBusiness(8);
+    click(&form, "cmdAdd");
+    typeIntoCell(gridOf(&form), "Bea");
+    dialogs->answers.push_back(ui::Dialogs::Answer::Save);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(folder.rows("select BusinessInformationId, EmployeeFirstName from BusinessEmployees"),
+              QStringList{"8|Bea"});
+}
+
+TEST_F(GridFormsTest, Screenshots)
+{
+    folder.exec("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeMiddleName, "
+                "EmployeeLastName, EmployeePosition, EmployeeQualifications) VALUES "
+                "(5, 'Ann', 'M', 'Baker', 'Head baker', 'Master baker'), "
+                "(5, 'Tom', NULL, 'Miller', 'Counter', 'Food hygiene')");
+    addGoal("Business Long Term Goal", 5, "Open a second shop within five years");
+    addGoal("Business Long Term Goal", 5, "Supply three restaurants");
+    addGoal("Business Short Term Goal", 5, "Print leaflets");
+    const std::pair<records::GridRecordForm *, QString> forms[] = {
+        {&ui::WindowRegistry::get<records::EmployeeInformation>(), "EmployeeInformation"},
+        {&ui::WindowRegistry::get<records::LongTermGoals>(), "LongTermGoals"},
+        {&ui::WindowRegistry::get<records::ShortTermGoals>(), "ShortTermGoals"},
+    };
+    for (const auto &[form, name] : forms) {
+        form->showForBusiness(5);
+        saveScreenshot(form, name + "-browse");
+        click(form, "cmdEdit");
+        saveScreenshot(form, name + "-edit");
+        click(form, "cmdCancel");
+    }
+}
+
+} // namespace

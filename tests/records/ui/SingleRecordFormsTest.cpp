@@ -1,0 +1,258 @@
+// The mission statement, type and perspective forms, driven with real clicks and keys.
+#include "records/ui/BusinessPerspective.h"
+#include "records/ui/BusinessPurpose.h"
+#include "records/ui/BusinessType.h"
+#include "records/ui/FormTesting.h"
+#include "ui/Twips.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace testing_support;
+
+namespace {
+
+struct FormFacts
+{
+    std::function<records::SingleRecordForm *()> make;
+    QString caption;
+    QString status;
+    QStringList labels;
+};
+
+std::vector<FormFacts> allForms()
+{
+    return {
+        {[] { return &ui::WindowRegistry::get<records::BusinessPurpose>(); }, "Business Purpose",
+         "Mission Statements Associated With Business: ",
+         {"Purpose Identification:", "Purpose Date (Added):", "Business Identification:", "Purpose:"}},
+        {[] { return &ui::WindowRegistry::get<records::BusinessType>(); }, "Business Type",
+         "Business Types Associated With Business: ",
+         {"Type Identification", "Type Date (Added):", "Business Identification:", "Type:"}},
+        {[] { return &ui::WindowRegistry::get<records::BusinessPerspective>(); }, "Business Perspective",
+         "Perspectives Associated with Business: ",
+         {"Perspective Identification:", "Perspective Date (Added):", "Business Identification:",
+          "Business Concept:", "Type Of Customers:", "Method To Reach Target:", "Reason For Business Market:"}},
+    };
+}
+
+class SingleRecordFormsTest : public FormTest
+{
+protected:
+    void addPurpose(int business, const QString &text)
+    {
+        folder.exec(QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, '%2')")
+                        .arg(business)
+                        .arg(text));
+    }
+
+    QString fieldText(QWidget *form, int index)
+    {
+        QWidget *box = control(form, QStringLiteral("txtFields_%1").arg(index));
+        if (auto *line = qobject_cast<QLineEdit *>(box))
+            return line->text();
+        return qobject_cast<QPlainTextEdit *>(box)->toPlainText();
+    }
+};
+
+TEST_F(SingleRecordFormsTest, EachFormShowsItsCaptionLabelsDisabledKeyBoxesAndCount)
+{
+    for (const FormFacts &facts : allForms()) {
+        records::SingleRecordForm *form = facts.make();
+        form->showForBusiness(12);
+        SCOPED_TRACE(facts.caption.toStdString());
+        EXPECT_EQ(form->windowTitle(), facts.caption);
+        EXPECT_EQ(statusOf(form), facts.status + "0");
+        EXPECT_TRUE(shows(form, "cmdAdd"));
+        for (int i = 0; i < facts.labels.size(); ++i) {
+            auto *label = control<QLabel>(form, QStringLiteral("lblLabels_%1").arg(i));
+            QWidget *box = control(form, QStringLiteral("txtFields_%1").arg(i));
+            EXPECT_EQ(label->text(), facts.labels[i]);
+            EXPECT_EQ(label->buddy(), box);
+            EXPECT_EQ(box->accessibleName(), facts.labels[i]);
+            EXPECT_EQ(box->isEnabled(), i >= 3) << i;
+        }
+        EXPECT_EQ(control(form, QStringLiteral("txtFields_%1").arg(facts.labels.size())), nullptr);
+        EXPECT_EQ(buttonOf(form, "cmdNext")->toolTip(), "Next");
+        EXPECT_EQ(buttonOf(form, "cmdUpdate")->accessibleName(), "Update");
+    }
+    auto *purpose = control<QPlainTextEdit>(&ui::WindowRegistry::get<records::BusinessPurpose>(), "txtFields_3");
+    ASSERT_NE(purpose, nullptr);
+    EXPECT_EQ(purpose->size(), ui::twipsSize(5535, 4725));
+}
+
+TEST_F(SingleRecordFormsTest, MissionStatementAddedWithClicksBelongsToTheHandedOverBusiness)
+{
+    auto &form = ui::WindowRegistry::get<records::BusinessPurpose>();
+    form.showForBusiness(5);
+    click(&form, "cmdAdd");
+    EXPECT_EQ(statusOf(&form), "Add record");
+    for (const char *hidden : {"cmdAdd", "cmdEdit", "cmdDelete", "cmdRefresh", "cmdClose"})
+        EXPECT_FALSE(shows(&form, hidden)) << hidden;
+    EXPECT_TRUE(shows(&form, "cmdUpdate") && shows(&form, "cmdCancel"));
+    EXPECT_FALSE(buttonOf(&form, "cmdFirst")->isEnabled());
+    EXPECT_EQ(fieldText(&form, 2), "5");
+
+    typeInto(&form, "txtFields_3", "To bake bread\nfor the town");
+    click(&form, "cmdUpdate");
+
+    EXPECT_EQ(folder.rows("select BusinessInformationId, BusinessPurpose from BusinessPurpose"),
+              QStringList{"5|To bake bread\nfor the town"});
+    EXPECT_EQ(fieldText(&form, 0), folder.scalar("select BusinessPurposeId from BusinessPurpose"));
+    EXPECT_FALSE(fieldText(&form, 1).isEmpty()); // the date the database gave it
+    EXPECT_EQ(statusOf(&form), "Mission Statements Associated With Business: 1");
+    EXPECT_TRUE(shows(&form, "cmdAdd")); // shown by the end of Update until the next move
+    click(&form, "cmdNext");
+    EXPECT_EQ(dialogs->beeps, 1);
+    EXPECT_FALSE(shows(&form, "cmdAdd"));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(SingleRecordFormsTest, AddStaysHiddenAfterDeletingTheOnlyRowUntilEditAndCancel)
+{
+    addPurpose(9, "Serve coffee");
+    auto &form = ui::WindowRegistry::get<records::BusinessPurpose>();
+    form.showForBusiness(9);
+    EXPECT_FALSE(shows(&form, "cmdAdd"));
+    EXPECT_EQ(statusOf(&form), "Mission Statements Associated With Business: 1");
+
+    click(&form, "cmdDelete");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, "No current record.");
+    EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
+    EXPECT_EQ(dialogs->messages[0].buttons, ui::Dialogs::Buttons::Ok);
+    EXPECT_EQ(folder.scalar("select count(*) from BusinessPurpose"), "0");
+    EXPECT_FALSE(shows(&form, "cmdAdd"));
+
+    click(&form, "cmdEdit");
+    click(&form, "cmdCancel");
+    EXPECT_TRUE(shows(&form, "cmdAdd"));
+}
+
+TEST_F(SingleRecordFormsTest, KeysMoveThroughTheRowsAndAreIgnoredWhileEditing)
+{
+    for (const char *type : {"a", "b", "c", "d"})
+        folder.exec(QStringLiteral("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (2, '%1')")
+                        .arg(QLatin1String(type)));
+    auto &form = ui::WindowRegistry::get<records::BusinessType>();
+    form.showForBusiness(2);
+    QWidget *typeBox = control(&form, "txtFields_3");
+
+    QTest::keyClick(&form, Qt::Key_Down);
+    EXPECT_EQ(fieldText(&form, 3), "b");
+    QTest::keyClick(typeBox, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(fieldText(&form, 3), "d");
+    QTest::keyClick(typeBox, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(fieldText(&form, 3), "c");
+    QTest::keyClick(typeBox, Qt::Key_Home);
+    EXPECT_EQ(fieldText(&form, 3), "a");
+    QTest::keyClick(typeBox, Qt::Key_PageUp);
+    EXPECT_EQ(dialogs->beeps, 1);
+    QTest::keyClick(typeBox, Qt::Key_End);
+    EXPECT_EQ(fieldText(&form, 3), "d");
+
+    click(&form, "cmdEdit");
+    QTest::keyClick(typeBox, Qt::Key_Home);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isLoaded());
+    EXPECT_EQ(fieldText(&form, 3), "d");
+    click(&form, "cmdCancel");
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isLoaded());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.BusinessInformationId, 2); // members outlive the unload
+}
+
+TEST_F(SingleRecordFormsTest, TheCloseBoxAsksWhetherToStoreAPendingEdit)
+{
+    folder.exec("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (3, 'Bakery')");
+    auto &form = ui::WindowRegistry::get<records::BusinessType>();
+    const auto editType = [&](const QString &text) {
+        form.showForBusiness(3);
+        click(&form, "cmdEdit");
+        typeInto(&form, "txtFields_3", text);
+    };
+    const auto storedType = [&] { return folder.scalar("select BusinessType from BusinessType"); };
+
+    editType("Cake shop");
+    dialogs->answers.push_back(ui::Dialogs::Answer::Cancel);
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(dialogs->messages.back().buttons, ui::Dialogs::Buttons::SaveDiscardCancel);
+    EXPECT_EQ(fieldText(&form, 3), "Cake shop");
+
+    dialogs->answers.push_back(ui::Dialogs::Answer::Discard);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(storedType(), "Bakery");
+
+    editType("Cake shop");
+    dialogs->answers.push_back(ui::Dialogs::Answer::Save);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(storedType(), "Cake shop");
+    EXPECT_EQ(folder.scalar("select BusinessInformationId from BusinessType"), "3");
+
+    // Nothing pending: the form closes without a question.
+    const size_t asked = dialogs->messages.size();
+    form.showForBusiness(3);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(dialogs->messages.size(), asked);
+}
+
+TEST_F(SingleRecordFormsTest, AKeyHandedOverWhileEditingKeepsTheShownBusinessUntilStored)
+{
+    addPurpose(1, "First business");
+    addPurpose(2, "Second business");
+    auto &form = ui::WindowRegistry::get<records::BusinessPurpose>();
+    form.showForBusiness(1);
+    click(&form, "cmdEdit");
+    typeInto(&form, "txtFields_3", "First, edited");
+
+    form.showForBusiness(2);
+    EXPECT_EQ(fieldText(&form, 3), "First, edited");
+    EXPECT_EQ(fieldText(&form, 2), "1");
+    click(&form, "cmdUpdate");
+
+    EXPECT_EQ(folder.rows("select BusinessInformationId, BusinessPurpose from BusinessPurpose order by 1"),
+              (QStringList{"1|First, edited", "2|Second business"}));
+    EXPECT_EQ(fieldText(&form, 3), "Second business");
+
+    form.showForBusiness(1); // browsing: follows at once
+    EXPECT_EQ(fieldText(&form, 3), "First, edited");
+}
+
+TEST_F(SingleRecordFormsTest, TheStatusLabelAndRightButtonsFollowTheFormWidth)
+{
+    auto &form = ui::WindowRegistry::get<records::BusinessType>();
+    form.showForBusiness(1);
+    form.resize(ui::twipsToPixels(9000), form.height());
+    QCoreApplication::processEvents();
+    const int outer = ui::pixelsToTwips(form.clientArea()->width()) + 120;
+    auto *status = control<QLabel>(&form, "lblStatus");
+    EXPECT_NEAR(ui::pixelsToTwips(status->width()), outer - 1500, 15);
+    EXPECT_NEAR(ui::pixelsToTwips(buttonOf(&form, "cmdNext")->x()), outer - 800, 15);
+    EXPECT_NEAR(ui::pixelsToTwips(buttonOf(&form, "cmdLast")->x()), outer - 460, 15);
+    EXPECT_EQ(control(&form, "picStatBox")->geometry().bottom(), form.clientArea()->height() - 1);
+}
+
+TEST_F(SingleRecordFormsTest, Screenshots)
+{
+    addPurpose(4, "To bring fresh bread to the neighbourhood every morning, baked from local grain.");
+    folder.exec("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (4, 'Bakery')");
+    folder.exec("INSERT INTO BusinessPerspective (BusinessInformationId, BusinessConcept, BusinessTypeOfCustomers, "
+                "MethodToReachTarget, ReasonForBusinessMarket) VALUES (4, 'Neighbourhood bakery', 'Families', "
+                "'Leaflets and a market stall', 'No bakery within two miles')");
+    const std::pair<records::SingleRecordForm *, QString> forms[] = {
+        {&ui::WindowRegistry::get<records::BusinessPurpose>(), "BusinessPurpose"},
+        {&ui::WindowRegistry::get<records::BusinessType>(), "BusinessType"},
+        {&ui::WindowRegistry::get<records::BusinessPerspective>(), "BusinessPerspective"},
+    };
+    for (const auto &[form, name] : forms) {
+        form->showForBusiness(4);
+        saveScreenshot(form, name + "-browse");
+        click(form, "cmdEdit");
+        saveScreenshot(form, name + "-edit");
+        click(form, "cmdCancel");
+    }
+}
+
+} // namespace
