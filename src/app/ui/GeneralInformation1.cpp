@@ -14,6 +14,7 @@
 #include "records/ui/LongTermGoals.h"
 #include "records/ui/ShortTermGoals.h"
 #include "ui/Dialogs.h"
+#include "ui/FitCaption.h"
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
@@ -164,6 +165,7 @@ void GeneralInformation1::buildPlanningMenu()
     m_templatePattern = makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
                                    ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
     m_templatePattern->hide();
+    ui::fitCaptions(m_planningMenu->findChildren<QAbstractButton *>());
 
     connect(buttons[QStringLiteral("cmdBusinessPurpose")], &QPushButton::clicked, this,
             &GeneralInformation1::openPlanningForm<records::BusinessPurpose>);
@@ -231,19 +233,24 @@ void GeneralInformation1::formUnload()
 
 void GeneralInformation1::buildTemplateButtons(const QStringList &names)
 {
-    QRect previous = m_templatePattern->geometry();
-    const int gap = ui::twipsToPixels(Menu::TemplateGap);
+    // Each button stands a button's height and a gap below the one before, starting
+    // from the hidden pattern in Business Report's place.
+    int top = Menu::Row[3];
     for (int i = 0; i < names.size(); ++i) {
+        top += Menu::ButtonHeight + Menu::TemplateGap;
         const QString caption = templateCaption(names[i]);
         const QByteArray name = "cmdArticleOfCorporation_" + QByteArray::number(i + 1);
         QPushButton *button = makeButton(m_planningMenu, name.constData(), asCaption(caption),
-                                         previous.translated(0, previous.height() + gap));
+                                         ui::twipsRect(Menu::LeftColumn, top, Menu::ButtonWidth, Menu::ButtonHeight));
         button->setAccessibleName(caption);
+        button->setFont(m_templatePattern->font());
         connect(button, &QPushButton::clicked, this, [this, caption] { openTemplate(caption); });
         button->show();
         m_templateButtons.push_back(button);
-        previous = button->geometry();
     }
+    // Template names are the user's: one that is too long is shortened, not cut off.
+    for (QPushButton *button : m_templateButtons)
+        ui::elideCaption(button);
     growBy(growthForTemplates(static_cast<int>(names.size())));
 }
 

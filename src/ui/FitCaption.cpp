@@ -1,0 +1,73 @@
+#include "ui/FitCaption.h"
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+constexpr qreal SmallestPointSize = 7.0;
+
+// The caption as drawn: a single '&' marks a mnemonic, "&&" shows one '&'.
+QString shownText(const QString &caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+int roomFor(const QAbstractButton *button)
+{
+    const QStyle *style = button->style();
+    const int margins = 2
+                        * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+                           + style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+    return button->width() - margins;
+}
+
+} // namespace
+
+void fitCaptions(const QList<QAbstractButton *> &buttons)
+{
+    if (buttons.isEmpty())
+        return;
+    const int room = roomFor(buttons.first());
+    const auto allFit = [&](const QFont &font) {
+        const QFontMetrics metrics(font);
+        return std::all_of(buttons.begin(), buttons.end(), [&](const QAbstractButton *button) {
+            return metrics.horizontalAdvance(shownText(button->text())) <= room;
+        });
+    };
+
+    QFont font = buttons.first()->font();
+    if (!allFit(font))
+        font.setStretch(QFont::Condensed);
+    while (font.pointSizeF() > SmallestPointSize && !allFit(font))
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+
+    for (QAbstractButton *button : buttons) {
+        button->setFont(font);
+        elideCaption(button);
+    }
+}
+
+void elideCaption(QAbstractButton *button)
+{
+    const QFontMetrics metrics(button->font());
+    const QString shown = shownText(button->text());
+    const int room = roomFor(button);
+    if (metrics.horizontalAdvance(shown) <= room)
+        return;
+    button->setToolTip(shown);
+    button->setText(metrics.elidedText(shown, Qt::ElideRight, room).replace(u'&', QLatin1String("&&")));
+}
+
+} // namespace ui

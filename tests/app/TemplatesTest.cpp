@@ -1,0 +1,75 @@
+// Template names, captions and texts, the text files they come from, and the resources page.
+#include "app/BusinessResources.h"
+#include "app/Templates.h"
+#include "app/TextFileLines.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/ProgramFolder.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(TemplateNames, EveryLowerCaseTxtIsRemovedAndTheRestLowered)
+{
+    EXPECT_EQ(app::templateNameForFile("/home/ann/Bylaws.TXT"), "bylaws.txt");
+    EXPECT_EQ(app::templateNameForFile("/tmp/My.txt.Notes.txt"), "my.notes");
+    EXPECT_EQ(app::templateNameForFile("Articles Of Incorporation.txt"), "articles of incorporation");
+    EXPECT_EQ(app::templateNameForFile("/data.txt/Plan"), "plan"); // the folder does not count
+}
+
+TEST(TemplateNames, CaptionsAreLowerCaseWithACapitalFirstLetter)
+{
+    EXPECT_EQ(app::templateCaption("rEGISTERED aGENT"), "Registered agent");
+    EXPECT_EQ(app::templateCaption("bylaws"), "Bylaws");
+    EXPECT_EQ(app::templateCaption("élan"), "Élan");
+    EXPECT_EQ(app::templateCaption(""), "");
+}
+
+TEST(TemplateText, EachTrimmedLineFollowsALineBreak)
+{
+    EXPECT_EQ(app::templateTextFromLines({"  ARTICLES  ", "", "\tName: [BusninesName] "}),
+              "\r\nARTICLES\r\n\r\n\tName: [BusninesName]");
+    EXPECT_EQ(app::templateTextFromLines({}), "");
+}
+
+TEST(TextFileLines, AnyLineEndAndAFinalLineEndGiveTheSameLines)
+{
+    EXPECT_EQ(app::decodeTextLines("one\r\ntwo\rthree\nfour\r\n"), (QStringList{"one", "two", "three", "four"}));
+    EXPECT_EQ(app::decodeTextLines("one\n\n"), (QStringList{"one", ""}));
+    EXPECT_TRUE(app::decodeTextLines("").isEmpty());
+}
+
+TEST(TextFileLines, Utf8IsReadAsSuchAndOtherBytesAsWindows1252)
+{
+    EXPECT_EQ(app::decodeTextLines("\xEF\xBB\xBF" "caf\xC3\xA9"), QStringList{QStringLiteral("café")});
+    EXPECT_EQ(app::decodeTextLines("caf\xE9 \x93quoted\x94 \x80"), QStringList{QStringLiteral("café “quoted” €")});
+}
+
+TEST(TextFileLines, AFileThatCannotBeReadNamesItself)
+{
+    try {
+        app::readTextFileLines("/no/such/folder/template.txt");
+        FAIL() << "read a missing file";
+    } catch (const db::DbError &error) {
+        EXPECT_TRUE(error.description().contains("template.txt"));
+    }
+}
+
+TEST(TemplateStore, StoredTemplatesComeBackInStoredOrder)
+{
+    testing_support::TempProgramFolder folder;
+    folder.exec("DELETE FROM ARTICLESOFINCORPORATION");
+    db::Connection connection;
+    connection.open(db::ConnectionStrings::document());
+    app::storeTemplate(connection, "zeta", "\r\nz");
+    app::storeTemplate(connection, "alpha", "\r\na");
+    EXPECT_EQ(app::storedTemplateNames(connection), (QStringList{"zeta", "alpha"}));
+    EXPECT_EQ(folder.scalar("select Info from ARTICLESOFINCORPORATION where ReportName = 'ALPHA'"), "\r\na");
+}
+
+TEST(BusinessResources, ThePageIsTheShippedFileOrThePathOnTheMakersHost)
+{
+    const QUrl url = app::businessResourcesUrl();
+    EXPECT_EQ(url.fileName(), "BusineeResources.html");
+    EXPECT_TRUE(url.isLocalFile() || url.path() == "/NewHome/BusineeResources.html") << url.toString().toStdString();
+}

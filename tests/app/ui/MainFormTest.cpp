@@ -1,0 +1,253 @@
+// The general business information form: start-up, records, planning menu and templates.
+#include "app/ui/GeneralInformation1.h"
+#include "app/ui/StartUp.h"
+#include "db/ProgramFolder.h"
+#include "records/ui/BusinessPurpose.h"
+#include "records/ui/FormTesting.h"
+#include "records/ui/LongTermGoals.h"
+#include "ui/Twips.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTableView>
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int DesignClientHeight = 8715;
+
+class MainFormTest : public FormTest
+{
+protected:
+    void addBusinesses(std::initializer_list<const char *> names)
+    {
+        for (const char *name : names)
+            folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES ('%1', 'Leeds')")
+                            .arg(QLatin1String(name)));
+    }
+
+    void setTemplates(std::initializer_list<const char *> names)
+    {
+        folder.exec("DELETE FROM ARTICLESOFINCORPORATION");
+        for (const char *name : names)
+            folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('%1', 'text')")
+                            .arg(QLatin1String(name)));
+    }
+
+    app::GeneralInformation1 &start()
+    {
+        EXPECT_TRUE(app::showMainForm());
+        return ui::WindowRegistry::get<app::GeneralInformation1>();
+    }
+
+    static QString name(const app::GeneralInformation1 &form)
+    {
+        return control<QLineEdit>(&form, "txtFields_2")->text();
+    }
+
+    int keyOf(const char *name)
+    {
+        return folder.scalar(QStringLiteral("select BusinessInformationId from BusinessInformation where BusninesName = '%1'")
+                                 .arg(QLatin1String(name)))
+            .toInt();
+    }
+};
+
+TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
+{
+    addBusinesses({"Acme Bakery", "Brook Farm", "Cedar Books"});
+    auto &form = start();
+    EXPECT_EQ(form.windowTitle(), "General Business Information");
+    EXPECT_EQ(statusOf(&form), "Business Currently In System: 3");
+    EXPECT_EQ(name(form), "Acme Bakery");
+    EXPECT_EQ(form.businessInformationId(), keyOf("Acme Bakery"));
+    EXPECT_FALSE(control(&form, "txtFields_0")->isVisible());
+    EXPECT_FALSE(control(&form, "txtFields_1")->isVisible());
+    EXPECT_EQ(control<QLabel>(&form, "lblLabels_12")->text(), "Business E-mail Address:");
+    EXPECT_EQ(buttonOf(&form, "cmdClose")->text(), "&Exit");
+    EXPECT_EQ(buttonOf(&form, "cmdClose")->accessibleName(), "Exit");
+    EXPECT_FALSE(shows(&form, "cmdEditTemplate") || shows(&form, "CmdUpload"));
+    EXPECT_EQ(buttonOf(&form, "cmdEditTemplate")->text(), "Edit Tempate");
+
+    QTest::keyClick(&form, Qt::Key_End);
+    EXPECT_EQ(form.businessInformationId(), keyOf("Cedar Books"));
+    click(&form, "cmdNext");
+    EXPECT_EQ(dialogs->beeps, 1);
+    EXPECT_EQ(name(form), "Cedar Books");
+}
+
+TEST_F(MainFormTest, AnEmptyDatabaseStartsAtKeyZeroWithoutTemplateButtons)
+{
+    setTemplates({});
+    auto &form = start();
+    EXPECT_EQ(statusOf(&form), "Business Currently In System: 0");
+    EXPECT_EQ(form.businessInformationId(), 0);
+    EXPECT_EQ(control(&form, "cmdArticleOfCorporation_1"), nullptr);
+    EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight));
+
+    folder.exec("INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (0, 'orphan')");
+    click(&form, "cmdLongTermGoals");
+    auto &goals = ui::WindowRegistry::get<records::LongTermGoals>();
+    EXPECT_EQ(statusOf(&goals), "Long Term Goals Associated With Business: 1");
+}
+
+TEST_F(MainFormTest, OneButtonPerTemplateBelowBusinessReportAndTheFormGrowsWithThem)
+{
+    setTemplates({"articles of incorporation", "bylaws", "rEGISTERED aGENT"});
+    auto &form = start();
+    const QStringList captions{"Articles of incorporation", "Bylaws", "Registered agent"};
+    const int tops[] = {2215, 2690, 3165};
+    for (int i = 0; i < 3; ++i) {
+        auto *button = buttonOf(&form, QStringLiteral("cmdArticleOfCorporation_%1").arg(i + 1).toLatin1().constData());
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), captions[i]);
+        EXPECT_EQ(button->parentWidget(), form.planningMenu());
+        EXPECT_EQ(button->geometry(), ui::twipsRect(600, tops[i], 1935, 375));
+        EXPECT_TRUE(button->isVisible());
+    }
+    EXPECT_FALSE(shows(&form, "cmdArticleOfCorporation_0"));
+    EXPECT_EQ(form.planningMenu()->height(), ui::twipsToPixels(2715 + 1125));
+    EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight + 1125));
+}
+
+TEST_F(MainFormTest, ManyTemplatesStayInsideTheFrame)
+{
+    setTemplates({"a", "b", "c", "d", "e", "f", "g", "h"});
+    auto &form = start();
+    const QRect last = buttonOf(&form, "cmdArticleOfCorporation_8")->geometry();
+    EXPECT_LT(last.bottom(), form.planningMenu()->height());
+}
+
+TEST_F(MainFormTest, UploadTemplateStoresTheFileUnderItsNameWithTrimmedLines)
+{
+    setTemplates({});
+    auto &form = start();
+    const auto writeFile = [&](const QString &fileName, const QByteArray &bytes) {
+        QFile file(folder.filePath(fileName));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    dialogs->fileNames = {writeFile("Bylaws.TXT", "  ARTICLE ONE  \r\nName: [BusninesName]\r\n"),
+                          writeFile("My.txt.Notes.txt", "x"), QString()};
+    QAction *upload = form.findChild<QAction *>("mnuUploadTemplate");
+    ASSERT_NE(upload, nullptr);
+    upload->trigger();
+    upload->trigger();
+    upload->trigger(); // cancelled: nothing stored
+
+    EXPECT_EQ(folder.rows("select ReportName, Info from ARTICLESOFINCORPORATION order by ReportId"),
+              (QStringList{"bylaws.txt|\r\nARTICLE ONE\r\nName: [BusninesName]", "my.notes|\r\nx"}));
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(control(&form, "cmdArticleOfCorporation_1"), nullptr); // buttons come at the next start
+}
+
+TEST_F(MainFormTest, AddingABusinessMakesItsGeneratedKeyCurrentOnceStored)
+{
+    addBusinesses({"Acme Bakery"});
+    auto &form = start();
+    click(&form, "cmdAdd");
+    EXPECT_EQ(statusOf(&form), "Add record");
+    EXPECT_EQ(form.businessInformationId(), keyOf("Acme Bakery")); // not stored yet: no key
+    typeInto(&form, "txtFields_2", "Dune Surf School");
+    typeInto(&form, "txtFields_5", "Newquay");
+    click(&form, "cmdUpdate");
+
+    EXPECT_EQ(folder.scalar("select BusinessCity from BusinessInformation where BusninesName = 'Dune Surf School'"),
+              "Newquay");
+    EXPECT_EQ(form.businessInformationId(), keyOf("Dune Surf School"));
+    EXPECT_EQ(statusOf(&form), "Business Currently In System: 2");
+
+    click(&form, "cmdDelete");
+    EXPECT_EQ(folder.scalar("select count(*) from BusinessInformation"), "1");
+    EXPECT_EQ(name(form), "Acme Bakery");
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(MainFormTest, PlanningButtonsHandTheBusinessOnScreenToTheirForms)
+{
+    addBusinesses({"Acme Bakery", "Brook Farm"});
+    folder.exec(QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'Farm')")
+                    .arg(keyOf("Brook Farm")));
+    auto &form = start();
+    click(&form, "cmdBusinessPurpose");
+    auto &purpose = ui::WindowRegistry::get<records::BusinessPurpose>();
+    EXPECT_TRUE(purpose.isVisible());
+    EXPECT_EQ(purpose.BusinessInformationId, keyOf("Acme Bakery"));
+    EXPECT_EQ(statusOf(&purpose), "Mission Statements Associated With Business: 0");
+
+    click(&form, "cmdNext");
+    click(&form, "cmdBusinessPurpose"); // open already: brought forward, showing the new business
+    EXPECT_EQ(purpose.BusinessInformationId, keyOf("Brook Farm"));
+    EXPECT_EQ(control<QPlainTextEdit>(&purpose, "txtFields_3")->toPlainText(), "Farm");
+    EXPECT_EQ(ui::WindowRegistry::existing<records::LongTermGoals>(), nullptr);
+
+    click(&form, "CmdResource");
+    ASSERT_EQ(dialogs->openedUrls.size(), 1u);
+    EXPECT_EQ(dialogs->openedUrls[0].fileName(), "BusineeResources.html");
+}
+
+TEST_F(MainFormTest, BusinessKeysAbove32767AreHandedOver)
+{
+    folder.exec("INSERT INTO BusinessInformation (BusinessInformationId, BusninesName) VALUES (70000, 'Big Key Ltd')");
+    auto &form = start();
+    EXPECT_EQ(form.businessInformationId(), 70000);
+    click(&form, "cmdBusinessPurpose");
+    EXPECT_EQ(ui::WindowRegistry::get<records::BusinessPurpose>().BusinessInformationId, 70000);
+}
+
+TEST_F(MainFormTest, Screenshots)
+{
+    setTemplates({"articles of incorporation", "bylaws", "registered agent"});
+    folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, "
+                "BusinessState, BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, "
+                "BusinessWebSiteURL, BusinessEMailAddress) VALUES ('Acme Bakery', '12 Mill Lane', 'Unit 4', "
+                "'Springfield', 'IL', '62701', 'Sangamon', '217-555-0134', '217-555-0135', "
+                "'https://acme-bakery.example', 'hello@acme-bakery.example')");
+    auto &form = start();
+    saveScreenshot(&form, "GeneralInformation1-browse");
+    click(&form, "cmdEdit");
+    saveScreenshot(&form, "GeneralInformation1-edit");
+    click(&form, "cmdCancel");
+}
+
+class StartUpTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { ui::WindowRegistry::clear(); }
+
+    TempProgramFolder folder{false};
+    ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
+};
+
+TEST_F(StartUpTest, AMissingDatabaseIsNamedAndNothingIsCreated)
+{
+    EXPECT_FALSE(app::showMainForm());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(folder.filePath("Tallowmere.db")));
+    EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
+    EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
+}
+
+TEST_F(StartUpTest, AFileThatIsNoBusinessDatabaseIsNamedAndLeftAsItWas)
+{
+    for (const QByteArray &content : {QByteArray("just some text, not a database"), QByteArray()}) {
+        QFile file(folder.filePath("Tallowmere.db"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        EXPECT_FALSE(app::showMainForm());
+        ASSERT_FALSE(dialogs->messages.empty());
+        EXPECT_TRUE(dialogs->messages.back().text.contains(folder.filePath("Tallowmere.db")))
+            << dialogs->messages.back().text.toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), content);
+        ui::WindowRegistry::clear();
+    }
+}
+
+} // namespace
