@@ -4,6 +4,10 @@
 #include "app/Templates.h"
 #include "app/TextFileLines.h"
 #include "db/ProgramFolder.h"
+#include "documents/ui/ArticlesWindow.h"
+#include "documents/ui/DocumentWindows.h"
+#include "documents/ui/ReportWindow.h"
+#include "documents/ui/SelectTemplateWindow.h"
 #include "db/Schema.h"
 #include "records/FailurePolicy.h"
 #include "records/StripLayout.h"
@@ -285,18 +289,26 @@ void GeneralInformation1::openPlanningForm()
 
 void GeneralInformation1::viewReport()
 {
-    // TODO(documents windows): hand the key to documents::ReportWindow and show it once it lands.
+    reportFailures([this] {
+        documents::ReportWindow &report = documents::reportWindow();
+        report.BusinessInformationId = businessInformationId();
+        report.showWindow();
+    });
 }
 
 void GeneralInformation1::openTemplate(const QString &caption)
 {
-    // TODO(documents windows): hand ReportName and the key to documents::ArticlesWindow once it lands.
-    Q_UNUSED(caption);
+    reportFailures([this, &caption] {
+        documents::ArticlesWindow &articles = documents::articlesWindow();
+        articles.ReportName = caption;
+        articles.BusinessInformationId = businessInformationId();
+        articles.showWindow();
+    });
 }
 
 void GeneralInformation1::editTemplate()
 {
-    // TODO(documents windows): show documents::SelectTemplateWindow once it lands.
+    reportFailures([] { documents::selectTemplateWindow().showWindow(); });
 }
 
 void GeneralInformation1::openBusinessResources()

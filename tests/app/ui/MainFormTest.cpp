@@ -2,6 +2,10 @@
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
 #include "db/ProgramFolder.h"
+#include "documents/ui/ArticlesWindow.h"
+#include "documents/ui/DocumentWindows.h"
+#include "documents/ui/ReportWindow.h"
+#include "documents/ui/SelectTemplateWindow.h"
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/FormTesting.h"
 #include "records/ui/LongTermGoals.h"
@@ -189,6 +193,26 @@ TEST_F(MainFormTest, PlanningButtonsHandTheBusinessOnScreenToTheirForms)
     click(&form, "CmdResource");
     ASSERT_EQ(dialogs->openedUrls.size(), 1u);
     EXPECT_EQ(dialogs->openedUrls[0].fileName(), "BusineeResources.html");
+}
+
+TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)
+{
+    addBusinesses({"Acme Bakery", "Brook Farm"});
+    setTemplates({"articles of incorporation", "bylaws"});
+    auto &form = start();
+    click(&form, "cmdNext");
+    click(&form, "cmdViewReport");
+    EXPECT_TRUE(documents::reportWindow().isVisible());
+    EXPECT_EQ(documents::reportWindow().BusinessInformationId, keyOf("Brook Farm"));
+
+    click(&form, "cmdArticleOfCorporation_2");
+    EXPECT_TRUE(documents::articlesWindow().isVisible());
+    EXPECT_EQ(documents::articlesWindow().ReportName, "Bylaws");
+    EXPECT_EQ(documents::articlesWindow().BusinessInformationId, keyOf("Brook Farm"));
+
+    form.findChild<QAction *>("mnuEditTemplate")->trigger();
+    EXPECT_TRUE(documents::selectTemplateWindow().isVisible());
+    EXPECT_TRUE(dialogs->messages.empty());
 }
 
 TEST_F(MainFormTest, BusinessKeysAbove32767AreHandedOver)
