@@ -79,15 +79,24 @@ constexpr int TemplateGap = 100;
 constexpr int BottomMargin = 120;
 constexpr int DesignClientHeight = Menu::Top + Menu::Height + BottomMargin + 2 * records::Strip::Height;
 
-// Template buttons hang below one another at 475 twips; the frame and the form grow by
-// a button's height per template, and further whenever the column would leave the frame.
+constexpr int TemplateStep = Menu::ButtonHeight + Menu::TemplateGap;
+// Beyond this many templates the column scrolls rather than growing the form.
+constexpr int TemplateRowsShown = 10;
+
+// The frame and the form grow by a button's height per template, and further when the
+// column would otherwise leave the frame.
 constexpr int growthForTemplates(int count)
 {
-    const int byHeight = count * Menu::ButtonHeight;
-    const int lastBottom = Menu::Row[3] + count * (Menu::ButtonHeight + Menu::TemplateGap) + Menu::ButtonHeight;
-    const int toHoldLast = lastBottom + Menu::TemplateGap - Menu::Height;
-    return count == 0 ? 0 : std::max(byHeight, toHoldLast);
+    if (count == 0)
+        return 0;
+    const int shown = std::min(count, TemplateRowsShown);
+    const int lastBottom = Menu::Row[3] + shown * TemplateStep + Menu::ButtonHeight;
+    return std::max(shown * Menu::ButtonHeight, lastBottom + Menu::TemplateGap - Menu::Height);
 }
+
+constexpr TemplateColumnGeometry TemplateColumnPlace{
+    Menu::LeftColumn, Menu::Row[3] + TemplateStep, Menu::ButtonWidth, Menu::ButtonHeight, TemplateStep, TemplateRowsShown,
+};
 
 // The hidden template commands stand left of the frame.
 constexpr int HiddenCommandLeft = 120;
@@ -121,12 +130,6 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     button->setAutoDefault(false);
     button->setGeometry(geometry);
     return button;
-}
-
-// A caption shows '&' as itself rather than as a mnemonic.
-QString asCaption(const QString &text)
-{
-    return QString(text).replace(u'&', QLatin1String("&&"));
 }
 
 } // namespace
@@ -170,6 +173,7 @@ void GeneralInformation1::buildPlanningMenu()
                                    ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
     m_templatePattern->hide();
     ui::fitCaptions(m_planningMenu->findChildren<QAbstractButton *>());
+    m_templateColumn = new TemplateColumn(TemplateColumnPlace, m_planningMenu);
 
     connect(buttons[QStringLiteral("cmdBusinessPurpose")], &QPushButton::clicked, this,
             &GeneralInformation1::openPlanningForm<records::BusinessPurpose>);
@@ -237,32 +241,17 @@ void GeneralInformation1::formUnload()
 
 void GeneralInformation1::buildTemplateButtons(const QStringList &names)
 {
-    // Each button stands a button's height and a gap below the one before, starting
-    // from the hidden pattern in Business Report's place.
-    int top = Menu::Row[3];
-    for (int i = 0; i < names.size(); ++i) {
-        top += Menu::ButtonHeight + Menu::TemplateGap;
-        const QString caption = templateCaption(names[i]);
-        const QByteArray name = "cmdArticleOfCorporation_" + QByteArray::number(i + 1);
-        QPushButton *button = makeButton(m_planningMenu, name.constData(), asCaption(caption),
-                                         ui::twipsRect(Menu::LeftColumn, top, Menu::ButtonWidth, Menu::ButtonHeight));
-        button->setAccessibleName(caption);
-        button->setFont(m_templatePattern->font());
-        connect(button, &QPushButton::clicked, this, [this, caption] { openTemplate(caption); });
-        button->show();
-        m_templateButtons.push_back(button);
-    }
-    // Template names are the user's: one that is too long is shortened, not cut off.
-    for (QPushButton *button : m_templateButtons)
-        ui::elideCaption(button);
+    QStringList captions;
+    for (const QString &name : names)
+        captions << templateCaption(name);
+    m_templateColumn->setTemplates(captions, m_templatePattern->font(),
+                                   [this](const QString &caption) { openTemplate(caption); });
     growBy(growthForTemplates(static_cast<int>(names.size())));
 }
 
 void GeneralInformation1::removeTemplateButtons()
 {
-    for (QPushButton *button : m_templateButtons)
-        delete button;
-    m_templateButtons.clear();
+    m_templateColumn->clear();
     growBy(-m_growth);
 }
 

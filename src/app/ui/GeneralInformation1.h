@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BusinessInformationController.h"
+#include "app/ui/TemplateColumn.h"
 #include "db/Connection.h"
 #include "records/ui/TextBoxRecordForm.h"
 
@@ -25,6 +26,7 @@ public:
     int businessInformationId() const;
     BusinessInformationController &businesses() const;
     QGroupBox *planningMenu() const { return m_planningMenu; }
+    TemplateColumn *templateColumn() const { return m_templateColumn; }
 
     void editTemplate();
     void uploadTemplate();
@@ -49,7 +51,7 @@ private:
     db::Connection m_templateConnection;
     QGroupBox *m_planningMenu = nullptr;
     QPushButton *m_templatePattern = nullptr;
-    std::vector<QPushButton *> m_templateButtons;
+    TemplateColumn *m_templateColumn = nullptr;
     int m_growth = 0;
 };
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace testing_support;
@@ -109,8 +110,8 @@ TEST_F(MainFormTest, OneButtonPerTemplateBelowBusinessReportAndTheFormGrowsWithT
         auto *button = buttonOf(&form, QStringLiteral("cmdArticleOfCorporation_%1").arg(i + 1).toLatin1().constData());
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), captions[i]);
-        EXPECT_EQ(button->parentWidget(), form.planningMenu());
-        EXPECT_EQ(button->geometry(), ui::twipsRect(600, tops[i], 1935, 375));
+        EXPECT_TRUE(form.planningMenu()->isAncestorOf(button));
+        EXPECT_EQ(QRect(button->mapTo(form.planningMenu(), QPoint()), button->size()), ui::twipsRect(600, tops[i], 1935, 375));
         EXPECT_TRUE(button->isVisible());
     }
     EXPECT_FALSE(shows(&form, "cmdArticleOfCorporation_0"));
@@ -118,12 +119,30 @@ TEST_F(MainFormTest, OneButtonPerTemplateBelowBusinessReportAndTheFormGrowsWithT
     EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight + 1125));
 }
 
-TEST_F(MainFormTest, ManyTemplatesStayInsideTheFrame)
+TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGrowingTheForm)
 {
-    setTemplates({"a", "b", "c", "d", "e", "f", "g", "h"});
+    std::vector<QByteArray> names;
+    for (int i = 1; i <= 100; ++i)
+        names.push_back("template " + QByteArray::number(i));
+    folder.exec("DELETE FROM ARTICLESOFINCORPORATION");
+    for (const QByteArray &name : names)
+        folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName) VALUES ('%1')").arg(QLatin1String(name)));
     auto &form = start();
-    const QRect last = buttonOf(&form, "cmdArticleOfCorporation_8")->geometry();
-    EXPECT_LT(last.bottom(), form.planningMenu()->height());
+    app::TemplateColumn *column = form.templateColumn();
+    EXPECT_EQ(column->count(), 100);
+    // Ten buttons shown: the frame grows until the tenth fits, and no further.
+    const int growth = 1740 + 10 * 475 + 375 + 100 - 2715;
+    EXPECT_EQ(form.planningMenu()->height(), ui::twipsToPixels(2715 + growth));
+    EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight + growth));
+    EXPECT_LE(column->geometry().bottom(), form.planningMenu()->height());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(column->verticalScrollBar()->isVisible());
+    saveScreenshot(&form, "GeneralInformation1-100-templates");
+
+    QPushButton *last = buttonOf(&form, "cmdArticleOfCorporation_100");
+    column->ensureWidgetVisible(last);
+    QTest::mouseClick(last, Qt::LeftButton);
+    EXPECT_EQ(documents::articlesWindow().ReportName, "Template 100");
 }
 
 TEST_F(MainFormTest, UploadTemplateStoresTheFileUnderItsNameWithTrimmedLines)

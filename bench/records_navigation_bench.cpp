@@ -1,0 +1,90 @@
+// Moving to the next business on the main form, over 30,000 businesses: the Next
+// button's handler with the status text and the thirteen bound boxes, and the record
+// form logic alone.
+#include "app/ui/GeneralInformation1.h"
+#include "app/ui/StartUp.h"
+#include "db/Connection.h"
+#include "db/ProgramFolder.h"
+#include "db/Recordset.h"
+#include "db/Schema.h"
+#include "ui/WindowRegistry.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Businesses = 30000;
+
+void fillBusinesses(const QString &folder)
+{
+    const QString file = folder + QStringLiteral("/Tallowmere.db");
+    db::Schema::createBusinessDatabase(file);
+    db::Connection connection;
+    connection.open(QStringLiteral("Data Source=") + file);
+    connection.executeScript(
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                       "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
+                       "BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, "
+                       "BusinessEMailAddress) SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', "
+                       "'62701', 'Sangamon', '555 0100', '555 0101', 'http://example.com/' || i, "
+                       "'owner' || i || '@example.com' FROM n;")
+            .arg(Businesses));
+}
+
+app::GeneralInformation1 &mainForm()
+{
+    static bool shown = app::showMainForm();
+    if (!shown)
+        std::abort();
+    return ui::WindowRegistry::get<app::GeneralInformation1>();
+}
+
+void NextBusinessOnTheMainForm(benchmark::State &state)
+{
+    app::GeneralInformation1 &form = mainForm();
+    QPushButton *next = form.findChild<QPushButton *>(QStringLiteral("cmdNext"));
+    db::Recordset &businesses = *form.controller().recordset();
+    businesses.moveFirst();
+    for (auto _ : state) {
+        next->click();
+        if (businesses.currentIndex() == businesses.recordCount() - 1)
+            businesses.moveFirst(); // once in 30,000 moves
+    }
+    state.SetLabel(form.findChild<QWidget *>(QStringLiteral("lblStatus"))->property("text").toString().toStdString());
+}
+BENCHMARK(NextBusinessOnTheMainForm)->Unit(benchmark::kMicrosecond);
+
+void NextBusinessLogicOnly(benchmark::State &state)
+{
+    app::GeneralInformation1 &form = mainForm();
+    records::RecordFormController &logic = form.controller();
+    db::Recordset &businesses = *logic.recordset();
+    businesses.moveFirst();
+    for (auto _ : state) {
+        logic.moveNext();
+        if (businesses.currentIndex() == businesses.recordCount() - 1)
+            businesses.moveFirst();
+    }
+}
+BENCHMARK(NextBusinessLogicOnly)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    fillBusinesses(folder.path());
+    db::ProgramFolder::setOverride(folder.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ui::WindowRegistry::clear();
+    return 0;
+}

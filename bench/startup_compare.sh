@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Whole process against whole process: the program's start-up to its main form shown,
+# over 30,000 businesses and 100 templates, against a bare Qt program that shows an
+# empty main window. Usage: startup_compare.sh BUILD_BIN_DIR [RUNS]
+set -euo pipefail
+bin=${1:?build bin folder}
+runs=${2:-15}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work/runtime}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+"$bin/tallowmere-db" init "$work" >/dev/null
+sqlite3 "$work/Tallowmere.db" "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000)
+INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip,
+  BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress)
+SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', '62701', 'Sangamon', '555 0100', '555 0101',
+  'http://example.com/' || i, 'owner' || i || '@example.com' FROM n;
+DELETE FROM ARTICLESOFINCORPORATION;
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100)
+INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) SELECT 'template ' || i, 'Text of template ' || i FROM n;"
+
+measure() { # prints "median_seconds peak_kb" over $runs runs, runs interleaved with the other program
+    local times=() peaks=() start end
+    for _ in $(seq "$runs"); do
+        start=$(date +%s%N)
+        "$@" >/dev/null 2>&1
+        end=$(date +%s%N)
+        times+=("$(( (end - start) / 1000 ))")
+        /usr/bin/time -f "%M" -o "$work/peak" "$@" >/dev/null 2>&1
+        peaks+=("$(tail -n 1 "$work/peak")")
+    done
+    local median peak
+    median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
+    peak=$(printf '%s\n' "${peaks[@]}" | sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
+    awk "BEGIN{printf \"%.4f %d\\n\", $median/1000000, $peak}"
+}
+
+read -r app_t app_m < <(measure "$bin/startup_tallowmere" "$work")
+read -r bare_t bare_m < <(measure "$bin/startup_bare_qt")
+echo "tallowmere start-up (30,000 businesses, 100 templates): ${app_t}s, peak ${app_m} kB"
+echo "bare Qt program with an empty main window:              ${bare_t}s, peak ${bare_m} kB"
+awk "BEGIN{printf \"time ratio %.2f, memory ratio %.2f\n\", $app_t/$bare_t, $app_m/$bare_m}"
