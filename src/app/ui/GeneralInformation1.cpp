@@ -4,11 +4,11 @@
 #include "app/Templates.h"
 #include "app/TextFileLines.h"
 #include "db/ProgramFolder.h"
+#include "db/Schema.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
-#include "db/Schema.h"
 #include "records/FailurePolicy.h"
 #include "records/StripLayout.h"
 #include "records/ui/BusinessPerspective.h"
@@ -102,26 +102,6 @@ constexpr TemplateColumnGeometry TemplateColumnPlace{
 constexpr int HiddenCommandLeft = 120;
 constexpr int HiddenCommandWidth = 1095;
 
-struct MenuButton
-{
-    const char *name;
-    const char *caption;
-    int left;
-    int top;
-};
-
-constexpr MenuButton MenuButtons[] = {
-    {"cmdBusinessPurpose", "Business Purpose", Menu::LeftColumn, Menu::Row[0]},
-    {"cmdBusinessType", "Business Type", Menu::RightColumn, Menu::Row[0]},
-    {"cmdBusinessPerspectives", "Business Perspectives", Menu::LeftColumn, Menu::Row[1]},
-    {"cmdEmployeeInformation", "Employee Information", Menu::RightColumn, Menu::Row[1]},
-    {"cmdLongTermGoals", "Long Term Goals", Menu::LeftColumn, Menu::Row[2]},
-    {"cmdShortTermGoals", "Short Term Goals", Menu::RightColumn, Menu::Row[2]},
-    {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3]},
-    {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3]},
-    {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4]},
-};
-
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
     auto *button = new QPushButton(caption, parent);
@@ -163,34 +143,42 @@ void GeneralInformation1::buildPlanningMenu()
     m_planningMenu->setObjectName(QStringLiteral("Frame1"));
     m_planningMenu->setGeometry(ui::twipsRect(Menu::Left, Menu::Top, Menu::Width, Menu::Height));
 
-    QMap<QString, QPushButton *> buttons;
-    for (const MenuButton &spec : MenuButtons) {
-        buttons.insert(QLatin1String(spec.name),
-                       makeButton(m_planningMenu, spec.name, QLatin1String(spec.caption),
-                                  ui::twipsRect(spec.left, spec.top, Menu::ButtonWidth, Menu::ButtonHeight)));
+    struct MenuButton
+    {
+        const char *name;
+        const char *caption;
+        int left;
+        int top;
+        void (GeneralInformation1::*open)();
+    };
+    using Self = GeneralInformation1;
+    const MenuButton buttons[] = {
+        {"cmdBusinessPurpose", "Business Purpose", Menu::LeftColumn, Menu::Row[0],
+         &Self::openPlanningForm<records::BusinessPurpose>},
+        {"cmdBusinessType", "Business Type", Menu::RightColumn, Menu::Row[0], &Self::openPlanningForm<records::BusinessType>},
+        {"cmdBusinessPerspectives", "Business Perspectives", Menu::LeftColumn, Menu::Row[1],
+         &Self::openPlanningForm<records::BusinessPerspective>},
+        {"cmdEmployeeInformation", "Employee Information", Menu::RightColumn, Menu::Row[1],
+         &Self::openPlanningForm<records::EmployeeInformation>},
+        {"cmdLongTermGoals", "Long Term Goals", Menu::LeftColumn, Menu::Row[2], &Self::openPlanningForm<records::LongTermGoals>},
+        {"cmdShortTermGoals", "Short Term Goals", Menu::RightColumn, Menu::Row[2],
+         &Self::openPlanningForm<records::ShortTermGoals>},
+        {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], &Self::viewReport},
+        {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3], &Self::openBusinessResources},
+        // Opens the publishing window once that window exists.
+        {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], nullptr},
+    };
+    for (const MenuButton &spec : buttons) {
+        QPushButton *button = makeButton(m_planningMenu, spec.name, QLatin1String(spec.caption),
+                                         ui::twipsRect(spec.left, spec.top, Menu::ButtonWidth, Menu::ButtonHeight));
+        if (spec.open)
+            connect(button, &QPushButton::clicked, this, spec.open);
     }
     m_templatePattern = makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
                                    ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
     m_templatePattern->hide();
     ui::fitCaptions(m_planningMenu->findChildren<QAbstractButton *>());
     m_templateColumn = new TemplateColumn(TemplateColumnPlace, m_planningMenu);
-
-    connect(buttons[QStringLiteral("cmdBusinessPurpose")], &QPushButton::clicked, this,
-            &GeneralInformation1::openPlanningForm<records::BusinessPurpose>);
-    connect(buttons[QStringLiteral("cmdBusinessType")], &QPushButton::clicked, this,
-            &GeneralInformation1::openPlanningForm<records::BusinessType>);
-    connect(buttons[QStringLiteral("cmdBusinessPerspectives")], &QPushButton::clicked, this,
-            &GeneralInformation1::openPlanningForm<records::BusinessPerspective>);
-    connect(buttons[QStringLiteral("cmdEmployeeInformation")], &QPushButton::clicked, this,
-            &GeneralInformation1::openPlanningForm<records::EmployeeInformation>);
-    connect(buttons[QStringLiteral("cmdLongTermGoals")], &QPushButton::clicked, this,
-            &GeneralInformation1::openPlanningForm<records::LongTermGoals>);
-    connect(buttons[QStringLiteral("cmdShortTermGoals")], &QPushButton::clicked, this,
-            &GeneralInformation1::openPlanningForm<records::ShortTermGoals>);
-    connect(buttons[QStringLiteral("cmdViewReport")], &QPushButton::clicked, this, &GeneralInformation1::viewReport);
-    connect(buttons[QStringLiteral("CmdResource")], &QPushButton::clicked, this,
-            &GeneralInformation1::openBusinessResources);
-    // "Manage RSS Feeds" opens the publishing window once that window exists.
 }
 
 void GeneralInformation1::buildTemplateCommands()

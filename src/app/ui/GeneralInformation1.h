@@ -5,7 +5,7 @@
 #include "db/Connection.h"
 #include "records/ui/TextBoxRecordForm.h"
 
-#include <vector>
+#include <functional>
 
 class QGroupBox;
 class QPushButton;

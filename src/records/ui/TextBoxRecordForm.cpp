@@ -55,8 +55,6 @@ void TextBoxRecordForm::addField(int index, const FieldSpec &spec, FieldColumns 
         label->hide();
     }
     m_binding->addField(QString::fromLatin1(spec.column), box);
-    m_boxes.push_back(box);
-    m_labels.push_back(label);
 }
 
 } // namespace records

@@ -3,9 +3,6 @@
 #include "records/ui/RecordFormWindow.h"
 
 #include <span>
-#include <vector>
-
-class QLabel;
 
 namespace records {
 
@@ -52,15 +49,10 @@ public:
                       FieldColumns columns, QWidget *parent = nullptr);
     ~TextBoxRecordForm() override;
 
-    QWidget *field(int index) const { return m_boxes.at(static_cast<size_t>(index)); }
-    QLabel *label(int index) const { return m_labels.at(static_cast<size_t>(index)); }
-
 private:
     void addField(int index, const FieldSpec &spec, FieldColumns columns);
 
     FieldBinding *m_binding = nullptr;
-    std::vector<QWidget *> m_boxes;
-    std::vector<QLabel *> m_labels;
 };
 
 } // namespace records
