@@ -88,8 +88,30 @@ void Connection::setBusyTimeout(int milliseconds)
         sqlite3_busy_timeout(m_handle, milliseconds);
 }
 
+void Connection::deferReader(const void *reader, std::function<void()> finish)
+{
+    m_readers[reader] = std::move(finish);
+}
+
+void Connection::releaseReader(const void *reader)
+{
+    m_readers.erase(reader);
+}
+
+void Connection::settleReaders()
+{
+    while (!m_readers.empty()) {
+        const auto first = m_readers.begin();
+        const void *reader = first->first;
+        const std::function<void()> finish = first->second;
+        finish();
+        m_readers.erase(reader); // in case finishing failed before it let go
+    }
+}
+
 void Connection::close()
 {
+    settleReadersQuietly();
     if (m_handle) {
         sqlite3_close_v2(m_handle);
         m_handle = nullptr;
@@ -109,10 +131,20 @@ int Connection::execute(const QString &sql, const QVariantList &parameters)
     return sqlite3_changes(m_handle);
 }
 
+void Connection::settleReadersQuietly()
+{
+    try {
+        settleReaders();
+    } catch (const DbError &) {
+        m_readers.clear(); // closing anyway: the snapshot goes with the connection
+    }
+}
+
 void Connection::executeScript(const QString &sql)
 {
     if (!m_handle)
         throw DbError(QStringLiteral("The connection is not open."));
+    settleReaders();
     char *error = nullptr;
     const int rc = sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &error);
     sqlite3_free(error);

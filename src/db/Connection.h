@@ -3,6 +3,9 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+#include <map>
+
 struct sqlite3;
 
 namespace db {
@@ -51,12 +54,21 @@ public:
 
     static QString dataSourceOf(const QString &connectionString);
 
+    // A recordset still reading its snapshot registers here; before anything else
+    // runs on the connection it is told to read its remaining rows and let go of
+    // the snapshot, so every statement sees the current data.
+    void deferReader(const void *reader, std::function<void()> finish);
+    void releaseReader(const void *reader);
+    void settleReaders();
+
 private:
     void openFile(const QString &filePath, int flags);
+    void settleReadersQuietly();
 
     sqlite3 *m_handle = nullptr;
     QString m_filePath;
     CursorLocation m_cursorLocation = CursorLocation::Server;
+    std::map<const void *, std::function<void()>> m_readers;
 };
 
 } // namespace db

@@ -5,7 +5,11 @@
 #include "db/RowPacking.h"
 #include "db/Statement.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+#include <QTimer>
+
+#include <sqlite3.h>
 
 #include <algorithm>
 
@@ -14,6 +18,10 @@ namespace db {
 namespace {
 
 constexpr auto RowIdColumn = "__tallowmere_rowid";
+constexpr int BackgroundChunkSize = 2000;
+// The rest of a snapshot is read once the window that opened it has had time to show.
+constexpr int BackgroundStartDelayMs = 200;
+int firstChunkSize = 200;
 
 QString quoted(const QString &name)
 {
@@ -53,12 +61,46 @@ struct Recordset::Shape
     bool updatable = false;
 };
 
+// The statement still being read, with the read transaction that keeps its snapshot.
+class Recordset::Loader
+{
+public:
+    Loader(Connection &connection, std::unique_ptr<Statement> statement, int firstColumn, bool ownTransaction)
+        : connection(connection)
+        , statement(std::move(statement))
+        , firstColumn(firstColumn)
+        , ownTransaction(ownTransaction)
+    {
+    }
+
+    ~Loader()
+    {
+        statement.reset();
+        if (ownTransaction && connection.handle() && !sqlite3_get_autocommit(connection.handle()))
+            sqlite3_exec(connection.handle(), "COMMIT", nullptr, nullptr, nullptr);
+    }
+
+    Connection &connection;
+    std::unique_ptr<Statement> statement;
+    int firstColumn;
+    bool ownTransaction;
+};
+
+void Recordset::setFirstChunkSize(int rows)
+{
+    firstChunkSize = std::max(1, rows);
+}
+
 Recordset::Recordset(QObject *parent)
     : QObject(parent)
 {
 }
 
-Recordset::~Recordset() = default;
+Recordset::~Recordset()
+{
+    if (m_loader && m_connection)
+        m_connection->releaseReader(this);
+}
 
 void Recordset::open(const QString &sql, Connection &connection, CursorType cursorType, LockType lockType,
                      const QVariantList &parameters)
@@ -78,62 +120,152 @@ void Recordset::open(const QString &sql, Connection &connection, CursorType curs
 
 void Recordset::load()
 {
-    auto shape = std::make_unique<Shape>();
-    std::vector<Row> rows;
-    std::unique_ptr<Statement> statement;
-    int first = 0;
+    if (m_loader) {
+        m_connection->releaseReader(this);
+        m_loader.reset();
+    }
+    m_connection->settleReaders();
 
-    if (m_lockType != LockType::ReadOnly && mayMapToOneTable(m_sql)) {
-        const QString augmented = withRowId(m_sql);
-        if (!augmented.isEmpty()) {
-            try {
-                statement = std::make_unique<Statement>(*m_connection, augmented, m_parameters);
-                first = 1;
-            } catch (const DbError &) {
-                statement.reset(); // not a single-table query: fall back to a read-only snapshot
+    // A static snapshot of many rows is read in chunks inside one read transaction,
+    // so the first rows show at once and every row is as it was when the query ran.
+    const bool lazy = m_cursorType == CursorType::Static && sqlite3_get_autocommit(m_connection->handle());
+    if (lazy)
+        m_connection->executeScript(QStringLiteral("BEGIN"));
+    try {
+        auto shape = std::make_unique<Shape>();
+        std::unique_ptr<Statement> statement;
+        int first = 0;
+        if (m_lockType != LockType::ReadOnly && mayMapToOneTable(m_sql)) {
+            const QString augmented = withRowId(m_sql);
+            if (!augmented.isEmpty()) {
+                try {
+                    statement = std::make_unique<Statement>(*m_connection, augmented, m_parameters);
+                    first = 1;
+                } catch (const DbError &) {
+                    statement.reset(); // not a single-table query: a read-only snapshot
+                }
             }
         }
-    }
-    if (!statement)
-        statement = std::make_unique<Statement>(*m_connection, m_sql, m_parameters);
+        if (!statement)
+            statement = std::make_unique<Statement>(*m_connection, m_sql, m_parameters);
 
-    const int count = statement->columnCount() - first;
-    QStringList tables;
-    for (int c = first; c < first + count; ++c) {
-        shape->names << statement->columnName(c);
-        shape->originColumns << statement->originColumn(c);
-        shape->declaredTypes << statement->declaredType(c);
-        const QString table = statement->originTable(c);
-        if (!table.isEmpty() && !tables.contains(table, Qt::CaseInsensitive))
-            tables << table;
-    }
-    if (first == 1 && tables.size() == 1) {
-        shape->table = tables.first();
-        shape->updatable = true;
-    }
+        const int count = statement->columnCount() - first;
+        QStringList tables;
+        for (int c = first; c < first + count; ++c) {
+            shape->names << statement->columnName(c);
+            shape->originColumns << statement->originColumn(c);
+            shape->declaredTypes << statement->declaredType(c);
+            const QString table = statement->originTable(c);
+            if (!table.isEmpty() && !tables.contains(table, Qt::CaseInsensitive))
+                tables << table;
+        }
+        if (first == 1 && tables.size() == 1) {
+            shape->table = tables.first();
+            shape->updatable = true;
+        }
 
-    int bookmark = 1;
-    sqlite3_stmt *raw = statement->handle();
-    while (statement->step()) {
+        int total = -1;
+        if (lazy && count > 0) {
+            // Counting needs no order, and without one SQLite counts from the table's
+            // pages instead of stepping through every row.
+            static const QRegularExpression trailingOrder(QStringLiteral("\\s+ORDER\\s+BY\\s+[\\w\\s,.\\[\\]]*;?\\s*$"),
+                                                          QRegularExpression::CaseInsensitiveOption);
+            QString query = m_sql.trimmed();
+            query.remove(trailingOrder);
+            while (query.endsWith(u';'))
+                query = query.chopped(1).trimmed();
+            Statement counter(*m_connection, QStringLiteral("SELECT count(*) FROM (") % query % u')', m_parameters);
+            if (counter.step())
+                total = counter.value(0).toInt();
+        }
+
+        m_shape = std::move(shape);
+        m_rows.clear();
+        m_pending.reset();
+        m_index = -1;
+        m_currentDeleted = false;
+        m_loader = std::make_unique<Loader>(*m_connection, std::move(statement), first, lazy);
+        m_unloaded = std::max(total, 0);
+        loadChunk(total < 0 ? -1 : firstChunkSize);
+        m_nextBookmark = static_cast<int>(m_rows.size()) + m_unloaded + 1;
+    } catch (...) {
+        m_loader.reset();
+        if (lazy)
+            sqlite3_exec(m_connection->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    if (m_loader) {
+        m_connection->deferReader(this, [this] { finishLoading(); });
+        scheduleBackgroundLoading(BackgroundStartDelayMs);
+    }
+}
+
+void Recordset::loadChunk(int rows) const
+{
+    if (!m_loader)
+        return;
+    Statement &statement = *m_loader->statement;
+    const int first = m_loader->firstColumn;
+    const int count = statement.columnCount() - first;
+    sqlite3_stmt *raw = statement.handle();
+    bool more = true;
+    for (int n = 0; rows < 0 || n < rows; ++n) {
+        if (!statement.step()) {
+            more = false;
+            break;
+        }
         Row row;
-        row.rowId = first == 1 ? statement->value(0).toLongLong() : 0;
-        row.bookmark = bookmark++;
+        row.rowId = first == 1 ? sqlite3_column_int64(raw, 0) : 0;
+        row.bookmark = static_cast<int>(m_rows.size()) + 1;
         row.values = packStatementRow(raw, first, count);
-        rows.push_back(std::move(row));
+        m_rows.push_back(std::move(row));
+        m_unloaded = std::max(m_unloaded - 1, 0);
     }
+    if (!more) {
+        // The count and the rows come from one snapshot; trust the rows if they differ.
+        m_unloaded = 0;
+        if (m_connection)
+            m_connection->releaseReader(this);
+        m_loader.reset();
+    }
+}
 
-    m_shape = std::move(shape);
-    m_rows = std::move(rows);
-    m_pending.reset();
-    m_nextBookmark = bookmark;
-    m_index = -1;
-    m_currentDeleted = false;
+void Recordset::ensureLoaded(int index) const
+{
+    while (m_loader && index >= static_cast<int>(m_rows.size()))
+        loadChunk(BackgroundChunkSize);
+}
+
+void Recordset::finishLoading() const
+{
+    loadChunk(-1);
+}
+
+void Recordset::scheduleBackgroundLoading(int delayMs)
+{
+    if (m_loadingScheduled || !m_loader || !QCoreApplication::instance())
+        return;
+    m_loadingScheduled = true;
+    QTimer::singleShot(delayMs, this, [this] {
+        m_loadingScheduled = false;
+        try {
+            loadChunk(BackgroundChunkSize);
+        } catch (const DbError &) {
+            return; // the next access reads on and reports the failure where it is handled
+        }
+        scheduleBackgroundLoading();
+    });
 }
 
 void Recordset::close()
 {
     if (!m_open)
         return;
+    if (m_loader) {
+        m_connection->releaseReader(this);
+        m_loader.reset();
+    }
+    m_unloaded = 0;
     m_open = false;
     m_rows.clear();
     m_pending.reset();
@@ -158,6 +290,8 @@ void Recordset::requireUpdatable() const
     requireOpen();
     if (!isUpdatable())
         throw DbError(QStringLiteral("The recordset cannot be changed: it is read-only."));
+    // Changes are written on this connection, which must leave the read snapshot first.
+    finishLoading();
 }
 
 void Recordset::requireCurrentRow() const
@@ -171,27 +305,31 @@ void Recordset::requireCurrentRow() const
 
 bool Recordset::bof() const
 {
-    return m_rows.empty() || m_index < 0;
+    return recordCount() == 0 || m_index < 0;
 }
 
 bool Recordset::eof() const
 {
-    return m_rows.empty() || m_index >= recordCount();
+    return recordCount() == 0 || m_index >= recordCount();
 }
 
 int Recordset::recordCount() const
 {
-    return static_cast<int>(m_rows.size());
+    return static_cast<int>(m_rows.size()) + m_unloaded;
 }
 
 int Recordset::bookmark() const
 {
     requireCurrentRow();
+    ensureLoaded(m_index);
     return m_rows[static_cast<size_t>(m_index)].bookmark;
 }
 
 int Recordset::indexOfBookmark(int bookmark) const
 {
+    // Until every row is read no row has moved, so a bookmark is its row's number.
+    if (m_loader)
+        ensureLoaded(bookmark - 1);
     // Rows keep ascending bookmarks: new rows are appended with the next number.
     const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), bookmark,
                                      [](const Row &row, int value) { return row.bookmark < value; });
@@ -220,7 +358,7 @@ void Recordset::arriveAt(int index)
 void Recordset::moveFirst()
 {
     requireOpen();
-    if (m_rows.empty())
+    if (recordCount() == 0)
         throw DbError(QStringLiteral("No current record."));
     storePending();
     arriveAt(0);
@@ -229,7 +367,7 @@ void Recordset::moveFirst()
 void Recordset::moveLast()
 {
     requireOpen();
-    if (m_rows.empty())
+    if (recordCount() == 0)
         throw DbError(QStringLiteral("No current record."));
     storePending();
     arriveAt(recordCount() - 1);
@@ -261,6 +399,7 @@ void Recordset::moveTo(int index)
         throw DbError(QStringLiteral("No current record."));
     if (index == m_index && !m_currentDeleted)
         return;
+    ensureLoaded(index);
     const int bookmarkOfTarget = m_rows[static_cast<size_t>(index)].bookmark;
     storePending();
     arriveAt(indexOfBookmark(bookmarkOfTarget));
@@ -366,6 +505,7 @@ QVariant Recordset::valueAt(int row, int column) const
         if (change)
             return *change;
     }
+    ensureLoaded(row);
     return unpackValue(m_rows[static_cast<size_t>(row)].values, column);
 }
 

@@ -92,6 +92,9 @@ public:
     bool isPendingRow(int row) const;
 
     QString sql() const { return m_sql; }
+    // How many rows a static recordset reads when it opens; the rest follow in the
+    // background and whenever a row is needed. Tests make it small.
+    static void setFirstChunkSize(int rows);
 
 signals:
     void moveComplete();
@@ -116,8 +119,15 @@ private:
         std::vector<std::optional<QVariant>> changes;
     };
     struct Shape;
+    class Loader;
 
     void load();
+    // Rows are read in chunks from a statement that keeps its snapshot (a read
+    // transaction) until the last row is in; these read further when needed.
+    void ensureLoaded(int index) const;
+    void finishLoading() const;
+    void loadChunk(int rows) const;
+    void scheduleBackgroundLoading(int delayMs = 0);
     void requireOpen() const;
     void requireUpdatable() const;
     void requireCurrentRow() const;
@@ -135,11 +145,14 @@ private:
     CursorType m_cursorType = CursorType::ForwardOnly;
     LockType m_lockType = LockType::ReadOnly;
     std::unique_ptr<Shape> m_shape;
-    std::vector<Row> m_rows;
+    mutable std::vector<Row> m_rows;
+    mutable std::unique_ptr<Loader> m_loader;
+    mutable int m_unloaded = 0; // rows of the snapshot not read yet
     std::optional<Pending> m_pending;
     int m_index = -1;
     bool m_currentDeleted = false;
     int m_nextBookmark = 1;
+    bool m_loadingScheduled = false;
 };
 
 } // namespace db

@@ -69,6 +69,7 @@ Statement::Statement(Connection &connection, const QString &sql, const QVariantL
 {
     if (!connection.isOpen())
         throw DbError(QStringLiteral("The connection is not open."));
+    connection.settleReaders();
     sqlite3 *db = connection.handle();
     const QByteArray text = translateToSqlite(sql).toUtf8();
     const char *tail = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QPixmap>
-
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace ui {
@@ -9,9 +9,14 @@ namespace ui {
 // The 1600 x 900 picture that the main form, the single-record forms, the report,
 // the merged document and the browser show behind their controls: a banner along
 // the top edge with the program's emblem in its top-left corner.
-QPixmap backgroundPicture();
+inline constexpr int BackgroundWidth = 1600;
+inline constexpr int BackgroundHeight = 900;
 
-// Paints the picture behind a window's controls, anchored at its top-left corner.
+// Paints the part of the picture that lies in `area` (picture coordinates).
+void paintBackground(QPainter &painter, const QRect &area);
+
+// Shows the picture behind a window's controls, anchored at its top-left corner.
+// It is painted as the window is, rather than kept as a 1600 x 900 image.
 void applyBackground(QWidget *window);
 
 } // namespace ui

@@ -18,6 +18,8 @@ class RecordsetEditing : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // One row at open: every operation also meets rows not read yet.
+        Recordset::setFirstChunkSize(1);
         folder.exec(QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) "
                                    "VALUES (7, 'Make tools'), (7, 'Sell tools');"));
         connection.setCursorLocation(CursorLocation::Client);
@@ -33,6 +35,8 @@ protected:
         return folder.rows(QStringLiteral("select BusinessInformationId, BusinessPurpose from BusinessPurpose "
                                           "order by BusinessPurposeId"));
     }
+
+    void TearDown() override { Recordset::setFirstChunkSize(200); }
 
     TempProgramFolder folder;
     Connection connection;

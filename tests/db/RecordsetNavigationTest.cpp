@@ -16,6 +16,8 @@ class RecordsetNavigation : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // One row at open: every operation also meets rows not read yet.
+        Recordset::setFirstChunkSize(1);
         folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Alpha'), ('Beta'), ('Gamma');"));
         connection.setCursorLocation(CursorLocation::Client);
         connection.open(ConnectionStrings::recordForm());
@@ -30,6 +32,8 @@ protected:
     }
 
     QString name() const { return rs.value(QStringLiteral("BusninesName")).toString(); }
+
+    void TearDown() override { Recordset::setFirstChunkSize(200); }
 
     TempProgramFolder folder;
     Connection connection;
@@ -138,6 +142,56 @@ TEST_F(RecordsetNavigation, ForwardOnlyRecordsetCannotBeChanged)
     EXPECT_THROW(rs.addNew(), DbError);
     EXPECT_THROW(rs.setValue(QStringLiteral("BusninesName"), QStringLiteral("x")), DbError);
     EXPECT_EQ(folder.scalar(QStringLiteral("select count(*) from BusinessInformation")), "3");
+}
+
+} // namespace
+
+namespace {
+
+class LazySnapshot : public RecordsetNavigation
+{
+};
+
+TEST_F(LazySnapshot, RowsReadLaterAreStillThoseOfTheMomentTheQueryRan)
+{
+    openAll();
+    ASSERT_EQ(rs.recordCount(), 3);
+    // Another program changes and adds rows while most of the snapshot is unread.
+    folder.exec(QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'Changed' WHERE BusninesName = 'Gamma';"
+                               "INSERT INTO BusinessInformation (BusninesName) VALUES ('Late');"));
+    rs.moveLast();
+    EXPECT_EQ(name(), "Gamma");
+    EXPECT_EQ(rs.recordCount(), 3);
+}
+
+TEST_F(LazySnapshot, OtherStatementsOnTheConnectionSeeCurrentData)
+{
+    openAll();
+    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Late');"));
+    Recordset other;
+    other.open(QStringLiteral("select count(*) from BusinessInformation"), connection);
+    EXPECT_EQ(other.value(0).toInt(), 4) << "a new query is not held to the older snapshot";
+    EXPECT_EQ(rs.recordCount(), 3);
+    rs.moveLast();
+    EXPECT_EQ(name(), "Gamma");
+    connection.execute(QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'Now' WHERE BusninesName = 'Late'"));
+    EXPECT_EQ(folder.scalar(QStringLiteral("select count(*) from BusinessInformation where BusninesName = 'Now'")), "1");
+}
+
+TEST_F(LazySnapshot, BookmarksAndChangesReachRowsNotYetRead)
+{
+    openAll();
+    rs.setBookmark(3);
+    EXPECT_EQ(name(), "Gamma");
+    rs.moveFirst();
+    rs.setValue(QStringLiteral("BusninesName"), QStringLiteral("First"));
+    rs.moveLast();
+    EXPECT_EQ(folder.scalar(QStringLiteral("select BusninesName from BusinessInformation where BusinessInformationId = 1")),
+              "First");
+    rs.addNew();
+    rs.update();
+    EXPECT_EQ(rs.recordCount(), 4);
+    EXPECT_EQ(rs.value(QStringLiteral("BusinessInformationId")).toInt(), 4);
 }
 
 } // namespace
