@@ -168,11 +168,11 @@ void GeneralInformation1::buildPlanningMenu()
         // Opens the publishing window once that window exists.
         {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], nullptr},
     };
-    for (const MenuButton &spec : buttons) {
-        QPushButton *button = makeButton(m_planningMenu, spec.name, QLatin1String(spec.caption),
-                                         ui::twipsRect(spec.left, spec.top, Menu::ButtonWidth, Menu::ButtonHeight));
-        if (spec.open)
-            connect(button, &QPushButton::clicked, this, spec.open);
+    for (const MenuButton &entry : buttons) {
+        QPushButton *button = makeButton(m_planningMenu, entry.name, QLatin1String(entry.caption),
+                                         ui::twipsRect(entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight));
+        if (entry.open)
+            connect(button, &QPushButton::clicked, this, entry.open);
     }
     m_templatePattern = makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
                                    ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));

@@ -105,14 +105,14 @@ void RecordFormWindow::buildStrips()
     m_buttonStrip = makeStrip(m_client, "picButtons");
     m_statusStrip = makeStrip(m_client, "picStatBox");
 
-    for (const StripButton &spec : RecordButtons)
-        addStripButton(m_buttonStrip, spec.name, QLatin1String(spec.caption), spec.left);
-    for (const NavigationButton &spec : NavigationButtons) {
-        QPushButton *button = addStripButton(m_statusStrip, spec.name, QString(), 0);
-        button->setIcon(navigationIcon(spec.direction));
+    for (const StripButton &entry : RecordButtons)
+        addStripButton(m_buttonStrip, entry.name, QLatin1String(entry.caption), entry.left);
+    for (const NavigationButton &entry : NavigationButtons) {
+        QPushButton *button = addStripButton(m_statusStrip, entry.name, QString(), 0);
+        button->setIcon(navigationIcon(entry.direction));
         button->setIconSize(QSize(16, 16));
-        button->setToolTip(QLatin1String(spec.tip));
-        button->setAccessibleName(QLatin1String(spec.tip));
+        button->setToolTip(QLatin1String(entry.tip));
+        button->setAccessibleName(QLatin1String(entry.tip));
     }
     m_buttons[QStringLiteral("cmdFirst")]->setGeometry(
         ui::twipsRect(Strip::FirstLeft, 0, Strip::NavigationWidth, Strip::Height));
@@ -186,8 +186,8 @@ void RecordFormWindow::applyButtons()
     };
     for (const auto &[name, visible] : visibility)
         m_buttons[QLatin1String(name)]->setVisible(visible);
-    for (const NavigationButton &spec : NavigationButtons)
-        m_buttons[QLatin1String(spec.name)]->setEnabled(states.navigation);
+    for (const NavigationButton &entry : NavigationButtons)
+        m_buttons[QLatin1String(entry.name)]->setEnabled(states.navigation);
 }
 
 void RecordFormWindow::layoutStrips()

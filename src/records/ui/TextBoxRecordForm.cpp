@@ -22,39 +22,39 @@ TextBoxRecordForm::TextBoxRecordForm(std::unique_ptr<RecordFormController> contr
 
 TextBoxRecordForm::~TextBoxRecordForm() = default;
 
-void TextBoxRecordForm::addField(int index, const FieldSpec &spec, FieldColumns columns)
+void TextBoxRecordForm::addField(int index, const FieldSpec &entry, FieldColumns columns)
 {
-    const QString labelText = QString::fromUtf8(spec.label);
+    const QString labelText = QString::fromUtf8(entry.label);
     auto *label = new QLabel(labelText, clientArea());
     label->setObjectName(QStringLiteral("lblLabels_%1").arg(index));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(ui::twipsRect(columns.labelLeft, spec.top, columns.labelWidth, spec.height));
+    label->setGeometry(ui::twipsRect(columns.labelLeft, entry.top, columns.labelWidth, entry.height));
 
     QWidget *box = nullptr;
-    if (spec.kind == FieldKind::MultiLine) {
+    if (entry.kind == FieldKind::MultiLine) {
         auto *text = new QPlainTextEdit(clientArea());
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         text->setTabChangesFocus(true);
         box = text;
         // A tall box keeps its label level with its first line.
-        label->setGeometry(ui::twipsRect(columns.labelLeft, spec.top, columns.labelWidth, SingleLineHeight));
+        label->setGeometry(ui::twipsRect(columns.labelLeft, entry.top, columns.labelWidth, SingleLineHeight));
     } else {
         box = new QLineEdit(clientArea());
     }
     box->setObjectName(QStringLiteral("txtFields_%1").arg(index));
     box->setAccessibleName(labelText);
-    box->setGeometry(ui::twipsRect(columns.boxLeft, spec.top, spec.width, spec.height));
+    box->setGeometry(ui::twipsRect(columns.boxLeft, entry.top, entry.width, entry.height));
     label->setBuddy(box);
 
-    if (spec.kind == FieldKind::Disabled) {
+    if (entry.kind == FieldKind::Disabled) {
         box->setEnabled(false);
         label->setEnabled(false);
-    } else if (spec.kind == FieldKind::Hidden) {
+    } else if (entry.kind == FieldKind::Hidden) {
         box->hide();
         label->hide();
     }
-    m_binding->addField(QString::fromLatin1(spec.column), box);
+    m_binding->addField(QString::fromLatin1(entry.column), box);
 }
 
 } // namespace records

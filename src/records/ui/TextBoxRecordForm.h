@@ -50,7 +50,7 @@ public:
     ~TextBoxRecordForm() override;
 
 private:
-    void addField(int index, const FieldSpec &spec, FieldColumns columns);
+    void addField(int index, const FieldSpec &entry, FieldColumns columns);
 
     FieldBinding *m_binding = nullptr;
 };
