@@ -3,26 +3,11 @@
 #include "db/Command.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
+#include "db/TextConventions.h"
 
 #include <QFileInfo>
 
 namespace app {
-
-namespace {
-
-// Spaces only: a tab at a line's start is part of the template's layout.
-QString trimSpaces(const QString &line)
-{
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && line[begin] == u' ')
-        ++begin;
-    while (end > begin && line[end - 1] == u' ')
-        --end;
-    return line.mid(begin, end - begin);
-}
-
-} // namespace
 
 QStringList storedTemplateNames(db::Connection &connection)
 {
@@ -56,7 +41,7 @@ QString templateTextFromLines(const QStringList &lines)
 {
     QString text;
     for (const QString &line : lines)
-        text += QStringLiteral("\r\n") % trimSpaces(line);
+        text += QStringLiteral("\r\n") % db::trimSpaces(line);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "documents/ListPrinter.h"
 
+#include "db/TextConventions.h"
 #include "documents/PrintSurface.h"
 
 #include <QLocale>
@@ -34,16 +35,6 @@ double widestLine(const QStringList &lines, const PrintSurface &surface)
     return widest;
 }
 
-QString trimSpaces(const QString &line)
-{
-    qsizetype first = 0;
-    qsizetype last = line.size();
-    while (first < last && line[first] == u' ')
-        ++first;
-    while (last > first && line[last - 1] == u' ')
-        --last;
-    return line.mid(first, last - first);
-}
 
 double pointSize(const QFont &font)
 {
@@ -267,7 +258,7 @@ bool ListPrinter::printCellLines(const QStringList &lines, int column)
             cut = true;
             break;
         }
-        const QString text = trimSpaces(line);
+        const QString text = db::trimSpaces(line);
         if (text.isEmpty())
             continue;
         double x = 0;
