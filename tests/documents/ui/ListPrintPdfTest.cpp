@@ -1,3 +1,5 @@
+#include "documents/PrintError.h"
+#include "documents/ui/LVPrint.h"
 #include "documents/ui/ListViewSource.h"
 #include "documents/ui/PrintOutput.h"
 #include "support/ui_ScriptedDialogs.h"
@@ -126,7 +128,11 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
     QFile::remove(pdf);
     dialogs->fileNames.push_back(pdf);
 
-    ASSERT_TRUE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts List")));
+    documents::LVPrint printer;
+    printer.LV = &tree;
+    EXPECT_EQ(printer.ReportTitle, "ListView Control Sample Printout");
+    printer.ReportTitle = QStringLiteral("Parts List");
+    ASSERT_TRUE(printer.PrintList(false));
     EXPECT_TRUE(dialogs->messages.empty());
 
     const QStringList pages = pdfPages(pdf);
@@ -141,6 +147,13 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
         EXPECT_TRUE(all.contains(QStringLiteral("Part %1 ").arg(row))) << row;
     EXPECT_TRUE(pages.first().contains(QStringLiteral("Stainless steel hex bolt")));
     savePagePictures(pdf, QStringLiteral("printed-list"));
+}
+
+TEST_F(ListPrintPdf, PrintingWithoutAListIsRefused)
+{
+    documents::LVPrint printer;
+    EXPECT_THROW(printer.PrintList(), documents::PrintError);
+    EXPECT_EQ(dialogs->printDialogs + dialogs->fileDialogCaptions.size(), 0);
 }
 
 TEST_F(ListPrintPdf, CancellingThePrintDialogOrTheFileChoicePrintsNothing)

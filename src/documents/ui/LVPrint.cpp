@@ -1,0 +1,16 @@
+#include "documents/ui/LVPrint.h"
+
+#include "documents/PrintError.h"
+#include "documents/ui/PrintOutput.h"
+
+namespace documents {
+
+bool LVPrint::PrintList(bool preview, QWidget *parent) const
+{
+    Q_UNUSED(preview)
+    if (!LV)
+        throw PrintError(QStringLiteral("There is no list to print."));
+    return PrintOutput::printList(parent, *LV, ReportTitle);
+}
+
+} // namespace documents

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "documents/ListPrinter.h"
+
+#include <QString>
+
+class QAbstractItemView;
+class QWidget;
+
+namespace documents {
+
+// What a window creates to print one of its list views as a ruled table: set LV (and
+// ReportTitle if wished), then call PrintList. The object can print again.
+class LVPrint
+{
+public:
+    // A QTreeWidget, or any view with a header and a model.
+    QAbstractItemView *LV = nullptr;
+    QString ReportTitle = ListPrinter::defaultTitle;
+
+    // Shows the print dialog (or asks for a PDF file when there is no printer) and
+    // prints the list. True when the printout finished, also for a list without rows;
+    // false when the user cancelled or printing failed (the reason has been shown).
+    // preview has no effect: output always goes to the printer or the file.
+    bool PrintList(bool preview = false, QWidget *parent = nullptr) const;
+};
+
+} // namespace documents
