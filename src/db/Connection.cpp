@@ -76,6 +76,8 @@ void Connection::openFile(const QString &filePath, int flags)
     try {
         // Reading the schema proves the file is a database, before anything is written.
         executeScript(QStringLiteral("SELECT count(*) FROM sqlite_master; PRAGMA synchronous = NORMAL;"));
+        Statement journal(*this, QStringLiteral("PRAGMA journal_mode"));
+        m_writeAheadLog = journal.step() && journal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
     } catch (...) {
         close();
         throw;

@@ -43,6 +43,8 @@ public:
 
     // How long a statement waits for another connection's write before it fails.
     void setBusyTimeout(int milliseconds);
+    // In write-ahead-log mode readers and writers of the file never wait for each other.
+    bool readersBlockNoWriter() const { return m_writeAheadLog; }
     qint64 lastInsertRowId() const;
 
     void beginTransaction();
@@ -69,6 +71,7 @@ private:
     QString m_filePath;
     CursorLocation m_cursorLocation = CursorLocation::Server;
     std::map<const void *, std::function<void()>> m_readers;
+    bool m_writeAheadLog = false;
 };
 
 } // namespace db

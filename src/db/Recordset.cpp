@@ -128,7 +128,9 @@ void Recordset::load()
 
     // A static snapshot of many rows is read in chunks inside one read transaction,
     // so the first rows show at once and every row is as it was when the query ran.
-    const bool lazy = m_cursorType == CursorType::Static && sqlite3_get_autocommit(m_connection->handle());
+    // Only where holding a snapshot open keeps no other connection of the file waiting.
+    const bool lazy = m_cursorType == CursorType::Static && m_connection->readersBlockNoWriter()
+                      && sqlite3_get_autocommit(m_connection->handle());
     if (lazy)
         m_connection->executeScript(QStringLiteral("BEGIN"));
     try {

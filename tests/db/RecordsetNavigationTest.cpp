@@ -195,3 +195,46 @@ TEST_F(LazySnapshot, BookmarksAndChangesReachRowsNotYetRead)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SnapshotAndWriters, RollbackJournalFileIsReadAtOnceSoWritersNeverWait)
+{
+    TempProgramFolder folder;
+    folder.exec(QStringLiteral("PRAGMA journal_mode = DELETE;"
+                               "INSERT INTO BusinessInformation (BusninesName) VALUES ('A'), ('B'), ('C');"));
+    Recordset::setFirstChunkSize(1);
+    Connection reader;
+    reader.open(ConnectionStrings::recordForm());
+    Recordset rs;
+    rs.open(QStringLiteral("select * from BusinessInformation"), reader, CursorType::Static, LockType::Optimistic);
+
+    Connection writer;
+    writer.open(ConnectionStrings::recordForm());
+    writer.setBusyTimeout(100);
+    EXPECT_NO_THROW(writer.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('D')")));
+    rs.moveLast();
+    EXPECT_EQ(rs.value(QStringLiteral("BusninesName")).toString(), "C");
+    Recordset::setFirstChunkSize(200);
+}
+
+TEST(SnapshotAndWriters, WriteAheadLogLetsWritersGoOnWhileASnapshotIsRead)
+{
+    TempProgramFolder folder;
+    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('A'), ('B'), ('C');"));
+    Recordset::setFirstChunkSize(1);
+    Connection reader;
+    reader.open(ConnectionStrings::recordForm());
+    Recordset rs;
+    rs.open(QStringLiteral("select * from BusinessInformation"), reader, CursorType::Static, LockType::Optimistic);
+
+    Connection writer;
+    writer.open(ConnectionStrings::recordForm());
+    writer.setBusyTimeout(100);
+    EXPECT_NO_THROW(writer.execute(QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'X'")));
+    rs.moveLast();
+    EXPECT_EQ(rs.value(QStringLiteral("BusninesName")).toString(), "C");
+    Recordset::setFirstChunkSize(200);
+}
+
+} // namespace
