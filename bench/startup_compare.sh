@@ -39,6 +39,9 @@ measure() { # prints "median_seconds peak_kb" over $runs runs, runs interleaved 
 
 read -r app_t app_m < <(measure "$bin/startup_tallowmere" "$work")
 read -r bare_t bare_m < <(measure "$bin/startup_bare_qt")
+read -r text_t text_m < <(measure "$bin/startup_bare_qt" text)
 echo "tallowmere start-up (30,000 businesses, 100 templates): ${app_t}s, peak ${app_m} kB"
 echo "bare Qt program with an empty main window:              ${bare_t}s, peak ${bare_m} kB"
-awk "BEGIN{printf \"time ratio %.2f, memory ratio %.2f\n\", $app_t/$bare_t, $app_m/$bare_m}"
+echo "the same with one line of text (fonts loaded):          ${text_t}s, peak ${text_m} kB"
+awk "BEGIN{printf \"time ratio %.2f, memory ratio %.2f against the empty window\n\", $app_t/$bare_t, $app_m/$bare_m}"
+awk "BEGIN{printf \"time ratio %.2f, memory ratio %.2f against the window with text\n\", $app_t/$text_t, $app_m/$text_m}"
