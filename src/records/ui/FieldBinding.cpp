@@ -22,8 +22,10 @@ void setEditorText(QWidget *editor, const QString &text)
             line->setCursorPosition(0);
         }
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(editor)) {
-        if (plain->toPlainText() != text)
-            plain->setPlainText(text);
+        // Stored texts end their lines with CR LF; the box works with LF.
+        const QString shown = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        if (plain->toPlainText() != shown)
+            plain->setPlainText(shown);
     }
 }
 
@@ -44,7 +46,7 @@ void FieldBinding::addField(const QString &column, QWidget *editor)
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(editor)) {
         connect(plain, &QPlainTextEdit::textChanged, this, [this, index, plain] {
             if (!m_showing)
-                write(m_fields[index], plain->toPlainText());
+                write(m_fields[index], plain->toPlainText().replace(u'\n', QLatin1String("\r\n")));
         });
     }
 }

@@ -97,8 +97,9 @@ TEST_F(SingleRecordFormsTest, MissionStatementAddedWithClicksBelongsToTheHandedO
     click(&form, "cmdUpdate");
 
     EXPECT_EQ(folder.rows("select BusinessInformationId, BusinessPurpose from BusinessPurpose"),
-              QStringList{"5|To bake bread\nfor the town"});
+              QStringList{"5|To bake bread\r\nfor the town"}); // stored lines end with CR LF
     EXPECT_EQ(fieldText(&form, 0), folder.scalar("select BusinessPurposeId from BusinessPurpose"));
+    EXPECT_EQ(fieldText(&form, 3), "To bake bread\nfor the town");
     EXPECT_FALSE(fieldText(&form, 1).isEmpty()); // the date the database gave it
     EXPECT_EQ(statusOf(&form), "Mission Statements Associated With Business: 1");
     EXPECT_TRUE(shows(&form, "cmdAdd")); // shown by the end of Update until the next move
