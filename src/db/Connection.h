@@ -54,8 +54,6 @@ public:
     QString filePath() const { return m_filePath; }
     sqlite3 *handle() const;
 
-    static QString dataSourceOf(const QString &connectionString);
-
     // A recordset still reading its snapshot registers here; before anything else
     // runs on the connection it is told to read its remaining rows and let go of
     // the snapshot, so every statement sees the current data.
@@ -64,6 +62,7 @@ public:
     void settleReaders();
 
 private:
+    static QString dataSourceOf(const QString &connectionString);
     void openFile(const QString &filePath, int flags);
     void settleReadersQuietly();
 

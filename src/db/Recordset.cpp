@@ -441,11 +441,6 @@ int Recordset::columnCount() const
     return m_shape ? static_cast<int>(m_shape->names.size()) : 0;
 }
 
-QStringList Recordset::columnNames() const
-{
-    return m_shape ? m_shape->names : QStringList();
-}
-
 QString Recordset::columnName(int column) const
 {
     return m_shape->names.value(column);
@@ -460,11 +455,6 @@ int Recordset::columnIndex(const QString &name) const
             return i;
     }
     return -1;
-}
-
-QString Recordset::columnDeclaredType(int column) const
-{
-    return m_shape ? m_shape->declaredTypes.value(column) : QString();
 }
 
 int Recordset::checkedColumn(const QString &name) const
@@ -509,11 +499,6 @@ QVariant Recordset::valueAt(int row, int column) const
     }
     ensureLoaded(row);
     return unpackValue(m_rows[static_cast<size_t>(row)].values, column);
-}
-
-bool Recordset::isPendingRow(int row) const
-{
-    return m_pending && m_pending->index == row;
 }
 
 EditMode Recordset::editMode() const

@@ -79,17 +79,13 @@ public:
     bool hasPendingChanges() const { return m_pending.has_value(); }
 
     int columnCount() const;
-    QStringList columnNames() const;
     QString columnName(int column) const;
     int columnIndex(const QString &name) const; // -1 when unknown
-    // The column's declared type in the table ("INTEGER", "TEXT", ...), empty for expressions.
-    QString columnDeclaredType(int column) const;
 
     // Position as a 0-based row index: -1 before the first row, recordCount() after the last.
     int currentIndex() const { return m_index; }
     // Value of any row without moving to it, pending changes included.
     QVariant valueAt(int row, int column) const;
-    bool isPendingRow(int row) const;
 
     QString sql() const { return m_sql; }
     // How many rows a static recordset reads when it opens; the rest follow in the

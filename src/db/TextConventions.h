@@ -4,9 +4,6 @@
 
 namespace db {
 
-// Lines in stored texts and documents end with CR LF.
-inline constexpr auto LineEnd = "\r\n";
-
 // The text without the spaces at its start and end; tabs and other white space stay
 // (a tab at a line's start is part of a document's layout).
 QString trimSpaces(const QString &text);
