@@ -17,5 +17,5 @@ ctest --preset release -j "$jobs"
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --preset sanitize -j "$jobs"
