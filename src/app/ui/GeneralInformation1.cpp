@@ -17,6 +17,7 @@
 #include "records/ui/EmployeeInformation.h"
 #include "records/ui/LongTermGoals.h"
 #include "records/ui/ShortTermGoals.h"
+#include "ui/Buttons.h"
 #include "ui/Dialogs.h"
 #include "ui/FitCaption.h"
 #include "ui/Twips.h"
@@ -102,15 +103,6 @@ constexpr TemplateColumnGeometry TemplateColumnPlace{
 constexpr int HiddenCommandLeft = 120;
 constexpr int HiddenCommandWidth = 1095;
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(QString(caption).remove(u'&'));
-    button->setAutoDefault(false);
-    button->setGeometry(geometry);
-    return button;
-}
 
 } // namespace
 
@@ -169,12 +161,12 @@ void GeneralInformation1::buildPlanningMenu()
         {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], nullptr},
     };
     for (const MenuButton &entry : buttons) {
-        QPushButton *button = makeButton(m_planningMenu, entry.name, QLatin1String(entry.caption),
+        QPushButton *button = ui::makeButton(m_planningMenu, entry.name, QLatin1String(entry.caption),
                                          ui::twipsRect(entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight));
         if (entry.open)
             connect(button, &QPushButton::clicked, this, entry.open);
     }
-    m_templatePattern = makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
+    m_templatePattern = ui::makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
                                    ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
     m_templatePattern->hide();
     ui::fitCaptions(m_planningMenu->findChildren<QAbstractButton *>());
@@ -184,9 +176,9 @@ void GeneralInformation1::buildPlanningMenu()
 void GeneralInformation1::buildTemplateCommands()
 {
     const int top = Menu::Top;
-    QPushButton *edit = makeButton(clientArea(), "cmdEditTemplate", QStringLiteral("Edit Tempate"),
+    QPushButton *edit = ui::makeButton(clientArea(), "cmdEditTemplate", QStringLiteral("Edit Tempate"),
                                    ui::twipsRect(HiddenCommandLeft, top, HiddenCommandWidth, Menu::ButtonHeight));
-    QPushButton *upload = makeButton(
+    QPushButton *upload = ui::makeButton(
         clientArea(), "CmdUpload", QStringLiteral("Upload Template"),
         ui::twipsRect(HiddenCommandLeft, top + Menu::ButtonHeight + Menu::TemplateGap, HiddenCommandWidth,
                       Menu::ButtonHeight));

@@ -1,5 +1,7 @@
 #include "documents/ui/Controls.h"
 
+#include "ui/Buttons.h"
+
 #include <QFontMetricsF>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -13,9 +15,7 @@ constexpr int TabStopCharacters = 8;
 
 QPushButton *makeButton(QWidget *window, const char *objectName, const QString &caption, const TwipsBox &box)
 {
-    auto *button = new QPushButton(caption, window);
-    button->setObjectName(QLatin1String(objectName));
-    button->setAccessibleName(QString(caption).remove(u'&'));
+    QPushButton *button = ui::makeButton(window, objectName, caption);
     place(button, box);
     return button;
 }

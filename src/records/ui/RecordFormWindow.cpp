@@ -3,6 +3,7 @@
 #include "records/StripLayout.h"
 #include "records/ui/NavigationIcons.h"
 #include "ui/BackgroundPicture.h"
+#include "ui/Buttons.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
 
@@ -51,11 +52,6 @@ constexpr NavigationButton NavigationButtons[] = {
     {"cmdNext", "Next", NavigationDirection::Next},
     {"cmdLast", "Last", NavigationDirection::Last},
 };
-
-QString withoutMnemonic(const QString &caption)
-{
-    return QString(caption).remove(u'&');
-}
 
 QWidget *makeStrip(QWidget *parent, const char *name)
 {
@@ -145,20 +141,14 @@ void RecordFormWindow::buildStrips()
 
 QPushButton *RecordFormWindow::addStripButton(QWidget *strip, const char *name, const QString &caption, int left)
 {
-    auto *button = new QPushButton(caption, strip);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(withoutMnemonic(caption));
-    button->setAutoDefault(false);
-    button->setGeometry(ui::twipsRect(left, 0, Strip::ButtonWidth, Strip::Height));
+    QPushButton *button = ui::makeButton(strip, name, caption, ui::twipsRect(left, 0, Strip::ButtonWidth, Strip::Height));
     m_buttons.insert(QLatin1String(name), button);
     return button;
 }
 
 void RecordFormWindow::setCloseCaption(const QString &caption)
 {
-    QPushButton *close = m_buttons[QStringLiteral("cmdClose")];
-    close->setText(caption);
-    close->setAccessibleName(withoutMnemonic(caption));
+    ui::setCaption(m_buttons[QStringLiteral("cmdClose")], caption);
 }
 
 QMenuBar *RecordFormWindow::addMenuBar()
