@@ -9,6 +9,9 @@ packages=(
     libsqlite3-dev sqlite3
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     fonts-dejavu-core poppler-utils xvfb xauth time
+    libcurl4-openssl-dev qt6-webengine-dev qt6-webengine-dev-tools
+    python3 python3-pyftpdlib python3-spyne
+    python3-pyatspi at-spi2-core dbus dbus-x11 clang-format ccache
 )
 
 missing=()

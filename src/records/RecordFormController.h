@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/ButtonStates.h"
-#include "records/FailurePolicy.h"
+#include "base/FailurePolicy.h"
 #include "records/KeyboardTable.h"
 #include "records/RecordFamily.h"
 
@@ -16,6 +16,10 @@ class Recordset;
 } // namespace db
 
 namespace records {
+
+using base::FailurePolicy;
+using base::runSteps;
+using base::Step;
 
 // The behaviour a record form shares, without any widget: the primary recordset, the
 // browse, edit and add states with their flags, every record operation step by step,

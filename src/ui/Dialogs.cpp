@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -44,14 +46,24 @@ public:
         }
     }
 
-    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override
+    QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                         const QString &startName) override
     {
-        return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+        return QFileDialog::getOpenFileName(parent, caption, startName, filter);
     }
 
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter) override
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                         const QString &startName) override
     {
-        return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+        return QFileDialog::getSaveFileName(parent, caption, startName, filter);
+    }
+
+    QString inputText(QWidget *parent, const QString &prompt, const QString &title,
+                      const QString &defaultText) override
+    {
+        bool accepted = false;
+        const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &accepted);
+        return accepted ? text : QString();
     }
 
     bool choosePrinter(QWidget *parent, QPrinter &printer) override
@@ -85,14 +97,21 @@ Dialogs::Answer Dialogs::ask(QWidget *parent, const QString &text, Buttons butto
     return backend().message(parent, text, title, buttons);
 }
 
-QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                              const QString &startName)
 {
-    return backend().openFileName(parent, caption, filter);
+    return backend().openFileName(parent, caption, filter, startName);
 }
 
-QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                              const QString &startName)
 {
-    return backend().saveFileName(parent, caption, filter);
+    return backend().saveFileName(parent, caption, filter, startName);
+}
+
+QString Dialogs::inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText)
+{
+    return backend().inputText(parent, prompt, title, defaultText);
 }
 
 bool Dialogs::choosePrinter(QWidget *parent, QPrinter &printer)

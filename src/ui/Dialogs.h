@@ -25,8 +25,14 @@ public:
     public:
         virtual ~Backend() = default;
         virtual Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons) = 0;
-        virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter) = 0;
-        virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter) = 0;
+        // The file dialogs start at startName (a file name or path) when it is not empty.
+        virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                     const QString &startName) = 0;
+        virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                     const QString &startName) = 0;
+        // A one-line input box; the empty string when the user cancels.
+        virtual QString inputText(QWidget *parent, const QString &prompt, const QString &title,
+                                  const QString &defaultText) = 0;
         virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
         virtual bool hasPrinter() = 0;
         virtual void beep() = 0;
@@ -36,8 +42,13 @@ public:
     // An OK box with the text and the application's title.
     static void message(QWidget *parent, const QString &text, const QString &title = ApplicationTitle);
     static Answer ask(QWidget *parent, const QString &text, Buttons buttons, const QString &title = ApplicationTitle);
-    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter);
-    static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter);
+    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                const QString &startName = {});
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                const QString &startName = {});
+    // A one-line input box with the prompt; the empty string when cancelled.
+    static QString inputText(QWidget *parent, const QString &prompt, const QString &title,
+                             const QString &defaultText = {});
     // Shows the print dialog; false when the user cancelled it.
     static bool choosePrinter(QWidget *parent, QPrinter &printer);
     // True when the system has a printer to print on.

@@ -1,7 +1,6 @@
 // Template names, captions and texts, the text files they come from, and the resources page.
 #include "app/BusinessResources.h"
 #include "app/Templates.h"
-#include "app/TextFileLines.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
@@ -30,29 +29,6 @@ TEST(TemplateText, EachTrimmedLineFollowsALineBreak)
     EXPECT_EQ(app::templateTextFromLines({"  ARTICLES  ", "", "\tName: [BusninesName] "}),
               "\r\nARTICLES\r\n\r\n\tName: [BusninesName]");
     EXPECT_EQ(app::templateTextFromLines({}), "");
-}
-
-TEST(TextFileLines, AnyLineEndAndAFinalLineEndGiveTheSameLines)
-{
-    EXPECT_EQ(app::decodeTextLines("one\r\ntwo\rthree\nfour\r\n"), (QStringList{"one", "two", "three", "four"}));
-    EXPECT_EQ(app::decodeTextLines("one\n\n"), (QStringList{"one", ""}));
-    EXPECT_TRUE(app::decodeTextLines("").isEmpty());
-}
-
-TEST(TextFileLines, Utf8IsReadAsSuchAndOtherBytesAsWindows1252)
-{
-    EXPECT_EQ(app::decodeTextLines("\xEF\xBB\xBF" "caf\xC3\xA9"), QStringList{QStringLiteral("café")});
-    EXPECT_EQ(app::decodeTextLines("caf\xE9 \x93quoted\x94 \x80"), QStringList{QStringLiteral("café “quoted” €")});
-}
-
-TEST(TextFileLines, AFileThatCannotBeReadNamesItself)
-{
-    try {
-        app::readTextFileLines("/no/such/folder/template.txt");
-        FAIL() << "read a missing file";
-    } catch (const db::DbError &error) {
-        EXPECT_TRUE(error.description().contains("template.txt"));
-    }
 }
 
 TEST(TemplateStore, StoredTemplatesComeBackInStoredOrder)

@@ -22,9 +22,10 @@ ui::Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, con
     return buttons == ui::Dialogs::Buttons::Ok ? ui::Dialogs::Answer::Ok : ui::Dialogs::Answer::Cancel;
 }
 
-QString ScriptedDialogs::openFileName(QWidget *, const QString &caption, const QString &)
+QString ScriptedDialogs::openFileName(QWidget *, const QString &caption, const QString &, const QString &startName)
 {
     fileDialogCaptions << caption;
+    fileDialogStarts << startName;
     if (fileNames.empty())
         return {};
     const QString name = fileNames.front();
@@ -32,9 +33,20 @@ QString ScriptedDialogs::openFileName(QWidget *, const QString &caption, const Q
     return name;
 }
 
-QString ScriptedDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString ScriptedDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                      const QString &startName)
 {
-    return openFileName(parent, caption, filter);
+    return openFileName(parent, caption, filter, startName);
+}
+
+QString ScriptedDialogs::inputText(QWidget *, const QString &prompt, const QString &title, const QString &defaultText)
+{
+    inputBoxes.push_back({prompt, title, defaultText});
+    if (inputs.empty())
+        return {};
+    const QString answer = inputs.front();
+    inputs.pop_front();
+    return answer;
 }
 
 bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &)

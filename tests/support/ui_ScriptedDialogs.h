@@ -39,19 +39,33 @@ public:
     // Queued answers; when a queue is empty a message gets Ok/Cancel, a file dialog "".
     std::deque<ui::Dialogs::Answer> answers;
     std::deque<QString> fileNames;
+    // Answers of input boxes; an empty queue answers as Cancel does ("").
+    std::deque<QString> inputs;
     bool printerAvailable = false;
     bool acceptPrintDialog = true;
 
     std::vector<Message> messages;
     QStringList fileDialogCaptions;
+    QStringList fileDialogStarts;
+    struct Input
+    {
+        QString prompt;
+        QString title;
+        QString defaultText;
+    };
+    std::vector<Input> inputBoxes;
     int printDialogs = 0;
     int beeps = 0;
     std::vector<QUrl> openedUrls;
 
     ui::Dialogs::Answer message(QWidget *parent, const QString &text, const QString &title,
                                 ui::Dialogs::Buttons buttons) override;
-    QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                         const QString &startName) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                         const QString &startName) override;
+    QString inputText(QWidget *parent, const QString &prompt, const QString &title,
+                      const QString &defaultText) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     bool hasPrinter() override { return printerAvailable; }
     void beep() override { ++beeps; }

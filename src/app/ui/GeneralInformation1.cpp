@@ -2,14 +2,14 @@
 
 #include "app/BusinessResources.h"
 #include "app/Templates.h"
-#include "app/TextFileLines.h"
+#include "base/TextFile.h"
 #include "db/ProgramFolder.h"
 #include "db/Schema.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
-#include "records/FailurePolicy.h"
+#include "base/FailurePolicy.h"
 #include "records/StripLayout.h"
 #include "records/ui/BusinessPerspective.h"
 #include "records/ui/BusinessPurpose.h"
@@ -246,7 +246,7 @@ void GeneralInformation1::growBy(int twips)
 
 void GeneralInformation1::reportFailures(const std::function<void()> &step)
 {
-    records::runSteps(records::FailurePolicy::Report, {step},
+    base::runSteps(base::FailurePolicy::Report, {step},
                       [this](const QString &description) { ui::Dialogs::message(this, description); });
 }
 
@@ -293,7 +293,7 @@ void GeneralInformation1::uploadTemplate()
         return;
     const QString name = templateNameForFile(filePath);
     reportFailures([&] {
-        const QString text = templateTextFromLines(readTextFileLines(filePath));
+        const QString text = templateTextFromLines(base::readTextFileLines(filePath));
         m_templateConnection.open(db::ConnectionStrings::document());
         try {
             storeTemplate(m_templateConnection, name, text);

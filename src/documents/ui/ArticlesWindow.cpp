@@ -3,7 +3,7 @@
 #include "documents/LineBreaks.h"
 #include "documents/MergeInputsLoader.h"
 #include "documents/TemplateMerge.h"
-#include "documents/ui/Controls.h"
+#include "ui/Controls.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Twips.h"
 
@@ -16,13 +16,13 @@ namespace documents {
 namespace {
 
 namespace Layout {
-constexpr TwipsSize Client{9315, 9210};
-constexpr TwipsBox Text1{1260, 1320, 7815, 7635};
+constexpr ui::TwipsSize Client{9315, 9210};
+constexpr ui::TwipsBox Text1{1260, 1320, 7815, 7635};
 // Space kept right of and below the text box, as at the design size.
 constexpr int RightMargin = Client.width - Text1.left - Text1.width;
 constexpr int BottomMargin = Client.height - Text1.top - Text1.height;
 // The text box never gets smaller than this, however small the window.
-constexpr TwipsSize SmallestText{2880, 1440};
+constexpr ui::TwipsSize SmallestText{2880, 1440};
 } // namespace Layout
 
 const QString DesignCaption = QStringLiteral("Report Article Of Corporation");
@@ -31,11 +31,11 @@ const QString DesignCaption = QStringLiteral("Report Article Of Corporation");
 
 ArticlesWindow::ArticlesWindow(QWidget *parent)
     : ui::Window(parent)
-    , m_text(makeTextBox(this, "Text1", QStringLiteral("Document"), Layout::Text1))
+    , m_text(ui::makeTextBox(this, "Text1", QStringLiteral("Document"), Layout::Text1))
 {
     setObjectName(QStringLiteral("rptArticlesOfCorporation"));
     setWindowTitle(DesignCaption);
-    setClientSize(this, Layout::Client);
+    ui::setClientSize(this, Layout::Client);
     setMinimumSize(ui::twipsSize(Layout::Text1.left + Layout::SmallestText.width + Layout::RightMargin,
                                  Layout::Text1.top + Layout::SmallestText.height + Layout::BottomMargin));
     ui::applyBackground(this);
@@ -68,7 +68,7 @@ void ArticlesWindow::fitTextToWindow()
                                Layout::SmallestText.width);
     const int height = std::max(ui::pixelsToTwips(this->height()) - Layout::Text1.top - Layout::BottomMargin,
                                 Layout::SmallestText.height);
-    place(m_text, {Layout::Text1.left, Layout::Text1.top, width, height});
+    ui::place(m_text, {Layout::Text1.left, Layout::Text1.top, width, height});
 }
 
 } // namespace documents

@@ -4,7 +4,7 @@
 #include "documents/LineBreaks.h"
 #include "documents/MergeFieldInsertion.h"
 #include "documents/TemplateCatalog.h"
-#include "documents/ui/Controls.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
 #include <QListWidget>
@@ -17,27 +17,27 @@ namespace documents {
 namespace {
 
 namespace Layout {
-constexpr TwipsSize Client{10815, 7980};
-constexpr TwipsBox List1{60, 60, 2055, 6495};
-constexpr TwipsBox CmdInsert{480, 6960, 1455, 375};
-constexpr TwipsBox Text1{2160, 60, 8595, 7395};
-constexpr TwipsBox CmdExit{3300, 7560, 1695, 375};
-constexpr TwipsBox CmdSave{5820, 7560, 1695, 375};
+constexpr ui::TwipsSize Client{10815, 7980};
+constexpr ui::TwipsBox List1{60, 60, 2055, 6495};
+constexpr ui::TwipsBox CmdInsert{480, 6960, 1455, 375};
+constexpr ui::TwipsBox Text1{2160, 60, 8595, 7395};
+constexpr ui::TwipsBox CmdExit{3300, 7560, 1695, 375};
+constexpr ui::TwipsBox CmdSave{5820, 7560, 1695, 375};
 } // namespace Layout
 
 } // namespace
 
 EditorWindow::EditorWindow(QWidget *parent)
     : ui::Window(parent)
-    , m_fields(makeList(this, "List1", QStringLiteral("Merge fields"), Layout::List1))
-    , m_insert(makeButton(this, "CmdInsert", QStringLiteral("Insert"), Layout::CmdInsert))
-    , m_text(makeTextBox(this, "Text1", QStringLiteral("Template text"), Layout::Text1))
-    , m_exit(makeButton(this, "CmdExit", QStringLiteral("Exit"), Layout::CmdExit))
-    , m_save(makeButton(this, "CmdSave", QStringLiteral("Save"), Layout::CmdSave))
+    , m_fields(ui::makeList(this, "List1", QStringLiteral("Merge fields"), Layout::List1))
+    , m_insert(ui::makeButton(this, "CmdInsert", QStringLiteral("Insert"), Layout::CmdInsert))
+    , m_text(ui::makeTextBox(this, "Text1", QStringLiteral("Template text"), Layout::Text1))
+    , m_exit(ui::makeButton(this, "CmdExit", QStringLiteral("Exit"), Layout::CmdExit))
+    , m_save(ui::makeButton(this, "CmdSave", QStringLiteral("Save"), Layout::CmdSave))
 {
     setObjectName(QStringLiteral("Editor"));
     setWindowTitle(QStringLiteral("Editor"));
-    setClientSize(this, Layout::Client);
+    ui::setClientSize(this, Layout::Client);
     // Long field names differ at their ends, so the narrow list shows the ends.
     m_fields->setTextElideMode(Qt::ElideLeft);
     m_fields->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -2,7 +2,7 @@
 
 #include "documents/BusinessReport.h"
 #include "documents/LineBreaks.h"
-#include "documents/ui/Controls.h"
+#include "ui/Controls.h"
 #include "documents/ui/PrintOutput.h"
 #include "ui/BackgroundPicture.h"
 
@@ -14,23 +14,23 @@ namespace documents {
 namespace {
 
 namespace Layout {
-constexpr TwipsSize Client{9285, 9285};
-constexpr TwipsBox Text1{1200, 1260, 7995, 7455};
-constexpr TwipsBox Command1{3255, 8820, 1275, 375};
-constexpr TwipsBox Command2{4755, 8820, 1275, 375};
+constexpr ui::TwipsSize Client{9285, 9285};
+constexpr ui::TwipsBox Text1{1200, 1260, 7995, 7455};
+constexpr ui::TwipsBox Command1{3255, 8820, 1275, 375};
+constexpr ui::TwipsBox Command2{4755, 8820, 1275, 375};
 } // namespace Layout
 
 } // namespace
 
 ReportWindow::ReportWindow(QWidget *parent)
     : ui::Window(parent)
-    , m_text(makeTextBox(this, "Text1", QStringLiteral("Report"), Layout::Text1))
-    , m_close(makeButton(this, "Command1", QStringLiteral("Close"), Layout::Command1))
-    , m_print(makeButton(this, "Command2", QStringLiteral("Print"), Layout::Command2))
+    , m_text(ui::makeTextBox(this, "Text1", QStringLiteral("Report"), Layout::Text1))
+    , m_close(ui::makeButton(this, "Command1", QStringLiteral("Close"), Layout::Command1))
+    , m_print(ui::makeButton(this, "Command2", QStringLiteral("Print"), Layout::Command2))
 {
     setObjectName(QStringLiteral("Report"));
     setWindowTitle(QStringLiteral("Report"));
-    setClientSize(this, Layout::Client);
+    ui::setClientSize(this, Layout::Client);
     ui::applyBackground(this);
 
     // Long report lines scroll sideways rather than wrap, so the columns stay aligned.

@@ -2,7 +2,7 @@
 
 #include "db/DbError.h"
 #include "documents/TemplateCatalog.h"
-#include "documents/ui/Controls.h"
+#include "ui/Controls.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/EditorWindow.h"
 #include "ui/Dialogs.h"
@@ -15,23 +15,23 @@ namespace documents {
 namespace {
 
 namespace Layout {
-constexpr TwipsSize Client{3825, 3390};
-constexpr TwipsBox List1{60, 60, 3675, 2595};
-constexpr TwipsBox CmdSelect{2025, 2880, 1695, 375};
-constexpr TwipsBox CmdExit{105, 2880, 1695, 375};
+constexpr ui::TwipsSize Client{3825, 3390};
+constexpr ui::TwipsBox List1{60, 60, 3675, 2595};
+constexpr ui::TwipsBox CmdSelect{2025, 2880, 1695, 375};
+constexpr ui::TwipsBox CmdExit{105, 2880, 1695, 375};
 } // namespace Layout
 
 } // namespace
 
 SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
     : ui::Window(parent)
-    , m_list(makeList(this, "List1", QStringLiteral("Templates"), Layout::List1))
-    , m_select(makeButton(this, "CmdSelect", QStringLiteral("Select"), Layout::CmdSelect))
-    , m_exit(makeButton(this, "cmdExit", QStringLiteral("Exit"), Layout::CmdExit))
+    , m_list(ui::makeList(this, "List1", QStringLiteral("Templates"), Layout::List1))
+    , m_select(ui::makeButton(this, "CmdSelect", QStringLiteral("Select"), Layout::CmdSelect))
+    , m_exit(ui::makeButton(this, "cmdExit", QStringLiteral("Exit"), Layout::CmdExit))
 {
     setObjectName(QStringLiteral("SelectTemplate"));
     setWindowTitle(QStringLiteral("Select Template"));
-    setClientSize(this, Layout::Client);
+    ui::setClientSize(this, Layout::Client);
     setTabOrder(m_exit, m_select);
     setTabOrder(m_select, m_list);
 

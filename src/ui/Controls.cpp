@@ -1,4 +1,4 @@
-#include "documents/ui/Controls.h"
+#include "ui/Controls.h"
 
 #include "ui/Buttons.h"
 
@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace documents {
+namespace ui {
 
 namespace {
 constexpr int TabStopCharacters = 8;
@@ -42,4 +42,4 @@ QListWidget *makeList(QWidget *window, const char *objectName, const QString &ac
     return list;
 }
 
-} // namespace documents
+} // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/ui/TwipsLayout.h"
+#include "ui/TwipsLayout.h"
 
 #include <QString>
 
@@ -9,7 +9,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
-namespace documents {
+namespace ui {
 
 // Controls placed in twips, named for tests (objectName) and screen readers.
 QPushButton *makeButton(QWidget *window, const char *objectName, const QString &caption, const TwipsBox &box);
@@ -17,4 +17,4 @@ QPlainTextEdit *makeTextBox(QWidget *window, const char *objectName, const QStri
                             const TwipsBox &box);
 QListWidget *makeList(QWidget *window, const char *objectName, const QString &accessibleName, const TwipsBox &box);
 
-} // namespace documents
+} // namespace ui

@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace documents {
+namespace ui {
 
 // A control's place on its window, in twips.
 struct TwipsBox
@@ -22,4 +22,4 @@ struct TwipsSize
 void place(QWidget *control, const TwipsBox &box);
 void setClientSize(QWidget *window, const TwipsSize &size);
 
-} // namespace documents
+} // namespace ui

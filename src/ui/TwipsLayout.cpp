@@ -1,10 +1,10 @@
-#include "documents/ui/TwipsLayout.h"
+#include "ui/TwipsLayout.h"
 
 #include "ui/Twips.h"
 
 #include <QWidget>
 
-namespace documents {
+namespace ui {
 
 void place(QWidget *control, const TwipsBox &box)
 {
@@ -16,4 +16,4 @@ void setClientSize(QWidget *window, const TwipsSize &size)
     window->resize(ui::twipsSize(size.width, size.height));
 }
 
-} // namespace documents
+} // namespace ui

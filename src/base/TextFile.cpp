@@ -1,13 +1,14 @@
-#include "app/TextFileLines.h"
+#include "base/TextFile.h"
 
-#include "db/DbError.h"
+#include "base/Error.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStringDecoder>
 
-namespace app {
+namespace base {
 
 namespace {
 
@@ -28,7 +29,14 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
-QString decode(const QByteArray &bytes)
+QString fileFailure(const QString &filePath, const QString &reason)
+{
+    return QStringLiteral("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(filePath), reason);
+}
+
+} // namespace
+
+QString decodeText(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
@@ -37,12 +45,10 @@ QString decode(const QByteArray &bytes)
     return decodeWindows1252(bytes);
 }
 
-} // namespace
-
 QStringList decodeTextLines(const QByteArray &bytes)
 {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = decode(bytes).split(lineEnd);
+    QStringList lines = decodeText(bytes).split(lineEnd);
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
@@ -52,8 +58,34 @@ QStringList readTextFileLines(const QString &filePath)
 {
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        throw db::DbError(QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
+        throw FileError(QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
     return decodeTextLines(file.readAll());
 }
 
-} // namespace app
+QByteArray encodeCrLfLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+void writeFileAtomically(const QString &filePath, const QByteArray &bytes, bool ownerOnly)
+{
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileError(fileFailure(filePath, file.errorString()));
+    if (ownerOnly)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw FileError(fileFailure(filePath, reason));
+    }
+    if (!file.commit())
+        throw FileError(fileFailure(filePath, file.errorString()));
+}
+
+} // namespace base
