@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace rss {
+
+// The address an upload stores its file at, made from the FTP site as people write
+// it ("ftp.example.com", "example.com:2121", "ftps://example.com", "sftp://host/"),
+// the directory to change into (empty: the account's start directory) and the base
+// name of the local file.
+class FtpAddress
+{
+public:
+    // Throws base::Error naming the site when it is empty or not an FTP address.
+    FtpAddress(const QString &site, const QString &directory, const QString &fileName);
+
+    // The address handed to the network library.
+    QUrl url() const { return m_url; }
+    // The directory's address as a person reads it, without credentials:
+    // "ftp://example.com/feeds/".
+    QString shownDirectory() const { return m_shownDirectory; }
+
+private:
+    QUrl m_url;
+    QString m_shownDirectory;
+};
+
+} // namespace rss

@@ -1,0 +1,155 @@
+#include "rss/Transfer.h"
+
+#include "base/Error.h"
+#include "base/Module.h"
+#include "rss/net/TransferModule.h"
+
+#include <QFile>
+#include <QMetaObject>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace rss {
+
+// What the worker thread and the Transfer share: the stop request and, while the
+// Transfer lives, the way back to it.
+struct Transfer::Shared
+{
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    Transfer *owner = nullptr;
+};
+
+namespace {
+
+TransferResult::Failure failureOf(int code)
+{
+    using F = TransferResult::Failure;
+    switch (code) {
+    case TallowmereNoFailure: return F::None;
+    case TallowmereLocalFileFailure: return F::LocalFile;
+    case TallowmereResolveFailure: return F::Resolve;
+    case TallowmereConnectFailure: return F::Connect;
+    case TallowmereLoginFailure: return F::Login;
+    case TallowmereRemotePathFailure: return F::RemotePath;
+    case TallowmereStoreFailure: return F::Store;
+    case TallowmereTimeoutFailure: return F::Timeout;
+    case TallowmereUnsupportedFailure: return F::Unsupported;
+    case TallowmereAbortedFailure: return F::Aborted;
+    default: return F::Other;
+    }
+}
+
+int kindOf(TransferRequest::Kind kind)
+{
+    switch (kind) {
+    case TransferRequest::Kind::FtpUpload: return TallowmereFtpUpload;
+    case TransferRequest::Kind::HttpPost: return TallowmereHttpPost;
+    case TransferRequest::Kind::HttpGet: break;
+    }
+    return TallowmereHttpGet;
+}
+
+struct Context
+{
+    QByteArray *body;
+    std::atomic<bool> *stop;
+};
+
+TransferResult perform(TallowmereTransferRun run, const TransferRequest &request, std::atomic<bool> &stop)
+{
+    const QByteArray url = request.url.toEncoded();
+    const QByteArray userName = request.userName.toUtf8();
+    const QByteArray password = request.password.toUtf8();
+    const QByteArray localPath = QFile::encodeName(request.localPath);
+    std::vector<const char *> headers;
+    for (const QByteArray &header : request.headers)
+        headers.push_back(header.constData());
+
+    TransferResult result;
+    Context context{&result.body, &stop};
+    TallowmereTransferRequest plain = {};
+    plain.kind = kindOf(request.kind);
+    plain.url = url.constData();
+    plain.userName = request.userName.isNull() ? nullptr : userName.constData();
+    plain.password = request.password.isNull() ? nullptr : password.constData();
+    plain.localPath = localPath.constData();
+    plain.body = request.body.constData();
+    plain.bodyLength = static_cast<size_t>(request.body.size());
+    plain.headers = headers.data();
+    plain.headerCount = static_cast<int>(headers.size());
+    plain.timeoutSeconds = static_cast<long>(request.timeout.count());
+    plain.context = &context;
+    plain.appendBody = [](void *c, const char *data, size_t length) {
+        static_cast<Context *>(c)->body->append(data, static_cast<qsizetype>(length));
+    };
+    plain.shouldAbort = [](void *c) { return static_cast<Context *>(c)->stop->load() ? 1 : 0; };
+
+    TallowmereTransferResult outcome = {};
+    run(&plain, &outcome);
+    result.failure = failureOf(outcome.failure);
+    result.responseCode = outcome.responseCode;
+    result.detail = QString::fromUtf8(outcome.detail);
+    return result;
+}
+
+} // namespace
+
+Transfer::Transfer(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Transfer::~Transfer()
+{
+    if (!m_shared)
+        return;
+    m_shared->stop = true;
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->owner = nullptr;
+}
+
+void Transfer::start(const TransferRequest &request)
+{
+    if (m_running)
+        return;
+    m_running = true;
+
+    TallowmereTransferRun run = nullptr;
+    try {
+        run = reinterpret_cast<TallowmereTransferRun>(
+            base::Module::symbol(QStringLiteral("tallowmere_transfer"), TALLOWMERE_TRANSFER_RUN_SYMBOL));
+    } catch (const base::Error &error) {
+        TransferResult result;
+        result.failure = TransferResult::Failure::ModuleMissing;
+        result.detail = error.description();
+        QMetaObject::invokeMethod(
+            this, [this, result] { deliver(result); }, Qt::QueuedConnection);
+        return;
+    }
+
+    if (m_shared) {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->owner = nullptr;
+    }
+    m_shared = std::make_shared<Shared>();
+    m_shared->owner = this;
+    std::thread([run, request, shared = m_shared] {
+        const TransferResult result = perform(run, request, shared->stop);
+        std::lock_guard lock(shared->mutex);
+        if (Transfer *owner = shared->owner)
+            QMetaObject::invokeMethod(
+                owner, [owner, result] { owner->deliver(result); }, Qt::QueuedConnection);
+    }).detach();
+}
+
+void Transfer::deliver(const TransferResult &result)
+{
+    m_running = false;
+    emit finished(result);
+}
+
+} // namespace rss

@@ -1,0 +1,60 @@
+#pragma once
+
+// The plain C interface of the transfer module (libtallowmere_transfer.so), which holds
+// libcurl so that the program only loads it when a transfer is first made. Both sides
+// are built together; the interface stays C so that nothing but these structs crosses.
+
+#include <cstddef>
+
+extern "C" {
+
+enum TallowmereTransferKind {
+    TallowmereFtpUpload = 1, // store localPath at url (ftp://, ftps://, sftp://)
+    TallowmereHttpGet = 2,
+    TallowmereHttpPost = 3,
+};
+
+// Why a transfer failed, so the caller can say it in a person's words.
+enum TallowmereTransferFailure {
+    TallowmereNoFailure = 0,
+    TallowmereLocalFileFailure,   // the file to send cannot be read
+    TallowmereResolveFailure,     // the host name is unknown
+    TallowmereConnectFailure,     // nothing accepts the connection
+    TallowmereLoginFailure,       // user name or password refused
+    TallowmereRemotePathFailure,  // the remote directory cannot be entered
+    TallowmereStoreFailure,       // the server refused to store the file
+    TallowmereTimeoutFailure,     // no answer within the time-out
+    TallowmereUnsupportedFailure, // the address's scheme is not available here
+    TallowmereAbortedFailure,     // the caller gave up
+    TallowmereOtherFailure,
+};
+
+struct TallowmereTransferRequest
+{
+    int kind;
+    const char *url;       // UTF-8, percent-encoded
+    const char *userName;  // UTF-8, or null
+    const char *password;  // UTF-8, or null
+    const char *localPath; // upload source, in the file system's encoding
+    const char *body;      // request body of a POST
+    size_t bodyLength;
+    const char *const *headers; // "Name: value" lines
+    int headerCount;
+    long timeoutSeconds;
+    void *context; // handed back to the two callbacks
+    void (*appendBody)(void *context, const char *data, size_t length);
+    int (*shouldAbort)(void *context); // non-zero stops the transfer
+};
+
+struct TallowmereTransferResult
+{
+    int failure;       // TallowmereTransferFailure
+    long responseCode; // last FTP or HTTP status code, 0 when none came
+    char detail[512];  // the network library's own description of a failure
+};
+
+// Runs one transfer to its end on the calling thread.
+typedef void (*TallowmereTransferRun)(const TallowmereTransferRequest *request, TallowmereTransferResult *result);
+}
+
+#define TALLOWMERE_TRANSFER_RUN_SYMBOL "tallowmere_transfer_run"

@@ -1,0 +1,166 @@
+#include "rss/FtpUpload.h"
+#include "LocalServer.h"
+#include "base/Error.h"
+#include "rss/FtpAddress.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using rss::FtpAccount;
+using rss::FtpAddress;
+using rss::FtpUpload;
+using testing_support::LocalServer;
+using testing_support::waitUntil;
+
+namespace {
+
+struct Outcome
+{
+    bool ended = false;
+    bool ok = false;
+    QString message;
+};
+
+// Runs one upload to its end (bounded) and returns how it ended.
+Outcome upload(const FtpAccount &account, const QString &localPath,
+               std::chrono::seconds timeout = std::chrono::seconds(20))
+{
+    FtpUpload ftp;
+    ftp.setRequestTimeout(timeout);
+    Outcome outcome;
+    QObject::connect(&ftp, &FtpUpload::finished, [&](bool ok, const QString &message) {
+        outcome = {true, ok, message};
+    });
+    ftp.start(account, localPath);
+    EXPECT_TRUE(ftp.isRunning());
+    EXPECT_TRUE(waitUntil([&] { return outcome.ended; }));
+    EXPECT_FALSE(ftp.isRunning());
+    return outcome;
+}
+
+class FtpUploadTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir(m_root.path()).mkdir(QStringLiteral("feeds")));
+        QDir(m_local.path()).mkdir(QStringLiteral("out"));
+        m_feed = m_local.filePath(QStringLiteral("out/feed.xml"));
+        QFile file(m_feed);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<rss version=\"0.91\"></rss>\r\n");
+    }
+
+    FtpAccount account(const QString &directory, const QString &password = QStringLiteral("secret")) const
+    {
+        return {QStringLiteral("127.0.0.1:%1").arg(m_server.port()), QStringLiteral("webmaster"), password, directory};
+    }
+
+    QByteArray stored(const QString &relativePath) const
+    {
+        QFile file(QDir(m_root.path()).filePath(relativePath));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_root;
+    QTemporaryDir m_local;
+    QString m_feed;
+    LocalServer m_server{QStringLiteral("ftp_server.py"),
+                         {m_root.path(), QStringLiteral("webmaster"), QStringLiteral("secret")}};
+};
+
+TEST_F(FtpUploadTest, StoresTheFileUnderItsBaseNameInTheDirectory)
+{
+    const Outcome outcome = upload(account(QStringLiteral("feeds")), m_feed);
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(outcome.message, QStringLiteral("Uploaded feed.xml to ftp://127.0.0.1:%1/feeds/.").arg(m_server.port()));
+    EXPECT_EQ(stored(QStringLiteral("feeds/feed.xml")), QByteArray("<rss version=\"0.91\"></rss>\r\n"));
+}
+
+TEST_F(FtpUploadTest, EmptyDirectoryStoresInTheStartDirectory)
+{
+    const Outcome outcome = upload(account(QString()), m_feed);
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_FALSE(stored(QStringLiteral("feed.xml")).isEmpty());
+}
+
+TEST_F(FtpUploadTest, FailuresNameTheFileTheServerAndTheReason)
+{
+    const QString server = QStringLiteral("ftp://127.0.0.1:%1/").arg(m_server.port());
+
+    Outcome outcome = upload(account(QStringLiteral("missing")), m_feed);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.startsWith(m_feed + QStringLiteral(" could not be uploaded to ") + server))
+        << outcome.message.toStdString();
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("the directory \"missing\" cannot be entered")))
+        << outcome.message.toStdString();
+
+    outcome = upload(account(QStringLiteral("feeds"), QStringLiteral("wrong")), m_feed);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("refused the user name or password")))
+        << outcome.message.toStdString();
+    EXPECT_TRUE(stored(QStringLiteral("feeds/feed.xml")).isEmpty());
+
+    outcome = upload(account(QStringLiteral("feeds")), m_local.filePath(QStringLiteral("absent.xml")));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("the file cannot be read"))) << outcome.message.toStdString();
+}
+
+TEST(FtpUploadPeerTest, NothingListeningIsReported)
+{
+    QTemporaryDir local;
+    const QString path = local.filePath(QStringLiteral("feed.xml"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const int port = testing_support::unusedPort();
+    const Outcome outcome
+        = upload({QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("u"), QStringLiteral("p"), QString()}, path);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("cannot be reached"))) << outcome.message.toStdString();
+}
+
+TEST(FtpUploadPeerTest, ServerThatNeverGreetsIsCutOffByTheTimeOut)
+{
+    LocalServer silent(QStringLiteral("ftp_server.py"), {QStringLiteral("--silent")});
+    QTemporaryDir local;
+    const QString path = local.filePath(QStringLiteral("feed.xml"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const Outcome outcome = upload(
+        {QStringLiteral("ftp://127.0.0.1:%1").arg(silent.port()), QStringLiteral("u"), QStringLiteral("p"), QString()},
+        path, std::chrono::seconds(1));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("did not answer within 1 seconds")))
+        << outcome.message.toStdString();
+}
+
+TEST(FtpAddressTest, SitesAsPeopleWriteThem)
+{
+    struct Case
+    {
+        const char *site, *directory, *url, *shown;
+    };
+    const Case cases[] = {
+        {"ftp.example.com", "", "ftp://ftp.example.com/feed.xml", "ftp://ftp.example.com/"},
+        {" example.com:2121 ", "feeds", "ftp://example.com:2121/feeds/feed.xml", "ftp://example.com:2121/feeds/"},
+        {"FTP://example.com/", "/var/www/", "ftp://example.com//var/www/feed.xml", "ftp://example.com/var/www/"},
+        {"ftps://example.com/site", "rss feeds", "ftps://example.com/site/rss%20feeds/feed.xml",
+         "ftps://example.com/site/rss feeds/"},
+        {"sftp://example.com", "htdocs", "sftp://example.com/~/htdocs/feed.xml", "sftp://example.com/htdocs/"},
+        {"sftp://example.com", "/srv", "sftp://example.com//srv/feed.xml", "sftp://example.com/srv/"},
+    };
+    for (const Case &c : cases) {
+        const FtpAddress address(QString::fromUtf8(c.site), QString::fromUtf8(c.directory), QStringLiteral("feed.xml"));
+        EXPECT_EQ(address.url().toString(QUrl::FullyEncoded), QString::fromUtf8(c.url)) << c.site;
+        EXPECT_EQ(address.shownDirectory(), QString::fromUtf8(c.shown)) << c.site;
+    }
+    EXPECT_THROW(FtpAddress(QStringLiteral("  "), QString(), QStringLiteral("feed.xml")), base::Error);
+    EXPECT_THROW(FtpAddress(QStringLiteral("http://example.com"), QString(), QStringLiteral("feed.xml")), base::Error);
+}
+
+} // namespace
