@@ -20,6 +20,8 @@ int main(int argc, char **argv)
     }
     ::testing::InitGoogleTest(&argc, argv);
 #ifdef TALLOWMERE_TESTS_WITH_WIDGETS
+    // As in the program: a web engine loaded later needs shared OpenGL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
 #else
     QGuiApplication app(argc, argv);

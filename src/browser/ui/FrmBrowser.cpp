@@ -1,0 +1,287 @@
+#include "browser/ui/FrmBrowser.h"
+
+#include "base/Error.h"
+#include "base/FailurePolicy.h"
+#include "browser/AddressList.h"
+#include "browser/BrowserLayout.h"
+#include "browser/ui/ToolbarIcons.h"
+#include "browser/ui/WebView.h"
+#include "ui/BackgroundPicture.h"
+#include "ui/Twips.h"
+#include "ui/TwipsLayout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace browser {
+
+namespace {
+
+namespace Layout {
+constexpr ui::TwipsSize Client{6540, 5130};
+constexpr int ToolBarHeight = 540;
+constexpr ui::TwipsBox AddressStrip{0, 540, 6540, 675};
+// Inside the strip.
+constexpr ui::TwipsBox AddressLabel{45, 60, 3075, 255};
+constexpr ui::TwipsBox AddressBox{45, 300, 3795, 315};
+constexpr int AddressBoxLeftWhenLoaded = 50;
+constexpr int AddressBoxGapBelowLabel = 15;
+constexpr ui::TwipsBox Page{50, 1215, 5393, 3734};
+constexpr int StripBottom = AddressStrip.top + AddressStrip.height;
+} // namespace Layout
+
+constexpr int TimerInterval = 5; // milliseconds
+
+const QString DesignCaption = QStringLiteral("Resource Browser");
+
+const char *const ToolBarKeys[] = {"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
+
+void endSilently(std::initializer_list<base::Step> steps)
+{
+    base::runSteps(base::FailurePolicy::EndSilently, steps);
+}
+
+} // namespace
+
+FrmBrowser::FrmBrowser(QWidget *parent)
+    : ui::Window(parent)
+{
+    setObjectName(QStringLiteral("frmBrowser"));
+    setWindowTitle(DesignCaption);
+    ui::setClientSize(this, Layout::Client);
+    ui::applyBackground(this);
+    buildToolBar();
+    buildAddressStrip();
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("timTimer"));
+    m_timer->setInterval(TimerInterval);
+    connect(m_timer, &QTimer::timeout, this, &FrmBrowser::showProgress);
+}
+
+void FrmBrowser::buildToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setGeometry(0, 0, width(), ui::twipsToPixels(Layout::ToolBarHeight));
+    for (const char *key : ToolBarKeys) {
+        const QString name = QLatin1String(key);
+        QAction *action = m_toolBar->addAction(toolbarIcon(name), name);
+        action->setObjectName(name);
+        action->setToolTip(name);
+        action->setData(name);
+        QWidget *button = m_toolBar->widgetForAction(action);
+        button->setObjectName(name);
+        button->setAccessibleName(name);
+    }
+    connect(m_toolBar, &QToolBar::actionTriggered, this,
+            [this](QAction *action) { pressToolBarButton(action->data().toString()); });
+}
+
+void FrmBrowser::buildAddressStrip()
+{
+    m_addressStrip = new QWidget(this);
+    m_addressStrip->setObjectName(QStringLiteral("picAddress"));
+    ui::place(m_addressStrip, Layout::AddressStrip);
+    m_addressLabel = new QLabel(QStringLiteral("&Address:"), m_addressStrip);
+    m_addressLabel->setObjectName(QStringLiteral("lblAddress"));
+    ui::place(m_addressLabel, Layout::AddressLabel);
+    m_address = new QComboBox(m_addressStrip);
+    m_address->setObjectName(QStringLiteral("cboAddress"));
+    m_address->setAccessibleName(QStringLiteral("Address"));
+    m_address->setEditable(true);
+    // The list changes only as pages are visited, never by what is typed.
+    m_address->setInsertPolicy(QComboBox::NoInsert);
+    m_address->setCompleter(nullptr);
+    m_address->installEventFilter(this);
+    ui::place(m_address, Layout::AddressBox);
+    m_addressLabel->setBuddy(m_address);
+    fillPresetAddresses();
+    connect(m_address, &QComboBox::activated, this, &FrmBrowser::chooseAddress);
+}
+
+void FrmBrowser::fillPresetAddresses()
+{
+    QScopedValueRollback<bool> quiet(dontNavigate, true);
+    m_address->clear();
+    m_address->addItems(AddressList::presets());
+    m_address->setCurrentIndex(-1);
+}
+
+void FrmBrowser::createWebView()
+{
+    m_view = WebView::create(this);
+    ui::place(m_view, Layout::Page);
+    connect(m_view, &WebView::loadStarted, this, [this] { m_timer->start(); });
+    connect(m_view, &WebView::loadFinished, this, &FrmBrowser::showPageName);
+    connect(m_view, &WebView::titleChanged, this, [this] {
+        if (!m_view->isLoading())
+            showPageName();
+    });
+    connect(m_view, &WebView::urlChanged, this, &FrmBrowser::recordVisit);
+    m_view->show();
+}
+
+void FrmBrowser::formLoad()
+{
+    if (!m_view)
+        createWebView();
+    endSilently({
+        [this] { m_toolBar->update(); },
+        [this] { fitToWindow(); },
+        [this] {
+            m_address->move(ui::twipsToPixels(Layout::AddressBoxLeftWhenLoaded),
+                            m_addressLabel->y() + m_addressLabel->height()
+                                + ui::twipsToPixels(Layout::AddressBoxGapBelowLabel));
+        },
+        [this] { openStartingAddress(); },
+    });
+}
+
+void FrmBrowser::openStartingAddress()
+{
+    if (StartingAddress.isEmpty())
+        return;
+    m_address->setEditText(StartingAddress);
+    {
+        QScopedValueRollback<bool> quiet(dontNavigate, true);
+        m_address->addItem(StartingAddress);
+    }
+    m_timer->start();
+    view().navigate(StartingAddress);
+}
+
+void FrmBrowser::formUnload()
+{
+    // The next showing starts afresh: no page, the preset list, the design caption.
+    m_timer->stop();
+    if (m_view) {
+        m_view->disconnect(this);
+        m_view->hide();
+        m_view->deleteLater();
+        m_view = nullptr;
+    }
+    fillPresetAddresses();
+    setWindowTitle(DesignCaption);
+}
+
+void FrmBrowser::pressToolBarButton(const QString &key)
+{
+    endSilently({[this, &key] {
+        m_timer->start();
+        if (key == u"Back") {
+            view().back();
+        } else if (key == u"Forward") {
+            view().forward();
+        } else if (key == u"Refresh") {
+            view().reload();
+        } else if (key == u"Home") {
+            view().home();
+        } else if (key == u"Search") {
+            view().search();
+        } else if (key == u"Stop") {
+            m_timer->stop();
+            view().stop();
+            setCaptionToPageName();
+        }
+    }});
+}
+
+void FrmBrowser::chooseAddress()
+{
+    if (dontNavigate)
+        return;
+    endSilently({[this] {
+        m_timer->start();
+        view().navigate(m_address->currentText());
+    }});
+}
+
+bool FrmBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_address && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            chooseAddress();
+    }
+    // The key itself goes on to the address box.
+    return ui::Window::eventFilter(watched, event);
+}
+
+void FrmBrowser::showProgress()
+{
+    endSilently({[this] {
+        if (view().isLoading()) {
+            setWindowTitle(QStringLiteral("Working..."));
+            return;
+        }
+        m_timer->stop();
+        setCaptionToPageName();
+    }});
+}
+
+void FrmBrowser::resizeEvent(QResizeEvent *event)
+{
+    ui::Window::resizeEvent(event);
+    fitToWindow();
+}
+
+void FrmBrowser::fitToWindow()
+{
+    // The toolbar and the address strip run along the whole top edge.
+    m_toolBar->resize(width(), m_toolBar->height());
+    m_addressStrip->resize(width(), m_addressStrip->height());
+    const int innerWidth = ui::pixelsToTwips(width());
+    const int innerHeight = ui::pixelsToTwips(height());
+    endSilently({
+        [this, innerWidth] { m_address->resize(ui::twipsToPixels(addressWidthFor(innerWidth)), m_address->height()); },
+        [this, innerWidth] { view().resize(ui::twipsToPixels(pageWidthFor(innerWidth)), view().height()); },
+        [this, innerHeight] {
+            view().resize(view().width(), ui::twipsToPixels(pageHeightFor(innerHeight, Layout::StripBottom)));
+        },
+    });
+}
+
+void FrmBrowser::showPageName()
+{
+    endSilently({[this] { setCaptionToPageName(); }});
+}
+
+void FrmBrowser::recordVisit()
+{
+    endSilently({[this] {
+        setCaptionToPageName();
+        const QString current = view().url().toString();
+        if (current.isEmpty())
+            return;
+        QStringList entries;
+        for (int i = 0; i < m_address->count(); ++i)
+            entries << m_address->itemText(i);
+        entries = AddressList::afterVisit(entries, current);
+        QScopedValueRollback<bool> quiet(dontNavigate, true);
+        m_address->clear();
+        m_address->addItems(entries);
+        m_address->setCurrentIndex(0);
+    }});
+}
+
+WebView &FrmBrowser::view() const
+{
+    if (!m_view)
+        throw base::Error(QStringLiteral("The resource browser has no page."));
+    return *m_view;
+}
+
+void FrmBrowser::setCaptionToPageName()
+{
+    setWindowTitle(view().title());
+}
+
+} // namespace browser

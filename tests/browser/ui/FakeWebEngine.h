@@ -1,0 +1,45 @@
+#pragma once
+
+#include "browser/ui/WebEngine.h"
+
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+
+namespace browser_testing {
+
+// An engine that loads nothing: it records what it was asked and reports the events a
+// test makes it report.
+class FakeWebEngine : public browser::WebEngine
+{
+public:
+    FakeWebEngine(QWidget *host, const browser::WebEngineEvents &events);
+    ~FakeWebEngine() override;
+
+    QWidget *widget() override { return m_widget; }
+    void navigate(const QUrl &url) override;
+    void back() override;
+    void forward() override;
+    void reload() override;
+    void stop() override;
+    QUrl url() const override { return m_url; }
+    QString title() const override { return m_title; }
+    bool isLoading() const override { return loading; }
+
+    // The engine arrives at `url` (navigation complete), then the page with `title` has loaded.
+    void arrive(const QUrl &url, const QString &title);
+
+    // Every request, in order: "navigate <url>", "back", "forward", "reload", "stop".
+    QStringList requests;
+    bool loading = false;
+    // When set, back() fails as an engine does with no page to go back to.
+    bool failBack = false;
+
+private:
+    QWidget *m_widget;
+    browser::WebEngineEvents m_events;
+    QUrl m_url;
+    QString m_title;
+};
+
+} // namespace browser_testing
