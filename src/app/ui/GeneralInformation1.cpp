@@ -3,6 +3,7 @@
 #include "app/BusinessResources.h"
 #include "app/Templates.h"
 #include "base/TextFile.h"
+#include "browser/ui/FrmBrowser.h"
 #include "db/ProgramFolder.h"
 #include "db/Schema.h"
 #include "documents/ui/ArticlesWindow.h"
@@ -114,6 +115,7 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
     setCloseCaption(QStringLiteral("&Exit"));
     buildPlanningMenu();
     buildTemplateCommands();
+    buildResourcesMenu();
     setClientSizeTwips(ClientWidth, DesignClientHeight);
 }
 
@@ -283,6 +285,25 @@ void GeneralInformation1::editTemplate()
 void GeneralInformation1::openBusinessResources()
 {
     ui::Dialogs::openUrl(businessResourcesUrl());
+}
+
+void GeneralInformation1::buildResourcesMenu()
+{
+    QMenu *resources = addMenuBar()->addMenu(QStringLiteral("&Resources"));
+    resources->setObjectName(QStringLiteral("mnuResources"));
+    QAction *browse = resources->addAction(QStringLiteral("Resource Browser..."));
+    browse->setObjectName(QStringLiteral("mnuResourceBrowser"));
+    connect(browse, &QAction::triggered, this, &GeneralInformation1::openResourceBrowser);
+}
+
+void GeneralInformation1::openResourceBrowser()
+{
+    // The web engine loads here, the first time; a failure to load it is reported.
+    reportFailures([] {
+        auto &browser = ui::WindowRegistry::get<browser::FrmBrowser>();
+        browser.StartingAddress = QString();
+        browser.showWindow();
+    });
 }
 
 void GeneralInformation1::uploadTemplate()

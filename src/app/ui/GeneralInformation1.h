@@ -38,11 +38,13 @@ protected:
 private:
     void buildPlanningMenu();
     void buildTemplateCommands();
+    void buildResourcesMenu();
     void buildTemplateButtons(const QStringList &names);
     void removeTemplateButtons();
     void growBy(int twips);
     void openTemplate(const QString &caption);
     void openBusinessResources();
+    void openResourceBrowser();
     void viewReport();
     template <class Form>
     void openPlanningForm();

@@ -1,9 +1,9 @@
 // The resource browser's window over a fake engine: what each control does, without
 // loading the web engine.
 #include "browser/ui/FrmBrowser.h"
-#include "FakeWebEngine.h"
 #include "browser/AddressList.h"
 #include "browser/ui/WebView.h"
+#include "support/ui_FakeWebEngine.h"
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
@@ -19,7 +19,7 @@
 
 using browser::FrmBrowser;
 using browser::WebView;
-using browser_testing::FakeWebEngine;
+using testing_support::FakeWebEngine;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <QWidget>
 
-namespace browser_testing {
+namespace testing_support {
 
 // An engine that loads nothing: it records what it was asked and reports the events a
 // test makes it report.
@@ -42,4 +42,4 @@ private:
     QString m_title;
 };
 
-} // namespace browser_testing
+} // namespace testing_support

@@ -1,8 +1,8 @@
-#include "FakeWebEngine.h"
+#include "support/ui_FakeWebEngine.h"
 
 #include "base/Error.h"
 
-namespace browser_testing {
+namespace testing_support {
 
 FakeWebEngine::FakeWebEngine(QWidget *host, const browser::WebEngineEvents &events)
     : m_widget(new QWidget(host))
@@ -54,4 +54,4 @@ void FakeWebEngine::arrive(const QUrl &url, const QString &title)
     m_events.loadFinished(true);
 }
 
-} // namespace browser_testing
+} // namespace testing_support
