@@ -1,6 +1,5 @@
 #include "app/Templates.h"
 
-#include "db/Command.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
 #include "db/TextConventions.h"
@@ -8,21 +7,6 @@
 #include <QFileInfo>
 
 namespace app {
-
-QStringList storedTemplateNames(db::Connection &connection)
-{
-    db::Command command;
-    command.setActiveConnection(&connection);
-    command.setCommandType(db::CommandType::Text);
-    command.setCommandText(QStringLiteral("Select * from [ARTICLESOFINCORPORATION]"));
-    const std::unique_ptr<db::Recordset> rows = command.execute();
-    QStringList names;
-    while (!rows->eof()) {
-        names << rows->value(QStringLiteral("ReportName")).toString();
-        rows->moveNext();
-    }
-    return names;
-}
 
 QString templateCaption(const QString &reportName)
 {

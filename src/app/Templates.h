@@ -9,10 +9,6 @@ class Connection;
 
 namespace app {
 
-// The names of the stored templates in the order the query returns them; a Null name
-// reads as empty. Throws db::DbError.
-QStringList storedTemplateNames(db::Connection &connection);
-
 // A template button's caption: the name in lower case with its first character upper-cased.
 QString templateCaption(const QString &reportName);
 

@@ -6,15 +6,15 @@
 #include "db/Recordset.h"
 #include "documents/RecordRow.h"
 
+#include <functional>
+
 namespace documents {
 
 namespace {
 
-// The non-Null texts of one column of a whole table, read through a connection of its own.
-QStringList columnTexts(const QString &sql, const QString &column)
+// The texts of one column of a whole table; Null fields as nullNames says.
+QStringList columnTexts(db::Connection &connection, const QString &sql, const QString &column, NullNames nullNames)
 {
-    db::Connection connection;
-    connection.open(db::ConnectionStrings::document());
     db::Command command;
     command.setActiveConnection(&connection);
     command.setCommandType(db::CommandType::Text);
@@ -27,25 +27,41 @@ QStringList columnTexts(const QString &sql, const QString &column)
         const QVariant value = RecordRow(*rows, row)[column];
         if (value.isValid())
             texts << value.toString();
+        else if (nullNames == NullNames::AsEmpty)
+            texts << QString();
     }
+    return texts;
+}
+
+QStringList readThroughOwnConnection(const std::function<QStringList(db::Connection &)> &read)
+{
+    db::Connection connection;
+    connection.open(db::ConnectionStrings::document());
+    QStringList texts = read(connection);
     connection.close();
     return texts;
 }
 
 } // namespace
 
-QStringList templateNames()
+QStringList storedTemplateNames(db::Connection &connection, NullNames nullNames)
 {
-    QStringList names = columnTexts(QStringLiteral("Select * from [ARTICLESOFINCORPORATION]"),
-                                    QStringLiteral("ReportName"));
-    for (QString &name : names)
-        name = name.toUpper();
-    return names;
+    return columnTexts(connection, QStringLiteral("Select * from [ARTICLESOFINCORPORATION]"),
+                       QStringLiteral("ReportName"), nullNames);
+}
+
+QStringList storedTemplateNames()
+{
+    return readThroughOwnConnection(
+        [](db::Connection &connection) { return storedTemplateNames(connection, NullNames::LeftOut); });
 }
 
 QStringList mergeFieldNames()
 {
-    return columnTexts(QStringLiteral("Select * from [MasterField]"), QStringLiteral("MasterFieldName"));
+    return readThroughOwnConnection([](db::Connection &connection) {
+        return columnTexts(connection, QStringLiteral("Select * from [MasterField]"), QStringLiteral("MasterFieldName"),
+                           NullNames::LeftOut);
+    });
 }
 
 } // namespace documents

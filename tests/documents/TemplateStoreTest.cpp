@@ -1,7 +1,9 @@
 // Reading, choosing and saving templates: the chooser's names, the field list, the editor's row.
-#include "db/DbError.h"
-#include "documents/TemplateCatalog.h"
 #include "documents/TemplateStore.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/ProgramFolder.h"
+#include "documents/TemplateCatalog.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -23,16 +25,22 @@ protected:
 
     QString storedInfo(const QString &name) const
     {
-        return folder.scalar(QStringLiteral("SELECT Info FROM ARTICLESOFINCORPORATION WHERE ReportName = '%1'").arg(name));
+        return folder.scalar(
+            QStringLiteral("SELECT Info FROM ARTICLESOFINCORPORATION WHERE ReportName = '%1'").arg(name));
     }
 
     testing_support::TempProgramFolder folder;
 };
 
-TEST_F(Templates, NamesAreUpperCaseInStoredOrderWithoutNulls)
+TEST_F(Templates, NamesComeAsStoredInStoredOrderWithNullsLeftOutOrEmpty)
 {
-    EXPECT_EQ(templateNames(), QStringList({QStringLiteral("ZETA"), QStringLiteral("ALPHA"), QStringLiteral("BLANK"),
-                                            QStringLiteral("O'BRIEN")}));
+    EXPECT_EQ(storedTemplateNames(), QStringList({QStringLiteral("zeta"), QStringLiteral("alpha"),
+                                                  QStringLiteral("blank"), QStringLiteral("o'brien")}));
+    db::Connection connection;
+    connection.open(db::ConnectionStrings::document());
+    EXPECT_EQ(storedTemplateNames(connection, NullNames::AsEmpty),
+              QStringList({QStringLiteral("zeta"), QStringLiteral("alpha"), QString(), QStringLiteral("blank"),
+                           QStringLiteral("o'brien")}));
 }
 
 TEST_F(Templates, FieldListIsTheDeliveredFieldNames)
@@ -51,7 +59,8 @@ TEST_F(Templates, OpensByUpperCaseOrQuotedNameAndSavesTextAsGiven)
     store.save(QStringLiteral("New\r\n[BusinessCity]\r\n"));
     store.close();
     EXPECT_EQ(storedInfo(QStringLiteral("alpha")), QStringLiteral("New\r\n[BusinessCity]\r\n"));
-    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT ReportName FROM ARTICLESOFINCORPORATION WHERE Info = 'New\r\n[BusinessCity]\r\n'")),
+    EXPECT_EQ(folder.scalar(QStringLiteral(
+                  "SELECT ReportName FROM ARTICLESOFINCORPORATION WHERE Info = 'New\r\n[BusinessCity]\r\n'")),
               QStringLiteral("alpha"));
 
     store.open(QStringLiteral("O'BRIEN"));
@@ -82,7 +91,7 @@ TEST_F(Templates, ClosedStoreCanBeOpenedAgain)
 TEST(TemplatesFailure, UnreadableDatabaseIsAnError)
 {
     testing_support::TempProgramFolder folder(false);
-    EXPECT_THROW(templateNames(), db::DbError);
+    EXPECT_THROW(storedTemplateNames(), db::DbError);
     EXPECT_THROW(mergeFieldNames(), db::DbError);
     TemplateStore store;
     EXPECT_THROW(store.open(QStringLiteral("alpha")), db::DbError);

@@ -2,9 +2,9 @@
 
 #include "db/DbError.h"
 #include "documents/TemplateCatalog.h"
-#include "ui/Controls.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/EditorWindow.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
 #include <QListWidget>
@@ -20,6 +20,8 @@ constexpr ui::TwipsBox List1{60, 60, 3675, 2595};
 constexpr ui::TwipsBox CmdSelect{2025, 2880, 1695, 375};
 constexpr ui::TwipsBox CmdExit{105, 2880, 1695, 375};
 } // namespace Layout
+
+constexpr int StoredNameRole = Qt::UserRole;
 
 } // namespace
 
@@ -42,7 +44,12 @@ SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
 
 void SelectTemplateWindow::formLoad()
 {
-    m_list->addItems(templateNames());
+    // Upper-casing can change a name's letters (ß becomes SS), so each entry keeps the
+    // stored name that leads back to its template.
+    for (const QString &name : storedTemplateNames()) {
+        auto *item = new QListWidgetItem(name.toUpper(), m_list);
+        item->setData(StoredNameRole, name);
+    }
 }
 
 void SelectTemplateWindow::formUnload()
@@ -57,10 +64,8 @@ void SelectTemplateWindow::selectTemplate()
         ui::Dialogs::message(this, QStringLiteral("Nothing Selected Try Again"));
         return;
     }
-    EditorWindow &editor = editorWindow();
-    editor.FileName = chosen->text();
     try {
-        editor.showWindow();
+        editorWindow().showTemplate(chosen->data(StoredNameRole).toString());
     } catch (const db::DbError &error) {
         // The chooser stays, so another template can be picked.
         ui::Dialogs::message(this, error.description());
