@@ -26,7 +26,7 @@ void BusinessInformationController::moveCompleted()
     // A new business has no key until it is stored: the key stays at the business before it.
     const QVariant key = businesses.value(QStringLiteral("BusinessInformationId"));
     if (key.isValid())
-        m_businessInformationId = key.toInt();
+        m_businessInformationId = key.toLongLong();
 }
 
 } // namespace app

@@ -14,14 +14,14 @@ public:
     explicit BusinessInformationController(QObject *parent = nullptr);
 
     // 0 until a business with a key has been shown; then the last such business's key.
-    int businessInformationId() const { return m_businessInformationId; }
+    qint64 businessInformationId() const { return m_businessInformationId; }
 
 protected:
     QString query() const override;
     void moveCompleted() override;
 
 private:
-    int m_businessInformationId = 0;
+    qint64 m_businessInformationId = 0;
 };
 
 } // namespace app

@@ -5,6 +5,6 @@
 namespace documents {
 
 // "Select * from [table] where BusinessInformationId = " and the key's digits.
-QString perBusinessQuery(const QString &table, int businessId);
+QString perBusinessQuery(const QString &table, qint64 businessId);
 
 } // namespace documents

@@ -7,7 +7,7 @@
 
 namespace documents {
 
-QString buildBusinessReport(int businessId)
+QString buildBusinessReport(qint64 businessId)
 {
     db::Connection connection;
     connection.open(db::ConnectionStrings::document());

@@ -41,8 +41,7 @@ QVariantList columnValues(const db::Recordset &rows, const QString &column)
 }
 
 // A failing step is skipped silently and the merge goes on with what it has.
-template<typename Step>
-void optionalStep(Step &&step)
+template <typename Step> void optionalStep(Step &&step)
 {
     try {
         step();
@@ -52,7 +51,7 @@ void optionalStep(Step &&step)
 
 } // namespace
 
-MergeInputs loadMergeInputs(const QString &reportName, int businessId)
+MergeInputs loadMergeInputs(const QString &reportName, qint64 businessId)
 {
     MergeInputs inputs;
     db::Connection connection;
@@ -69,17 +68,18 @@ MergeInputs loadMergeInputs(const QString &reportName, int businessId)
         inputs.business = firstRow(*run(command, perBusinessQuery(QStringLiteral("BusinessInformation"), businessId)));
     });
     optionalStep([&] {
-        inputs.longTermGoals = columnValues(
-            *run(command, perBusinessQuery(QStringLiteral("Business Long Term Goal"), businessId)),
-            QStringLiteral("BusinessLongTermGoal"));
+        inputs.longTermGoals
+            = columnValues(*run(command, perBusinessQuery(QStringLiteral("Business Long Term Goal"), businessId)),
+                           QStringLiteral("BusinessLongTermGoal"));
     });
     optionalStep([&] {
-        inputs.registeredAgent = firstRow(*run(command, perBusinessQuery(QStringLiteral("REGISTEREDAGENT"), businessId)));
+        inputs.registeredAgent
+            = firstRow(*run(command, perBusinessQuery(QStringLiteral("REGISTEREDAGENT"), businessId)));
     });
     optionalStep([&] {
         // Bound, not pasted between quotes: a name holding a quote still finds its template.
-        const auto templates = run(command, QStringLiteral("Select * from [ARTICLESOFINCORPORATION] where ReportName = ?"),
-                                   {reportName});
+        const auto templates = run(
+            command, QStringLiteral("Select * from [ARTICLESOFINCORPORATION] where ReportName = ?"), {reportName});
         if (hasRows(*templates)) {
             const RecordRow row(*templates, 0);
             inputs.templateRow = MergeInputs::Template{row[QStringLiteral("ReportName")], row[QStringLiteral("Info")]};

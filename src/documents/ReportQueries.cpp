@@ -7,7 +7,7 @@ namespace documents {
 
 namespace {
 
-std::unique_ptr<db::Recordset> select(db::Command &command, const QString &table, int businessId)
+std::unique_ptr<db::Recordset> select(db::Command &command, const QString &table, qint64 businessId)
 {
     command.setCommandText(perBusinessQuery(table, businessId));
     return command.execute();
@@ -15,7 +15,7 @@ std::unique_ptr<db::Recordset> select(db::Command &command, const QString &table
 
 } // namespace
 
-ReportQueries ReportQueries::run(db::Connection &connection, int businessId)
+ReportQueries ReportQueries::run(db::Connection &connection, qint64 businessId)
 {
     db::Command command;
     command.setActiveConnection(&connection);

@@ -21,7 +21,7 @@ struct ReportQueries
     std::unique_ptr<db::Recordset> businessTypes;
 
     // Runs the six queries in their fixed order. Throws db::DbError.
-    static ReportQueries run(db::Connection &connection, int businessId);
+    static ReportQueries run(db::Connection &connection, qint64 businessId);
 };
 
 } // namespace documents

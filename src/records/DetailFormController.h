@@ -15,10 +15,10 @@ class DetailFormController : public RecordFormController
 public:
     explicit DetailFormController(const DetailFormDefinition &definition, QObject *parent = nullptr);
 
-    void setRequestedBusiness(int businessInformationId) { m_requestedBusiness = businessInformationId; }
-    int requestedBusiness() const { return m_requestedBusiness; }
+    void setRequestedBusiness(qint64 businessInformationId) { m_requestedBusiness = businessInformationId; }
+    qint64 requestedBusiness() const { return m_requestedBusiness; }
     // The business whose rows the form holds and whose key Update writes.
-    int shownBusiness() const { return m_shownBusiness; }
+    qint64 shownBusiness() const { return m_shownBusiness; }
 
     // Loads the requested business's rows unless an edit or added row is pending; then
     // the form follows once Update or Cancel has finished it. Throws db::DbError when
@@ -37,8 +37,8 @@ private:
     void writeBusinessKey();
 
     const DetailFormDefinition &m_definition;
-    int m_requestedBusiness = 0;
-    int m_shownBusiness = 0;
+    qint64 m_requestedBusiness = 0;
+    qint64 m_shownBusiness = 0;
 };
 
 } // namespace records

@@ -2,15 +2,16 @@
 
 #include "app/BusinessResources.h"
 #include "app/Templates.h"
+#include "base/FailurePolicy.h"
 #include "base/TextFile.h"
 #include "browser/ui/FrmBrowser.h"
 #include "db/ProgramFolder.h"
 #include "db/Schema.h"
+#include "documents/TemplateCatalog.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
-#include "base/FailurePolicy.h"
 #include "records/StripLayout.h"
 #include "records/ui/BusinessPerspective.h"
 #include "records/ui/BusinessPurpose.h"
@@ -60,8 +61,7 @@ constexpr records::FieldSpec Fields[] = {
     {"BusinessPhoneNumber", "Business Phone Number:", FieldKind::SingleLine, rowTop(7), BoxWidth, SingleLineHeight},
     {"BusinessFaxNumber", "Business Fax Number:", FieldKind::SingleLine, rowTop(8), BoxWidth, SingleLineHeight},
     {"BusinessWebSiteURL", "Business Web Site URL:", FieldKind::SingleLine, rowTop(9), BoxWidth, SingleLineHeight},
-    {"BusinessEMailAddress", "Business E-mail Address:", FieldKind::SingleLine, rowTop(10), BoxWidth,
-     SingleLineHeight},
+    {"BusinessEMailAddress", "Business E-mail Address:", FieldKind::SingleLine, rowTop(10), BoxWidth, SingleLineHeight},
 };
 
 // The planning menu frame and its buttons (twips, buttons relative to the frame).
@@ -97,13 +97,13 @@ constexpr int growthForTemplates(int count)
 }
 
 constexpr TemplateColumnGeometry TemplateColumnPlace{
-    Menu::LeftColumn, Menu::Row[3] + TemplateStep, Menu::ButtonWidth, Menu::ButtonHeight, TemplateStep, TemplateRowsShown,
+    Menu::LeftColumn, Menu::Row[3] + TemplateStep, Menu::ButtonWidth, Menu::ButtonHeight,
+    TemplateStep,     TemplateRowsShown,
 };
 
 // The hidden template commands stand left of the frame.
 constexpr int HiddenCommandLeft = 120;
 constexpr int HiddenCommandWidth = 1095;
-
 
 } // namespace
 
@@ -126,7 +126,7 @@ BusinessInformationController &GeneralInformation1::businesses() const
     return static_cast<BusinessInformationController &>(controller());
 }
 
-int GeneralInformation1::businessInformationId() const
+qint64 GeneralInformation1::businessInformationId() const
 {
     return businesses().businessInformationId();
 }
@@ -149,12 +149,14 @@ void GeneralInformation1::buildPlanningMenu()
     const MenuButton buttons[] = {
         {"cmdBusinessPurpose", "Business Purpose", Menu::LeftColumn, Menu::Row[0],
          &Self::openPlanningForm<records::BusinessPurpose>},
-        {"cmdBusinessType", "Business Type", Menu::RightColumn, Menu::Row[0], &Self::openPlanningForm<records::BusinessType>},
+        {"cmdBusinessType", "Business Type", Menu::RightColumn, Menu::Row[0],
+         &Self::openPlanningForm<records::BusinessType>},
         {"cmdBusinessPerspectives", "Business Perspectives", Menu::LeftColumn, Menu::Row[1],
          &Self::openPlanningForm<records::BusinessPerspective>},
         {"cmdEmployeeInformation", "Employee Information", Menu::RightColumn, Menu::Row[1],
          &Self::openPlanningForm<records::EmployeeInformation>},
-        {"cmdLongTermGoals", "Long Term Goals", Menu::LeftColumn, Menu::Row[2], &Self::openPlanningForm<records::LongTermGoals>},
+        {"cmdLongTermGoals", "Long Term Goals", Menu::LeftColumn, Menu::Row[2],
+         &Self::openPlanningForm<records::LongTermGoals>},
         {"cmdShortTermGoals", "Short Term Goals", Menu::RightColumn, Menu::Row[2],
          &Self::openPlanningForm<records::ShortTermGoals>},
         {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], &Self::viewReport},
@@ -163,13 +165,15 @@ void GeneralInformation1::buildPlanningMenu()
         {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], nullptr},
     };
     for (const MenuButton &entry : buttons) {
-        QPushButton *button = ui::makeButton(m_planningMenu, entry.name, QLatin1String(entry.caption),
-                                         ui::twipsRect(entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight));
+        QPushButton *button
+            = ui::makeButton(m_planningMenu, entry.name, QLatin1String(entry.caption),
+                             ui::twipsRect(entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight));
         if (entry.open)
             connect(button, &QPushButton::clicked, this, entry.open);
     }
-    m_templatePattern = ui::makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
-                                   ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
+    m_templatePattern
+        = ui::makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
+                         ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
     m_templatePattern->hide();
     ui::fitCaptions(m_planningMenu->findChildren<QAbstractButton *>());
     m_templateColumn = new TemplateColumn(TemplateColumnPlace, m_planningMenu);
@@ -179,11 +183,10 @@ void GeneralInformation1::buildTemplateCommands()
 {
     const int top = Menu::Top;
     QPushButton *edit = ui::makeButton(clientArea(), "cmdEditTemplate", QStringLiteral("Edit Tempate"),
-                                   ui::twipsRect(HiddenCommandLeft, top, HiddenCommandWidth, Menu::ButtonHeight));
-    QPushButton *upload = ui::makeButton(
-        clientArea(), "CmdUpload", QStringLiteral("Upload Template"),
-        ui::twipsRect(HiddenCommandLeft, top + Menu::ButtonHeight + Menu::TemplateGap, HiddenCommandWidth,
-                      Menu::ButtonHeight));
+                                       ui::twipsRect(HiddenCommandLeft, top, HiddenCommandWidth, Menu::ButtonHeight));
+    QPushButton *upload = ui::makeButton(clientArea(), "CmdUpload", QStringLiteral("Upload Template"),
+                                         ui::twipsRect(HiddenCommandLeft, top + Menu::ButtonHeight + Menu::TemplateGap,
+                                                       HiddenCommandWidth, Menu::ButtonHeight));
     edit->hide();
     upload->hide();
     connect(edit, &QPushButton::clicked, this, &GeneralInformation1::editTemplate);
@@ -205,7 +208,7 @@ void GeneralInformation1::formLoad()
     m_templateConnection.open(db::ConnectionStrings::document());
     // A file that is not a business database ends the start here, before anything is shown.
     db::Schema::requireBusinessDatabase(m_templateConnection);
-    const QStringList names = storedTemplateNames(m_templateConnection);
+    const QStringList names = documents::storedTemplateNames(m_templateConnection, documents::NullNames::AsEmpty);
     m_templateConnection.close();
     buildTemplateButtons(names);
     try {
@@ -249,32 +252,22 @@ void GeneralInformation1::growBy(int twips)
 void GeneralInformation1::reportFailures(const std::function<void()> &step)
 {
     base::runSteps(base::FailurePolicy::Report, {step},
-                      [this](const QString &description) { ui::Dialogs::message(this, description); });
+                   [this](const QString &description) { ui::Dialogs::message(this, description); });
 }
 
-template <class Form>
-void GeneralInformation1::openPlanningForm()
+template <class Form> void GeneralInformation1::openPlanningForm()
 {
     reportFailures([this] { ui::WindowRegistry::get<Form>().showForBusiness(businessInformationId()); });
 }
 
 void GeneralInformation1::viewReport()
 {
-    reportFailures([this] {
-        documents::ReportWindow &report = documents::reportWindow();
-        report.BusinessInformationId = businessInformationId();
-        report.showWindow();
-    });
+    reportFailures([this] { documents::reportWindow().showForBusiness(businessInformationId()); });
 }
 
 void GeneralInformation1::openTemplate(const QString &caption)
 {
-    reportFailures([this, &caption] {
-        documents::ArticlesWindow &articles = documents::articlesWindow();
-        articles.ReportName = caption;
-        articles.BusinessInformationId = businessInformationId();
-        articles.showWindow();
-    });
+    reportFailures([this, &caption] { documents::articlesWindow().showTemplate(caption, businessInformationId()); });
 }
 
 void GeneralInformation1::editTemplate()
@@ -308,8 +301,8 @@ void GeneralInformation1::openResourceBrowser()
 
 void GeneralInformation1::uploadTemplate()
 {
-    const QString filePath = ui::Dialogs::openFileName(this, QStringLiteral("Open"),
-                                                       QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString filePath
+        = ui::Dialogs::openFileName(this, QStringLiteral("Open"), QStringLiteral("Text files (*.txt);;All files (*)"));
     if (filePath.isEmpty())
         return;
     const QString name = templateNameForFile(filePath);

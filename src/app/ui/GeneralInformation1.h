@@ -23,7 +23,7 @@ public:
     ~GeneralInformation1() override;
 
     // The business on screen, handed to every form that works on one business.
-    int businessInformationId() const;
+    qint64 businessInformationId() const;
     BusinessInformationController &businesses() const;
     QGroupBox *planningMenu() const { return m_planningMenu; }
     TemplateColumn *templateColumn() const { return m_templateColumn; }
@@ -46,8 +46,7 @@ private:
     void openBusinessResources();
     void openResourceBrowser();
     void viewReport();
-    template <class Form>
-    void openPlanningForm();
+    template <class Form> void openPlanningForm();
     void reportFailures(const std::function<void()> &step);
 
     db::Connection m_templateConnection;

@@ -3,8 +3,8 @@
 #include "documents/LineBreaks.h"
 #include "documents/MergeInputsLoader.h"
 #include "documents/TemplateMerge.h"
-#include "ui/Controls.h"
 #include "ui/BackgroundPicture.h"
+#include "ui/Controls.h"
 #include "ui/Twips.h"
 
 #include <QPlainTextEdit>
@@ -41,9 +41,16 @@ ArticlesWindow::ArticlesWindow(QWidget *parent)
     ui::applyBackground(this);
 }
 
+void ArticlesWindow::showTemplate(const QString &reportName, qint64 businessInformationId)
+{
+    m_reportName = reportName;
+    m_businessInformationId = businessInformationId;
+    showWindow();
+}
+
 void ArticlesWindow::formLoad()
 {
-    const MergedDocument document = mergeTemplate(loadMergeInputs(ReportName, BusinessInformationId));
+    const MergedDocument document = mergeTemplate(loadMergeInputs(m_reportName, m_businessInformationId));
     if (document.caption)
         setWindowTitle(*document.caption);
     m_text->setPlainText(withDisplayLineBreaks(document.text));

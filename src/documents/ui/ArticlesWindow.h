@@ -15,9 +15,12 @@ class ArticlesWindow : public ui::Window
 public:
     explicit ArticlesWindow(QWidget *parent = nullptr);
 
-    // The template to fill and the business whose data fills it; read when the window loads.
-    QString ReportName;
-    int BusinessInformationId = 0;
+    // Shows a template filled with a business's data; a window that is loaded already
+    // only comes to the front.
+    void showTemplate(const QString &reportName, qint64 businessInformationId);
+    // What was last handed over, read when the window loads.
+    QString reportName() const { return m_reportName; }
+    qint64 businessInformationId() const { return m_businessInformationId; }
 
 protected:
     void formLoad() override;
@@ -28,6 +31,8 @@ private:
     void fitTextToWindow();
 
     QPlainTextEdit *m_text;
+    QString m_reportName;
+    qint64 m_businessInformationId = 0;
 };
 
 } // namespace documents

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace documents {
 
@@ -24,6 +25,13 @@ constexpr ui::TwipsBox Text1{2160, 60, 8595, 7395};
 constexpr ui::TwipsBox CmdExit{3300, 7560, 1695, 375};
 constexpr ui::TwipsBox CmdSave{5820, 7560, 1695, 375};
 } // namespace Layout
+
+// The text exactly as the box holds it: toPlainText() would turn non-breaking spaces
+// into spaces and line separators (U+2028) into line breaks.
+QString heldText(const QPlainTextEdit *box)
+{
+    return box->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+}
 
 } // namespace
 
@@ -52,10 +60,16 @@ EditorWindow::EditorWindow(QWidget *parent)
     connect(m_exit, &QPushButton::clicked, this, &EditorWindow::unload);
 }
 
+void EditorWindow::showTemplate(const QString &fileName)
+{
+    m_fileName = fileName;
+    showWindow();
+}
+
 void EditorWindow::formLoad()
 {
     try {
-        m_template.open(FileName);
+        m_template.open(m_fileName);
         m_text->setPlainText(withDisplayLineBreaks(m_template.text()));
         for (const QString &name : mergeFieldNames()) {
             auto *item = new QListWidgetItem(name, m_fields);
@@ -81,7 +95,7 @@ void EditorWindow::insertField()
     const QTextCursor cursor = m_text->textCursor();
     const int start = cursor.selectionStart();
     const int length = cursor.selectionEnd() - start;
-    m_text->setPlainText(insertMergeField(m_text->toPlainText(), start, length, name));
+    m_text->setPlainText(insertMergeField(heldText(m_text), start, length, name));
     // The caret goes after the new field, ready for the next one.
     QTextCursor after = m_text->textCursor();
     after.setPosition(start + name.size() + 2);
@@ -91,7 +105,7 @@ void EditorWindow::insertField()
 void EditorWindow::saveTemplate()
 {
     try {
-        m_template.save(withStoredLineBreaks(m_text->toPlainText()));
+        m_template.save(withStoredLineBreaks(heldText(m_text)));
     } catch (const db::DbError &error) {
         ui::Dialogs::message(this, error.description());
     }

@@ -17,8 +17,11 @@ class EditorWindow : public ui::Window
 public:
     explicit EditorWindow(QWidget *parent = nullptr);
 
-    // The template to edit; read when the window loads.
-    QString FileName;
+    // Shows a stored template for editing; a window that is loaded already only comes
+    // to the front. Throws db::DbError when the template cannot be opened.
+    void showTemplate(const QString &fileName);
+    // The template last handed over, read when the window loads.
+    QString fileName() const { return m_fileName; }
 
 protected:
     // Throws db::DbError when the template cannot be opened; the window stays unloaded.
@@ -30,6 +33,7 @@ private:
     void insertField();
     void saveTemplate();
 
+    QString m_fileName;
     TemplateStore m_template;
     QListWidget *m_fields;
     QPushButton *m_insert;

@@ -2,9 +2,9 @@
 
 #include "documents/BusinessReport.h"
 #include "documents/LineBreaks.h"
-#include "ui/Controls.h"
 #include "documents/ui/PrintOutput.h"
 #include "ui/BackgroundPicture.h"
+#include "ui/Controls.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,9 +43,15 @@ ReportWindow::ReportWindow(QWidget *parent)
     connect(m_print, &QPushButton::clicked, this, &ReportWindow::printReport);
 }
 
+void ReportWindow::showForBusiness(qint64 businessInformationId)
+{
+    m_businessInformationId = businessInformationId;
+    showWindow();
+}
+
 void ReportWindow::formLoad()
 {
-    m_text->setPlainText(withDisplayLineBreaks(buildBusinessReport(BusinessInformationId)));
+    m_text->setPlainText(withDisplayLineBreaks(buildBusinessReport(m_businessInformationId)));
 }
 
 void ReportWindow::formUnload()

@@ -15,8 +15,11 @@ class ReportWindow : public ui::Window
 public:
     explicit ReportWindow(QWidget *parent = nullptr);
 
-    // The business to report on; read when the window loads.
-    int BusinessInformationId = 0;
+    // Shows the report of a business; a window that is loaded already only comes to
+    // the front. Throws db::DbError when the database cannot be read.
+    void showForBusiness(qint64 businessInformationId);
+    // The business last handed over, read when the window loads.
+    qint64 businessInformationId() const { return m_businessInformationId; }
 
 protected:
     // Throws db::DbError when the database cannot be read; the window stays unloaded.
@@ -29,6 +32,7 @@ private:
     QPlainTextEdit *m_text;
     QPushButton *m_close;
     QPushButton *m_print;
+    qint64 m_businessInformationId = 0;
 };
 
 } // namespace documents

@@ -5,12 +5,23 @@
 
 namespace records {
 
-void showForBusiness(ui::Window &form, DetailFormController &controller, int businessInformationId)
+BusinessHandOver::BusinessHandOver(ui::Window &form, DetailFormController &controller)
+    : m_form(form)
+    , m_controller(controller)
 {
-    controller.setRequestedBusiness(businessInformationId);
-    if (form.isLoaded())
-        controller.followRequestedBusiness();
-    form.showWindow();
+}
+
+void BusinessHandOver::showForBusiness(qint64 businessInformationId)
+{
+    m_controller.setRequestedBusiness(businessInformationId);
+    if (m_form.isLoaded())
+        m_controller.followRequestedBusiness();
+    m_form.showWindow();
+}
+
+qint64 BusinessHandOver::businessInformationId() const
+{
+    return m_controller.requestedBusiness();
 }
 
 } // namespace records

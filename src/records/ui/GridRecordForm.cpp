@@ -3,7 +3,6 @@
 #include "db/DbError.h"
 #include "records/RecordsetTableModel.h"
 #include "records/StripLayout.h"
-#include "records/ui/BusinessHandOver.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -26,6 +25,7 @@ constexpr int NarrowestColumn = 1350;
 
 GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QString &caption, QWidget *parent)
     : RecordFormWindow(std::make_unique<DetailFormController>(definition), Background::Plain, parent)
+    , BusinessHandOver(*this, detail())
 {
     setWindowTitle(caption);
     m_model = new RecordsetTableModel(this);
@@ -61,25 +61,12 @@ DetailFormController &GridRecordForm::detail() const
     return static_cast<DetailFormController &>(controller());
 }
 
-void GridRecordForm::showForBusiness(int businessInformationId)
-{
-    BusinessInformationId = businessInformationId;
-    records::showForBusiness(*this, detail(), businessInformationId);
-}
-
-void GridRecordForm::formLoad()
-{
-    detail().setRequestedBusiness(BusinessInformationId);
-    RecordFormWindow::formLoad();
-}
-
 void GridRecordForm::bindGrid(db::Recordset *recordset)
 {
     disconnect(m_moveConnection);
     m_model->setRecordset(recordset);
     if (recordset) {
-        m_moveConnection =
-            connect(recordset, &db::Recordset::moveComplete, this, &GridRecordForm::showCurrentRecord);
+        m_moveConnection = connect(recordset, &db::Recordset::moveComplete, this, &GridRecordForm::showCurrentRecord);
         fitColumns();
     }
 }

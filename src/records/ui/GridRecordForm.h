@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/DetailFormController.h"
+#include "records/ui/BusinessHandOver.h"
 #include "records/ui/RecordFormWindow.h"
 
 class QTableView;
@@ -11,23 +12,18 @@ class RecordsetTableModel;
 
 // A record form that lists the rows of one business in a grid (grdDataGrid), one grid
 // row per record, cells edited in place. The grid's current row and the recordset's
-// current row follow each other. The main form sets BusinessInformationId first.
-class GridRecordForm : public RecordFormWindow
+// current row follow each other. The main form shows it for the business on screen.
+class GridRecordForm : public RecordFormWindow, public BusinessHandOver
 {
     Q_OBJECT
 
 public:
     GridRecordForm(const DetailFormDefinition &definition, const QString &caption, QWidget *parent = nullptr);
 
-    int BusinessInformationId = 0;
-
-    // Sets BusinessInformationId and shows the form for that business.
-    void showForBusiness(int businessInformationId);
     DetailFormController &detail() const;
     QTableView *grid() const { return m_grid; }
 
 protected:
-    void formLoad() override;
     void layoutBody(std::optional<int> gridHeightTwips) override;
     bool hasGrid() const override { return true; }
     bool eventFilter(QObject *watched, QEvent *event) override;

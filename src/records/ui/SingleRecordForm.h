@@ -1,29 +1,22 @@
 #pragma once
 
 #include "records/DetailFormController.h"
+#include "records/ui/BusinessHandOver.h"
 #include "records/ui/TextBoxRecordForm.h"
 
 namespace records {
 
 // A text-box record form over the rows of one business (mission statement, type,
-// perspective). The main form sets BusinessInformationId before showing it.
-class SingleRecordForm : public TextBoxRecordForm
+// perspective), shown by the main form for the business on screen.
+class SingleRecordForm : public TextBoxRecordForm, public BusinessHandOver
 {
     Q_OBJECT
 
 public:
-    SingleRecordForm(const DetailFormDefinition &definition, const QString &caption,
-                     std::span<const FieldSpec> fields, FieldColumns columns, QSize clientTwips,
-                     QWidget *parent = nullptr);
+    SingleRecordForm(const DetailFormDefinition &definition, const QString &caption, std::span<const FieldSpec> fields,
+                     FieldColumns columns, QSize clientTwips, QWidget *parent = nullptr);
 
-    int BusinessInformationId = 0;
-
-    // Sets BusinessInformationId and shows the form for that business.
-    void showForBusiness(int businessInformationId);
     DetailFormController &detail() const;
-
-protected:
-    void formLoad() override;
 };
 
 } // namespace records

@@ -31,8 +31,9 @@ protected:
     void addBusinesses(std::initializer_list<const char *> names)
     {
         for (const char *name : names)
-            folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES ('%1', 'Leeds')")
-                            .arg(QLatin1String(name)));
+            folder.exec(
+                QStringLiteral("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES ('%1', 'Leeds')")
+                    .arg(QLatin1String(name)));
     }
 
     void setTemplates(std::initializer_list<const char *> names)
@@ -54,11 +55,12 @@ protected:
         return control<QLineEdit>(&form, "txtFields_2")->text();
     }
 
-    int keyOf(const char *name)
+    qint64 keyOf(const char *name)
     {
-        return folder.scalar(QStringLiteral("select BusinessInformationId from BusinessInformation where BusninesName = '%1'")
-                                 .arg(QLatin1String(name)))
-            .toInt();
+        return folder
+            .scalar(QStringLiteral("select BusinessInformationId from BusinessInformation where BusninesName = '%1'")
+                        .arg(QLatin1String(name)))
+            .toLongLong();
     }
 };
 
@@ -94,7 +96,8 @@ TEST_F(MainFormTest, AnEmptyDatabaseStartsAtKeyZeroWithoutTemplateButtons)
     EXPECT_EQ(control(&form, "cmdArticleOfCorporation_1"), nullptr);
     EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight));
 
-    folder.exec("INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (0, 'orphan')");
+    folder.exec(
+        "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (0, 'orphan')");
     click(&form, "cmdLongTermGoals");
     auto &goals = ui::WindowRegistry::get<records::LongTermGoals>();
     EXPECT_EQ(statusOf(&goals), "Long Term Goals Associated With Business: 1");
@@ -111,7 +114,8 @@ TEST_F(MainFormTest, OneButtonPerTemplateBelowBusinessReportAndTheFormGrowsWithT
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), captions[i]);
         EXPECT_TRUE(form.planningMenu()->isAncestorOf(button));
-        EXPECT_EQ(QRect(button->mapTo(form.planningMenu(), QPoint()), button->size()), ui::twipsRect(600, tops[i], 1935, 375));
+        EXPECT_EQ(QRect(button->mapTo(form.planningMenu(), QPoint()), button->size()),
+                  ui::twipsRect(600, tops[i], 1935, 375));
         EXPECT_TRUE(button->isVisible());
     }
     EXPECT_FALSE(shows(&form, "cmdArticleOfCorporation_0"));
@@ -126,7 +130,8 @@ TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGr
         names.push_back("template " + QByteArray::number(i));
     folder.exec("DELETE FROM ARTICLESOFINCORPORATION");
     for (const QByteArray &name : names)
-        folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName) VALUES ('%1')").arg(QLatin1String(name)));
+        folder.exec(
+            QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName) VALUES ('%1')").arg(QLatin1String(name)));
     auto &form = start();
     app::TemplateColumn *column = form.templateColumn();
     EXPECT_EQ(column->count(), 100);
@@ -142,7 +147,7 @@ TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGr
     QPushButton *last = buttonOf(&form, "cmdArticleOfCorporation_100");
     column->ensureWidgetVisible(last);
     QTest::mouseClick(last, Qt::LeftButton);
-    EXPECT_EQ(documents::articlesWindow().ReportName, "Template 100");
+    EXPECT_EQ(documents::articlesWindow().reportName(), "Template 100");
 }
 
 TEST_F(MainFormTest, UploadTemplateStoresTheFileUnderItsNameWithTrimmedLines)
@@ -194,18 +199,19 @@ TEST_F(MainFormTest, AddingABusinessMakesItsGeneratedKeyCurrentOnceStored)
 TEST_F(MainFormTest, PlanningButtonsHandTheBusinessOnScreenToTheirForms)
 {
     addBusinesses({"Acme Bakery", "Brook Farm"});
-    folder.exec(QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'Farm')")
-                    .arg(keyOf("Brook Farm")));
+    folder.exec(
+        QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'Farm')")
+            .arg(keyOf("Brook Farm")));
     auto &form = start();
     click(&form, "cmdBusinessPurpose");
     auto &purpose = ui::WindowRegistry::get<records::BusinessPurpose>();
     EXPECT_TRUE(purpose.isVisible());
-    EXPECT_EQ(purpose.BusinessInformationId, keyOf("Acme Bakery"));
+    EXPECT_EQ(purpose.businessInformationId(), keyOf("Acme Bakery"));
     EXPECT_EQ(statusOf(&purpose), "Mission Statements Associated With Business: 0");
 
     click(&form, "cmdNext");
     click(&form, "cmdBusinessPurpose"); // open already: brought forward, showing the new business
-    EXPECT_EQ(purpose.BusinessInformationId, keyOf("Brook Farm"));
+    EXPECT_EQ(purpose.businessInformationId(), keyOf("Brook Farm"));
     EXPECT_EQ(control<QPlainTextEdit>(&purpose, "txtFields_3")->toPlainText(), "Farm");
     EXPECT_EQ(ui::WindowRegistry::existing<records::LongTermGoals>(), nullptr);
 
@@ -222,12 +228,12 @@ TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)
     click(&form, "cmdNext");
     click(&form, "cmdViewReport");
     EXPECT_TRUE(documents::reportWindow().isVisible());
-    EXPECT_EQ(documents::reportWindow().BusinessInformationId, keyOf("Brook Farm"));
+    EXPECT_EQ(documents::reportWindow().businessInformationId(), keyOf("Brook Farm"));
 
     click(&form, "cmdArticleOfCorporation_2");
     EXPECT_TRUE(documents::articlesWindow().isVisible());
-    EXPECT_EQ(documents::articlesWindow().ReportName, "Bylaws");
-    EXPECT_EQ(documents::articlesWindow().BusinessInformationId, keyOf("Brook Farm"));
+    EXPECT_EQ(documents::articlesWindow().reportName(), "Bylaws");
+    EXPECT_EQ(documents::articlesWindow().businessInformationId(), keyOf("Brook Farm"));
 
     form.findChild<QAction *>("mnuEditTemplate")->trigger();
     EXPECT_TRUE(documents::selectTemplateWindow().isVisible());
@@ -240,7 +246,35 @@ TEST_F(MainFormTest, BusinessKeysAbove32767AreHandedOver)
     auto &form = start();
     EXPECT_EQ(form.businessInformationId(), 70000);
     click(&form, "cmdBusinessPurpose");
-    EXPECT_EQ(ui::WindowRegistry::get<records::BusinessPurpose>().BusinessInformationId, 70000);
+    EXPECT_EQ(ui::WindowRegistry::get<records::BusinessPurpose>().businessInformationId(), 70000);
+}
+
+TEST_F(MainFormTest, KeysBeyond32BitsReachEveryFormWhole)
+{
+    // 2^32 + 1 cut to 32 bits is 1, the key of another business.
+    folder.exec("INSERT INTO BusinessInformation (BusinessInformationId, BusninesName) VALUES (1, 'Small Ltd'), "
+                "(4294967297, 'Huge Ltd');"
+                "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES "
+                "(1, 'small goal'), (4294967297, 'huge goal')");
+    auto &form = start();
+    click(&form, "cmdNext");
+    EXPECT_EQ(form.businessInformationId(), Q_INT64_C(4294967297));
+
+    click(&form, "cmdLongTermGoals");
+    auto &goals = ui::WindowRegistry::get<records::LongTermGoals>();
+    QTableView *grid = control<QTableView>(&goals, "grdDataGrid");
+    ASSERT_EQ(grid->model()->rowCount(), 1);
+    EXPECT_EQ(grid->model()->index(0, 3).data().toString(), "huge goal");
+    click(&goals, "cmdEdit");
+    click(&goals, "cmdUpdate");
+    EXPECT_EQ(folder.rows("select BusinessInformationId, BusinessLongTermGoal from [Business Long Term Goal] "
+                          "order by BusinessLongTermGoalID"),
+              (QStringList{"1|small goal", "4294967297|huge goal"}));
+
+    click(&form, "cmdViewReport");
+    const QString report = control<QPlainTextEdit>(&documents::reportWindow(), "Text1")->toPlainText();
+    EXPECT_TRUE(report.contains("Huge Ltd"));
+    EXPECT_FALSE(report.contains("Small Ltd"));
 }
 
 TEST_F(MainFormTest, Screenshots)

@@ -26,17 +26,20 @@ class ArticlesWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder.exec(QStringLiteral(
-            "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('articles', '%1'), ('blank', NULL);"
-            "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip,"
-            " BusinessCounty) VALUES ('Sample Tools', '1 Main St', 'Springfield', 'IL', '62701', 'Sangamon');"
-            "INSERT INTO BusinessInformation (BusninesName) VALUES ('Other Business');"
-            "INSERT INTO REGISTEREDAGENT (BusinessInformationId, REGISTEREDAGENTFirstName, REGISTEREDAGENTLastName,"
-            " REGISTEREDAGENTAddressOne, REGISTEREDAGENTCity, REGISTEREDAGENTState, REGISTEREDAGENTZip)"
-            " VALUES (1, 'Ann', 'Cole', '9 Elm St', 'Dover', 'DE', '19901');"
-            "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (1, 'make hand tools');"
-            "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES"
-            " (1, 'Sell tools in three states'), (1, 'Train apprentices');").arg(Articles));
+        folder.exec(
+            QStringLiteral(
+                "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('articles', '%1'), ('blank', NULL);"
+                "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
+                "BusinessZip,"
+                " BusinessCounty) VALUES ('Sample Tools', '1 Main St', 'Springfield', 'IL', '62701', 'Sangamon');"
+                "INSERT INTO BusinessInformation (BusninesName) VALUES ('Other Business');"
+                "INSERT INTO REGISTEREDAGENT (BusinessInformationId, REGISTEREDAGENTFirstName, REGISTEREDAGENTLastName,"
+                " REGISTEREDAGENTAddressOne, REGISTEREDAGENTCity, REGISTEREDAGENTState, REGISTEREDAGENTZip)"
+                " VALUES (1, 'Ann', 'Cole', '9 Elm St', 'Dover', 'DE', '19901');"
+                "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (1, 'make hand tools');"
+                "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES"
+                " (1, 'Sell tools in three states'), (1, 'Train apprentices');")
+                .arg(Articles));
         open(QStringLiteral("Articles"), 1);
     }
 
@@ -44,12 +47,7 @@ protected:
 
     static ArticlesWindow &window() { return documents::articlesWindow(); }
     static QString text() { return window().findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText(); }
-    static void open(const QString &reportName, int businessId)
-    {
-        window().ReportName = reportName;
-        window().BusinessInformationId = businessId;
-        window().showWindow();
-    }
+    static void open(const QString &reportName, qint64 businessId) { window().showTemplate(reportName, businessId); }
 
     testing_support::TempProgramFolder folder;
 };
@@ -58,11 +56,11 @@ TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
 {
     EXPECT_EQ(window().objectName(), QStringLiteral("rptArticlesOfCorporation"));
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
-    EXPECT_EQ(text(), QStringLiteral(
-        "\nARTICLES OF INCORPORATION\n\nThe name of the corporation is Sample Tools.\n"
-        "Its office is at 1 Main St, Springfield, Sangamon County, IL 62701.\n\n"
-        "The registered agent is:\n\tAnn\t\tCole\n9 Elm St\n\nDover\tDE\t19901\n\n"
-        "The corporation is formed to make hand tools:\n\nSell tools in three states\nTrain apprentices\n\nSigned, Ann Cole"));
+    EXPECT_EQ(text(), QStringLiteral("\nARTICLES OF INCORPORATION\n\nThe name of the corporation is Sample Tools.\n"
+                                     "Its office is at 1 Main St, Springfield, Sangamon County, IL 62701.\n\n"
+                                     "The registered agent is:\n\tAnn\t\tCole\n9 Elm St\n\nDover\tDE\t19901\n\n"
+                                     "The corporation is formed to make hand tools:\n\nSell tools in three "
+                                     "states\nTrain apprentices\n\nSigned, Ann Cole"));
     documents_testing::saveScreenshot(window(), QStringLiteral("merged-document"));
 }
 

@@ -14,8 +14,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -31,7 +31,8 @@ protected:
     void SetUp() override
     {
         folder.exec(QStringLiteral(
-            "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip,"
+            "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
+            "BusinessZip,"
             " BusinessPhoneNumber, BusinessWebSiteURL, BusinessEMailAddress) VALUES ('Sample Tools', '1 Main St',"
             " 'Springfield', 'IL', '62701', '555 0100', 'www.sampletools.example', 'info@sampletools.example');"
             "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (1, 'Make sturdy tools');"
@@ -43,7 +44,6 @@ protected:
             "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeMiddleName,"
             " EmployeeLastName, EmployeePosition, EmployeeQualifications) VALUES"
             " (1, 'Frank', 'J', 'Lang', 'Owner', 'MBA'), (1, 'Rita', 'M', 'Ortiz', 'Smith', 'Journeyman');"));
-        window().BusinessInformationId = 1;
     }
 
     void TearDown() override { ui::WindowRegistry::clear(); }
@@ -61,36 +61,37 @@ protected:
 
 TEST_F(ReportWindowTest, OpensWithTheReportInItsDesignLayout)
 {
-    window().showWindow();
+    window().showForBusiness(1);
     ASSERT_TRUE(window().isVisible());
     EXPECT_EQ(window().objectName(), QStringLiteral("Report"));
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Report"));
     EXPECT_EQ(text()->geometry(), ui::twipsRect(1200, 1260, 7995, 7455));
     EXPECT_EQ(window().findChild<QPushButton *>(QStringLiteral("Command2"))->accessibleName(), QStringLiteral("Print"));
-    EXPECT_TRUE(text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tSample Tools")));
+    EXPECT_TRUE(
+        text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tSample Tools")));
     EXPECT_TRUE(text()->toPlainText().endsWith(QStringLiteral("\t\tRita\t\tM\t\tOrtiz\n\t\tSmith\n\t\tJourneyman")));
     documents_testing::saveScreenshot(window(), QStringLiteral("report-window"));
 }
 
 TEST_F(ReportWindowTest, ShowingAgainKeepsEditsAndCloseRebuildsFromTheDatabase)
 {
-    window().showWindow();
+    window().showForBusiness(1);
     text()->setPlainText(QStringLiteral("edited"));
     folder.exec(QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'Renamed Tools';"));
 
-    window().showWindow();
+    window().showForBusiness(1);
     EXPECT_EQ(text()->toPlainText(), QStringLiteral("edited"));
 
     click("Command1");
     EXPECT_FALSE(window().isLoaded());
     EXPECT_FALSE(window().isVisible());
-    window().showWindow();
+    window().showForBusiness(1);
     EXPECT_TRUE(text()->toPlainText().contains(QStringLiteral("\t\tRenamed Tools\n")));
 }
 
 TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
 {
-    window().showWindow();
+    window().showForBusiness(1);
     text()->appendPlainText(QStringLiteral("Signed\tby hand"));
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     dialogs->fileNames.push_back(pdf);
@@ -109,12 +110,13 @@ TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
     EXPECT_TRUE(printed.contains(QRegularExpression(QStringLiteral("Signed +by hand"))));
 
     const QString pages = QDir(documents_testing::screenshotFolder()).filePath(QStringLiteral("report-printed"));
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), pdf, pages});
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), pdf, pages});
 }
 
 TEST_F(ReportWindowTest, PrintFailureIsShownAndCancelPrintsNothing)
 {
-    window().showWindow();
+    window().showForBusiness(1);
     dialogs->fileNames.push_back(folder.filePath(QStringLiteral("no such folder/report.pdf")));
     click("Command2");
     ASSERT_EQ(dialogs->messages.size(), 1u);
@@ -128,13 +130,13 @@ TEST_F(ReportWindowTest, PrintFailureIsShownAndCancelPrintsNothing)
 TEST_F(ReportWindowTest, UnreadableDatabaseLeavesTheWindowClosed)
 {
     QFile::remove(folder.businessDatabase());
-    EXPECT_THROW(window().showWindow(), db::DbError);
+    EXPECT_THROW(window().showForBusiness(1), db::DbError);
     EXPECT_FALSE(window().isLoaded());
     EXPECT_FALSE(window().isVisible());
 
     // Nothing is left half-loaded: once the database is back, the next showing works.
     db::Schema::createBusinessDatabase(folder.businessDatabase());
-    window().showWindow();
+    window().showForBusiness(1);
     EXPECT_TRUE(window().isLoaded());
     EXPECT_EQ(text()->toPlainText(), QStringLiteral("\n\tGeneral Business Information\n"));
 }

@@ -72,7 +72,8 @@ protected:
 
     QString storedInfo(const QString &name) const
     {
-        return folder.scalar(QStringLiteral("SELECT Info FROM ARTICLESOFINCORPORATION WHERE ReportName = '%1'").arg(name));
+        return folder.scalar(
+            QStringLiteral("SELECT Info FROM ARTICLESOFINCORPORATION WHERE ReportName = '%1'").arg(name));
     }
 
     testing_support::TempProgramFolder folder;
@@ -119,7 +120,7 @@ TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)
 {
     edit(QStringLiteral("ARTICLES"));
     ASSERT_TRUE(editor().isVisible());
-    EXPECT_EQ(editor().FileName, QStringLiteral("ARTICLES"));
+    EXPECT_EQ(editor().fileName(), QStringLiteral("articles")); // the stored name, not the listed one
     EXPECT_EQ(textBox(editor())->toPlainText(),
               QStringLiteral("ARTICLES OF INCORPORATION\n\nThe name of the corporation is [BusninesName].\n"));
     EXPECT_EQ(list(editor())->item(0)->text(), QStringLiteral("businessName"));
@@ -127,7 +128,7 @@ TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)
 
     // A further Select only brings the loaded editor forward, still on its first template.
     edit(QStringLiteral("BYLAWS"));
-    EXPECT_EQ(editor().FileName, QStringLiteral("BYLAWS"));
+    EXPECT_EQ(editor().fileName(), QStringLiteral("bylaws"));
     EXPECT_TRUE(textBox(editor())->toPlainText().startsWith(QStringLiteral("ARTICLES")));
 }
 
@@ -160,13 +161,15 @@ TEST_F(TemplateWindows, SaveStoresTheTextWithCrLfAndExitDropsUnsavedChanges)
     edit(QStringLiteral("BYLAWS"));
     textBox(editor())->setPlainText(QStringLiteral("Line one\n[county] typed by hand\n[NotAField]"));
     click(editor(), "CmdSave");
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]"));
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")),
+              QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]"));
     EXPECT_TRUE(dialogs->messages.empty());
 
     textBox(editor())->setPlainText(QStringLiteral("never saved"));
     click(editor(), "CmdExit");
     EXPECT_FALSE(editor().isLoaded());
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]"));
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")),
+              QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]"));
 }
 
 TEST_F(TemplateWindows, EditorClosedByItsCloseBoxLoadsAgain)
@@ -184,6 +187,31 @@ TEST_F(TemplateWindows, EditorClosedByItsCloseBoxLoadsAgain)
     EXPECT_EQ(storedInfo(QStringLiteral("o''brien lease")), QStringLiteral("Lease, renewed"));
 }
 
+TEST_F(TemplateWindows, NamesWhoseUpperCaseChangesTheirLettersStillOpenTheirTemplate)
+{
+    folder.exec(
+        QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('straße plan', 'Plan');"));
+    edit(QStringLiteral("STRASSE PLAN"));
+    ASSERT_TRUE(editor().isLoaded()) << (dialogs->messages.empty() ? "" : dialogs->messages[0].text.toStdString());
+    EXPECT_EQ(textBox(editor())->toPlainText(), QStringLiteral("Plan"));
+}
+
+TEST_F(TemplateWindows, SaveKeepsEveryCharacterOfAnUnchangedText)
+{
+    // A Windows-1252 upload brings non-breaking spaces; U+2028 is a line separator, not a line end.
+    const QString stored = QStringLiteral("Name:\u00a0[BusninesName]\r\nOne\u2028two\r\n\tend");
+    folder.exec(
+        QStringLiteral("UPDATE ARTICLESOFINCORPORATION SET Info = '%1' WHERE ReportName = 'bylaws';").arg(stored));
+    edit(QStringLiteral("BYLAWS"));
+    click(editor(), "CmdSave");
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), stored);
+
+    // Inserting a field keeps them too.
+    click(editor(), "CmdInsert");
+    click(editor(), "CmdSave");
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("[]") + stored);
+}
+
 TEST_F(TemplateWindows, TemplateGoneSinceListingIsReportedAndTheChooserStays)
 {
     chooser().showWindow();
@@ -192,7 +220,7 @@ TEST_F(TemplateWindows, TemplateGoneSinceListingIsReportedAndTheChooserStays)
     click(chooser(), "CmdSelect");
 
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("BYLAWS")));
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("bylaws")));
     EXPECT_FALSE(editor().isLoaded());
     EXPECT_TRUE(chooser().isVisible());
 }

@@ -23,16 +23,19 @@ struct FormFacts
 std::vector<FormFacts> allForms()
 {
     return {
-        {[] { return &ui::WindowRegistry::get<records::BusinessPurpose>(); }, "Business Purpose",
+        {[] { return &ui::WindowRegistry::get<records::BusinessPurpose>(); },
+         "Business Purpose",
          "Mission Statements Associated With Business: ",
          {"Purpose Identification:", "Purpose Date (Added):", "Business Identification:", "Purpose:"}},
-        {[] { return &ui::WindowRegistry::get<records::BusinessType>(); }, "Business Type",
+        {[] { return &ui::WindowRegistry::get<records::BusinessType>(); },
+         "Business Type",
          "Business Types Associated With Business: ",
          {"Type Identification", "Type Date (Added):", "Business Identification:", "Type:"}},
-        {[] { return &ui::WindowRegistry::get<records::BusinessPerspective>(); }, "Business Perspective",
+        {[] { return &ui::WindowRegistry::get<records::BusinessPerspective>(); },
+         "Business Perspective",
          "Perspectives Associated with Business: ",
-         {"Perspective Identification:", "Perspective Date (Added):", "Business Identification:",
-          "Business Concept:", "Type Of Customers:", "Method To Reach Target:", "Reason For Business Market:"}},
+         {"Perspective Identification:", "Perspective Date (Added):", "Business Identification:", "Business Concept:",
+          "Type Of Customers:", "Method To Reach Target:", "Reason For Business Market:"}},
     };
 }
 
@@ -41,9 +44,10 @@ class SingleRecordFormsTest : public FormTest
 protected:
     void addPurpose(int business, const QString &text)
     {
-        folder.exec(QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, '%2')")
-                        .arg(business)
-                        .arg(text));
+        folder.exec(
+            QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, '%2')")
+                .arg(business)
+                .arg(text));
     }
 
     QString fieldText(QWidget *form, int index)
@@ -161,7 +165,7 @@ TEST_F(SingleRecordFormsTest, KeysMoveThroughTheRowsAndAreIgnoredWhileEditing)
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(form.isLoaded());
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.BusinessInformationId, 2); // members outlive the unload
+    EXPECT_EQ(form.businessInformationId(), 2); // members outlive the unload
 }
 
 TEST_F(SingleRecordFormsTest, TheCloseBoxAsksWhetherToStoreAPendingEdit)
