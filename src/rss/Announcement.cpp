@@ -173,7 +173,8 @@ void Announcement::postArrived(const TransferResult &result)
         return;
     }
     if (const auto fault = SoapEnvelope::faultOf(result.body)) {
-        finish(false, QStringLiteral("%1: the announcement service refused it: %2").arg(what, *fault));
+        const QString reason = fault->endsWith(u'.') ? *fault : *fault + u'.';
+        finish(false, QStringLiteral("%1: the announcement service refused it: %2").arg(what, reason));
         return;
     }
     if (result.responseCode < 200 || result.responseCode >= 300) {

@@ -1,0 +1,245 @@
+#include "rss/Announcement.h"
+#include "LocalServer.h"
+#include "db/Connection.h"
+#include "db/Recordset.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using rss::Announcement;
+using testing_support::LocalServer;
+using testing_support::TempProgramFolder;
+using testing_support::waitUntil;
+
+namespace {
+
+using Account = std::pair<QString, QString>;
+
+struct Outcome
+{
+    bool ended = false;
+    bool ok = false;
+    QString message;
+};
+
+class AnnouncementTest : public ::testing::Test
+{
+protected:
+    void startService(const QStringList &options = {})
+    {
+        m_service = std::make_unique<LocalServer>(QStringLiteral("soap_service.py"),
+                                                  QStringList{m_log.filePath(QStringLiteral("calls.json"))} + options);
+    }
+
+    QString wsdl() const { return QStringLiteral("http://127.0.0.1:%1/?wsdl").arg(m_service->port()); }
+
+    Outcome announce(const QString &address, const Account &account = {QStringLiteral("ann"), QStringLiteral("pw")},
+                     const std::function<void(const QString &)> &onProgress = {})
+    {
+        Announcement announcement;
+        announcement.setRequestTimeout(std::chrono::seconds(m_timeoutSeconds));
+        Outcome outcome;
+        QObject::connect(&announcement, &Announcement::finished, [&](bool ok, const QString &message) {
+            outcome = {true, ok, message};
+        });
+        if (onProgress)
+            QObject::connect(&announcement, &Announcement::progress, onProgress);
+        m_accountReads = 0;
+        announcement.start(address, [&] {
+            ++m_accountReads;
+            return account;
+        });
+        EXPECT_TRUE(announcement.isRunning());
+        EXPECT_TRUE(waitUntil([&] { return outcome.ended; }));
+        EXPECT_FALSE(announcement.isRunning());
+        return outcome;
+    }
+
+    void addItem(const QString &title, const QVariant &description) const
+    {
+        db::Connection connection;
+        connection.open(QStringLiteral("Data Source=") + m_folder.rssDatabase());
+        connection.execute(QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedDescription) "
+                                          "VALUES (?, ?)"),
+                           {title, description});
+    }
+
+    // "title=0/1" for each row, in key order.
+    QStringList marks() const
+    {
+        db::Connection connection;
+        connection.open(QStringLiteral("Data Source=") + m_folder.rssDatabase());
+        db::Recordset recordset;
+        recordset.open(QStringLiteral("SELECT RssFeedItemTitle, Twittered FROM Tbl_Rss_Feed_Items "
+                                      "ORDER BY RssFeedItemId"),
+                       connection);
+        QStringList result;
+        for (; !recordset.eof(); recordset.moveNext())
+            result << recordset.value(0).toString() + u'=' + recordset.value(1).toString();
+        return result;
+    }
+
+    // The calls the service accepted: user name, status text, password each.
+    QList<QStringList> calls() const
+    {
+        QFile file(m_log.filePath(QStringLiteral("calls.json")));
+        QList<QStringList> result;
+        if (!file.open(QIODevice::ReadOnly))
+            return result;
+        while (!file.atEnd()) {
+            QStringList call;
+            for (const QJsonValue &value : QJsonDocument::fromJson(file.readLine()).array())
+                call << value.toString();
+            result << call;
+        }
+        return result;
+    }
+
+    TempProgramFolder m_folder;
+    QTemporaryDir m_log;
+    std::unique_ptr<LocalServer> m_service;
+    int m_timeoutSeconds = 20;
+    int m_accountReads = 0;
+};
+
+TEST_F(AnnouncementTest, PostsEachItemWithItsStatusTextInOrderAndMarksIt)
+{
+    const QString longText = QString(130, u'a') + QStringLiteral("bcdefghijklmnop") + QString(55, u'z');
+    const QString markup = QStringLiteral("Tom & Jerry <b>\"cheese\"</b> it's caf\u00e9");
+    addItem(QStringLiteral("Long"), longText);
+    addItem(QStringLiteral("Markup"), markup);
+    addItem(QStringLiteral("No description"), QVariant());
+    startService();
+
+    const Account account{QStringLiteral("ann & <co>"), QStringLiteral("p'w\"d")};
+    const Outcome outcome = announce(wsdl(), account);
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(outcome.message, QStringLiteral("Announced 2 new items."));
+
+    const QList<QStringList> posted = calls();
+    ASSERT_EQ(posted.size(), 2);
+    EXPECT_EQ(posted[0], (QStringList{account.first, longText.left(136) + QStringLiteral(" ..."), account.second}));
+    EXPECT_EQ(posted[0][1].size(), 140);
+    EXPECT_EQ(posted[1], (QStringList{account.first, markup + QStringLiteral(" ..."), account.second}));
+    EXPECT_EQ(marks(),
+              (QStringList{QStringLiteral("Long=1"), QStringLiteral("Markup=1"), QStringLiteral("No description=1")}));
+
+    // Nothing is left to announce on the next run.
+    const Outcome again = announce(wsdl(), account);
+    EXPECT_TRUE(again.ok);
+    EXPECT_EQ(again.message, QStringLiteral("No new items to announce."));
+    EXPECT_EQ(calls().size(), 2);
+}
+
+TEST_F(AnnouncementTest, FaultOnTheSecondItemKeepsTheFirstMarkedAndTheNextRunPostsTheRest)
+{
+    addItem(QStringLiteral("One"), QStringLiteral("first"));
+    addItem(QStringLiteral("Two"), QStringLiteral("second"));
+    addItem(QStringLiteral("Three"), QStringLiteral("third"));
+    startService({QStringLiteral("--fault-on-call"), QStringLiteral("2")});
+
+    const Outcome failed = announce(wsdl());
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.message.contains(QStringLiteral("\"Two\""))) << failed.message.toStdString();
+    EXPECT_TRUE(failed.message.contains(QStringLiteral("Status rejected by the test service")))
+        << failed.message.toStdString();
+    EXPECT_EQ(marks(), (QStringList{QStringLiteral("One=1"), QStringLiteral("Two=0"), QStringLiteral("Three=0")}));
+
+    const Outcome rest = announce(wsdl());
+    EXPECT_TRUE(rest.ok) << rest.message.toStdString();
+    QStringList statuses;
+    for (const QStringList &call : calls())
+        statuses << call.value(1);
+    EXPECT_EQ(statuses,
+              (QStringList{QStringLiteral("first ..."), QStringLiteral("second ..."), QStringLiteral("third ...")}));
+    EXPECT_EQ(marks(), (QStringList{QStringLiteral("One=1"), QStringLiteral("Two=1"), QStringLiteral("Three=1")}));
+}
+
+TEST_F(AnnouncementTest, ServiceThatNeverAnswersIsCutOffByTheTimeOut)
+{
+    addItem(QStringLiteral("One"), QStringLiteral("first"));
+    startService({QStringLiteral("--hang")});
+    m_timeoutSeconds = 1;
+
+    const Outcome outcome = announce(wsdl());
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("no answer within 1 seconds")))
+        << outcome.message.toStdString();
+    EXPECT_EQ(marks(), QStringList{QStringLiteral("One=0")});
+}
+
+TEST_F(AnnouncementTest, AccountIsCheckedAfterTheServiceAnswersAndBeforeAnyPost)
+{
+    addItem(QStringLiteral("One"), QStringLiteral("first"));
+
+    // An unreachable service ends the run before the account is read.
+    const Outcome unreachable
+        = announce(QStringLiteral("http://127.0.0.1:%1/?wsdl").arg(testing_support::unusedPort()));
+    EXPECT_FALSE(unreachable.ok);
+    EXPECT_TRUE(unreachable.message.contains(QStringLiteral("cannot be reached"))) << unreachable.message.toStdString();
+    EXPECT_EQ(m_accountReads, 0);
+
+    startService();
+    Outcome outcome = announce(wsdl(), {QString(), QStringLiteral("pw")});
+    EXPECT_EQ(outcome.message, QStringLiteral("Invalid Twitter User Name"));
+    EXPECT_EQ(m_accountReads, 1);
+    outcome = announce(wsdl(), {QStringLiteral("ann"), QString()});
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message, QStringLiteral("Invalid Twitter Password"));
+    EXPECT_TRUE(calls().isEmpty());
+    EXPECT_EQ(marks(), QStringList{QStringLiteral("One=0")});
+
+    // Blanks are a value: they are sent as they are.
+    outcome = announce(wsdl(), {QStringLiteral(" "), QStringLiteral(" ")});
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    ASSERT_EQ(calls().size(), 1);
+    EXPECT_EQ(calls()[0][0], QStringLiteral(" "));
+}
+
+TEST_F(AnnouncementTest, ItemsAddedWhileThePostingRunsStayUnannounced)
+{
+    addItem(QStringLiteral("One"), QStringLiteral("first"));
+    addItem(QStringLiteral("Blank"), QVariant());
+    startService();
+
+    const Outcome outcome = announce(wsdl(), {QStringLiteral("ann"), QStringLiteral("pw")}, [&](const QString &status) {
+        if (status.startsWith(QStringLiteral("Announcing item 1 "))) {
+            addItem(QStringLiteral("Late"), QStringLiteral("late"));
+            addItem(QStringLiteral("Late blank"), QVariant());
+        }
+    });
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(marks(), (QStringList{QStringLiteral("One=1"), QStringLiteral("Blank=1"), QStringLiteral("Late=0"),
+                                    QStringLiteral("Late blank=0")}));
+}
+
+TEST(AnnouncementAddressTest, EnvironmentReplacesTheBuiltInAddress)
+{
+    const QByteArray saved = qgetenv("TALLOWMERE_ANNOUNCE_WSDL");
+    qputenv("TALLOWMERE_ANNOUNCE_WSDL", "http://127.0.0.1:9/own?wsdl");
+    EXPECT_EQ(Announcement::configuredWsdlAddress(), QStringLiteral("http://127.0.0.1:9/own?wsdl"));
+    qunsetenv("TALLOWMERE_ANNOUNCE_WSDL");
+    // Without it, the built-in host's service or nothing.
+    const QString builtIn = Announcement::configuredWsdlAddress();
+    EXPECT_TRUE(builtIn.isEmpty() || builtIn.endsWith(QStringLiteral("/corvandeltwit/Service.asmx?wsdl")))
+        << builtIn.toStdString();
+    if (!saved.isEmpty())
+        qputenv("TALLOWMERE_ANNOUNCE_WSDL", saved);
+}
+
+TEST(AnnouncementStatusTextTest, KeepsCharactersWhole)
+{
+    EXPECT_EQ(rss::announcementStatusText(QStringLiteral("0123456789")), QStringLiteral("0123456789 ..."));
+    EXPECT_EQ(rss::announcementStatusText(QString()), QStringLiteral(" ..."));
+    // 135 letters and a character outside the basic plane: all 136 are kept.
+    const QString emoji = QString::fromUcs4(U"\U0001F600");
+    const QString text = QString(135, u'a') + emoji + QStringLiteral("tail");
+    EXPECT_EQ(rss::announcementStatusText(text), QString(135, u'a') + emoji + QStringLiteral(" ..."));
+}
+
+} // namespace
