@@ -70,6 +70,9 @@ void FrmBrowser::buildToolBar()
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
     m_toolBar->setIconSize(QSize(24, 24));
+    // The toolbar and the address strip are solid, as the page is; the picture shows
+    // around them.
+    m_toolBar->setAutoFillBackground(true);
     m_toolBar->setGeometry(0, 0, width(), ui::twipsToPixels(Layout::ToolBarHeight));
     for (const char *key : ToolBarKeys) {
         const QString name = QLatin1String(key);
@@ -89,6 +92,7 @@ void FrmBrowser::buildAddressStrip()
 {
     m_addressStrip = new QWidget(this);
     m_addressStrip->setObjectName(QStringLiteral("picAddress"));
+    m_addressStrip->setAutoFillBackground(true);
     ui::place(m_addressStrip, Layout::AddressStrip);
     m_addressLabel = new QLabel(QStringLiteral("&Address:"), m_addressStrip);
     m_addressLabel->setObjectName(QStringLiteral("lblAddress"));

@@ -1,0 +1,231 @@
+// The resource browser with the real web engine, against pages served on 127.0.0.1.
+#include "LocalSite.h"
+#include "browser/ui/FrmBrowser.h"
+#include "browser/ui/WebView.h"
+#include "documents/ui/Screenshot.h"
+#include "ui/WindowRegistry.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using browser::FrmBrowser;
+using browser_testing::LocalSite;
+
+namespace {
+
+constexpr int LoadWait = 30000;
+
+// Runs the event loop until `done` holds or the wait runs out. (QTest::qWaitFor sleeps
+// between its rounds, which starves the engine's many small tasks on this thread.)
+bool waitUntil(const std::function<bool()> &done)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || clock.elapsed() > LoadWait)
+            loop.quit();
+    });
+    poll.start(5);
+    if (!done())
+        loop.exec();
+    return done();
+}
+
+// A port on 127.0.0.1 that nothing listens on: one the system just handed out and took back.
+int closedPort()
+{
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+        && ::getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    ::close(socket);
+    return port;
+}
+
+class FrmBrowserEngineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        site.addPage(QStringLiteral("one.html"), QStringLiteral("Page One"), {QStringLiteral("two.html")});
+        site.addPage(QStringLiteral("two.html"), QStringLiteral("Page Two"), {QStringLiteral("one.html")});
+        ASSERT_TRUE(site.start());
+    }
+
+    void TearDown() override { ui::WindowRegistry::clear(); }
+
+    FrmBrowser &open(const QString &startingAddress = {})
+    {
+        FrmBrowser &window = ui::WindowRegistry::get<FrmBrowser>();
+        QObject::connect(&window, &QWidget::windowTitleChanged, &window, [this](const QString &title) {
+            captions << title;
+            fprintf(stderr, "%lld %s\n", QDateTime::currentMSecsSinceEpoch() % 100000, qPrintable(title));
+        });
+        window.StartingAddress = startingAddress;
+        window.resize(900, 640);
+        window.showWindow();
+        return window;
+    }
+
+    static QComboBox *addressBox(FrmBrowser &window)
+    {
+        return window.findChild<QComboBox *>(QStringLiteral("cboAddress"));
+    }
+
+    static bool timerRuns(FrmBrowser &window)
+    {
+        return window.findChild<QTimer *>(QStringLiteral("timTimer"))->isActive();
+    }
+
+    static void press(FrmBrowser &window, const char *key)
+    {
+        QTest::mouseClick(window.findChild<QToolButton *>(QLatin1String(key)), Qt::LeftButton);
+    }
+
+    // Waits until the window has finished loading and shows that caption.
+    static bool settlesOn(FrmBrowser &window, const QString &caption)
+    {
+        return waitUntil([&] { return !timerRuns(window) && window.windowTitle() == caption; });
+    }
+
+    static void enter(FrmBrowser &window, const QString &address)
+    {
+        QComboBox *box = addressBox(window);
+        box->lineEdit()->clear();
+        QTest::keyClicks(box, address);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    LocalSite site;
+    QStringList captions;
+};
+
+TEST_F(FrmBrowserEngineTest, StartingAddressSaysWorkingThenShowsThePageTitle)
+{
+    const QString one = site.address(QStringLiteral("one.html"));
+    FrmBrowser &window = open(one);
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
+    const qsizetype working = captions.indexOf(QStringLiteral("Working..."));
+    ASSERT_GE(working, 0) << captions.join(u'|').toStdString();
+    EXPECT_EQ(captions.last(), QStringLiteral("Page One"));
+    EXPECT_EQ(window.webView()->url().toString(), one);
+    // The engine's address equals the starting address: the entry at the end made room for it at the top.
+    EXPECT_EQ(addressBox(window)->count(), 26);
+    EXPECT_EQ(addressBox(window)->itemText(0), one);
+    EXPECT_EQ(addressBox(window)->currentText(), one);
+    // The engine paints the page a moment after it has loaded.
+    QElapsedTimer painted;
+    painted.start();
+    waitUntil([&] { return painted.elapsed() > 1000; });
+    documents_testing::saveScreenshot(window, QStringLiteral("frmBrowser_local_page"));
+}
+
+TEST_F(FrmBrowserEngineTest, EnterOpensTheTypedAddressAndVisitsGoToTheTopOfTheList)
+{
+    FrmBrowser &window = open();
+    const QString one = site.address(QStringLiteral("one.html"));
+    const QString two = site.address(QStringLiteral("two.html"));
+    enter(window, one.mid(7)); // without "http://"
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    enter(window, two);
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+    enter(window, one);
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+
+    QStringList entries;
+    for (int i = 0; i < addressBox(window)->count(); ++i)
+        entries << addressBox(window)->itemText(i);
+    EXPECT_EQ(entries.mid(0, 2), (QStringList{one, two}));
+    EXPECT_EQ(entries.size(), 27);
+    EXPECT_EQ(entries.count(one), 1);
+}
+
+TEST_F(FrmBrowserEngineTest, BackAndForwardAfterTwoVisits)
+{
+    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    enter(window, site.address(QStringLiteral("two.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+
+    press(window, "Back");
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
+    EXPECT_EQ(addressBox(window)->itemText(0), site.address(QStringLiteral("one.html")));
+    press(window, "Forward");
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two"))) << window.windowTitle().toStdString();
+    EXPECT_EQ(addressBox(window)->itemText(0), site.address(QStringLiteral("two.html")));
+}
+
+TEST_F(FrmBrowserEngineTest, RefreshLoadsThePageAgain)
+{
+    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    site.addPage(QStringLiteral("one.html"), QStringLiteral("Page One, changed"));
+    captions.clear();
+    press(window, "Refresh");
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One, changed"))) << window.windowTitle().toStdString();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Working..."))) << captions.join(u'|').toStdString();
+}
+
+TEST_F(FrmBrowserEngineTest, StopEndsALoadInProgress)
+{
+    FrmBrowser &window = open(site.address(QStringLiteral("slow")));
+    ASSERT_TRUE(waitUntil([&] { return window.windowTitle() == QStringLiteral("Working..."); }));
+    press(window, "Stop");
+    EXPECT_FALSE(timerRuns(window));
+    EXPECT_FALSE(window.webView()->isLoading());
+    EXPECT_NE(window.windowTitle(), QStringLiteral("Working..."));
+    // The window goes on working.
+    enter(window, site.address(QStringLiteral("two.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+}
+
+TEST_F(FrmBrowserEngineTest, EmptyStartingAddressLoadsNothing)
+{
+    FrmBrowser &window = open();
+    QSignalSpy started(window.webView(), &browser::WebView::loadStarted);
+    QTest::qWait(300);
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_TRUE(window.webView()->url().isEmpty());
+    EXPECT_FALSE(timerRuns(window));
+    EXPECT_EQ(addressBox(window)->count(), 25);
+}
+
+TEST_F(FrmBrowserEngineTest, AnUnreachableAddressLeavesTheWindowUsable)
+{
+    const int port = closedPort();
+    ASSERT_GT(port, 0);
+
+    FrmBrowser &window = open();
+    QSignalSpy finished(window.webView(), &browser::WebView::loadFinished);
+    enter(window, QStringLiteral("127.0.0.1:%1/nothing.html").arg(port));
+    ASSERT_TRUE(finished.wait(LoadWait));
+    EXPECT_FALSE(finished.first().first().toBool());
+    ASSERT_TRUE(waitUntil([&] { return !timerRuns(window); }));
+
+    enter(window, site.address(QStringLiteral("one.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+}
+
+} // namespace
