@@ -53,9 +53,10 @@ void DetailFormController::followRequestedBusiness()
 {
     if (!recordset() || m_requestedBusiness == m_shownBusiness || editFlag() || addFlag())
         return;
+    dropUntouchedRow();
     if (recordset()->hasPendingChanges()) {
         // Typed changes are stored as leaving the row would store them.
-        run({[this] { primary().update(); }});
+        run({storing([this] { primary().update(); })});
         if (recordset()->hasPendingChanges())
             return;
     }

@@ -1,5 +1,6 @@
 #include "records/RecordFormController.h"
 
+#include "base/Error.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
@@ -25,6 +26,39 @@ void RecordFormController::run(std::initializer_list<Step> steps)
     runSteps(policy(), steps, [this](const QString &description) { emit errorOccurred(description); });
 }
 
+Step RecordFormController::storing(Step step)
+{
+    if (policy() == FailurePolicy::Report)
+        return step; // shown like every other failure
+    return [this, step = std::move(step)] {
+        try {
+            step();
+        } catch (const base::Error &error) {
+            emit errorOccurred(error.description());
+            throw;
+        }
+    };
+}
+
+Step RecordFormController::leaving(Step step)
+{
+    return [this, step = std::move(step)] {
+        dropUntouchedRow();
+        if (m_recordset && m_recordset->hasPendingChanges())
+            storing(step)();
+        else
+            step();
+    };
+}
+
+void RecordFormController::dropUntouchedRow()
+{
+    if (!m_untouchedRow || !m_recordset || m_recordset->editMode() != db::EditMode::Adding)
+        return;
+    m_untouchedRow = false;
+    m_recordset->cancelUpdate();
+}
+
 db::Recordset &RecordFormController::primary() const
 {
     if (!m_recordset)
@@ -39,6 +73,7 @@ void RecordFormController::load()
     connection->open(db::ConnectionStrings::recordForm());
     auto recordset = std::make_unique<db::Recordset>();
     connect(recordset.get(), &db::Recordset::moveComplete, this, [this] { moveCompleted(); });
+    connect(recordset.get(), &db::Recordset::rowChanged, this, [this] { m_untouchedRow = false; });
 
     m_buttons = ButtonStates{};
     emit buttonsChanged();
@@ -53,6 +88,7 @@ void RecordFormController::load()
         std::swap(m_recordset, recordset);
         throw;
     }
+    m_untouchedRow = false;
     loaded();
     emit fieldsBound(m_recordset.get());
 }
@@ -86,10 +122,12 @@ void RecordFormController::addGridRow()
 {
     // The grid stays in the browse state: its new row is stored when the grid leaves it.
     run({
-        [this] { primary().moveLast(); },
+        leaving([this] { primary().moveLast(); }),
         [this] {
             primary().addNew();
             rowAdded();
+            // What the form itself writes into the new row does not count as typing.
+            m_untouchedRow = true;
         },
         [this] { emit gridFocusRequested(); },
     });
@@ -108,7 +146,7 @@ void RecordFormController::update()
 {
     run({
         [this] { beforeStore(); },
-        [this] { primary().updateBatch(); },
+        storing([this] { primary().updateBatch(); }),
         [this] {
             if (m_addFlag)
                 primary().moveLast();
@@ -146,7 +184,7 @@ void RecordFormController::resumeBrowsingIfDone()
 void RecordFormController::deleteCurrent()
 {
     run({
-        [this] { primary().deleteCurrent(); },
+        storing([this] { primary().deleteCurrent(); }),
         [this] { primary().moveNext(); },
         [this] {
             if (primary().eof())
@@ -162,6 +200,7 @@ void RecordFormController::refresh()
         return;
     }
     run({
+        [this] { dropUntouchedRow(); },
         [this] { emit fieldsUnbound(); },
         [this] { primary().requery(); },
         [this] { emit fieldsBound(&primary()); },
@@ -170,21 +209,26 @@ void RecordFormController::refresh()
 
 void RecordFormController::moveFirst()
 {
-    run({[this] { primary().moveFirst(); }});
+    run({leaving([this] { primary().moveFirst(); })});
 }
 
 void RecordFormController::moveLast()
 {
-    run({[this] { primary().moveLast(); }});
+    run({leaving([this] { primary().moveLast(); })});
+}
+
+void RecordFormController::moveToRow(int row)
+{
+    run({leaving([this, row] { primary().moveTo(row); })});
 }
 
 void RecordFormController::moveNext()
 {
     run({
-        [this] {
+        leaving([this] {
             if (!primary().eof())
                 primary().moveNext();
-        },
+        }),
         [this] {
             if (primary().eof() && primary().recordCount() > 0) {
                 emit beepRequested();
@@ -197,10 +241,10 @@ void RecordFormController::moveNext()
 void RecordFormController::movePrevious()
 {
     run({
-        [this] {
+        leaving([this] {
             if (!primary().bof())
                 primary().movePrevious();
-        },
+        }),
         [this] {
             if (primary().bof() && primary().recordCount() > 0) {
                 emit beepRequested();
@@ -219,7 +263,8 @@ KeyCommand RecordFormController::commandForKey(int key, Qt::KeyboardModifiers mo
 
 bool RecordFormController::hasUnsavedWork() const
 {
-    return m_editFlag || m_addFlag || (m_recordset && m_recordset->hasPendingChanges());
+    const bool untouchedRowOnly = m_untouchedRow && m_recordset && m_recordset->editMode() == db::EditMode::Adding;
+    return m_editFlag || m_addFlag || (m_recordset && m_recordset->hasPendingChanges() && !untouchedRowOnly);
 }
 
 void RecordFormController::setStatus(const QString &text)

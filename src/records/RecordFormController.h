@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/ButtonStates.h"
 #include "base/FailurePolicy.h"
+#include "records/ButtonStates.h"
 #include "records/KeyboardTable.h"
 #include "records/RecordFamily.h"
 
@@ -51,6 +51,11 @@ public:
     void moveLast();
     void moveNext();
     void movePrevious();
+    // Moves to the row at a 0-based index, as clicking a grid row does.
+    void moveToRow(int row);
+    // Drops a row added in the grid that nothing has been typed into yet, as data grids
+    // drop their empty new-row line when it is left.
+    void dropUntouchedRow();
 
     // KeyCommand::None while an edit or an added row is pending.
     KeyCommand commandForKey(int key, Qt::KeyboardModifiers modifiers) const;
@@ -79,19 +84,25 @@ protected:
     // After every completed move of the primary recordset.
     virtual void moveCompleted() = 0;
     // Before Update stores the pending changes.
-    virtual void beforeStore() {}
+    virtual void beforeStore() { }
     // Right after Add has added its row.
-    virtual void rowAdded() {}
+    virtual void rowAdded() { }
     // After Update or Cancel has brought the form back to browsing.
-    virtual void browsingResumed() {}
+    virtual void browsingResumed() { }
     // After load() has opened the new recordset, before the fields are bound to it.
-    virtual void loaded() {}
+    virtual void loaded() { }
 
     db::Recordset &primary() const;
     void setStatus(const QString &text);
     void hideAdd();
     void setBrowseButtons(bool browsing);
     void run(std::initializer_list<Step> steps);
+    // A step that stores or deletes a row: the database refusing it is shown on every
+    // form, also where other failures pass silently, as passing over it would lose what
+    // the user typed or leave a row the user believes deleted.
+    Step storing(Step step);
+    // A move, which stores the row it leaves when that row holds changes.
+    Step leaving(Step step);
 
 private:
     void addTextBoxRow();
@@ -103,6 +114,7 @@ private:
     std::unique_ptr<db::Recordset> m_recordset;
     bool m_editFlag = false;
     bool m_addFlag = false;
+    bool m_untouchedRow = false;
     int m_savedBookmark = 0;
     ButtonStates m_buttons;
     QString m_status;

@@ -209,6 +209,21 @@ TEST_F(RecordFormControllerTest, GridAddStaysInBrowseStateAndItsRowBelongsToTheB
               (QStringList{"8|grow", "8|hire"}));
 }
 
+TEST_F(RecordFormControllerTest, AnUntouchedGridRowIsNeitherStoredNorAskedAboutWhenTheFormMovesOn)
+{
+    Observed goals(DetailForms::longTermGoals(), 8);
+    goals.controller.load();
+    goals.controller.add();
+    EXPECT_FALSE(goals.controller.hasUnsavedWork());
+
+    // Handed another business, the form leaves the blank row behind rather than storing it.
+    goals.controller.setRequestedBusiness(9);
+    goals.controller.followRequestedBusiness();
+    EXPECT_EQ(goals.controller.shownBusiness(), 9);
+    EXPECT_EQ(folder.scalar("select count(*) from [Business Long Term Goal]"), "0");
+    EXPECT_TRUE(goals.errors.isEmpty());
+}
+
 TEST_F(RecordFormControllerTest, AKeyHandedOverMidEditNeverMovesRowsToAnotherBusiness)
 {
     addTypes(1, {"one"});

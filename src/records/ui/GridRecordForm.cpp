@@ -1,6 +1,5 @@
 #include "records/ui/GridRecordForm.h"
 
-#include "db/DbError.h"
 #include "records/RecordsetTableModel.h"
 #include "records/StripLayout.h"
 #include "ui/Twips.h"
@@ -100,10 +99,11 @@ void GridRecordForm::moveToGridRow(int row)
     db::Recordset *recordset = m_model->recordset();
     if (!recordset)
         return;
-    try {
-        recordset->moveTo(row);
-    } catch (const db::DbError &) {
-        // The grid forms ignore failures, a refused store of the row left included.
+    controller().moveToRow(row);
+    if (recordset->currentIndex() != row) {
+        // The move failed (a refused store of the row left): the grid shows the row that
+        // Delete, Edit and Update act on again, once the click that chose another is done.
+        QMetaObject::invokeMethod(this, &GridRecordForm::showCurrentRecord, Qt::QueuedConnection);
     }
 }
 

@@ -49,14 +49,17 @@ TEST_F(GridFormsTest, EachGridShowsItsCaptionQueryColumnsAndCount)
         QStringList columns;
     };
     const Facts all[] = {
-        {&ui::WindowRegistry::get<records::EmployeeInformation>(), " Employees Information",
+        {&ui::WindowRegistry::get<records::EmployeeInformation>(),
+         " Employees Information",
          "Employees Associated With Business: ",
          {"EmpyoleeId", "EmployeeDate", "BusinessInformationId", "EmployeeFirstName", "EmployeeMiddleName",
           "EmployeeLastName", "EmployeePosition", "EmployeeQualifications"}},
-        {&ui::WindowRegistry::get<records::LongTermGoals>(), "Business Long Term Goal",
+        {&ui::WindowRegistry::get<records::LongTermGoals>(),
+         "Business Long Term Goal",
          "Long Term Goals Associated With Business: ",
          {"BusinessLongTermGoalID", "BusinessLongTermGoalDate", "BusinessInformationId", "BusinessLongTermGoal"}},
-        {&ui::WindowRegistry::get<records::ShortTermGoals>(), "Business Short Term Goal",
+        {&ui::WindowRegistry::get<records::ShortTermGoals>(),
+         "Business Short Term Goal",
          "Short Term Goals Associated With Business: ",
          {"BusinessShortTermGoalID", "BusinessShortTermGoalDate", "BusinessInformationId", "BusinessShortTermGoal"}},
     };
@@ -118,7 +121,7 @@ TEST_F(GridFormsTest, ARowLeftWithoutUpdateStillBelongsToTheBusiness)
     EXPECT_EQ(statusOf(&form), "Short Term Goals Associated With Business: 2");
 }
 
-TEST_F(GridFormsTest, DeletingTheOnlyRowAndRefusedStoresPassSilently)
+TEST_F(GridFormsTest, DeletingTheOnlyRowPassesSilentlyButARefusedStoreIsShown)
 {
     folder.exec("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName) VALUES (2, 'Ann')");
     auto &form = ui::WindowRegistry::get<records::EmployeeInformation>();
@@ -126,17 +129,78 @@ TEST_F(GridFormsTest, DeletingTheOnlyRowAndRefusedStoresPassSilently)
     click(&form, "cmdDelete");
     EXPECT_EQ(folder.scalar("select count(*) from BusinessEmployees"), "0");
     EXPECT_EQ(gridOf(&form)->model()->rowCount(), 0);
+    EXPECT_TRUE(dialogs->messages.empty());
 
-    // A key cell holding text is refused by the database: nothing is shown, the form goes on.
+    // A business key cell holding text is refused by the database: the reason is shown,
+    // the typed text stays in its cell, the form goes on.
     click(&form, "cmdAdd");
     QTableView *grid = gridOf(&form);
-    grid->setCurrentIndex(grid->model()->index(0, 0));
+    typeIntoCell(grid, "Bea");
+    grid->setCurrentIndex(grid->model()->index(0, 2));
     typeIntoCell(grid, "not a number");
     click(&form, "cmdEdit");
+    // Update writes the handed-over key first, so make the database refuse another column.
+    folder.exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON BusinessEmployees BEGIN SELECT RAISE(ABORT, 'no hiring'); END;");
     click(&form, "cmdUpdate");
-    EXPECT_TRUE(dialogs->messages.empty());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains("no hiring"));
+    EXPECT_EQ(grid->model()->index(0, 3).data().toString(), "Bea");
     EXPECT_EQ(folder.scalar("select count(*) from BusinessEmployees"), "0");
     EXPECT_TRUE(shows(&form, "cmdAdd"));
+}
+
+TEST_F(GridFormsTest, ARefusedStoreKeepsTheGridOnTheRowThatDeleteActsOn)
+{
+    addGoal("Business Long Term Goal", 3, "one");
+    addGoal("Business Long Term Goal", 3, "two");
+    auto &form = ui::WindowRegistry::get<records::LongTermGoals>();
+    form.showForBusiness(3);
+    QTableView *grid = gridOf(&form);
+    grid->setCurrentIndex(grid->model()->index(0, 2));
+    typeIntoCell(grid, "not a number");
+
+    // Clicking the other row tries to store the first, which the database refuses.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 3)).center());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(form.detail().recordset()->currentIndex(), 0);
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    for (const QModelIndex &selected : grid->selectionModel()->selectedIndexes())
+        EXPECT_EQ(selected.row(), 0);
+    EXPECT_EQ(grid->model()->index(0, 2).data().toString(), "not a number");
+
+    // What the user sees selected is what goes.
+    click(&form, "cmdDelete");
+    EXPECT_EQ(folder.rows("select BusinessLongTermGoal from [Business Long Term Goal]"), QStringList{"two"});
+}
+
+TEST_F(GridFormsTest, AnAddedRowNothingWasTypedIntoIsDroppedWhenTheGridLeavesIt)
+{
+    addGoal("Business Short Term Goal", 6, "one");
+    auto &form = ui::WindowRegistry::get<records::ShortTermGoals>();
+    form.showForBusiness(6);
+    QTableView *grid = gridOf(&form);
+    const auto countStored = [this] { return folder.scalar("select count(*) from [Business Short Term Goal]"); };
+
+    click(&form, "cmdAdd");
+    EXPECT_EQ(grid->model()->rowCount(), 2);
+    click(&form, "cmdFirst");
+    EXPECT_EQ(grid->model()->rowCount(), 1);
+    EXPECT_EQ(countStored(), "1");
+    EXPECT_EQ(statusOf(&form), "Short Term Goals Associated With Business: 1");
+
+    click(&form, "cmdAdd");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 3)).center());
+    EXPECT_EQ(grid->model()->rowCount(), 1);
+    EXPECT_EQ(form.detail().recordset()->currentIndex(), 0);
+
+    click(&form, "cmdAdd");
+    click(&form, "cmdRefresh");
+    click(&form, "cmdAdd");
+    EXPECT_TRUE(form.close()); // nothing to ask about
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(countStored(), "1");
 }
 
 TEST_F(GridFormsTest, RefreshShowsRowsChangedElsewhereAndKeysMoveTheCurrentRow)
