@@ -7,7 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
+#include <QChildEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -30,12 +30,9 @@ struct StripButton
 
 // Update and Cancel stand in Add's and Edit's places; only one pair shows at a time.
 constexpr StripButton RecordButtons[] = {
-    {"cmdAdd", "&Add", Strip::AddLeft},
-    {"cmdEdit", "&Edit", Strip::EditLeft},
-    {"cmdDelete", "&Delete", Strip::DeleteLeft},
-    {"cmdRefresh", "&Refresh", Strip::RefreshLeft},
-    {"cmdClose", "&Close", Strip::CloseLeft},
-    {"cmdUpdate", "&Update", Strip::AddLeft},
+    {"cmdAdd", "&Add", Strip::AddLeft},          {"cmdEdit", "&Edit", Strip::EditLeft},
+    {"cmdDelete", "&Delete", Strip::DeleteLeft}, {"cmdRefresh", "&Refresh", Strip::RefreshLeft},
+    {"cmdClose", "&Close", Strip::CloseLeft},    {"cmdUpdate", "&Update", Strip::AddLeft},
     {"cmdCancel", "&Cancel", Strip::EditLeft},
 };
 
@@ -69,6 +66,9 @@ RecordFormWindow::RecordFormWindow(std::unique_ptr<RecordFormController> control
     : ui::Window(parent)
     , m_controller(std::move(controller))
 {
+    // Keys reach the form before the control that has the focus, as with a key preview:
+    // the form watches its own widgets, those made later included, and no others.
+    watchKeysOf(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -85,15 +85,13 @@ RecordFormWindow::RecordFormWindow(std::unique_ptr<RecordFormController> control
     connect(logic, &RecordFormController::errorOccurred, this,
             [this](const QString &description) { ui::Dialogs::message(this, description); });
     connect(logic, &RecordFormController::beepRequested, this, [] { ui::Dialogs::beep(); });
-
-    m_client->installEventFilter(this);
-    // Keys reach the form before the control that has the focus, as with a key preview.
-    qApp->installEventFilter(this);
 }
 
-RecordFormWindow::~RecordFormWindow()
+RecordFormWindow::~RecordFormWindow() = default;
+
+void RecordFormWindow::watchKeysOf(QObject *widget)
 {
-    qApp->removeEventFilter(this);
+    widget->installEventFilter(this);
 }
 
 void RecordFormWindow::buildStrips()
@@ -141,7 +139,8 @@ void RecordFormWindow::buildStrips()
 
 QPushButton *RecordFormWindow::addStripButton(QWidget *strip, const char *name, const QString &caption, int left)
 {
-    QPushButton *button = ui::makeButton(strip, name, caption, ui::twipsRect(left, 0, Strip::ButtonWidth, Strip::Height));
+    QPushButton *button
+        = ui::makeButton(strip, name, caption, ui::twipsRect(left, 0, Strip::ButtonWidth, Strip::Height));
     m_buttons.insert(QLatin1String(name), button);
     return button;
 }
@@ -170,8 +169,8 @@ void RecordFormWindow::applyButtons()
 {
     const ButtonStates &states = m_controller->buttons();
     const std::pair<const char *, bool> visibility[] = {
-        {"cmdAdd", states.add},       {"cmdEdit", states.edit},   {"cmdUpdate", states.update},
-        {"cmdCancel", states.cancel}, {"cmdDelete", states.remove}, {"cmdClose", states.close},
+        {"cmdAdd", states.add},         {"cmdEdit", states.edit},     {"cmdUpdate", states.update},
+        {"cmdCancel", states.cancel},   {"cmdDelete", states.remove}, {"cmdClose", states.close},
         {"cmdRefresh", states.refresh},
     };
     for (const auto &[name, visible] : visibility)
@@ -205,24 +204,26 @@ void RecordFormWindow::formLoad()
 
 bool RecordFormWindow::queryClose()
 {
+    m_controller->dropUntouchedRow();
     if (!m_controller->hasUnsavedWork())
         return true;
     const auto answer = ui::Dialogs::ask(this, QStringLiteral("Do you want to save the changes to this record?"),
                                          ui::Dialogs::Buttons::SaveDiscardCancel);
     switch (answer) {
-    case ui::Dialogs::Answer::Save:
-        m_controller->update();
-        return !m_controller->hasUnsavedWork();
-    case ui::Dialogs::Answer::Discard:
-        m_controller->cancel();
-        return true;
-    default:
-        return false;
+    case ui::Dialogs::Answer::Save: m_controller->update(); return !m_controller->hasUnsavedWork();
+    case ui::Dialogs::Answer::Discard: m_controller->cancel(); return true;
+    default: return false;
     }
 }
 
 bool RecordFormWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ChildAdded) {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        if (child->isWidgetType())
+            watchKeysOf(child);
+        return false;
+    }
     if (watched == m_client && event->type() == QEvent::Resize) {
         layoutStrips();
         return false;
@@ -237,23 +238,12 @@ bool RecordFormWindow::eventFilter(QObject *watched, QEvent *event)
 bool RecordFormWindow::handleKey(QKeyEvent *event)
 {
     switch (m_controller->commandForKey(event->key(), event->modifiers())) {
-    case KeyCommand::None:
-        return false;
-    case KeyCommand::Close:
-        unload();
-        break;
-    case KeyCommand::First:
-        m_controller->moveFirst();
-        break;
-    case KeyCommand::Last:
-        m_controller->moveLast();
-        break;
-    case KeyCommand::Previous:
-        m_controller->movePrevious();
-        break;
-    case KeyCommand::Next:
-        m_controller->moveNext();
-        break;
+    case KeyCommand::None: return false;
+    case KeyCommand::Close: unload(); break;
+    case KeyCommand::First: m_controller->moveFirst(); break;
+    case KeyCommand::Last: m_controller->moveLast(); break;
+    case KeyCommand::Previous: m_controller->movePrevious(); break;
+    case KeyCommand::Next: m_controller->moveNext(); break;
     }
     return true;
 }

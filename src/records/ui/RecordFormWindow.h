@@ -22,7 +22,10 @@ class RecordFormWindow : public ui::Window
     Q_OBJECT
 
 public:
-    enum class Background { Picture, Plain };
+    enum class Background {
+        Picture,
+        Plain
+    };
 
     RecordFormWindow(std::unique_ptr<RecordFormController> controller, Background background,
                      QWidget *parent = nullptr);
@@ -51,6 +54,7 @@ private:
     void applyButtons();
     void layoutStrips();
     bool handleKey(QKeyEvent *event);
+    void watchKeysOf(QObject *widget);
 
     std::unique_ptr<RecordFormController> m_controller;
     QWidget *m_client = nullptr;
