@@ -5,9 +5,8 @@
 
 namespace documents {
 
-bool LVPrint::PrintList(bool preview, QWidget *parent) const
+bool LVPrint::PrintList(QWidget *parent) const
 {
-    Q_UNUSED(preview)
     if (!LV)
         throw PrintError(QStringLiteral("There is no list to print."));
     return PrintOutput::printList(parent, *LV, ReportTitle);

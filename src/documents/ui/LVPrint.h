@@ -21,8 +21,7 @@ public:
     // Shows the print dialog (or asks for a PDF file when there is no printer) and
     // prints the list. True when the printout finished, also for a list without rows;
     // false when the user cancelled or printing failed (the reason has been shown).
-    // preview has no effect: output always goes to the printer or the file.
-    bool PrintList(bool preview = false, QWidget *parent = nullptr) const;
+    bool PrintList(QWidget *parent = nullptr) const;
 };
 
 } // namespace documents

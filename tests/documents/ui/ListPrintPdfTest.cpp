@@ -39,8 +39,8 @@ QString runTool(const QString &program, const QStringList &arguments)
 // The text of each page of a PDF file.
 QStringList pdfPages(const QString &pdf)
 {
-    QStringList pages = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-                            .split(u'\f');
+    QStringList pages
+        = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).split(u'\f');
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;
@@ -56,8 +56,8 @@ void savePagePictures(const QString &pdf, const QString &name)
 void fillPartsList(QTreeWidget &tree, int rows)
 {
     tree.setColumnCount(4);
-    tree.setHeaderLabels({QStringLiteral("Item"), QStringLiteral("Description"), QStringLiteral("Quantity"),
-                          QStringLiteral("Status")});
+    tree.setHeaderLabels(
+        {QStringLiteral("Item"), QStringLiteral("Description"), QStringLiteral("Quantity"), QStringLiteral("Status")});
     tree.headerItem()->setTextAlignment(2, Qt::AlignRight);
     tree.headerItem()->setTextAlignment(3, Qt::AlignHCenter);
     const int widths[] = {80, 260, 70, 90};
@@ -77,13 +77,18 @@ void fillPartsList(QTreeWidget &tree, int rows)
 
 QString sampleReport()
 {
-    QStringList lines = {QString(), QStringLiteral("\tGeneral Business Information"), QString(),
-                         QStringLiteral("\t\tSample Tools"), QStringLiteral("\t\t1 Main St"),
-                         QStringLiteral("\t\tSpringfield\t\tIL\t\t627"), QStringLiteral("\t\t555 0100")};
+    QStringList lines = {QString(),
+                         QStringLiteral("\tGeneral Business Information"),
+                         QString(),
+                         QStringLiteral("\t\tSample Tools"),
+                         QStringLiteral("\t\t1 Main St"),
+                         QStringLiteral("\t\tSpringfield\t\tIL\t\t627"),
+                         QStringLiteral("\t\t555 0100")};
     lines << QString() << QString() << QStringLiteral("\tBusiness Short Term Goals") << QString();
     for (int goal = 1; goal <= 70; ++goal) {
         lines << (goal % 10 == 1 ? QStringLiteral("\t\tGoal %1: open a second shop in the neighbouring town, hire two "
-                                                  "apprentices and offer repairs on Saturdays").arg(goal)
+                                                  "apprentices and offer repairs on Saturdays")
+                                       .arg(goal)
                                  : QStringLiteral("\t\tGoal %1").arg(goal));
     }
     return lines.join(QStringLiteral("\r\n"));
@@ -132,7 +137,7 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
     printer.LV = &tree;
     EXPECT_EQ(printer.ReportTitle, "ListView Control Sample Printout");
     printer.ReportTitle = QStringLiteral("Parts List");
-    ASSERT_TRUE(printer.PrintList(false));
+    ASSERT_TRUE(printer.PrintList());
     EXPECT_TRUE(dialogs->messages.empty());
 
     const QStringList pages = pdfPages(pdf);
