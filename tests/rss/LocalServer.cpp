@@ -16,6 +16,10 @@ namespace testing_support {
 
 LocalServer::LocalServer(const QString &script, const QStringList &arguments)
 {
+    // The tests talk to their own peers directly, never through a proxy of the machine.
+    for (const char *proxy :
+         {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"})
+        qunsetenv(proxy);
     const QDir servers(QStringLiteral(TALLOWMERE_TEST_SERVERS));
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{servers.filePath(script)} + arguments);
