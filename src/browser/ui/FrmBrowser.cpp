@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QToolBar>
@@ -35,6 +34,7 @@ constexpr int AddressBoxLeftWhenLoaded = 50;
 constexpr int AddressBoxGapBelowLabel = 15;
 constexpr ui::TwipsBox Page{50, 1215, 5393, 3734};
 constexpr int StripBottom = AddressStrip.top + AddressStrip.height;
+constexpr int ToolBarIcon = 360;
 } // namespace Layout
 
 constexpr int TimerInterval = 5; // milliseconds
@@ -69,7 +69,7 @@ void FrmBrowser::buildToolBar()
 {
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
-    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setIconSize(ui::twipsSize(Layout::ToolBarIcon, Layout::ToolBarIcon));
     // The toolbar and the address strip are solid, as the page is; the picture shows
     // around them.
     m_toolBar->setAutoFillBackground(true);
@@ -285,7 +285,9 @@ WebView &FrmBrowser::view() const
 
 void FrmBrowser::setCaptionToPageName()
 {
-    setWindowTitle(view().title());
+    // Without a page there is no name to show; a blank caption would help nobody.
+    const QString name = view().title();
+    setWindowTitle(name.isEmpty() ? DesignCaption : name);
 }
 
 } // namespace browser

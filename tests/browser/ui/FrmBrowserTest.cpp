@@ -169,6 +169,8 @@ TEST_F(FrmBrowserTest, AnAddressTheEngineCannotOpenEndsTheHandlerQuietly)
     box->setEditText(QString());
     QTest::keyClick(box, Qt::Key_Enter);
     EXPECT_TRUE(engine().requests.isEmpty());
+    QTRY_VERIFY(!timer(window)->isActive());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Resource Browser"));
 
     box->setEditText(QStringLiteral("example.org"));
     QTest::keyClick(box, Qt::Key_Enter);

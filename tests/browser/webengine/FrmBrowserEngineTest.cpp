@@ -79,10 +79,8 @@ protected:
     FrmBrowser &open(const QString &startingAddress = {})
     {
         FrmBrowser &window = ui::WindowRegistry::get<FrmBrowser>();
-        QObject::connect(&window, &QWidget::windowTitleChanged, &window, [this](const QString &title) {
-            captions << title;
-            fprintf(stderr, "%lld %s\n", QDateTime::currentMSecsSinceEpoch() % 100000, qPrintable(title));
-        });
+        QObject::connect(&window, &QWidget::windowTitleChanged, &window,
+                         [this](const QString &title) { captions << title; });
         window.StartingAddress = startingAddress;
         window.resize(900, 640);
         window.showWindow();
