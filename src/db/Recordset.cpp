@@ -1,5 +1,6 @@
 #include "db/Recordset.h"
 
+#include "db/ColumnRoles.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/RowPacking.h"
@@ -18,6 +19,7 @@ namespace db {
 namespace {
 
 constexpr auto RowIdColumn = "__tallowmere_rowid";
+constexpr auto ChangedByAnotherUser = "The row was changed or deleted by another user.";
 constexpr int BackgroundChunkSize = 2000;
 // The rest of a snapshot is read once the window that opened it has had time to show.
 constexpr int BackgroundStartDelayMs = 200;
@@ -57,6 +59,7 @@ struct Recordset::Shape
     QStringList names;
     QStringList originColumns;
     QStringList declaredTypes;
+    std::vector<ColumnRole> roles;
     QString table;
     bool updatable = false;
 };
@@ -164,6 +167,13 @@ void Recordset::load()
         if (first == 1 && tables.size() == 1) {
             shape->table = tables.first();
             shape->updatable = true;
+        }
+        for (int c = first; c < first + count; ++c) {
+            const QString origin = statement->originColumn(c);
+            shape->roles.push_back(
+                origin.isEmpty() || !shape->updatable
+                    ? ColumnRole::Ordinary
+                    : columnRole(m_connection->handle(), statement->originDatabase(c), shape->table, origin));
         }
 
         int total = -1;
@@ -513,6 +523,12 @@ void Recordset::setValue(const QString &column, const QVariant &value)
     setValue(checkedColumn(column), value);
 }
 
+bool Recordset::isColumnWritable(int column) const
+{
+    return isUpdatable() && column >= 0 && column < columnCount() && !m_shape->originColumns[column].isEmpty()
+           && m_shape->roles[static_cast<size_t>(column)] == ColumnRole::Ordinary;
+}
+
 void Recordset::setValue(int column, const QVariant &value)
 {
     checkedColumn(column);
@@ -522,6 +538,10 @@ void Recordset::setValue(int column, const QVariant &value)
         throw DbError(QStringLiteral("Column '%1' cannot be changed: it is not a column of table %2.")
                           .arg(m_shape->names[column], m_shape->table));
     }
+    // The database numbers its rows and dates them when they are added; a changed
+    // key would move the row away from everything that refers to it.
+    if (!isColumnWritable(column))
+        throw DbError(QStringLiteral("The column '%1' cannot be changed.").arg(m_shape->names[column]));
     if (!m_pending) {
         Pending pending;
         pending.index = m_index;
@@ -584,16 +604,31 @@ void Recordset::storePending()
         m_connection->execute(sql, values);
         row.rowId = m_connection->lastInsertRowId();
     } else if (!assignments.isEmpty()) {
-        values << row.rowId;
         const QString sql = QStringLiteral("UPDATE ") % table % QStringLiteral(" SET ") % assignments.join(u',')
-                            % QStringLiteral(" WHERE _rowid_ = ?");
+                            % unchangedRowCondition(row, values);
         if (m_connection->execute(sql, values) == 0)
-            throw DbError(QStringLiteral("The row was not stored: it has been deleted by another window or program."));
+            throw DbError(QString::fromLatin1(ChangedByAnotherUser));
     }
     const int index = pending.index;
     m_pending.reset();
     reloadRow(index);
     emit rowChanged(index);
+}
+
+QString Recordset::unchangedRowCondition(const Row &row, QVariantList &values) const
+{
+    // Optimistic locking: the row must still hold every value read from it, compared
+    // exactly (a change of case is a change), or the statement touches nothing.
+    QString condition = QStringLiteral(" WHERE _rowid_ = ?");
+    values << row.rowId;
+    for (int c = 0; c < columnCount(); ++c) {
+        const QString &origin = m_shape->originColumns[c];
+        if (origin.isEmpty())
+            continue;
+        condition += QStringLiteral(" AND ") % quoted(origin) % QStringLiteral(" IS ? COLLATE BINARY");
+        values << unpackValue(row.values, c);
+    }
+    return condition;
 }
 
 void Recordset::reloadRow(int index)
@@ -639,8 +674,10 @@ void Recordset::deleteCurrent()
     const int index = m_index;
     const bool unsavedRow = m_pending && m_pending->index == index && m_pending->isNew;
     if (!unsavedRow) {
-        m_connection->execute(QStringLiteral("DELETE FROM ") % quoted(m_shape->table) % QStringLiteral(" WHERE _rowid_ = ?"),
-                              {m_rows[static_cast<size_t>(index)].rowId});
+        QVariantList values;
+        const QString condition = unchangedRowCondition(m_rows[static_cast<size_t>(index)], values);
+        if (m_connection->execute(QStringLiteral("DELETE FROM ") % quoted(m_shape->table) % condition, values) == 0)
+            throw DbError(QString::fromLatin1(ChangedByAnotherUser));
     }
     m_pending.reset();
     m_rows.erase(m_rows.begin() + index);

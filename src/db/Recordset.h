@@ -12,9 +12,19 @@ namespace db {
 
 class Connection;
 
-enum class CursorType { ForwardOnly = 0, Static = 3 };
-enum class LockType { ReadOnly = 1, Optimistic = 3 };
-enum class EditMode { None, Editing, Adding };
+enum class CursorType {
+    ForwardOnly = 0,
+    Static = 3
+};
+enum class LockType {
+    ReadOnly = 1,
+    Optimistic = 3
+};
+enum class EditMode {
+    None,
+    Editing,
+    Adding
+};
 
 // Rows of one query held in memory (a static client-side snapshot), with a current
 // row, bookmarks and changes stored back to the query's table.
@@ -59,12 +69,17 @@ public:
     void requery();
 
     void addNew();
+    // Key and date-added columns are filled by the database and refused here, as are
+    // columns computed by the query.
     void setValue(const QString &column, const QVariant &value);
     void setValue(int column, const QVariant &value);
+    bool isColumnWritable(int column) const;
     QVariant value(const QString &column) const;
     QVariant value(int column) const;
 
-    // Stores the current row's pending changes.
+    // Stores the current row's pending changes. A row changed or deleted by another
+    // connection since it was read is not overwritten: DbError, with the position and
+    // the pending changes kept.
     void update();
     // Stores every pending change of the recordset.
     void updateBatch();
@@ -131,6 +146,8 @@ private:
     int checkedColumn(int column) const;
     void storePending();
     void reloadRow(int index);
+    // " WHERE ..." matching the row only while it holds the values it was read with.
+    QString unchangedRowCondition(const Row &row, QVariantList &values) const;
     void arriveAt(int index);
     int indexOfBookmark(int bookmark) const;
 

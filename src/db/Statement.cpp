@@ -39,23 +39,16 @@ QString describeError(sqlite3 *db, int code, const QString &filePath)
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("The database %1 is locked by another program; try again when it has finished.").arg(file);
-    case SQLITE_READONLY:
-        return QStringLiteral("The database %1 is read-only: changes cannot be stored.").arg(file);
-    case SQLITE_NOTADB:
-        return QStringLiteral("%1 is not a database file.").arg(file);
-    case SQLITE_CORRUPT:
-        return QStringLiteral("The database %1 is damaged (%2).").arg(file, reason);
-    case SQLITE_CANTOPEN:
-        return QStringLiteral("The database %1 cannot be opened (%2).").arg(file, reason);
-    case SQLITE_FULL:
-        return QStringLiteral("The disk holding %1 is full; nothing was stored.").arg(file);
-    case SQLITE_CONSTRAINT:
-        return QStringLiteral("The row was not stored: %1.").arg(reason);
-    case SQLITE_INTERRUPT:
-        return QStringLiteral("The statement was cancelled.");
-    default:
-        return sentence(reason);
+        return QStringLiteral("The database %1 is locked by another program; try again when it has finished.")
+            .arg(file);
+    case SQLITE_READONLY: return QStringLiteral("The database %1 is read-only: changes cannot be stored.").arg(file);
+    case SQLITE_NOTADB: return QStringLiteral("%1 is not a database file.").arg(file);
+    case SQLITE_CORRUPT: return QStringLiteral("The database %1 is damaged (%2).").arg(file, reason);
+    case SQLITE_CANTOPEN: return QStringLiteral("The database %1 cannot be opened (%2).").arg(file, reason);
+    case SQLITE_FULL: return QStringLiteral("The disk holding %1 is full; nothing was stored.").arg(file);
+    case SQLITE_CONSTRAINT: return QStringLiteral("The row was not stored: %1.").arg(reason);
+    case SQLITE_INTERRUPT: return QStringLiteral("The statement was cancelled.");
+    default: return sentence(reason);
     }
 }
 
@@ -102,9 +95,8 @@ void Statement::bind(sqlite3_stmt *statement, const QVariantList &parameters, sq
 {
     const int expected = sqlite3_bind_parameter_count(statement);
     if (expected != parameters.size()) {
-        throw DbError(QStringLiteral("The statement takes %1 values but %2 were given.")
-                          .arg(expected)
-                          .arg(parameters.size()));
+        throw DbError(
+            QStringLiteral("The statement takes %1 values but %2 were given.").arg(expected).arg(parameters.size()));
     }
     for (int i = 0; i < parameters.size(); ++i) {
         const QVariant &value = parameters[i];
@@ -119,13 +111,9 @@ void Statement::bind(sqlite3_stmt *statement, const QVariantList &parameters, sq
             case QMetaType::Long:
             case QMetaType::LongLong:
             case QMetaType::Short:
-            case QMetaType::UShort:
-                rc = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
-                break;
+            case QMetaType::UShort: rc = sqlite3_bind_int64(statement, i + 1, value.toLongLong()); break;
             case QMetaType::Double:
-            case QMetaType::Float:
-                rc = sqlite3_bind_double(statement, i + 1, value.toDouble());
-                break;
+            case QMetaType::Float: rc = sqlite3_bind_double(statement, i + 1, value.toDouble()); break;
             case QMetaType::QByteArray: {
                 const QByteArray bytes = value.toByteArray();
                 rc = sqlite3_bind_blob64(statement, i + 1, bytes.constData(), static_cast<sqlite3_uint64>(bytes.size()),
@@ -176,6 +164,11 @@ QString Statement::originColumn(int column) const
     return QString::fromUtf8(sqlite3_column_origin_name(m_statement, column));
 }
 
+QString Statement::originDatabase(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_database_name(m_statement, column));
+}
+
 QString Statement::declaredType(int column) const
 {
     return QString::fromUtf8(sqlite3_column_decltype(m_statement, column));
@@ -184,16 +177,13 @@ QString Statement::declaredType(int column) const
 QVariant Statement::value(int column) const
 {
     switch (sqlite3_column_type(m_statement, column)) {
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_statement, column)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(m_statement, column));
+    case SQLITE_INTEGER: return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_statement, column)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(m_statement, column));
     case SQLITE_BLOB: {
         const auto *data = static_cast<const char *>(sqlite3_column_blob(m_statement, column));
         return QVariant(QByteArray(data, sqlite3_column_bytes(m_statement, column)));
     }
-    case SQLITE_NULL:
-        return QVariant();
+    case SQLITE_NULL: return QVariant();
     default: {
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
         return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column)));

@@ -29,6 +29,7 @@ public:
     // The table and column a result column comes from; empty for expressions.
     QString originTable(int column) const;
     QString originColumn(int column) const;
+    QString originDatabase(int column) const;
     QString declaredType(int column) const;
     QVariant value(int column) const;
     sqlite3_stmt *handle() const { return m_statement; }

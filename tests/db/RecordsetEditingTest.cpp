@@ -55,8 +55,7 @@ TEST_F(RecordsetEditing, StoredNewRowShowsGeneratedKeyAndDateAdded)
     rs.updateBatch();
     EXPECT_EQ(rs.editMode(), EditMode::None);
     EXPECT_EQ(rs.value(QStringLiteral("BusinessPurposeId")).toInt(), 3);
-    EXPECT_EQ(rs.value(QStringLiteral("BusinessPurposeDate")).toString(),
-              QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_EQ(rs.value(QStringLiteral("BusinessPurposeDate")).toString(), QDate::currentDate().toString(Qt::ISODate));
     EXPECT_EQ(rs.value(QStringLiteral("BusinessInformationId")).toInt(), 40000) << "keys above 32767";
     const QVariant purpose = rs.value(QStringLiteral("BusinessPurpose"));
     EXPECT_TRUE(purpose.isValid()) << "empty text is not Null";
@@ -142,6 +141,81 @@ TEST_F(RecordsetEditing, UnknownColumnsAndMissingRowsGiveReadableErrors)
     EXPECT_THROW(rs.update(), DbError);
     EXPECT_THROW(rs.deleteCurrent(), DbError);
     EXPECT_NO_THROW(rs.updateBatch()) << "nothing pending is nothing to store";
+}
+
+TEST_F(RecordsetEditing, KeyAndDateAddedColumnsAreRefusedUnderTheNameShown)
+{
+    const auto refusal = [this](const QString &column, const QVariant &value) {
+        try {
+            rs.setValue(column, value);
+        } catch (const DbError &error) {
+            return error.description();
+        }
+        return QStringLiteral("accepted");
+    };
+    EXPECT_EQ(refusal(QStringLiteral("BusinessPurposeId"), 77), "The column 'BusinessPurposeId' cannot be changed.");
+    EXPECT_EQ(refusal(QStringLiteral("BusinessPurposeDate"), QStringLiteral("2020-01-01")),
+              "The column 'BusinessPurposeDate' cannot be changed.");
+    EXPECT_EQ(rs.editMode(), EditMode::None) << "a refused change leaves nothing pending";
+    EXPECT_EQ((std::vector<bool>{rs.isColumnWritable(0), rs.isColumnWritable(1), rs.isColumnWritable(2),
+                                 rs.isColumnWritable(3)}),
+              (std::vector<bool>{false, false, true, true}));
+    rs.addNew();
+    EXPECT_EQ(refusal(QStringLiteral("BusinessPurposeId"), 77), "The column 'BusinessPurposeId' cannot be changed.");
+    rs.cancelUpdate();
+
+    rs.open(QStringLiteral("select BusinessPurposeId as Nr, BusinessPurposeDate as Added, BusinessPurpose "
+                           "from BusinessPurpose"),
+            connection, CursorType::Static, LockType::Optimistic);
+    EXPECT_EQ(refusal(QStringLiteral("Nr"), 77), "The column 'Nr' cannot be changed.");
+    EXPECT_EQ(refusal(QStringLiteral("Added"), QString()), "The column 'Added' cannot be changed.");
+    EXPECT_EQ(folder.rows(QStringLiteral("select BusinessPurposeId, BusinessPurposeDate = date('now', 'localtime') "
+                                         "from BusinessPurpose")),
+              (QStringList{"1|1", "2|1"}));
+}
+
+TEST_F(RecordsetEditing, RowChangedOrDeletedByAnotherUserIsNeitherOverwrittenNorDeleted)
+{
+    const QString changedElsewhere = QStringLiteral("The row was changed or deleted by another user.");
+    const auto errorOf = [](auto operation) {
+        try {
+            operation();
+        } catch (const DbError &error) {
+            return error.description();
+        }
+        return QStringLiteral("done");
+    };
+    Connection other;
+    other.open(ConnectionStrings::recordForm());
+    other.execute(QStringLiteral("UPDATE BusinessPurpose SET BusinessPurpose = 'Theirs' WHERE BusinessPurposeId = 1"));
+    rs.setValue(QStringLiteral("BusinessPurpose"), QStringLiteral("Mine"));
+    EXPECT_EQ(errorOf([&] { rs.update(); }), changedElsewhere);
+    EXPECT_EQ(rs.currentIndex(), 0);
+    EXPECT_EQ(rs.editMode(), EditMode::Editing) << "what was typed is kept";
+    EXPECT_EQ(rs.value(QStringLiteral("BusinessPurpose")).toString(), "Mine");
+    EXPECT_EQ(errorOf([&] { rs.moveNext(); }), changedElsewhere) << "leaving the row stores it too";
+    EXPECT_EQ(rs.currentIndex(), 0);
+    rs.cancelUpdate();
+
+    rs.moveNext();
+    other.execute(
+        QStringLiteral("UPDATE BusinessPurpose SET BusinessPurpose = 'SELL TOOLS' WHERE BusinessPurposeId = 2"));
+    EXPECT_EQ(errorOf([&] { rs.deleteCurrent(); }), changedElsewhere) << "a change of case is a change";
+    EXPECT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(rs.value(QStringLiteral("BusinessPurpose")).toString(), "Sell tools") << "still the row as read";
+
+    other.execute(QStringLiteral("DELETE FROM BusinessPurpose WHERE BusinessPurposeId = 2"));
+    rs.setValue(QStringLiteral("BusinessPurpose"), QStringLiteral("Back again"));
+    EXPECT_EQ(errorOf([&] { rs.update(); }), changedElsewhere);
+    EXPECT_EQ(stored(), (QStringList{"7|Theirs"}));
+
+    rs.cancelUpdate();
+    rs.requery();
+    rs.setValue(QStringLiteral("BusinessPurpose"), QStringLiteral("Mine after all"));
+    rs.update();
+    rs.setValue(QStringLiteral("BusinessPurpose"), QStringLiteral("And again"));
+    EXPECT_EQ(errorOf([&] { rs.update(); }), "done") << "a row this recordset stored is current again";
+    EXPECT_EQ(stored(), (QStringList{"7|And again"}));
 }
 
 } // namespace
