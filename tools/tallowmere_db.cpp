@@ -16,42 +16,38 @@
 
 namespace {
 
-const char *const ToolHelp =
-    "Usage: tallowmere-db COMMAND [ARGUMENTS]\n"
-    "\n"
-    "Makes, queries and checks the databases of Tallowmere.\n"
-    "\n"
-    "Commands:\n"
-    "  init FOLDER            create Tallowmere.db and Rss.db in FOLDER\n"
-    "  sql DBFILE STATEMENT   run one statement and print its rows\n"
-    "  check DBFILE           check a database's integrity and schema\n"
-    "\n"
-    "Run 'tallowmere-db COMMAND --help' for more about a command.\n";
+const char *const ToolHelp = "Usage: tallowmere-db COMMAND [ARGUMENTS]\n"
+                             "\n"
+                             "Makes, queries and checks the databases of Tallowmere.\n"
+                             "\n"
+                             "Commands:\n"
+                             "  init FOLDER            create Tallowmere.db and Rss.db in FOLDER\n"
+                             "  sql DBFILE STATEMENT   run one statement and print its rows\n"
+                             "  check DBFILE           check a database's integrity and schema\n"
+                             "\n"
+                             "Run 'tallowmere-db COMMAND --help' for more about a command.\n";
 
-const char *const InitHelp =
-    "Usage: tallowmere-db init FOLDER\n"
-    "\n"
-    "Creates Tallowmere.db (the business database, with its document templates and\n"
-    "merge-field names) and Rss.db (the RSS items) in FOLDER, creating FOLDER when\n"
-    "needed. An existing database is never overwritten: the command then fails with\n"
-    "exit status 1 and changes nothing.\n";
+const char *const InitHelp = "Usage: tallowmere-db init FOLDER\n"
+                             "\n"
+                             "Creates Tallowmere.db (the business database, with its document templates and\n"
+                             "merge-field names) and Rss.db (the RSS items) in FOLDER, creating FOLDER when\n"
+                             "needed. An existing database is never overwritten: the command then fails with\n"
+                             "exit status 1 and changes nothing.\n";
 
-const char *const SqlHelp =
-    "Usage: tallowmere-db sql DBFILE STATEMENT\n"
-    "\n"
-    "Runs one statement on DBFILE, in the dialect Tallowmere's windows use ([names with\n"
-    "spaces], Yes/No, UPDATE t SET t.c = ..., DELETE t.c FROM t ...; text compares\n"
-    "without regard to case). Rows are printed as tab-separated lines, the first line\n"
-    "holding the column names. A Null prints as \\N; inside values a tab, CR, LF and\n"
-    "backslash print as \\t, \\r, \\n and \\\\. A statement without rows prints nothing.\n"
-    "On error the reason goes to standard error and the exit status is 1.\n";
+const char *const SqlHelp = "Usage: tallowmere-db sql DBFILE STATEMENT\n"
+                            "\n"
+                            "Runs one statement on DBFILE, in the dialect Tallowmere's windows use ([names with\n"
+                            "spaces], Yes/No, UPDATE t SET t.c = ..., DELETE t.c FROM t ...; text compares\n"
+                            "without regard to case). Rows are printed as tab-separated lines, the first line\n"
+                            "holding the column names. A Null prints as \\N; inside values a tab, CR, LF and\n"
+                            "backslash print as \\t, \\r, \\n and \\\\. A statement without rows prints nothing.\n"
+                            "On error the reason goes to standard error and the exit status is 1.\n";
 
-const char *const CheckHelp =
-    "Usage: tallowmere-db check DBFILE\n"
-    "\n"
-    "Checks the integrity of DBFILE and that it holds the tables and schema version\n"
-    "Tallowmere expects. Prints \"ok\" and exits 0 when sound; otherwise prints each\n"
-    "problem found and exits 1.\n";
+const char *const CheckHelp = "Usage: tallowmere-db check DBFILE\n"
+                              "\n"
+                              "Checks the integrity of DBFILE and that it holds the tables and schema version\n"
+                              "Tallowmere expects. Prints \"ok\" and exits 0 when sound; otherwise prints each\n"
+                              "problem found and exits 1.\n";
 
 int fail(const QString &message)
 {
@@ -98,7 +94,7 @@ int init(const QString &folder)
 int runSql(const QString &file, const QString &sql)
 {
     db::Connection connection;
-    connection.open(QStringLiteral("Data Source=") + file);
+    connection.openFile(file);
     db::Statement statement(connection, sql);
     TableWriter writer(stdout);
     bool first = true;

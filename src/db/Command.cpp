@@ -5,8 +5,6 @@
 #include "db/Recordset.h"
 #include "db/Statement.h"
 
-#include <sqlite3.h>
-
 namespace db {
 
 std::unique_ptr<Recordset> Command::execute()
@@ -18,19 +16,12 @@ std::unique_ptr<Recordset> Command::execute()
         // A statement without result columns runs once and gives a closed recordset.
         Statement probe(*m_connection, m_text, m_parameters);
         if (probe.columnCount() == 0) {
-            while (probe.step()) {
-            }
+            while (probe.step()) { }
             return recordset;
         }
     }
     recordset->open(m_text, *m_connection, CursorType::ForwardOnly, LockType::ReadOnly, m_parameters);
     return recordset;
-}
-
-void Command::cancel()
-{
-    if (m_connection && m_connection->isOpen())
-        sqlite3_interrupt(m_connection->handle());
 }
 
 } // namespace db

@@ -1,12 +1,12 @@
 #include "db/Connection.h"
 
+#include "db/ConnectionString.h"
 #include "db/DbError.h"
 #include "db/Statement.h"
 #include "db/TextCollation.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -27,42 +27,41 @@ Connection::~Connection()
     close();
 }
 
-QString Connection::dataSourceOf(const QString &connectionString)
+void Connection::open(const QString &connectionString)
 {
-    static const QRegularExpression dataSource(QStringLiteral("(?:^|;)\\s*Data Source\\s*=\\s*([^;]*)"),
-                                               QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = dataSource.match(connectionString);
-    return match.hasMatch() ? match.captured(1).trimmed() : QString();
-}
-
-void Connection::open(const QString &connectionString, const QString &, const QString &)
-{
-    const QString path = dataSourceOf(connectionString);
+    const ConnectionString settings(connectionString);
+    const QString path = settings.value(QStringLiteral("Data Source"));
     if (path.isEmpty())
         throw DbError(QStringLiteral("The connection string names no database file (Data Source is missing)."));
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw DbError(QStringLiteral("The database file %1 does not exist.").arg(QDir::toNativeSeparators(path)));
+    openFile(path, settings.value(QStringLiteral("Mode")).compare(QLatin1String("Read"), Qt::CaseInsensitive) == 0);
+}
+
+void Connection::openFile(const QString &filePath, bool readOnly)
+{
+    const QFileInfo info(filePath);
+    const QString shown = QDir::toNativeSeparators(filePath);
+    if (filePath.isEmpty() || !info.exists())
+        throw DbError(QStringLiteral("The database file %1 does not exist.").arg(shown));
     if (!info.isFile())
-        throw DbError(QStringLiteral("%1 is not a database file.").arg(QDir::toNativeSeparators(path)));
+        throw DbError(QStringLiteral("%1 is not a database file.").arg(shown));
     if (!info.isReadable())
-        throw DbError(QStringLiteral("The database file %1 cannot be read: permission denied.")
-                          .arg(QDir::toNativeSeparators(path)));
-    static const QRegularExpression readOnlyMode(QStringLiteral("(?:^|;)\\s*Mode\\s*=\\s*Read\\s*(?:;|$)"),
-                                                 QRegularExpression::CaseInsensitiveOption);
-    openFile(path, readOnlyMode.match(connectionString).hasMatch() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
+        throw DbError(QStringLiteral("The database file %1 cannot be read: permission denied.").arg(shown));
+    openHandle(filePath, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
 }
 
 void Connection::create(const QString &filePath)
 {
-    openFile(filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    openHandle(filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
-void Connection::openFile(const QString &filePath, int flags)
+void Connection::openHandle(const QString &filePath, int flags)
 {
     close();
     sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(filePath).constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    // An absolute path, so that no name is taken for one of the engine's own
+    // (":memory:", an empty name, a "file:" address).
+    const QByteArray path = QFile::encodeName(QFileInfo(filePath).absoluteFilePath());
+    const int rc = sqlite3_open_v2(path.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString description = describeError(db, rc, filePath);
         sqlite3_close(db);
@@ -77,7 +76,8 @@ void Connection::openFile(const QString &filePath, int flags)
         // Reading the schema proves the file is a database, before anything is written.
         executeScript(QStringLiteral("SELECT count(*) FROM sqlite_master; PRAGMA synchronous = NORMAL;"));
         Statement journal(*this, QStringLiteral("PRAGMA journal_mode"));
-        m_writeAheadLog = journal.step() && journal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
+        m_writeAheadLog
+            = journal.step() && journal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
     } catch (...) {
         close();
         throw;
@@ -128,8 +128,7 @@ sqlite3 *Connection::handle() const
 int Connection::execute(const QString &sql, const QVariantList &parameters)
 {
     Statement statement(*this, sql, parameters);
-    while (statement.step()) {
-    }
+    while (statement.step()) { }
     return sqlite3_changes(m_handle);
 }
 

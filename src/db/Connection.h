@@ -10,11 +10,15 @@ struct sqlite3;
 
 namespace db {
 
-enum class CursorLocation { Server = 2, Client = 3 };
+enum class CursorLocation {
+    Server = 2,
+    Client = 3
+};
 
 // One connection to a database file. The connection string takes the form the
 // windows build ("Provider=...;Data Source=<file>;..."); Data Source names the file,
-// and "Mode=Read" opens it read-only.
+// and "Mode=Read" opens it read-only. A value holding ';', quotes or surrounding
+// spaces is written in double quotes, a double quote inside it doubled.
 // Several connections to one file may be open at once.
 class Connection
 {
@@ -25,10 +29,11 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     void setCursorLocation(CursorLocation location) { m_cursorLocation = location; }
-    CursorLocation cursorLocation() const { return m_cursorLocation; }
 
     // Opens an existing database; never creates one. Throws DbError naming the file.
-    void open(const QString &connectionString, const QString &userName = {}, const QString &password = {});
+    void open(const QString &connectionString);
+    // The same for a file path taken exactly as it is given.
+    void openFile(const QString &filePath, bool readOnly = false);
     // Opens (and creates when missing) a database file; used to build new databases.
     void create(const QString &filePath);
     void close();
@@ -62,8 +67,7 @@ public:
     void settleReaders();
 
 private:
-    static QString dataSourceOf(const QString &connectionString);
-    void openFile(const QString &filePath, int flags);
+    void openHandle(const QString &filePath, int flags);
     void settleReadersQuietly();
 
     sqlite3 *m_handle = nullptr;

@@ -1,5 +1,7 @@
 #include "db/ProgramFolder.h"
 
+#include "db/ConnectionString.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -39,21 +41,29 @@ void ProgramFolder::clearOverride()
 
 namespace ConnectionStrings {
 
+namespace {
+
+// The program folder may hold ';' or quotes: such a path is written quoted.
+QString dataSource(const char *fileName)
+{
+    return ConnectionString::quotedIfNeeded(ProgramFolder::filePath(QLatin1String(fileName)));
+}
+
+} // namespace
+
 QString recordForm()
 {
-    return QStringLiteral("PROVIDER=SQLite;Data Source=") % ProgramFolder::filePath(QLatin1String(BusinessDatabaseFile))
-           % u';';
+    return QStringLiteral("PROVIDER=SQLite;Data Source=") % dataSource(BusinessDatabaseFile) % u';';
 }
 
 QString document()
 {
-    return QStringLiteral("Provider=SQLite;Data Source=") % ProgramFolder::filePath(QLatin1String(BusinessDatabaseFile))
-           % u';';
+    return QStringLiteral("Provider=SQLite;Data Source=") % dataSource(BusinessDatabaseFile) % u';';
 }
 
 QString rss()
 {
-    return QStringLiteral("Provider=SQLite;Data Source=") % ProgramFolder::filePath(QLatin1String(RssDatabaseFile))
+    return QStringLiteral("Provider=SQLite;Data Source=") % dataSource(RssDatabaseFile)
            % QStringLiteral(";Persist Security Info=False");
 }
 

@@ -110,6 +110,7 @@ void Recordset::open(const QString &sql, Connection &connection, CursorType curs
 {
     if (m_open)
         close();
+    m_failure.clear();
     m_sql = sql;
     m_parameters = parameters;
     m_connection = &connection;
@@ -178,15 +179,7 @@ void Recordset::load()
 
         int total = -1;
         if (lazy && count > 0) {
-            // Counting needs no order, and without one SQLite counts from the table's
-            // pages instead of stepping through every row.
-            static const QRegularExpression trailingOrder(QStringLiteral("\\s+ORDER\\s+BY\\s+[\\w\\s,.\\[\\]]*;?\\s*$"),
-                                                          QRegularExpression::CaseInsensitiveOption);
-            QString query = m_sql.trimmed();
-            query.remove(trailingOrder);
-            while (query.endsWith(u';'))
-                query = query.chopped(1).trimmed();
-            Statement counter(*m_connection, QStringLiteral("SELECT count(*) FROM (") % query % u')', m_parameters);
+            Statement counter(*m_connection, countingQuery(*statement), m_parameters);
             if (counter.step())
                 total = counter.value(0).toInt();
         }
@@ -200,9 +193,9 @@ void Recordset::load()
         m_unloaded = std::max(total, 0);
         loadChunk(total < 0 ? -1 : firstChunkSize);
         m_nextBookmark = static_cast<int>(m_rows.size()) + m_unloaded + 1;
-    } catch (...) {
-        m_loader.reset();
-        if (lazy)
+    } catch (const DbError &error) {
+        abandonRows(error.description());
+        if (lazy && !sqlite3_get_autocommit(m_connection->handle()))
             sqlite3_exec(m_connection->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
@@ -222,7 +215,14 @@ void Recordset::loadChunk(int rows) const
     sqlite3_stmt *raw = statement.handle();
     bool more = true;
     for (int n = 0; rows < 0 || n < rows; ++n) {
-        if (!statement.step()) {
+        bool stepped = false;
+        try {
+            stepped = statement.step();
+        } catch (const DbError &error) {
+            abandonRows(error.description());
+            throw;
+        }
+        if (!stepped) {
             more = false;
             break;
         }
@@ -240,6 +240,54 @@ void Recordset::loadChunk(int rows) const
             m_connection->releaseReader(this);
         m_loader.reset();
     }
+}
+
+QString Recordset::countingQuery(const Statement &statement)
+{
+    // The statement as the engine took it, without anything after it.
+    QString query = QString::fromUtf8(sqlite3_sql(statement.handle())).trimmed();
+    while (query.endsWith(u';'))
+        query = query.chopped(1).trimmed();
+    // Counting needs no order, and without one SQLite counts from the table's pages
+    // instead of stepping through every row; a LIMIT or OFFSET needs the order kept.
+    static const QRegularExpression limited(QStringLiteral("\\b(LIMIT|OFFSET)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression trailingOrder(QStringLiteral("\\s+ORDER\\s+BY\\s+[\\w\\s,.\\[\\]\"]*$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    if (!limited.match(query).hasMatch())
+        query.remove(trailingOrder);
+    // On a line of its own, so that a comment ending the statement cannot swallow it.
+    return QStringLiteral("SELECT count(*) FROM (") % query % QStringLiteral("\n)");
+}
+
+void Recordset::abandonRows(const QString &reason) const
+{
+    // A recordset whose rows could not all be read is closed, never left with a count
+    // that the rows it holds do not match. Readers are const, hence the cast.
+    auto *self = const_cast<Recordset *>(this);
+    if (m_loader) {
+        m_connection->releaseReader(this);
+        m_loader.reset();
+    }
+    m_rows.clear();
+    m_unloaded = 0;
+    self->m_pending.reset();
+    self->m_index = -1;
+    self->m_currentDeleted = false;
+    self->m_open = false;
+    self->m_failure = reason;
+    // Told later, as this may run while a view is asking for a value.
+    QMetaObject::invokeMethod(
+        self, [self] { emit self->rowsReset(); }, Qt::QueuedConnection);
+}
+
+const Recordset::Row *Recordset::loadedRow(int index) const
+{
+    if (index < 0)
+        return nullptr;
+    ensureLoaded(index);
+    // The rows read may be fewer than counted when the snapshot ended early.
+    return index < static_cast<int>(m_rows.size()) ? &m_rows[static_cast<size_t>(index)] : nullptr;
 }
 
 void Recordset::ensureLoaded(int index) const
@@ -271,6 +319,7 @@ void Recordset::scheduleBackgroundLoading(int delayMs)
 
 void Recordset::close()
 {
+    m_failure.clear();
     if (!m_open)
         return;
     if (m_loader) {
@@ -293,6 +342,8 @@ bool Recordset::isUpdatable() const
 
 void Recordset::requireOpen() const
 {
+    if (!m_open && !m_failure.isEmpty())
+        throw DbError(QStringLiteral("The recordset was closed when its rows could not be read: %1").arg(m_failure));
     if (!m_open)
         throw DbError(QStringLiteral("The recordset is not open."));
 }
@@ -333,8 +384,10 @@ int Recordset::recordCount() const
 int Recordset::bookmark() const
 {
     requireCurrentRow();
-    ensureLoaded(m_index);
-    return m_rows[static_cast<size_t>(m_index)].bookmark;
+    const Row *row = loadedRow(m_index);
+    if (!row)
+        throw DbError(QStringLiteral("No current record."));
+    return row->bookmark;
 }
 
 int Recordset::indexOfBookmark(int bookmark) const
@@ -411,8 +464,10 @@ void Recordset::moveTo(int index)
         throw DbError(QStringLiteral("No current record."));
     if (index == m_index && !m_currentDeleted)
         return;
-    ensureLoaded(index);
-    const int bookmarkOfTarget = m_rows[static_cast<size_t>(index)].bookmark;
+    const Row *target = loadedRow(index);
+    if (!target)
+        throw DbError(QStringLiteral("No current record."));
+    const int bookmarkOfTarget = target->bookmark;
     storePending();
     arriveAt(indexOfBookmark(bookmarkOfTarget));
 }
@@ -421,7 +476,12 @@ void Recordset::requery()
 {
     requireOpen();
     storePending();
-    load();
+    try {
+        load();
+    } catch (const DbError &) {
+        emit rowsReset();
+        throw;
+    }
     emit rowsReset();
     arriveAt(0);
 }
@@ -488,17 +548,17 @@ QVariant Recordset::value(const QString &column) const
 {
     const int index = checkedColumn(column);
     requireCurrentRow();
-    return valueAt(m_index, index);
+    return fieldOf(m_index, index);
 }
 
 QVariant Recordset::value(int column) const
 {
     checkedColumn(column);
     requireCurrentRow();
-    return valueAt(m_index, column);
+    return fieldOf(m_index, column);
 }
 
-QVariant Recordset::valueAt(int row, int column) const
+QVariant Recordset::fieldOf(int row, int column) const
 {
     if (row < 0 || row >= recordCount() || column < 0 || column >= columnCount())
         return {};
@@ -507,8 +567,17 @@ QVariant Recordset::valueAt(int row, int column) const
         if (change)
             return *change;
     }
-    ensureLoaded(row);
-    return unpackValue(m_rows[static_cast<size_t>(row)].values, column);
+    const Row *loaded = loadedRow(row);
+    return loaded ? unpackValue(loaded->values, column) : QVariant();
+}
+
+QVariant Recordset::valueAt(int row, int column) const
+{
+    try {
+        return fieldOf(row, column);
+    } catch (const DbError &) {
+        return {}; // the recordset has closed itself and says why on the next operation
+    }
 }
 
 EditMode Recordset::editMode() const

@@ -11,6 +11,7 @@
 namespace db {
 
 class Connection;
+class Statement;
 
 enum class CursorType {
     ForwardOnly = 0,
@@ -99,7 +100,8 @@ public:
 
     // Position as a 0-based row index: -1 before the first row, recordCount() after the last.
     int currentIndex() const { return m_index; }
-    // Value of any row without moving to it, pending changes included.
+    // Value of any row without moving to it, pending changes included. Never throws
+    // (views ask for values while painting): Null when the row cannot be read.
     QVariant valueAt(int row, int column) const;
 
     QString sql() const { return m_sql; }
@@ -136,6 +138,10 @@ private:
     // Rows are read in chunks from a statement that keeps its snapshot (a read
     // transaction) until the last row is in; these read further when needed.
     void ensureLoaded(int index) const;
+    const Row *loadedRow(int index) const; // null past the rows the snapshot holds
+    QVariant fieldOf(int row, int column) const;
+    void abandonRows(const QString &reason) const;
+    static QString countingQuery(const Statement &statement);
     void finishLoading() const;
     void loadChunk(int rows) const;
     void scheduleBackgroundLoading(int delayMs = 0);
@@ -166,6 +172,7 @@ private:
     bool m_currentDeleted = false;
     int m_nextBookmark = 1;
     bool m_loadingScheduled = false;
+    QString m_failure; // why reading the rows failed, when that closed the recordset
 };
 
 } // namespace db

@@ -119,11 +119,16 @@ CREATE TABLE Tbl_Rss_Feed_Items (
 )sql";
 
 const QStringList BusinessTables = {
-    QStringLiteral("BusinessInformation"),     QStringLiteral("BusinessPurpose"),
-    QStringLiteral("BusinessType"),            QStringLiteral("BusinessPerspective"),
-    QStringLiteral("BusinessEmployees"),       QStringLiteral("Business Long Term Goal"),
-    QStringLiteral("Business Short Term Goal"), QStringLiteral("ARTICLESOFINCORPORATION"),
-    QStringLiteral("REGISTEREDAGENT"),         QStringLiteral("MasterField"),
+    QStringLiteral("BusinessInformation"),
+    QStringLiteral("BusinessPurpose"),
+    QStringLiteral("BusinessType"),
+    QStringLiteral("BusinessPerspective"),
+    QStringLiteral("BusinessEmployees"),
+    QStringLiteral("Business Long Term Goal"),
+    QStringLiteral("Business Short Term Goal"),
+    QStringLiteral("ARTICLESOFINCORPORATION"),
+    QStringLiteral("REGISTEREDAGENT"),
+    QStringLiteral("MasterField"),
 };
 
 void refuseExisting(const QString &filePath)
@@ -134,8 +139,7 @@ void refuseExisting(const QString &filePath)
     }
 }
 
-void createDatabase(const QString &filePath, const char *schema, int version,
-                    void (*deliver)(Connection &))
+void createDatabase(const QString &filePath, const char *schema, int version, void (*deliver)(Connection &))
 {
     refuseExisting(filePath);
     {
@@ -217,7 +221,7 @@ QStringList check(const QString &filePath)
     QStringList problems;
     Connection connection;
     try {
-        connection.open(QStringLiteral("Data Source=") % filePath);
+        connection.openFile(filePath);
         Statement integrity(connection, QStringLiteral("PRAGMA integrity_check"));
         while (integrity.step()) {
             const QString line = integrity.value(0).toString();

@@ -21,11 +21,17 @@ QString sentence(QString text)
     return text;
 }
 
-bool onlyPunctuationLeft(const char *tail)
+// Whether only comments, spaces and semicolons follow the first statement.
+bool nothingElseFollows(sqlite3 *db, const char *tail)
 {
-    for (const char *p = tail; p && *p; ++p) {
-        if (*p != ';' && !QChar::isSpace(static_cast<unsigned char>(*p)))
+    while (tail && *tail) {
+        sqlite3_stmt *next = nullptr;
+        const char *rest = nullptr;
+        const int rc = sqlite3_prepare_v2(db, tail, -1, &next, &rest);
+        sqlite3_finalize(next);
+        if (rc != SQLITE_OK || next || rest == tail)
             return false;
+        tail = rest;
     }
     return true;
 }
@@ -72,7 +78,7 @@ Statement::Statement(Connection &connection, const QString &sql, const QVariantL
     if (!m_statement) {
         throw DbError(QStringLiteral("The statement is empty."));
     }
-    if (!onlyPunctuationLeft(tail)) {
+    if (!nothingElseFollows(db, tail)) {
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
         throw DbError(QStringLiteral("Only one statement can be run at a time."));

@@ -1,13 +1,16 @@
 // Bad files and bad statements give a readable error and leave the file as it was.
 #include "db/Connection.h"
+#include "db/ConnectionString.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
 #include "db/Schema.h"
 #include "db/SqlDialect.h"
+#include "db/Statement.h"
 #include "support/TempFolder.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -60,6 +63,33 @@ TEST(BadFiles, MissingForeignAndTextFilesAreNamedAndNotCreated)
     EXPECT_TRUE(foreign.contains(QStringLiteral("not a Tallowmere business database"))) << foreign.toStdString();
 }
 
+TEST(FilePaths, ProgramFolderHoldingSemicolonsQuotesAndLettersOpensItsOwnDatabases)
+{
+    TempProgramFolder base(false);
+    // "a" beside "a;b..." catches a path cut at ';', " x " a path trimmed of its spaces.
+    const QString odd = base.filePath(QStringLiteral("a;b=c \"q\" 'r' \u00e9t\u00e9 "));
+    ASSERT_TRUE(QDir().mkpath(odd));
+    Schema::createBusinessDatabase(odd + QStringLiteral("/Tallowmere.db"));
+    Schema::createRssDatabase(odd + QStringLiteral("/Rss.db"));
+    Schema::createBusinessDatabase(base.filePath(QStringLiteral("a")));
+    ProgramFolder::setOverride(odd);
+    EXPECT_TRUE(ConnectionStrings::recordForm().startsWith(QStringLiteral("PROVIDER=SQLite;Data Source=\"")));
+    for (const QString &connectionString :
+         {ConnectionStrings::recordForm(), ConnectionStrings::document(), ConnectionStrings::rss()}) {
+        Connection connection;
+        connection.open(connectionString);
+        EXPECT_TRUE(connection.filePath().startsWith(odd)) << connection.filePath().toStdString();
+        connection.execute(QStringLiteral("PRAGMA user_version = 7"));
+    }
+    Connection plain;
+    plain.open(QStringLiteral("Provider=SQLite;Data Source=") + base.filePath(QStringLiteral("a")));
+    Statement version(plain, QStringLiteral("PRAGMA user_version"));
+    ASSERT_TRUE(version.step());
+    EXPECT_EQ(version.value(0).toInt(), 1) << "the file named \"a\" was not touched";
+    EXPECT_EQ(ConnectionString(QStringLiteral("Data Source=  plain.db ;Mode = Read")).value(QStringLiteral("mode")),
+              "Read");
+}
+
 void expectReadOnly(const TempProgramFolder &folder, const QString &connectionString)
 {
     const QByteArray before = fileHash(folder.businessDatabase());
@@ -98,8 +128,8 @@ TEST(BadFiles, LockedDatabaseFailsAfterTheBusyTimeoutInsteadOfHanging)
     Connection writer;
     writer.open(ConnectionStrings::recordForm());
     writer.setBusyTimeout(200);
-    const QString locked =
-        errorOf([&] { writer.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('x')")); });
+    const QString locked = errorOf(
+        [&] { writer.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('x')")); });
     EXPECT_TRUE(locked.contains(QStringLiteral("locked"))) << locked.toStdString();
     EXPECT_TRUE(locked.contains(QStringLiteral("Tallowmere.db")));
 
@@ -122,10 +152,11 @@ TEST(BadStatements, DescribeTheFaultAndChangeNothing)
               "No such table: No Such Table.");
     EXPECT_EQ(errorOf([&] { rs.open(QStringLiteral("select Nope from BusinessInformation"), connection); }),
               "No such column: Nope.");
-    EXPECT_EQ(errorOf([&] {
-                  connection.execute(QStringLiteral("insert into BusinessPurpose (BusinessInformationId) values ('x')"));
-              }),
-              "The row was not stored: cannot store TEXT value in INTEGER column BusinessPurpose.BusinessInformationId.");
+    EXPECT_EQ(
+        errorOf([&] {
+            connection.execute(QStringLiteral("insert into BusinessPurpose (BusinessInformationId) values ('x')"));
+        }),
+        "The row was not stored: cannot store TEXT value in INTEGER column BusinessPurpose.BusinessInformationId.");
     EXPECT_EQ(errorOf([&] { connection.execute(QStringLiteral("delete from MasterField; drop table MasterField")); }),
               "Only one statement can be run at a time.");
     EXPECT_FALSE(rs.isOpen());

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 using namespace db;
 using testing_support::TempProgramFolder;
 
@@ -18,7 +20,8 @@ protected:
     {
         // One row at open: every operation also meets rows not read yet.
         Recordset::setFirstChunkSize(1);
-        folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Alpha'), ('Beta'), ('Gamma');"));
+        folder.exec(
+            QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Alpha'), ('Beta'), ('Gamma');"));
         connection.setCursorLocation(CursorLocation::Client);
         connection.open(ConnectionStrings::recordForm());
         QObject::connect(&rs, &Recordset::moveComplete, [this] { ++moves; });
@@ -149,8 +152,7 @@ TEST_F(RecordsetNavigation, ForwardOnlyRecordsetCannotBeChanged)
 namespace {
 
 class LazySnapshot : public RecordsetNavigation
-{
-};
+{ };
 
 TEST_F(LazySnapshot, RowsReadLaterAreStillThoseOfTheMomentTheQueryRan)
 {
@@ -174,8 +176,10 @@ TEST_F(LazySnapshot, OtherStatementsOnTheConnectionSeeCurrentData)
     EXPECT_EQ(rs.recordCount(), 3);
     rs.moveLast();
     EXPECT_EQ(name(), "Gamma");
-    connection.execute(QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'Now' WHERE BusninesName = 'Late'"));
-    EXPECT_EQ(folder.scalar(QStringLiteral("select count(*) from BusinessInformation where BusninesName = 'Now'")), "1");
+    connection.execute(
+        QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'Now' WHERE BusninesName = 'Late'"));
+    EXPECT_EQ(folder.scalar(QStringLiteral("select count(*) from BusinessInformation where BusninesName = 'Now'")),
+              "1");
 }
 
 TEST_F(LazySnapshot, BookmarksAndChangesReachRowsNotYetRead)
@@ -186,12 +190,82 @@ TEST_F(LazySnapshot, BookmarksAndChangesReachRowsNotYetRead)
     rs.moveFirst();
     rs.setValue(QStringLiteral("BusninesName"), QStringLiteral("First"));
     rs.moveLast();
-    EXPECT_EQ(folder.scalar(QStringLiteral("select BusninesName from BusinessInformation where BusinessInformationId = 1")),
-              "First");
+    EXPECT_EQ(
+        folder.scalar(QStringLiteral("select BusninesName from BusinessInformation where BusinessInformationId = 1")),
+        "First");
     rs.addNew();
     rs.update();
     EXPECT_EQ(rs.recordCount(), 4);
     EXPECT_EQ(rs.value(QStringLiteral("BusinessInformationId")).toInt(), 4);
+}
+
+// Stands for the engine failing part-way through reading rows (a column renamed by
+// another program between the query's preparation and its first row, a disk error).
+bool tripwireArmed = false;
+
+void tripwire(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    if (tripwireArmed)
+        sqlite3_result_error(context, "the rows could not be read", -1);
+    else
+        sqlite3_result_value(context, arguments[0]);
+}
+
+TEST_F(LazySnapshot, FailedReadingClosesTheRecordsetInsteadOfLeavingItHalfLoaded)
+{
+    tripwireArmed = false;
+    sqlite3_create_function(connection.handle(), "tripwire", 1, SQLITE_UTF8, nullptr, tripwire, nullptr, nullptr);
+    const QString query = QStringLiteral("select BusinessInformationId, tripwire(BusninesName) as Name "
+                                         "from BusinessInformation Order by BusinessInformationId");
+    const auto expectClosedSaying = [this](const char *when) {
+        EXPECT_FALSE(rs.isOpen()) << when;
+        EXPECT_EQ(rs.recordCount(), 0) << when;
+        EXPECT_FALSE(rs.valueAt(2, 1).isValid()) << when;
+        try {
+            rs.moveFirst();
+            ADD_FAILURE() << when << ": a closed recordset cannot move";
+        } catch (const DbError &error) {
+            EXPECT_TRUE(error.description().contains(QStringLiteral("The rows could not be read")))
+                << error.description().toStdString();
+        }
+    };
+
+    rs.open(query, connection, CursorType::Static, LockType::Optimistic);
+    tripwireArmed = true;
+    rs.moveLast();
+    EXPECT_THROW(rs.value(QStringLiteral("Name")), DbError);
+    expectClosedSaying("rows read after the first ones");
+
+    tripwireArmed = false;
+    rs.open(query, connection, CursorType::Static, LockType::Optimistic);
+    rs.moveLast();
+    tripwireArmed = true;
+    EXPECT_THROW(rs.requery(), DbError);
+    expectClosedSaying("requery");
+
+    tripwireArmed = false;
+    rs.open(query, connection, CursorType::Static, LockType::Optimistic);
+    EXPECT_EQ(rs.recordCount(), 3) << "opening again works";
+}
+
+TEST_F(LazySnapshot, LimitedQueryCountsTheRowsItReturns)
+{
+    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Delta'), ('Epsilon');"));
+    const QStringList cases[] = {
+        {QStringLiteral("select * from BusinessInformation Order by BusinessInformationId LIMIT 3;"),
+         QStringLiteral("3"), QStringLiteral("Gamma")},
+        {QStringLiteral("select * from BusinessInformation limit 2"), QStringLiteral("2"), QStringLiteral("Beta")},
+        {QStringLiteral("select * from BusinessInformation Order by BusninesName desc LIMIT 2 OFFSET 1"),
+         QStringLiteral("2"), QStringLiteral("Delta")},
+        {QStringLiteral("select * from BusinessInformation Order by BusinessInformationId -- all of them"),
+         QStringLiteral("5"), QStringLiteral("Epsilon")},
+    };
+    for (const QStringList &c : cases) {
+        rs.open(c[0], connection, CursorType::Static, LockType::Optimistic);
+        EXPECT_EQ(QString::number(rs.recordCount()), c[1]) << c[0].toStdString();
+        rs.moveLast();
+        EXPECT_EQ(name(), c[2]) << c[0].toStdString();
+    }
 }
 
 } // namespace

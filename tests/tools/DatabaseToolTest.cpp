@@ -21,9 +21,10 @@ struct ToolRun
     QString err;
 };
 
-ToolRun tool(const QStringList &arguments)
+ToolRun tool(const QStringList &arguments, const QString &workingFolder = {})
 {
     QProcess process;
+    process.setWorkingDirectory(workingFolder);
     process.start(QStringLiteral(TALLOWMERE_DB_TOOL), arguments);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -56,8 +57,8 @@ TEST_F(DatabaseTool, SqlPrintsEscapedTabSeparatedRows)
                   .out,
               "");
     const ToolRun run = tool({QStringLiteral("sql"), business(),
-                          QStringLiteral("select BusinessInformationId, BusninesName, BusinessCity, BusinessZip "
-                                         "from [BusinessInformation]")});
+                              QStringLiteral("select BusinessInformationId, BusninesName, BusinessCity, BusinessZip "
+                                             "from [BusinessInformation]")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "BusinessInformationId\tBusninesName\tBusinessCity\tBusinessZip\n"
                        "1\tTab\\tCR\\rLF\\nSlash\\\\\t\t\\N\n");
@@ -102,10 +103,68 @@ TEST_F(DatabaseTool, KilledWriterLeavesASoundFileWithEveryCommittedRow)
     ASSERT_GE(commits, 20);
 
     EXPECT_EQ(tool({QStringLiteral("check"), business()}).out, "ok\n");
-    const ToolRun count = tool({QStringLiteral("sql"), business(),
-                            QStringLiteral("select count(*) from BusinessInformation where BusinessInformationId <= ")
-                                + lastCommitted});
+    const ToolRun count = tool(
+        {QStringLiteral("sql"), business(),
+         QStringLiteral("select count(*) from BusinessInformation where BusinessInformationId <= ") + lastCommitted});
     EXPECT_EQ(count.out, QStringLiteral("count(*)\n%1\n").arg(lastCommitted));
+}
+
+TEST_F(DatabaseTool, DeleteTakesOnlyATargetListBeforeFrom)
+{
+    const auto run = [this](const char *sql) {
+        return tool({QStringLiteral("sql"), business(), QString::fromUtf8(sql)});
+    };
+    const auto fields = [&] {
+        return tool({QStringLiteral("sql"), business(), QStringLiteral("select count(*) from MasterField")}).out;
+    };
+    for (const char *refused :
+         {"DELETE WHERE MasterFieldId = 2 FROM MasterField", "DELETE; SELECT * FROM MasterField",
+          "DELETE MasterFieldId FROM MasterField", "DELETE MasterField.* MasterField FROM MasterField"}) {
+        const ToolRun result = run(refused);
+        EXPECT_EQ(result.exitCode, 1) << refused;
+        EXPECT_TRUE(result.err.contains(QStringLiteral("syntax error"))) << refused << ": " << result.err.toStdString();
+    }
+    EXPECT_EQ(fields(), "count(*)\n29\n") << "nothing deleted";
+
+    EXPECT_EQ(run("DELETE MasterField.* FROM MasterField WHERE MasterFieldId = 2 -- the second field").exitCode, 0);
+    EXPECT_EQ(run("DELETE * From [MasterField] WHERE (((MasterField.MasterFieldId)=3)); /* done */").exitCode, 0);
+    EXPECT_EQ(
+        run("delete MasterField.MasterFieldName, [MasterField].MasterFieldId from MasterField where MasterFieldId = 4")
+            .exitCode,
+        0);
+    EXPECT_EQ(fields(), "count(*)\n26\n");
+    EXPECT_EQ(run("DELETE FROM MasterField WHERE MasterFieldId = 5; -- one\nDELETE FROM MasterField").exitCode, 1)
+        << "a second statement after a comment is still a second statement";
+    EXPECT_EQ(fields(), "count(*)\n26\n");
+}
+
+TEST_F(DatabaseTool, FilePathsReachTheEngineExactlyAsGiven)
+{
+    // A database named "semi" beside a folder "semi;colon" catches a path cut at ';'.
+    const QString odd = dir.filePath(QStringLiteral("semi;colon = \u00e9t\u00e9 'x' \"y\""));
+    ASSERT_EQ(tool({QStringLiteral("init"), odd}).exitCode, 0);
+    ASSERT_TRUE(QFile::copy(business(), dir.filePath(QStringLiteral("semi"))));
+    const QString relative = QDir(odd).dirName() + QStringLiteral("/Tallowmere.db");
+    EXPECT_EQ(tool({QStringLiteral("sql"), relative, QStringLiteral("DELETE FROM MasterField")}, dir.path()).exitCode,
+              0);
+    EXPECT_EQ(tool({QStringLiteral("sql"), odd + QStringLiteral("/Tallowmere.db"),
+                    QStringLiteral("select count(*) from MasterField")})
+                  .out,
+              "count(*)\n0\n");
+    EXPECT_EQ(tool({QStringLiteral("sql"), QStringLiteral("semi"), QStringLiteral("select count(*) from MasterField")},
+                   dir.path())
+                  .out,
+              "count(*)\n29\n");
+
+    const ToolRun spaced = tool({QStringLiteral("sql"), business() + u' ', QStringLiteral("DELETE FROM MasterField")});
+    EXPECT_EQ(spaced.exitCode, 1);
+    EXPECT_TRUE(spaced.err.contains(QStringLiteral("does not exist"))) << spaced.err.toStdString();
+    for (const QString &name : {QStringLiteral(":memory:"), QStringLiteral("file:x.db")}) {
+        const ToolRun engineName = tool({QStringLiteral("sql"), name, QStringLiteral("select 1")}, dir.path());
+        EXPECT_EQ(engineName.exitCode, 1) << name.toStdString() << " is a file name like any other";
+    }
+    EXPECT_EQ(tool({QStringLiteral("sql"), business(), QStringLiteral("select count(*) from MasterField")}).out,
+              "count(*)\n29\n");
 }
 
 } // namespace

@@ -11,7 +11,7 @@ int main(int argc, char **argv)
         return 2;
     try {
         db::Connection connection;
-        connection.open(QStringLiteral("Data Source=") + QString::fromLocal8Bit(argv[1]));
+        connection.openFile(QString::fromLocal8Bit(argv[1]));
         for (int batch = 0;; ++batch) {
             connection.beginTransaction();
             for (int i = 0; i < 50; ++i) {
