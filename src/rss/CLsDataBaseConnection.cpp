@@ -1,0 +1,39 @@
+#include "rss/CLsDataBaseConnection.h"
+
+#include "db/Command.h"
+#include "db/ProgramFolder.h"
+
+namespace rss {
+
+db::Recordset &CLsDataBaseConnection::CreateRecordset(const QString &sql)
+{
+    if (m_recordset)
+        m_recordset->close();
+    m_connection.close();
+    m_connection.open(db::ConnectionStrings::rss());
+    m_recordset = std::make_unique<db::Recordset>();
+    m_recordset->open(sql, m_connection);
+    return *m_recordset;
+}
+
+void CLsDataBaseConnection::DbClose()
+{
+    if (m_recordset)
+        m_recordset->close();
+    m_connection.close();
+}
+
+void ExecuteRssStatement(const QString &sql)
+{
+    db::Connection itemConnection;
+    itemConnection.open(db::ConnectionStrings::rss());
+    itemConnection.setCursorLocation(db::CursorLocation::Client);
+    db::Command itemCommand;
+    itemCommand.setActiveConnection(&itemConnection);
+    itemCommand.setCommandText(sql);
+    itemCommand.execute();
+    itemCommand.cancel();
+    itemConnection.close();
+}
+
+} // namespace rss

@@ -1,0 +1,150 @@
+#include "rss/ItemList.h"
+
+#include "base/Error.h"
+#include "rss/RssStatements.h"
+
+#include <algorithm>
+
+namespace rss {
+
+namespace {
+
+int firstSlice = 200;
+int furtherSlice = 5000;
+
+constexpr const char *ColumnNames[] = {"RssFeedItemId", "RssFeedItemTitle", "RssFeedItemLink", "RssFeedDescription"};
+constexpr const char *Headers[] = {"Id", "Title", "Link", "Description"};
+
+QString textOf(const QVariant &value)
+{
+    return value.isValid() ? value.toString() : QString();
+}
+
+} // namespace
+
+ItemList::ItemList(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+    m_slices.setInterval(0);
+    connect(&m_slices, &QTimer::timeout, this, [this] { readSlice(furtherSlice); });
+}
+
+ItemList::~ItemList() = default;
+
+void ItemList::setSliceSizes(int first, int further)
+{
+    firstSlice = std::max(1, first);
+    furtherSlice = std::max(1, further);
+}
+
+void ItemList::refresh()
+{
+    stopReading();
+    beginResetModel();
+    m_items.clear();
+    endResetModel();
+
+    auto reader = std::make_unique<CLsDataBaseConnection>();
+    db::Recordset &records = reader->CreateRecordset(QLatin1String(SelectAllItems));
+    for (int c = 0; c < 4; ++c)
+        m_columns[c] = records.columnIndex(QLatin1String(ColumnNames[c]));
+    m_reader = std::move(reader);
+    m_records = &records;
+    readSlice(firstSlice);
+}
+
+void ItemList::finishLoading()
+{
+    while (m_reader)
+        readSlice(furtherSlice);
+}
+
+void ItemList::clear()
+{
+    stopReading();
+    beginResetModel();
+    m_items.clear();
+    endResetModel();
+}
+
+void ItemList::readSlice(int rows)
+{
+    if (!m_reader)
+        return;
+    std::vector<RssItem> slice;
+    slice.reserve(static_cast<std::size_t>(rows));
+    try {
+        for (int n = 0; n < rows && !m_records->eof(); ++n) {
+            RssItem item;
+            const QVariant values[4] = {
+                m_columns[0] >= 0 ? m_records->value(m_columns[0]) : QVariant(),
+                m_columns[1] >= 0 ? m_records->value(m_columns[1]) : QVariant(),
+                m_columns[2] >= 0 ? m_records->value(m_columns[2]) : QVariant(),
+                m_columns[3] >= 0 ? m_records->value(m_columns[3]) : QVariant(),
+            };
+            item.id = textOf(values[0]);
+            item.title = textOf(values[1]);
+            item.link = textOf(values[2]);
+            item.description = textOf(values[3]);
+            slice.push_back(std::move(item));
+            m_records->moveNext();
+        }
+    } catch (const base::Error &) {
+        stopReading(); // the rows read so far stay
+    }
+    if (!slice.empty()) {
+        const int first = static_cast<int>(m_items.size());
+        beginInsertRows({}, first, first + static_cast<int>(slice.size()) - 1);
+        std::move(slice.begin(), slice.end(), std::back_inserter(m_items));
+        endInsertRows();
+    }
+    if (m_reader && m_records->eof())
+        stopReading();
+    else if (m_reader && !m_slices.isActive())
+        m_slices.start();
+}
+
+void ItemList::stopReading()
+{
+    const bool wasReading = m_reader != nullptr;
+    m_slices.stop();
+    if (m_reader)
+        m_reader->DbClose();
+    m_reader.reset();
+    m_records = nullptr;
+    if (wasReading)
+        emit loadingFinished();
+}
+
+int ItemList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_items.size());
+}
+
+int ItemList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 4;
+}
+
+QVariant ItemList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= rowCount())
+        return {};
+    const RssItem &row = item(index.row());
+    switch (index.column()) {
+    case 0: return row.id;
+    case 1: return row.title;
+    case 2: return row.link;
+    case 3: return row.description;
+    default: return {};
+    }
+}
+
+QVariant ItemList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 4)
+        return {};
+    return QLatin1String(Headers[section]);
+}
+
+} // namespace rss

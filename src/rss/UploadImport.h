@@ -1,0 +1,30 @@
+#pragma once
+
+#include "rss/RssItem.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace rss {
+
+// Upload.txt holds items as groups of three lines: title, link, description. Blank
+// lines where a title is expected separate groups; a title on the last line has no
+// item to go with and is left out. A group cut short after its title or link gets
+// empty texts for what is missing. The ids of the items returned are empty.
+std::vector<RssItem> parseUploadLines(const QStringList &lines);
+
+struct ImportResult
+{
+    int imported = 0;
+    int failed = 0;
+};
+
+// Adds the items of Upload.txt in the program folder to Rss.db. A missing or
+// unreadable file imports nothing; an item whose insert fails is left out and the
+// rest go on. All items go in as one transaction, each in a savepoint of its own.
+// Throws db::DbError only when Rss.db cannot be opened or the whole import cannot
+// be stored.
+ImportResult importUploadFile();
+
+} // namespace rss

@@ -1,0 +1,119 @@
+#include "RssTesting.h"
+#include "db/DbError.h"
+#include "rss/CLsDataBaseConnection.h"
+#include "rss/ItemEditor.h"
+#include "rss/ItemList.h"
+#include "rss/RssStatements.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <gtest/gtest.h>
+
+using namespace rss;
+using namespace rss_testing;
+using testing_support::TempProgramFolder;
+
+TEST(RssStatements, AreWrittenAsTheWindowSendsThem)
+{
+    EXPECT_EQ(QuoteSqlText(QStringLiteral("Bob's 'best'")), QStringLiteral("'Bob''s ''best'''"));
+    EXPECT_EQ(insertItemStatement(QStringLiteral("T"), QStringLiteral("L"), QStringLiteral("D")),
+              QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, RssFeedDescription) "
+                             "values  ('T', 'L', 'D')"));
+    EXPECT_EQ(updateItemStatement(QStringLiteral("7"), QStringLiteral("T"), QStringLiteral("L"), QStringLiteral("D")),
+              QStringLiteral("UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.RssFeedItemTitle = 'T', "
+                             "Tbl_Rss_Feed_Items.RssFeedItemLink = 'L', Tbl_Rss_Feed_Items.RssFeedDescription = 'D'  "
+                             "WHERE (((Tbl_Rss_Feed_Items.RssFeedItemId)=7));"));
+    EXPECT_EQ(deleteItemStatement(QStringLiteral("7")),
+              QStringLiteral("DELETE Tbl_Rss_Feed_Items.RssFeedItemId From Tbl_Rss_Feed_Items WHERE "
+                             "(((Tbl_Rss_Feed_Items.RssFeedItemId)=7));"));
+}
+
+TEST(ItemEditor, QuotesAndAllTextsAreStoredExactlyAsTypedAndEditingReturnsToAdding)
+{
+    TempProgramFolder folder;
+    ItemEditor editor;
+    EXPECT_EQ(editor.save(QString(), QStringLiteral("l"), QStringLiteral("d")), ItemEditor::SaveResult::InvalidTitle);
+    EXPECT_TRUE(rssRows(folder, QStringLiteral("select * from Tbl_Rss_Feed_Items")).isEmpty());
+
+    const QString title = QStringLiteral("  It's \"new\" -- ; DROP TABLE x; ");
+    ASSERT_EQ(editor.save(title, QStringLiteral("http://a.test/?q='1'"), QStringLiteral("Ünïcode\r\nline 2")),
+              ItemEditor::SaveResult::Saved);
+    EXPECT_EQ(rssRows(folder, QStringLiteral("select RssFeedItemTitle, RssFeedItemLink, RssFeedDescription, Twittered "
+                                             "from Tbl_Rss_Feed_Items")),
+              QStringList{title + QStringLiteral("|http://a.test/?q='1'|Ünïcode\r\nline 2|0")});
+
+    editor.beginEdit(RssItem{QStringLiteral("1"), {}, {}, {}});
+    EXPECT_EQ(editor.editMarker(), QStringLiteral("1"));
+    // An edited item may lose its title.
+    ASSERT_EQ(editor.save(QString(), QStringLiteral("l'"), QString()), ItemEditor::SaveResult::Saved);
+    EXPECT_TRUE(editor.editMarker().isEmpty());
+    EXPECT_EQ(rssRows(folder, QStringLiteral("select RssFeedItemTitle, RssFeedItemLink from Tbl_Rss_Feed_Items")),
+              QStringList{QStringLiteral("|l'")});
+}
+
+TEST(ItemEditor, AFailedUpdateKeepsTheItemInEditing)
+{
+    TempProgramFolder folder;
+    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('one');"
+                                   "CREATE TRIGGER refuse BEFORE UPDATE ON Tbl_Rss_Feed_Items "
+                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
+    ItemEditor editor;
+    editor.beginEdit(RssItem{QStringLiteral("1"), {}, {}, {}});
+    EXPECT_THROW(editor.save(QStringLiteral("two"), {}, {}), db::DbError);
+    EXPECT_EQ(editor.editMarker(), QStringLiteral("1"));
+}
+
+TEST(ItemList, ShowsTheFirstRowsAtOnceAndTheRestFromTheEventLoopInQueryOrder)
+{
+    TempProgramFolder folder;
+    QString values;
+    for (int n = 1; n <= 25; ++n)
+        values += QStringLiteral("%1('t%2', 'l%2', %3)")
+                      .arg(n > 1 ? u"," : u"")
+                      .arg(n)
+                      .arg(n == 3 ? QStringLiteral("NULL") : QStringLiteral("'d%1'").arg(n));
+    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, "
+                                   "RssFeedDescription) VALUES ")
+                        + values);
+    ItemList::setSliceSizes(10, 4);
+    ItemList list;
+    int finished = 0;
+    QObject::connect(&list, &ItemList::loadingFinished, [&finished] { ++finished; });
+    list.refresh();
+    EXPECT_EQ(list.rowCount(), 10);
+    EXPECT_TRUE(list.isLoading());
+    EXPECT_EQ(list.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Description"));
+    EXPECT_EQ(list.data(list.index(0, 0)).toString(), QStringLiteral("1"));
+    EXPECT_EQ(list.data(list.index(0, 2)).toString(), QStringLiteral("l1"));
+    EXPECT_TRUE(list.item(2).description.isEmpty());
+
+    const QDeadlineTimer deadline(5000);
+    while (list.isLoading() && !deadline.hasExpired())
+        QCoreApplication::processEvents();
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(list.rowCount(), 25);
+    EXPECT_EQ(list.item(24).title, QStringLiteral("t25"));
+
+    // A refresh in the middle of loading starts over without doubling rows.
+    list.refresh();
+    list.refresh();
+    list.finishLoading();
+    EXPECT_EQ(list.rowCount(), 25);
+    EXPECT_FALSE(list.isLoading());
+    ItemList::setSliceSizes(200, 5000);
+}
+
+TEST(ItemList, AMissingDatabaseIsNamedAndLeavesTheListEmpty)
+{
+    TempProgramFolder folder(false);
+    ItemList list;
+    try {
+        list.refresh();
+        FAIL() << "no error";
+    } catch (const db::DbError &error) {
+        EXPECT_TRUE(error.description().contains(QStringLiteral("Rss.db"))) << error.description().toStdString();
+    }
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_FALSE(list.isLoading());
+}
