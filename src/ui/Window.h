@@ -18,6 +18,9 @@ public:
     // Unloads the window as its close button does; returns false when it stayed open.
     bool unload();
     bool isLoaded() const { return m_loaded; }
+    // Settles what closing would ask about (pending edits) without closing; false
+    // when the person chose to keep the window open.
+    bool confirmClose() { return !m_loaded || queryClose(); }
 
 signals:
     void unloaded();
@@ -26,7 +29,7 @@ protected:
     // The load step (Form_Load); may throw, in which case the window stays unloaded.
     virtual void formLoad() = 0;
     // Drops what formLoad() built; called when the window closes.
-    virtual void formUnload() {}
+    virtual void formUnload() { }
     // Asked before closing; false keeps the window open (pending edits, for instance).
     virtual bool queryClose() { return true; }
 

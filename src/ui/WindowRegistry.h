@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <typeindex>
+#include <vector>
 
 namespace ui {
 
@@ -12,8 +13,7 @@ namespace ui {
 class WindowRegistry
 {
 public:
-    template <class W>
-    static W &get()
+    template <class W> static W &get()
     {
         Window *existing = find(typeid(W));
         if (!existing)
@@ -22,13 +22,11 @@ public:
     }
 
     // The instance of a class if it has been made, without making it.
-    template <class W>
-    static W *existing()
-    {
-        return static_cast<W *>(find(typeid(W)));
-    }
+    template <class W> static W *existing() { return static_cast<W *>(find(typeid(W))); }
 
     static void clear();
+    // Every window made so far.
+    static std::vector<Window *> windows();
 
 private:
     static Window *find(std::type_index type);

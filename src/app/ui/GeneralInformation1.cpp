@@ -19,6 +19,7 @@
 #include "records/ui/EmployeeInformation.h"
 #include "records/ui/LongTermGoals.h"
 #include "records/ui/ShortTermGoals.h"
+#include "rss/ui/FrmRssGenerator.h"
 #include "ui/Buttons.h"
 #include "ui/Dialogs.h"
 #include "ui/FitCaption.h"
@@ -161,8 +162,7 @@ void GeneralInformation1::buildPlanningMenu()
          &Self::openPlanningForm<records::ShortTermGoals>},
         {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], &Self::viewReport},
         {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3], &Self::openBusinessResources},
-        // Opens the publishing window once that window exists.
-        {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], nullptr},
+        {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], &Self::manageRssFeeds},
     };
     for (const MenuButton &entry : buttons) {
         QPushButton *button
@@ -258,6 +258,11 @@ void GeneralInformation1::reportFailures(const std::function<void()> &step)
 template <class Form> void GeneralInformation1::openPlanningForm()
 {
     reportFailures([this] { ui::WindowRegistry::get<Form>().showForBusiness(businessInformationId()); });
+}
+
+void GeneralInformation1::manageRssFeeds()
+{
+    reportFailures([] { ui::WindowRegistry::get<rss::FrmRssGenerator>().showWindow(); });
 }
 
 void GeneralInformation1::viewReport()

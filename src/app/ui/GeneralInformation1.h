@@ -46,6 +46,7 @@ private:
     void openBusinessResources();
     void openResourceBrowser();
     void viewReport();
+    void manageRssFeeds();
     template <class Form> void openPlanningForm();
     void reportFailures(const std::function<void()> &step);
 

@@ -1,0 +1,442 @@
+#include "rss/ui/FrmRssGenerator.h"
+
+#include "base/Error.h"
+#include "base/FailurePolicy.h"
+#include "documents/ui/LVPrint.h"
+#include "rss/CLsDataBaseConnection.h"
+#include "rss/DirectoryList.h"
+#include "rss/FeedWriter.h"
+#include "rss/ItemList.h"
+#include "rss/RssStatements.h"
+#include "rss/UploadImport.h"
+#include "rss/ui/NetworkCommands.h"
+#include "rss/ui/RssWindowLayout.h"
+#include "rss/ui/SettingPrompts.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/Twips.h"
+#include "ui/WindowRegistry.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#if __has_include("browser/ui/WebView.h")
+#include "browser/ui/WebView.h"
+#define TALLOWMERE_HAS_WEB_VIEW 1
+#endif
+
+namespace rss {
+
+namespace {
+
+const QString EditHintText
+    = QStringLiteral("To edit an item simply double click the item from the list above.\r\n"
+                     "To delete an item select the item from the list above and then select the delete button");
+
+QLabel *makeLabel(QWidget *parent, const QString &text, const ui::TwipsBox &box)
+{
+    auto *label = new QLabel(text, parent);
+    ui::place(label, box);
+    return label;
+}
+
+QLineEdit *makeLineEdit(QWidget *parent, const char *name, QLabel *label, const ui::TwipsBox &box)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setAccessibleName(label->text());
+    label->setBuddy(edit);
+    ui::place(edit, box);
+    return edit;
+}
+
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const ui::TwipsBox &box)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    ui::place(frame, box);
+    return frame;
+}
+
+} // namespace
+
+FrmRssGenerator::FrmRssGenerator(QWidget *parent)
+    : ui::Window(parent)
+    , m_editor(std::make_unique<ItemEditor>())
+    , m_items(new ItemList(this))
+    , m_network(new NetworkCommands(this))
+    , m_endProgram([] { QCoreApplication::quit(); })
+{
+    setObjectName(QStringLiteral("FrmRssGenerator"));
+    setWindowTitle(QLatin1String(GeneratorTitle));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->setMinimumSize(ui::twipsSize(layout::Client.width, layout::Client.height));
+    layout->addWidget(m_client);
+
+    buildMenus();
+    buildManagementFrame();
+    buildSubmissionControls();
+
+    m_status = new QLabel(m_client);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    ui::place(m_status, layout::StatusLine);
+
+    connect(m_network, &NetworkCommands::busyChanged, this, &FrmRssGenerator::setNetworkBusy);
+    connect(m_network, &NetworkCommands::status, this, &FrmRssGenerator::showStatus);
+    connect(m_network, &NetworkCommands::failed, this, &FrmRssGenerator::reportFailure);
+}
+
+FrmRssGenerator::~FrmRssGenerator() = default;
+
+void FrmRssGenerator::buildMenus()
+{
+    auto *bar = new QMenuBar(this);
+    static_cast<QVBoxLayout *>(QWidget::layout())->setMenuBar(bar);
+    using Self = FrmRssGenerator;
+
+    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *print = file->addAction(QStringLiteral("Print List"));
+    print->setObjectName(QStringLiteral("mnuPrintList"));
+    connect(print, &QAction::triggered, this, &Self::printList);
+    QAction *exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &Self::exitProgram);
+
+    struct Setting
+    {
+        const char *name;
+        const char *caption;
+        const char *prompt;
+        int line;
+    };
+    const auto addSettings
+        = [this, bar](const char *menuName, const char *caption, std::initializer_list<Setting> settings) {
+              QMenu *menu = bar->addMenu(QLatin1String(caption));
+              menu->setObjectName(QLatin1String(menuName));
+              for (const Setting &setting : settings) {
+                  QAction *action = menu->addAction(QLatin1String(setting.caption));
+                  action->setObjectName(QLatin1String(setting.name));
+                  const QString prompt = QLatin1String(setting.prompt);
+                  const int line = setting.line;
+                  connect(action, &QAction::triggered, this, [this, prompt, line] {
+                      // A file that cannot be written keeps its old content.
+                      base::runSteps(base::FailurePolicy::IgnoreEachStep, {[&] { editSetting(this, prompt, line); }});
+                  });
+              }
+              return menu;
+          };
+    addSettings("mnuCompanyInformation", "Company Information",
+                {{"mnuCompanyName", "Company Name", "Enter company name", 1},
+                 {"munWebSiteURL", "Web Site URL", "Enter web site URL", 2},
+                 {"mnuDescription", "Description", "Enter description", 3}});
+    addSettings("mnuFtpInformation", "FTP Information",
+                {{"mnuFtpSite", "FTP Site", "Enter FTP Site", 4},
+                 {"mnuUserName", "User Name", "Enter User Name", 5},
+                 {"mnuPassword", "Password", "Enter Password", 6},
+                 {"mnuFTPDirectory", "FTP Directory", "Enter FTP Directory", 7}});
+
+    m_submitAction = bar->addAction(QStringLiteral("Submit Rss File - Off"));
+    m_submitAction->setObjectName(QStringLiteral("mnuSubmitRssFile"));
+    connect(m_submitAction, &QAction::triggered, this, &Self::toggleSubmissionMode);
+
+    QMenu *twitter = addSettings("mnuTwitterSettings", "Twitter",
+                                 {{"mnuUserNameTwitter", "User Name (Twitter)", "Enter Twitter User Name", 8},
+                                  {"mnuPasswordTwitter", "Password (Twitter)", "Enter User Twitter Password", 9}});
+    m_announceAction = twitter->addAction(QStringLiteral("Upload New Rss Infomation to Twitter"));
+    m_announceAction->setObjectName(QStringLiteral("mnuUploadTwitter"));
+    connect(m_announceAction, &QAction::triggered, this, &Self::announce);
+}
+
+void FrmRssGenerator::buildManagementFrame()
+{
+    m_managementFrame = makeFrame(m_client, "Frame1", QStringLiteral("Rss Item Management"), layout::ManagementFrame);
+
+    QGroupBox *itemsFrame
+        = makeFrame(m_managementFrame, "Frame2", QStringLiteral("Current Rss Items"), layout::ItemsFrame);
+    m_list = new QTreeView(itemsFrame);
+    m_list->setObjectName(QStringLiteral("LstStudenInformation"));
+    m_list->setAccessibleName(QStringLiteral("Current Rss Items"));
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setModel(m_items);
+    m_list->header()->setStretchLastSection(false);
+    for (int column = 0; column < 4; ++column)
+        m_list->setColumnWidth(column, ui::twipsToPixels(layout::ColumnWidth));
+    ui::place(m_list, layout::ItemList);
+    connect(m_list, &QTreeView::doubleClicked, this, &FrmRssGenerator::editSelected);
+
+    QPushButton *remove
+        = ui::makeButton(itemsFrame, "Command5", QStringLiteral("Delete Selected Item"), layout::DeleteButton);
+    connect(remove, &QPushButton::clicked, this, &FrmRssGenerator::deleteSelected);
+    m_hint = makeLabel(itemsFrame, QString(), layout::EditHint);
+    m_hint->setObjectName(QStringLiteral("Label4"));
+    m_hint->setWordWrap(true);
+
+    QGroupBox *editFrame
+        = makeFrame(m_managementFrame, "FrmAddEditRss", QStringLiteral("Add/Edit Rss Items"), layout::EditFrame);
+    m_title = makeLineEdit(editFrame, "txtTitle", makeLabel(editFrame, QStringLiteral("Title"), layout::TitleLabel),
+                           layout::TitleBox);
+    m_link = makeLineEdit(editFrame, "txtLink", makeLabel(editFrame, QStringLiteral("Link"), layout::LinkLabel),
+                          layout::LinkBox);
+    QLabel *descriptionLabel = makeLabel(editFrame, QStringLiteral("Description"), layout::DescriptionLabel);
+    m_description = new QPlainTextEdit(editFrame);
+    m_description->setObjectName(QStringLiteral("txtDescription"));
+    m_description->setAccessibleName(descriptionLabel->text());
+    m_description->setTabChangesFocus(true);
+    descriptionLabel->setBuddy(m_description);
+    ui::place(m_description, layout::DescriptionBox);
+    m_saveButton = ui::makeButton(editFrame, "Command2", QStringLiteral("Save"), layout::SaveButton);
+    connect(m_saveButton, &QPushButton::clicked, this, &FrmRssGenerator::save);
+
+    QPushButton *close = ui::makeButton(m_managementFrame, "Command1", QStringLiteral("Close"), layout::CloseButton);
+    QPushButton *generate
+        = ui::makeButton(m_managementFrame, "Command3", QStringLiteral("Generate Rss Feed"), layout::GenerateButton);
+    m_uploadButton
+        = ui::makeButton(m_managementFrame, "Command6", QStringLiteral("Upload Rss File"), layout::UploadFeedButton);
+    QPushButton *import
+        = ui::makeButton(m_managementFrame, "Command4", QStringLiteral("Upload File"), layout::ImportButton);
+    connect(close, &QPushButton::clicked, this, &FrmRssGenerator::unload);
+    connect(generate, &QPushButton::clicked, this, &FrmRssGenerator::generateFeed);
+    connect(m_uploadButton, &QPushButton::clicked, this, &FrmRssGenerator::uploadFeed);
+    connect(import, &QPushButton::clicked, this, &FrmRssGenerator::importItems);
+}
+
+void FrmRssGenerator::buildSubmissionControls()
+{
+    m_directories = ui::makeList(m_client, "List1", QStringLiteral("Feed directories"), layout::DirectoryList);
+    m_directories->hide();
+    connect(m_directories, &QListWidget::itemClicked, this, &FrmRssGenerator::openDirectory);
+}
+
+void FrmRssGenerator::formLoad()
+{
+    m_hint->setText(EditHintText);
+    m_saveButton->setToolTip(m_editor->editMarker());
+    RefreshItemList();
+    m_submitAction->setText(QStringLiteral("Submit Rss File - Off"));
+    m_managementFrame->show();
+    m_directories->hide();
+#ifdef TALLOWMERE_HAS_WEB_VIEW
+    if (m_webView)
+        m_webView->hide();
+#endif
+    m_directories->clear();
+    m_directories->addItems(readDirectoryList());
+}
+
+void FrmRssGenerator::formUnload()
+{
+    m_items->clear();
+    m_editor = std::make_unique<ItemEditor>();
+    m_saveButton->setToolTip(QString());
+    m_title->clear();
+    m_link->clear();
+    m_description->clear();
+}
+
+void FrmRssGenerator::RefreshItemList()
+{
+    base::runSteps(base::FailurePolicy::Report, {[this] { m_items->refresh(); }},
+                   [this](const QString &description) { reportFailure(description); });
+}
+
+int FrmRssGenerator::selectedRow() const
+{
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void FrmRssGenerator::save()
+{
+    const QString description = m_description->toPlainText().replace(u'\n', QLatin1String("\r\n"));
+    ItemEditor::SaveResult result = ItemEditor::SaveResult::Saved;
+    const bool stored = base::runSteps(base::FailurePolicy::Report,
+                                       {[&] { result = m_editor->save(m_title->text(), m_link->text(), description); }},
+                                       [this](const QString &failure) { reportFailure(failure); });
+    m_saveButton->setToolTip(m_editor->editMarker());
+    if (!stored)
+        return; // what was typed stays, to be saved again
+    if (result == ItemEditor::SaveResult::InvalidTitle) {
+        ui::Dialogs::message(this, QStringLiteral("Invalid Item Title"), QLatin1String(GeneratorTitle));
+        return;
+    }
+    m_title->clear();
+    m_link->clear();
+    m_description->clear();
+    RefreshItemList();
+}
+
+void FrmRssGenerator::editSelected()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const RssItem &item = m_items->item(row);
+    m_editor->beginEdit(item);
+    m_saveButton->setToolTip(m_editor->editMarker());
+    m_title->setText(item.title);
+    m_link->setText(item.link);
+    m_description->setPlainText(QString(item.description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+void FrmRssGenerator::deleteSelected()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const RssItem item = m_items->item(row);
+    const auto answer = ui::Dialogs::ask(this,
+                                         QStringLiteral("You are about to delete item (") % item.title
+                                             % QStringLiteral(")\r\nDo you want to continue"),
+                                         ui::Dialogs::Buttons::YesNo, QLatin1String(GeneratorTitle));
+    if (answer != ui::Dialogs::Answer::Yes)
+        return;
+    base::runSteps(base::FailurePolicy::EndSilently,
+                   {[&] { ExecuteRssStatement(deleteItemStatement(item.id)); }, [this] { m_items->refresh(); }});
+}
+
+void FrmRssGenerator::importItems()
+{
+    base::runSteps(base::FailurePolicy::IgnoreEachStep, {[] { importUploadFile(); }});
+    RefreshItemList();
+}
+
+void FrmRssGenerator::generateFeed()
+{
+    const PublishingSettings channel = PublishingSettings::read();
+    const QString path = ui::Dialogs::saveFileName(this, QString(), QString(), m_lastFileName);
+    if (path.isEmpty())
+        return;
+    m_lastFileName = path;
+    m_items->finishLoading();
+    try {
+        writeFeed(path, channel, m_items->items());
+    } catch (const base::Error &error) {
+        reportFailure(error.description());
+        return;
+    }
+    ui::Dialogs::message(this, QStringLiteral("Operation complete"));
+}
+
+void FrmRssGenerator::uploadFeed()
+{
+    if (m_network->isRunning())
+        return;
+    const QString path = ui::Dialogs::openFileName(this, QString(), QString(), m_lastFileName);
+    if (path.isEmpty())
+        return;
+    m_lastFileName = path;
+    const std::optional<PublishingSettings> account = ftpAccountForUpload(this);
+    if (account)
+        m_network->upload(*account, path);
+}
+
+void FrmRssGenerator::announce()
+{
+    m_network->announce();
+}
+
+void FrmRssGenerator::printList()
+{
+    m_items->finishLoading();
+    documents::LVPrint printer;
+    printer.LV = m_list;
+    printer.ReportTitle = QStringLiteral("RSS Items");
+    base::runSteps(base::FailurePolicy::Report, {[&] { printer.PrintList(false, this); }},
+                   [this](const QString &description) { reportFailure(description); });
+}
+
+bool FrmRssGenerator::inSubmissionMode() const
+{
+    return !m_managementFrame->isVisibleTo(this);
+}
+
+void FrmRssGenerator::toggleSubmissionMode()
+{
+    if (!inSubmissionMode()) {
+        m_managementFrame->hide();
+        m_submitAction->setText(QStringLiteral("Submit Rss File - On"));
+#ifdef TALLOWMERE_HAS_WEB_VIEW
+        if (!m_webView) {
+            // The web engine loads only when the pages are first wanted.
+            base::runSteps(base::FailurePolicy::Report, {[this] {
+                               m_webView = browser::WebView::create(m_client);
+                               m_webView->setObjectName(QStringLiteral("WebBrowser1"));
+                               ui::place(m_webView, layout::Browser);
+                           }},
+                           [this](const QString &description) { reportFailure(description); });
+        }
+        if (m_webView)
+            m_webView->show();
+#endif
+        m_directories->show();
+    } else {
+        m_managementFrame->show();
+        m_submitAction->setText(QStringLiteral("Submit Rss File - Off"));
+#ifdef TALLOWMERE_HAS_WEB_VIEW
+        if (m_webView)
+            m_webView->hide();
+#endif
+        m_directories->hide();
+    }
+}
+
+void FrmRssGenerator::openDirectory(QListWidgetItem *entry)
+{
+#ifdef TALLOWMERE_HAS_WEB_VIEW
+    if (entry && m_webView)
+        m_webView->navigate(entry->text());
+#else
+    Q_UNUSED(entry)
+#endif
+}
+
+void FrmRssGenerator::exitProgram()
+{
+    // Pending edits in the other windows are settled first, as their close boxes do;
+    // if the person keeps one open, nothing closes.
+    for (ui::Window *window : ui::WindowRegistry::windows()) {
+        if (window != this && !window->confirmClose())
+            return;
+    }
+    m_endProgram();
+}
+
+void FrmRssGenerator::setNetworkBusy(bool busy)
+{
+    m_uploadButton->setEnabled(!busy);
+    m_announceAction->setEnabled(!busy);
+    if (busy)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
+void FrmRssGenerator::showStatus(const QString &text)
+{
+    m_status->setText(text);
+}
+
+void FrmRssGenerator::reportFailure(const QString &description)
+{
+    ui::Dialogs::message(this, description);
+}
+
+} // namespace rss

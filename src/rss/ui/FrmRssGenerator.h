@@ -1,0 +1,98 @@
+#pragma once
+
+#include "rss/ItemEditor.h"
+#include "ui/Window.h"
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeView;
+
+namespace browser {
+class WebView;
+}
+
+namespace rss {
+
+class ItemList;
+class NetworkCommands;
+
+// The publishing tool: the RSS items with their editor and import, the feed file,
+// the publishing settings, the upload and announcement, and the feed-directory pages
+// in an embedded browser (submission mode).
+class FrmRssGenerator : public ui::Window
+{
+    Q_OBJECT
+
+public:
+    explicit FrmRssGenerator(QWidget *parent = nullptr);
+    ~FrmRssGenerator() override;
+
+    // The file name last chosen in the window's file dialog, shared by the feed and
+    // the upload.
+    const QString &lastFileName() const { return m_lastFileName; }
+    // What "File" > "Exit" calls once every window may close (tests replace it).
+    void setProgramEnd(std::function<void()> end) { m_endProgram = std::move(end); }
+
+    ItemList &itemList() const { return *m_items; }
+    bool inSubmissionMode() const;
+    browser::WebView *webView() const { return m_webView; }
+
+    void RefreshItemList();
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+
+private:
+    void buildMenus();
+    void buildManagementFrame();
+    void buildSubmissionControls();
+
+    void save();
+    void editSelected();
+    void deleteSelected();
+    void importItems();
+    void generateFeed();
+    void uploadFeed();
+    void announce();
+    void printList();
+    void toggleSubmissionMode();
+    void openDirectory(QListWidgetItem *entry);
+    void exitProgram();
+    void setNetworkBusy(bool busy);
+    void showStatus(const QString &text);
+    void reportFailure(const QString &description);
+    int selectedRow() const;
+
+    std::unique_ptr<ItemEditor> m_editor;
+    ItemList *m_items = nullptr;
+    NetworkCommands *m_network = nullptr;
+    QWidget *m_client = nullptr;
+    QGroupBox *m_managementFrame = nullptr;
+    QTreeView *m_list = nullptr;
+    QLabel *m_hint = nullptr;
+    QLineEdit *m_title = nullptr;
+    QLineEdit *m_link = nullptr;
+    QPlainTextEdit *m_description = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_uploadButton = nullptr;
+    QAction *m_submitAction = nullptr;
+    QAction *m_announceAction = nullptr;
+    QLabel *m_status = nullptr;
+    QListWidget *m_directories = nullptr;
+    browser::WebView *m_webView = nullptr;
+    QString m_lastFileName;
+    std::function<void()> m_endProgram;
+};
+
+} // namespace rss

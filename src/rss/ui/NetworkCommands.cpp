@@ -1,0 +1,88 @@
+#include "rss/ui/NetworkCommands.h"
+
+#include <QDir>
+
+#if __has_include("rss/FtpUpload.h")
+#include "rss/FtpUpload.h"
+#define TALLOWMERE_HAS_FTP 1
+#endif
+#if __has_include("rss/Announcement.h")
+#include "rss/Announcement.h"
+#define TALLOWMERE_HAS_ANNOUNCEMENT 1
+#endif
+
+namespace rss {
+
+NetworkCommands::NetworkCommands(QObject *parent)
+    : QObject(parent)
+{
+}
+
+NetworkCommands::~NetworkCommands() = default;
+
+void NetworkCommands::begin(const QString &what)
+{
+    m_running = true;
+    emit busyChanged(true);
+    emit status(what);
+}
+
+void NetworkCommands::end(bool ok, const QString &message)
+{
+    m_running = false;
+    emit busyChanged(false);
+    if (ok) {
+        emit status(message);
+    } else {
+        emit status(QString());
+        emit failed(message);
+    }
+}
+
+bool NetworkCommands::upload(const PublishingSettings &account, const QString &localPath)
+{
+    if (m_running)
+        return false;
+#ifdef TALLOWMERE_HAS_FTP
+    if (!m_upload) {
+        m_upload = new FtpUpload(this);
+        connect(m_upload, &FtpUpload::finished, this, &NetworkCommands::end);
+    }
+    begin(tr("Uploading %1 to %2 ...").arg(QDir::toNativeSeparators(localPath), account.ftpSite));
+    m_upload->start(FtpAccount{account.ftpSite, account.ftpUserName, account.ftpPassword, account.ftpDirectory},
+                    localPath);
+#else
+    Q_UNUSED(account)
+    Q_UNUSED(localPath)
+    emit failed(tr("Uploading is not part of this build."));
+#endif
+    return true;
+}
+
+bool NetworkCommands::announce()
+{
+    if (m_running)
+        return false;
+#ifdef TALLOWMERE_HAS_ANNOUNCEMENT
+    const QString wsdl = Announcement::configuredWsdlAddress();
+    if (wsdl.isEmpty()) {
+        emit failed(tr("No announcement service is configured."));
+        return true;
+    }
+    if (!m_announcement) {
+        m_announcement = new Announcement(this);
+        connect(m_announcement, &Announcement::progress, this, &NetworkCommands::status);
+        connect(m_announcement, &Announcement::finished, this, &NetworkCommands::end);
+    }
+    begin(tr("Announcing new items ..."));
+    m_announcement->start(wsdl, [] {
+        const PublishingSettings settings = PublishingSettings::read();
+        return std::pair{settings.twitterUserName, settings.twitterPassword};
+    });
+#else
+    emit failed(tr("No announcement service is configured."));
+#endif
+    return true;
+}
+
+} // namespace rss
