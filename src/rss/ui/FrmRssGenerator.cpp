@@ -12,6 +12,7 @@
 #include "rss/ui/NetworkCommands.h"
 #include "rss/ui/RssWindowLayout.h"
 #include "rss/ui/SettingPrompts.h"
+#include "ui/BackgroundPicture.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
@@ -85,6 +86,7 @@ FrmRssGenerator::FrmRssGenerator(QWidget *parent)
     m_client->setObjectName(QStringLiteral("clientArea"));
     m_client->setMinimumSize(ui::twipsSize(layout::Client.width, layout::Client.height));
     layout->addWidget(m_client);
+    ui::applyBackground(m_client);
 
     buildMenus();
     buildManagementFrame();

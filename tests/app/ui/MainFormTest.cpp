@@ -9,6 +9,7 @@
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/FormTesting.h"
 #include "records/ui/LongTermGoals.h"
+#include "rss/ui/FrmRssGenerator.h"
 #include "ui/Twips.h"
 
 #include <QFile>
@@ -218,6 +219,9 @@ TEST_F(MainFormTest, PlanningButtonsHandTheBusinessOnScreenToTheirForms)
     click(&form, "CmdResource");
     ASSERT_EQ(dialogs->openedUrls.size(), 1u);
     EXPECT_EQ(dialogs->openedUrls[0].fileName(), "BusineeResources.html");
+
+    click(&form, "Command1");
+    EXPECT_TRUE(ui::WindowRegistry::get<rss::FrmRssGenerator>().isVisible());
 }
 
 TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)

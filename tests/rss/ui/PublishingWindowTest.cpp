@@ -1,0 +1,393 @@
+#include "records/ui/BusinessPurpose.h"
+#include "records/ui/FormTesting.h"
+#include "rss/ItemList.h"
+#include "rss/PublishingSettings.h"
+#include "rss/RssTesting.h"
+#include "rss/ui/FrmRssGenerator.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTreeView>
+
+using namespace rss_testing;
+using rss::FrmRssGenerator;
+using testing_support::FormTest;
+using testing_support::typeInto;
+using ui::Dialogs;
+
+namespace {
+
+constexpr auto Caption = "REviVizo Generator";
+
+class PublishingWindow : public FormTest
+{
+protected:
+    FrmRssGenerator &open()
+    {
+        auto &window = ui::WindowRegistry::get<FrmRssGenerator>();
+        window.showWindow();
+        window.itemList().finishLoading();
+        return window;
+    }
+
+    void addItems(const QString &values)
+    {
+        execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, "
+                                       "RssFeedDescription) VALUES ")
+                            + values);
+    }
+
+    static QTreeView *list(const FrmRssGenerator &window)
+    {
+        return testing_support::control<QTreeView>(&window, QStringLiteral("LstStudenInformation"));
+    }
+
+    static QStringList shownRows(const FrmRssGenerator &window)
+    {
+        QStringList rows;
+        const QAbstractItemModel *model = list(window)->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 4; ++column)
+                cells << model->index(row, column).data().toString();
+            rows << cells.join(u'|');
+        }
+        return rows;
+    }
+
+    static void selectRow(const FrmRssGenerator &window, int row)
+    {
+        QTreeView *view = list(window);
+        view->setCurrentIndex(view->model()->index(row, 1));
+    }
+
+    static void doubleClickRow(const FrmRssGenerator &window, int row)
+    {
+        QTreeView *view = list(window);
+        const QRect cell = view->visualRect(view->model()->index(row, 1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    static void trigger(const FrmRssGenerator &window, const char *name)
+    {
+        auto *action = window.findChild<QAction *>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        ASSERT_TRUE(action->isEnabled()) << name;
+        action->trigger();
+    }
+
+    static QString text(const FrmRssGenerator &window, const char *name)
+    {
+        if (auto *line = window.findChild<QLineEdit *>(QLatin1String(name)))
+            return line->text();
+        return window.findChild<QPlainTextEdit *>(QLatin1String(name))->toPlainText();
+    }
+
+    QString saveTip(const FrmRssGenerator &window) const
+    {
+        return testing_support::buttonOf(&window, "Command2")->toolTip();
+    }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const auto &message : dialogs->messages)
+            texts << message.text + QStringLiteral(" [") + message.title + u']';
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(PublishingWindow, OpensWithItsCaptionMenusHintAndColumns)
+{
+    addItems(QStringLiteral("('One', 'http://one.test', NULL)"));
+    FrmRssGenerator &window = open();
+    EXPECT_EQ(window.windowTitle(), QLatin1String(Caption));
+    EXPECT_EQ(testing_support::control<QLabel>(&window, QStringLiteral("Label4"))->text(),
+              QStringLiteral("To edit an item simply double click the item from the list above.\r\nTo delete an "
+                             "item select the item from the list above and then select the delete button"));
+    const QHeaderView *header = list(window)->header();
+    QStringList headers;
+    for (int column = 0; column < 4; ++column)
+        headers << list(window)->model()->headerData(column, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, (QStringList{QStringLiteral("Id"), QStringLiteral("Title"), QStringLiteral("Link"),
+                                    QStringLiteral("Description")}));
+    EXPECT_EQ(header->sectionSize(0), ui::twipsToPixels(1440));
+    EXPECT_EQ(shownRows(window), QStringList{QStringLiteral("1|One|http://one.test|")});
+
+    const std::pair<const char *, const char *> menus[] = {{"mnuFile", "File"},
+                                                           {"mnuCompanyInformation", "Company Information"},
+                                                           {"mnuFtpInformation", "FTP Information"},
+                                                           {"mnuTwitterSettings", "Twitter"}};
+    for (const auto &[name, caption] : menus)
+        EXPECT_EQ(window.findChild<QMenu *>(QLatin1String(name))->title(), QLatin1String(caption)) << name;
+    EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuSubmitRssFile"))->text(),
+              QStringLiteral("Submit Rss File - Off"));
+    EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuUploadTwitter"))->text(),
+              QStringLiteral("Upload New Rss Infomation to Twitter"));
+    for (const char *button : {"Command1", "Command3", "Command4", "Command5", "Command6"})
+        EXPECT_TRUE(testing_support::shows(&window, button)) << button;
+    EXPECT_FALSE(window.findChild<QListWidget *>(QStringLiteral("List1"))->isVisible());
+}
+
+TEST_F(PublishingWindow, SaveAddsAnItemAndEmptiesTheBoxesButRefusesAnEmptyTitle)
+{
+    FrmRssGenerator &window = open();
+    typeInto(&window, QStringLiteral("txtLink"), QStringLiteral("http://x.test"));
+    testing_support::click(&window, "Command2");
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Invalid Item Title [REviVizo Generator]")});
+    EXPECT_EQ(text(window, "txtLink"), QStringLiteral("http://x.test"));
+    EXPECT_TRUE(shownRows(window).isEmpty());
+
+    typeInto(&window, QStringLiteral("txtTitle"), QStringLiteral("Bob's news"));
+    typeInto(&window, QStringLiteral("txtDescription"), QStringLiteral("line 1\nline 2"));
+    testing_support::click(&window, "Command2");
+    window.itemList().finishLoading();
+    EXPECT_EQ(shownRows(window), QStringList{QStringLiteral("1|Bob's news|http://x.test|line 1\r\nline 2")});
+    EXPECT_TRUE(text(window, "txtTitle").isEmpty());
+    EXPECT_TRUE(text(window, "txtLink").isEmpty());
+    EXPECT_TRUE(text(window, "txtDescription").isEmpty());
+    EXPECT_EQ(dialogs->messages.size(), 1u);
+}
+
+TEST_F(PublishingWindow, DoubleClickEditsTheRowWhoseIdShowsAsTheSaveTip)
+{
+    addItems(QStringLiteral("('One', 'l1', 'd1'), ('Two', 'l2', 'two\r\nlines')"));
+    FrmRssGenerator &window = open();
+    doubleClickRow(window, 1);
+    EXPECT_EQ(saveTip(window), QStringLiteral("2"));
+    EXPECT_EQ(text(window, "txtTitle"), QStringLiteral("Two"));
+    EXPECT_EQ(text(window, "txtDescription"), QStringLiteral("two\nlines"));
+
+    // Switching rows drops what was typed for the first; an edited title may be empty.
+    typeInto(&window, QStringLiteral("txtTitle"), QStringLiteral("changed"));
+    doubleClickRow(window, 0);
+    EXPECT_EQ(saveTip(window), QStringLiteral("1"));
+    EXPECT_EQ(text(window, "txtTitle"), QStringLiteral("One"));
+    typeInto(&window, QStringLiteral("txtTitle"), QString());
+    QTest::keyClick(testing_support::control(&window, QStringLiteral("txtTitle")), Qt::Key_Backspace);
+    testing_support::click(&window, "Command2");
+    window.itemList().finishLoading();
+    EXPECT_TRUE(saveTip(window).isEmpty());
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(shownRows(window), (QStringList{QStringLiteral("1||l1|d1"), QStringLiteral("2|Two|l2|two\r\nlines")}));
+}
+
+TEST_F(PublishingWindow, DeleteAsksNamingTheTitleAndOnlyYesDeletes)
+{
+    addItems(QStringLiteral("('One', 'l1', 'd1'), ('Two''s', 'l2', 'd2')"));
+    FrmRssGenerator &window = open();
+    testing_support::click(&window, "Command5"); // nothing selected
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    selectRow(window, 1);
+    dialogs->answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    testing_support::click(&window, "Command5");
+    EXPECT_EQ(shownRows(window).size(), 2);
+    selectRow(window, 1);
+    testing_support::click(&window, "Command5");
+    window.itemList().finishLoading();
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_EQ(dialogs->messages[0].text,
+              QStringLiteral("You are about to delete item (Two's)\r\nDo you want to continue"));
+    EXPECT_EQ(dialogs->messages[0].title, QLatin1String(Caption));
+    EXPECT_EQ(dialogs->messages[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(shownRows(window), QStringList{QStringLiteral("1|One|l1|d1")});
+}
+
+TEST_F(PublishingWindow, UploadFileImportsUploadTxtIntoTheList)
+{
+    writeFile(folder.filePath(QStringLiteral("Upload.txt")),
+              "A\r\na.test\r\nfirst\r\n\r\nB\r\nb.test\r\nsecond\r\nC\r\n");
+    FrmRssGenerator &window = open();
+    testing_support::click(&window, "Command4");
+    window.itemList().finishLoading();
+    EXPECT_EQ(shownRows(window),
+              (QStringList{QStringLiteral("1|A|a.test|first"), QStringLiteral("2|B|b.test|second")}));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(PublishingWindow, SettingsMenusAskWithTheStoredValueAndIgnoreBlankInput)
+{
+    FrmRssGenerator &window = open();
+    const QString config = folder.filePath(QStringLiteral("config.ini"));
+    dialogs->inputs = {QStringLiteral("   ")};
+    trigger(window, "mnuCompanyName");
+    EXPECT_FALSE(QFile::exists(config));
+
+    dialogs->inputs = {QStringLiteral(" Acme "), QStringLiteral("secret")};
+    trigger(window, "mnuCompanyName");
+    trigger(window, "mnuPasswordTwitter");
+    EXPECT_EQ(readFile(config), QByteArray(" Acme \r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nsecret\r\n"));
+
+    dialogs->inputs.clear(); // Cancel
+    trigger(window, "mnuCompanyName");
+    EXPECT_EQ(rss::PublishingSettings::read().companyName, QStringLiteral(" Acme "));
+
+    const std::pair<const char *, const char *> prompts[] = {{"munWebSiteURL", "Enter web site URL"},
+                                                             {"mnuDescription", "Enter description"},
+                                                             {"mnuFtpSite", "Enter FTP Site"},
+                                                             {"mnuUserName", "Enter User Name"},
+                                                             {"mnuPassword", "Enter Password"},
+                                                             {"mnuFTPDirectory", "Enter FTP Directory"},
+                                                             {"mnuUserNameTwitter", "Enter Twitter User Name"}};
+    for (const auto &[name, prompt] : prompts)
+        trigger(window, name);
+    ASSERT_EQ(dialogs->inputBoxes.size(), 4u + 7u);
+    EXPECT_EQ(dialogs->inputBoxes[1].prompt, QStringLiteral("Enter company name"));
+    EXPECT_EQ(dialogs->inputBoxes[2].prompt, QStringLiteral("Enter User Twitter Password"));
+    EXPECT_EQ(dialogs->inputBoxes[3].defaultText, QStringLiteral(" Acme "));
+    for (std::size_t i = 0; i < std::size(prompts); ++i) {
+        EXPECT_EQ(dialogs->inputBoxes[4 + i].prompt, QLatin1String(prompts[i].second));
+        EXPECT_EQ(dialogs->inputBoxes[4 + i].title, QLatin1String(Caption));
+    }
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(PublishingWindow, GenerateWritesTheFeedOfTheListAndRemembersTheNameForTheUpload)
+{
+    addItems(QStringLiteral("('A & B', 'http://a.test', 'first')"));
+    FrmRssGenerator &window = open();
+    testing_support::click(&window, "Command3"); // dialog cancelled
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    const QString feed = folder.filePath(QStringLiteral("feed.xml"));
+    dialogs->fileNames = {feed};
+    testing_support::click(&window, "Command3");
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Operation complete [Tallowmere]")});
+    const QByteArray bytes = readFile(feed);
+    EXPECT_TRUE(bytes.startsWith("<?xml version='1.0'?>\r\n<rss version='0.91'>\r\n<channel>\r\n<title></title>\r\n"));
+    EXPECT_TRUE(bytes.contains("<title>A &amp; B</title>\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 14);
+
+    // The upload's file dialog proposes the feed; without config.ini Cancel ends it.
+    dialogs->fileNames = {feed};
+    testing_support::click(&window, "Command6");
+    EXPECT_EQ(dialogs->fileDialogStarts, (QStringList{QString(), QString(), feed}));
+    EXPECT_EQ(dialogs->messages.back().text, QStringLiteral("Invalid FTP Site Address"));
+    EXPECT_EQ(dialogs->messages.back().title, QStringLiteral("Tallowmere"));
+    EXPECT_EQ(dialogs->inputBoxes.back().prompt, QStringLiteral("Enter FTP Site Address"));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("config.ini"))));
+}
+
+TEST_F(PublishingWindow, AFeedThatCannotBeWrittenIsNamedInsteadOfReportedComplete)
+{
+    FrmRssGenerator &window = open();
+    const QString feed = folder.filePath(QStringLiteral("missing/feed.xml"));
+    dialogs->fileNames = {feed};
+    testing_support::click(&window, "Command3");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QDir::toNativeSeparators(feed)))
+        << dialogs->messages[0].text.toStdString();
+}
+
+TEST_F(PublishingWindow, UploadPromptsStopAtTheFirstBlankRequiredAnswer)
+{
+    FrmRssGenerator &window = open();
+    const QString file = folder.filePath(QStringLiteral("feed.xml"));
+    writeFile(file, "x");
+    dialogs->fileNames = {file, file};
+    dialogs->inputs = {QStringLiteral("ftp.test"), QStringLiteral("me"), QStringLiteral(" ")};
+    testing_support::click(&window, "Command6");
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Invalid Password [Tallowmere]")});
+    dialogs->inputs = {QStringLiteral("ftp.test"), QStringLiteral(" ")};
+    testing_support::click(&window, "Command6");
+    EXPECT_EQ(dialogs->messages.back().text, QStringLiteral("Invalid User Name"));
+    for (const auto &box : dialogs->inputBoxes)
+        EXPECT_EQ(box.title, QLatin1String(Caption));
+}
+
+TEST_F(PublishingWindow, SubmitRssFileTogglesBetweenItemsAndTheDirectoryList)
+{
+    writeFile(folder.filePath(QStringLiteral("urlNames.txt")), "http://one.test\r\n\"http://two.test/?a,b\"\r\n");
+    FrmRssGenerator &window = open();
+    auto *directories = window.findChild<QListWidget *>(QStringLiteral("List1"));
+    ASSERT_EQ(directories->count(), 2);
+    EXPECT_EQ(directories->item(1)->text(), QStringLiteral("http://two.test/?a,b"));
+
+    trigger(window, "mnuSubmitRssFile");
+    EXPECT_TRUE(window.inSubmissionMode());
+    EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuSubmitRssFile"))->text(),
+              QStringLiteral("Submit Rss File - On"));
+    EXPECT_TRUE(directories->isVisible());
+    EXPECT_FALSE(window.findChild<QGroupBox *>(QStringLiteral("Frame1"))->isVisible());
+
+    trigger(window, "mnuSubmitRssFile");
+    EXPECT_FALSE(window.inSubmissionMode());
+    EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuSubmitRssFile"))->text(),
+              QStringLiteral("Submit Rss File - Off"));
+    EXPECT_FALSE(directories->isVisible());
+
+    // Each opening starts with the items shown.
+    trigger(window, "mnuSubmitRssFile");
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    open();
+    EXPECT_FALSE(window.inSubmissionMode());
+}
+
+TEST_F(PublishingWindow, ExitSettlesPendingEditsOfTheOtherWindowsAndCancelKeepsEverythingOpen)
+{
+    folder.exec(QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (1, 'x')"));
+    auto &purpose = ui::WindowRegistry::get<records::BusinessPurpose>();
+    purpose.showForBusiness(1);
+    testing_support::click(&purpose, "cmdEdit");
+    FrmRssGenerator &window = open();
+    int ends = 0;
+    window.setProgramEnd([&ends] { ++ends; });
+
+    dialogs->answers = {Dialogs::Answer::Cancel};
+    trigger(window, "mnuExit");
+    EXPECT_EQ(ends, 0);
+    EXPECT_TRUE(purpose.isVisible());
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].buttons, Dialogs::Buttons::SaveDiscardCancel);
+
+    dialogs->answers = {Dialogs::Answer::Discard};
+    trigger(window, "mnuExit");
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(PublishingWindow, PrintListPrintsTheItemsTitledRssItems)
+{
+    addItems(QStringLiteral("('One', 'http://one.test', 'First item'), ('Two', 'http://two.test', 'Second item')"));
+    FrmRssGenerator &window = open();
+    const QString pdf = testing_support::screenshotFolder() + QStringLiteral("/rss-items-printout.pdf");
+    QDir().mkpath(testing_support::screenshotFolder());
+    QFile::remove(pdf);
+    dialogs->fileNames = {pdf};
+    trigger(window, "mnuPrintList");
+    ASSERT_TRUE(QFile::exists(pdf));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains(QStringLiteral("RSS Items"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("http://two.test"))) << printed.toStdString();
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                   QStringLiteral("-singlefile"), pdf,
+                                                   testing_support::screenshotFolder() + u"/rss-items-printout"});
+}
+
+TEST_F(PublishingWindow, Screenshots)
+{
+    addItems(QStringLiteral("('Spring sale', 'http://acme.test/spring', 'Twenty per cent off all garden tools'), "
+                            "('New shop', 'http://acme.test/shop', 'Our second shop opens on Main Street'), "
+                            "('Opening hours', 'http://acme.test/hours', 'Open on Saturdays from May')"));
+    writeFile(folder.filePath(QStringLiteral("urlNames.txt")), "http://one.test/submit\r\nhttp://two.test/add\r\n");
+    FrmRssGenerator &window = open();
+    doubleClickRow(window, 1);
+    testing_support::saveScreenshot(&window, QStringLiteral("rss-items"));
+    trigger(window, "mnuSubmitRssFile");
+    testing_support::saveScreenshot(&window, QStringLiteral("rss-submission"));
+}
