@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/FailurePolicy.h"
+#include "browser/ui/WebView.h"
 #include "documents/ui/LVPrint.h"
 #include "rss/CLsDataBaseConnection.h"
 #include "rss/DirectoryList.h"
@@ -30,11 +31,6 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
-
-#if __has_include("browser/ui/WebView.h")
-#include "browser/ui/WebView.h"
-#define TALLOWMERE_HAS_WEB_VIEW 1
-#endif
 
 namespace rss {
 
@@ -235,10 +231,8 @@ void FrmRssGenerator::formLoad()
     m_submitAction->setText(QStringLiteral("Submit Rss File - Off"));
     m_managementFrame->show();
     m_directories->hide();
-#ifdef TALLOWMERE_HAS_WEB_VIEW
     if (m_webView)
         m_webView->hide();
-#endif
     m_directories->clear();
     m_directories->addItems(readDirectoryList());
 }
@@ -375,7 +369,6 @@ void FrmRssGenerator::toggleSubmissionMode()
     if (!inSubmissionMode()) {
         m_managementFrame->hide();
         m_submitAction->setText(QStringLiteral("Submit Rss File - On"));
-#ifdef TALLOWMERE_HAS_WEB_VIEW
         if (!m_webView) {
             // The web engine loads only when the pages are first wanted.
             base::runSteps(base::FailurePolicy::Report, {[this] {
@@ -387,27 +380,20 @@ void FrmRssGenerator::toggleSubmissionMode()
         }
         if (m_webView)
             m_webView->show();
-#endif
         m_directories->show();
     } else {
         m_managementFrame->show();
         m_submitAction->setText(QStringLiteral("Submit Rss File - Off"));
-#ifdef TALLOWMERE_HAS_WEB_VIEW
         if (m_webView)
             m_webView->hide();
-#endif
         m_directories->hide();
     }
 }
 
 void FrmRssGenerator::openDirectory(QListWidgetItem *entry)
 {
-#ifdef TALLOWMERE_HAS_WEB_VIEW
     if (entry && m_webView)
         m_webView->navigate(entry->text());
-#else
-    Q_UNUSED(entry)
-#endif
 }
 
 void FrmRssGenerator::exitProgram()

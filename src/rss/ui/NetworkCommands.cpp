@@ -1,15 +1,9 @@
 #include "rss/ui/NetworkCommands.h"
 
-#include <QDir>
-
-#if __has_include("rss/FtpUpload.h")
-#include "rss/FtpUpload.h"
-#define TALLOWMERE_HAS_FTP 1
-#endif
-#if __has_include("rss/Announcement.h")
 #include "rss/Announcement.h"
-#define TALLOWMERE_HAS_ANNOUNCEMENT 1
-#endif
+#include "rss/FtpUpload.h"
+
+#include <QDir>
 
 namespace rss {
 
@@ -43,7 +37,6 @@ bool NetworkCommands::upload(const PublishingSettings &account, const QString &l
 {
     if (m_running)
         return false;
-#ifdef TALLOWMERE_HAS_FTP
     if (!m_upload) {
         m_upload = new FtpUpload(this);
         connect(m_upload, &FtpUpload::finished, this, &NetworkCommands::end);
@@ -51,11 +44,6 @@ bool NetworkCommands::upload(const PublishingSettings &account, const QString &l
     begin(tr("Uploading %1 to %2 ...").arg(QDir::toNativeSeparators(localPath), account.ftpSite));
     m_upload->start(FtpAccount{account.ftpSite, account.ftpUserName, account.ftpPassword, account.ftpDirectory},
                     localPath);
-#else
-    Q_UNUSED(account)
-    Q_UNUSED(localPath)
-    emit failed(tr("Uploading is not part of this build."));
-#endif
     return true;
 }
 
@@ -63,7 +51,6 @@ bool NetworkCommands::announce()
 {
     if (m_running)
         return false;
-#ifdef TALLOWMERE_HAS_ANNOUNCEMENT
     const QString wsdl = Announcement::configuredWsdlAddress();
     if (wsdl.isEmpty()) {
         emit failed(tr("No announcement service is configured."));
@@ -79,9 +66,6 @@ bool NetworkCommands::announce()
         const PublishingSettings settings = PublishingSettings::read();
         return std::pair{settings.twitterUserName, settings.twitterPassword};
     });
-#else
-    emit failed(tr("No announcement service is configured."));
-#endif
     return true;
 }
 

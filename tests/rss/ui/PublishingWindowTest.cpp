@@ -1,9 +1,11 @@
+#include "browser/ui/WebView.h"
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/FormTesting.h"
 #include "rss/ItemList.h"
 #include "rss/PublishingSettings.h"
 #include "rss/RssTesting.h"
 #include "rss/ui/FrmRssGenerator.h"
+#include "support/ui_FakeWebEngine.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -29,6 +31,25 @@ constexpr auto Caption = "REviVizo Generator";
 class PublishingWindow : public FormTest
 {
 protected:
+    void SetUp() override
+    {
+        browser::WebView::setEngineFactory([this](QWidget *host, const browser::WebEngineEvents &events) {
+            auto engine = std::make_unique<testing_support::FakeWebEngine>(host, events);
+            engine_ = engine.get();
+            ++enginesMade;
+            return engine;
+        });
+    }
+
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        browser::WebView::setEngineFactory({});
+    }
+
+    testing_support::FakeWebEngine *engine_ = nullptr;
+    int enginesMade = 0;
+
     FrmRssGenerator &open()
     {
         auto &window = ui::WindowRegistry::get<FrmRssGenerator>();
@@ -313,9 +334,17 @@ TEST_F(PublishingWindow, SubmitRssFileTogglesBetweenItemsAndTheDirectoryList)
     auto *directories = window.findChild<QListWidget *>(QStringLiteral("List1"));
     ASSERT_EQ(directories->count(), 2);
     EXPECT_EQ(directories->item(1)->text(), QStringLiteral("http://two.test/?a,b"));
+    EXPECT_EQ(enginesMade, 0); // the web engine waits until the pages are wanted
 
     trigger(window, "mnuSubmitRssFile");
     EXPECT_TRUE(window.inSubmissionMode());
+    ASSERT_EQ(enginesMade, 1);
+    ASSERT_NE(window.webView(), nullptr);
+    EXPECT_TRUE(window.webView()->isVisible());
+    QTest::mouseClick(directories->viewport(), Qt::LeftButton, {},
+                      directories->visualItemRect(directories->item(1)).center());
+    EXPECT_EQ(engine_->requests, QStringList{QStringLiteral("navigate http://two.test/?a,b")});
+    EXPECT_TRUE(dialogs->openedUrls.empty());
     EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuSubmitRssFile"))->text(),
               QStringLiteral("Submit Rss File - On"));
     EXPECT_TRUE(directories->isVisible());
@@ -326,6 +355,7 @@ TEST_F(PublishingWindow, SubmitRssFileTogglesBetweenItemsAndTheDirectoryList)
     EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuSubmitRssFile"))->text(),
               QStringLiteral("Submit Rss File - Off"));
     EXPECT_FALSE(directories->isVisible());
+    EXPECT_FALSE(window.webView()->isVisible());
 
     // Each opening starts with the items shown.
     trigger(window, "mnuSubmitRssFile");
@@ -333,6 +363,47 @@ TEST_F(PublishingWindow, SubmitRssFileTogglesBetweenItemsAndTheDirectoryList)
     EXPECT_FALSE(window.isVisible());
     open();
     EXPECT_FALSE(window.inSubmissionMode());
+}
+
+TEST_F(PublishingWindow, AnUploadRunsInTheBackgroundWithItsCommandsDisabledAndAFailureIsNamed)
+{
+    rss::PublishingSettings account;
+    account.ftpSite = QStringLiteral("127.0.0.1:1"); // nothing listens there
+    account.ftpUserName = QStringLiteral("me");
+    account.ftpPassword = QStringLiteral("secret");
+    account.write();
+    const QString file = folder.filePath(QStringLiteral("feed.xml"));
+    writeFile(file, "<rss/>");
+    dialogs->fileNames = {file};
+    FrmRssGenerator &window = open();
+    QPushButton *upload = testing_support::buttonOf(&window, "Command6");
+    auto *announce = window.findChild<QAction *>(QStringLiteral("mnuUploadTwitter"));
+
+    testing_support::click(&window, "Command6");
+    EXPECT_FALSE(upload->isEnabled());
+    EXPECT_FALSE(announce->isEnabled());
+    EXPECT_EQ(window.cursor().shape(), Qt::BusyCursor);
+    EXPECT_FALSE(testing_support::statusOf(&window).isEmpty());
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    QTRY_VERIFY_WITH_TIMEOUT(upload->isEnabled(), 60000);
+    EXPECT_TRUE(announce->isEnabled());
+    EXPECT_NE(window.cursor().shape(), Qt::BusyCursor);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("127.0.0.1")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("feed.xml")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_EQ(dialogs->fileDialogStarts, QStringList{QString()});
+}
+
+TEST_F(PublishingWindow, AnnouncingWithoutAConfiguredServiceSaysSo)
+{
+    if (!qEnvironmentVariableIsEmpty("TALLOWMERE_ANNOUNCE_WSDL"))
+        GTEST_SKIP() << "a service is configured in this environment";
+    FrmRssGenerator &window = open();
+    trigger(window, "mnuUploadTwitter");
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("No announcement service is configured. [Tallowmere]")});
 }
 
 TEST_F(PublishingWindow, ExitSettlesPendingEditsOfTheOtherWindowsAndCancelKeepsEverythingOpen)
