@@ -355,7 +355,7 @@ void FrmRssGenerator::printList()
     documents::LVPrint printer;
     printer.LV = m_list;
     printer.ReportTitle = QStringLiteral("RSS Items");
-    base::runSteps(base::FailurePolicy::Report, {[&] { printer.PrintList(false, this); }},
+    base::runSteps(base::FailurePolicy::Report, {[&] { printer.PrintList(this); }},
                    [this](const QString &description) { reportFailure(description); });
 }
 
