@@ -32,7 +32,6 @@ void ExecuteRssStatement(const QString &sql)
     itemCommand.setActiveConnection(&itemConnection);
     itemCommand.setCommandText(sql);
     itemCommand.execute();
-    itemCommand.cancel();
     itemConnection.close();
 }
 
