@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -32,7 +33,8 @@ const char *const InitHelp = "Usage: tallowmere-db init FOLDER\n"
                              "Creates Tallowmere.db (the business database, with its document templates and\n"
                              "merge-field names) and Rss.db (the RSS items) in FOLDER, creating FOLDER when\n"
                              "needed. An existing database is never overwritten: the command then fails with\n"
-                             "exit status 1 and changes nothing.\n";
+                             "exit status 1 and changes nothing. Both are built under temporary names and\n"
+                             "renamed when complete, so a run that is stopped or fails leaves neither.\n";
 
 const char *const SqlHelp = "Usage: tallowmere-db sql DBFILE STATEMENT\n"
                             "\n"
@@ -41,17 +43,21 @@ const char *const SqlHelp = "Usage: tallowmere-db sql DBFILE STATEMENT\n"
                             "without regard to case). Rows are printed as tab-separated lines, the first line\n"
                             "holding the column names. A Null prints as \\N; inside values a tab, CR, LF and\n"
                             "backslash print as \\t, \\r, \\n and \\\\. A statement without rows prints nothing.\n"
-                            "On error the reason goes to standard error and the exit status is 1.\n";
+                            "On error the reason goes to standard error and the exit status is 1. DBFILE is\n"
+                            "taken exactly as written; in a folder that cannot be written it is read only.\n";
 
 const char *const CheckHelp = "Usage: tallowmere-db check DBFILE\n"
                               "\n"
-                              "Checks the integrity of DBFILE and that it holds the tables and schema version\n"
-                              "Tallowmere expects. Prints \"ok\" and exits 0 when sound; otherwise prints each\n"
-                              "problem found and exits 1.\n";
+                              "Checks the integrity of DBFILE and compares its whole schema (tables and views,\n"
+                              "columns with their types, defaults, keys and collations, STRICT, AUTOINCREMENT,\n"
+                              "indexes, triggers, schema version) with the one Tallowmere makes: the RSS\n"
+                              "database for a file named Rss.db, the business database for Tallowmere.db, and\n"
+                              "for any other name the one whose tables the file holds. Prints \"ok\" and exits 0\n"
+                              "when they agree; otherwise prints each difference and exits 1.\n";
 
 int fail(const QString &message)
 {
-    std::fprintf(stderr, "tallowmere-db: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "tallowmere-db: %s\n", message.toUtf8().constData());
     return 1;
 }
 
@@ -72,22 +78,7 @@ int usage(const char *help)
 
 int init(const QString &folder)
 {
-    const QDir dir(folder);
-    const QString business = dir.filePath(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile));
-    const QString rss = dir.filePath(QLatin1String(db::ConnectionStrings::RssDatabaseFile));
-    for (const QString &file : {business, rss}) {
-        if (QFileInfo::exists(file))
-            return fail(QStringLiteral("%1 exists already; nothing was changed.").arg(file));
-    }
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("The folder %1 cannot be created.").arg(folder));
-    db::Schema::createBusinessDatabase(business);
-    try {
-        db::Schema::createRssDatabase(rss);
-    } catch (...) {
-        QFile::remove(business); // both or neither
-        throw;
-    }
+    db::Schema::createProgramDatabases(folder);
     return 0;
 }
 
@@ -121,14 +112,17 @@ int check(const QString &file)
         return 0;
     }
     for (const QString &problem : problems)
-        std::printf("%s\n", problem.toLocal8Bit().constData());
+        std::printf("%s\n", problem.toUtf8().constData());
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int run(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        // A name or value that is not text would be stored or looked up altered.
+        if (!QByteArrayView(argv[i]).isValidUtf8())
+            return fail(QStringLiteral("Argument %1 is not valid UTF-8 text; nothing was done.").arg(i));
+    }
     if (argc < 2)
         return usage(ToolHelp);
     const char *command = argv[1];
@@ -136,7 +130,7 @@ int main(int argc, char **argv)
         std::fputs(ToolHelp, stdout);
         return 0;
     }
-    const auto argument = [&](int i) { return QString::fromLocal8Bit(argv[i]); };
+    const auto argument = [&](int i) { return QString::fromUtf8(argv[i]); };
     try {
         if (std::strcmp(command, "init") == 0) {
             if (wantsHelp(argc, argv)) {
@@ -164,4 +158,17 @@ int main(int argc, char **argv)
     }
     std::fprintf(stderr, "tallowmere-db: unknown command '%s'\n\n", command);
     return usage(ToolHelp);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const int status = run(argc, argv);
+    // Output that never arrived (a full disk, a closed pipe) is a failure too.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "tallowmere-db: the output could not be written: %s\n", std::strerror(errno));
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -57,11 +58,28 @@ void Connection::create(const QString &filePath)
 void Connection::openHandle(const QString &filePath, int flags)
 {
     close();
-    sqlite3 *db = nullptr;
     // An absolute path, so that no name is taken for one of the engine's own
     // (":memory:", an empty name, a "file:" address).
-    const QByteArray path = QFile::encodeName(QFileInfo(filePath).absoluteFilePath());
-    const int rc = sqlite3_open_v2(path.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    const QString absolute = QFileInfo(filePath).absoluteFilePath();
+    try {
+        attach(filePath, QFile::encodeName(absolute), flags);
+    } catch (const DbError &) {
+        // A folder that cannot be written (a read-only mount) has no room for the
+        // write-ahead log's index. With no log waiting beside it the file alone is the
+        // whole database, and it can still be read.
+        const bool readOnlyFolder = !(flags & SQLITE_OPEN_CREATE) && !QFileInfo(QFileInfo(absolute).path()).isWritable()
+                                    && !QFileInfo::exists(absolute + QLatin1String("-wal"));
+        if (!readOnlyFolder)
+            throw;
+        const QByteArray uri = QUrl::fromLocalFile(absolute).toEncoded() + "?mode=ro&immutable=1";
+        attach(filePath, uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+    }
+}
+
+void Connection::attach(const QString &filePath, const QByteArray &name, int flags)
+{
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(name.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString description = describeError(db, rc, filePath);
         sqlite3_close(db);

@@ -68,6 +68,7 @@ public:
 
 private:
     void openHandle(const QString &filePath, int flags);
+    void attach(const QString &filePath, const QByteArray &name, int flags);
     void settleReadersQuietly();
 
     sqlite3 *m_handle = nullptr;

@@ -3,10 +3,20 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/DeliveredTemplates.h"
+#include "db/ProgramFolder.h"
+#include "db/SchemaCheck.h"
 #include "db/Statement.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <memory>
+#include <utility>
+
+#include <sqlite3.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace db {
 
@@ -118,6 +128,54 @@ CREATE TABLE Tbl_Rss_Feed_Items (
 ) STRICT;
 )sql";
 
+// The date-added columns, filled by their default. A date written by hand must be a
+// real date; empty text stands for no date.
+const std::pair<const char *, const char *> DateAddedColumns[] = {
+    {"BusinessInformation", "BusinessInformationDate"},
+    {"BusinessPurpose", "BusinessPurposeDate"},
+    {"BusinessType", "BusinessTypeDate"},
+    {"BusinessPerspective", "BusinessPerspectiveDate"},
+    {"BusinessEmployees", "EmployeeDate"},
+    {"Business Long Term Goal", "BusinessLongTermGoalDate"},
+    {"Business Short Term Goal", "BusinessShortTermGoalDate"},
+};
+
+QString dateAddedRules()
+{
+    QString script;
+    for (const auto &[tableName, columnName] : DateAddedColumns) {
+        const QString table = QLatin1String(tableName);
+        const QString column = QLatin1String(columnName);
+        const QString notADate
+            = QStringLiteral("WHEN NEW.%1 IS NOT NULL AND NEW.%1 <> '' AND date(NEW.%1, '+0 days') IS NOT NEW.%1 "
+                             "BEGIN SELECT RAISE(ABORT, '%1 takes a date written YYYY-MM-DD'); END;\n")
+                  .arg(column);
+        const QString emptyIsNull
+            = QStringLiteral("WHEN NEW.%1 = '' BEGIN UPDATE [%2] SET %1 = NULL WHERE _rowid_ = NEW._rowid_; END;\n")
+                  .arg(column, table);
+        script
+            += QStringLiteral("CREATE TRIGGER [%1 date check on insert] BEFORE INSERT ON [%1] ").arg(table) % notADate
+               % QStringLiteral("CREATE TRIGGER [%1 date check on update] BEFORE UPDATE OF %2 ON [%1] ")
+                     .arg(table, column)
+               % notADate % QStringLiteral("CREATE TRIGGER [%1 empty date on insert] AFTER INSERT ON [%1] ").arg(table)
+               % emptyIsNull
+               % QStringLiteral("CREATE TRIGGER [%1 empty date on update] AFTER UPDATE OF %2 ON [%1] ")
+                     .arg(table, column)
+               % emptyIsNull;
+    }
+    return script;
+}
+
+QString businessScript()
+{
+    return QString::fromUtf8(BusinessSchema) % dateAddedRules();
+}
+
+QString rssScript()
+{
+    return QString::fromUtf8(RssSchema);
+}
+
 const QStringList BusinessTables = {
     QStringLiteral("BusinessInformation"),
     QStringLiteral("BusinessPurpose"),
@@ -139,25 +197,45 @@ void refuseExisting(const QString &filePath)
     }
 }
 
-void createDatabase(const QString &filePath, const char *schema, int version, void (*deliver)(Connection &))
+// A database file with the engine's companions beside it.
+void removeDatabaseFiles(const QString &filePath)
+{
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(filePath + QLatin1String(suffix));
+}
+
+void createDatabase(const QString &filePath, const QString &schema, int version, void (*deliver)(Connection &))
 {
     refuseExisting(filePath);
-    {
+    try {
         Connection connection;
         connection.create(filePath);
-        try {
-            connection.executeScript(QStringLiteral("PRAGMA journal_mode = WAL;"));
-            connection.beginTransaction();
-            connection.executeScript(QString::fromUtf8(schema));
-            if (deliver)
-                deliver(connection);
-            connection.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(version));
-            connection.commit();
-        } catch (...) {
-            connection.close();
-            QFile::remove(filePath);
-            throw;
-        }
+        connection.executeScript(QStringLiteral("PRAGMA journal_mode = WAL;"));
+        connection.beginTransaction();
+        connection.executeScript(schema);
+        if (deliver)
+            deliver(connection);
+        connection.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(version));
+        connection.commit();
+        // Everything into the file itself, so that the file alone is the database.
+        connection.executeScript(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE);"));
+        connection.close();
+        if (QFileInfo::exists(filePath + QLatin1String("-wal")))
+            throw DbError(
+                QStringLiteral("The database %1 could not be completed.").arg(QDir::toNativeSeparators(filePath)));
+    } catch (...) {
+        removeDatabaseFiles(filePath);
+        throw;
+    }
+}
+
+void syncFolder(const QString &folder)
+{
+    // The renames last through a power cut only once the folder itself is on disk.
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
     }
 }
 
@@ -185,12 +263,47 @@ namespace Schema {
 
 void createBusinessDatabase(const QString &filePath)
 {
-    createDatabase(filePath, BusinessSchema, BusinessVersion, deliverBusinessContent);
+    createDatabase(filePath, businessScript(), BusinessVersion, deliverBusinessContent);
 }
 
 void createRssDatabase(const QString &filePath)
 {
-    createDatabase(filePath, RssSchema, RssVersion, nullptr);
+    createDatabase(filePath, rssScript(), RssVersion, nullptr);
+}
+
+void createProgramDatabases(const QString &folder)
+{
+    const QDir dir(folder);
+    const QString business = dir.filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile));
+    const QString rss = dir.filePath(QLatin1String(ConnectionStrings::RssDatabaseFile));
+    refuseExisting(business);
+    refuseExisting(rss);
+    if (!QDir().mkpath(folder))
+        throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder)));
+    // Built under names of their own and renamed once both are complete, so that a
+    // stopped or failed run leaves neither database, and no file a later run refuses.
+    const QString businessPartial = dir.filePath(QStringLiteral(".Tallowmere.db.partial"));
+    const QString rssPartial = dir.filePath(QStringLiteral(".Rss.db.partial"));
+    removeDatabaseFiles(businessPartial); // left by a run that was stopped
+    removeDatabaseFiles(rssPartial);
+    try {
+        createBusinessDatabase(businessPartial);
+        createRssDatabase(rssPartial);
+        syncFolder(folder);
+        if (!QFile::rename(businessPartial, business))
+            throw DbError(
+                QStringLiteral("The database %1 could not be put in place.").arg(QDir::toNativeSeparators(business)));
+        if (!QFile::rename(rssPartial, rss)) {
+            QFile::remove(business);
+            throw DbError(
+                QStringLiteral("The database %1 could not be put in place.").arg(QDir::toNativeSeparators(rss)));
+        }
+        syncFolder(folder);
+    } catch (...) {
+        removeDatabaseFiles(businessPartial);
+        removeDatabaseFiles(rssPartial);
+        throw;
+    }
 }
 
 void migrate(Connection &connection)
@@ -202,7 +315,24 @@ void migrate(Connection &connection)
                           .arg(QDir::toNativeSeparators(connection.filePath()))
                           .arg(version));
     }
-    // Version 1 is the first schema: there is nothing to upgrade yet.
+    // A database that cannot be written is used as it is.
+    if (version == BusinessVersion || sqlite3_db_readonly(connection.handle(), "main") == 1)
+        return;
+    connection.beginTransaction();
+    try {
+        if (version < 2) {
+            for (const auto &[table, column] : DateAddedColumns) {
+                connection.executeScript(QStringLiteral("UPDATE [%1] SET %2 = NULL WHERE %2 = '';")
+                                             .arg(QLatin1String(table), QLatin1String(column)));
+            }
+            connection.executeScript(dateAddedRules());
+        }
+        connection.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(BusinessVersion));
+        connection.commit();
+    } catch (...) {
+        connection.rollback();
+        throw;
+    }
 }
 
 void requireBusinessDatabase(Connection &connection)
@@ -228,17 +358,22 @@ QStringList check(const QString &filePath)
             if (line != QLatin1String("ok"))
                 problems << QStringLiteral("Integrity: ") % line;
         }
-        const bool isRss = !tableColumns(connection, QStringLiteral("Tbl_Rss_Feed_Items")).isEmpty();
-        const QStringList expected = isRss ? QStringList{QStringLiteral("Tbl_Rss_Feed_Items")} : BusinessTables;
-        for (const QString &table : expected) {
-            if (tableColumns(connection, table).isEmpty())
-                problems << QStringLiteral("Table %1 is missing.").arg(table);
-        }
-        Statement version(connection, QStringLiteral("PRAGMA user_version"));
-        const int found = version.step() ? version.value(0).toInt() : 0;
-        const int wanted = isRss ? RssVersion : BusinessVersion;
-        if (found != wanted)
-            problems << QStringLiteral("Schema version %1, expected %2.").arg(found).arg(wanted);
+        // The file's name says which database it must be; any other name, its tables.
+        const QString name = QFileInfo(filePath).fileName();
+        const bool isRss
+            = name.compare(QLatin1String(ConnectionStrings::RssDatabaseFile), Qt::CaseInsensitive) == 0
+              || (name.compare(QLatin1String(ConnectionStrings::BusinessDatabaseFile), Qt::CaseInsensitive) != 0
+                  && !tableColumns(connection, QStringLiteral("Tbl_Rss_Feed_Items")).isEmpty());
+        // The schema this program makes, built in memory to compare against.
+        sqlite3 *memory = nullptr;
+        sqlite3_open(":memory:", &memory);
+        const std::unique_ptr<sqlite3, int (*)(sqlite3 *)> expected(memory, sqlite3_close);
+        const QByteArray script
+            = (isRss ? rssScript() : businessScript()).toUtf8()
+              + QStringLiteral("PRAGMA user_version = %1;").arg(isRss ? RssVersion : BusinessVersion).toUtf8();
+        if (sqlite3_exec(memory, script.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw DbError(QStringLiteral("The expected schema could not be built."));
+        problems << schemaDifferences(connection.handle(), memory);
     } catch (const DbError &error) {
         problems << error.description();
     }

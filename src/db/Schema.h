@@ -10,15 +10,20 @@ class Connection;
 // The two databases: their tables, the delivered content and the schema version.
 namespace Schema {
 
-inline constexpr int BusinessVersion = 1;
+// 2: date-added columns take only dates, and empty text as no date.
+inline constexpr int BusinessVersion = 2;
 inline constexpr int RssVersion = 1;
 
 // Creates a database with schema and delivered content. Throws DbError naming the
 // file when it exists already or cannot be written.
 void createBusinessDatabase(const QString &filePath);
 void createRssDatabase(const QString &filePath);
+// Both databases of the program in a folder (made when missing), or neither: throws
+// DbError naming the file when one exists already or the two cannot be made.
+void createProgramDatabases(const QString &folder);
 
-// Brings an open database up to the current schema version (nothing yet beyond 1).
+// Brings an open database up to the current schema version; one that cannot be
+// written is left as it is.
 void migrate(Connection &connection);
 
 // Throws DbError naming the file when an open database is not a business database

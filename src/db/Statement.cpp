@@ -5,6 +5,7 @@
 #include "db/SqlDialect.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <sqlite3.h>
 
@@ -19,6 +20,23 @@ QString sentence(QString text)
     if (!text.endsWith(u'.'))
         text += u'.';
     return text;
+}
+
+// Why a database cannot be written, as far as the files tell.
+QString readOnlyReason(const QString &filePath)
+{
+    const QString file = QDir::toNativeSeparators(filePath);
+    const QFileInfo info(filePath);
+    if (!QFileInfo(info.absolutePath()).isWritable()) {
+        return QStringLiteral(
+                   "The database %1 is read-only: its folder %2 cannot be written, so changes cannot be stored.")
+            .arg(file, QDir::toNativeSeparators(info.absolutePath()));
+    }
+    if (!info.isWritable())
+        return QStringLiteral("The database %1 is read-only: the file cannot be written, so changes cannot be stored.")
+            .arg(file);
+    return QStringLiteral("The database %1 is read-only: it was opened for reading only, so changes cannot be stored.")
+        .arg(file);
 }
 
 // Whether only comments, spaces and semicolons follow the first statement.
@@ -47,7 +65,7 @@ QString describeError(sqlite3 *db, int code, const QString &filePath)
     case SQLITE_LOCKED:
         return QStringLiteral("The database %1 is locked by another program; try again when it has finished.")
             .arg(file);
-    case SQLITE_READONLY: return QStringLiteral("The database %1 is read-only: changes cannot be stored.").arg(file);
+    case SQLITE_READONLY: return readOnlyReason(filePath);
     case SQLITE_NOTADB: return QStringLiteral("%1 is not a database file.").arg(file);
     case SQLITE_CORRUPT: return QStringLiteral("The database %1 is damaged (%2).").arg(file, reason);
     case SQLITE_CANTOPEN: return QStringLiteral("The database %1 cannot be opened (%2).").arg(file, reason);

@@ -85,7 +85,7 @@ TEST(FilePaths, ProgramFolderHoldingSemicolonsQuotesAndLettersOpensItsOwnDatabas
     plain.open(QStringLiteral("Provider=SQLite;Data Source=") + base.filePath(QStringLiteral("a")));
     Statement version(plain, QStringLiteral("PRAGMA user_version"));
     ASSERT_TRUE(version.step());
-    EXPECT_EQ(version.value(0).toInt(), 1) << "the file named \"a\" was not touched";
+    EXPECT_EQ(version.value(0).toInt(), Schema::BusinessVersion) << "the file named \"a\" was not touched";
     EXPECT_EQ(ConnectionString(QStringLiteral("Data Source=  plain.db ;Mode = Read")).value(QStringLiteral("mode")),
               "Read");
 }

@@ -5,12 +5,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -165,6 +169,178 @@ TEST_F(DatabaseTool, FilePathsReachTheEngineExactlyAsGiven)
     }
     EXPECT_EQ(tool({QStringLiteral("sql"), business(), QStringLiteral("select count(*) from MasterField")}).out,
               "count(*)\n29\n");
+}
+
+TEST_F(DatabaseTool, CheckNamesEveryDifferenceFromTheSchemaTheProgramExpects)
+{
+    struct Case
+    {
+        const char *change;
+        const char *expectedLine;
+    };
+    const Case cases[] = {
+        {"ALTER TABLE BusinessInformation DROP COLUMN BusinessFaxNumber",
+         "Table BusinessInformation has no column BusinessFaxNumber."},
+        {"DROP TABLE MasterField; CREATE VIEW MasterField AS SELECT 1 AS MasterFieldId, 'x' AS MasterFieldName",
+         "MasterField is a view, expected a table."},
+        {"ALTER TABLE ARTICLESOFINCORPORATION RENAME TO Old; CREATE TABLE ARTICLESOFINCORPORATION (ReportId INTEGER "
+         "PRIMARY KEY AUTOINCREMENT, ReportName TEXT COLLATE NOCASE, Info TEXT); DROP TABLE Old",
+         "Table ARTICLESOFINCORPORATION is not STRICT."},
+        {"PRAGMA user_version = 5", "Schema version 5, expected 2."},
+        {"DROP INDEX BusinessTypeByBusiness", "Index BusinessTypeByBusiness is missing."},
+        {"CREATE TABLE Notes (Note TEXT)", "The table Notes is not one of the program's."},
+    };
+    int n = 0;
+    for (const Case &c : cases) {
+        const QString copy = dir.filePath(QStringLiteral("case%1/Tallowmere.db").arg(++n));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(copy).path()));
+        ASSERT_TRUE(QFile::copy(business(), copy));
+        {
+            db::Connection connection;
+            connection.openFile(copy);
+            connection.executeScript(QString::fromUtf8(c.change));
+        }
+        const ToolRun run = tool({QStringLiteral("check"), copy});
+        EXPECT_EQ(run.exitCode, 1) << c.change;
+        EXPECT_TRUE(run.out.split(u'\n').contains(QString::fromUtf8(c.expectedLine))) << c.change << "\n"
+                                                                                      << run.out.toStdString();
+    }
+
+    // The RSS database copied over the business database.
+    const QString swapped = dir.filePath(QStringLiteral("swapped/Tallowmere.db"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(swapped).path()));
+    ASSERT_TRUE(QFile::copy(folder() + QStringLiteral("/Rss.db"), swapped));
+    const ToolRun run = tool({QStringLiteral("check"), swapped});
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char *line : {"Table BusinessInformation is missing.", "Table MasterField is missing.",
+                             "The table Tbl_Rss_Feed_Items is not one of the program's."}) {
+        EXPECT_TRUE(run.out.split(u'\n').contains(QString::fromUtf8(line))) << line << "\n" << run.out.toStdString();
+    }
+    EXPECT_EQ(tool({QStringLiteral("check"), folder() + QStringLiteral("/Rss.db")}).out, "ok\n");
+}
+
+TEST_F(DatabaseTool, DateAddedTakesOnlyDatesAndEmptyTextAsNoDate)
+{
+    const auto run = [this](const QString &sql) { return tool({QStringLiteral("sql"), business(), sql}); };
+    EXPECT_EQ(run(QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurposeDate) "
+                                 "VALUES (1, ''), (1, '2024-02-29')"))
+                  .exitCode,
+              0);
+    EXPECT_EQ(run(QStringLiteral("INSERT INTO [Business Long Term Goal] (BusinessInformationId) VALUES (1)")).exitCode,
+              0);
+    EXPECT_EQ(run(QStringLiteral("UPDATE [Business Long Term Goal] SET BusinessLongTermGoalDate = ''")).exitCode, 0);
+    EXPECT_EQ(run(QStringLiteral("select BusinessPurposeDate from BusinessPurpose")).out,
+              "BusinessPurposeDate\n\\N\n2024-02-29\n");
+    EXPECT_EQ(run(QStringLiteral("select BusinessLongTermGoalDate from [Business Long Term Goal]")).out,
+              "BusinessLongTermGoalDate\n\\N\n");
+
+    for (const char *notADate : {"tomorrow", "2023-02-29", "2024-1-5", "20240105"}) {
+        const ToolRun refused = run(
+            QStringLiteral("UPDATE BusinessPurpose SET BusinessPurposeDate = '%1'").arg(QString::fromUtf8(notADate)));
+        EXPECT_EQ(refused.exitCode, 1) << notADate;
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("BusinessPurposeDate takes a date written YYYY-MM-DD")))
+            << refused.err.toStdString();
+    }
+    EXPECT_EQ(run(QStringLiteral("INSERT INTO BusinessEmployees (EmployeeDate) VALUES ('soon')")).exitCode, 1);
+    EXPECT_EQ(run(QStringLiteral("select BusinessPurposeDate from BusinessPurpose")).out,
+              "BusinessPurposeDate\n\\N\n2024-02-29\n");
+}
+
+TEST_F(DatabaseTool, FailedOutputAndTextThatIsNotUtf8AreFailures)
+{
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("check"), business()},
+          QStringList{QStringLiteral("sql"), business(), QStringLiteral("select * from MasterField")},
+          QStringList{QStringLiteral("--help")}}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(TALLOWMERE_DB_TOOL), arguments);
+        process.waitForFinished(60000);
+        EXPECT_NE(process.exitCode(), 0) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardError().contains("could not be written"));
+    }
+
+    // Bytes that are not UTF-8 can only be passed through a shell.
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("exec \"$0\" sql \"$1\" \"$(printf 'INSERT INTO MasterField (MasterFieldName) "
+                                  "VALUES (\\047\\377\\047)')\""),
+                   QStringLiteral(TALLOWMERE_DB_TOOL), business()});
+    process.waitForFinished(60000);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("Argument 3 is not valid UTF-8 text"));
+    EXPECT_EQ(tool({QStringLiteral("sql"), business(), QStringLiteral("select count(*) from MasterField")}).out,
+              "count(*)\n29\n");
+}
+
+TEST_F(DatabaseTool, DatabaseInAFolderThatCannotBeWrittenCanStillBeRead)
+{
+    // Permissions do not bind root: the tool then runs as the unprivileged user "nobody".
+    const bool asRoot = ::geteuid() == 0;
+    const auto runAsUser = [asRoot](const QStringList &arguments) {
+        QProcess process;
+        process.setChildProcessModifier([asRoot] {
+            if (asRoot && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(77);
+        });
+        process.start(QStringLiteral(TALLOWMERE_DB_TOOL), arguments);
+        process.waitForFinished(60000);
+        return ToolRun{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                       QString::fromUtf8(process.readAllStandardError())};
+    };
+    const QFileDevice::Permissions readAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                  | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                                                  | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QFile::setPermissions(dir.path(), readAndEnter | QFileDevice::WriteOwner);
+    QFile::setPermissions(folder(), readAndEnter);
+    QFile::setPermissions(business(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                          | QFileDevice::ReadOther);
+
+    const ToolRun check = runAsUser({QStringLiteral("check"), business()});
+    if (check.exitCode == 77)
+        GTEST_SKIP() << "cannot run as another user here";
+    EXPECT_EQ(check.out, "ok\n") << check.err.toStdString();
+    EXPECT_EQ(runAsUser({QStringLiteral("sql"), business(), QStringLiteral("select count(*) from MasterField")}).out,
+              "count(*)\n29\n");
+    const ToolRun write = runAsUser({QStringLiteral("sql"), business(), QStringLiteral("DELETE FROM MasterField")});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_TRUE(write.err.contains(QStringLiteral("its folder %1 cannot be written").arg(folder())))
+        << write.err.toStdString();
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files), (QStringList{"Rss.db", "Tallowmere.db"}));
+    QFile::setPermissions(folder(), readAndEnter | QFileDevice::WriteOwner);
+}
+
+TEST(DatabaseToolInit, StoppedOrFailedInitLeavesNeitherDatabaseAndTheNextRunWorks)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("data"));
+    for (const bool killed : {true, false}) {
+        QProcess process;
+        process.setChildProcessModifier([killed] {
+            // Far smaller than the business database: writing it stops part-way, either
+            // killing the tool (as a kill or a crash would) or failing as a full disk does.
+            const rlimit limit{32768, 32768};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            if (!killed)
+                ::signal(SIGXFSZ, SIG_IGN);
+        });
+        process.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("init"), folder});
+        process.waitForFinished(60000);
+        if (killed)
+            EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+        else
+            EXPECT_EQ(process.exitCode(), 1) << process.readAllStandardError().toStdString();
+        const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_FALSE(left.contains(QStringLiteral("Tallowmere.db"))) << left.join(u' ').toStdString();
+        EXPECT_FALSE(left.contains(QStringLiteral("Rss.db"))) << left.join(u' ').toStdString();
+        if (!killed) {
+            EXPECT_TRUE(left.isEmpty()) << "a failed run cleans up: " << left.join(u' ').toStdString();
+        }
+    }
+    EXPECT_EQ(tool({QStringLiteral("init"), folder}).exitCode, 0);
+    EXPECT_EQ(tool({QStringLiteral("check"), folder + QStringLiteral("/Tallowmere.db")}).out, "ok\n");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"Rss.db", "Tallowmere.db"}));
 }
 
 } // namespace
