@@ -157,6 +157,13 @@ void Statement::bind(sqlite3_stmt *statement, const QVariantList &parameters, sq
     }
 }
 
+void Statement::rebind(const QVariantList &parameters)
+{
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+    bind(m_statement, parameters, m_connection.handle());
+}
+
 bool Statement::step()
 {
     const int rc = sqlite3_step(m_statement);

@@ -23,6 +23,9 @@ public:
 
     // Advances to the next row; false when there are no more.
     bool step();
+    // Starts the statement over with new values for its placeholders, so a statement
+    // run many times is prepared once.
+    void rebind(const QVariantList &parameters);
 
     int columnCount() const;
     QString columnName(int column) const;

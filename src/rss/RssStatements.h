@@ -13,6 +13,10 @@ QString QuoteSqlText(const QString &text);
 
 inline constexpr auto SelectAllItems = "select * from Tbl_Rss_Feed_Items";
 
+// The insert of Save with '?' for the three texts, for importing many items.
+inline constexpr auto InsertItemWithPlaceholders
+    = "INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, RssFeedDescription) values  (?, ?, ?)";
+
 QString insertItemStatement(const QString &title, const QString &link, const QString &description);
 // itemId is the edit marker: the item's id as text.
 QString updateItemStatement(const QString &itemId, const QString &title, const QString &link,

@@ -5,6 +5,7 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/Statement.h"
 #include "rss/RssStatements.h"
 
 #include <QFileInfo>
@@ -55,14 +56,24 @@ ImportResult importUploadFile()
     connection.open(db::ConnectionStrings::rss());
     connection.beginTransaction();
     try {
+        // Prepared once: the import of many items is bound by the statements' preparation otherwise.
+        db::Statement insert(connection, QLatin1String(InsertItemWithPlaceholders), {QString(), QString(), QString()});
+        db::Statement savepoint(connection, QStringLiteral("SAVEPOINT item"));
+        db::Statement release(connection, QStringLiteral("RELEASE item"));
+        db::Statement rollBack(connection, QStringLiteral("ROLLBACK TO item"));
+        const auto run = [](db::Statement &statement, const QVariantList &values = {}) {
+            statement.rebind(values);
+            while (statement.step()) { }
+        };
         for (const RssItem &item : items) {
-            connection.executeScript(QStringLiteral("SAVEPOINT item"));
+            run(savepoint);
             try {
-                connection.execute(insertItemStatement(item.title, item.link, item.description));
-                connection.executeScript(QStringLiteral("RELEASE item"));
+                run(insert, {item.title, item.link, item.description});
+                run(release);
                 ++result.imported;
             } catch (const db::DbError &) {
-                connection.executeScript(QStringLiteral("ROLLBACK TO item; RELEASE item"));
+                run(rollBack);
+                run(release);
                 ++result.failed;
             }
         }
