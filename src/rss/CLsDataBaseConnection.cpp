@@ -5,14 +5,14 @@
 
 namespace rss {
 
-db::Recordset &CLsDataBaseConnection::CreateRecordset(const QString &sql)
+db::Recordset &CLsDataBaseConnection::CreateRecordset(const QString &sql, db::CursorType cursorType)
 {
     if (m_recordset)
         m_recordset->close();
     m_connection.close();
     m_connection.open(db::ConnectionStrings::rss());
     m_recordset = std::make_unique<db::Recordset>();
-    m_recordset->open(sql, m_connection);
+    m_recordset->open(sql, m_connection, cursorType);
     return *m_recordset;
 }
 

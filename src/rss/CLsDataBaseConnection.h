@@ -12,9 +12,9 @@ namespace rss {
 class CLsDataBaseConnection
 {
 public:
-    // A forward-only, read-only recordset over the statement, on a connection to
-    // Rss.db opened for it. Throws db::DbError naming the file.
-    db::Recordset &CreateRecordset(const QString &sql);
+    // A read-only recordset over the statement (forward-only unless asked otherwise),
+    // on a connection to Rss.db opened for it. Throws db::DbError naming the file.
+    db::Recordset &CreateRecordset(const QString &sql, db::CursorType cursorType = db::CursorType::ForwardOnly);
     void DbClose();
 
 private:

@@ -45,7 +45,8 @@ void ItemList::refresh()
     endResetModel();
 
     auto reader = std::make_unique<CLsDataBaseConnection>();
-    db::Recordset &records = reader->CreateRecordset(QLatin1String(SelectAllItems));
+    // A snapshot read in chunks: the first rows come without waiting for the last.
+    db::Recordset &records = reader->CreateRecordset(QLatin1String(SelectAllItems), db::CursorType::Static);
     for (int c = 0; c < 4; ++c)
         m_columns[c] = records.columnIndex(QLatin1String(ColumnNames[c]));
     m_reader = std::move(reader);
