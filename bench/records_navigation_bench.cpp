@@ -26,12 +26,13 @@ void fillBusinesses(const QString &folder)
     db::Connection connection;
     connection.open(QStringLiteral("Data Source=") + file);
     connection.executeScript(
-        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-                       "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
-                       "BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, "
-                       "BusinessEMailAddress) SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', "
-                       "'62701', 'Sangamon', '555 0100', '555 0101', 'http://example.com/' || i, "
-                       "'owner' || i || '@example.com' FROM n;")
+        QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+            "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
+            "BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, "
+            "BusinessEMailAddress) SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', "
+            "'62701', 'Sangamon', '555 0100', '555 0101', 'http://example.com/' || i, "
+            "'owner' || i || '@example.com' FROM n;")
             .arg(Businesses));
 }
 
@@ -71,6 +72,24 @@ void NextBusinessLogicOnly(benchmark::State &state)
     }
 }
 BENCHMARK(NextBusinessLogicOnly)->Unit(benchmark::kMicrosecond);
+
+// Find Business for the name of the last business, from the first: the search in the
+// database, the move and the bound boxes.
+void FindTheLastBusiness(benchmark::State &state)
+{
+    app::GeneralInformation1 &form = mainForm();
+    db::Recordset &businesses = *form.controller().recordset();
+    const QString last = QStringLiteral("Business %1").arg(Businesses);
+    for (auto _ : state) {
+        state.PauseTiming();
+        businesses.moveFirst();
+        state.ResumeTiming();
+        form.findBusinessNamed(last);
+    }
+    if (businesses.currentIndex() != Businesses - 1)
+        state.SkipWithError("the last business was not found");
+}
+BENCHMARK(FindTheLastBusiness)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

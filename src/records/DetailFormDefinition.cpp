@@ -76,4 +76,19 @@ const DetailFormDefinition &shortTermGoals()
     return definition;
 }
 
+const DetailFormDefinition &registeredAgent()
+{
+    static const DetailFormDefinition definition{
+        RecordFamily::TextBoxes,
+        QStringLiteral("select RegisteredAgentId,BusinessInformationId,REGISTEREDAGENTFirstName,"
+                       "REGISTEREDAGENTMiddleName,REGISTEREDAGENTLastName,REGISTEREDAGENTAddressOne,"
+                       "REGISTEREDAGENTAddressTwo,REGISTEREDAGENTCity,REGISTEREDAGENTState,REGISTEREDAGENTZip,"
+                       "REGISTEREDAGENTPhoneNumber,REGISTEREDAGENTFaxNumber,REGISTEREDAGENTEMailAddress from "
+                       "REGISTEREDAGENT WHERE BusinessInformationId = "),
+        QStringLiteral("  Order by RegisteredAgentId"),
+        QStringLiteral("Registered Agents Associated With Business: "),
+    };
+    return definition;
+}
+
 } // namespace records::DetailForms

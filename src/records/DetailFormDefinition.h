@@ -23,6 +23,7 @@ const DetailFormDefinition &businessPerspective();
 const DetailFormDefinition &employeeInformation();
 const DetailFormDefinition &longTermGoals();
 const DetailFormDefinition &shortTermGoals();
+const DetailFormDefinition &registeredAgent();
 } // namespace DetailForms
 
 } // namespace records

@@ -1,5 +1,6 @@
 #include "app/ui/GeneralInformation1.h"
 
+#include "app/BusinessFinder.h"
 #include "app/BusinessResources.h"
 #include "app/Templates.h"
 #include "base/FailurePolicy.h"
@@ -18,6 +19,7 @@
 #include "records/ui/BusinessType.h"
 #include "records/ui/EmployeeInformation.h"
 #include "records/ui/LongTermGoals.h"
+#include "records/ui/RegisteredAgent.h"
 #include "records/ui/ShortTermGoals.h"
 #include "rss/ui/FrmRssGenerator.h"
 #include "ui/Buttons.h"
@@ -115,6 +117,7 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
     setWindowTitle(QStringLiteral("General Business Information"));
     setCloseCaption(QStringLiteral("&Exit"));
     buildPlanningMenu();
+    buildBusinessMenu();
     buildTemplateCommands();
     buildResourcesMenu();
     setClientSizeTwips(ClientWidth, DesignClientHeight);
@@ -179,6 +182,71 @@ void GeneralInformation1::buildPlanningMenu()
     m_templateColumn = new TemplateColumn(TemplateColumnPlace, m_planningMenu);
 }
 
+void GeneralInformation1::buildBusinessMenu()
+{
+    QMenu *business = menuBar()->addMenu(QStringLiteral("&Business"));
+    business->setObjectName(QStringLiteral("mnuBusiness"));
+    QAction *agent = business->addAction(QStringLiteral("Registered Agent..."));
+    agent->setObjectName(QStringLiteral("mnuRegisteredAgent"));
+    connect(agent, &QAction::triggered, this, &GeneralInformation1::openPlanningForm<records::RegisteredAgent>);
+    business->addSeparator();
+    QAction *find = business->addAction(QStringLiteral("Find Business..."));
+    find->setObjectName(QStringLiteral("mnuFindBusiness"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, &GeneralInformation1::findBusiness);
+    QAction *next = business->addAction(QStringLiteral("Find Next"));
+    next->setObjectName(QStringLiteral("mnuFindNext"));
+    next->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(next, &QAction::triggered, this, &GeneralInformation1::findNext);
+    m_findActions = {find, next};
+    // Finding moves like the navigation buttons, so it waits while an edit or a new row is pending.
+    connect(&controller(), &records::RecordFormController::buttonsChanged, this, [this] {
+        for (QAction *action : std::as_const(m_findActions))
+            action->setEnabled(controller().buttons().navigation);
+    });
+}
+
+void GeneralInformation1::findBusiness()
+{
+    const QString text = ui::Dialogs::inputText(this, QStringLiteral("Find the business whose name contains:"),
+                                                QStringLiteral("Find Business"), m_searchedText);
+    if (!text.isEmpty())
+        findBusinessNamed(text);
+}
+
+void GeneralInformation1::findBusinessNamed(const QString &text)
+{
+    m_searchedText = text;
+    findAfter(std::nullopt);
+}
+
+void GeneralInformation1::findNext()
+{
+    if (m_searchedText.isEmpty()) {
+        findBusiness();
+        return;
+    }
+    findAfter(businesses().currentKey());
+}
+
+void GeneralInformation1::findAfter(std::optional<qint64> key)
+{
+    reportFailures([this, key] {
+        db::Connection connection;
+        connection.open(db::ConnectionStrings::document());
+        const std::vector<qint64> keys = businessesNamed(connection, m_searchedText);
+        connection.close();
+        // A business stored elsewhere since this form loaded is not among its rows: pass it over.
+        std::optional<qint64> candidate = key;
+        for (size_t tried = 0; tried < keys.size(); ++tried) {
+            candidate = nextKey(keys, candidate);
+            if (businesses().moveToBusiness(*candidate))
+                return;
+        }
+        ui::Dialogs::message(this, QStringLiteral("No business name contains \"%1\".").arg(m_searchedText));
+    });
+}
+
 void GeneralInformation1::buildTemplateCommands()
 {
     const int top = Menu::Top;
@@ -193,7 +261,7 @@ void GeneralInformation1::buildTemplateCommands()
     connect(upload, &QPushButton::clicked, this, &GeneralInformation1::uploadTemplate);
 
     // The same two commands where a person can reach them.
-    QMenu *templates = addMenuBar()->addMenu(QStringLiteral("&Templates"));
+    QMenu *templates = menuBar()->addMenu(QStringLiteral("&Templates"));
     templates->setObjectName(QStringLiteral("mnuTemplates"));
     QAction *editAction = templates->addAction(QStringLiteral("&Edit Template..."));
     QAction *uploadAction = templates->addAction(QStringLiteral("&Upload Template..."));
@@ -287,7 +355,7 @@ void GeneralInformation1::openBusinessResources()
 
 void GeneralInformation1::buildResourcesMenu()
 {
-    QMenu *resources = addMenuBar()->addMenu(QStringLiteral("&Resources"));
+    QMenu *resources = menuBar()->addMenu(QStringLiteral("&Resources"));
     resources->setObjectName(QStringLiteral("mnuResources"));
     QAction *browse = resources->addAction(QStringLiteral("Resource Browser..."));
     browse->setObjectName(QStringLiteral("mnuResourceBrowser"));

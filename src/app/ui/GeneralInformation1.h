@@ -6,6 +6,7 @@
 #include "records/ui/TextBoxRecordForm.h"
 
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QPushButton;
@@ -30,6 +31,13 @@ public:
 
     void editTemplate();
     void uploadTemplate();
+    // Asks for a part of a name and moves to the first business whose name holds it.
+    void findBusiness();
+    // The same without asking: the text as typed into the input box.
+    void findBusinessNamed(const QString &text);
+    // Moves to the next business whose name holds the text last searched for, wrapping
+    // at the end.
+    void findNext();
 
 protected:
     void formLoad() override;
@@ -37,6 +45,8 @@ protected:
 
 private:
     void buildPlanningMenu();
+    void buildBusinessMenu();
+    void findAfter(std::optional<qint64> key);
     void buildTemplateCommands();
     void buildResourcesMenu();
     void buildTemplateButtons(const QStringList &names);
@@ -55,6 +65,8 @@ private:
     QPushButton *m_templatePattern = nullptr;
     TemplateColumn *m_templateColumn = nullptr;
     int m_growth = 0;
+    QString m_searchedText;
+    QList<QAction *> m_findActions;
 };
 
 } // namespace app

@@ -150,8 +150,11 @@ void RecordFormWindow::setCloseCaption(const QString &caption)
     ui::setCaption(m_buttons[QStringLiteral("cmdClose")], caption);
 }
 
-QMenuBar *RecordFormWindow::addMenuBar()
+QMenuBar *RecordFormWindow::menuBar()
 {
+    // One bar for every menu of the form.
+    if (auto *bar = qobject_cast<QMenuBar *>(layout()->menuBar()))
+        return bar;
     auto *bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
     return bar;

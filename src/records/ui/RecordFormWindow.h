@@ -39,7 +39,8 @@ public:
 protected:
     void setClientSizeTwips(int width, int height);
     void setCloseCaption(const QString &caption);
-    QMenuBar *addMenuBar();
+    // The form's menu bar, made on first use.
+    QMenuBar *menuBar();
     // Lays out what stands above the strips; the grid forms size their grid here.
     virtual void layoutBody(std::optional<int> gridHeightTwips) { Q_UNUSED(gridHeightTwips); }
     virtual bool hasGrid() const { return false; }

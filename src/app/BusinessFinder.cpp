@@ -1,0 +1,34 @@
+#include "app/BusinessFinder.h"
+
+#include "db/Statement.h"
+
+#include <algorithm>
+
+namespace app {
+
+std::vector<qint64> businessesNamed(db::Connection &connection, const QString &part)
+{
+    db::Statement names(connection, QStringLiteral("SELECT BusinessInformationId, BusninesName FROM "
+                                                   "BusinessInformation ORDER BY BusinessInformationId"));
+    std::vector<qint64> keys;
+    while (names.step()) {
+        const QVariant name = names.value(1);
+        if (name.isValid() && name.toString().contains(part, Qt::CaseInsensitive))
+            keys.push_back(names.value(0).toLongLong());
+    }
+    return keys;
+}
+
+std::optional<qint64> nextKey(const std::vector<qint64> &keys, std::optional<qint64> after)
+{
+    if (keys.empty())
+        return std::nullopt;
+    if (after) {
+        const auto next = std::upper_bound(keys.begin(), keys.end(), *after);
+        if (next != keys.end())
+            return *next;
+    }
+    return keys.front();
+}
+
+} // namespace app
