@@ -77,7 +77,11 @@ Qt::ItemFlags RecordsetTableModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+    const Qt::ItemFlags shown = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    // The database fills keys and dates added; their cells only show them.
+    if (m_recordset && m_recordset->isColumnWritable(index.column()))
+        return shown | Qt::ItemIsEditable;
+    return shown;
 }
 
 bool RecordsetTableModel::setData(const QModelIndex &index, const QVariant &value, int role)

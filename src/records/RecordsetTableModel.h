@@ -8,9 +8,9 @@
 namespace records {
 
 // Shows a recordset as a table: one row per record, every column of the query headed
-// by its name, cells edited in place. Editing a cell of another row first moves the
-// recordset there, which stores the row it leaves. Failures are ignored, as the grid
-// forms ignore every failure.
+// by its name, cells edited in place except the key and date-added columns. Editing a
+// cell of another row first moves the recordset there, which stores the row it leaves.
+// A refused value is not taken (setData returns false); nothing is thrown.
 class RecordsetTableModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -80,6 +80,32 @@ TEST_F(GridFormsTest, EachGridShowsItsCaptionQueryColumnsAndCount)
     }
 }
 
+TEST_F(GridFormsTest, KeyAndDateAddedCellsCannotBeTypedIntoOnAnyGrid)
+{
+    folder.exec("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName) VALUES (4, 'Ann')");
+    addGoal("Business Long Term Goal", 4, "grow");
+    addGoal("Business Short Term Goal", 4, "paint");
+    records::GridRecordForm *forms[]
+        = {&ui::WindowRegistry::get<records::EmployeeInformation>(), &ui::WindowRegistry::get<records::LongTermGoals>(),
+           &ui::WindowRegistry::get<records::ShortTermGoals>()};
+    for (records::GridRecordForm *form : forms) {
+        SCOPED_TRACE(form->objectName().toStdString());
+        form->showForBusiness(4);
+        QTableView *grid = gridOf(form);
+        const QString key = grid->model()->index(0, 0).data().toString();
+        for (int column : {0, 1}) {
+            grid->setCurrentIndex(grid->model()->index(0, column));
+            QTest::keyClicks(grid, "77");
+            EXPECT_EQ(grid->viewport()->findChild<QLineEdit *>(), nullptr) << "column " << column;
+        }
+        click(form, "cmdRefresh");
+        EXPECT_EQ(grid->model()->index(0, 0).data().toString(), key);
+        // The business key stays open to typing, as the grid always allowed.
+        EXPECT_TRUE(grid->model()->flags(grid->model()->index(0, 2)) & Qt::ItemIsEditable);
+    }
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
 TEST_F(GridFormsTest, AGoalTypedIntoTheGridAndStoredWithEditAndUpdateIsListedForTheBusiness)
 {
     auto &form = ui::WindowRegistry::get<records::LongTermGoals>();
