@@ -225,6 +225,24 @@ TEST_F(SingleRecordFormsTest, AKeyHandedOverWhileEditingKeepsTheShownBusinessUnt
     EXPECT_EQ(fieldText(&form, 3), "First, edited");
 }
 
+TEST_F(SingleRecordFormsTest, AStoreOverAnotherUsersChangeIsRefusedAndKeepsWhatWasTyped)
+{
+    folder.exec("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (3, 'Bakery')");
+    auto &form = ui::WindowRegistry::get<records::BusinessType>();
+    form.showForBusiness(3);
+    click(&form, "cmdEdit");
+    typeInto(&form, "txtFields_3", "Cake shop");
+    // Another program changes the same row meanwhile.
+    folder.exec("UPDATE BusinessType SET BusinessType = 'Tea room'");
+    click(&form, "cmdUpdate");
+
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, "The row was changed or deleted by another user.");
+    EXPECT_EQ(folder.scalar("select BusinessType from BusinessType"), "Tea room");
+    EXPECT_EQ(control<QLineEdit>(&form, "txtFields_3")->text(), "Cake shop");
+    EXPECT_TRUE(shows(&form, "cmdUpdate") && shows(&form, "cmdCancel"));
+}
+
 TEST_F(SingleRecordFormsTest, TheStatusLabelAndRightButtonsFollowTheFormWidth)
 {
     auto &form = ui::WindowRegistry::get<records::BusinessType>();
