@@ -31,10 +31,11 @@ FtpAddress::FtpAddress(const QString &site, const QString &directory, const QStr
     const bool hasScheme = trimmedSite.contains(QLatin1String("://"));
     const QUrl siteUrl(hasScheme ? trimmedSite : QStringLiteral("ftp://") + trimmedSite, QUrl::StrictMode);
     const QString scheme = siteUrl.scheme().toLower();
-    if (!siteUrl.isValid() || siteUrl.host().isEmpty() || (scheme != u"ftp" && scheme != u"ftps" && scheme != u"sftp"))
+    if (!siteUrl.isValid() || siteUrl.host().isEmpty()
+        || (scheme != u"ftp" && scheme != u"ftps" && scheme != u"ftpes" && scheme != u"sftp"))
         throw base::Error(QStringLiteral("The FTP site \"%1\" is not an FTP address. Write a host name such as "
                                          "ftp.example.com, optionally with :port, or an address that starts "
-                                         "with ftp://, ftps:// or sftp://.")
+                                         "with ftp://, ftps://, ftpes:// or sftp://.")
                               .arg(site));
 
     // A path in the site comes before the directory, as if changed into first.
@@ -55,13 +56,16 @@ FtpAddress::FtpAddress(const QString &site, const QString &directory, const QStr
         path = folder;
 
     QUrl url;
-    url.setScheme(scheme);
+    // ftpes is the name FTP clients give to FTP that switches to TLS on its usual port.
+    m_requiresTls = scheme == u"ftpes";
+    url.setScheme(m_requiresTls ? QStringLiteral("ftp") : scheme);
     url.setHost(siteUrl.host());
     url.setPort(siteUrl.port());
     url.setPath(u'/' + encodedPath(joined(path, fileName)), QUrl::TolerantMode);
     m_url = url;
 
     QUrl shown = url;
+    shown.setScheme(scheme);
     shown.setPath(QString());
     QString shownFolder = folder;
     while (shownFolder.startsWith(u'/'))

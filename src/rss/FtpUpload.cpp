@@ -31,6 +31,7 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
         request.userName = account.userName;
         request.password = account.password;
         request.localPath = localPath;
+        request.requireTls = address.requiresTls();
         request.timeout = m_timeout;
         m_transfer.start(request);
     } catch (const base::Error &error) {
@@ -66,6 +67,7 @@ QString FtpUpload::reasonOf(const TransferResult &result) const
     case F::Timeout: return QStringLiteral("the server did not answer within %1 seconds.").arg(m_timeout.count());
     case F::Unsupported: reason = QStringLiteral("this kind of address cannot be used on this computer"); break;
     case F::Aborted: reason = QStringLiteral("the upload was stopped"); break;
+    case F::Tls: reason = QStringLiteral("no encrypted connection could be made"); break;
     case F::ModuleMissing: return result.detail;
     case F::None:
     case F::Other: reason = QStringLiteral("the transfer failed"); break;

@@ -39,6 +39,7 @@ TransferResult::Failure failureOf(int code)
     case TallowmereTimeoutFailure: return F::Timeout;
     case TallowmereUnsupportedFailure: return F::Unsupported;
     case TallowmereAbortedFailure: return F::Aborted;
+    case TallowmereTlsFailure: return F::Tls;
     default: return F::Other;
     }
 }
@@ -86,6 +87,7 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     plain.appendBody = [](void *c, const char *data, size_t length) {
         static_cast<Context *>(c)->body->append(data, static_cast<qsizetype>(length));
     };
+    plain.requireTls = request.requireTls ? 1 : 0;
     plain.shouldAbort = [](void *c) { return static_cast<Context *>(c)->stop->load() ? 1 : 0; };
 
     TallowmereTransferResult outcome = {};

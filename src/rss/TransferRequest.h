@@ -23,6 +23,7 @@ struct TransferRequest
     QString userName;
     QString password;
     QString localPath;         // the file an upload sends
+    bool requireTls = false;   // FTP: encrypt before logging in, or fail
     QByteArray body;           // what a POST sends
     QList<QByteArray> headers; // "Name: value"
     std::chrono::seconds timeout{140};
@@ -42,6 +43,7 @@ struct TransferResult
         Timeout,
         Unsupported,
         Aborted,
+        Tls,
         ModuleMissing,
         Other,
     };

@@ -104,6 +104,15 @@ TEST_F(FtpUploadTest, FailuresNameTheFileTheServerAndTheReason)
         << outcome.message.toStdString();
     EXPECT_TRUE(stored(QStringLiteral("feeds/feed.xml")).isEmpty());
 
+    // A server without TLS never sees the password of an account that must be encrypted.
+    FtpAccount encrypted = account(QStringLiteral("feeds"));
+    encrypted.site.prepend(QStringLiteral("ftpes://"));
+    outcome = upload(encrypted, m_feed);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("no encrypted connection could be made")))
+        << outcome.message.toStdString();
+    EXPECT_TRUE(stored(QStringLiteral("feeds/feed.xml")).isEmpty());
+
     outcome = upload(account(QStringLiteral("feeds")), m_local.filePath(QStringLiteral("absent.xml")));
     EXPECT_FALSE(outcome.ok);
     EXPECT_TRUE(outcome.message.contains(QStringLiteral("the file cannot be read"))) << outcome.message.toStdString();
@@ -153,6 +162,7 @@ TEST(FtpAddressTest, SitesAsPeopleWriteThem)
          "ftps://example.com/site/rss feeds/"},
         {"sftp://example.com", "htdocs", "sftp://example.com/~/htdocs/feed.xml", "sftp://example.com/htdocs/"},
         {"sftp://example.com", "/srv", "sftp://example.com//srv/feed.xml", "sftp://example.com/srv/"},
+        {"ftpes://example.com", "feeds", "ftp://example.com/feeds/feed.xml", "ftpes://example.com/feeds/"},
     };
     for (const Case &c : cases) {
         const FtpAddress address(QString::fromUtf8(c.site), QString::fromUtf8(c.directory), QStringLiteral("feed.xml"));

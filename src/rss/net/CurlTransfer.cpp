@@ -62,6 +62,9 @@ TallowmereTransferFailure failureOf(CURLcode code)
     case CURLE_OPERATION_TIMEDOUT: return TallowmereTimeoutFailure;
     case CURLE_UNSUPPORTED_PROTOCOL: return TallowmereUnsupportedFailure;
     case CURLE_ABORTED_BY_CALLBACK: return TallowmereAbortedFailure;
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION: return TallowmereTlsFailure;
     case CURLE_READ_ERROR: return TallowmereLocalFileFailure;
     default: return TallowmereOtherFailure;
     }
@@ -127,6 +130,8 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
         curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(status.st_size));
         // One "CWD <directory>" as the user wrote it, then the store.
         curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
+        if (request->requireTls)
+            curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
     } else {
         curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");

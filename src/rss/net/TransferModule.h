@@ -26,6 +26,7 @@ enum TallowmereTransferFailure {
     TallowmereTimeoutFailure,     // no answer within the time-out
     TallowmereUnsupportedFailure, // the address's scheme is not available here
     TallowmereAbortedFailure,     // the caller gave up
+    TallowmereTlsFailure,         // no encrypted connection could be made
     TallowmereOtherFailure,
 };
 
@@ -44,6 +45,7 @@ struct TallowmereTransferRequest
     void *context; // handed back to the two callbacks
     void (*appendBody)(void *context, const char *data, size_t length);
     int (*shouldAbort)(void *context); // non-zero stops the transfer
+    int requireTls;                    // FTP: switch to TLS before logging in, or fail
 };
 
 struct TallowmereTransferResult
