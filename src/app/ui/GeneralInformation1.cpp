@@ -29,6 +29,7 @@
 #include "ui/WindowRegistry.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -294,11 +295,17 @@ void GeneralInformation1::formUnload()
 
 void GeneralInformation1::buildTemplateButtons(const QStringList &names)
 {
+    // A button opens its template by the stored name: lower-casing can change a name's
+    // letters (İ becomes i and a dot), and then the caption would find nothing.
     QStringList captions;
-    for (const QString &name : names)
+    QHash<QString, QString> storedNames;
+    for (const QString &name : names) {
         captions << templateCaption(name);
-    m_templateColumn->setTemplates(captions, m_templatePattern->font(),
-                                   [this](const QString &caption) { openTemplate(caption); });
+        storedNames.insert(captions.last(), storedNames.value(captions.last(), name));
+    }
+    m_templateColumn->setTemplates(captions, m_templatePattern->font(), [this, storedNames](const QString &caption) {
+        openTemplate(storedNames.value(caption, caption));
+    });
     growBy(growthForTemplates(static_cast<int>(names.size())));
 }
 
@@ -338,9 +345,10 @@ void GeneralInformation1::viewReport()
     reportFailures([this] { documents::reportWindow().showForBusiness(businessInformationId()); });
 }
 
-void GeneralInformation1::openTemplate(const QString &caption)
+void GeneralInformation1::openTemplate(const QString &reportName)
 {
-    reportFailures([this, &caption] { documents::articlesWindow().showTemplate(caption, businessInformationId()); });
+    reportFailures(
+        [this, &reportName] { documents::articlesWindow().showTemplate(reportName, businessInformationId()); });
 }
 
 void GeneralInformation1::editTemplate()

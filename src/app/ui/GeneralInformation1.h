@@ -52,7 +52,7 @@ private:
     void buildTemplateButtons(const QStringList &names);
     void removeTemplateButtons();
     void growBy(int twips);
-    void openTemplate(const QString &caption);
+    void openTemplate(const QString &reportName);
     void openBusinessResources();
     void openResourceBrowser();
     void viewReport();

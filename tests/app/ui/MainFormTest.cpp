@@ -148,7 +148,7 @@ TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGr
     QPushButton *last = buttonOf(&form, "cmdArticleOfCorporation_100");
     column->ensureWidgetVisible(last);
     QTest::mouseClick(last, Qt::LeftButton);
-    EXPECT_EQ(documents::articlesWindow().reportName(), "Template 100");
+    EXPECT_EQ(documents::articlesWindow().reportName(), "template 100");
 }
 
 TEST_F(MainFormTest, UploadTemplateStoresTheFileUnderItsNameWithTrimmedLines)
@@ -236,7 +236,7 @@ TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)
 
     click(&form, "cmdArticleOfCorporation_2");
     EXPECT_TRUE(documents::articlesWindow().isVisible());
-    EXPECT_EQ(documents::articlesWindow().reportName(), "Bylaws");
+    EXPECT_EQ(documents::articlesWindow().reportName(), "bylaws"); // the stored name
     EXPECT_EQ(documents::articlesWindow().businessInformationId(), keyOf("Brook Farm"));
 
     form.findChild<QAction *>("mnuEditTemplate")->trigger();
@@ -251,6 +251,16 @@ TEST_F(MainFormTest, BusinessKeysAbove32767AreHandedOver)
     EXPECT_EQ(form.businessInformationId(), 70000);
     click(&form, "cmdBusinessPurpose");
     EXPECT_EQ(ui::WindowRegistry::get<records::BusinessPurpose>().businessInformationId(), 70000);
+}
+
+TEST_F(MainFormTest, ATemplateButtonOpensItsTemplateWhateverLowerCasingDoesToTheName)
+{
+    // Lower-cased, the dotted capital I becomes two characters that no longer match it.
+    folder.exec("DELETE FROM ARTICLESOFINCORPORATION;"
+                "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('İSTANBUL PLAN', 'Plan text')");
+    auto &form = start();
+    click(&form, "cmdArticleOfCorporation_1");
+    EXPECT_EQ(control<QPlainTextEdit>(&documents::articlesWindow(), "Text1")->toPlainText(), "\nPlan text");
 }
 
 TEST_F(MainFormTest, KeysBeyond32BitsReachEveryFormWhole)
