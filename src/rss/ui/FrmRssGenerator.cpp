@@ -131,8 +131,10 @@ void FrmRssGenerator::buildMenus()
                   const QString prompt = QLatin1String(setting.prompt);
                   const int line = setting.line;
                   connect(action, &QAction::triggered, this, [this, prompt, line] {
-                      // A file that cannot be written keeps its old content.
-                      base::runSteps(base::FailurePolicy::IgnoreEachStep, {[&] { editSetting(this, prompt, line); }});
+                      // A file that cannot be written keeps its old content, and the person
+                      // learns that the typed value was not stored.
+                      base::runSteps(base::FailurePolicy::Report, {[&] { editSetting(this, prompt, line); }},
+                                     [this](const QString &description) { reportFailure(description); });
                   });
               }
               return menu;

@@ -1,4 +1,5 @@
 #include "browser/ui/WebView.h"
+#include "db/ProgramFolder.h"
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/FormTesting.h"
 #include "rss/ItemList.h"
@@ -272,6 +273,15 @@ TEST_F(PublishingWindow, SettingsMenusAskWithTheStoredValueAndIgnoreBlankInput)
         EXPECT_EQ(dialogs->inputBoxes[4 + i].title, QLatin1String(Caption));
     }
     EXPECT_TRUE(dialogs->messages.empty());
+
+    // A value that cannot be stored is not dropped silently.
+    db::ProgramFolder::setOverride(folder.filePath(QStringLiteral("missing")));
+    dialogs->inputs = {QStringLiteral("Other")};
+    trigger(window, "mnuCompanyName");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("config.ini")))
+        << dialogs->messages[0].text.toStdString();
+    db::ProgramFolder::setOverride(folder.path());
 }
 
 TEST_F(PublishingWindow, GenerateWritesTheFeedOfTheListAndRemembersTheNameForTheUpload)
