@@ -165,7 +165,10 @@ void Announcement::postNext()
 void Announcement::postArrived(const TransferResult &result)
 {
     const AnnouncementItem &item = m_toPost.at(m_posted);
-    const QString what = QStringLiteral("The item \"%1\" was not announced").arg(item.title);
+    // Items are named by title; one without a title by its number in the list.
+    const QString name
+        = item.title.isEmpty() ? QStringLiteral("number %1").arg(item.id) : QStringLiteral("\"%1\"").arg(item.title);
+    const QString what = QStringLiteral("The item %1 was not announced").arg(name);
     const QString service = m_operation.endpoint.toDisplayString();
     if (!result.ok()) {
         finish(false, QStringLiteral("%1: the announcement service at %2 cannot be reached: %3")
@@ -186,8 +189,8 @@ void Announcement::postArrived(const TransferResult &result)
     try {
         AnnouncementStore::markAnnounced({item.id});
     } catch (const base::Error &error) {
-        finish(false, QStringLiteral("The item \"%1\" was announced but could not be marked as announced: %2")
-                          .arg(item.title, error.description()));
+        finish(false, QStringLiteral("The item %1 was announced but could not be marked as announced: %2")
+                          .arg(name, error.description()));
         return;
     }
     ++m_posted;
