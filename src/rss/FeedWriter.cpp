@@ -51,22 +51,32 @@ QString escapeXmlText(const QString &text)
 
 QByteArray feedBytes(const PublishingSettings &channel, const std::vector<RssItem> &items)
 {
-    QString out;
-    out.reserve(static_cast<qsizetype>(200 + items.size() * 120));
-    out += QLatin1String("<?xml version='1.0'?>\r\n<rss version='0.91'>\r\n<channel>\r\n");
-    appendElement(out, QLatin1String("title"), channel.companyName);
-    appendElement(out, QLatin1String("link"), channel.webSiteUrl);
-    appendElement(out, QLatin1String("description"), channel.channelDescription);
-    out += QLatin1String("<language>en-us</language>\r\n");
+    // Built in slices turned into UTF-8 as they fill, so a long feed is never held
+    // twice over and the work stays in the cache.
+    constexpr qsizetype SliceSize = 32 * 1024;
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(200 + items.size() * 200));
+    QString slice;
+    slice.reserve(SliceSize + 4096);
+    slice += QLatin1String("<?xml version='1.0'?>\r\n<rss version='0.91'>\r\n<channel>\r\n");
+    appendElement(slice, QLatin1String("title"), channel.companyName);
+    appendElement(slice, QLatin1String("link"), channel.webSiteUrl);
+    appendElement(slice, QLatin1String("description"), channel.channelDescription);
+    slice += QLatin1String("<language>en-us</language>\r\n");
     for (const RssItem &item : items) {
-        out += QLatin1String("<item>\r\n");
-        appendElement(out, QLatin1String("title"), item.title);
-        appendElement(out, QLatin1String("link"), item.link);
-        appendElement(out, QLatin1String("description"), item.description);
-        out += QLatin1String("</item>\r\n");
+        slice += QLatin1String("<item>\r\n");
+        appendElement(slice, QLatin1String("title"), item.title);
+        appendElement(slice, QLatin1String("link"), item.link);
+        appendElement(slice, QLatin1String("description"), item.description);
+        slice += QLatin1String("</item>\r\n");
+        if (slice.size() >= SliceSize) {
+            out += slice.toUtf8();
+            slice.resize(0);
+        }
     }
-    out += QLatin1String("</channel>\r\n</rss>\r\n");
-    return out.toUtf8();
+    slice += QLatin1String("</channel>\r\n</rss>\r\n");
+    out += slice.toUtf8();
+    return out;
 }
 
 void writeFeed(const QString &path, const PublishingSettings &channel, const std::vector<RssItem> &items)
