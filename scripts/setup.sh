@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libsqlite3-dev sqlite3
+    libsqlite3-dev sqlite3 postgresql-15 libpq-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     fonts-dejavu-core poppler-utils xvfb xauth time
     libcurl4-openssl-dev qt6-webengine-dev qt6-webengine-dev-tools

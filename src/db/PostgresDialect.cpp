@@ -1,0 +1,128 @@
+#include "db/PostgresDialect.h"
+
+#include "db/DbError.h"
+#include "db/SchemaTables.h"
+#include "db/SqlTokens.h"
+
+#include <QHash>
+
+namespace db {
+
+namespace {
+
+using sql::Token;
+using sql::TokenKind;
+
+// ICU's root collation, deterministic: LIKE works on it and its lower() knows every letter.
+constexpr auto CaseFoldingCollation = " COLLATE \"und-x-icu\"";
+
+const QHash<QString, QString> &knownNames()
+{
+    static const QHash<QString, QString> names = [] {
+        QHash<QString, QString> map;
+        for (const QString &name : SchemaTables::allNames())
+            map.insert(name.toLower(), name);
+        return map;
+    }();
+    return names;
+}
+
+QString schemaSpelling(const QString &name)
+{
+    return knownNames().value(name.toLower(), name);
+}
+
+QString stringLiteral(QString text)
+{
+    return u'\'' + text.replace(u'\'', QLatin1String("''")) + u'\'';
+}
+
+bool afterAs(const QList<Token> &tokens, int i)
+{
+    const int before = sql::previousSignificant(tokens, i - 1);
+    return before >= 0 && sql::isKeyword(tokens[before], QLatin1String("AS"));
+}
+
+void quoteNames(QList<Token> &tokens)
+{
+    for (int i = 0; i < tokens.size(); ++i) {
+        Token &token = tokens[i];
+        if (token.kind == TokenKind::Quoted && !sql::isStringLiteral(token)) {
+            QString name = sql::bareName(token);
+            if (token.text.startsWith(u'"'))
+                name.replace(QLatin1String("\"\""), QLatin1String("\""));
+            if (token.text.startsWith(u'"') && !afterAs(tokens, i) && !knownNames().contains(name.toLower()))
+                token.text
+                    = stringLiteral(name); // Jet reads "text" as a string, as SQLite does when it names no column
+            else
+                token.text = quotePostgresName(schemaSpelling(name));
+        } else if (token.kind == TokenKind::Word) {
+            if (knownNames().contains(token.text.toLower()))
+                token.text = quotePostgresName(schemaSpelling(token.text));
+            else if (afterAs(tokens, i))
+                token.text = quotePostgresName(token.text); // an alias keeps its case
+        }
+    }
+}
+
+void caseFoldLike(QList<Token> &tokens)
+{
+    for (int i = 0; i < tokens.size(); ++i) {
+        if (!sql::isKeyword(tokens[i], QLatin1String("LIKE")))
+            continue;
+        int operand = sql::previousSignificant(tokens, i - 1);
+        if (operand >= 0 && sql::isKeyword(tokens[operand], QLatin1String("NOT")))
+            operand = sql::previousSignificant(tokens, operand - 1);
+        if (operand < 0)
+            continue;
+        tokens[i].text = QStringLiteral("ILIKE");
+        tokens.insert(operand + 1, {TokenKind::Space, QLatin1String(CaseFoldingCollation)});
+        ++i;
+    }
+}
+
+int numberPlaceholders(QList<Token> &tokens)
+{
+    int count = 0;
+    for (Token &token : tokens) {
+        if (sql::isPunct(token, u'?'))
+            token.text = u'$' + QString::number(++count);
+    }
+    return count;
+}
+
+void dropTrailingSemicolons(QList<Token> &tokens)
+{
+    int last = sql::previousSignificant(tokens, static_cast<int>(tokens.size()) - 1);
+    while (last >= 0 && sql::isPunct(tokens[last], u';')) {
+        tokens.remove(last, tokens.size() - last);
+        last = sql::previousSignificant(tokens, static_cast<int>(tokens.size()) - 1);
+    }
+    tokens.remove(last + 1, tokens.size() - last - 1);
+    for (const Token &token : tokens) {
+        if (sql::isPunct(token, u';'))
+            throw DbError(QStringLiteral("Only one statement can be run at a time."));
+    }
+}
+
+} // namespace
+
+QString quotePostgresName(const QString &name)
+{
+    return u'"' + QString(name).replace(u'"', QLatin1String("\"\"")) + u'"';
+}
+
+PostgresStatement translateToPostgres(const QString &text)
+{
+    QList<Token> tokens = sql::tokenize(text);
+    dropTrailingSemicolons(tokens);
+    sql::translateJetStatement(tokens);
+    quoteNames(tokens);
+    caseFoldLike(tokens);
+    PostgresStatement statement;
+    statement.parameterCount = numberPlaceholders(tokens);
+    statement.text = sql::join(tokens);
+    return statement;
+}
+
+} // namespace db

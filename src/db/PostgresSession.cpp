@@ -1,0 +1,277 @@
+#include "db/PostgresSession.h"
+
+#include "db/DbError.h"
+#include "db/LibPq.h"
+#include "db/PostgresDialect.h"
+
+#include <QList>
+
+#include <vector>
+
+namespace db {
+
+namespace {
+
+// Long enough for a server across the office, short enough that a window does not
+// seem to hang when the server is off.
+constexpr auto ConnectTimeoutSeconds = "10";
+
+QString sentence(QString text)
+{
+    text = text.trimmed();
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    if (!text.isEmpty() && !text.endsWith(u'.'))
+        text += u'.';
+    return text;
+}
+
+struct ParsedAddress
+{
+    QString user, host, port, dbname;
+    bool hasPassword = false;
+};
+
+ParsedAddress parseAddress(const QString &uri)
+{
+    const LibPq &pq = LibPq::get();
+    char *error = nullptr;
+    PQconninfoOption *options = pq.conninfoParse(uri.toUtf8().constData(), &error);
+    if (!options) {
+        const QString reason = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("not enough memory");
+        pq.freemem(error);
+        throw DbError(QStringLiteral("The database address %1 is not valid: %2").arg(uri, reason));
+    }
+    ParsedAddress parsed;
+    for (PQconninfoOption *option = options; option->keyword; ++option) {
+        const QLatin1String keyword(option->keyword);
+        const QString value = option->val ? QString::fromUtf8(option->val) : QString();
+        if (keyword == QLatin1String("user"))
+            parsed.user = value;
+        else if (keyword == QLatin1String("host") || (keyword == QLatin1String("hostaddr") && parsed.host.isEmpty()))
+            parsed.host = value;
+        else if (keyword == QLatin1String("port"))
+            parsed.port = value;
+        else if (keyword == QLatin1String("dbname"))
+            parsed.dbname = value;
+        else if (keyword == QLatin1String("password"))
+            parsed.hasPassword = option->val != nullptr;
+    }
+    pq.conninfoFree(options);
+    return parsed;
+}
+
+QByteArray parameterText(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool: return value.toBool() ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
+    case QMetaType::Double:
+    case QMetaType::Float: return QByteArray::number(value.toDouble(), 'g', 17);
+    default: return value.toString().toUtf8();
+    }
+}
+
+} // namespace
+
+bool PostgresSession::isAddress(const QString &text)
+{
+    return text.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
+           || text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+QString PostgresSession::describeAddress(const QString &uri)
+{
+    const ParsedAddress parsed = parseAddress(uri);
+    QString text;
+    if (!parsed.user.isEmpty())
+        text += parsed.user + u'@';
+    text += parsed.host.isEmpty() ? QStringLiteral("localhost") : parsed.host;
+    if (!parsed.port.isEmpty())
+        text += u':' + parsed.port;
+    if (!parsed.dbname.isEmpty())
+        text += u'/' + parsed.dbname;
+    return text;
+}
+
+PostgresSession::PostgresSession(const QString &uri)
+{
+    if (!isAddress(uri)) {
+        throw DbError(QStringLiteral("%1 is not a PostgreSQL address: it must start with postgresql://.").arg(uri));
+    }
+    const LibPq &pq = LibPq::get();
+    const ParsedAddress parsed = parseAddress(uri);
+    m_serverName = describeAddress(uri);
+    if (parsed.hasPassword) {
+        throw DbError(QStringLiteral("The database address for %1 holds a password; keep passwords in ~/.pgpass or "
+                                     "PGPASSWORD instead.")
+                          .arg(m_serverName));
+    }
+    // Defaults first: the address overrides them; the encoding comes last so that
+    // every text travels as UTF-8 whatever the address says.
+    const QByteArray address = uri.toUtf8();
+    const char *keywords[] = {"connect_timeout", "application_name", "dbname", "client_encoding", nullptr};
+    const char *values[] = {ConnectTimeoutSeconds, "Tallowmere", address.constData(), "UTF8", nullptr};
+    m_connection = pq.connectdbParams(keywords, values, 1);
+    if (!m_connection)
+        throw DbError(QStringLiteral("The database server %1 cannot be reached: out of memory.").arg(m_serverName));
+    if (pq.status(m_connection) != CONNECTION_OK) {
+        const QString reason = QString::fromUtf8(pq.errorMessage(m_connection)).trimmed();
+        pq.finish(m_connection);
+        m_connection = nullptr;
+        throw DbError(QStringLiteral("The database server %1 cannot be reached (%2).").arg(m_serverName, reason));
+    }
+}
+
+PostgresSession::~PostgresSession()
+{
+    if (m_connection)
+        LibPq::get().finish(m_connection);
+}
+
+PostgresResult PostgresSession::check(PGresult *raw)
+{
+    PostgresResult result(raw);
+    const ExecStatusType status = raw ? LibPq::get().resultStatus(raw) : PGRES_FATAL_ERROR;
+    if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_SINGLE_TUPLE
+        || status == PGRES_EMPTY_QUERY || status == PGRES_COPY_IN)
+        return result;
+    throw DbError(describePostgresError(raw, m_connection, m_serverName));
+}
+
+PostgresResult PostgresSession::run(const QString &sql, const QVariantList &parameters)
+{
+    const LibPq &pq = LibPq::get();
+    std::vector<QByteArray> texts;
+    std::vector<const char *> values;
+    std::vector<int> lengths;
+    std::vector<int> formats;
+    texts.reserve(static_cast<size_t>(parameters.size()));
+    for (const QVariant &value : parameters) {
+        const bool binary = value.typeId() == QMetaType::QByteArray;
+        texts.push_back(binary ? value.toByteArray() : parameterText(value));
+        const bool null = !value.isValid() || value.isNull();
+        values.push_back(null ? nullptr : texts.back().constData());
+        lengths.push_back(static_cast<int>(texts.back().size()));
+        formats.push_back(binary ? 1 : 0);
+    }
+    const QByteArray text = sql.toUtf8();
+    return check(pq.execParams(m_connection, text.constData(), static_cast<int>(parameters.size()), nullptr,
+                               values.data(), lengths.data(), formats.data(), 0));
+}
+
+PostgresResult PostgresSession::runJet(const QString &sql, const QVariantList &parameters)
+{
+    const PostgresStatement statement = translateToPostgres(sql);
+    if (statement.parameterCount != parameters.size()) {
+        throw DbError(QStringLiteral("The statement takes %1 values but %2 were given.")
+                          .arg(statement.parameterCount)
+                          .arg(parameters.size()));
+    }
+    if (statement.text.trimmed().isEmpty())
+        throw DbError(QStringLiteral("The statement is empty."));
+    return run(statement.text, parameters);
+}
+
+void PostgresSession::runScript(const QString &sql)
+{
+    check(LibPq::get().exec(m_connection, sql.toUtf8().constData()));
+}
+
+void PostgresSession::beginTransaction()
+{
+    runScript(QStringLiteral("BEGIN"));
+}
+
+void PostgresSession::commit()
+{
+    runScript(QStringLiteral("COMMIT"));
+}
+
+void PostgresSession::rollback()
+{
+    if (inTransaction())
+        runScript(QStringLiteral("ROLLBACK"));
+}
+
+bool PostgresSession::inTransaction() const
+{
+    const PGTransactionStatusType status = LibPq::get().transactionStatus(m_connection);
+    return status == PQTRANS_INTRANS || status == PQTRANS_INERROR;
+}
+
+void PostgresSession::copyIn(const QString &copySql, const std::function<bool(QByteArray &)> &nextChunk)
+{
+    const LibPq &pq = LibPq::get();
+    check(pq.exec(m_connection, copySql.toUtf8().constData()));
+    QByteArray chunk;
+    const char *failure = nullptr;
+    QString reason;
+    try {
+        while (nextChunk(chunk)) {
+            if (pq.putCopyData(m_connection, chunk.constData(), static_cast<int>(chunk.size())) != 1) {
+                reason = QString::fromUtf8(pq.errorMessage(m_connection)).trimmed();
+                failure = "sending the rows failed";
+                break;
+            }
+        }
+    } catch (...) {
+        pq.putCopyEnd(m_connection, "stopped by the program");
+        while (PGresult *rest = pq.getResult(m_connection))
+            pq.clear(rest);
+        throw;
+    }
+    pq.putCopyEnd(m_connection, failure);
+    PostgresResult last;
+    bool failed = false;
+    while (PGresult *result = pq.getResult(m_connection)) {
+        if (pq.resultStatus(result) != PGRES_COMMAND_OK && !failed) {
+            failed = true;
+            reason = describePostgresError(result, m_connection, m_serverName);
+        }
+        pq.clear(result);
+    }
+    if (failed || failure)
+        throw DbError(reason.isEmpty() ? QStringLiteral("Copying rows to %1 failed.").arg(m_serverName) : reason);
+}
+
+void PostgresSession::cancel()
+{
+    const LibPq &pq = LibPq::get();
+    if (PGcancel *request = pq.getCancel(m_connection)) {
+        char error[256];
+        pq.cancel(request, error, sizeof error);
+        pq.freeCancel(request);
+    }
+}
+
+QString describePostgresError(PGresult *result, PGconn *connection, const QString &serverName)
+{
+    const LibPq &pq = LibPq::get();
+    if (!result || (connection && pq.status(connection) != CONNECTION_OK)) {
+        const QString reason = connection ? QString::fromUtf8(pq.errorMessage(connection)).trimmed() : QString();
+        return QStringLiteral("The connection to the database server %1 was lost (%2).").arg(serverName, reason);
+    }
+    const QByteArray state = pq.resultErrorField(result, PG_DIAG_SQLSTATE);
+    const QString message = QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_PRIMARY));
+    const QString detail = QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_DETAIL));
+    if (state.startsWith("23")) {
+        QString text = QStringLiteral("The row was not stored: %1").arg(message);
+        if (!detail.isEmpty())
+            text += QStringLiteral(" (%1)").arg(detail);
+        return sentence(text);
+    }
+    if (state == "57014")
+        return QStringLiteral("The statement was cancelled.");
+    if (state == "40001" || state == "40P01")
+        return QStringLiteral("Another user's change on %1 got in the way; nothing was stored, try again.")
+            .arg(serverName);
+    if (state == "42501")
+        return QStringLiteral("The database server %1 refused: %2").arg(serverName, sentence(message));
+    if (state.startsWith("08") || state.startsWith("57P") || state.startsWith("53"))
+        return QStringLiteral("The database server %1 failed: %2").arg(serverName, sentence(message));
+    if (message.isEmpty())
+        return sentence(QString::fromUtf8(pq.resultErrorMessage(result)));
+    return sentence(message);
+}
+
+} // namespace db

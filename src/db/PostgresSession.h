@@ -1,0 +1,66 @@
+#pragma once
+
+#include "db/PostgresResult.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+typedef struct pg_conn PGconn;
+
+namespace db {
+
+// One connection to a PostgreSQL database, named by a libpq URI
+// (postgresql://user@host:port/dbname). Passwords come from libpq's own means
+// (~/.pgpass, PGPASSWORD); an address that holds one is refused, since the file it
+// comes from is readable by everyone who runs the program.
+// Every failure throws DbError with a description that names the server.
+class PostgresSession
+{
+public:
+    explicit PostgresSession(const QString &uri);
+    ~PostgresSession();
+    PostgresSession(const PostgresSession &) = delete;
+    PostgresSession &operator=(const PostgresSession &) = delete;
+
+    // Whether a text is a PostgreSQL address rather than a file name.
+    static bool isAddress(const QString &text);
+    // user@host:port/dbname, for messages and captions (never a password).
+    static QString describeAddress(const QString &uri);
+    QString serverName() const { return m_serverName; }
+
+    // Runs one statement in PostgreSQL's own dialect, with values for $1, $2...
+    PostgresResult run(const QString &sql, const QVariantList &parameters = {});
+    // Runs one statement in the dialect the windows write.
+    PostgresResult runJet(const QString &sql, const QVariantList &parameters = {});
+    // Runs several statements at once (schema scripts), in PostgreSQL's dialect.
+    void runScript(const QString &sql);
+
+    void beginTransaction();
+    void commit();
+    // Harmless when no transaction is open.
+    void rollback();
+    bool inTransaction() const;
+
+    // Streams rows into a table: `copySql` is a COPY ... FROM STDIN statement, and
+    // nextChunk fills its argument with the next piece of text and returns false
+    // when there is no more.
+    void copyIn(const QString &copySql, const std::function<bool(QByteArray &)> &nextChunk);
+
+    // Asks the server to stop the statement that is running (from another thread).
+    void cancel();
+
+    PGconn *handle() const { return m_connection; }
+
+private:
+    PostgresResult check(PGresult *result);
+
+    PGconn *m_connection = nullptr;
+    QString m_serverName;
+};
+
+// The readable description of a failed statement or connection.
+QString describePostgresError(PGresult *result, PGconn *connection, const QString &serverName);
+
+} // namespace db
