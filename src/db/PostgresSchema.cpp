@@ -85,20 +85,6 @@ void deliverContent(PostgresSession &session)
     }
 }
 
-template <typename Fill> void createInTransaction(PostgresSession &session, Fill fill)
-{
-    session.beginTransaction();
-    try {
-        refuseTables(session);
-        session.runScript(createScript());
-        fill();
-        session.commit();
-    } catch (...) {
-        session.rollback();
-        throw;
-    }
-}
-
 } // namespace
 
 QString createScript()
@@ -118,12 +104,21 @@ QString createScript()
 
 void create(PostgresSession &session)
 {
-    createInTransaction(session, [&] { deliverContent(session); });
+    create(session, [&] { deliverContent(session); });
 }
 
-void createTablesOnly(PostgresSession &session)
+void create(PostgresSession &session, const std::function<void()> &fill)
 {
-    createInTransaction(session, [] {});
+    session.beginTransaction();
+    try {
+        refuseTables(session);
+        session.runScript(createScript());
+        fill();
+        session.commit();
+    } catch (...) {
+        session.rollback();
+        throw;
+    }
 }
 
 bool holdsTables(PostgresSession &session)
@@ -204,16 +199,16 @@ QStringList check(PostgresSession &session)
     return problems;
 }
 
-void advanceKeyGenerators(PostgresSession &session)
+void advanceKeyGenerators(PostgresSession &session, const QHash<QString, qint64> &highestUsed)
 {
     for (const Table &table : allTables()) {
         const QString name = quotePostgresName(table.name);
         const QString key = quotePostgresName(table.keyColumn());
-        // is_called = false for an empty table: the first key handed out is then 1.
+        // is_called = false: the next key handed out is exactly the value set (1 for an empty table).
         session.run(QStringLiteral("SELECT setval(pg_get_serial_sequence($1, $2), "
-                                   "coalesce((SELECT max(%1) FROM %2), 0) + 1, false)")
+                                   "greatest(coalesce((SELECT max(%1) FROM %2), 0), $3::bigint) + 1, false)")
                         .arg(key, name),
-                    {name, table.keyColumn()});
+                    {name, table.keyColumn(), highestUsed.value(table.name, 0)});
     }
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace db {
 
@@ -18,8 +21,8 @@ QString createScript();
 // empty database, all or nothing. Throws DbError naming the server when the database
 // already holds Tallowmere's tables.
 void create(PostgresSession &session);
-// Makes the tables only (a copy brings its own rows).
-void createTablesOnly(PostgresSession &session);
+// Makes the tables and runs `fill` in the same transaction, before it commits.
+void create(PostgresSession &session, const std::function<void()> &fill);
 
 // Whether any of Tallowmere's tables is there.
 bool holdsTables(PostgresSession &session);
@@ -28,9 +31,10 @@ bool holdsTables(PostgresSession &session);
 // when they agree.
 QStringList check(PostgresSession &session);
 
-// Sets each table's key generator past its highest key, so copied rows keep their keys
-// and new rows never take one of theirs.
-void advanceKeyGenerators(PostgresSession &session);
+// Sets each table's key generator past its highest key, and past the highest key it
+// ever handed out when `highestUsed` names one for the table (rows deleted before a
+// copy), so copied rows keep their keys and no key comes back.
+void advanceKeyGenerators(PostgresSession &session, const QHash<QString, qint64> &highestUsed = {});
 
 } // namespace PostgresSchema
 } // namespace db
