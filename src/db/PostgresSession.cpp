@@ -120,6 +120,8 @@ PostgresSession::PostgresSession(const QString &uri)
         m_connection = nullptr;
         throw DbError(QStringLiteral("The database server %1 cannot be reached (%2).").arg(m_serverName, reason));
     }
+    // Dates read as yyyy-mm-dd whatever the server's own setting is.
+    runScript(QStringLiteral("SET DateStyle = ISO, YMD"));
 }
 
 PostgresSession::~PostgresSession()
@@ -260,6 +262,8 @@ QString describePostgresError(PGresult *result, PGconn *connection, const QStrin
             text += QStringLiteral(" (%1)").arg(detail);
         return sentence(text);
     }
+    if (state == "22007" || state == "22008")
+        return sentence(QStringLiteral("The row was not stored: %1; a date is written YYYY-MM-DD").arg(message));
     if (state == "57014")
         return QStringLiteral("The statement was cancelled.");
     if (state == "40001" || state == "40P01")

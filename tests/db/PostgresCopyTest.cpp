@@ -5,6 +5,7 @@
 #include "db/PostgresSchema.h"
 #include "db/PostgresSession.h"
 #include "support/PostgresServer.h"
+#include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ TEST(PostgresCopy, EveryRowKeepsItsKeyAndItsValueAndNewKeysComeAfterTheHighest)
     TempProgramFolder folder;
     folder.exec(QStringLiteral(
         "INSERT INTO BusinessInformation (BusinessInformationId, BusinessInformationDate, BusninesName, BusinessCity) "
-        "VALUES (3, '2001-02-03', 'Tab\there, line\r\nbreak, back\\slash', ''), (40000, 'not a date', 'Été', NULL);"
+        "VALUES (3, '2001-02-03', 'Tab\there, line\r\nbreak, back\\slash', ''), (40000, NULL, 'Été', NULL);"
         "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (40000, 'Grow');"));
     execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, Twittered) VALUES ('a', 1), "
                                    "('b', 0); DELETE FROM Tbl_Rss_Feed_Items WHERE RssFeedItemTitle = 'b';"));

@@ -2,15 +2,9 @@
 #include "db/PostgresDialect.h"
 #include "db/DbError.h"
 
+#include "support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-// Failures show the statement, not its bytes.
-void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << text.toStdString();
-}
 
 using namespace db;
 

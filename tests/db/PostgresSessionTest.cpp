@@ -3,6 +3,7 @@
 #include "db/DbError.h"
 #include "db/PostgresSchema.h"
 #include "support/PostgresServer.h"
+#include "support/QStringPrinter.h"
 
 #include <QDate>
 
@@ -106,6 +107,10 @@ TEST_F(PostgresDatabase, KeysAreNeverReusedAndDefaultsAreFilledIn)
               QStringLiteral("4"));
     EXPECT_EQ(scalar(QStringLiteral("select BusinessLongTermGoalDate from [Business Long Term Goal]")),
               QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_TRUE(errorOf([&] {
+                    session->runJet(QStringLiteral("UPDATE [Business Long Term Goal] SET BusinessLongTermGoalDate = ?"),
+                                    {QStringLiteral("soon")});
+                }).endsWith(QLatin1String("a date is written YYYY-MM-DD.")));
 
     session->runJet(QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('t')"));
     EXPECT_EQ(scalar(QStringLiteral("select Twittered from Tbl_Rss_Feed_Items")), QStringLiteral("0"));
