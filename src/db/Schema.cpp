@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/DeliveredTemplates.h"
+#include "db/MergeFieldList.h"
 #include "db/ProgramFolder.h"
 #include "db/SchemaCheck.h"
 #include "db/Statement.h"
@@ -241,8 +242,9 @@ void syncFolder(const QString &folder)
 
 void deliverBusinessContent(Connection &connection)
 {
-    for (const QString &name : Schema::mergeFieldNames())
-        connection.execute(QStringLiteral("INSERT INTO MasterField (MasterFieldName) VALUES (?)"), {name});
+    for (const MergeFieldDefinition &field : MergeFieldList)
+        connection.execute(QStringLiteral("INSERT INTO MasterField (MasterFieldName) VALUES (?)"),
+                           {field.name.toString()});
     for (const DeliveredTemplate &item : deliveredTemplates())
         connection.execute(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES (?, ?)"),
                            {item.name, item.text});
@@ -378,41 +380,6 @@ QStringList check(const QString &filePath)
         problems << error.description();
     }
     return problems;
-}
-
-QStringList mergeFieldNames()
-{
-    return {
-        QStringLiteral("businessName"),
-        QStringLiteral("BusninesName"),
-        QStringLiteral("BusinessAddressOne"),
-        QStringLiteral("BusinessAddressTwo"),
-        QStringLiteral("BusinessCity"),
-        QStringLiteral("BusinessState"),
-        QStringLiteral("BusinessZip"),
-        QStringLiteral("BusinessPhoneNumber"),
-        QStringLiteral("BusinessFaxNumber"),
-        QStringLiteral("BusinessEMailAddress"),
-        QStringLiteral("BusinessWebSiteURL"),
-        QStringLiteral("BusinessCounty"),
-        QStringLiteral("REGISTEREDAGENTFirstName"),
-        QStringLiteral("REGISTEREDAGENTMiddleName"),
-        QStringLiteral("REGISTEREDAGENTLastName"),
-        QStringLiteral("REGISTEREDAGENTAddressOne"),
-        QStringLiteral("REGISTEREDAGENTAddressTwo"),
-        QStringLiteral("REGISTEREDAGENTCity"),
-        QStringLiteral("REGISTEREDAGENTState"),
-        QStringLiteral("REGISTEREDAGENTZip"),
-        QStringLiteral("REGISTEREDAGENTPhoneNumber"),
-        QStringLiteral("REGISTEREDAGENTFaxNumber"),
-        QStringLiteral("REGISTEREDAGENTEMailAddress"),
-        QStringLiteral("RegisteredAgent"),
-        QStringLiteral("registeredagentstate"),
-        QStringLiteral("list specific functions"),
-        QStringLiteral("county"),
-        QStringLiteral("state"),
-        QStringLiteral("insert type of business"),
-    };
 }
 
 } // namespace Schema

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/MergeFieldList.h"
+
 #include <QString>
 
 #include <span>
@@ -7,17 +9,17 @@
 namespace documents {
 
 // Where a merge field's value comes from.
-enum class MergeSource { Business, RegisteredAgent, AgentBlock, GoalList, BusinessType };
+using MergeSource = db::MergeFieldSource;
 
 struct MergeField
 {
-    QStringView field;   // as written in templates, brackets included; matched case-sensitively
+    QStringView field; // as written in templates, brackets included; matched case-sensitively
     MergeSource source;
-    QStringView column;  // for Business and RegisteredAgent
+    QStringView column; // for Business and RegisteredAgent
 };
 
-// The merge fields in the order they are replaced. Order matters: text inserted by
-// one step is scanned by the steps after it.
+// The merge fields of db::MergeFieldList in the order they are replaced. Order
+// matters: text inserted by one step is scanned by the steps after it.
 std::span<const MergeField> mergeFields();
 
 } // namespace documents
