@@ -124,14 +124,19 @@ void Connection::settleReaders()
         const auto first = m_readers.begin();
         const void *reader = first->first;
         const std::function<void()> finish = first->second;
-        finish();
+        try {
+            finish();
+        } catch (const DbError &) {
+            // That recordset has closed itself and says why when it is next used; the
+            // statement about to run here is not its business.
+        }
         m_readers.erase(reader); // in case finishing failed before it let go
     }
 }
 
 void Connection::close()
 {
-    settleReadersQuietly();
+    settleReaders();
     if (m_handle) {
         sqlite3_close_v2(m_handle);
         m_handle = nullptr;
@@ -148,15 +153,6 @@ int Connection::execute(const QString &sql, const QVariantList &parameters)
     Statement statement(*this, sql, parameters);
     while (statement.step()) { }
     return sqlite3_changes(m_handle);
-}
-
-void Connection::settleReadersQuietly()
-{
-    try {
-        settleReaders();
-    } catch (const DbError &) {
-        m_readers.clear(); // closing anyway: the snapshot goes with the connection
-    }
 }
 
 void Connection::executeScript(const QString &sql)

@@ -69,7 +69,6 @@ public:
 private:
     void openHandle(const QString &filePath, int flags);
     void attach(const QString &filePath, const QByteArray &name, int flags);
-    void settleReadersQuietly();
 
     sqlite3 *m_handle = nullptr;
     QString m_filePath;

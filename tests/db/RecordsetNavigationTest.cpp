@@ -245,6 +245,13 @@ TEST_F(LazySnapshot, FailedReadingClosesTheRecordsetInsteadOfLeavingItHalfLoaded
 
     tripwireArmed = false;
     rs.open(query, connection, CursorType::Static, LockType::Optimistic);
+    tripwireArmed = true;
+    EXPECT_NO_THROW(connection.execute(QStringLiteral("UPDATE BusinessInformation SET BusinessCity = 'Here'")))
+        << "another statement on the connection is not failed by this recordset's rows";
+    expectClosedSaying("another statement ran");
+
+    tripwireArmed = false;
+    rs.open(query, connection, CursorType::Static, LockType::Optimistic);
     EXPECT_EQ(rs.recordCount(), 3) << "opening again works";
 }
 
