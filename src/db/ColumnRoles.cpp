@@ -1,5 +1,7 @@
 #include "db/ColumnRoles.h"
 
+#include <QHash>
+
 #include <sqlite3.h>
 
 namespace db {
@@ -18,41 +20,56 @@ bool isInsertionDate(const QString &defaultValue)
     return false;
 }
 
-QString defaultOf(sqlite3 *db, const QString &database, const QString &table, const QString &column)
+// Column name (lower case) -> default, for the columns that have one.
+QHash<QString, QString> defaultsOf(sqlite3 *db, const QString &database, const QString &table)
 {
+    QHash<QString, QString> defaults;
     sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT dflt_value FROM pragma_table_info(?1, ?2) WHERE name = ?3", -1, &statement,
-                           nullptr)
-        != SQLITE_OK) {
-        sqlite3_finalize(statement);
-        return {};
+    if (sqlite3_prepare_v2(db, "SELECT name, dflt_value FROM pragma_table_info(?1, ?2) WHERE dflt_value IS NOT NULL",
+                           -1, &statement, nullptr)
+        == SQLITE_OK) {
+        const QByteArray tableName = table.toUtf8();
+        const QByteArray databaseName = database.toUtf8();
+        sqlite3_bind_text(statement, 1, tableName.constData(), static_cast<int>(tableName.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(statement, 2, databaseName.constData(), static_cast<int>(databaseName.size()),
+                          SQLITE_TRANSIENT);
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            defaults.insert(
+                QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0))).toLower(),
+                QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 1))));
+        }
     }
-    const QByteArray names[] = {table.toUtf8(), database.toUtf8(), column.toUtf8()};
-    for (int i = 0; i < 3; ++i)
-        sqlite3_bind_text(statement, i + 1, names[i].constData(), static_cast<int>(names[i].size()), SQLITE_TRANSIENT);
-    QString result;
-    if (sqlite3_step(statement) == SQLITE_ROW)
-        result = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
     sqlite3_finalize(statement);
-    return result;
+    return defaults;
 }
 
 } // namespace
 
-ColumnRole columnRole(sqlite3 *db, const QString &database, const QString &table, const QString &column)
+std::vector<ColumnRole> columnRoles(sqlite3 *db, const QString &database, const QString &table,
+                                    const QStringList &columns)
 {
-    int primaryKey = 0;
-    const QByteArray databaseName = database.toUtf8();
-    if (sqlite3_table_column_metadata(db, database.isEmpty() ? nullptr : databaseName.constData(),
-                                      table.toUtf8().constData(), column.toUtf8().constData(), nullptr, nullptr,
-                                      nullptr, &primaryKey, nullptr)
-            == SQLITE_OK
-        && primaryKey) {
-        return ColumnRole::Key;
+    const QString schema = database.isEmpty() ? QStringLiteral("main") : database;
+    const QByteArray schemaName = schema.toUtf8();
+    const QByteArray tableName = table.toUtf8();
+    const QHash<QString, QString> defaults = defaultsOf(db, schema, table);
+    std::vector<ColumnRole> roles;
+    for (const QString &column : columns) {
+        int primaryKey = 0;
+        if (column.isEmpty()) {
+            roles.push_back(ColumnRole::Ordinary);
+        } else if (sqlite3_table_column_metadata(db, schemaName.constData(), tableName.constData(),
+                                                 column.toUtf8().constData(), nullptr, nullptr, nullptr, &primaryKey,
+                                                 nullptr)
+                       == SQLITE_OK
+                   && primaryKey) {
+            roles.push_back(ColumnRole::Key);
+        } else if (isInsertionDate(defaults.value(column.toLower()))) {
+            roles.push_back(ColumnRole::DateAdded);
+        } else {
+            roles.push_back(ColumnRole::Ordinary);
+        }
     }
-    if (isInsertionDate(defaultOf(db, database.isEmpty() ? QStringLiteral("main") : database, table, column)))
-        return ColumnRole::DateAdded;
-    return ColumnRole::Ordinary;
+    return roles;
 }
 
 } // namespace db

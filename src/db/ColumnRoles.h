@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 struct sqlite3;
 
@@ -14,6 +17,8 @@ enum class ColumnRole {
     DateAdded
 };
 
-ColumnRole columnRole(sqlite3 *db, const QString &database, const QString &table, const QString &column);
+// The role of each of the named columns of one table (an empty name: Ordinary).
+std::vector<ColumnRole> columnRoles(sqlite3 *db, const QString &database, const QString &table,
+                                    const QStringList &columns);
 
 } // namespace db

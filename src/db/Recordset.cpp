@@ -169,13 +169,10 @@ void Recordset::load()
             shape->table = tables.first();
             shape->updatable = true;
         }
-        for (int c = first; c < first + count; ++c) {
-            const QString origin = statement->originColumn(c);
-            shape->roles.push_back(
-                origin.isEmpty() || !shape->updatable
-                    ? ColumnRole::Ordinary
-                    : columnRole(m_connection->handle(), statement->originDatabase(c), shape->table, origin));
-        }
+        // One query holds one table's rows, so the first column's database is every column's.
+        shape->roles = shape->updatable ? columnRoles(m_connection->handle(), statement->originDatabase(first),
+                                                      shape->table, shape->originColumns)
+                                        : std::vector<ColumnRole>(static_cast<size_t>(count), ColumnRole::Ordinary);
 
         int total = -1;
         if (lazy && count > 0) {
