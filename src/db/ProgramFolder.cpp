@@ -1,9 +1,11 @@
 #include "db/ProgramFolder.h"
 
 #include "db/ConnectionString.h"
+#include "db/ProgramFolderDelivery.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 namespace db {
 
@@ -15,13 +17,31 @@ QString &overrideFolder()
     return folder;
 }
 
+QString chosenFolder()
+{
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    if (isWritableFolder(executableFolder))
+        return executableFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 } // namespace
 
 QString ProgramFolder::path()
 {
     if (!overrideFolder().isEmpty())
         return overrideFolder();
-    return QCoreApplication::applicationDirPath();
+    static const QString chosen = chosenFolder();
+    return chosen;
+}
+
+QString ProgramFolder::setUp()
+{
+    const QString folder = path();
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    if (overrideFolder().isEmpty() && folder != executableFolder)
+        copyMissingDeliveredFiles(executableFolder, folder);
+    return folder;
 }
 
 QString ProgramFolder::filePath(const QString &fileName)

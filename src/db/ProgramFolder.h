@@ -4,13 +4,19 @@
 
 namespace db {
 
-// The folder of the executable, where the databases and settings files live.
-// Tests point it at a temporary folder.
+// The folder the program works in: its databases, settings and companion files. That
+// is the executable's folder when it can be written (a build tree, a portable copy);
+// otherwise (an installed program) the user's own data folder, which receives a copy
+// of each delivered file on first start. Tests point it at a temporary folder.
 class ProgramFolder
 {
 public:
     static QString path();
     static QString filePath(const QString &fileName);
+    // Settles the folder for this run and, when it is the user's data folder, copies
+    // into it each delivered file it lacks; a file already there is never replaced.
+    // Throws base::FileError naming the folder or file that could not be made.
+    static QString setUp();
     static void setOverride(const QString &folder);
     static void clearOverride();
 };
@@ -20,9 +26,9 @@ public:
 namespace ConnectionStrings {
 inline constexpr auto BusinessDatabaseFile = "Tallowmere.db";
 inline constexpr auto RssDatabaseFile = "Rss.db";
-QString recordForm();   // "PROVIDER=SQLite;Data Source=<folder>/Tallowmere.db;"
-QString document();     // "Provider=SQLite;Data Source=<folder>/Tallowmere.db;"
-QString rss();          // "Provider=SQLite;Data Source=<folder>/Rss.db;Persist Security Info=False"
+QString recordForm(); // "PROVIDER=SQLite;Data Source=<folder>/Tallowmere.db;"
+QString document();   // "Provider=SQLite;Data Source=<folder>/Tallowmere.db;"
+QString rss();        // "Provider=SQLite;Data Source=<folder>/Rss.db;Persist Security Info=False"
 } // namespace ConnectionStrings
 
 } // namespace db

@@ -1,6 +1,7 @@
 #include "app/ui/StartUp.h"
 
 #include "app/ui/GeneralInformation1.h"
+#include "base/Error.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "ui/Dialogs.h"
@@ -37,6 +38,12 @@ bool showMainForm()
 
 int runProgram()
 {
+    try {
+        db::ProgramFolder::setUp();
+    } catch (const base::FileError &error) {
+        ui::Dialogs::message(nullptr, error.description());
+        return 1;
+    }
     int status = 1;
     if (showMainForm())
         status = QApplication::exec();

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Installs the program into a fresh prefix and starts it, headless, as a new ordinary
+# user: the user's databases must be made in the user's data folder and be usable; a
+# second start copies nothing again and keeps the user's changes.
+# Usage: run_install_check.sh BUILD_FOLDER. Needs root (it adds a user); skips otherwise.
+set -euo pipefail
+build=$(cd "${1:?build folder}" && pwd)
+if [ "$(id -u)" -ne 0 ] || ! command -v useradd >/dev/null; then
+    echo "needs root and useradd to make a test user: skipped"
+    exit 77
+fi
+
+work=$(mktemp -d)
+user="tmcheck$$"
+program=""
+cleanup() {
+    [ -n "$program" ] && kill "$program" 2>/dev/null || true
+    userdel "$user" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+chmod 755 "$work"
+prefix="$work/prefix"
+home="$work/home"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+touch "$work/installed"
+useradd --no-create-home --home-dir "$home" --shell /usr/sbin/nologin --user-group "$user"
+mkdir -m 700 "$home" "$home/runtime"
+chown -R "$user:$user" "$home"
+
+as_user() {
+    setpriv --reuid="$user" --regid="$user" --init-groups \
+        env -i HOME="$home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen "$@"
+}
+fail() {
+    echo "FAIL $*"
+    exit 1
+}
+
+# Starts the program, waits until it has opened the business database with its
+# write-ahead log (so it could write), then ends it.
+start_and_end() {
+    as_user "$prefix/bin/tallowmere" &
+    program=$!
+    for _ in $(seq 300); do
+        [ -e "$data/Tallowmere.db-shm" ] && break
+        kill -0 "$program" 2>/dev/null || fail "the program ended at start"
+        sleep 0.1
+    done
+    [ -e "$data/Tallowmere.db-shm" ] || fail "the program never opened $data/Tallowmere.db"
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+    program=""
+}
+
+data=$(as_user "$prefix/bin/tallowmere" --program-folder)
+[ "$data" = "$home/.local/share/Tallowmere" ] || fail "program folder is $data"
+[ ! -e "$data" ] || fail "--program-folder made $data"
+echo "ok   the installed program works in $data"
+
+start_and_end
+for name in Tallowmere.db Rss.db BusineeResources.html; do
+    [ -f "$data/$name" ] || fail "$name was not copied"
+    [ "$(stat -c %U "$data/$name")" = "$user" ] || fail "$name does not belong to the user"
+done
+[ "$(as_user "$prefix/bin/tallowmere-db" check "$data/Tallowmere.db")" = "ok" ] || fail "copied database is unsound"
+as_user "$prefix/bin/tallowmere-db" sql "$data/Tallowmere.db" \
+    "INSERT INTO BusinessInformation (BusninesName) VALUES ('Kept Ltd')" >/dev/null || fail "the user cannot write"
+echo "ok   first start: databases copied, sound and writable by the user"
+
+before=$(stat -c '%i %Y' "$data/Tallowmere.db" "$data/Rss.db" "$data/BusineeResources.html")
+start_and_end
+after=$(stat -c '%i %Y' "$data/Tallowmere.db" "$data/Rss.db" "$data/BusineeResources.html")
+[ "$before" = "$after" ] || fail "a second start replaced delivered files"
+kept=$(as_user "$prefix/bin/tallowmere-db" sql "$data/Tallowmere.db" \
+    "SELECT count(*) FROM BusinessInformation WHERE BusninesName = 'Kept Ltd'")
+[[ "$kept" == *1* ]] || fail "the user's business is gone: $kept"
+[ -z "$(find "$prefix" -newer "$work/installed")" ] || fail "the program wrote into $prefix"
+echo "ok   second start: nothing copied again, the user's change kept"
