@@ -1,12 +1,31 @@
 #include "ui/Window.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 
 namespace ui {
 
+namespace {
+
+// A plain QWidget is exposed as a "filler"; screen readers announce only frames and
+// dialogs as windows. The name stays the caption (QAccessibleWidget's default).
+QAccessibleInterface *accessibleWindow(const QString &, QObject *object)
+{
+    if (auto *window = qobject_cast<Window *>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 Window::Window(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&accessibleWindow);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
 }
 
 void Window::showWindow()

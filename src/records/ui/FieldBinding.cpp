@@ -41,8 +41,12 @@ void FieldBinding::addField(const QString &column, QWidget *editor)
     m_fields.push_back({column, editor});
     const size_t index = m_fields.size() - 1;
     if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-        connect(line, &QLineEdit::textEdited, this,
-                [this, index](const QString &text) { write(m_fields[index], text); });
+        // Any change counts, typed or not (a screen reader's or on-screen keyboard's
+        // insertion sets the text directly), except the binding's own showing of a row.
+        connect(line, &QLineEdit::textChanged, this, [this, index](const QString &text) {
+            if (!m_showing)
+                write(m_fields[index], text);
+        });
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(editor)) {
         connect(plain, &QPlainTextEdit::textChanged, this, [this, index, plain] {
             if (!m_showing)

@@ -13,8 +13,9 @@ class QWidget;
 namespace records {
 
 // Binds text boxes (QLineEdit or QPlainTextEdit) to columns of a recordset by name:
-// each box shows its column of the current row, and what the user types changes that
-// column of the current row.
+// each box shows its column of the current row, and any change to a box's text (typed,
+// pasted or inserted through the accessibility interface) changes that column of the
+// current row.
 class FieldBinding : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,115 @@
+// What screen readers and keyboard users get: windows announced as windows, text put
+// in through the accessibility interface stored like typed text, every command of the
+// main form within reach of the keyboard.
+#include "app/ui/GeneralInformation1.h"
+#include "app/ui/StartUp.h"
+#include "records/ui/BusinessPurpose.h"
+#include "records/ui/FormTesting.h"
+
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <set>
+
+using namespace testing_support;
+
+namespace {
+
+class AccessibilityTest : public FormTest
+{
+protected:
+    app::GeneralInformation1 &start()
+    {
+        folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES ('Acme Bakery', 'Leeds')");
+        folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES ('Brook Farm', 'York')");
+        EXPECT_TRUE(app::showMainForm());
+        return ui::WindowRegistry::get<app::GeneralInformation1>();
+    }
+};
+
+TEST_F(AccessibilityTest, EveryWindowIsAnnouncedAsAWindowNamedByItsCaption)
+{
+    auto &form = start();
+    for (const char *command :
+         {"cmdBusinessPurpose", "cmdBusinessType", "cmdBusinessPerspectives", "cmdEmployeeInformation",
+          "cmdLongTermGoals", "cmdShortTermGoals", "cmdViewReport", "cmdArticleOfCorporation_1"})
+        click(&form, command);
+    form.findChild<QAction *>("mnuEditTemplate")->trigger();
+
+    int windows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || qobject_cast<QMenu *>(window))
+            continue;
+        ++windows;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(accessible, nullptr);
+        SCOPED_TRACE(window->objectName().toStdString());
+        EXPECT_EQ(accessible->role(), QAccessible::Window);
+        EXPECT_FALSE(window->windowTitle().isEmpty());
+        EXPECT_EQ(accessible->text(QAccessible::Name), window->windowTitle());
+    }
+    EXPECT_EQ(windows, 10);
+}
+
+TEST_F(AccessibilityTest, TextInsertedByAnAssistiveToolIsStoredButShowingARowChangesNothing)
+{
+    auto &form = start();
+    click(&form, "cmdNext");
+    click(&form, "cmdPrevious");
+    EXPECT_EQ(statusOf(&form), "Business Currently In System: 2"); // moving made no pending edit
+
+    click(&form, "cmdEdit");
+    QAccessibleInterface *name = QAccessible::queryAccessibleInterface(control(&form, "txtFields_2"));
+    QAccessibleInterface *city = QAccessible::queryAccessibleInterface(control(&form, "txtFields_5"));
+    ASSERT_TRUE(name && name->editableTextInterface() && city && city->editableTextInterface());
+    name->editableTextInterface()->insertText(0, QStringLiteral("The "));
+    city->editableTextInterface()->replaceText(0, 5, QStringLiteral("Hull"));
+    EXPECT_EQ(control<QLineEdit>(&form, "txtFields_2")->text(), "The Acme Bakery");
+    click(&form, "cmdUpdate");
+
+    EXPECT_EQ(folder.rows("select BusninesName, BusinessCity from BusinessInformation order by 1"),
+              (QStringList{"Brook Farm|York", "The Acme Bakery|Hull"}));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(AccessibilityTest, TabReachesEveryCommandOfTheMainFormAndTheMenuOpensFromTheKeyboard)
+{
+    auto &form = start();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    std::set<QString> commands;
+    for (QAbstractButton *button : form.findChildren<QAbstractButton *>()) {
+        if (button->isVisible() && button->isEnabled())
+            commands.insert(button->objectName());
+    }
+    ASSERT_GE(commands.size(), 15u);
+    std::set<QString> reached;
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_Tab);
+        if (auto *button = qobject_cast<QAbstractButton *>(QApplication::focusWidget()))
+            reached.insert(button->objectName());
+    }
+    for (const QString &command : commands)
+        EXPECT_TRUE(reached.count(command)) << command.toStdString() << " cannot be reached with Tab";
+
+    // Space on a focused button runs it, as a click does.
+    QWidget *purpose = buttonOf(&form, "cmdBusinessPurpose");
+    purpose->setFocus();
+    QTest::keyClick(purpose, Qt::Key_Space);
+    EXPECT_TRUE(ui::WindowRegistry::existing<records::BusinessPurpose>() != nullptr);
+
+    // The template commands, hidden as buttons, are in the menu that Alt+T opens.
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
+    auto *menu = form.findChild<QMenu *>("mnuTemplates");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+}
+
+} // namespace
