@@ -29,7 +29,11 @@ mkdir -m 700 "$home" "$home/runtime"
 chown -R "$user:$user" "$home"
 
 as_user() {
-    setpriv --reuid="$user" --regid="$user" --init-groups \
+    (exec_as_user "$@")
+}
+# Replaces the calling shell, so a background start's $! is the program itself.
+exec_as_user() {
+    exec setpriv --reuid="$user" --regid="$user" --init-groups \
         env -i HOME="$home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen "$@"
 }
 fail() {
@@ -40,7 +44,7 @@ fail() {
 # Starts the program, waits until it has opened the business database with its
 # write-ahead log (so it could write), then ends it.
 start_and_end() {
-    as_user "$prefix/bin/tallowmere" &
+    exec_as_user "$prefix/bin/tallowmere" &
     program=$!
     for _ in $(seq 300); do
         [ -e "$data/Tallowmere.db-shm" ] && break
