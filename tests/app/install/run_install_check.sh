@@ -14,7 +14,7 @@ work=$(mktemp -d)
 user="tmcheck$$"
 program=""
 cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null || true
+    [ -z "$program" ] || end_program
     userdel "$user" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -33,7 +33,7 @@ as_user() {
 }
 # Replaces the calling shell, so a background start's $! is the program itself.
 exec_as_user() {
-    exec setpriv --reuid="$user" --regid="$user" --init-groups \
+    exec timeout 60 setpriv --reuid="$user" --regid="$user" --init-groups \
         env -i HOME="$home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen "$@"
 }
 fail() {
@@ -52,7 +52,15 @@ start_and_end() {
         sleep 0.1
     done
     [ -e "$data/Tallowmere.db-shm" ] || fail "the program never opened $data/Tallowmere.db"
-    kill "$program"
+    end_program
+}
+end_program() {
+    kill "$program" 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 "$program" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$program" 2>/dev/null || true
     wait "$program" 2>/dev/null || true
     program=""
 }
