@@ -24,7 +24,7 @@ constexpr int NarrowestColumn = 1350;
 
 GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QString &caption, QWidget *parent)
     : RecordFormWindow(std::make_unique<DetailFormController>(definition), Background::Plain, parent)
-    , BusinessHandOver(*this, detail())
+    , BusinessHandOver(*this, static_cast<DetailFormController &>(controller()))
 {
     setWindowTitle(caption);
     m_model = new RecordsetTableModel(this);

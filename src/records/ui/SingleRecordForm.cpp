@@ -6,7 +6,7 @@ SingleRecordForm::SingleRecordForm(const DetailFormDefinition &definition, const
                                    std::span<const FieldSpec> fields, FieldColumns columns, QSize clientTwips,
                                    QWidget *parent)
     : TextBoxRecordForm(std::make_unique<DetailFormController>(definition), fields, columns, parent)
-    , BusinessHandOver(*this, detail())
+    , BusinessHandOver(*this, static_cast<DetailFormController &>(controller()))
 {
     setWindowTitle(caption);
     setClientSizeTwips(clientTwips.width(), clientTwips.height());
