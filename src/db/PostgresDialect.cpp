@@ -65,6 +65,32 @@ void quoteNames(QList<Token> &tokens)
     }
 }
 
+// SQLite's row id stands for the key of the statement's table: every table has one.
+void translateRowId(QList<Token> &tokens)
+{
+    QString key;
+    for (int i = 0; i < tokens.size() && key.isEmpty(); ++i) {
+        if (!sql::isKeyword(tokens[i], QLatin1String("FROM")) && !sql::isKeyword(tokens[i], QLatin1String("UPDATE")))
+            continue;
+        const int table = sql::nextSignificant(tokens, i + 1);
+        if (table < 0)
+            break;
+        const QString name = sql::bareName(tokens[table]);
+        for (const QList<SchemaTables::Table> *tables : {&SchemaTables::businessTables(), &SchemaTables::rssTables()}) {
+            for (const SchemaTables::Table &candidate : *tables) {
+                if (candidate.name.compare(name, Qt::CaseInsensitive) == 0)
+                    key = candidate.keyColumn();
+            }
+        }
+    }
+    if (key.isEmpty())
+        return;
+    for (Token &token : tokens) {
+        if (sql::isKeyword(token, QLatin1String("_rowid_")) || sql::isKeyword(token, QLatin1String("rowid")))
+            token.text = key;
+    }
+}
+
 void caseFoldLike(QList<Token> &tokens)
 {
     for (int i = 0; i < tokens.size(); ++i) {
@@ -117,6 +143,7 @@ PostgresStatement translateToPostgres(const QString &text)
     QList<Token> tokens = sql::tokenize(text);
     dropTrailingSemicolons(tokens);
     sql::translateJetStatement(tokens);
+    translateRowId(tokens);
     quoteNames(tokens);
     caseFoldLike(tokens);
     PostgresStatement statement;

@@ -14,9 +14,8 @@ struct PostgresStatement
 // names to lower case and knows neither [brackets] nor Yes/No, so this rewrites:
 // [names] and the program's own table and column names into quoted names with the
 // schema's spelling, Yes/No, "SET table.column =", "DELETE table.column FROM",
-// '?' placeholders into $1, $2..., LIKE into a comparison that ignores case for every
-// letter, and drops the trailing ";". Throws DbError when the text holds more than
-// one statement.
+// SQLite's _rowid_ into the table's key, '?' placeholders into $1, $2..., LIKE into a comparison that ignores case for
+// every letter, and drops the trailing ";". Throws DbError when the text holds more than one statement.
 PostgresStatement translateToPostgres(const QString &sql);
 
 // A name in double quotes, as PostgreSQL takes it.

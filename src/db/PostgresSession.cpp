@@ -140,13 +140,20 @@ PostgresResult PostgresSession::check(PGresult *raw)
     throw DbError(describePostgresError(raw, m_connection, m_serverName));
 }
 
-PostgresResult PostgresSession::run(const QString &sql, const QVariantList &parameters)
+namespace {
+
+// The values of a statement's $1, $2...: text, bytes in binary, Null as no value.
+struct Parameters
 {
-    const LibPq &pq = LibPq::get();
+    explicit Parameters(const QVariantList &parameters);
     std::vector<QByteArray> texts;
     std::vector<const char *> values;
     std::vector<int> lengths;
     std::vector<int> formats;
+};
+
+Parameters::Parameters(const QVariantList &parameters)
+{
     texts.reserve(static_cast<size_t>(parameters.size()));
     for (const QVariant &value : parameters) {
         const bool binary = value.typeId() == QMetaType::QByteArray;
@@ -156,9 +163,78 @@ PostgresResult PostgresSession::run(const QString &sql, const QVariantList &para
         lengths.push_back(static_cast<int>(texts.back().size()));
         formats.push_back(binary ? 1 : 0);
     }
+}
+
+quint64 originKey(unsigned table, int column)
+{
+    return (static_cast<quint64>(table) << 32) | static_cast<quint32>(column);
+}
+
+} // namespace
+
+PostgresResult PostgresSession::run(const QString &sql, const QVariantList &parameters)
+{
+    const Parameters values(parameters);
     const QByteArray text = sql.toUtf8();
-    return check(pq.execParams(m_connection, text.constData(), static_cast<int>(parameters.size()), nullptr,
-                               values.data(), lengths.data(), formats.data(), 0));
+    return check(LibPq::get().execParams(m_connection, text.constData(), static_cast<int>(parameters.size()), nullptr,
+                                         values.values.data(), values.lengths.data(), values.formats.data(), 0));
+}
+
+void PostgresSession::send(const QString &sql, const QVariantList &parameters, bool rowByRow)
+{
+    const LibPq &pq = LibPq::get();
+    const Parameters values(parameters);
+    const QByteArray text = sql.toUtf8();
+    if (!pq.sendQueryParams(m_connection, text.constData(), static_cast<int>(parameters.size()), nullptr,
+                            values.values.data(), values.lengths.data(), values.formats.data(), 0)) {
+        throw DbError(describePostgresError(nullptr, m_connection, m_serverName));
+    }
+    if (rowByRow)
+        pq.setSingleRowMode(m_connection);
+}
+
+PostgresResult PostgresSession::nextResult()
+{
+    return PostgresResult(LibPq::get().getResult(m_connection));
+}
+
+PostgresResult PostgresSession::checked(PostgresResult result)
+{
+    PGresult *raw = result.handle();
+    const ExecStatusType status = LibPq::get().resultStatus(raw);
+    if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_SINGLE_TUPLE
+        || status == PGRES_EMPTY_QUERY)
+        return result;
+    throw DbError(describePostgresError(raw, m_connection, m_serverName));
+}
+
+void PostgresSession::ensureCatalog()
+{
+    if (!m_catalogStale)
+        return;
+    const PostgresResult names = run(QStringLiteral(
+        "SELECT c.oid, a.attnum, c.relname, a.attname, format_type(a.atttypid, a.atttypmod) FROM pg_attribute a "
+        "JOIN pg_class c ON c.oid = a.attrelid WHERE c.relnamespace = current_schema()::regnamespace "
+        "AND c.relkind = 'r' AND a.attnum > 0 AND NOT a.attisdropped"));
+    m_origins.clear();
+    for (int row = 0; row < names.rowCount(); ++row) {
+        m_origins.insert(
+            originKey(names.value(row, 0).toUInt(), names.value(row, 1).toInt()),
+            {names.value(row, 2).toString(), names.value(row, 3).toString(), names.value(row, 4).toString()});
+    }
+    m_catalogStale = false;
+}
+
+const PostgresSession::ColumnOrigin *PostgresSession::origin(unsigned table, int column) const
+{
+    if (table == 0)
+        return nullptr;
+    const auto it = m_origins.constFind(originKey(table, column));
+    if (it == m_origins.cend()) {
+        m_catalogStale = true;
+        return nullptr;
+    }
+    return &*it;
 }
 
 PostgresResult PostgresSession::runJet(const QString &sql, const QVariantList &parameters)

@@ -2,6 +2,7 @@
 
 #include "db/PostgresResult.h"
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
 
@@ -53,8 +54,28 @@ public:
 
     PGconn *handle() const { return m_connection; }
 
+    // Where a result column comes from, by the table's catalog number and the
+    // column's number; nullptr for expressions and for tables made after the names
+    // were read (the names are read again on the next ensureCatalog()).
+    struct ColumnOrigin
+    {
+        QString table;
+        QString column;
+        QString type;
+    };
+    const ColumnOrigin *origin(unsigned table, int column) const;
+    // Reads the names of the tables' columns once (not while rows are arriving).
+    void ensureCatalog();
+    // The result of a statement sent with send(), then each row on its own.
+    void send(const QString &sql, const QVariantList &parameters, bool rowByRow);
+    PostgresResult nextResult();
+    // Throws DbError for a failed result.
+    PostgresResult checked(PostgresResult result);
+
 private:
     PostgresResult check(PGresult *result);
+    QHash<quint64, ColumnOrigin> m_origins;
+    mutable bool m_catalogStale = true;
 
     PGconn *m_connection = nullptr;
     QString m_serverName;

@@ -31,6 +31,9 @@ TEST(PostgresDialect, NamesKeepTheSchemaSpellingWhateverCaseTheStatementUses)
 
 TEST(PostgresDialect, JetStatementFormsBecomePostgresForms)
 {
+    EXPECT_EQ(pg("UPDATE [Business Short Term Goal] SET BusinessShortTermGoal = ? WHERE _rowid_ = ?"),
+              QStringLiteral("UPDATE \"Business Short Term Goal\" SET \"BusinessShortTermGoal\" = $1 WHERE "
+                             "\"BusinessShortTermGoalID\" = $2"));
     EXPECT_EQ(pg("UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.Twittered = Yes WHERE ((RssFeedItemId = 3));"),
               QStringLiteral("UPDATE \"Tbl_Rss_Feed_Items\" SET \"Twittered\" = 1 WHERE ((\"RssFeedItemId\" = 3))"));
     EXPECT_EQ(pg("DELETE Tbl_Rss_Feed_Items.RssFeedItemTitle FROM Tbl_Rss_Feed_Items WHERE (RssFeedItemId = 4) ; ; "),

@@ -1,6 +1,8 @@
 // The PostgreSQL side of the data layer against a real server the tests start.
 #include "db/PostgresSession.h"
 #include "db/DbError.h"
+#include "db/PostgresDialect.h"
+#include "db/PostgresRows.h"
 #include "db/PostgresSchema.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
@@ -153,6 +155,40 @@ TEST_F(PostgresDatabase, CopiedRowsKeepTheirKeysAndNewKeysComeAfterThem)
     });
     EXPECT_NE(error, QStringLiteral("<no error>"));
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from BusinessPurpose")), QStringLiteral("1"));
+}
+
+TEST_F(PostgresDatabase, RowsArriveOneByOneWithTheirOriginsAndFreeTheSessionWhenLeftEarly)
+{
+    for (int i = 0; i < 5; ++i)
+        session->runJet(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES (?)"), {i});
+    for (const bool rowByRow : {true, false}) {
+        PostgresRows rows(*session,
+                          translateToPostgres(QStringLiteral("select _rowid_, BusninesName, 1 + 1 AS two from "
+                                                             "BusinessInformation order by 1"))
+                              .text,
+                          {}, rowByRow);
+        ASSERT_EQ(rows.columnCount(), 3);
+        EXPECT_EQ(rows.originTable(0), QStringLiteral("BusinessInformation"));
+        EXPECT_EQ(rows.originColumn(0), QStringLiteral("BusinessInformationId"));
+        EXPECT_EQ(rows.declaredType(1), QStringLiteral("text"));
+        EXPECT_EQ(rows.originColumn(2), QString());
+        EXPECT_EQ(rows.columnName(2), QStringLiteral("two"));
+        ASSERT_TRUE(rows.step());
+        EXPECT_EQ(rows.value(0), QVariant(qlonglong(1)));
+        ASSERT_TRUE(rows.step());
+        EXPECT_EQ(rows.value(1), QVariant(QStringLiteral("1")));
+        // Left after two rows: the session still takes the next statement.
+        rows.finish();
+        EXPECT_EQ(scalar(QStringLiteral("select count(*) from BusinessInformation")), QStringLiteral("5"));
+    }
+    // A failure after the first rows is reported where the rows are read.
+    PostgresRows failing(*session, QStringLiteral("SELECT 10 / (3 - g) FROM generate_series(1, 5) AS g"), {}, true);
+    EXPECT_TRUE(failing.step());
+    EXPECT_TRUE(failing.step());
+    EXPECT_TRUE(errorOf([&] {
+                    while (failing.step()) { }
+                }).contains(QLatin1String("division by zero"), Qt::CaseInsensitive));
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from BusinessInformation")), QStringLiteral("5"));
 }
 
 TEST(PostgresConnecting, AnUnreachableServerIsNamedWithTheReason)

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "db/PostgresResult.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace db {
+
+class PostgresSession;
+
+// The rows of one statement on a PostgreSQL session, stepped in order. Row by row,
+// they are read as they arrive, so the first rows of a large query show before the
+// last have left the server; otherwise the whole result comes at once (faster when
+// every row is wanted). Until the last row is read, nothing else runs on the session.
+class PostgresRows
+{
+public:
+    PostgresRows(PostgresSession &session, const QString &sql, const QVariantList &parameters, bool rowByRow);
+    ~PostgresRows();
+    PostgresRows(const PostgresRows &) = delete;
+    PostgresRows &operator=(const PostgresRows &) = delete;
+
+    // Advances to the next row; false when there are no more.
+    bool step();
+    // Reads and drops the rows not stepped to, freeing the session.
+    void finish();
+
+    int columnCount() const { return m_columns; }
+    QString columnName(int column) const;
+    // The table and column a result column comes from; empty for expressions.
+    QString originTable(int column) const;
+    QString originColumn(int column) const;
+    QString declaredType(int column) const;
+    QVariant value(int column) const;
+    bool isNull(int column) const;
+    QByteArray rawText(int column) const;
+    // Rows changed, for a statement without rows.
+    int affectedRows() const { return m_affected; }
+
+private:
+    void take(PostgresResult result);
+
+    PostgresSession &m_session;
+    PostgresResult m_shape; // the first result: column names and origins
+    PostgresResult m_current;
+    int m_row = -1;
+    int m_columns = 0;
+    int m_affected = 0;
+    bool m_rowByRow;
+    bool m_done = false;
+    bool m_firstPending = false;
+};
+
+} // namespace db
