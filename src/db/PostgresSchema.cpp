@@ -2,6 +2,7 @@
 
 #include "db/DbError.h"
 #include "db/DeliveredTemplates.h"
+#include "db/MergeFieldList.h"
 #include "db/PostgresDialect.h"
 #include "db/PostgresSession.h"
 #include "db/Schema.h"
@@ -77,8 +78,10 @@ void refuseTables(PostgresSession &session)
 
 void deliverContent(PostgresSession &session)
 {
-    for (const QString &name : Schema::mergeFieldNames())
-        session.run(QStringLiteral("INSERT INTO \"MasterField\" (\"MasterFieldName\") VALUES ($1)"), {name});
+    for (const MergeFieldDefinition &field : MergeFieldList) {
+        session.run(QStringLiteral("INSERT INTO \"MasterField\" (\"MasterFieldName\") VALUES ($1)"),
+                    {field.name.toString()});
+    }
     for (const DeliveredTemplate &item : deliveredTemplates()) {
         session.run(
             QStringLiteral("INSERT INTO \"ARTICLESOFINCORPORATION\" (\"ReportName\", \"Info\") VALUES ($1, $2)"),
