@@ -242,9 +242,8 @@ void syncFolder(const QString &folder)
 
 void deliverBusinessContent(Connection &connection)
 {
-    for (const MergeFieldDefinition &field : MergeFieldList)
-        connection.execute(QStringLiteral("INSERT INTO MasterField (MasterFieldName) VALUES (?)"),
-                           {field.name.toString()});
+    for (const QString &name : Schema::mergeFieldNames())
+        connection.execute(QStringLiteral("INSERT INTO MasterField (MasterFieldName) VALUES (?)"), {name});
     for (const DeliveredTemplate &item : deliveredTemplates())
         connection.execute(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES (?, ?)"),
                            {item.name, item.text});
@@ -380,6 +379,14 @@ QStringList check(const QString &filePath)
         problems << error.description();
     }
     return problems;
+}
+
+QStringList mergeFieldNames()
+{
+    QStringList names;
+    for (const MergeFieldDefinition &field : MergeFieldList)
+        names << field.name.toString();
+    return names;
 }
 
 } // namespace Schema

@@ -33,5 +33,8 @@ void requireBusinessDatabase(Connection &connection);
 // Integrity and schema check; every problem found, empty when the file is sound.
 QStringList check(const QString &filePath);
 
+// The merge-field names the delivered MasterField table holds, in order.
+QStringList mergeFieldNames();
+
 } // namespace Schema
 } // namespace db
