@@ -12,6 +12,7 @@
 #include "rss/ui/FrmRssGenerator.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -144,6 +145,18 @@ TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGr
     QCoreApplication::processEvents();
     EXPECT_TRUE(column->verticalScrollBar()->isVisible());
     saveScreenshot(&form, "GeneralInformation1-100-templates");
+
+    // Only the buttons a person sees exist at first; Tab from the tenth makes the rest
+    // and goes on to the eleventh, scrolled into view.
+    EXPECT_EQ(column->madeCount(), 10);
+    EXPECT_EQ(buttonOf(&form, "cmdArticleOfCorporation_11"), nullptr);
+    QApplication::setActiveWindow(&form);
+    QPushButton *tenth = buttonOf(&form, "cmdArticleOfCorporation_10");
+    tenth->setFocus();
+    QTest::keyClick(tenth, Qt::Key_Tab);
+    EXPECT_EQ(column->madeCount(), 100);
+    EXPECT_EQ(QApplication::focusWidget(), buttonOf(&form, "cmdArticleOfCorporation_11"));
+    EXPECT_GT(column->verticalScrollBar()->value(), 0);
 
     QPushButton *last = buttonOf(&form, "cmdArticleOfCorporation_100");
     column->ensureWidgetVisible(last);
