@@ -16,6 +16,10 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -240,6 +244,31 @@ void syncFolder(const QString &folder)
     }
 }
 
+// A folder that does not exist yet is built whole beside its place and renamed into
+// it in one step, so that a stopped run leaves nothing at all in its place.
+void createInNewFolder(const QFileInfo &target)
+{
+    const QString path = target.absoluteFilePath();
+    const QString staging
+        = target.absolutePath() % QStringLiteral("/.") % target.fileName() % QStringLiteral(".tallowmere-init");
+    QDir(staging).removeRecursively(); // left by a run that was stopped
+    if (!QDir().mkpath(staging))
+        throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(path)));
+    try {
+        Schema::createBusinessDatabase(QDir(staging).filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile)));
+        Schema::createRssDatabase(QDir(staging).filePath(QLatin1String(ConnectionStrings::RssDatabaseFile)));
+        syncFolder(staging);
+        if (::rename(QFile::encodeName(staging).constData(), QFile::encodeName(path).constData()) != 0) {
+            throw DbError(QStringLiteral("The folder %1 could not be put in place: %2.")
+                              .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))));
+        }
+        syncFolder(target.absolutePath());
+    } catch (...) {
+        QDir(staging).removeRecursively();
+        throw;
+    }
+}
+
 void deliverBusinessContent(Connection &connection)
 {
     for (const QString &name : Schema::mergeFieldNames())
@@ -279,14 +308,20 @@ void createProgramDatabases(const QString &folder)
     const QString rss = dir.filePath(QLatin1String(ConnectionStrings::RssDatabaseFile));
     refuseExisting(business);
     refuseExisting(rss);
-    if (!QDir().mkpath(folder))
-        throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder)));
+    const QFileInfo target(folder);
+    if (!target.exists()) {
+        createInNewFolder(target);
+        return;
+    }
     // Built under names of their own and renamed once both are complete, so that a
     // stopped or failed run leaves neither database, and no file a later run refuses.
     const QString businessPartial = dir.filePath(QStringLiteral(".Tallowmere.db.partial"));
     const QString rssPartial = dir.filePath(QStringLiteral(".Rss.db.partial"));
     removeDatabaseFiles(businessPartial); // left by a run that was stopped
     removeDatabaseFiles(rssPartial);
+    // A log without its database would be read into the new one.
+    removeDatabaseFiles(business);
+    removeDatabaseFiles(rss);
     try {
         createBusinessDatabase(businessPartial);
         createRssDatabase(rssPartial);

@@ -314,33 +314,41 @@ TEST_F(DatabaseTool, DatabaseInAFolderThatCannotBeWrittenCanStillBeRead)
 TEST(DatabaseToolInit, StoppedOrFailedInitLeavesNeitherDatabaseAndTheNextRunWorks)
 {
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("data"));
-    for (const bool killed : {true, false}) {
-        QProcess process;
-        process.setChildProcessModifier([killed] {
-            // Far smaller than the business database: writing it stops part-way, either
-            // killing the tool (as a kill or a crash would) or failing as a full disk does.
-            const rlimit limit{32768, 32768};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            if (!killed)
-                ::signal(SIGXFSZ, SIG_IGN);
-        });
-        process.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("init"), folder});
-        process.waitForFinished(60000);
-        if (killed)
-            EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
-        else
-            EXPECT_EQ(process.exitCode(), 1) << process.readAllStandardError().toStdString();
-        const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        EXPECT_FALSE(left.contains(QStringLiteral("Tallowmere.db"))) << left.join(u' ').toStdString();
-        EXPECT_FALSE(left.contains(QStringLiteral("Rss.db"))) << left.join(u' ').toStdString();
-        if (!killed) {
-            EXPECT_TRUE(left.isEmpty()) << "a failed run cleans up: " << left.join(u' ').toStdString();
+    for (const bool folderExists : {false, true}) {
+        const QString folder = dir.filePath(folderExists ? QStringLiteral("existing") : QStringLiteral("new"));
+        if (folderExists) {
+            ASSERT_TRUE(QDir().mkpath(folder));
         }
+        for (const bool killed : {true, false}) {
+            QProcess process;
+            process.setChildProcessModifier([killed] {
+                // Far smaller than the business database: writing it stops part-way, either
+                // killing the tool (as a kill or a crash would) or failing as a full disk does.
+                const rlimit limit{32768, 32768};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+                if (!killed)
+                    ::signal(SIGXFSZ, SIG_IGN);
+            });
+            process.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("init"), folder});
+            process.waitForFinished(60000);
+            if (killed)
+                EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+            else
+                EXPECT_EQ(process.exitCode(), 1) << process.readAllStandardError().toStdString();
+            const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+            EXPECT_FALSE(left.contains(QStringLiteral("Tallowmere.db"))) << left.join(u' ').toStdString();
+            EXPECT_FALSE(left.contains(QStringLiteral("Rss.db"))) << left.join(u' ').toStdString();
+            if (!killed) {
+                EXPECT_TRUE(left.isEmpty()) << "a failed run cleans up: " << left.join(u' ').toStdString();
+                EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                          (folderExists ? QStringList{"existing", "new"} : QStringList{}))
+                    << "nothing left beside the folder either";
+            }
+        }
+        EXPECT_EQ(tool({QStringLiteral("init"), folder}).exitCode, 0);
+        EXPECT_EQ(tool({QStringLiteral("check"), folder + QStringLiteral("/Tallowmere.db")}).out, "ok\n");
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"Rss.db", "Tallowmere.db"}));
     }
-    EXPECT_EQ(tool({QStringLiteral("init"), folder}).exitCode, 0);
-    EXPECT_EQ(tool({QStringLiteral("check"), folder + QStringLiteral("/Tallowmere.db")}).out, "ok\n");
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"Rss.db", "Tallowmere.db"}));
 }
 
 } // namespace
