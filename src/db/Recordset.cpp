@@ -116,7 +116,12 @@ void Recordset::open(const QString &sql, Connection &connection, CursorType curs
     m_connection = &connection;
     m_cursorType = cursorType;
     m_lockType = lockType;
-    load();
+    try {
+        load();
+    } catch (const DbError &) {
+        m_failure.clear(); // never opened: its failure is the one thrown now, nothing to recall later
+        throw;
+    }
     m_open = true;
     emit rowsReset();
     arriveAt(0);
