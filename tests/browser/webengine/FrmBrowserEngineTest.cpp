@@ -2,7 +2,7 @@
 #include "LocalSite.h"
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
-#include "documents/ui/Screenshot.h"
+#include "support/ui_Screenshot.h"
 #include "ui/WindowRegistry.h"
 
 #include <QComboBox>
@@ -137,7 +137,7 @@ TEST_F(FrmBrowserEngineTest, StartingAddressSaysWorkingThenShowsThePageTitle)
     QElapsedTimer painted;
     painted.start();
     waitUntil([&] { return painted.elapsed() > 1000; });
-    documents_testing::saveScreenshot(window, QStringLiteral("frmBrowser_local_page"));
+    testing_support::saveScreenshot(window, QStringLiteral("frmBrowser_local_page"));
 }
 
 TEST_F(FrmBrowserEngineTest, EnterOpensTheTypedAddressAndVisitsGoToTheTopOfTheList)

@@ -1,5 +1,5 @@
 // The merge window: the filled document, its caption, reopening and resizing.
-#include "Screenshot.h"
+#include "support/ui_Screenshot.h"
 
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
@@ -61,7 +61,7 @@ TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
                                      "The registered agent is:\n\tAnn\t\tCole\n9 Elm St\n\nDover\tDE\t19901\n\n"
                                      "The corporation is formed to make hand tools:\n\nSell tools in three "
                                      "states\nTrain apprentices\n\nSigned, Ann Cole"));
-    documents_testing::saveScreenshot(window(), QStringLiteral("merged-document"));
+    testing_support::saveScreenshot(window(), QStringLiteral("merged-document"));
 }
 
 TEST_F(ArticlesWindowTest, ShowingAgainKeepsTheFirstMergeUntilClosed)

@@ -3,6 +3,7 @@
 #include "documents/ui/ListViewSource.h"
 #include "documents/ui/PrintOutput.h"
 #include "support/ui_ScriptedDialogs.h"
+#include "support/ui_Screenshot.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,14 +20,7 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-QString screenshotFolder()
-{
-    const QString folder = qEnvironmentVariableIsSet("TALLOWMERE_SCREENSHOTS")
-                               ? qEnvironmentVariable("TALLOWMERE_SCREENSHOTS")
-                               : QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
-    QDir().mkpath(folder);
-    return QDir(folder).absolutePath();
-}
+using testing_support::screenshotFolder;
 
 QString runTool(const QString &program, const QStringList &arguments)
 {

@@ -1,5 +1,5 @@
 // The report window driven through its buttons: load, close, reopen, print.
-#include "Screenshot.h"
+#include "support/ui_Screenshot.h"
 
 #include "db/DbError.h"
 #include "db/Schema.h"
@@ -70,7 +70,7 @@ TEST_F(ReportWindowTest, OpensWithTheReportInItsDesignLayout)
     EXPECT_TRUE(
         text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tSample Tools")));
     EXPECT_TRUE(text()->toPlainText().endsWith(QStringLiteral("\t\tRita\t\tM\t\tOrtiz\n\t\tSmith\n\t\tJourneyman")));
-    documents_testing::saveScreenshot(window(), QStringLiteral("report-window"));
+    testing_support::saveScreenshot(window(), QStringLiteral("report-window"));
 }
 
 TEST_F(ReportWindowTest, ShowingAgainKeepsEditsAndCloseRebuildsFromTheDatabase)
@@ -109,7 +109,7 @@ TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
     // The tab is expanded to spaces on paper.
     EXPECT_TRUE(printed.contains(QRegularExpression(QStringLiteral("Signed +by hand"))));
 
-    const QString pages = QDir(documents_testing::screenshotFolder()).filePath(QStringLiteral("report-printed"));
+    const QString pages = QDir(testing_support::screenshotFolder()).filePath(QStringLiteral("report-printed"));
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), pdf, pages});
 }

@@ -1,5 +1,5 @@
 // The template chooser and the editor, driven through their buttons.
-#include "Screenshot.h"
+#include "support/ui_Screenshot.h"
 
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/EditorWindow.h"
@@ -87,7 +87,7 @@ TEST_F(TemplateWindows, ChooserListsNamesInUpperCaseAndAsksForASelection)
     ASSERT_EQ(list(chooser())->count(), 4);
     EXPECT_EQ(list(chooser())->item(0)->text(), QStringLiteral("ARTICLES"));
     EXPECT_EQ(list(chooser())->item(3)->text(), QStringLiteral("O'BRIEN LEASE"));
-    documents_testing::saveScreenshot(chooser(), QStringLiteral("template-chooser"));
+    testing_support::saveScreenshot(chooser(), QStringLiteral("template-chooser"));
 
     click(chooser(), "CmdSelect");
     ASSERT_EQ(dialogs->messages.size(), 1u);
@@ -124,7 +124,7 @@ TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)
     EXPECT_EQ(textBox(editor())->toPlainText(),
               QStringLiteral("ARTICLES OF INCORPORATION\n\nThe name of the corporation is [BusninesName].\n"));
     EXPECT_EQ(list(editor())->item(0)->text(), QStringLiteral("businessName"));
-    documents_testing::saveScreenshot(editor(), QStringLiteral("template-editor"));
+    testing_support::saveScreenshot(editor(), QStringLiteral("template-editor"));
 
     // A further Select only brings the loaded editor forward, still on its first template.
     edit(QStringLiteral("BYLAWS"));

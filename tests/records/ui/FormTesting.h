@@ -4,6 +4,7 @@
 // real clicks and keys, and screenshots for people to look at.
 #include "support/TempFolder.h"
 #include "support/ui_ScriptedDialogs.h"
+#include "support/ui_Screenshot.h"
 #include "ui/WindowRegistry.h"
 
 #include <QCoreApplication>
@@ -69,19 +70,6 @@ inline void typeInto(const QWidget *window, const QString &name, const QString &
 inline QString statusOf(const QWidget *window)
 {
     return control<QLabel>(window, "lblStatus")->text();
-}
-
-inline QString screenshotFolder()
-{
-    const QString chosen = qEnvironmentVariable("TALLOWMERE_SCREENSHOTS");
-    return chosen.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots") : chosen;
-}
-
-inline void saveScreenshot(QWidget *window, const QString &name)
-{
-    QDir().mkpath(screenshotFolder());
-    const QString path = QDir(screenshotFolder()).filePath(name + QStringLiteral(".png"));
-    EXPECT_TRUE(window->grab().save(path)) << path.toStdString();
 }
 
 } // namespace testing_support

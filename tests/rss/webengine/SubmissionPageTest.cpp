@@ -2,7 +2,7 @@
 // the publishing window.
 #include "browser/ui/WebView.h"
 #include "browser/webengine/LocalSite.h"
-#include "documents/ui/Screenshot.h"
+#include "support/ui_Screenshot.h"
 #include "rss/ui/FrmRssGenerator.h"
 #include "support/TempFolder.h"
 #include "support/ui_ScriptedDialogs.h"
@@ -47,7 +47,7 @@ TEST(SubmissionPage, ADirectoryEntryOpensInTheEmbeddedBrowser)
     QTRY_COMPARE_WITH_TIMEOUT(window.webView()->title(), QStringLiteral("Submit your feed"), LoadWait);
     EXPECT_TRUE(dialogs->openedUrls.empty());
     QTest::qWait(300); // the page is painted
-    documents_testing::saveScreenshot(window, QStringLiteral("rss-submission"));
+    testing_support::saveScreenshot(window, QStringLiteral("rss-submission"));
     ui::WindowRegistry::clear();
 }
 
