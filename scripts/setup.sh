@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need.
-# Calls apt only when something is missing.
+# Installs the Debian 12 packages that building, running and testing need; with
+# --program only those that building and running the program need. Calls apt only
+# when something is missing.
 set -euo pipefail
 
+# What building and running the program needs.
 packages=(
-    build-essential cmake ninja-build pkg-config git
+    build-essential cmake ninja-build pkg-config git ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libsqlite3-dev sqlite3 postgresql-15 libpq-dev
-    libgtest-dev libgmock-dev googletest libbenchmark-dev
-    fonts-dejavu-core poppler-utils xvfb xauth time
-    libcurl4-openssl-dev qt6-webengine-dev qt6-webengine-dev-tools
-    python3 python3-pyftpdlib python3-spyne
-    python3-pyatspi at-spi2-core dbus dbus-x11 clang-format ccache
+    libsqlite3-dev libpq-dev libcurl4-openssl-dev
+    qt6-webengine-dev qt6-webengine-dev-tools fonts-dejavu-core
 )
+# What the tests, benchmarks and checks need besides: GoogleTest and Google Benchmark,
+# the test servers, Xvfb and the accessibility bus, the format checker.
+if [ "${1:-}" != "--program" ]; then
+    packages+=(
+        libgtest-dev libgmock-dev googletest libbenchmark-dev
+        sqlite3 postgresql-15 poppler-utils xvfb xauth time
+        python3 python3-pyftpdlib python3-spyne
+        python3-pyatspi at-spi2-core dbus dbus-x11 clang-format
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
