@@ -1,5 +1,8 @@
 #include "db/ColumnRoles.h"
 
+#include "db/Connection.h"
+#include "db/SchemaTables.h"
+
 #include <QHash>
 
 #include <sqlite3.h>
@@ -43,11 +46,36 @@ QHash<QString, QString> defaultsOf(sqlite3 *db, const QString &database, const Q
     return defaults;
 }
 
+std::vector<ColumnRole> serverRoles(const QString &table, const QStringList &columns)
+{
+    std::vector<ColumnRole> roles(static_cast<size_t>(columns.size()), ColumnRole::Ordinary);
+    for (const QList<SchemaTables::Table> *tables : {&SchemaTables::businessTables(), &SchemaTables::rssTables()}) {
+        for (const SchemaTables::Table &candidate : *tables) {
+            if (candidate.name.compare(table, Qt::CaseInsensitive) != 0)
+                continue;
+            for (qsizetype i = 0; i < columns.size(); ++i) {
+                for (const SchemaTables::Column &column : candidate.columns) {
+                    if (column.name.compare(columns[i], Qt::CaseInsensitive) != 0)
+                        continue;
+                    if (column.kind == SchemaTables::ColumnKind::Key)
+                        roles[static_cast<size_t>(i)] = ColumnRole::Key;
+                    else if (column.kind == SchemaTables::ColumnKind::DateAdded)
+                        roles[static_cast<size_t>(i)] = ColumnRole::DateAdded;
+                }
+            }
+        }
+    }
+    return roles;
+}
+
 } // namespace
 
-std::vector<ColumnRole> columnRoles(sqlite3 *db, const QString &database, const QString &table,
+std::vector<ColumnRole> columnRoles(Connection &connection, const QString &database, const QString &table,
                                     const QStringList &columns)
 {
+    if (connection.server())
+        return serverRoles(table, columns);
+    sqlite3 *db = connection.handle();
     const QString schema = database.isEmpty() ? QStringLiteral("main") : database;
     const QByteArray schemaName = schema.toUtf8();
     const QByteArray tableName = table.toUtf8();

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-struct sqlite3;
-
 namespace db {
+
+class Connection;
 
 // What a table column is for, as far as changing it goes: the program never writes
 // a row's key, and a date-added column only ever gets the date from its default.
@@ -18,7 +18,8 @@ enum class ColumnRole {
 };
 
 // The role of each of the named columns of one table (an empty name: Ordinary).
-std::vector<ColumnRole> columnRoles(sqlite3 *db, const QString &database, const QString &table,
+// On a file the table's own definition says; on a server the program's list of tables.
+std::vector<ColumnRole> columnRoles(Connection &connection, const QString &database, const QString &table,
                                     const QStringList &columns);
 
 } // namespace db

@@ -2,6 +2,8 @@
 
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
+#include "db/PostgresSession.h"
+#include "db/SqlTokens.h"
 #include "db/Statement.h"
 #include "db/TextCollation.h"
 
@@ -30,6 +32,12 @@ Connection::~Connection()
 
 void Connection::open(const QString &connectionString)
 {
+    if (PostgresSession::isAddress(connectionString.trimmed())) {
+        close();
+        m_server = std::make_unique<PostgresSession>(connectionString.trimmed());
+        m_filePath = m_server->serverName();
+        return;
+    }
     const ConnectionString settings(connectionString);
     const QString path = settings.value(QStringLiteral("Data Source"));
     if (path.isEmpty())
@@ -104,6 +112,8 @@ void Connection::attach(const QString &filePath, const QByteArray &name, int fla
 
 void Connection::setBusyTimeout(int milliseconds)
 {
+    if (m_server)
+        m_server->run(QStringLiteral("SELECT set_config('lock_timeout', $1, false)"), {QString::number(milliseconds)});
     if (m_handle)
         sqlite3_busy_timeout(m_handle, milliseconds);
 }
@@ -141,6 +151,7 @@ void Connection::close()
         sqlite3_close_v2(m_handle);
         m_handle = nullptr;
     }
+    m_server.reset();
 }
 
 sqlite3 *Connection::handle() const
@@ -152,14 +163,19 @@ int Connection::execute(const QString &sql, const QVariantList &parameters)
 {
     Statement statement(*this, sql, parameters);
     while (statement.step()) { }
-    return sqlite3_changes(m_handle);
+    return m_server ? statement.affectedRows() : sqlite3_changes(m_handle);
 }
 
 void Connection::executeScript(const QString &sql)
 {
-    if (!m_handle)
+    if (!isOpen())
         throw DbError(QStringLiteral("The connection is not open."));
     settleReaders();
+    if (m_server) {
+        for (const QString &statement : sql::splitStatements(sql))
+            m_server->runJet(statement);
+        return;
+    }
     char *error = nullptr;
     const int rc = sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &error);
     sqlite3_free(error);
@@ -169,7 +185,7 @@ void Connection::executeScript(const QString &sql)
 
 void Connection::beginTransaction()
 {
-    executeScript(QStringLiteral("BEGIN IMMEDIATE"));
+    executeScript(m_server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 void Connection::commit()
@@ -179,12 +195,32 @@ void Connection::commit()
 
 void Connection::rollback()
 {
-    if (m_handle && !sqlite3_get_autocommit(m_handle))
+    if (inTransaction())
         executeScript(QStringLiteral("ROLLBACK"));
+}
+
+bool Connection::inTransaction() const
+{
+    if (m_server)
+        return m_server->inTransaction();
+    return m_handle && !sqlite3_get_autocommit(m_handle);
+}
+
+void Connection::beginSnapshot()
+{
+    // SQLite's read transaction is a snapshot already; a server's default is not.
+    executeScript(m_server ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ") : QStringLiteral("BEGIN"));
 }
 
 qint64 Connection::lastInsertRowId() const
 {
+    if (m_server) {
+        try {
+            return m_server->run(QStringLiteral("SELECT lastval()")).value(0, 0).toLongLong();
+        } catch (const DbError &) {
+            return 0; // nothing inserted yet on this connection
+        }
+    }
     return m_handle ? sqlite3_last_insert_rowid(m_handle) : 0;
 }
 

@@ -5,10 +5,13 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 struct sqlite3;
 
 namespace db {
+
+class PostgresSession;
 
 enum class CursorLocation {
     Server = 2,
@@ -31,31 +34,41 @@ public:
     void setCursorLocation(CursorLocation location) { m_cursorLocation = location; }
 
     // Opens an existing database; never creates one. Throws DbError naming the file.
+    // A PostgreSQL address (postgresql://user@host:port/dbname) opens that server's
+    // database instead, through the same operations.
     void open(const QString &connectionString);
     // The same for a file path taken exactly as it is given.
     void openFile(const QString &filePath, bool readOnly = false);
     // Opens (and creates when missing) a database file; used to build new databases.
     void create(const QString &filePath);
     void close();
-    bool isOpen() const { return m_handle != nullptr; }
+    bool isOpen() const { return m_handle != nullptr || m_server != nullptr; }
+    // The server's session when the connection is to a PostgreSQL database.
+    PostgresSession *server() const { return m_server.get(); }
 
     // Runs one statement that returns no rows, in the dialect the windows write.
     // Returns the number of rows changed.
     int execute(const QString &sql, const QVariantList &parameters = {});
 
-    // Runs several plain SQLite statements (schema scripts).
+    // Runs several statements separated by ';' (plain SQLite on a file, the windows'
+    // dialect on a server).
     void executeScript(const QString &sql);
 
     // How long a statement waits for another connection's write before it fails.
     void setBusyTimeout(int milliseconds);
     // In write-ahead-log mode readers and writers of the file never wait for each other.
-    bool readersBlockNoWriter() const { return m_writeAheadLog; }
+    // A server never lets a reader hold up a writer.
+    bool readersBlockNoWriter() const { return m_writeAheadLog || m_server; }
     qint64 lastInsertRowId() const;
 
     void beginTransaction();
     void commit();
     void rollback();
+    bool inTransaction() const;
+    // A transaction in which every statement sees the data as it was at its start.
+    void beginSnapshot();
 
+    // The file, or user@host:port/dbname for a server: what messages name.
     QString filePath() const { return m_filePath; }
     sqlite3 *handle() const;
 
@@ -71,6 +84,7 @@ private:
     void attach(const QString &filePath, const QByteArray &name, int flags);
 
     sqlite3 *m_handle = nullptr;
+    std::unique_ptr<PostgresSession> m_server;
     QString m_filePath;
     CursorLocation m_cursorLocation = CursorLocation::Server;
     std::map<const void *, std::function<void()>> m_readers;

@@ -91,6 +91,54 @@ void translateRowId(QList<Token> &tokens)
     }
 }
 
+// SQLite's null-safe "x IS ?", and "x IS ? COLLATE BINARY" (equal to the last byte,
+// case included, whatever the column's type), the way a store checks that nobody
+// changed its row.
+void translateIsValue(QList<Token> &tokens)
+{
+    for (int i = 0; i < tokens.size(); ++i) {
+        if (!sql::isKeyword(tokens[i], QLatin1String("IS")))
+            continue;
+        const int value = sql::nextSignificant(tokens, i + 1);
+        if (value < 0 || !sql::isPunct(tokens[value], u'?'))
+            continue;
+        const int collate = sql::nextSignificant(tokens, value + 1);
+        const int binary = collate < 0 ? -1 : sql::nextSignificant(tokens, collate + 1);
+        const bool exact = binary >= 0 && sql::isKeyword(tokens[collate], QLatin1String("COLLATE"))
+                           && sql::isKeyword(tokens[binary], QLatin1String("BINARY"));
+        tokens[i].text = QStringLiteral("IS NOT DISTINCT FROM");
+        if (!exact)
+            continue;
+        tokens.remove(value + 1, binary - value);
+        tokens.insert(value + 1, {TokenKind::Space, QStringLiteral("::text COLLATE \"C\"")});
+        const int operand = sql::previousSignificant(tokens, i - 1);
+        if (operand >= 0)
+            tokens.insert(operand + 1, {TokenKind::Space, QStringLiteral("::text")});
+        ++i;
+    }
+}
+
+// SQLite's date('now'...) is today's date.
+void translateToday(QList<Token> &tokens)
+{
+    for (int i = 0; i < tokens.size(); ++i) {
+        if (!sql::isKeyword(tokens[i], QLatin1String("date")))
+            continue;
+        const int open = sql::nextSignificant(tokens, i + 1);
+        const int now = open < 0 ? -1 : sql::nextSignificant(tokens, open + 1);
+        if (now < 0 || !sql::isPunct(tokens[open], u'(')
+            || tokens[now].text.compare(QLatin1String("'now'"), Qt::CaseInsensitive) != 0)
+            continue;
+        int close = now;
+        while (close < tokens.size() && !sql::isPunct(tokens[close], u')'))
+            ++close;
+        if (close >= tokens.size())
+            continue;
+        tokens.remove(i, close - i + 1);
+        tokens.insert(i, {TokenKind::Space, QStringLiteral("CURRENT_DATE")});
+    }
+}
+
 void caseFoldLike(QList<Token> &tokens)
 {
     for (int i = 0; i < tokens.size(); ++i) {
@@ -144,7 +192,9 @@ PostgresStatement translateToPostgres(const QString &text)
     dropTrailingSemicolons(tokens);
     sql::translateJetStatement(tokens);
     translateRowId(tokens);
+    translateToday(tokens);
     quoteNames(tokens);
+    translateIsValue(tokens);
     caseFoldLike(tokens);
     PostgresStatement statement;
     statement.parameterCount = numberPlaceholders(tokens);

@@ -338,6 +338,8 @@ QString describePostgresError(PGresult *result, PGconn *connection, const QStrin
             text += QStringLiteral(" (%1)").arg(detail);
         return sentence(text);
     }
+    if (state == "22P02" || state == "22003")
+        return sentence(QStringLiteral("The row was not stored: %1").arg(message));
     if (state == "22007" || state == "22008")
         return sentence(QStringLiteral("The row was not stored: %1; a date is written YYYY-MM-DD").arg(message));
     if (state == "57014")

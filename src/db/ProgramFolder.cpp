@@ -2,6 +2,7 @@
 
 #include "db/ConnectionString.h"
 #include "db/ProgramFolderDelivery.h"
+#include "db/ServerAddress.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,6 +67,7 @@ namespace {
 // The program folder may hold ';' or quotes: such a path is written quoted.
 QString dataSource(const char *fileName)
 {
+
     return ConnectionString::quotedIfNeeded(ProgramFolder::filePath(QLatin1String(fileName)));
 }
 
@@ -73,16 +75,25 @@ QString dataSource(const char *fileName)
 
 QString recordForm()
 {
+    const QString server = ServerAddress::ofFolder(ProgramFolder::path());
+    if (!server.isEmpty())
+        return server;
     return QStringLiteral("PROVIDER=SQLite;Data Source=") % dataSource(BusinessDatabaseFile) % u';';
 }
 
 QString document()
 {
+    const QString server = ServerAddress::ofFolder(ProgramFolder::path());
+    if (!server.isEmpty())
+        return server;
     return QStringLiteral("Provider=SQLite;Data Source=") % dataSource(BusinessDatabaseFile) % u';';
 }
 
 QString rss()
 {
+    const QString server = ServerAddress::ofFolder(ProgramFolder::path());
+    if (!server.isEmpty())
+        return server;
     return QStringLiteral("Provider=SQLite;Data Source=") % dataSource(RssDatabaseFile)
            % QStringLiteral(";Persist Security Info=False");
 }

@@ -21,7 +21,9 @@ public:
     static void clearOverride();
 };
 
-// Connection strings the windows use. Record forms use the upper-case keyword,
+// Connection strings the windows use. A folder holding Tallowmere.url gives that
+// server's address for all three (one database holds every table); a damaged
+// Tallowmere.url throws DbError naming it. Record forms use the upper-case keyword,
 // document windows the mixed-case one; both name the same file.
 namespace ConnectionStrings {
 inline constexpr auto BusinessDatabaseFile = "Tallowmere.db";

@@ -79,8 +79,13 @@ public:
     ~Loader()
     {
         statement.reset();
-        if (ownTransaction && connection.handle() && !sqlite3_get_autocommit(connection.handle()))
-            sqlite3_exec(connection.handle(), "COMMIT", nullptr, nullptr, nullptr);
+        if (ownTransaction && connection.inTransaction()) {
+            try {
+                connection.commit();
+            } catch (const DbError &) {
+                // A read-only snapshot: nothing of it is lost when it cannot end cleanly.
+            }
+        }
     }
 
     Connection &connection;
@@ -138,11 +143,18 @@ void Recordset::load()
     // A static snapshot of many rows is read in chunks inside one read transaction,
     // so the first rows show at once and every row is as it was when the query ran.
     // Only where holding a snapshot open keeps no other connection of the file waiting.
-    const bool lazy = m_cursorType == CursorType::Static && m_connection->readersBlockNoWriter()
-                      && sqlite3_get_autocommit(m_connection->handle());
+    const bool lazy
+        = m_cursorType == CursorType::Static && m_connection->readersBlockNoWriter() && !m_connection->inTransaction();
     if (lazy)
-        m_connection->executeScript(QStringLiteral("BEGIN"));
+        m_connection->beginSnapshot();
     try {
+        // A server runs one statement at a time on a connection: the count comes before the rows.
+        int serverTotal = -1;
+        if (lazy && m_connection->server()) {
+            Statement counter(*m_connection, countingQuery(m_sql), m_parameters);
+            if (counter.step() && counter.columnCount() > 0)
+                serverTotal = counter.value(0).toInt();
+        }
         auto shape = std::make_unique<Shape>();
         std::unique_ptr<Statement> statement;
         int first = 0;
@@ -175,13 +187,13 @@ void Recordset::load()
             shape->updatable = true;
         }
         // One query holds one table's rows, so the first column's database is every column's.
-        shape->roles = shape->updatable ? columnRoles(m_connection->handle(), statement->originDatabase(first),
-                                                      shape->table, shape->originColumns)
+        shape->roles = shape->updatable ? columnRoles(*m_connection, statement->originDatabase(first), shape->table,
+                                                      shape->originColumns)
                                         : std::vector<ColumnRole>(static_cast<size_t>(count), ColumnRole::Ordinary);
 
-        int total = -1;
-        if (lazy && count > 0) {
-            Statement counter(*m_connection, countingQuery(*statement), m_parameters);
+        int total = serverTotal;
+        if (lazy && count > 0 && !m_connection->server()) {
+            Statement counter(*m_connection, countingQuery(statement->reusableText()), m_parameters);
             if (counter.step())
                 total = counter.value(0).toInt();
         }
@@ -197,8 +209,13 @@ void Recordset::load()
         m_nextBookmark = static_cast<int>(m_rows.size()) + m_unloaded + 1;
     } catch (const DbError &error) {
         abandonRows(error.description());
-        if (lazy && !sqlite3_get_autocommit(m_connection->handle()))
-            sqlite3_exec(m_connection->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        if (lazy) {
+            try {
+                m_connection->rollback();
+            } catch (const DbError &) {
+                // The failure being reported is the one that matters.
+            }
+        }
         throw;
     }
     if (m_loader) {
@@ -214,7 +231,6 @@ void Recordset::loadChunk(int rows) const
     Statement &statement = *m_loader->statement;
     const int first = m_loader->firstColumn;
     const int count = statement.columnCount() - first;
-    sqlite3_stmt *raw = statement.handle();
     bool more = true;
     for (int n = 0; rows < 0 || n < rows; ++n) {
         bool stepped = false;
@@ -229,9 +245,9 @@ void Recordset::loadChunk(int rows) const
             break;
         }
         Row row;
-        row.rowId = first == 1 ? sqlite3_column_int64(raw, 0) : 0;
+        row.rowId = first == 1 ? statement.value(0).toLongLong() : 0;
         row.bookmark = static_cast<int>(m_rows.size()) + 1;
-        row.values = packStatementRow(raw, first, count);
+        row.values = statement.packedRow(first, count);
         m_rows.push_back(std::move(row));
         m_unloaded = std::max(m_unloaded - 1, 0);
     }
@@ -244,10 +260,10 @@ void Recordset::loadChunk(int rows) const
     }
 }
 
-QString Recordset::countingQuery(const Statement &statement)
+QString Recordset::countingQuery(const QString &statementText)
 {
     // The statement as the engine took it, without anything after it.
-    QString query = QString::fromUtf8(sqlite3_sql(statement.handle())).trimmed();
+    QString query = statementText.trimmed();
     while (query.endsWith(u';'))
         query = query.chopped(1).trimmed();
     // Counting needs no order, and without one SQLite counts from the table's pages
@@ -259,7 +275,7 @@ QString Recordset::countingQuery(const Statement &statement)
     if (!limited.match(query).hasMatch())
         query.remove(trailingOrder);
     // On a line of its own, so that a comment ending the statement cannot swallow it.
-    return QStringLiteral("SELECT count(*) FROM (") % query % QStringLiteral("\n)");
+    return QStringLiteral("SELECT count(*) FROM (") % query % QStringLiteral("\n) AS counted");
 }
 
 void Recordset::abandonRows(const QString &reason) const

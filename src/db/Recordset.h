@@ -141,7 +141,7 @@ private:
     const Row *loadedRow(int index) const; // null past the rows the snapshot holds
     QVariant fieldOf(int row, int column) const;
     void abandonRows(const QString &reason) const;
-    static QString countingQuery(const Statement &statement);
+    static QString countingQuery(const QString &statementText);
     void finishLoading() const;
     void loadChunk(int rows) const;
     void scheduleBackgroundLoading(int delayMs = 0);

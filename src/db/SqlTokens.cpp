@@ -76,6 +76,24 @@ QString join(const QList<Token> &tokens)
     return result;
 }
 
+QStringList splitStatements(const QString &script)
+{
+    QStringList statements;
+    QString current;
+    for (const Token &token : tokenize(script)) {
+        if (isPunct(token, u';')) {
+            if (!current.trimmed().isEmpty())
+                statements << current;
+            current.clear();
+        } else {
+            current += token.text;
+        }
+    }
+    if (!current.trimmed().isEmpty())
+        statements << current;
+    return statements;
+}
+
 bool isKeyword(const Token &token, QLatin1String word)
 {
     return token.kind == TokenKind::Word && token.text.compare(word, Qt::CaseInsensitive) == 0;

@@ -3,6 +3,7 @@
 #include <QLatin1String>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace db::sql {
 
@@ -24,6 +25,8 @@ struct Token
 // Joining the texts again gives the statement back unchanged.
 QList<Token> tokenize(const QString &sql);
 QString join(const QList<Token> &tokens);
+// The statements of a script, split at each ';' outside quotes; empty ones dropped.
+QStringList splitStatements(const QString &script);
 
 bool isKeyword(const Token &token, QLatin1String word);
 bool isPunct(const Token &token, char16_t c);

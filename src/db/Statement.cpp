@@ -2,6 +2,10 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/PostgresDialect.h"
+#include "db/PostgresRows.h"
+#include "db/PostgresSession.h"
+#include "db/RowPacking.h"
 #include "db/SqlDialect.h"
 
 #include <QDir>
@@ -81,12 +85,27 @@ void throwError(sqlite3 *db, int code, const QString &filePath)
     throw DbError(describeError(db, code, filePath));
 }
 
-Statement::Statement(Connection &connection, const QString &sql, const QVariantList &parameters)
+Statement::Statement(Connection &connection, const QString &sql, const QVariantList &parameters, bool wholeResult)
     : m_connection(connection)
+    , m_wholeResult(wholeResult)
 {
     if (!connection.isOpen())
         throw DbError(QStringLiteral("The connection is not open."));
     connection.settleReaders();
+    if (PostgresSession *server = connection.server()) {
+        const PostgresStatement statement = translateToPostgres(sql);
+        if (statement.text.trimmed().isEmpty())
+            throw DbError(QStringLiteral("The statement is empty."));
+        if (statement.parameterCount != parameters.size()) {
+            throw DbError(QStringLiteral("The statement takes %1 values but %2 were given.")
+                              .arg(statement.parameterCount)
+                              .arg(parameters.size()));
+        }
+        m_serverText = statement.text;
+        m_writtenText = sql;
+        m_rows = std::make_unique<PostgresRows>(*server, m_serverText, parameters, !wholeResult);
+        return;
+    }
     sqlite3 *db = connection.handle();
     const QByteArray text = translateToSqlite(sql).toUtf8();
     const char *tail = nullptr;
@@ -159,6 +178,11 @@ void Statement::bind(sqlite3_stmt *statement, const QVariantList &parameters, sq
 
 void Statement::rebind(const QVariantList &parameters)
 {
+    if (PostgresSession *server = m_connection.server()) {
+        m_rows.reset();
+        m_rows = std::make_unique<PostgresRows>(*server, m_serverText, parameters, !m_wholeResult);
+        return;
+    }
     sqlite3_reset(m_statement);
     sqlite3_clear_bindings(m_statement);
     bind(m_statement, parameters, m_connection.handle());
@@ -166,6 +190,8 @@ void Statement::rebind(const QVariantList &parameters)
 
 bool Statement::step()
 {
+    if (m_rows)
+        return m_rows->step();
     const int rc = sqlite3_step(m_statement);
     if (rc == SQLITE_ROW)
         return true;
@@ -177,36 +203,50 @@ bool Statement::step()
 
 int Statement::columnCount() const
 {
+    if (m_rows)
+        return m_rows->columnCount();
     return sqlite3_column_count(m_statement);
 }
 
 QString Statement::columnName(int column) const
 {
+    if (m_rows)
+        return m_rows->columnName(column);
     return QString::fromUtf8(sqlite3_column_name(m_statement, column));
 }
 
 QString Statement::originTable(int column) const
 {
+    if (m_rows)
+        return m_rows->originTable(column);
     return QString::fromUtf8(sqlite3_column_table_name(m_statement, column));
 }
 
 QString Statement::originColumn(int column) const
 {
+    if (m_rows)
+        return m_rows->originColumn(column);
     return QString::fromUtf8(sqlite3_column_origin_name(m_statement, column));
 }
 
 QString Statement::originDatabase(int column) const
 {
+    if (m_rows)
+        return {};
     return QString::fromUtf8(sqlite3_column_database_name(m_statement, column));
 }
 
 QString Statement::declaredType(int column) const
 {
+    if (m_rows)
+        return m_rows->declaredType(column);
     return QString::fromUtf8(sqlite3_column_decltype(m_statement, column));
 }
 
 QVariant Statement::value(int column) const
 {
+    if (m_rows)
+        return m_rows->value(column);
     switch (sqlite3_column_type(m_statement, column)) {
     case SQLITE_INTEGER: return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_statement, column)));
     case SQLITE_FLOAT: return QVariant(sqlite3_column_double(m_statement, column));
@@ -220,6 +260,50 @@ QVariant Statement::value(int column) const
         return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column)));
     }
     }
+}
+
+} // namespace db
+
+namespace db {
+
+bool Statement::isNull(int column) const
+{
+    if (m_rows)
+        return m_rows->isNull(column);
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
+QByteArray Statement::text(int column) const
+{
+    if (m_rows)
+        return m_rows->rawText(column);
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+    return QByteArray(text, sqlite3_column_bytes(m_statement, column));
+}
+
+QByteArray Statement::packedRow(int first, int count) const
+{
+    if (!m_rows)
+        return packStatementRow(m_statement, first, count);
+    QVariantList values;
+    values.reserve(count);
+    for (int c = first; c < first + count; ++c)
+        values << m_rows->value(c);
+    return packValues(values);
+}
+
+QString Statement::reusableText() const
+{
+    if (m_rows)
+        return m_writtenText;
+    return QString::fromUtf8(sqlite3_sql(m_statement));
+}
+
+int Statement::affectedRows() const
+{
+    if (m_rows)
+        return m_rows->affectedRows();
+    return sqlite3_changes(m_connection.handle());
 }
 
 } // namespace db

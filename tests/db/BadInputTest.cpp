@@ -107,6 +107,8 @@ void expectReadOnly(const TempProgramFolder &folder, const QString &connectionSt
 
 TEST(BadFiles, ReadOnlyDatabaseCanBeReadButRefusesChanges)
 {
+    if (testing_support::onServerEngine())
+        GTEST_SKIP() << "the files' own engine and its messages";
     TempProgramFolder folder;
     folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Kept');"));
     expectReadOnly(folder, ConnectionStrings::recordForm() + QStringLiteral("Mode=Read;"));
@@ -119,6 +121,8 @@ TEST(BadFiles, ReadOnlyDatabaseCanBeReadButRefusesChanges)
 
 TEST(BadFiles, LockedDatabaseFailsAfterTheBusyTimeoutInsteadOfHanging)
 {
+    if (testing_support::onServerEngine())
+        GTEST_SKIP() << "the files' own engine and its messages";
     TempProgramFolder folder;
     Connection holder;
     holder.open(ConnectionStrings::recordForm());
@@ -141,6 +145,8 @@ TEST(BadFiles, LockedDatabaseFailsAfterTheBusyTimeoutInsteadOfHanging)
 
 TEST(BadStatements, DescribeTheFaultAndChangeNothing)
 {
+    if (testing_support::onServerEngine())
+        GTEST_SKIP() << "the files' own engine and its messages";
     TempProgramFolder folder;
     Connection connection;
     connection.open(ConnectionStrings::recordForm());

@@ -213,6 +213,8 @@ void tripwire(sqlite3_context *context, int, sqlite3_value **arguments)
 
 TEST_F(LazySnapshot, FailedReadingClosesTheRecordsetInsteadOfLeavingItHalfLoaded)
 {
+    if (testing_support::onServerEngine())
+        GTEST_SKIP() << "fails its reading through an SQLite function";
     tripwireArmed = false;
     sqlite3_create_function(connection.handle(), "tripwire", 1, SQLITE_UTF8, nullptr, tripwire, nullptr, nullptr);
     const QString query = QStringLiteral("select BusinessInformationId, tripwire(BusninesName) as Name "
@@ -284,9 +286,9 @@ namespace {
 void expectWriterGoesOnBesideASnapshot(const QString &journalMode)
 {
     TempProgramFolder folder;
-    folder.exec(QStringLiteral("PRAGMA journal_mode = %1;"
-                               "INSERT INTO BusinessInformation (BusninesName) VALUES ('A'), ('B'), ('C');")
-                    .arg(journalMode));
+    if (!testing_support::onServerEngine()) // a server has no journal to choose
+        folder.exec(QStringLiteral("PRAGMA journal_mode = %1;").arg(journalMode));
+    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('A'), ('B'), ('C');"));
     Recordset::setFirstChunkSize(1);
     Connection reader;
     reader.open(ConnectionStrings::recordForm());

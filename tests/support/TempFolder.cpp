@@ -1,15 +1,33 @@
 #include "support/TempFolder.h"
 
 #include "db/Connection.h"
+#include "db/PostgresSchema.h"
+#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
 #include "db/Schema.h"
+#include "db/ServerAddress.h"
+#include "support/PostgresServer.h"
+
+#include <QFile>
 
 namespace testing_support {
 
+bool onServerEngine()
+{
+    return qEnvironmentVariable("TALLOWMERE_TEST_ENGINE") == QLatin1String("postgres");
+}
+
 TempProgramFolder::TempProgramFolder(bool withDatabases)
 {
-    if (withDatabases) {
+    if (withDatabases && onServerEngine()) {
+        const QString uri = PostgresServer::shared().createDatabase();
+        db::PostgresSession session(uri);
+        db::PostgresSchema::create(session);
+        QFile url(m_dir.filePath(QLatin1String(db::ServerAddress::FileName)));
+        if (url.open(QIODevice::WriteOnly))
+            url.write(uri.toUtf8() + "\r\n");
+    } else if (withDatabases) {
         db::Schema::createBusinessDatabase(businessDatabase());
         db::Schema::createRssDatabase(rssDatabase());
     }
@@ -31,10 +49,16 @@ QString TempProgramFolder::rssDatabase() const
     return m_dir.filePath(QLatin1String(db::ConnectionStrings::RssDatabaseFile));
 }
 
+QString TempProgramFolder::connectionString() const
+{
+    const QString server = db::ServerAddress::ofFolder(m_dir.path());
+    return server.isEmpty() ? QStringLiteral("Data Source=") + businessDatabase() : server;
+}
+
 void TempProgramFolder::exec(const QString &sql) const
 {
     db::Connection connection;
-    connection.open(QStringLiteral("Data Source=") + businessDatabase());
+    connection.open(connectionString());
     connection.executeScript(sql);
 }
 
@@ -47,7 +71,7 @@ QString TempProgramFolder::scalar(const QString &sql) const
 QStringList TempProgramFolder::rows(const QString &sql) const
 {
     db::Connection connection;
-    connection.open(QStringLiteral("Data Source=") + businessDatabase());
+    connection.open(connectionString());
     db::Recordset recordset;
     recordset.open(sql, connection);
     QStringList result;

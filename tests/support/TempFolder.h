@@ -5,8 +5,13 @@
 
 namespace testing_support {
 
+// Whether this run keeps the test databases on a PostgreSQL server of its own
+// (TALLOWMERE_TEST_ENGINE=postgres): the layer's tests run on both engines.
+bool onServerEngine();
+
 // A fresh program folder holding newly made databases (schema and delivered
-// content), which the program folder points at while the object lives.
+// content), which the program folder points at while the object lives. On the
+// server engine the folder holds a Tallowmere.url naming a fresh server database.
 class TempProgramFolder
 {
 public:
@@ -17,6 +22,9 @@ public:
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
     QString businessDatabase() const;
     QString rssDatabase() const;
+
+    // The connection string of the business database, on either engine.
+    QString connectionString() const;
 
     // Runs statements on the business database (setting up rows for a test).
     void exec(const QString &sql) const;
