@@ -1,2 +1,2 @@
 add_executable(bench_recordset ${CMAKE_CURRENT_LIST_DIR}/db_recordset_bench.cpp)
-target_link_libraries(bench_recordset PRIVATE tallowmere_db benchmark::benchmark)
+target_link_libraries(bench_recordset PRIVATE tallowmere_bench_database benchmark::benchmark)

@@ -1,7 +1,7 @@
 // Opening a static recordset over N businesses and walking it end to end.
+#include "BenchmarkDatabase.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "db/Schema.h"
 
 #include <QTemporaryDir>
 
@@ -12,18 +12,7 @@ namespace {
 QString databaseWith(QTemporaryDir &dir, int businesses)
 {
     const QString file = dir.filePath(QStringLiteral("Tallowmere.db"));
-    db::Schema::createBusinessDatabase(file);
-    db::Connection connection;
-    connection.openFile(file);
-    connection.executeScript(
-        QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-            "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
-            "BusinessZip, "
-            "BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress) "
-            "SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', '62701', 'Sangamon', '555 0100', "
-            "'555 0101', 'http://example.com/' || i, 'owner' || i || '@example.com' FROM n;")
-            .arg(businesses));
+    bench::createBenchmarkDatabase(file, businesses);
     return file;
 }
 

@@ -7,11 +7,7 @@ runs=${2:-15}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$bin/tallowmere-db" init "$work" >/dev/null
-sqlite3 "$work/Tallowmere.db" "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000)
-INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip,
-  BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress)
-SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', '62701', 'Sangamon', '555 0100', '555 0101',
-  'http://example.com/' || i, 'owner' || i || '@example.com' FROM n;"
+"$bin/bench_seed" "$work/Tallowmere.db"
 query="select * from BusinessInformation"
 
 measure() { # prints "median_seconds peak_kb" over $runs runs

@@ -63,14 +63,7 @@ if [ -x "$bin/startup_tallowmere" ]; then
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     mkdir "$work/files" "$work/server"
     "$bin/tallowmere-db" init "$work/files" >/dev/null
-    "$bin/tallowmere-db" sql "$work/files/Tallowmere.db" "DELETE FROM ARTICLESOFINCORPORATION"
-    sqlite3 "$work/files/Tallowmere.db" "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000)
-INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip,
-  BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress)
-SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', '62701', 'Sangamon', '555 0100', '555 0101',
-  'http://example.com/' || i, 'owner' || i || '@example.com' FROM n;
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100)
-INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) SELECT 'template ' || i, 'Text of template ' || i FROM n;"
+    "$bin/bench_seed" "$work/files/Tallowmere.db"
     echo "$uri" >"$work/server/Tallowmere.url"
     server_t=$(measure "$bin/startup_tallowmere" "$work/server")
     files_t=$(measure "$bin/startup_tallowmere" "$work/files")

@@ -1,12 +1,11 @@
 // Moving to the next business on the main form, over 30,000 businesses: the Next
 // button's handler with the status text and the thirteen bound boxes, and the record
 // form logic alone.
+#include "BenchmarkDatabase.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
-#include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
-#include "db/Schema.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
@@ -17,23 +16,9 @@
 
 namespace {
 
-constexpr int Businesses = 30000;
-
 void fillBusinesses(const QString &folder)
 {
-    const QString file = folder + QStringLiteral("/Tallowmere.db");
-    db::Schema::createBusinessDatabase(file);
-    db::Connection connection;
-    connection.open(QStringLiteral("Data Source=") + file);
-    connection.executeScript(
-        QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-            "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
-            "BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, "
-            "BusinessEMailAddress) SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', "
-            "'62701', 'Sangamon', '555 0100', '555 0101', 'http://example.com/' || i, "
-            "'owner' || i || '@example.com' FROM n;")
-            .arg(Businesses));
+    bench::createBenchmarkDatabase(folder + QStringLiteral("/Tallowmere.db"));
 }
 
 app::GeneralInformation1 &mainForm()
@@ -79,14 +64,14 @@ void FindTheLastBusiness(benchmark::State &state)
 {
     app::GeneralInformation1 &form = mainForm();
     db::Recordset &businesses = *form.controller().recordset();
-    const QString last = QStringLiteral("Business %1").arg(Businesses);
+    const QString last = QStringLiteral("Business %1").arg(bench::Businesses);
     for (auto _ : state) {
         state.PauseTiming();
         businesses.moveFirst();
         state.ResumeTiming();
         form.findBusinessNamed(last);
     }
-    if (businesses.currentIndex() != Businesses - 1)
+    if (businesses.currentIndex() != bench::Businesses - 1)
         state.SkipWithError("the last business was not found");
 }
 BENCHMARK(FindTheLastBusiness)->Unit(benchmark::kMillisecond);

@@ -12,14 +12,7 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work/runtime}
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 "$bin/tallowmere-db" init "$work" >/dev/null
-sqlite3 "$work/Tallowmere.db" "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000)
-INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip,
-  BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress)
-SELECT 'Business ' || i, i || ' Main Street', 'Springfield', 'IL', '62701', 'Sangamon', '555 0100', '555 0101',
-  'http://example.com/' || i, 'owner' || i || '@example.com' FROM n;
-DELETE FROM ARTICLESOFINCORPORATION;
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100)
-INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) SELECT 'template ' || i, 'Text of template ' || i FROM n;"
+"$bin/bench_seed" "$work/Tallowmere.db"
 
 measure() { # prints "median_seconds peak_kb" over $runs runs, runs interleaved with the other program
     local times=() peaks=() start end
