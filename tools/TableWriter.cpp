@@ -1,5 +1,7 @@
 #include "TableWriter.h"
 
+#include "db/Statement.h"
+
 #include <sqlite3.h>
 
 namespace {
@@ -31,21 +33,38 @@ void TableWriter::appendEscaped(const char *text, int length)
     }
 }
 
-void TableWriter::writeHeader(sqlite3_stmt *statement)
+void TableWriter::writeHeader(const db::Statement &source)
 {
-    const int count = sqlite3_column_count(statement);
+    const int count = source.columnCount();
     for (int c = 0; c < count; ++c) {
         if (c > 0)
             m_buffer += '\t';
-        const char *name = sqlite3_column_name(statement, c);
-        appendEscaped(name, static_cast<int>(std::char_traits<char>::length(name)));
+        const QByteArray name = source.columnName(c).toUtf8();
+        appendEscaped(name.constData(), static_cast<int>(name.size()));
     }
     m_buffer += '\n';
     flushIfFull();
 }
 
-void TableWriter::writeRow(sqlite3_stmt *statement)
+void TableWriter::writeRow(const db::Statement &source)
 {
+    sqlite3_stmt *statement = source.handle();
+    if (!statement) {
+        // A server's row: its fields come as text already.
+        for (int c = 0; c < source.columnCount(); ++c) {
+            if (c > 0)
+                m_buffer += '\t';
+            if (source.isNull(c)) {
+                m_buffer += "\\N";
+                continue;
+            }
+            const QByteArray text = source.text(c);
+            appendEscaped(text.constData(), static_cast<int>(text.size()));
+        }
+        m_buffer += '\n';
+        flushIfFull();
+        return;
+    }
     const int count = sqlite3_column_count(statement);
     for (int c = 0; c < count; ++c) {
         if (c > 0)

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <string>
 
-struct sqlite3_stmt;
+namespace db {
+class Statement;
+}
 
 // Writes result rows as tab-separated lines: a Null as \N, and inside values a tab,
 // CR, LF and backslash as \t, \r, \n and \\, so every row stays on one line.
@@ -13,8 +15,8 @@ public:
     explicit TableWriter(std::FILE *out);
     ~TableWriter();
 
-    void writeHeader(sqlite3_stmt *statement);
-    void writeRow(sqlite3_stmt *statement);
+    void writeHeader(const db::Statement &statement);
+    void writeRow(const db::Statement &statement);
     // False when the output could not be written (a full disk, a closed pipe).
     bool finish();
 

@@ -3,6 +3,9 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/PostgresCopy.h"
+#include "db/PostgresSchema.h"
+#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
 #include "db/Schema.h"
 #include "db/Statement.h"
@@ -25,6 +28,10 @@ const char *const ToolHelp = "Usage: tallowmere-db COMMAND [ARGUMENTS]\n"
                              "  init FOLDER            create Tallowmere.db and Rss.db in FOLDER\n"
                              "  sql DBFILE STATEMENT   run one statement and print its rows\n"
                              "  check DBFILE           check a database's integrity and schema\n"
+                             "  copy FOLDER URI        move FOLDER's two databases into an empty server database\n"
+                             "\n"
+                             "Wherever a command takes FOLDER (init) or DBFILE, a PostgreSQL address\n"
+                             "(postgresql://user@host:port/dbname) names a shared office database instead.\n"
                              "\n"
                              "Run 'tallowmere-db COMMAND --help' for more about a command.\n";
 
@@ -55,6 +62,14 @@ const char *const CheckHelp = "Usage: tallowmere-db check DBFILE\n"
                               "for any other name the one whose tables the file holds. Prints \"ok\" and exits 0\n"
                               "when they agree; otherwise prints each difference and exits 1.\n";
 
+const char *const CopyHelp = "Usage: tallowmere-db copy FOLDER URI\n"
+                             "\n"
+                             "Moves Tallowmere.db and Rss.db of FOLDER into the empty PostgreSQL database at URI\n"
+                             "(postgresql://user@host:port/dbname): every row with its key, the key generators\n"
+                             "set past the highest key. All or nothing: a failure, or a copy that is stopped,\n"
+                             "leaves the server database empty. Prints each table with its number of rows.\n"
+                             "Passwords come from ~/.pgpass or PGPASSWORD, never from the address.\n";
+
 int fail(const QString &message)
 {
     std::fprintf(stderr, "tallowmere-db: %s\n", message.toUtf8().constData());
@@ -78,27 +93,42 @@ int usage(const char *help)
 
 int init(const QString &folder)
 {
+    if (db::PostgresSession::isAddress(folder)) {
+        db::PostgresSession session(folder);
+        db::PostgresSchema::create(session);
+        return 0;
+    }
     db::Schema::createProgramDatabases(folder);
+    return 0;
+}
+
+int copy(const QString &folder, const QString &address)
+{
+    for (const auto &[table, rows] : db::copyFolderToPostgres(folder, address))
+        std::printf("%s\t%lld\n", table.toUtf8().constData(), static_cast<long long>(rows));
     return 0;
 }
 
 int runSql(const QString &file, const QString &sql)
 {
     db::Connection connection;
-    connection.openFile(file);
-    db::Statement statement(connection, sql);
+    if (db::PostgresSession::isAddress(file))
+        connection.open(file);
+    else
+        connection.openFile(file);
+    db::Statement statement(connection, sql, {}, true);
     TableWriter writer(stdout);
     bool first = true;
     while (statement.step()) {
         if (first) {
-            writer.writeHeader(statement.handle());
+            writer.writeHeader(statement);
             first = false;
         }
-        writer.writeRow(statement.handle());
+        writer.writeRow(statement);
     }
     // A query that found no rows still names its columns.
     if (first && statement.columnCount() > 0)
-        writer.writeHeader(statement.handle());
+        writer.writeHeader(statement);
     if (!writer.finish())
         return fail(QStringLiteral("The output could not be written."));
     return 0;
@@ -106,7 +136,13 @@ int runSql(const QString &file, const QString &sql)
 
 int check(const QString &file)
 {
-    const QStringList problems = db::Schema::check(file);
+    QStringList problems;
+    if (db::PostgresSession::isAddress(file)) {
+        db::PostgresSession session(file);
+        problems = db::PostgresSchema::check(session);
+    } else {
+        problems = db::Schema::check(file);
+    }
     if (problems.isEmpty()) {
         std::puts("ok");
         return 0;
@@ -145,6 +181,13 @@ int run(int argc, char **argv)
                 return 0;
             }
             return argc == 4 ? runSql(argument(2), argument(3)) : usage(SqlHelp);
+        }
+        if (std::strcmp(command, "copy") == 0) {
+            if (wantsHelp(argc, argv)) {
+                std::fputs(CopyHelp, stdout);
+                return 0;
+            }
+            return argc == 4 ? copy(argument(2), argument(3)) : usage(CopyHelp);
         }
         if (std::strcmp(command, "check") == 0) {
             if (wantsHelp(argc, argv)) {

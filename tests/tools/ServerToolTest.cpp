@@ -1,0 +1,136 @@
+// tallowmere-db on a PostgreSQL server the tests start: init, sql, check and copy.
+#include "db/Connection.h"
+#include "db/PostgresSchema.h"
+#include "db/PostgresSession.h"
+#include "support/PostgresServer.h"
+#include "support/QStringPrinter.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using testing_support::PostgresServer;
+
+namespace {
+
+struct ServerToolRun
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+ServerToolRun tool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TALLOWMERE_DB_TOOL), arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// A program folder of database files with `businesses` businesses, keys from 1 with gaps.
+QString filledFolder(const QTemporaryDir &dir, int businesses)
+{
+    const QString folder = dir.filePath(QStringLiteral("files"));
+    EXPECT_EQ(tool({QStringLiteral("init"), folder}).exitCode, 0);
+    db::Connection connection;
+    connection.openFile(folder + QStringLiteral("/Tallowmere.db"));
+    connection.executeScript(
+        QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+            "INSERT INTO BusinessInformation (BusinessInformationId, BusninesName, BusinessCity) "
+            "SELECT i * 2, 'Business ' || i, 'Springfield' FROM n;"
+            "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (4, 'Grow');")
+            .arg(businesses));
+    return folder;
+}
+
+TEST(ServerTool, InitSqlAndCheckTakeAnAddressWhereverTheyTakeAFile)
+{
+    const QString uri = PostgresServer::shared().createDatabase();
+    EXPECT_EQ(tool({QStringLiteral("init"), uri}).exitCode, 0);
+    EXPECT_EQ(tool({QStringLiteral("check"), uri}).out, QStringLiteral("ok\n"));
+    const ServerToolRun again = tool({QStringLiteral("init"), uri});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains(QLatin1String("already holds"))) << again.err.toStdString();
+
+    EXPECT_EQ(tool({QStringLiteral("sql"), uri,
+                    QStringLiteral("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES "
+                                   "('Tab\tCR\rLF\nSlash\\', '')")})
+                  .exitCode,
+              0);
+    const ServerToolRun rows
+        = tool({QStringLiteral("sql"), uri,
+                QStringLiteral("select BusinessInformationId, BusninesName, BusinessCity, BusinessZip "
+                               "from BusinessInformation where busninesname like 'tab%'")});
+    EXPECT_EQ(rows.out, QStringLiteral("BusinessInformationId\tBusninesName\tBusinessCity\tBusinessZip\n"
+                                       "1\tTab\\tCR\\rLF\\nSlash\\\\\t\t\\N\n"));
+
+    db::PostgresSession session(uri);
+    session.runScript(QStringLiteral("DROP TABLE \"MasterField\""));
+    const ServerToolRun damaged = tool({QStringLiteral("check"), uri});
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_EQ(damaged.out, QStringLiteral("Table MasterField is missing.\n"));
+}
+
+TEST(ServerTool, CopyMovesEveryRowAndKeyAndAKilledCopyLeavesTheDatabaseEmpty)
+{
+    QTemporaryDir dir;
+    const QString folder = filledFolder(dir, 30000);
+
+    // Killed while the rows travel: nothing of them stays.
+    const QString killed = PostgresServer::shared().createDatabase();
+    QProcess copying;
+    copying.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("copy"), folder, killed});
+    db::PostgresSession watcher(PostgresServer::shared().uri(QStringLiteral("postgres")));
+    bool seen = false;
+    QElapsedTimer waited;
+    waited.start();
+    while (!seen && waited.elapsed() < 60000 && copying.state() != QProcess::NotRunning) {
+        seen = watcher
+                   .run(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE application_name = 'Tallowmere' "
+                                       "AND query LIKE 'COPY%'"))
+                   .value(0, 0)
+                   .toInt()
+               > 0;
+    }
+    copying.kill();
+    copying.waitForFinished();
+    ASSERT_TRUE(seen) << "the copy ended before it could be stopped";
+    // The server notices the dropped connection and rolls its transaction back.
+    for (int i = 0; i < 100; ++i) {
+        if (watcher.run(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE application_name = 'Tallowmere'"))
+                .value(0, 0)
+                .toInt()
+            == 0)
+            break;
+        QThread::msleep(50);
+    }
+    {
+        db::PostgresSession session(killed);
+        EXPECT_FALSE(db::PostgresSchema::holdsTables(session));
+    }
+
+    const QString uri = PostgresServer::shared().createDatabase();
+    const ServerToolRun copied = tool({QStringLiteral("copy"), folder, uri});
+    ASSERT_EQ(copied.exitCode, 0) << copied.err.toStdString();
+    EXPECT_TRUE(copied.out.contains(QLatin1String("BusinessInformation\t30000\n"))) << copied.out.toStdString();
+    const QString query = QStringLiteral("select count(*) AS Businesses, min(BusinessInformationId) AS Lowest, "
+                                         "max(BusinessInformationId) AS Highest, sum(BusinessInformationId) AS Total "
+                                         "from BusinessInformation");
+    EXPECT_EQ(tool({QStringLiteral("sql"), uri, query}).out,
+              tool({QStringLiteral("sql"), folder + QStringLiteral("/Tallowmere.db"), query}).out);
+    EXPECT_EQ(tool({QStringLiteral("sql"), uri, QStringLiteral("select * from [Business Long Term Goal]")}).out,
+              tool({QStringLiteral("sql"), folder + QStringLiteral("/Tallowmere.db"),
+                    QStringLiteral("select * from [Business Long Term Goal]")})
+                  .out);
+    EXPECT_EQ(tool({QStringLiteral("check"), uri}).out, QStringLiteral("ok\n"));
+    // Into a database that holds the tables now: refused.
+    EXPECT_EQ(tool({QStringLiteral("copy"), folder, uri}).exitCode, 1);
+}
+
+} // namespace
