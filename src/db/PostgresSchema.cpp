@@ -140,6 +140,21 @@ bool holdsTables(PostgresSession &session)
     return result.value(0, 0).toLongLong() > 0;
 }
 
+void requireTables(PostgresSession &session)
+{
+    const PostgresResult present = session.run(
+        QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema()"));
+    QStringList names;
+    for (int row = 0; row < present.rowCount(); ++row)
+        names << present.value(row, 0).toString();
+    for (const Table &table : allTables()) {
+        if (!names.contains(table.name)) {
+            throw DbError(QStringLiteral("The database %1 is not a Tallowmere database: table %2 is missing.")
+                              .arg(session.serverName(), table.name));
+        }
+    }
+}
+
 QStringList check(PostgresSession &session)
 {
     QStringList problems;

@@ -27,6 +27,10 @@ void create(PostgresSession &session, const std::function<void()> &fill);
 // Whether any of Tallowmere's tables is there.
 bool holdsTables(PostgresSession &session);
 
+// Throws DbError naming the server and the first table missing, when the database
+// is not a Tallowmere database (the start-up check).
+void requireTables(PostgresSession &session);
+
 // Every difference between the database and the schema this program makes; empty
 // when they agree.
 QStringList check(PostgresSession &session);

@@ -67,7 +67,6 @@ namespace {
 // The program folder may hold ';' or quotes: such a path is written quoted.
 QString dataSource(const char *fileName)
 {
-
     return ConnectionString::quotedIfNeeded(ProgramFolder::filePath(QLatin1String(fileName)));
 }
 

@@ -4,6 +4,8 @@
 #include "db/DbError.h"
 #include "db/DeliveredTemplates.h"
 #include "db/MergeFieldList.h"
+#include "db/PostgresSchema.h"
+#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
 #include "db/SchemaCheck.h"
 #include "db/Statement.h"
@@ -373,6 +375,10 @@ void migrate(Connection &connection)
 
 void requireBusinessDatabase(Connection &connection)
 {
+    if (PostgresSession *server = connection.server()) {
+        PostgresSchema::requireTables(*server);
+        return;
+    }
     for (const QString &table : BusinessTables) {
         if (tableColumns(connection, table).isEmpty()) {
             throw DbError(QStringLiteral("%1 is not a Tallowmere business database: table %2 is missing.")

@@ -277,6 +277,10 @@ void GeneralInformation1::formLoad()
     m_templateConnection.open(db::ConnectionStrings::document());
     // A file that is not a business database ends the start here, before anything is shown.
     db::Schema::requireBusinessDatabase(m_templateConnection);
+    // Everyone sharing an office database sees which server they work on.
+    setWindowTitle(m_templateConnection.server()
+                       ? QStringLiteral("General Business Information - ") + m_templateConnection.filePath()
+                       : QStringLiteral("General Business Information"));
     const QStringList names = documents::storedTemplateNames(m_templateConnection, documents::NullNames::AsEmpty);
     m_templateConnection.close();
     buildTemplateButtons(names);

@@ -4,6 +4,7 @@
 #include "base/Error.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/ServerAddress.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowRegistry.h"
 
@@ -16,6 +17,13 @@ namespace {
 
 QString failureText(const QString &description)
 {
+    try {
+        // A server's messages name the server.
+        if (!db::ServerAddress::ofFolder(db::ProgramFolder::path()).isEmpty())
+            return description;
+    } catch (const db::DbError &) {
+        return description; // the file's own fault, named in the description
+    }
     const QString file = QDir::toNativeSeparators(
         db::ProgramFolder::filePath(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile)));
     if (description.contains(file))

@@ -1,6 +1,7 @@
 // The general business information form: start-up, records, planning menu and templates.
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
+#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
@@ -70,7 +71,11 @@ TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
 {
     addBusinesses({"Acme Bakery", "Brook Farm", "Cedar Books"});
     auto &form = start();
-    EXPECT_EQ(form.windowTitle(), "General Business Information");
+    // On a shared office database the caption names the server as well.
+    EXPECT_EQ(form.windowTitle(), testing_support::onServerEngine()
+                                      ? QStringLiteral("General Business Information - ")
+                                            + db::PostgresSession::describeAddress(folder.connectionString())
+                                      : QStringLiteral("General Business Information"));
     EXPECT_EQ(statusOf(&form), "Business Currently In System: 3");
     EXPECT_EQ(name(form), "Acme Bakery");
     EXPECT_EQ(form.businessInformationId(), keyOf("Acme Bakery"));

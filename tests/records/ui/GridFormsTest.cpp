@@ -149,6 +149,8 @@ TEST_F(GridFormsTest, ARowLeftWithoutUpdateStillBelongsToTheBusiness)
 
 TEST_F(GridFormsTest, DeletingTheOnlyRowPassesSilentlyButARefusedStoreIsShown)
 {
+    if (testing_support::onServerEngine())
+        GTEST_SKIP() << "refuses the store through an SQLite trigger";
     folder.exec("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName) VALUES (2, 'Ann')");
     auto &form = ui::WindowRegistry::get<records::EmployeeInformation>();
     form.showForBusiness(2);
