@@ -367,7 +367,8 @@ void GeneralInformation1::openBusinessResources()
 
 void GeneralInformation1::buildResourcesMenu()
 {
-    QMenu *resources = menuBar()->addMenu(QStringLiteral("&Resources"));
+    // Alt+R belongs to the Refresh button; S is free.
+    QMenu *resources = menuBar()->addMenu(QStringLiteral("Re&sources"));
     resources->setObjectName(QStringLiteral("mnuResources"));
     QAction *browse = resources->addAction(QStringLiteral("Resource Browser..."));
     browse->setObjectName(QStringLiteral("mnuResourceBrowser"));
