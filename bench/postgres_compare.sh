@@ -57,6 +57,12 @@ echo "tallowmere-db sql URI: ${tool_t}s"
 echo "psql -At:              ${psql_t}s"
 awk "BEGIN{printf \"time ratio %.2f\n\", $tool_t/$psql_t}"
 
+if [ -x "$bin/bench_records" ]; then
+    as_server "$pgbin/psql" -q -h 127.0.0.1 -p "$port" -U tallowmere -d postgres -c "CREATE DATABASE navigation"
+    TALLOWMERE_BENCH_SERVER="postgresql://tallowmere@127.0.0.1:$port/navigation" QT_QPA_PLATFORM=offscreen \
+        "$bin/bench_records" --benchmark_filter='NextBusiness' 2>/dev/null | grep -E '^Next'
+fi
+
 if [ -x "$bin/startup_tallowmere" ]; then
     export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work/runtime}

@@ -4,11 +4,14 @@
 #include "BenchmarkDatabase.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
+#include "db/PostgresCopy.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
+#include "db/Schema.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -19,6 +22,20 @@ namespace {
 void fillBusinesses(const QString &folder)
 {
     bench::createBenchmarkDatabase(folder + QStringLiteral("/Tallowmere.db"));
+    // TALLOWMERE_BENCH_SERVER, the address of an empty server database: the same
+    // businesses are moved there and the program folder names that server instead.
+    const QString server = qEnvironmentVariable("TALLOWMERE_BENCH_SERVER");
+    if (server.isEmpty())
+        return;
+    const QString rss = folder + QStringLiteral("/Rss.db");
+    if (!QFile::exists(rss))
+        db::Schema::createRssDatabase(rss);
+    db::copyFolderToPostgres(folder, server);
+    QFile::remove(folder + QStringLiteral("/Tallowmere.db"));
+    QFile::remove(rss);
+    QFile url(folder + QStringLiteral("/Tallowmere.url"));
+    if (!url.open(QIODevice::WriteOnly) || url.write(server.toUtf8() + "\n") < 0)
+        std::abort();
 }
 
 app::GeneralInformation1 &mainForm()

@@ -101,6 +101,7 @@ PostgresSession::PostgresSession(const QString &uri)
     const LibPq &pq = LibPq::get();
     const ParsedAddress parsed = parseAddress(uri);
     m_serverName = describeAddress(uri);
+    m_address = uri;
     if (parsed.hasPassword) {
         throw DbError(QStringLiteral("The database address for %1 holds a password; keep passwords in ~/.pgpass or "
                                      "PGPASSWORD instead.")
@@ -109,8 +110,11 @@ PostgresSession::PostgresSession(const QString &uri)
     // Defaults first: the address overrides them; the encoding comes last so that
     // every text travels as UTF-8 whatever the address says.
     const QByteArray address = uri.toUtf8();
-    const char *keywords[] = {"connect_timeout", "application_name", "dbname", "client_encoding", nullptr};
-    const char *values[] = {ConnectTimeoutSeconds, "Tallowmere", address.constData(), "UTF8", nullptr};
+    // Dates read as yyyy-mm-dd whatever the server's own setting is, asked for at
+    // connection rather than by one more statement.
+    const char *keywords[] = {"connect_timeout", "application_name", "options", "dbname", "client_encoding", nullptr};
+    const char *values[]
+        = {ConnectTimeoutSeconds, "Tallowmere", "-c DateStyle=ISO,YMD", address.constData(), "UTF8", nullptr};
     m_connection = pq.connectdbParams(keywords, values, 1);
     if (!m_connection)
         throw DbError(QStringLiteral("The database server %1 cannot be reached: out of memory.").arg(m_serverName));
@@ -120,8 +124,11 @@ PostgresSession::PostgresSession(const QString &uri)
         m_connection = nullptr;
         throw DbError(QStringLiteral("The database server %1 cannot be reached (%2).").arg(m_serverName, reason));
     }
-    // Dates read as yyyy-mm-dd whatever the server's own setting is.
-    runScript(QStringLiteral("SET DateStyle = ISO, YMD"));
+}
+
+bool PostgresSession::isUsable() const
+{
+    return m_connection && LibPq::get().status(m_connection) == CONNECTION_OK;
 }
 
 PostgresSession::~PostgresSession()

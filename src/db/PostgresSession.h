@@ -30,6 +30,9 @@ public:
     // user@host:port/dbname, for messages and captions (never a password).
     static QString describeAddress(const QString &uri);
     QString serverName() const { return m_serverName; }
+    QString address() const { return m_address; }
+    // Whether the connection to the server is still up.
+    bool isUsable() const;
 
     // Runs one statement in PostgreSQL's own dialect, with values for $1, $2...
     PostgresResult run(const QString &sql, const QVariantList &parameters = {});
@@ -79,6 +82,7 @@ private:
 
     PGconn *m_connection = nullptr;
     QString m_serverName;
+    QString m_address;
 };
 
 // The readable description of a failed statement or connection.
