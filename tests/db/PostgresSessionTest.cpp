@@ -1,9 +1,11 @@
 // The PostgreSQL side of the data layer against a real server the tests start.
 #include "db/PostgresSession.h"
+#include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/PostgresDialect.h"
 #include "db/PostgresRows.h"
 #include "db/PostgresSchema.h"
+#include "db/Recordset.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
 
@@ -189,6 +191,34 @@ TEST_F(PostgresDatabase, RowsArriveOneByOneWithTheirOriginsAndFreeTheSessionWhen
                     while (failing.step()) { }
                 }).contains(QLatin1String("division by zero"), Qt::CaseInsensitive));
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from BusinessInformation")), QStringLiteral("5"));
+}
+
+TEST_F(PostgresDatabase, TwoUsersAddingAtOnceGetTheirOwnKeysAndEachSeesItsOwn)
+{
+    Connection ann;
+    Connection bob;
+    ann.open(uri);
+    bob.open(uri);
+    Recordset annRows;
+    Recordset bobRows;
+    const QString query = QStringLiteral("select BusinessInformationId, BusninesName from BusinessInformation");
+    annRows.open(query, ann, CursorType::Static, LockType::Optimistic);
+    bobRows.open(query, bob, CursorType::Static, LockType::Optimistic);
+    annRows.addNew();
+    bobRows.addNew();
+    annRows.setValue(QStringLiteral("BusninesName"), QStringLiteral("Ann's"));
+    bobRows.setValue(QStringLiteral("BusninesName"), QStringLiteral("Bob's"));
+    // Each reads back the key its own connection was given, not the last one handed out.
+    annRows.update();
+    bobRows.update();
+    EXPECT_NE(annRows.value(QStringLiteral("BusinessInformationId")),
+              bobRows.value(QStringLiteral("BusinessInformationId")));
+    EXPECT_EQ(scalar(QStringLiteral("select BusninesName from BusinessInformation where BusinessInformationId = ?"),
+                     {annRows.value(QStringLiteral("BusinessInformationId"))}),
+              QStringLiteral("Ann's"));
+    EXPECT_EQ(scalar(QStringLiteral("select BusninesName from BusinessInformation where BusinessInformationId = ?"),
+                     {bobRows.value(QStringLiteral("BusinessInformationId"))}),
+              QStringLiteral("Bob's"));
 }
 
 TEST(PostgresConnecting, AnUnreachableServerIsNamedWithTheReason)
