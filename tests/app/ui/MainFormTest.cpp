@@ -342,6 +342,21 @@ TEST_F(StartUpTest, AMissingDatabaseIsNamedAndNothingIsCreated)
     EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
 }
 
+TEST_F(StartUpTest, AServerThatCannotBeReachedIsNamedWithTheReasonAndNothingIsCreated)
+{
+    QFile url(folder.filePath("Tallowmere.url"));
+    ASSERT_TRUE(url.open(QIODevice::WriteOnly));
+    url.write("postgresql://nobody@127.0.0.1:9/office\r\n"); // port 9: nothing listens there
+    url.close();
+    EXPECT_FALSE(app::showMainForm());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith(
+        QStringLiteral("The database server nobody@127.0.0.1:9/office cannot be reached (")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
+    EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
+}
+
 TEST_F(StartUpTest, AFileThatIsNoBusinessDatabaseIsNamedAndLeftAsItWas)
 {
     for (const QByteArray &content : {QByteArray("just some text, not a database"), QByteArray()}) {
