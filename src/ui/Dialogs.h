@@ -40,8 +40,9 @@ public:
     };
 
     // An OK box with the text and the application's title.
-    static void message(QWidget *parent, const QString &text, const QString &title = ApplicationTitle);
-    static Answer ask(QWidget *parent, const QString &text, Buttons buttons, const QString &title = ApplicationTitle);
+    static void message(QWidget *parent, const QString &text, const QString &title = QLatin1String(ApplicationTitle));
+    static Answer ask(QWidget *parent, const QString &text, Buttons buttons,
+                      const QString &title = QLatin1String(ApplicationTitle));
     static QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                                 const QString &startName = {});
     static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
