@@ -7,6 +7,11 @@ target_compile_definitions(tallowmere_common INTERFACE
     QT_NO_CAST_FROM_BYTEARRAY
     QT_NO_URL_CAST_FROM_STRING
     QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+# CI builds treat every warning as an error (the release and sanitize presets).
+option(TALLOWMERE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
+if(TALLOWMERE_WARNINGS_AS_ERRORS)
+    target_compile_options(tallowmere_common INTERFACE -Werror)
+endif()
 if(TALLOWMERE_SANITIZE)
     target_compile_options(tallowmere_common INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
