@@ -25,7 +25,9 @@ template <typename F> void resolve(QLibrary &library, F &target, const char *nam
 
 std::unique_ptr<LibPq> load()
 {
-    static QLibrary library(QStringLiteral("pq"), 5);
+    // Never destroyed: sessions kept for reuse are closed by static destructors that
+    // may run after this one would have.
+    static QLibrary &library = *new QLibrary(QStringLiteral("pq"), 5);
     if (!library.load()) {
         throw DbError(QStringLiteral("The PostgreSQL client library (libpq.so.5) could not be loaded: %1. "
                                      "Install the package libpq5.")
