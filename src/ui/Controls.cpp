@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace ui {
 
@@ -20,8 +21,7 @@ QPushButton *makeButton(QWidget *window, const char *objectName, const QString &
     return button;
 }
 
-QPlainTextEdit *makeTextBox(QWidget *window, const char *objectName, const QString &accessibleName,
-                            const TwipsBox &box)
+QPlainTextEdit *makeTextBox(QWidget *window, const char *objectName, const QString &accessibleName, const TwipsBox &box)
 {
     auto *textBox = new QPlainTextEdit(window);
     textBox->setObjectName(QLatin1String(objectName));
@@ -40,6 +40,11 @@ QListWidget *makeList(QWidget *window, const char *objectName, const QString &ac
     list->setAccessibleName(accessibleName);
     place(list, box);
     return list;
+}
+
+QString heldText(const QPlainTextEdit *box)
+{
+    return box->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
 }
 
 } // namespace ui

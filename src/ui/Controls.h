@@ -17,4 +17,8 @@ QPlainTextEdit *makeTextBox(QWidget *window, const char *objectName, const QStri
                             const TwipsBox &box);
 QListWidget *makeList(QWidget *window, const char *objectName, const QString &accessibleName, const TwipsBox &box);
 
+// The text exactly as a multi-line box holds it, lines ended by LF: toPlainText() would
+// turn non-breaking spaces into spaces and line separators (U+2028) into line breaks.
+QString heldText(const QPlainTextEdit *box);
+
 } // namespace ui

@@ -17,16 +17,16 @@ namespace {
 class RealDialogs final : public Dialogs::Backend
 {
 public:
-    Dialogs::Answer message(QWidget *parent, const QString &text, const QString &title,
-                            Dialogs::Buttons buttons) override
+    Dialogs::Answer message(QWidget *parent, const QString &text, const QString &title, Dialogs::Buttons buttons,
+                            Dialogs::Icon icon) override
     {
         QMessageBox box(parent);
+        if (icon == Dialogs::Icon::Information)
+            box.setIcon(QMessageBox::Information);
         box.setWindowTitle(title);
         box.setText(text);
         switch (buttons) {
-        case Dialogs::Buttons::Ok:
-            box.setStandardButtons(QMessageBox::Ok);
-            break;
+        case Dialogs::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
         case Dialogs::Buttons::YesNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(QMessageBox::Yes);
@@ -58,8 +58,7 @@ public:
         return QFileDialog::getSaveFileName(parent, caption, startName, filter);
     }
 
-    QString inputText(QWidget *parent, const QString &prompt, const QString &title,
-                      const QString &defaultText) override
+    QString inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText) override
     {
         bool accepted = false;
         const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &accepted);
@@ -89,22 +88,25 @@ std::unique_ptr<Dialogs::Backend> &current()
 
 void Dialogs::message(QWidget *parent, const QString &text, const QString &title)
 {
-    backend().message(parent, text, title, Buttons::Ok);
+    backend().message(parent, text, title, Buttons::Ok, Icon::None);
+}
+
+void Dialogs::information(QWidget *parent, const QString &text, const QString &title)
+{
+    backend().message(parent, text, title, Buttons::Ok, Icon::Information);
 }
 
 Dialogs::Answer Dialogs::ask(QWidget *parent, const QString &text, Buttons buttons, const QString &title)
 {
-    return backend().message(parent, text, title, buttons);
+    return backend().message(parent, text, title, buttons, Icon::None);
 }
 
-QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter,
-                              const QString &startName)
+QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &startName)
 {
     return backend().openFileName(parent, caption, filter, startName);
 }
 
-QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                              const QString &startName)
+QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &startName)
 {
     return backend().saveFileName(parent, caption, filter, startName);
 }

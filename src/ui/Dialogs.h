@@ -17,22 +17,41 @@ inline constexpr auto ApplicationTitle = "Tallowmere";
 class Dialogs
 {
 public:
-    enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
-    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+    enum class Answer {
+        Ok,
+        Cancel,
+        Yes,
+        No,
+        Save,
+        Discard
+    };
+    enum class Buttons {
+        Ok,
+        YesNo,
+        SaveDiscardCancel
+    };
+    enum class Icon {
+        None,
+        Information
+    };
 
     class Backend
     {
     public:
         virtual ~Backend() = default;
-        virtual Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons) = 0;
+        virtual Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons, Icon icon)
+            = 0;
         // The file dialogs start at startName (a file name or path) when it is not empty.
         virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                     const QString &startName) = 0;
+                                     const QString &startName)
+            = 0;
         virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                     const QString &startName) = 0;
+                                     const QString &startName)
+            = 0;
         // A one-line input box; the empty string when the user cancels.
         virtual QString inputText(QWidget *parent, const QString &prompt, const QString &title,
-                                  const QString &defaultText) = 0;
+                                  const QString &defaultText)
+            = 0;
         virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
         virtual bool hasPrinter() = 0;
         virtual void beep() = 0;
@@ -41,6 +60,8 @@ public:
 
     // An OK box with the text and the application's title.
     static void message(QWidget *parent, const QString &text, const QString &title = QLatin1String(ApplicationTitle));
+    // An OK box with the information icon.
+    static void information(QWidget *parent, const QString &text, const QString &title);
     static Answer ask(QWidget *parent, const QString &text, Buttons buttons,
                       const QString &title = QLatin1String(ApplicationTitle));
     static QString openFileName(QWidget *parent, const QString &caption, const QString &filter,

@@ -11,9 +11,9 @@ ScriptedDialogs::Guard ScriptedDialogs::install()
 }
 
 ui::Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, const QString &title,
-                                             ui::Dialogs::Buttons buttons)
+                                             ui::Dialogs::Buttons buttons, ui::Dialogs::Icon icon)
 {
-    messages.push_back({text, title, buttons});
+    messages.push_back({text, title, buttons, icon});
     if (!answers.empty()) {
         const auto answer = answers.front();
         answers.pop_front();

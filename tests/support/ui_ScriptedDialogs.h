@@ -20,12 +20,16 @@ public:
         QString text;
         QString title;
         ui::Dialogs::Buttons buttons;
+        ui::Dialogs::Icon icon = ui::Dialogs::Icon::None;
     };
 
     class Guard
     {
     public:
-        explicit Guard(ScriptedDialogs *dialogs) : m_dialogs(dialogs) {}
+        explicit Guard(ScriptedDialogs *dialogs)
+            : m_dialogs(dialogs)
+        {
+        }
         ~Guard() { ui::Dialogs::setBackend(nullptr); }
         ScriptedDialogs *operator->() const { return m_dialogs; }
         ScriptedDialogs &operator*() const { return *m_dialogs; }
@@ -59,7 +63,7 @@ public:
     std::vector<QUrl> openedUrls;
 
     ui::Dialogs::Answer message(QWidget *parent, const QString &text, const QString &title,
-                                ui::Dialogs::Buttons buttons) override;
+                                ui::Dialogs::Buttons buttons, ui::Dialogs::Icon icon) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,

@@ -26,13 +26,6 @@ constexpr ui::TwipsBox CmdExit{3300, 7560, 1695, 375};
 constexpr ui::TwipsBox CmdSave{5820, 7560, 1695, 375};
 } // namespace Layout
 
-// The text exactly as the box holds it: toPlainText() would turn non-breaking spaces
-// into spaces and line separators (U+2028) into line breaks.
-QString heldText(const QPlainTextEdit *box)
-{
-    return box->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
-}
-
 } // namespace
 
 EditorWindow::EditorWindow(QWidget *parent)
@@ -95,7 +88,7 @@ void EditorWindow::insertField()
     const QTextCursor cursor = m_text->textCursor();
     const int start = cursor.selectionStart();
     const int length = cursor.selectionEnd() - start;
-    m_text->setPlainText(insertMergeField(heldText(m_text), start, length, name));
+    m_text->setPlainText(insertMergeField(ui::heldText(m_text), start, length, name));
     // The caret goes after the new field, ready for the next one.
     QTextCursor after = m_text->textCursor();
     after.setPosition(start + name.size() + 2);
@@ -105,7 +98,7 @@ void EditorWindow::insertField()
 void EditorWindow::saveTemplate()
 {
     try {
-        m_template.save(withStoredLineBreaks(heldText(m_text)));
+        m_template.save(withStoredLineBreaks(ui::heldText(m_text)));
     } catch (const db::DbError &error) {
         ui::Dialogs::message(this, error.description());
     }

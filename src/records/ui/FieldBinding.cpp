@@ -1,6 +1,7 @@
 #include "records/ui/FieldBinding.h"
 
 #include "db/DbError.h"
+#include "ui/Controls.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,7 +25,7 @@ void setEditorText(QWidget *editor, const QString &text)
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(editor)) {
         // Stored texts end their lines with CR LF; the box works with LF.
         const QString shown = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        if (plain->toPlainText() != shown)
+        if (ui::heldText(plain) != shown)
             plain->setPlainText(shown);
     }
 }
@@ -50,7 +51,7 @@ void FieldBinding::addField(const QString &column, QWidget *editor)
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(editor)) {
         connect(plain, &QPlainTextEdit::textChanged, this, [this, index, plain] {
             if (!m_showing)
-                write(m_fields[index], plain->toPlainText().replace(u'\n', QLatin1String("\r\n")));
+                write(m_fields[index], ui::heldText(plain).replace(u'\n', QLatin1String("\r\n")));
         });
     }
 }

@@ -263,7 +263,7 @@ int FrmRssGenerator::selectedRow() const
 
 void FrmRssGenerator::save()
 {
-    const QString description = m_description->toPlainText().replace(u'\n', QLatin1String("\r\n"));
+    const QString description = ui::heldText(m_description).replace(u'\n', QLatin1String("\r\n"));
     ItemEditor::SaveResult result = ItemEditor::SaveResult::Saved;
     const bool stored = base::runSteps(base::FailurePolicy::Report,
                                        {[&] { result = m_editor->save(m_title->text(), m_link->text(), description); }},
@@ -272,7 +272,7 @@ void FrmRssGenerator::save()
     if (!stored)
         return; // what was typed stays, to be saved again
     if (result == ItemEditor::SaveResult::InvalidTitle) {
-        ui::Dialogs::message(this, QStringLiteral("Invalid Item Title"), QLatin1String(GeneratorTitle));
+        ui::Dialogs::information(this, QStringLiteral("Invalid Item Title"), QLatin1String(GeneratorTitle));
         return;
     }
     m_title->clear();

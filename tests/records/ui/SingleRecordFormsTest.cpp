@@ -243,6 +243,24 @@ TEST_F(SingleRecordFormsTest, AStoreOverAnotherUsersChangeIsRefusedAndKeepsWhatW
     EXPECT_TRUE(shows(&form, "cmdUpdate") && shows(&form, "cmdCancel"));
 }
 
+TEST_F(SingleRecordFormsTest, AMultiLineBoxStoresEveryCharacterItShows)
+{
+    // A non-breaking space and a line separator, as files from other programs bring them.
+    const QString stored = QStringLiteral("Fresh\u00A0bread\u2028daily");
+    addPurpose(4, stored);
+    auto &form = ui::WindowRegistry::get<records::BusinessPurpose>();
+    form.showForBusiness(4);
+    click(&form, "cmdEdit");
+    auto *box = control<QPlainTextEdit>(&form, "txtFields_3");
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, "!");
+    click(&form, "cmdUpdate");
+
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(folder.scalar("select BusinessPurpose from BusinessPurpose"), stored + "!");
+}
+
 TEST_F(SingleRecordFormsTest, TheStatusLabelAndRightButtonsFollowTheFormWidth)
 {
     auto &form = ui::WindowRegistry::get<records::BusinessType>();

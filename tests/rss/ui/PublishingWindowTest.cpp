@@ -167,6 +167,7 @@ TEST_F(PublishingWindow, SaveAddsAnItemAndEmptiesTheBoxesButRefusesAnEmptyTitle)
     typeInto(&window, QStringLiteral("txtLink"), QStringLiteral("http://x.test"));
     testing_support::click(&window, "Command2");
     EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Invalid Item Title [REviVizo Generator]")});
+    EXPECT_EQ(dialogs->messages.back().icon, ui::Dialogs::Icon::Information);
     EXPECT_EQ(text(window, "txtLink"), QStringLiteral("http://x.test"));
     EXPECT_TRUE(shownRows(window).isEmpty());
 
