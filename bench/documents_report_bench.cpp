@@ -21,23 +21,27 @@ public:
         db::ProgramFolder::setOverride(m_dir.path());
         db::Connection connection;
         connection.create(file);
-        connection.executeScript(QStringLiteral(
-            "BEGIN;"
-            "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip)"
-            " VALUES ('Sample Tools', '1 Main St', 'Springfield', 'IL', '62701');"
-            "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (1, 'Make sturdy tools');"
-            "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (1, 'Manufacturing');"
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
-            " INSERT INTO [Business Short Term Goal] (BusinessInformationId, BusinessShortTermGoal)"
-            " SELECT 1, 'Short-term goal number ' || i FROM n;"
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
-            " INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal)"
-            " SELECT 1, 'Long-term goal number ' || i FROM n;"
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %2)"
-            " INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeMiddleName,"
-            " EmployeeLastName, EmployeePosition, EmployeeQualifications)"
-            " SELECT 1, 'First' || i, 'M', 'Last' || i, 'Clerk', 'Certificate' FROM n;"
-            "COMMIT;").arg(tenths * 1000).arg(tenths * 200));
+        connection.executeScript(
+            QStringLiteral(
+                "BEGIN;"
+                "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
+                "BusinessZip)"
+                " VALUES ('Sample Tools', '1 Main St', 'Springfield', 'IL', '62701');"
+                "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (1, 'Make sturdy tools');"
+                "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (1, 'Manufacturing');"
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
+                " INSERT INTO [Business Short Term Goal] (BusinessInformationId, BusinessShortTermGoal)"
+                " SELECT 1, 'Short-term goal number ' || i FROM n;"
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
+                " INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal)"
+                " SELECT 1, 'Long-term goal number ' || i FROM n;"
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %2)"
+                " INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeMiddleName,"
+                " EmployeeLastName, EmployeePosition, EmployeeQualifications)"
+                " SELECT 1, 'First' || i, 'M', 'Last' || i, 'Clerk', 'Certificate' FROM n;"
+                "COMMIT;")
+                .arg(tenths * 1000)
+                .arg(tenths * 200));
     }
     ~LargeBusiness() { db::ProgramFolder::clearOverride(); }
 

@@ -14,7 +14,10 @@ namespace {
 class GeneratedList final : public documents::ListSource
 {
 public:
-    explicit GeneratedList(int rows) : m_rows(rows) {}
+    explicit GeneratedList(int rows)
+        : m_rows(rows)
+    {
+    }
 
     int columnCount() const override { return 4; }
     QString headerText(int column) const override
@@ -35,8 +38,9 @@ public:
         switch (column) {
         case 0: return QStringLiteral("Part %1").arg(item + 1);
         case 1:
-            return item % 7 == 3 ? QStringLiteral("Stainless steel hex bolt with washer and nut, packed in boxes of fifty")
-                                 : QStringLiteral("Hex bolt M%1").arg(4 + item % 8);
+            return item % 7 == 3
+                       ? QStringLiteral("Stainless steel hex bolt with washer and nut, packed in boxes of fifty")
+                       : QStringLiteral("Hex bolt M%1").arg(4 + item % 8);
         case 2: return QString::number((item * 37) % 500);
         default: return QStringLiteral("In stock");
         }
@@ -69,7 +73,8 @@ void reportToPdf(benchmark::State &state)
 {
     QStringList lines;
     for (int line = 0; line < state.range(0); ++line)
-        lines << QStringLiteral("\t\tGoal %1: open a second shop in the neighbouring town and hire apprentices").arg(line);
+        lines << QStringLiteral("\t\tGoal %1: open a second shop in the neighbouring town and hire apprentices")
+                     .arg(line);
     const QString text = lines.join(QStringLiteral("\r\n"));
     QTemporaryDir folder;
     int64_t pages = 0;

@@ -2,7 +2,9 @@
 
 namespace base {
 
-Error::Error(const QString &description) : std::runtime_error(description.toStdString()), m_description(description)
+Error::Error(const QString &description)
+    : std::runtime_error(description.toStdString())
+    , m_description(description)
 {
 }
 

@@ -49,7 +49,8 @@ void *Module::symbol(const QString &name, const char *symbolName)
     if (!library) {
         auto candidate = std::make_unique<QLibrary>(filePath(name));
         if (!candidate->load())
-            throw Error(QStringLiteral("The program part %1 could not be loaded: %2").arg(name, candidate->errorString()));
+            throw Error(
+                QStringLiteral("The program part %1 could not be loaded: %2").arg(name, candidate->errorString()));
         library = std::move(candidate);
     }
     QFunctionPointer function = library->resolve(symbolName);

@@ -24,7 +24,8 @@ QString decodeWindows1252(const QByteArray &bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80]) : QChar(static_cast<char16_t>(byte));
+        text[i]
+            = (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80]) : QChar(static_cast<char16_t>(byte));
     }
     return text;
 }
@@ -58,7 +59,8 @@ QStringList readTextFileLines(const QString &filePath)
 {
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
+        throw FileError(
+            QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
     return decodeTextLines(file.readAll());
 }
 

@@ -9,16 +9,20 @@ namespace db {
 
 namespace {
 
-enum Tag : char { Null = 0, Integer = 1, Real = 2, Text = 3, Blob = 4 };
+enum Tag : char {
+    Null = 0,
+    Integer = 1,
+    Real = 2,
+    Text = 3,
+    Blob = 4
+};
 
-template <typename T>
-void appendRaw(QByteArray &out, T value)
+template <typename T> void appendRaw(QByteArray &out, T value)
 {
     out.append(reinterpret_cast<const char *>(&value), sizeof value);
 }
 
-template <typename T>
-T readRaw(const char *p)
+template <typename T> T readRaw(const char *p)
 {
     T value;
     std::memcpy(&value, p, sizeof value);
@@ -37,13 +41,10 @@ qsizetype fieldSize(const char *p)
 {
     switch (*p) {
     case Integer:
-    case Real:
-        return 1 + 8;
+    case Real: return 1 + 8;
     case Text:
-    case Blob:
-        return 1 + 4 + readRaw<quint32>(p + 1);
-    default:
-        return 1;
+    case Blob: return 1 + 4 + readRaw<quint32>(p + 1);
+    default: return 1;
     }
 }
 
@@ -74,9 +75,7 @@ QByteArray packStatementRow(sqlite3_stmt *statement, int firstColumn, int column
             put(&value, sizeof value);
             break;
         }
-        case SQLITE_NULL:
-            buffer.push_back(Null);
-            break;
+        case SQLITE_NULL: buffer.push_back(Null); break;
         default: {
             const bool blob = type == SQLITE_BLOB;
             buffer.push_back(blob ? Blob : Text);
@@ -144,10 +143,8 @@ QVariant unpackValue(const QByteArray &row, int column)
     if (p >= end)
         return {};
     switch (*p) {
-    case Integer:
-        return QVariant(static_cast<qlonglong>(readRaw<qint64>(p + 1)));
-    case Real:
-        return QVariant(readRaw<double>(p + 1));
+    case Integer: return QVariant(static_cast<qlonglong>(readRaw<qint64>(p + 1)));
+    case Real: return QVariant(readRaw<double>(p + 1));
     case Text: {
         const auto size = readRaw<quint32>(p + 1);
         return QVariant(QString::fromUtf8(p + 5, size));
@@ -156,8 +153,7 @@ QVariant unpackValue(const QByteArray &row, int column)
         const auto size = readRaw<quint32>(p + 1);
         return QVariant(QByteArray(p + 5, size));
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -35,7 +35,6 @@ double widestLine(const QStringList &lines, const PrintSurface &surface)
     return widest;
 }
 
-
 double pointSize(const QFont &font)
 {
     constexpr double pointsPerScreenPixel = 72.0 / 96.0;
@@ -163,8 +162,7 @@ void ListPrinter::printPageHeader()
     const double size = pointSize(font);
     font.setPointSizeF(size + titleSizeIncrease);
     m_output->setFont(font);
-    m_output->drawText((m_output->pageWidth() - m_output->textWidth(reportTitle)) / 2, m_topMargin / 4,
-                       reportTitle);
+    m_output->drawText((m_output->pageWidth() - m_output->textWidth(reportTitle)) / 2, m_topMargin / 4, reportTitle);
     font.setPointSizeF(size);
     m_output->setFont(font);
     m_output->setTextColor(Qt::black);
@@ -246,9 +244,8 @@ bool ListPrinter::printCellLines(const QStringList &lines, int column)
 {
     const double width = m_columnWidths[column];
     const double bottom = m_topMargin + m_printableHeight;
-    const auto centredX = [&](const QString &text) {
-        return m_cellLeft + (width - m_output->textWidth(text) - 2) / 2 + 1;
-    };
+    const auto centredX
+        = [&](const QString &text) { return m_cellLeft + (width - m_output->textWidth(text) - 2) / 2 + 1; };
     double y = m_rowTop;
     bool cut = false;
     for (const QString &line : lines) {
@@ -263,15 +260,9 @@ bool ListPrinter::printCellLines(const QStringList &lines, int column)
             continue;
         double x = 0;
         switch (m_list->headerAlignment(column)) {
-        case ColumnAlignment::Left:
-            x = m_cellLeft + cellInset;
-            break;
-        case ColumnAlignment::Right:
-            x = m_cellLeft + width - m_output->textWidth(text) - 1;
-            break;
-        default:
-            x = centredX(text);
-            break;
+        case ColumnAlignment::Left: x = m_cellLeft + cellInset; break;
+        case ColumnAlignment::Right: x = m_cellLeft + width - m_output->textWidth(text) - 1; break;
+        default: x = centredX(text); break;
         }
         m_output->drawText(x, y, text);
         y += m_lineHeight;

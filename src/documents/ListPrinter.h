@@ -11,7 +11,11 @@ namespace documents {
 
 class PrintSurface;
 
-enum class ColumnAlignment { Left = 0, Right = 1, Center = 2 };
+enum class ColumnAlignment {
+    Left = 0,
+    Right = 1,
+    Center = 2
+};
 
 // The list to print: column headers, then rows whose cells are the item's text
 // (column 0) and its sub-items (columns 1 and on).

@@ -12,7 +12,8 @@ class PrintError : public std::runtime_error
 {
 public:
     explicit PrintError(const QString &description)
-        : std::runtime_error(description.toStdString()), m_description(description)
+        : std::runtime_error(description.toStdString())
+        , m_description(description)
     {
     }
 

@@ -21,12 +21,13 @@ double pointSize(const QFont &font)
 } // namespace
 
 PainterSurface::PainterSurface(QPagedPaintDevice &device)
-    : m_device(device),
-      m_pixelsPerMillimetreX(device.logicalDpiX() / millimetresPerInch),
-      m_pixelsPerMillimetreY(device.logicalDpiY() / millimetresPerInch),
-      // The painter's origin is the corner of the paint rectangle, not of the paper.
-      m_paintRectOrigin(device.pageLayout().paintRectPixels(device.logicalDpiX()).topLeft()),
-      m_metrics(m_font, &device)
+    : m_device(device)
+    , m_pixelsPerMillimetreX(device.logicalDpiX() / millimetresPerInch)
+    , m_pixelsPerMillimetreY(device.logicalDpiY() / millimetresPerInch)
+    ,
+    // The painter's origin is the corner of the paint rectangle, not of the paper.
+    m_paintRectOrigin(device.pageLayout().paintRectPixels(device.logicalDpiX()).topLeft())
+    , m_metrics(m_font, &device)
 {
     setLineStyle(1, Qt::black);
 }
@@ -121,7 +122,8 @@ QPointF PainterSurface::toDevice(double x, double y) const
 }
 
 RecordingSurface::RecordingSurface(double pageWidth, double pageHeight)
-    : m_pageWidth(pageWidth), m_pageHeight(pageHeight)
+    : m_pageWidth(pageWidth)
+    , m_pageHeight(pageHeight)
 {
     m_font.setPointSizeF(defaultPointSize);
 }

@@ -22,14 +22,10 @@ std::optional<QString> fieldValue(const MergeField &field, const MergeInputs &in
     };
 
     switch (field.source) {
-    case MergeSource::Business:
-        return columnOf(inputs.business);
-    case MergeSource::RegisteredAgent:
-        return columnOf(inputs.registeredAgent);
-    case MergeSource::AgentBlock:
-        return agentText;
-    case MergeSource::GoalList:
-        return goalText;
+    case MergeSource::Business: return columnOf(inputs.business);
+    case MergeSource::RegisteredAgent: return columnOf(inputs.registeredAgent);
+    case MergeSource::AgentBlock: return agentText;
+    case MergeSource::GoalList: return goalText;
     case MergeSource::BusinessType:
         if (!inputs.businessType.isValid())
             return std::nullopt;
@@ -41,7 +37,9 @@ std::optional<QString> fieldValue(const MergeField &field, const MergeInputs &in
 struct Replacement
 {
     Replacement(QStringView field, QString value)
-        : field(field), matcher(field, Qt::CaseSensitive), value(std::move(value))
+        : field(field)
+        , matcher(field, Qt::CaseSensitive)
+        , value(std::move(value))
     {
     }
 
@@ -128,9 +126,9 @@ QString agentBlock(const std::optional<QVariantHash> &agent)
         return {};
     const QVariantHash &row = *agent;
     return u"\r\n\t" + textOf(row, "REGISTEREDAGENTFirstName") + u'\t' + textOf(row, "REGISTEREDAGENTMiddleName")
-        + u'\t' + textOf(row, "REGISTEREDAGENTLastName") + u"\r\n" + textOf(row, "REGISTEREDAGENTAddressOne")
-        + u"\r\n" + textOf(row, "REGISTEREDAGENTAddressTwo") + u"\r\n" + textOf(row, "REGISTEREDAGENTCity")
-        + u'\t' + textOf(row, "REGISTEREDAGENTState") + u'\t' + textOf(row, "REGISTEREDAGENTZip") + u"\r\n";
+           + u'\t' + textOf(row, "REGISTEREDAGENTLastName") + u"\r\n" + textOf(row, "REGISTEREDAGENTAddressOne")
+           + u"\r\n" + textOf(row, "REGISTEREDAGENTAddressTwo") + u"\r\n" + textOf(row, "REGISTEREDAGENTCity") + u'\t'
+           + textOf(row, "REGISTEREDAGENTState") + u'\t' + textOf(row, "REGISTEREDAGENTZip") + u"\r\n";
 }
 
 MergedDocument mergeTemplate(const MergeInputs &inputs)

@@ -1,5 +1,5 @@
-#include "base/Error.h"
 #include "base/TextFile.h"
+#include "base/Error.h"
 
 #include <QTemporaryDir>
 
@@ -17,7 +17,9 @@ TEST(TextFileLines, AnyLineEndAndAFinalLineEndGiveTheSameLines)
 
 TEST(TextFileLines, Utf8IsReadAsSuchAndOtherBytesAsWindows1252)
 {
-    EXPECT_EQ(base::decodeTextLines("\xEF\xBB\xBF" "caf\xC3\xA9"), QStringList{QStringLiteral("café")});
+    EXPECT_EQ(base::decodeTextLines("\xEF\xBB\xBF"
+                                    "caf\xC3\xA9"),
+              QStringList{QStringLiteral("café")});
     EXPECT_EQ(base::decodeTextLines("caf\xE9 \x93quoted\x94 \x80"), QStringList{QStringLiteral("café “quoted” €")});
 }
 
@@ -40,6 +42,7 @@ TEST(TextFileWriting, ReplacesWholeAndKeepsTheOldFileWhenTheFolderIsMissing)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("three\r\n"));
-    EXPECT_EQ(QFileInfo(path).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup), QFileDevice::Permissions());
+    EXPECT_EQ(QFileInfo(path).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
+              QFileDevice::Permissions());
     EXPECT_THROW(base::writeFileAtomically(folder.filePath("missing/config.ini"), "x"), base::FileError);
 }

@@ -17,29 +17,43 @@ struct StatementCase
 {
     const char *database; // "business" or "rss"
     const char *sql;
-    int expectedRows;     // rows returned, or -1 for a statement without rows
+    int expectedRows; // rows returned, or -1 for a statement without rows
 };
 
 const StatementCase Cases[] = {
     {"business", "Select * from [ARTICLESOFINCORPORATION]", 3},
     {"business", "select ReportName,Info from ARTICLESOFINCORPORATION", 3},
-    {"business", "select BusinessInformationId,BusinessInformationDate,BusninesName,BusinessAddressOne,BusinessAddressTwo,"
-                 "BusinessCity,BusinessState,BusinessZip,BusinessCounty,BusinessPhoneNumber,BusinessFaxNumber,"
-                 "BusinessWebSiteURL,BusinessEMailAddress from BusinessInformation Order by BusinessInformationId", 2},
-    {"business", "select BusinessPurposeId,BusinessPurposeDate,BusinessInformationId,BusinessPurpose from BusinessPurpose "
-                 "WHERE BusinessInformationId = 1  Order by BusinessPurposeId", 1},
-    {"business", "select BusinessTypeId,BusinessTypeDate,BusinessInformationId,BusinessType from BusinessType "
-                 "WHERE BusinessInformationId = 1  Order by BusinessTypeId", 1},
-    {"business", "select BusinessPerspectiveID,BusinessPerspectiveDate,BusinessInformationId,BusinessConcept,"
-                 "BusinessTypeOfCustomers,MethodToReachTarget,ReasonForBusinessMarket from BusinessPerspective "
-                 "WHERE BusinessInformationId = 1  Order by BusinessPerspectiveID", 1},
-    {"business", "select EmpyoleeId,EmployeeDate,BusinessInformationId,EmployeeFirstName,EmployeeMiddleName,"
-                 "EmployeeLastName,EmployeePosition,EmployeeQualifications from BusinessEmployees "
-                 "WHERE BusinessInformationId = 1  Order by EmpyoleeId", 2},
-    {"business", "select BusinessLongTermGoalID,BusinessLongTermGoalDate,BusinessInformationId,BusinessLongTermGoal "
-                 "from [Business Long Term Goal] WHERE BusinessInformationId = 1  Order by BusinessLongTermGoalID", 1},
-    {"business", "select BusinessShortTermGoalID,BusinessShortTermGoalDate,BusinessInformationId,BusinessShortTermGoal "
-                 "from [Business Short Term Goal] WHERE BusinessInformationId = 1  Order by BusinessShortTermGoalID", 1},
+    {"business",
+     "select BusinessInformationId,BusinessInformationDate,BusninesName,BusinessAddressOne,BusinessAddressTwo,"
+     "BusinessCity,BusinessState,BusinessZip,BusinessCounty,BusinessPhoneNumber,BusinessFaxNumber,"
+     "BusinessWebSiteURL,BusinessEMailAddress from BusinessInformation Order by BusinessInformationId",
+     2},
+    {"business",
+     "select BusinessPurposeId,BusinessPurposeDate,BusinessInformationId,BusinessPurpose from BusinessPurpose "
+     "WHERE BusinessInformationId = 1  Order by BusinessPurposeId",
+     1},
+    {"business",
+     "select BusinessTypeId,BusinessTypeDate,BusinessInformationId,BusinessType from BusinessType "
+     "WHERE BusinessInformationId = 1  Order by BusinessTypeId",
+     1},
+    {"business",
+     "select BusinessPerspectiveID,BusinessPerspectiveDate,BusinessInformationId,BusinessConcept,"
+     "BusinessTypeOfCustomers,MethodToReachTarget,ReasonForBusinessMarket from BusinessPerspective "
+     "WHERE BusinessInformationId = 1  Order by BusinessPerspectiveID",
+     1},
+    {"business",
+     "select EmpyoleeId,EmployeeDate,BusinessInformationId,EmployeeFirstName,EmployeeMiddleName,"
+     "EmployeeLastName,EmployeePosition,EmployeeQualifications from BusinessEmployees "
+     "WHERE BusinessInformationId = 1  Order by EmpyoleeId",
+     2},
+    {"business",
+     "select BusinessLongTermGoalID,BusinessLongTermGoalDate,BusinessInformationId,BusinessLongTermGoal "
+     "from [Business Long Term Goal] WHERE BusinessInformationId = 1  Order by BusinessLongTermGoalID",
+     1},
+    {"business",
+     "select BusinessShortTermGoalID,BusinessShortTermGoalDate,BusinessInformationId,BusinessShortTermGoal "
+     "from [Business Short Term Goal] WHERE BusinessInformationId = 1  Order by BusinessShortTermGoalID",
+     1},
     {"business", "Select * from [Business Long Term Goal] where BusinessInformationId = 1", 1},
     {"business", "Select * from [Business Short Term Goal] where BusinessInformationId = 1", 1},
     {"business", "Select * from [BusinessEmployees] where BusinessInformationId = 1", 2},
@@ -52,13 +66,18 @@ const StatementCase Cases[] = {
     {"business", "select * from [ARTICLESOFINCORPORATION] where ReportName = 'BYLAWS'", 1},
     {"business", "Select * from [MasterField]", 29},
     {"rss", "select * from Tbl_Rss_Feed_Items", 2},
-    {"rss", "INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, RssFeedDescription) values  "
-            "('It''s new', 'http://example.com/a', 'A ''quoted'' text')", -1},
-    {"rss", "UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.RssFeedItemTitle = 'T', Tbl_Rss_Feed_Items.RssFeedItemLink = "
-            "'L', Tbl_Rss_Feed_Items.RssFeedDescription = 'D'  WHERE (((Tbl_Rss_Feed_Items.RssFeedItemId)=1));", -1},
+    {"rss",
+     "INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, RssFeedDescription) values  "
+     "('It''s new', 'http://example.com/a', 'A ''quoted'' text')",
+     -1},
+    {"rss",
+     "UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.RssFeedItemTitle = 'T', Tbl_Rss_Feed_Items.RssFeedItemLink = "
+     "'L', Tbl_Rss_Feed_Items.RssFeedDescription = 'D'  WHERE (((Tbl_Rss_Feed_Items.RssFeedItemId)=1));",
+     -1},
     {"rss", "SELECT Tbl_Rss_Feed_Items.* From Tbl_Rss_Feed_Items WHERE (Tbl_Rss_Feed_Items.Twittered =No);", 2},
     {"rss", "UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.Twittered = Yes;", -1},
-    {"rss", "DELETE Tbl_Rss_Feed_Items.RssFeedItemId From Tbl_Rss_Feed_Items WHERE (((Tbl_Rss_Feed_Items.RssFeedItemId)=2));",
+    {"rss",
+     "DELETE Tbl_Rss_Feed_Items.RssFeedItemId From Tbl_Rss_Feed_Items WHERE (((Tbl_Rss_Feed_Items.RssFeedItemId)=2));",
      -1},
 };
 
@@ -118,7 +137,8 @@ protected:
     void SetUp() override
     {
         connection.open(ConnectionStrings::rss());
-        connection.executeScript(QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('one'), ('two');"));
+        connection.executeScript(
+            QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('one'), ('two');"));
     }
     QStringList rows(const QString &sql)
     {
@@ -140,7 +160,8 @@ protected:
 TEST_F(RssEffects, JetFormsChangeExactlyTheNamedRows)
 {
     EXPECT_EQ(rows(QStringLiteral("select RssFeedItemId, Twittered from Tbl_Rss_Feed_Items")),
-              (QStringList{"1|0", "2|0"})) << "new items are not yet announced";
+              (QStringList{"1|0", "2|0"}))
+        << "new items are not yet announced";
     connection.execute(QStringLiteral("UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.RssFeedItemTitle = 'It''s'  "
                                       "WHERE (((Tbl_Rss_Feed_Items.RssFeedItemId)=2));"));
     connection.execute(QStringLiteral("DELETE Tbl_Rss_Feed_Items.RssFeedItemId From Tbl_Rss_Feed_Items "
@@ -149,7 +170,8 @@ TEST_F(RssEffects, JetFormsChangeExactlyTheNamedRows)
     EXPECT_EQ(rows(QStringLiteral("select RssFeedItemId, RssFeedItemTitle, Twittered from Tbl_Rss_Feed_Items")),
               QStringList{"2|It's|1"});
     EXPECT_TRUE(rows(QStringLiteral("SELECT Tbl_Rss_Feed_Items.* From Tbl_Rss_Feed_Items "
-                                    "WHERE (Tbl_Rss_Feed_Items.Twittered =No);")).isEmpty());
+                                    "WHERE (Tbl_Rss_Feed_Items.Twittered =No);"))
+                    .isEmpty());
 }
 
 TEST(TextComparison, IgnoresCaseForEveryLetterAndTakesAnyNameAsParameter)

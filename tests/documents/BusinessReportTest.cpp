@@ -1,6 +1,6 @@
 // The report's text, built from a real database: the layout rules and the worked example.
-#include "db/DbError.h"
 #include "documents/BusinessReport.h"
+#include "db/DbError.h"
 #include "support/TempFolder.h"
 
 #include <QStringList>
@@ -32,53 +32,101 @@ protected:
 TEST_F(BusinessReport, WorkedExampleToTheCharacter)
 {
     const int key = addBusiness(
-        QStringLiteral("BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip, BusinessPhoneNumber"),
+        QStringLiteral(
+            "BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip, BusinessPhoneNumber"),
         QStringLiteral("'Sample Tools', '1 Main St', 'Springfield', 'IL', '627', '555 0100'"));
-    folder.exec(QStringLiteral(
-        "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'Make tools');"
-        "INSERT INTO [Business Short Term Goal] (BusinessInformationId, BusinessShortTermGoal) VALUES (%1, 'Open a shop');"
-        "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeLastName, EmployeePosition,"
-        " EmployeeQualifications) VALUES (%1, 'F1', 'L1', 'Owner', 'MBA');").arg(key));
+    folder.exec(
+        QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'Make tools');"
+                       "INSERT INTO [Business Short Term Goal] (BusinessInformationId, BusinessShortTermGoal) VALUES "
+                       "(%1, 'Open a shop');"
+                       "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeLastName, "
+                       "EmployeePosition,"
+                       " EmployeeQualifications) VALUES (%1, 'F1', 'L1', 'Owner', 'MBA');")
+            .arg(key));
 
-    EXPECT_EQ(buildBusinessReport(key), lines({
-        QString(), QStringLiteral("\tGeneral Business Information"), QString(),
-        QStringLiteral("\t\tSample Tools"), QStringLiteral("\t\t1 Main St"),
-        QStringLiteral("\t\tSpringfield\t\tIL\t\t627"), QStringLiteral("\t\t555 0100"),
-        QString(), QString(), QStringLiteral("\tBusiness Mission Statement"), QString(),
-        QStringLiteral("\t\tMake tools"),
-        QString(), QString(), QStringLiteral("\tBusiness Short Term Goals"), QString(),
-        QStringLiteral("\t\tOpen a shop"),
-        QString(), QString(), QStringLiteral("\tBusiness Employee Information"), QString(),
-        QStringLiteral("\t\tF1\t\tL1"), QStringLiteral("\t\tOwner"), QStringLiteral("\t\tMBA")}));
+    EXPECT_EQ(buildBusinessReport(key), lines({QString(),
+                                               QStringLiteral("\tGeneral Business Information"),
+                                               QString(),
+                                               QStringLiteral("\t\tSample Tools"),
+                                               QStringLiteral("\t\t1 Main St"),
+                                               QStringLiteral("\t\tSpringfield\t\tIL\t\t627"),
+                                               QStringLiteral("\t\t555 0100"),
+                                               QString(),
+                                               QString(),
+                                               QStringLiteral("\tBusiness Mission Statement"),
+                                               QString(),
+                                               QStringLiteral("\t\tMake tools"),
+                                               QString(),
+                                               QString(),
+                                               QStringLiteral("\tBusiness Short Term Goals"),
+                                               QString(),
+                                               QStringLiteral("\t\tOpen a shop"),
+                                               QString(),
+                                               QString(),
+                                               QStringLiteral("\tBusiness Employee Information"),
+                                               QString(),
+                                               QStringLiteral("\t\tF1\t\tL1"),
+                                               QStringLiteral("\t\tOwner"),
+                                               QStringLiteral("\t\tMBA")}));
 }
 
 TEST_F(BusinessReport, EveryFieldAndSectionInItsPlace)
 {
     const int key = addBusiness(
-        QStringLiteral("BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, BusinessState, BusinessZip,"
-                       " BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress"),
+        QStringLiteral(
+            "BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, BusinessState, BusinessZip,"
+            " BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress"),
         QStringLiteral("'N', 'A1', 'A2', 'C', 'S', 'Z', 'County', 'P', 'F', 'W', 'E'"));
-    folder.exec(QStringLiteral(
-        "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (%1, 'Retail');"
-        "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (%1, 'L1'), (%1, 'L2');"
-        "INSERT INTO [Business Short Term Goal] (BusinessInformationId, BusinessShortTermGoal) VALUES (%1, 'S1');"
-        "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeMiddleName, EmployeeLastName,"
-        " EmployeePosition, EmployeeQualifications) VALUES (%1, 'F1', 'M1', 'L1', 'P1', 'Q1'), (%1, 'F2', 'M2', 'L2', 'P2', 'Q2');"
-        "INSERT INTO BusinessPerspective (BusinessInformationId, BusinessConcept) VALUES (%1, 'not reported');").arg(key));
+    folder.exec(
+        QStringLiteral(
+            "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (%1, 'Retail');"
+            "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (%1, 'L1'), "
+            "(%1, 'L2');"
+            "INSERT INTO [Business Short Term Goal] (BusinessInformationId, BusinessShortTermGoal) VALUES (%1, 'S1');"
+            "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeMiddleName, "
+            "EmployeeLastName,"
+            " EmployeePosition, EmployeeQualifications) VALUES (%1, 'F1', 'M1', 'L1', 'P1', 'Q1'), (%1, 'F2', 'M2', "
+            "'L2', 'P2', 'Q2');"
+            "INSERT INTO BusinessPerspective (BusinessInformationId, BusinessConcept) VALUES (%1, 'not reported');")
+            .arg(key));
 
     // Short-term goals come before long-term ones; no empty line between employees;
     // the county and the perspective are not part of the report.
-    EXPECT_EQ(buildBusinessReport(key), lines({
-        QString(), QStringLiteral("\tGeneral Business Information"), QString(),
-        QStringLiteral("\t\tN"), QStringLiteral("\t\tA1"), QStringLiteral("\t\tA2"), QStringLiteral("\t\tC\t\tS\t\tZ"),
-        QStringLiteral("\t\tP\t\tF"), QStringLiteral("\t\tW\t\tE"),
-        QString(), QString(), QStringLiteral("\tBusiness Type"), QString(), QStringLiteral("\t\tRetail"),
-        QString(), QString(), QStringLiteral("\tBusiness Short Term Goals"), QString(), QStringLiteral("\t\tS1"),
-        QString(), QString(), QStringLiteral("\tBusiness Long Term Goals"), QString(), QStringLiteral("\t\tL1"),
-        QStringLiteral("\t\tL2"),
-        QString(), QString(), QStringLiteral("\tBusiness Employee Information"), QString(),
-        QStringLiteral("\t\tF1\t\tM1\t\tL1"), QStringLiteral("\t\tP1"), QStringLiteral("\t\tQ1"),
-        QStringLiteral("\t\tF2\t\tM2\t\tL2"), QStringLiteral("\t\tP2"), QStringLiteral("\t\tQ2")}));
+    EXPECT_EQ(buildBusinessReport(key), lines({QString(),
+                                               QStringLiteral("\tGeneral Business Information"),
+                                               QString(),
+                                               QStringLiteral("\t\tN"),
+                                               QStringLiteral("\t\tA1"),
+                                               QStringLiteral("\t\tA2"),
+                                               QStringLiteral("\t\tC\t\tS\t\tZ"),
+                                               QStringLiteral("\t\tP\t\tF"),
+                                               QStringLiteral("\t\tW\t\tE"),
+                                               QString(),
+                                               QString(),
+                                               QStringLiteral("\tBusiness Type"),
+                                               QString(),
+                                               QStringLiteral("\t\tRetail"),
+                                               QString(),
+                                               QString(),
+                                               QStringLiteral("\tBusiness Short Term Goals"),
+                                               QString(),
+                                               QStringLiteral("\t\tS1"),
+                                               QString(),
+                                               QString(),
+                                               QStringLiteral("\tBusiness Long Term Goals"),
+                                               QString(),
+                                               QStringLiteral("\t\tL1"),
+                                               QStringLiteral("\t\tL2"),
+                                               QString(),
+                                               QString(),
+                                               QStringLiteral("\tBusiness Employee Information"),
+                                               QString(),
+                                               QStringLiteral("\t\tF1\t\tM1\t\tL1"),
+                                               QStringLiteral("\t\tP1"),
+                                               QStringLiteral("\t\tQ1"),
+                                               QStringLiteral("\t\tF2\t\tM2\t\tL2"),
+                                               QStringLiteral("\t\tP2"),
+                                               QStringLiteral("\t\tQ2")}));
 }
 
 TEST_F(BusinessReport, UnknownKeyKeepsOnlyTheHeadingAndSectionsWithRows)
@@ -86,7 +134,8 @@ TEST_F(BusinessReport, UnknownKeyKeepsOnlyTheHeadingAndSectionsWithRows)
     EXPECT_EQ(buildBusinessReport(4242), QStringLiteral("\r\n\tGeneral Business Information\r\n"));
 
     // Rows left behind by a deleted business still show under their headings.
-    folder.exec(QStringLiteral("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (4242, 'Orphan');"));
+    folder.exec(
+        QStringLiteral("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (4242, 'Orphan');"));
     EXPECT_EQ(buildBusinessReport(4242),
               QStringLiteral("\r\n\tGeneral Business Information\r\n\r\n\r\n\r\n\tBusiness Type\r\n\r\n\t\tOrphan"));
 }
@@ -94,9 +143,11 @@ TEST_F(BusinessReport, UnknownKeyKeepsOnlyTheHeadingAndSectionsWithRows)
 TEST_F(BusinessReport, OnlyTheFirstMissionStatementAndBusinessTypeAppear)
 {
     const int key = addBusiness(QStringLiteral("BusninesName"), QStringLiteral("'N'"));
-    folder.exec(QStringLiteral(
-        "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'First'), (%1, 'Second');"
-        "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (%1, 'T1'), (%1, 'T2');").arg(key));
+    folder.exec(
+        QStringLiteral(
+            "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'First'), (%1, 'Second');"
+            "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (%1, 'T1'), (%1, 'T2');")
+            .arg(key));
 
     const QString report = buildBusinessReport(key);
     EXPECT_TRUE(report.contains(QStringLiteral("\t\tFirst")));
@@ -111,15 +162,15 @@ TEST_F(BusinessReport, NullFieldsDropTheirSeparatorSoLaterFieldsJoinTheOpenLine)
     const int key = addBusiness(QStringLiteral("BusninesName, BusinessAddressTwo, BusinessState, BusinessFaxNumber"),
                                 QStringLiteral("'N', 'A2', 'S', ''"));
     // First name Null: middle and last name join the otherwise empty line under the heading.
-    folder.exec(QStringLiteral(
-        "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeMiddleName, EmployeeLastName, EmployeePosition)"
-        " VALUES (%1, 'M', 'L', '');").arg(key));
+    folder.exec(QStringLiteral("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeMiddleName, "
+                               "EmployeeLastName, EmployeePosition)"
+                               " VALUES (%1, 'M', 'L', '');")
+                    .arg(key));
 
-    EXPECT_EQ(buildBusinessReport(key), lines({
-        QString(), QStringLiteral("\tGeneral Business Information"), QString(),
-        QStringLiteral("\t\tN"), QStringLiteral("\t\tA2\t\tS\t\t"),
-        QString(), QString(), QStringLiteral("\tBusiness Employee Information"),
-        QStringLiteral("\t\tM\t\tL"), QStringLiteral("\t\t")}));
+    EXPECT_EQ(buildBusinessReport(key), lines({QString(), QStringLiteral("\tGeneral Business Information"), QString(),
+                                               QStringLiteral("\t\tN"), QStringLiteral("\t\tA2\t\tS\t\t"), QString(),
+                                               QString(), QStringLiteral("\tBusiness Employee Information"),
+                                               QStringLiteral("\t\tM\t\tL"), QStringLiteral("\t\t")}));
 }
 
 TEST_F(BusinessReport, ChangedDataShowsInTheNextReport)

@@ -43,7 +43,10 @@ public:
 class FixedDestination final : public documents::PrintDestination
 {
 public:
-    explicit FixedDestination(documents::PrintSurface *surface) : surface(surface) {}
+    explicit FixedDestination(documents::PrintSurface *surface)
+        : surface(surface)
+    {
+    }
     documents::PrintSurface *open() override
     {
         ++opened;
@@ -179,7 +182,8 @@ TEST(ListPrinterCells, AlignTrimAndLeaveMissingSubItemsEmpty)
     list.columns = {{QStringLiteral("L"), 60, ColumnAlignment::Left},
                     {QStringLiteral("R"), 60, ColumnAlignment::Right},
                     {QStringLiteral("C"), 60, ColumnAlignment::Center}};
-    list.rows = {{QStringLiteral("  ab  "), QStringLiteral("abc  "), QStringLiteral("abcd")}, {QStringLiteral("alone")}};
+    list.rows
+        = {{QStringLiteral("  ab  "), QStringLiteral("abc  "), QStringLiteral("abcd")}, {QStringLiteral("alone")}};
     RecordingSurface surface;
     ListPrinter().printList(list, surface);
 

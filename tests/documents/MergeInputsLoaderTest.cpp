@@ -15,11 +15,14 @@ protected:
     {
         folder.exec(QStringLiteral(
             "DELETE FROM ARTICLESOFINCORPORATION;"
-            "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('articles', 'first'), ('articles', 'second'),"
+            "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('articles', 'first'), ('articles', "
+            "'second'),"
             " ('owner''s deed', 'quoted');"
             "INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme');"
-            "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (1, 'G1'), (1, NULL), (1, 'G3');"
-            "INSERT INTO REGISTEREDAGENT (BusinessInformationId, REGISTEREDAGENTFirstName) VALUES (1, 'Ann'), (1, 'Bob');"
+            "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (1, 'G1'), (1, "
+            "NULL), (1, 'G3');"
+            "INSERT INTO REGISTEREDAGENT (BusinessInformationId, REGISTEREDAGENTFirstName) VALUES (1, 'Ann'), (1, "
+            "'Bob');"
             "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (1, 'Retail'), (1, 'Wholesale');"));
     }
 

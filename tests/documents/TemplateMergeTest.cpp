@@ -1,6 +1,6 @@
 // The merge engine on its own: replacement rule, order, goal list, agent block, outcomes.
-#include "documents/MergeFields.h"
 #include "documents/TemplateMerge.h"
+#include "documents/MergeFields.h"
 
 #include <gtest/gtest.h>
 
@@ -123,8 +123,9 @@ TEST(TemplateMerge, LaterStepsScanInsertedTextEarlierOnesDoNot)
 
 TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
 {
-    const QString body = QStringLiteral("[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]|[registeredagentstate]"
-                                        "|[RegisteredAgent]|[list specific functions]|[insert type of business]");
+    const QString body
+        = QStringLiteral("[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]|[registeredagentstate]"
+                         "|[RegisteredAgent]|[list specific functions]|[insert type of business]");
     MergeInputs inputs = withTemplate(body);
     // No business, agent, type or goals: only the agent block and goal list steps run.
     EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\n[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]"
@@ -134,9 +135,10 @@ TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
     inputs.registeredAgent = agentRow();
     inputs.longTermGoals = {QStringLiteral("Grow")};
     inputs.businessType = QVariant(); // the first type row's column is Null
-    EXPECT_EQ(mergedText(inputs),
-              QStringLiteral("\r\nSpringfield|[BusinessZip]|Sangamon|Dover|DE|\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\n"
-                             "Dover\tDE\t19901\r\n|\r\n\r\nGrow\r\n\r\n|[insert type of business]"));
+    EXPECT_EQ(
+        mergedText(inputs),
+        QStringLiteral("\r\nSpringfield|[BusinessZip]|Sangamon|Dover|DE|\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\n"
+                       "Dover\tDE\t19901\r\n|\r\n\r\nGrow\r\n\r\n|[insert type of business]"));
 }
 
 TEST(TemplateMerge, LargeDocumentsMergeAsOneWholeText)

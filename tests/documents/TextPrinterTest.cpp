@@ -1,6 +1,6 @@
+#include "documents/TextPrinter.h"
 #include "documents/PrintError.h"
 #include "documents/PrintSurface.h"
-#include "documents/TextPrinter.h"
 
 #include <QPdfWriter>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // The grid's table model over a recordset.
+#include "records/RecordsetTableModel.h"
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
-#include "records/RecordsetTableModel.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -45,10 +45,12 @@ TEST_F(RecordsetTableModelTest, EditingAnotherRowMovesThereAndStoresTheRowLeft)
     ASSERT_TRUE(model.setData(model.index(0, 3), QStringLiteral("open a shop")));
     ASSERT_TRUE(model.setData(model.index(1, 3), QStringLiteral("hire two")));
     EXPECT_EQ(goals.currentIndex(), 1);
-    EXPECT_EQ(folder.scalar("select BusinessShortTermGoal from [Business Short Term Goal] where BusinessShortTermGoalID = 1"),
-              "open a shop");
-    EXPECT_EQ(folder.scalar("select BusinessShortTermGoal from [Business Short Term Goal] where BusinessShortTermGoalID = 2"),
-              "hire");
+    EXPECT_EQ(
+        folder.scalar("select BusinessShortTermGoal from [Business Short Term Goal] where BusinessShortTermGoalID = 1"),
+        "open a shop");
+    EXPECT_EQ(
+        folder.scalar("select BusinessShortTermGoal from [Business Short Term Goal] where BusinessShortTermGoalID = 2"),
+        "hire");
 }
 
 TEST_F(RecordsetTableModelTest, FollowsRowsAddedAndRemovedAndEmptiesWhenUnbound)
@@ -70,8 +72,9 @@ TEST_F(RecordsetTableModelTest, ARefusedValueIsNotTakenAndNothingIsThrown)
     EXPECT_FALSE(model.setData(model.index(0, 7), QStringLiteral("no such column")));
     model.setData(model.index(0, 2), QStringLiteral("not a number"));
     EXPECT_FALSE(model.setData(model.index(1, 3), QStringLiteral("moving stores the bad row")));
-    EXPECT_EQ(folder.scalar("select BusinessInformationId from [Business Short Term Goal] where BusinessShortTermGoalID = 1"),
-              "1");
+    EXPECT_EQ(
+        folder.scalar("select BusinessInformationId from [Business Short Term Goal] where BusinessShortTermGoalID = 1"),
+        "1");
 }
 
 } // namespace

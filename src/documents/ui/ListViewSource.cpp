@@ -28,7 +28,10 @@ Qt::Alignment toAlignment(const QVariant &value)
 } // namespace
 
 ListViewSource::ListViewSource(const QAbstractItemView &view)
-    : m_model(view.model()), m_root(view.rootIndex()), m_header(horizontalHeader(view)), m_font(view.font())
+    : m_model(view.model())
+    , m_root(view.rootIndex())
+    , m_header(horizontalHeader(view))
+    , m_font(view.font())
 {
     if (!m_model)
         return;
@@ -58,8 +61,8 @@ ColumnAlignment ListViewSource::headerAlignment(int column) const
 {
     const QVariant value = m_model->headerData(m_columns[column], Qt::Horizontal, Qt::TextAlignmentRole);
     const Qt::Alignment alignment = value.isValid() ? toAlignment(value)
-                                    : m_header       ? m_header->defaultAlignment()
-                                                     : Qt::AlignLeft;
+                                    : m_header      ? m_header->defaultAlignment()
+                                                    : Qt::AlignLeft;
     if (alignment & Qt::AlignRight)
         return ColumnAlignment::Right;
     if (alignment & Qt::AlignHCenter)

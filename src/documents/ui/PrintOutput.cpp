@@ -51,8 +51,7 @@ void checkPrinterState(const QPrinter &printer)
 }
 
 // Runs a printout; a failure is shown and gives false.
-template<typename Printout>
-bool reportingFailures(QWidget *parent, Printout printout)
+template <typename Printout> bool reportingFailures(QWidget *parent, Printout printout)
 {
     try {
         return printout();
@@ -67,7 +66,8 @@ class DialogDestination final : public PrintDestination
 {
 public:
     DialogDestination(QWidget *parent, const QString &documentName)
-        : m_parent(parent), m_printer(QPrinter::HighResolution)
+        : m_parent(parent)
+        , m_printer(QPrinter::HighResolution)
     {
         m_printer.setDocName(documentName);
     }

@@ -24,7 +24,8 @@ QPixmap drawArrow(bool pointsLeft, bool withBar, const QColor &color)
         painter.scale(-1, 1);
     }
     const qreal tip = withBar ? 11.5 : 12.5;
-    painter.drawPolygon(QPolygonF({QPointF(withBar ? 3.5 : 4.5, 3), QPointF(tip, 8), QPointF(withBar ? 3.5 : 4.5, 13)}));
+    painter.drawPolygon(
+        QPolygonF({QPointF(withBar ? 3.5 : 4.5, 3), QPointF(tip, 8), QPointF(withBar ? 3.5 : 4.5, 13)}));
     if (withBar)
         painter.drawRect(QRectF(12, 3, 2, 10));
     return pixmap;

@@ -2,8 +2,8 @@
 #include "documents/ui/LVPrint.h"
 #include "documents/ui/ListViewSource.h"
 #include "documents/ui/PrintOutput.h"
-#include "support/ui_ScriptedDialogs.h"
 #include "support/ui_Screenshot.h"
+#include "support/ui_ScriptedDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

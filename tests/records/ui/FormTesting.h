@@ -3,8 +3,8 @@
 // Helpers for driving the record forms offscreen: fresh databases, scripted dialogs,
 // real clicks and keys, and screenshots for people to look at.
 #include "support/TempFolder.h"
-#include "support/ui_ScriptedDialogs.h"
 #include "support/ui_Screenshot.h"
+#include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
 #include <QCoreApplication>
@@ -46,8 +46,7 @@ inline void click(const QWidget *window, const char *name)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-template <class W = QWidget>
-W *control(const QWidget *window, const QString &name)
+template <class W = QWidget> W *control(const QWidget *window, const QString &name)
 {
     return window->findChild<W *>(name);
 }

@@ -2,9 +2,9 @@
 // the publishing window.
 #include "browser/ui/WebView.h"
 #include "browser/webengine/LocalSite.h"
-#include "support/ui_Screenshot.h"
 #include "rss/ui/FrmRssGenerator.h"
 #include "support/TempFolder.h"
+#include "support/ui_Screenshot.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
