@@ -169,9 +169,53 @@ void translateBooleans(QList<Token> &tokens)
     }
 }
 
+namespace {
+
+bool isName(const Token &token)
+{
+    return token.kind == TokenKind::Word || (token.kind == TokenKind::Quoted && !isStringLiteral(token));
+}
+
+// The index of the FROM ending a target list of the Jet form (t.c, t.*, *, separated
+// by commas) that starts at `from`, or -1 when something else stands there.
+int endOfDeleteTargets(const QList<Token> &tokens, int from)
+{
+    int i = nextSignificant(tokens, from);
+    while (i >= 0) {
+        if (isPunct(tokens[i], u'*')) {
+            i = nextSignificant(tokens, i + 1);
+        } else if (isName(tokens[i])) {
+            const int dot = nextSignificant(tokens, i + 1);
+            if (dot < 0 || !isPunct(tokens[dot], u'.'))
+                return -1;
+            const int column = nextSignificant(tokens, dot + 1);
+            if (column < 0 || !(isName(tokens[column]) || isPunct(tokens[column], u'*')))
+                return -1;
+            i = nextSignificant(tokens, column + 1);
+        } else {
+            return -1;
+        }
+        if (i < 0)
+            return -1;
+        if (isKeyword(tokens[i], QLatin1String("FROM")))
+            return i;
+        if (!isPunct(tokens[i], u','))
+            return -1;
+        i = nextSignificant(tokens, i + 1);
+    }
+    return -1;
+}
+
+} // namespace
+
+// Anything but a target list before FROM is left for the engine to refuse: taking it
+// out would widen the statement (a misplaced WHERE) or run a second one.
 void translateDelete(QList<Token> &tokens, int deleteIndex)
 {
-    const int from = findTopLevel(tokens, deleteIndex + 1, QLatin1String("FROM"));
+    const int next = nextSignificant(tokens, deleteIndex + 1);
+    if (next < 0 || isKeyword(tokens[next], QLatin1String("FROM")))
+        return;
+    const int from = endOfDeleteTargets(tokens, deleteIndex + 1);
     if (from < 0)
         return;
     tokens.remove(deleteIndex + 1, from - deleteIndex - 1);

@@ -38,6 +38,10 @@ TEST(PostgresDialect, JetStatementFormsBecomePostgresForms)
               QStringLiteral("UPDATE \"Tbl_Rss_Feed_Items\" SET \"Twittered\" = 1 WHERE ((\"RssFeedItemId\" = 3))"));
     EXPECT_EQ(pg("DELETE Tbl_Rss_Feed_Items.RssFeedItemTitle FROM Tbl_Rss_Feed_Items WHERE (RssFeedItemId = 4) ; ; "),
               QStringLiteral("DELETE FROM \"Tbl_Rss_Feed_Items\" WHERE (\"RssFeedItemId\" = 4)"));
+    // Only a target list goes: a misplaced WHERE stays for the server to refuse, rather
+    // than the statement losing its condition and emptying the table.
+    EXPECT_EQ(pg("DELETE WHERE MasterFieldId = 2 FROM MasterField"),
+              QStringLiteral("DELETE WHERE \"MasterFieldId\" = 2 FROM \"MasterField\""));
     EXPECT_EQ(pg("select * from Tbl_Rss_Feed_Items where Twittered = No or Twittered = True"),
               QStringLiteral("select * from \"Tbl_Rss_Feed_Items\" where \"Twittered\" = 0 or \"Twittered\" = 1"));
 }
