@@ -7,6 +7,7 @@
 #include "db/Schema.h"
 #include "db/SqlDialect.h"
 #include "db/Statement.h"
+#include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
 #include <QCryptographicHash>
@@ -18,6 +19,8 @@
 using namespace db;
 using testing_support::TempProgramFolder;
 
+using testing_support::errorOf;
+
 namespace {
 
 QByteArray fileHash(const QString &path)
@@ -26,16 +29,6 @@ QByteArray fileHash(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const DbError &error) {
-        return error.description();
-    }
-    return QStringLiteral("<no error>");
 }
 
 TEST(BadFiles, MissingForeignAndTextFilesAreNamedAndNotCreated)

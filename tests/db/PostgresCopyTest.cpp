@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "db/PostgresSchema.h"
 #include "db/PostgresSession.h"
+#include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
@@ -16,17 +17,9 @@ using namespace db;
 using testing_support::PostgresServer;
 using testing_support::TempProgramFolder;
 
-namespace {
+using testing_support::errorOf;
 
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const DbError &error) {
-        return error.description();
-    }
-    return QStringLiteral("<no error>");
-}
+namespace {
 
 // Every row of a query on the server, fields joined by '|', Null shown as "<null>".
 QStringList serverRows(PostgresSession &session, const QString &jet)

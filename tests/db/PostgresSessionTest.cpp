@@ -6,6 +6,7 @@
 #include "db/PostgresRows.h"
 #include "db/PostgresSchema.h"
 #include "db/Recordset.h"
+#include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
 
@@ -18,17 +19,9 @@
 using namespace db;
 using testing_support::PostgresServer;
 
-namespace {
+using testing_support::errorOf;
 
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const DbError &error) {
-        return error.description();
-    }
-    return QStringLiteral("<no error>");
-}
+namespace {
 
 // A fresh database with the schema and the delivered content.
 class PostgresDatabase : public ::testing::Test
