@@ -10,7 +10,39 @@
 
 #include <QFileInfo>
 
+#include <optional>
+
 namespace rss {
+
+namespace {
+
+// A statement run many times and prepared once, on its first run: on a server a
+// statement runs as soon as it is made, so none may be made before its turn.
+class RepeatedStatement
+{
+public:
+    RepeatedStatement(db::Connection &connection, QString sql)
+        : m_connection(connection)
+        , m_sql(std::move(sql))
+    {
+    }
+
+    void run(const QVariantList &values = {})
+    {
+        if (m_statement)
+            m_statement->rebind(values);
+        else
+            m_statement.emplace(m_connection, m_sql, values);
+        while (m_statement->step()) { }
+    }
+
+private:
+    db::Connection &m_connection;
+    QString m_sql;
+    std::optional<db::Statement> m_statement;
+};
+
+} // namespace
 
 std::vector<RssItem> parseUploadLines(const QStringList &lines)
 {
@@ -57,23 +89,19 @@ ImportResult importUploadFile()
     connection.beginTransaction();
     try {
         // Prepared once: the import of many items is bound by the statements' preparation otherwise.
-        db::Statement insert(connection, QLatin1String(InsertItemWithPlaceholders), {QString(), QString(), QString()});
-        db::Statement savepoint(connection, QStringLiteral("SAVEPOINT item"));
-        db::Statement release(connection, QStringLiteral("RELEASE item"));
-        db::Statement rollBack(connection, QStringLiteral("ROLLBACK TO item"));
-        const auto run = [](db::Statement &statement, const QVariantList &values = {}) {
-            statement.rebind(values);
-            while (statement.step()) { }
-        };
+        RepeatedStatement insert(connection, QLatin1String(InsertItemWithPlaceholders));
+        RepeatedStatement savepoint(connection, QStringLiteral("SAVEPOINT item"));
+        RepeatedStatement release(connection, QStringLiteral("RELEASE item"));
+        RepeatedStatement rollBack(connection, QStringLiteral("ROLLBACK TO item"));
         for (const RssItem &item : items) {
-            run(savepoint);
+            savepoint.run();
             try {
-                run(insert, {item.title, item.link, item.description});
-                run(release);
+                insert.run({item.title, item.link, item.description});
+                release.run();
                 ++result.imported;
             } catch (const db::DbError &) {
-                run(rollBack);
-                run(release);
+                rollBack.run();
+                release.run();
                 ++result.failed;
             }
         }
