@@ -1,7 +1,6 @@
 #include "rss/Announcement.h"
 #include "LocalServer.h"
 #include "db/Connection.h"
-#include "db/Recordset.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -63,7 +62,7 @@ protected:
     void addItem(const QString &title, const QVariant &description) const
     {
         db::Connection connection;
-        connection.open(QStringLiteral("Data Source=") + m_folder.rssDatabase());
+        connection.open(m_folder.rssConnectionString());
         connection.execute(QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedDescription) "
                                           "VALUES (?, ?)"),
                            {title, description});
@@ -72,16 +71,11 @@ protected:
     // "title=0/1" for each row, in key order.
     QStringList marks() const
     {
-        db::Connection connection;
-        connection.open(QStringLiteral("Data Source=") + m_folder.rssDatabase());
-        db::Recordset recordset;
-        recordset.open(QStringLiteral("SELECT RssFeedItemTitle, Twittered FROM Tbl_Rss_Feed_Items "
-                                      "ORDER BY RssFeedItemId"),
-                       connection);
-        QStringList result;
-        for (; !recordset.eof(); recordset.moveNext())
-            result << recordset.value(0).toString() + u'=' + recordset.value(1).toString();
-        return result;
+        QStringList rows = testing_support::rowsOf(m_folder.rssConnectionString(),
+                                                   QStringLiteral("SELECT RssFeedItemTitle, Twittered FROM "
+                                                                  "Tbl_Rss_Feed_Items ORDER BY RssFeedItemId"));
+        rows.replaceInStrings(QStringLiteral("|"), QStringLiteral("="));
+        return rows;
     }
 
     // The calls the service accepted: user name, status text, password each.

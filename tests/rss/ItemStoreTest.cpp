@@ -55,9 +55,8 @@ TEST(ItemEditor, QuotesAndAllTextsAreStoredExactlyAsTypedAndEditingReturnsToAddi
 TEST(ItemEditor, AFailedUpdateKeepsTheItemInEditing)
 {
     TempProgramFolder folder;
-    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('one');"
-                                   "CREATE TRIGGER refuse BEFORE UPDATE ON Tbl_Rss_Feed_Items "
-                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
+    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('one')"));
+    refuseTitle(folder, QStringLiteral("two"));
     ItemEditor editor;
     editor.beginEdit(RssItem{QStringLiteral("1"), {}, {}, {}});
     EXPECT_THROW(editor.save(QStringLiteral("two"), {}, {}), db::DbError);

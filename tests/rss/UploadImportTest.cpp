@@ -39,8 +39,7 @@ TEST(UploadLines, GroupsOfThreeSeparatedByBlankLinesAndALoneLastTitleLeftOut)
 TEST(UploadImport, ImportsTheFileAndAFailingItemIsSimplyMissing)
 {
     TempProgramFolder folder;
-    execRss(folder, QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Tbl_Rss_Feed_Items "
-                                   "WHEN NEW.RssFeedItemTitle = 'bad' BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
+    refuseTitle(folder, QStringLiteral("bad"));
     writeFile(folder.filePath(QStringLiteral("Upload.txt")),
               "It's one\r\nhttp://one.test\r\nFirst\r\n\r\nbad\r\nx\r\ny\r\nThree\r\n\r\nCaf\xE9 (Windows-1252)\r\n");
     const ImportResult result = importUploadFile();

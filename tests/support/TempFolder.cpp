@@ -51,15 +51,24 @@ QString TempProgramFolder::rssDatabase() const
 
 QString TempProgramFolder::connectionString() const
 {
+    return serverOrFile(businessDatabase());
+}
+
+QString TempProgramFolder::rssConnectionString() const
+{
+    return serverOrFile(rssDatabase());
+}
+
+// As the program chooses: the server holds every table, else each database is its own file.
+QString TempProgramFolder::serverOrFile(const QString &file) const
+{
     const QString server = db::ServerAddress::ofFolder(m_dir.path());
-    return server.isEmpty() ? QStringLiteral("Data Source=") + businessDatabase() : server;
+    return server.isEmpty() ? QStringLiteral("Data Source=") + file : server;
 }
 
 void TempProgramFolder::exec(const QString &sql) const
 {
-    db::Connection connection;
-    connection.open(connectionString());
-    connection.executeScript(sql);
+    execOn(connectionString(), sql);
 }
 
 QString TempProgramFolder::scalar(const QString &sql) const
@@ -70,8 +79,20 @@ QString TempProgramFolder::scalar(const QString &sql) const
 
 QStringList TempProgramFolder::rows(const QString &sql) const
 {
+    return rowsOf(connectionString(), sql);
+}
+
+void execOn(const QString &connectionString, const QString &sql)
+{
     db::Connection connection;
-    connection.open(connectionString());
+    connection.open(connectionString);
+    connection.executeScript(sql);
+}
+
+QStringList rowsOf(const QString &connectionString, const QString &sql)
+{
+    db::Connection connection;
+    connection.open(connectionString);
     db::Recordset recordset;
     recordset.open(sql, connection);
     QStringList result;

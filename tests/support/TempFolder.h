@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace testing_support {
@@ -8,6 +9,12 @@ namespace testing_support {
 // Whether this run keeps the test databases on a PostgreSQL server of its own
 // (TALLOWMERE_TEST_ENGINE=postgres): the layer's tests run on both engines.
 bool onServerEngine();
+
+// Runs statements on the database a connection string names, on either engine.
+void execOn(const QString &connectionString, const QString &sql);
+// Every row of a query on the database a connection string names, fields joined by
+// '|', Null shown as "<null>".
+QStringList rowsOf(const QString &connectionString, const QString &sql);
 
 // A fresh program folder holding newly made databases (schema and delivered
 // content), which the program folder points at while the object lives. On the
@@ -25,15 +32,20 @@ public:
 
     // The connection string of the business database, on either engine.
     QString connectionString() const;
+    // The connection string of the RSS items: Rss.db, or on a server the same
+    // database as the business tables.
+    QString rssConnectionString() const;
 
     // Runs statements on the business database (setting up rows for a test).
     void exec(const QString &sql) const;
     // The first column of the first row of a query on the business database, as text.
     QString scalar(const QString &sql) const;
-    // Every row of a query, fields joined by '|', Null shown as "<null>".
+    // Every row of a query on the business database (see rowsOf).
     QStringList rows(const QString &sql) const;
 
 private:
+    QString serverOrFile(const QString &file) const;
+
     QTemporaryDir m_dir;
 };
 

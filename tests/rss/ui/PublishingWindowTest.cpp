@@ -202,7 +202,11 @@ TEST_F(PublishingWindow, DoubleClickEditsTheRowWhoseIdShowsAsTheSaveTip)
     window.itemList().finishLoading();
     EXPECT_TRUE(saveTip(window).isEmpty());
     EXPECT_TRUE(dialogs->messages.empty());
-    EXPECT_EQ(shownRows(window), (QStringList{QStringLiteral("1||l1|d1"), QStringLiteral("2|Two|l2|two\r\nlines")}));
+    QStringList shown = shownRows(window);
+    // The list keeps the order the database returns; a server returns an edited row last.
+    if (testing_support::onServerEngine())
+        shown.sort();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("1||l1|d1"), QStringLiteral("2|Two|l2|two\r\nlines")}));
 }
 
 TEST_F(PublishingWindow, DeleteAsksNamingTheTitleAndOnlyYesDeletes)
