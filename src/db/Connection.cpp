@@ -3,6 +3,7 @@
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
 #include "db/PostgresSession.h"
+#include "db/ServerSessions.h"
 #include "db/SqlTokens.h"
 #include "db/Statement.h"
 #include "db/TextCollation.h"
@@ -21,24 +22,6 @@ namespace {
 // a hung program gives an error rather than a frozen window.
 constexpr int DefaultBusyTimeoutMs = 5000;
 
-// The last server session a connection let go of, kept for the next connection to the
-// same address: windows open and close connections often (the main form closes its
-// template connection just before its records open theirs), and a new session costs
-// the server a new process.
-std::unique_ptr<PostgresSession> &idleSession()
-{
-    static std::unique_ptr<PostgresSession> session;
-    return session;
-}
-
-std::unique_ptr<PostgresSession> sessionFor(const QString &address)
-{
-    std::unique_ptr<PostgresSession> &idle = idleSession();
-    if (idle && idle->address() == address && idle->isUsable())
-        return std::move(idle);
-    return std::make_unique<PostgresSession>(address);
-}
-
 } // namespace
 
 Connection::Connection() = default;
@@ -52,7 +35,7 @@ void Connection::open(const QString &connectionString)
 {
     if (PostgresSession::isAddress(connectionString.trimmed())) {
         close();
-        m_server = sessionFor(connectionString.trimmed());
+        m_server = ServerSessions::take(connectionString.trimmed());
         m_filePath = m_server->serverName();
         return;
     }
@@ -169,9 +152,7 @@ void Connection::close()
         sqlite3_close_v2(m_handle);
         m_handle = nullptr;
     }
-    if (m_server && m_server->isUsable() && !m_server->inTransaction())
-        idleSession() = std::move(m_server);
-    m_server.reset();
+    ServerSessions::giveBack(std::move(m_server));
 }
 
 sqlite3 *Connection::handle() const

@@ -1,16 +1,39 @@
 #include "db/PostgresRows.h"
 
 #include "db/LibPq.h"
-#include "db/PostgresDialect.h"
 #include "db/PostgresSession.h"
 
+#include <QRegularExpression>
+
 namespace db {
+
+namespace {
+
+// The first batch covers what a window shows first; later batches are larger, as
+// whoever reads on usually wants them all.
+constexpr int FirstBatchRows = 256;
+constexpr int NextBatchRows = 2048;
+
+// A cursor takes a plain query only; SELECT ... INTO makes a table and cannot be one.
+// A doubtful text is simply read row by row.
+bool cursorCanRead(const QString &sql)
+{
+    static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression into(QStringLiteral("\\bINTO\\b"), QRegularExpression::CaseInsensitiveOption);
+    return select.match(sql).hasMatch() && !into.match(sql).hasMatch();
+}
+
+} // namespace
 
 PostgresRows::PostgresRows(PostgresSession &session, const QString &sql, const QVariantList &parameters, bool rowByRow)
     : m_session(session)
     , m_rowByRow(rowByRow)
 {
     session.ensureCatalog();
+    if (rowByRow && LibPq::get().transactionStatus(session.handle()) == PQTRANS_INTRANS && cursorCanRead(sql)) {
+        openCursor(sql, parameters);
+        return;
+    }
     session.send(sql, parameters, rowByRow);
     // The first result carries the columns; with row-by-row reading it also holds the first row.
     PostgresResult first = session.nextResult();
@@ -46,11 +69,37 @@ PostgresRows::~PostgresRows()
     }
 }
 
+void PostgresRows::openCursor(const QString &sql, const QVariantList &parameters)
+{
+    m_cursor = m_session.newCursorName();
+    m_session.run(QStringLiteral("DECLARE %1 NO SCROLL CURSOR FOR ").arg(QLatin1String(m_cursor)) + sql, parameters);
+    // The first batch is also the shape: the columns and where they come from.
+    m_shape
+        = m_session.run(QStringLiteral("FETCH FORWARD %1 FROM %2").arg(FirstBatchRows).arg(QLatin1String(m_cursor)));
+    m_columns = m_shape.columnCount();
+    m_done = m_shape.rowCount() < FirstBatchRows;
+}
+
+void PostgresRows::fetch(int rows)
+{
+    m_current = PostgresResult(); // the last batch goes before the next arrives
+    m_current = m_session.run(QStringLiteral("FETCH FORWARD %1 FROM %2").arg(rows).arg(QLatin1String(m_cursor)));
+    m_done = m_current.rowCount() < rows;
+    m_row = -1;
+}
+
 void PostgresRows::finish()
 {
     if (m_done)
         return;
     m_done = true;
+    if (!m_cursor.isEmpty()) {
+        // Rows never fetched never leave the server; the cursor would last to the end
+        // of the transaction otherwise.
+        if (LibPq::get().transactionStatus(m_session.handle()) == PQTRANS_INTRANS)
+            m_session.run(QStringLiteral("CLOSE %1").arg(QLatin1String(m_cursor)));
+        return;
+    }
     while (true) {
         PostgresResult rest = m_session.nextResult();
         if (!rest.handle())
@@ -58,13 +107,18 @@ void PostgresRows::finish()
     }
 }
 
-void PostgresRows::take(PostgresResult result)
-{
-    m_current = std::move(result);
-}
-
 bool PostgresRows::step()
 {
+    if (!m_cursor.isEmpty()) {
+        ++m_row;
+        if (m_row < rows().rowCount())
+            return true;
+        if (m_done)
+            return false;
+        fetch(NextBatchRows);
+        ++m_row;
+        return m_row < rows().rowCount();
+    }
     if (!m_rowByRow) {
         ++m_row;
         return m_row < m_shape.rowCount();
@@ -86,7 +140,7 @@ bool PostgresRows::step()
         return false;
     }
     if (LibPq::get().resultStatus(next.handle()) == PGRES_SINGLE_TUPLE) {
-        take(std::move(next));
+        m_current = std::move(next);
         m_row = 0;
         return true;
     }
@@ -122,20 +176,17 @@ QString PostgresRows::declaredType(int column) const
 
 QVariant PostgresRows::value(int column) const
 {
-    const PostgresResult &rows = m_current.handle() ? m_current : m_shape;
-    return rows.value(m_row, column);
+    return rows().value(m_row, column);
 }
 
 bool PostgresRows::isNull(int column) const
 {
-    const PostgresResult &rows = m_current.handle() ? m_current : m_shape;
-    return rows.isNull(m_row, column);
+    return rows().isNull(m_row, column);
 }
 
 QByteArray PostgresRows::rawText(int column) const
 {
-    const PostgresResult &rows = m_current.handle() ? m_current : m_shape;
-    return rows.rawText(m_row, column);
+    return rows().rawText(m_row, column);
 }
 
 } // namespace db

@@ -10,9 +10,11 @@ namespace db {
 class PostgresSession;
 
 // The rows of one statement on a PostgreSQL session, stepped in order. Row by row,
-// they are read as they arrive, so the first rows of a large query show before the
-// last have left the server; otherwise the whole result comes at once (faster when
-// every row is wanted). Until the last row is read, nothing else runs on the session.
+// the first rows of a large query show before the last have left the server: inside
+// a transaction a query is read through a cursor in batches, so rows never stepped to
+// are never sent; outside one they are read as they arrive, and until the last is
+// read nothing else runs on the session. Otherwise the whole result comes at once
+// (faster when every row is wanted).
 class PostgresRows
 {
 public:
@@ -39,7 +41,9 @@ public:
     int affectedRows() const { return m_affected; }
 
 private:
-    void take(PostgresResult result);
+    void openCursor(const QString &sql, const QVariantList &parameters);
+    void fetch(int rows);
+    const PostgresResult &rows() const { return m_current.handle() ? m_current : m_shape; }
 
     PostgresSession &m_session;
     PostgresResult m_shape; // the first result: column names and origins
@@ -50,6 +54,7 @@ private:
     bool m_rowByRow;
     bool m_done = false;
     bool m_firstPending = false;
+    QByteArray m_cursor; // the server-side cursor read in batches, if any
 };
 
 } // namespace db

@@ -142,13 +142,9 @@ bool holdsTables(PostgresSession &session)
 
 void requireTables(PostgresSession &session)
 {
-    const PostgresResult present = session.run(
-        QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema()"));
-    QStringList names;
-    for (int row = 0; row < present.rowCount(); ++row)
-        names << present.value(row, 0).toString();
+    // The column catalog every query needs anyway, rather than one more query at each opening.
     for (const Table &table : allTables()) {
-        if (!names.contains(table.name)) {
+        if (!session.hasTable(table.name)) {
             throw DbError(QStringLiteral("The database %1 is not a Tallowmere database: table %2 is missing.")
                               .arg(session.serverName(), table.name));
         }

@@ -232,6 +232,27 @@ void PostgresSession::ensureCatalog()
     m_catalogStale = false;
 }
 
+bool PostgresSession::hasTable(const QString &name)
+{
+    const auto known = [this, &name] {
+        ensureCatalog();
+        for (const ColumnOrigin &origin : std::as_const(m_origins)) {
+            if (origin.table == name)
+                return true;
+        }
+        return false;
+    };
+    if (known())
+        return true;
+    m_catalogStale = true; // made since the names were read?
+    return known();
+}
+
+QByteArray PostgresSession::newCursorName()
+{
+    return "tallowmere_rows_" + QByteArray::number(++m_cursors);
+}
+
 const PostgresSession::ColumnOrigin *PostgresSession::origin(unsigned table, int column) const
 {
     if (table == 0)

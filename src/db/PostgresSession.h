@@ -69,6 +69,10 @@ public:
     const ColumnOrigin *origin(unsigned table, int column) const;
     // Reads the names of the tables' columns once (not while rows are arriving).
     void ensureCatalog();
+    // Whether the current schema holds a table of that name (from the same catalog).
+    bool hasTable(const QString &name);
+    // A name for a cursor that no other cursor of this session has.
+    QByteArray newCursorName();
     // The result of a statement sent with send(), then each row on its own.
     void send(const QString &sql, const QVariantList &parameters, bool rowByRow);
     PostgresResult nextResult();
@@ -79,6 +83,7 @@ private:
     PostgresResult check(PGresult *result);
     QHash<quint64, ColumnOrigin> m_origins;
     mutable bool m_catalogStale = true;
+    quint64 m_cursors = 0;
 
     PGconn *m_connection = nullptr;
     QString m_serverName;

@@ -19,8 +19,10 @@ class PostgresRows;
 class Statement
 {
 public:
-    // On a server, rows arrive one by one unless every row is wanted at once
-    // (wholeResult), which is faster for printing them all.
+    // On a server the statement runs here, not at the first step (a server has no
+    // prepared statement without its values): make it only when it is to run. Rows
+    // arrive one by one unless every row is wanted at once (wholeResult), which is
+    // faster for printing them all.
     Statement(Connection &connection, const QString &sql, const QVariantList &parameters = {},
               bool wholeResult = false);
     ~Statement();

@@ -6,6 +6,7 @@
 #include "db/PostgresRows.h"
 #include "db/PostgresSchema.h"
 #include "db/Recordset.h"
+#include "db/ServerSessions.h"
 #include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
@@ -222,6 +223,29 @@ TEST(PostgresConnecting, AnUnreachableServerIsNamedWithTheReason)
     EXPECT_TRUE(error.startsWith(QLatin1String("The database server nobody@127.0.0.1:9/office cannot be reached (")))
         << error.toStdString();
     EXPECT_TRUE(error.contains(QLatin1String("refused"))) << error.toStdString();
+}
+
+// A session opened ahead on another thread serves the address it was opened for,
+// and its failure reaches whoever asks for that address.
+TEST(PostgresConnecting, ASessionOpenedAheadServesOnlyItsOwnAddressAndBringsItsFailure)
+{
+    PostgresServer &server = PostgresServer::shared();
+    const QString first = server.createDatabase();
+    const QString second = server.createDatabase();
+    const auto databaseOf = [](PostgresSession &session) {
+        return session.run(QStringLiteral("select current_database()")).value(0, 0).toString();
+    };
+    ServerSessions::openAhead(first);
+    auto other = ServerSessions::take(second);
+    EXPECT_EQ(databaseOf(*other), second.section(u'/', -1));
+    auto ahead = ServerSessions::take(first);
+    EXPECT_EQ(databaseOf(*ahead), first.section(u'/', -1));
+
+    const QString unreachable = QStringLiteral("postgresql://nobody@127.0.0.1:9/office");
+    ServerSessions::openAhead(unreachable);
+    const QString error = errorOf([&] { ServerSessions::take(unreachable); });
+    EXPECT_TRUE(error.startsWith(QLatin1String("The database server nobody@127.0.0.1:9/office cannot be reached (")))
+        << error.toStdString();
 }
 
 TEST(PostgresConnecting, AddressesWithAPasswordOrOfAnotherKindAreRefused)

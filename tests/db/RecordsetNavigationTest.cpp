@@ -257,6 +257,39 @@ TEST_F(LazySnapshot, FailedReadingClosesTheRecordsetInsteadOfLeavingItHalfLoaded
     EXPECT_EQ(rs.recordCount(), 3) << "opening again works";
 }
 
+// Rows are read in batches of differing sizes; a batch ending exactly on the last row,
+// or one row short of it, must neither lose nor repeat a row.
+TEST_F(LazySnapshot, EveryRowArrivesInOrderWhereverTheReadingStopsAndStarts)
+{
+    connection.beginTransaction();
+    for (int n = 4; n <= 2305; ++n) {
+        connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES (?)"),
+                           {QStringLiteral("Row %1").arg(n, 4, 10, QLatin1Char('0'))});
+    }
+    connection.commit();
+    Recordset::setFirstChunkSize(200);
+    for (const int limit : {256, 257, 2304, 2305}) {
+        rs.open(QStringLiteral("select BusinessInformationId, BusninesName from BusinessInformation "
+                               "where BusinessInformationId > ? Order by BusinessInformationId LIMIT %1")
+                    .arg(limit),
+                connection, CursorType::Static, LockType::Optimistic, {0});
+        ASSERT_EQ(rs.recordCount(), limit);
+        qint64 expected = 1;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            ASSERT_EQ(rs.value(QStringLiteral("BusinessInformationId")).toLongLong(), expected) << "limit " << limit;
+            ++expected;
+        }
+        EXPECT_EQ(expected, limit + 1);
+        rs.moveLast();
+        EXPECT_EQ(name(), QStringLiteral("Row %1").arg(limit, 4, 10, QLatin1Char('0')));
+    }
+    // A snapshot dropped part-way leaves the connection ready for the next statement.
+    rs.open(QStringLiteral("select * from BusinessInformation"), connection, CursorType::Static, LockType::Optimistic);
+    rs.close();
+    EXPECT_EQ(connection.execute(QStringLiteral("UPDATE BusinessInformation SET BusinessCity = 'Here'")), 2305);
+    EXPECT_FALSE(connection.inTransaction());
+}
+
 TEST_F(LazySnapshot, LimitedQueryCountsTheRowsItReturns)
 {
     folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Delta'), ('Epsilon');"));

@@ -5,6 +5,7 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/ServerAddress.h"
+#include "db/ServerSessions.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowRegistry.h"
 
@@ -31,10 +32,24 @@ QString failureText(const QString &description)
     return file % QStringLiteral(": ") % description;
 }
 
+// On a shared database, libpq's loading and the server's greeting go on while the
+// main form is built.
+void openServerAhead()
+{
+    try {
+        const QString server = db::ServerAddress::ofFolder(db::ProgramFolder::path());
+        if (!server.isEmpty())
+            db::ServerSessions::openAhead(server);
+    } catch (const db::DbError &) {
+        // The main form's own opening names the file at fault.
+    }
+}
+
 } // namespace
 
 bool showMainForm()
 {
+    openServerAhead();
     try {
         ui::WindowRegistry::get<GeneralInformation1>().showWindow();
     } catch (const db::DbError &error) {
