@@ -157,7 +157,10 @@ TEST_F(PostgresDatabase, RowsArriveOneByOneWithTheirOriginsAndFreeTheSessionWhen
 {
     for (int i = 0; i < 5; ++i)
         session->runJet(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES (?)"), {i});
-    for (const bool rowByRow : {true, false}) {
+    // Row by row, whole, and inside a transaction (read through a cursor in batches).
+    for (const auto &[rowByRow, inTransaction] : {std::pair{true, false}, {false, false}, {true, true}}) {
+        if (inTransaction)
+            session->beginTransaction();
         PostgresRows rows(*session,
                           translateToPostgres(QStringLiteral("select _rowid_, BusninesName, 1 + 1 AS two from "
                                                              "BusinessInformation order by 1"))
@@ -176,15 +179,23 @@ TEST_F(PostgresDatabase, RowsArriveOneByOneWithTheirOriginsAndFreeTheSessionWhen
         // Left after two rows: the session still takes the next statement.
         rows.finish();
         EXPECT_EQ(scalar(QStringLiteral("select count(*) from BusinessInformation")), QStringLiteral("5"));
+        if (inTransaction)
+            session->commit();
     }
-    // A failure after the first rows is reported where the rows are read.
-    PostgresRows failing(*session, QStringLiteral("SELECT 10 / (3 - g) FROM generate_series(1, 5) AS g"), {}, true);
-    EXPECT_TRUE(failing.step());
-    EXPECT_TRUE(failing.step());
-    EXPECT_TRUE(errorOf([&] {
-                    while (failing.step()) { }
-                }).contains(QLatin1String("division by zero"), Qt::CaseInsensitive));
-    EXPECT_EQ(scalar(QStringLiteral("select count(*) from BusinessInformation")), QStringLiteral("5"));
+    // A failure after the first rows, even after the first batch, is reported where the rows are read.
+    for (const bool inTransaction : {false, true}) {
+        if (inTransaction)
+            session->beginTransaction();
+        PostgresRows failing(*session, QStringLiteral("SELECT 10 / (3000 - g) FROM generate_series(1, 5000) AS g"), {},
+                             true);
+        EXPECT_TRUE(failing.step());
+        EXPECT_TRUE(failing.step());
+        EXPECT_TRUE(errorOf([&] {
+                        while (failing.step()) { }
+                    }).contains(QLatin1String("division by zero"), Qt::CaseInsensitive));
+        session->rollback();
+        EXPECT_EQ(scalar(QStringLiteral("select count(*) from BusinessInformation")), QStringLiteral("5"));
+    }
 }
 
 TEST_F(PostgresDatabase, TwoUsersAddingAtOnceGetTheirOwnKeysAndEachSeesItsOwn)
