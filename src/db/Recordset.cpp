@@ -151,7 +151,7 @@ void Recordset::load()
         // A server runs one statement at a time on a connection: the count comes before the rows.
         int serverTotal = -1;
         if (lazy && m_connection->server()) {
-            Statement counter(*m_connection, countingQuery(m_sql), m_parameters);
+            Statement counter(*m_connection, countingQuery(m_sql), m_parameters, true); // one row: at once
             if (counter.step() && counter.columnCount() > 0)
                 serverTotal = counter.value(0).toInt();
         }
