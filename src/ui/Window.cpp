@@ -65,7 +65,6 @@ void Window::closeEvent(QCloseEvent *event)
     }
     m_unloading = false;
     event->accept();
-    emit unloaded();
 }
 
 } // namespace ui

@@ -22,9 +22,6 @@ public:
     // when the person chose to keep the window open.
     bool confirmClose() { return !m_loaded || queryClose(); }
 
-signals:
-    void unloaded();
-
 protected:
     // The load step (Form_Load); may throw, in which case the window stays unloaded.
     virtual void formLoad() = 0;
