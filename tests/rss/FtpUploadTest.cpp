@@ -118,6 +118,43 @@ TEST_F(FtpUploadTest, FailuresNameTheFileTheServerAndTheReason)
     EXPECT_TRUE(outcome.message.contains(QStringLiteral("the file cannot be read"))) << outcome.message.toStdString();
 }
 
+// An account that must be encrypted: the file lands over TLS when the server's
+// certificate is trusted, and nothing is stored on a server whose certificate is not.
+TEST(FtpUploadPeerTest, AnEncryptedUploadLandsOnlyWhenTheCertificateIsTrusted)
+{
+    QTemporaryDir root;
+    QTemporaryDir local;
+    ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("feeds")));
+    const QString certificate = local.filePath(QStringLiteral("server.pem"));
+    const QString feed = local.filePath(QStringLiteral("feed.xml"));
+    QFile file(feed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<rss version=\"0.91\"></rss>\r\n");
+    file.close();
+    LocalServer server(QStringLiteral("ftp_server.py"), {QStringLiteral("--tls"), certificate, root.path(),
+                                                         QStringLiteral("webmaster"), QStringLiteral("secret")});
+    const FtpAccount account{QStringLiteral("ftpes://127.0.0.1:%1").arg(server.port()), QStringLiteral("webmaster"),
+                             QStringLiteral("secret"), QStringLiteral("feeds")};
+    const QFile stored(QDir(root.path()).filePath(QStringLiteral("feeds/feed.xml")));
+
+    const QByteArray authorities = qgetenv("CURL_CA_BUNDLE");
+    qunsetenv("CURL_CA_BUNDLE");
+    const Outcome untrusted = upload(account, feed);
+    EXPECT_FALSE(untrusted.ok);
+    EXPECT_TRUE(untrusted.message.contains(QStringLiteral("no encrypted connection could be made")))
+        << untrusted.message.toStdString();
+    EXPECT_FALSE(stored.exists());
+
+    qputenv("CURL_CA_BUNDLE", QFile::encodeName(certificate));
+    const Outcome trusted = upload(account, feed);
+    if (authorities.isEmpty())
+        qunsetenv("CURL_CA_BUNDLE");
+    else
+        qputenv("CURL_CA_BUNDLE", authorities);
+    EXPECT_TRUE(trusted.ok) << trusted.message.toStdString();
+    EXPECT_EQ(stored.size(), file.size());
+}
+
 TEST(FtpUploadPeerTest, NothingListeningIsReported)
 {
     QTemporaryDir local;

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -113,6 +114,10 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, request);
     setTimeouts(curl, request->timeoutSeconds);
+    // An office whose servers carry certificates of its own authority names that
+    // authority's certificate file here, as it does for the curl tool.
+    if (const char *authorities = std::getenv("CURL_CA_BUNDLE"); authorities && *authorities)
+        curl_easy_setopt(curl, CURLOPT_CAINFO, authorities);
 
     std::unique_ptr<FILE, FileCloser> file;
     std::unique_ptr<curl_slist, ListCleanup> headers;

@@ -2,8 +2,12 @@
 first line of standard output. It stops by itself after a while or when its
 standard input closes.
 
-    ftp_server.py ROOT USER PASSWORD    serve ROOT to that account
-    ftp_server.py --silent              accept connections and never greet
+    ftp_server.py ROOT USER PASSWORD          serve ROOT to that account
+    ftp_server.py --tls CERT ROOT USER PASSWORD
+                                              the same, encrypted (AUTH TLS) before the
+                                              login and for every transfer, with a new
+                                              certificate for 127.0.0.1 written to CERT
+    ftp_server.py --silent                    accept connections and never greet
 """
 import os
 import socket
@@ -34,14 +38,52 @@ def silent():
         held.append(connection)
 
 
-def serve(root, user, password):
+def write_certificate(path):
+    """A self-signed certificate for 127.0.0.1, key and certificate in one file."""
+    from OpenSSL import crypto
+
+    key = crypto.PKey()
+    key.generate_key(crypto.TYPE_RSA, 2048)
+    certificate = crypto.X509()
+    certificate.set_version(2)
+    certificate.get_subject().CN = "127.0.0.1"
+    certificate.set_serial_number(1)
+    certificate.gmtime_adj_notBefore(-60)
+    certificate.gmtime_adj_notAfter(3600)
+    certificate.set_issuer(certificate.get_subject())
+    certificate.set_pubkey(key)
+    certificate.add_extensions([
+        crypto.X509Extension(b"subjectAltName", False, b"IP:127.0.0.1"),
+        crypto.X509Extension(b"basicConstraints", True, b"CA:TRUE"),
+    ])
+    certificate.sign(key, "sha256")
+    with open(path, "wb") as out:
+        out.write(crypto.dump_privatekey(crypto.FILETYPE_PEM, key))
+        out.write(crypto.dump_certificate(crypto.FILETYPE_PEM, certificate))
+
+
+def serve(root, user, password, certificate=None):
     from pyftpdlib.authorizers import DummyAuthorizer
-    from pyftpdlib.handlers import FTPHandler
+    from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
     from pyftpdlib.servers import FTPServer
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(user, password, root, perm="elradfmw")
     handler = FTPHandler
+    if certificate:
+        write_certificate(certificate)
+        handler = TLS_FTPHandler
+        handler.certfile = certificate
+        handler.tls_control_required = True
+        handler.tls_data_required = True
+
+        class HandshakingDTPHandler(TLS_DTPHandler):
+            # A data connection that is readable before the transfer command counts as
+            # closed here; a client's TLS greeting on it is not a close.
+            def readable(self):
+                return self._ssl_accepting or super().readable()
+
+        handler.dtp_handler = HandshakingDTPHandler
     handler.authorizer = authorizer
     handler.auth_failed_timeout = 0
     server = FTPServer(("127.0.0.1", 0), handler)
@@ -53,6 +95,10 @@ if __name__ == "__main__":
     stop_later()
     if sys.argv[1:] == ["--silent"]:
         silent()
+    elif sys.argv[1:2] == ["--tls"]:
+        import logging
+        logging.disable(logging.CRITICAL)
+        serve(*sys.argv[3:6], certificate=sys.argv[2])
     else:
         import logging
         logging.disable(logging.CRITICAL)
