@@ -94,10 +94,9 @@ void PostgresRows::finish()
         return;
     m_done = true;
     if (!m_cursor.isEmpty()) {
-        // Rows never fetched never leave the server; the cursor would last to the end
-        // of the transaction otherwise.
-        if (LibPq::get().transactionStatus(m_session.handle()) == PQTRANS_INTRANS)
-            m_session.run(QStringLiteral("CLOSE %1").arg(QLatin1String(m_cursor)));
+        // Rows never fetched never leave the server, and the cursor ends with its
+        // transaction. Not closed here: a savepoint rolled back may have taken it
+        // already, and a failed CLOSE would spoil the caller's whole transaction.
         return;
     }
     while (true) {

@@ -198,6 +198,23 @@ TEST_F(PostgresDatabase, RowsArriveOneByOneWithTheirOriginsAndFreeTheSessionWhen
     }
 }
 
+// Rows left part-read inside a transaction whose savepoint took their cursor away:
+// letting go of them must not spoil the rest of the transaction.
+TEST_F(PostgresDatabase, RowsLeftAfterTheirSavepointWasRolledBackSpoilNothing)
+{
+    session->beginTransaction();
+    session->runScript(QStringLiteral("SAVEPOINT item"));
+    {
+        PostgresRows rows(*session, QStringLiteral("SELECT g FROM generate_series(1, 1000) AS g"), {}, true);
+        ASSERT_TRUE(rows.step());
+        session->runScript(QStringLiteral("ROLLBACK TO item"));
+    }
+    session->runJet(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Kept')"));
+    session->commit();
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from BusinessInformation where BusninesName = 'Kept'")),
+              QStringLiteral("1"));
+}
+
 TEST_F(PostgresDatabase, TwoUsersAddingAtOnceGetTheirOwnKeysAndEachSeesItsOwn)
 {
     Connection ann;
