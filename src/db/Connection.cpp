@@ -16,14 +16,6 @@
 
 namespace db {
 
-namespace {
-
-// Long enough to wait out another window's write, short enough that a file held by
-// a hung program gives an error rather than a frozen window.
-constexpr int DefaultBusyTimeoutMs = 5000;
-
-} // namespace
-
 Connection::Connection() = default;
 
 Connection::~Connection()
@@ -113,8 +105,10 @@ void Connection::attach(const QString &filePath, const QByteArray &name, int fla
 
 void Connection::setBusyTimeout(int milliseconds)
 {
-    if (m_server)
+    if (m_server) {
         m_server->run(QStringLiteral("SELECT set_config('lock_timeout', $1, false)"), {QString::number(milliseconds)});
+        m_busyTimeoutChanged = true;
+    }
     if (m_handle)
         sqlite3_busy_timeout(m_handle, milliseconds);
 }
@@ -152,6 +146,14 @@ void Connection::close()
         sqlite3_close_v2(m_handle);
         m_handle = nullptr;
     }
+    if (m_server && m_busyTimeoutChanged && m_server->isUsable() && !m_server->inTransaction()) {
+        try {
+            m_server->runScript(QStringLiteral("RESET lock_timeout")); // the next connection starts afresh
+        } catch (const DbError &) {
+            m_server.reset(); // not to be kept with this connection's setting
+        }
+    }
+    m_busyTimeoutChanged = false;
     ServerSessions::giveBack(std::move(m_server));
 }
 

@@ -56,6 +56,9 @@ public:
 
     // How long a statement waits for another connection's write before it fails.
     void setBusyTimeout(int milliseconds);
+    // Long enough to wait out another window's or user's write, short enough that a
+    // database held by a hung program gives an error rather than a frozen window.
+    static constexpr int DefaultBusyTimeoutMs = 5000;
     // In write-ahead-log mode readers and writers of the file never wait for each other.
     // A server never lets a reader hold up a writer.
     bool readersBlockNoWriter() const { return m_writeAheadLog || m_server; }
@@ -89,6 +92,7 @@ private:
     CursorLocation m_cursorLocation = CursorLocation::Server;
     std::map<const void *, std::function<void()>> m_readers;
     bool m_writeAheadLog = false;
+    bool m_busyTimeoutChanged = false; // on a server session, which outlives the connection
 };
 
 } // namespace db

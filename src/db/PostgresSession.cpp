@@ -1,5 +1,6 @@
 #include "db/PostgresSession.h"
 
+#include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/LibPq.h"
 #include "db/PostgresDialect.h"
@@ -110,11 +111,34 @@ PostgresSession::PostgresSession(const QString &uri)
     // Defaults first: the address overrides them; the encoding comes last so that
     // every text travels as UTF-8 whatever the address says.
     const QByteArray address = uri.toUtf8();
-    // Dates read as yyyy-mm-dd whatever the server's own setting is, asked for at
-    // connection rather than by one more statement.
-    const char *keywords[] = {"connect_timeout", "application_name", "options", "dbname", "client_encoding", nullptr};
-    const char *values[]
-        = {ConnectTimeoutSeconds, "Tallowmere", "-c DateStyle=ISO,YMD", address.constData(), "UTF8", nullptr};
+    // Asked for at connection rather than by more statements: dates read as yyyy-mm-dd
+    // whatever the server's own setting is, and a row another user holds is waited for
+    // as long as a file's lock is, not for ever. Keep-alives end a session whose
+    // server vanished without a word instead of leaving the window waiting for it.
+    const QByteArray options
+        = "-c DateStyle=ISO,YMD -c lock_timeout=" + QByteArray::number(Connection::DefaultBusyTimeoutMs);
+    const char *keywords[] = {"connect_timeout",
+                              "application_name",
+                              "options",
+                              "keepalives",
+                              "keepalives_idle",
+                              "keepalives_interval",
+                              "keepalives_count",
+                              "tcp_user_timeout",
+                              "dbname",
+                              "client_encoding",
+                              nullptr};
+    const char *values[] = {ConnectTimeoutSeconds,
+                            "Tallowmere",
+                            options.constData(),
+                            "1",
+                            "30",
+                            "10",
+                            "3",
+                            "60000",
+                            address.constData(),
+                            "UTF8",
+                            nullptr};
     m_connection = pq.connectdbParams(keywords, values, 1);
     if (!m_connection)
         throw DbError(QStringLiteral("The database server %1 cannot be reached: out of memory.").arg(m_serverName));
@@ -372,6 +396,10 @@ QString describePostgresError(PGresult *result, PGconn *connection, const QStrin
         return sentence(QStringLiteral("The row was not stored: %1; a date is written YYYY-MM-DD").arg(message));
     if (state == "57014")
         return QStringLiteral("The statement was cancelled.");
+    if (state == "55P03") {
+        return QStringLiteral("The database on %1 is locked by another user; try again when they have finished.")
+            .arg(serverName);
+    }
     if (state == "40001" || state == "40P01")
         return QStringLiteral("Another user's change on %1 got in the way; nothing was stored, try again.")
             .arg(serverName);
