@@ -7,7 +7,8 @@ target_compile_definitions(tallowmere_common INTERFACE
     QT_NO_CAST_FROM_BYTEARRAY
     QT_NO_URL_CAST_FROM_STRING
     QT_DISABLE_DEPRECATED_BEFORE=0x060400)
-# CI builds treat every warning as an error (the release and sanitize presets).
+# The test builds treat every warning as an error (scripts/test.sh, the sanitize preset);
+# a packager's build with a newer compiler does not.
 option(TALLOWMERE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
 if(TALLOWMERE_WARNINGS_AS_ERRORS)
     target_compile_options(tallowmere_common INTERFACE -Werror)

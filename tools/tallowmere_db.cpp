@@ -33,7 +33,8 @@ const char *const ToolHelp = "Usage: tallowmere-db COMMAND [ARGUMENTS]\n"
                              "Wherever a command takes FOLDER (init) or DBFILE, a PostgreSQL address\n"
                              "(postgresql://user@host:port/dbname) names a shared office database instead.\n"
                              "\n"
-                             "Run 'tallowmere-db COMMAND --help' for more about a command.\n";
+                             "Run 'tallowmere-db COMMAND --help' for more about a command;\n"
+                             "'tallowmere-db --version' prints the version.\n";
 
 const char *const InitHelp = "Usage: tallowmere-db init FOLDER\n"
                              "\n"
@@ -164,6 +165,10 @@ int run(int argc, char **argv)
     const char *command = argv[1];
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) {
         std::fputs(ToolHelp, stdout);
+        return 0;
+    }
+    if (std::strcmp(command, "--version") == 0) {
+        std::printf("tallowmere-db %s\n", TALLOWMERE_VERSION);
         return 0;
     }
     const auto argument = [&](int i) { return QString::fromUtf8(argv[i]); };

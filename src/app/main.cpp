@@ -7,13 +7,39 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+const char *const ProgramHelp = "Usage: tallowmere [OPTION]\n"
+                                "\n"
+                                "Tallowmere, small-business planning: businesses with their mission statement,\n"
+                                "type, perspective, goals and employees, a business report, documents filled\n"
+                                "from templates, and a publishing tool for the company web site.\n"
+                                "Started without an option it opens its main window.\n"
+                                "\n"
+                                "Options (answered without a display):\n"
+                                "  --program-folder   print the folder that holds the databases and settings\n"
+                                "  --version          print the version\n"
+                                "  --help             print this help\n"
+                                "\n"
+                                "The databases are made and checked with tallowmere-db (see tallowmere-db --help).\n";
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    // Answered without a display, so scripts and installers can ask where the data lives.
+    // Answered without a display, so scripts and installers can ask what and where the program is.
     if (argc == 2 && std::strcmp(argv[1], "--program-folder") == 0) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Tallowmere"));
         std::printf("%s\n", QDir::toNativeSeparators(db::ProgramFolder::path()).toLocal8Bit().constData());
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("Tallowmere %s\n", TALLOWMERE_VERSION);
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(ProgramHelp, stdout);
         return 0;
     }
     // The web engine, loaded later with the first browser window, shares OpenGL
@@ -21,5 +47,6 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallowmere"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLOWMERE_VERSION));
     return app::runProgram();
 }

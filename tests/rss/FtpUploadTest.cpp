@@ -155,6 +155,39 @@ TEST(FtpUploadPeerTest, AnEncryptedUploadLandsOnlyWhenTheCertificateIsTrusted)
     EXPECT_EQ(stored.size(), file.size());
 }
 
+// Without the system's certificate authorities libcurl only says it cannot set a
+// file; the user is told what is missing instead, and nothing is sent.
+TEST(FtpUploadPeerTest, MissingCertificateAuthoritiesAreNamed)
+{
+    QTemporaryDir root;
+    QTemporaryDir local;
+    ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("feeds")));
+    const QString feed = local.filePath(QStringLiteral("feed.xml"));
+    QFile file(feed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<rss version=\"0.91\"></rss>\r\n");
+    file.close();
+    LocalServer server(QStringLiteral("ftp_server.py"),
+                       {QStringLiteral("--tls"), local.filePath(QStringLiteral("server.pem")), root.path(),
+                        QStringLiteral("webmaster"), QStringLiteral("secret")});
+    const QString missing = local.filePath(QStringLiteral("no such folder/ca-certificates.crt"));
+
+    const QByteArray authorities = qgetenv("CURL_CA_BUNDLE");
+    qputenv("CURL_CA_BUNDLE", QFile::encodeName(missing));
+    const Outcome outcome = upload({QStringLiteral("ftpes://127.0.0.1:%1").arg(server.port()),
+                                    QStringLiteral("webmaster"), QStringLiteral("secret"), QStringLiteral("feeds")},
+                                   feed);
+    if (authorities.isEmpty())
+        qunsetenv("CURL_CA_BUNDLE");
+    else
+        qputenv("CURL_CA_BUNDLE", authorities);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(
+        QStringLiteral("no certificate authorities are installed (%1 is missing)").arg(missing)))
+        << outcome.message.toStdString();
+    EXPECT_FALSE(QFile::exists(QDir(root.path()).filePath(QStringLiteral("feeds/feed.xml"))));
+}
+
 TEST(FtpUploadPeerTest, NothingListeningIsReported)
 {
     QTemporaryDir local;

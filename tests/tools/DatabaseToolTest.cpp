@@ -276,15 +276,21 @@ TEST_F(DatabaseTool, FailedOutputAndTextThatIsNotUtf8AreFailures)
 
 TEST_F(DatabaseTool, DatabaseInAFolderThatCannotBeWrittenCanStillBeRead)
 {
-    // Permissions do not bind root: the tool then runs as the unprivileged user "nobody".
+    // Permissions do not bind root: the tool then runs as the unprivileged user "nobody",
+    // from a copy beside the databases, as the build tree may lie where nobody can enter.
     const bool asRoot = ::geteuid() == 0;
-    const auto runAsUser = [asRoot](const QStringList &arguments) {
+    const QString tool = dir.filePath(QStringLiteral("tallowmere-db"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TALLOWMERE_DB_TOOL), tool));
+    ASSERT_TRUE(QFile::setPermissions(tool, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                                                | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    const auto runAsUser = [asRoot, tool](const QStringList &arguments) {
         QProcess process;
         process.setChildProcessModifier([asRoot] {
             if (asRoot && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(77);
         });
-        process.start(QStringLiteral(TALLOWMERE_DB_TOOL), arguments);
+        process.start(tool, arguments);
         process.waitForFinished(60000);
         return ToolRun{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                        QString::fromUtf8(process.readAllStandardError())};

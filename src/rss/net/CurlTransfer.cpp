@@ -71,6 +71,24 @@ TallowmereTransferFailure failureOf(CURLcode code)
     }
 }
 
+// libcurl says only "error setting certificate file"; the user needs to know that the
+// system's certificate authorities are missing and which file was looked for.
+void describeMissingAuthorities(CURL *handle, TallowmereTransferResult *result)
+{
+    const char *bundle = nullptr;
+    if (const char *chosen = std::getenv("CURL_CA_BUNDLE"); chosen && *chosen)
+        bundle = chosen;
+    else
+        curl_easy_getinfo(handle, CURLINFO_CAINFO, &bundle);
+    struct stat status = {};
+    if (bundle && stat(bundle, &status) == 0 && S_ISREG(status.st_mode))
+        std::snprintf(result->detail, sizeof result->detail, "the certificate authorities in %s cannot be read",
+                      bundle);
+    else
+        std::snprintf(result->detail, sizeof result->detail, "no certificate authorities are installed (%s is missing)",
+                      bundle ? bundle : "the certificate bundle");
+}
+
 // Waiting for a connection, a greeting or any reply, and a transfer that stalls, all
 // end after the request's time-out; a slow but moving upload goes on.
 void setTimeouts(CURL *handle, long seconds)
@@ -160,6 +178,10 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
     const CURLcode code = curl_easy_perform(curl);
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result->responseCode);
     result->failure = failureOf(code);
-    if (code != CURLE_OK)
+    if (code == CURLE_SSL_CACERT_BADFILE) {
+        result->failure = TallowmereTlsFailure;
+        describeMissingAuthorities(curl, result);
+    } else if (code != CURLE_OK) {
         setDetail(result, errorText[0] ? errorText : curl_easy_strerror(code));
+    }
 }
