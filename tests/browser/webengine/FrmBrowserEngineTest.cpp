@@ -7,6 +7,7 @@
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -340,6 +341,30 @@ TEST_F(FrmBrowserEngineTest, ATypedDataAddressOpens)
     FrmBrowser &window = open();
     enter(window, QStringLiteral("data:text/html,<title>Typed data</title><p>A page in its address</p>"));
     ASSERT_TRUE(settlesOn(window, QStringLiteral("Typed data"))) << window.windowTitle().toStdString();
+}
+
+TEST_F(FrmBrowserEngineTest, TheBrowserKeysWorkWhileThePageHasTheFocus)
+{
+    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    enter(window, site.address(QStringLiteral("two.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+    QApplication::setActiveWindow(&window);
+    QWidget *page = window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView"));
+    ASSERT_NE(page, nullptr);
+    QWidget *target = page->focusProxy() ? page->focusProxy() : page;
+    target->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == target; }));
+
+    QTest::keyClick(target, Qt::Key_Left, Qt::AltModifier);
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Right, Qt::AltModifier);
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two"))) << window.windowTitle().toStdString();
+
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), addressBox(window));
 }
 
 } // namespace
