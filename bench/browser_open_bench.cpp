@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -46,6 +47,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QTemporaryDir folder;
+    // The window keeps its size in the user's settings; the benchmark leaves those alone.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     QFile page(folder.filePath(QStringLiteral("page.html")));
     if (!page.open(QIODevice::WriteOnly))
         return 1;

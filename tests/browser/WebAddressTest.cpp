@@ -37,4 +37,31 @@ TEST(WebAddress, RefusesWhatCannotBeAnAddress)
     }
 }
 
+TEST(WebAddress, RefusesScriptAddressesWithTheReason)
+{
+    for (const QString &typed : {QStringLiteral("javascript:alert(1)"), QStringLiteral("  JavaScript:void(0) "),
+                                 QStringLiteral("JAVASCRIPT://%0aalert(1)")}) {
+        const QString reason = browser::refusalOf(typed);
+        EXPECT_TRUE(reason.contains(QStringLiteral("\"javascript:\""))) << typed.toStdString();
+        try {
+            webAddress(typed);
+            ADD_FAILURE() << "opened " << typed.toStdString();
+        } catch (const base::Error &error) {
+            EXPECT_EQ(error.description(), reason);
+        }
+    }
+    // Only the scheme counts: a host or path with the word in it is an address.
+    for (const QString &typed :
+         {QStringLiteral("javascript.info/intro"), QStringLiteral("http://example.org/javascript:x"),
+          QStringLiteral("javascript:8080/page")})
+        EXPECT_TRUE(browser::refusalOf(typed).isEmpty()) << typed.toStdString();
+}
+
+TEST(WebAddress, ADataAddressIsTakenWithItsMarkup)
+{
+    const QUrl url = webAddress(QStringLiteral("data:text/html,<title>Typed page</title><p>Hello world</p>"));
+    EXPECT_EQ(url.scheme(), QStringLiteral("data"));
+    EXPECT_EQ(url.path(), QStringLiteral("text/html,<title>Typed page</title><p>Hello world</p>"));
+}
+
 } // namespace

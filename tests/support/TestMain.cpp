@@ -4,6 +4,7 @@
 #endif
 #include <QDir>
 #include <QGuiApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -18,6 +19,11 @@ int main(int argc, char **argv)
         QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     }
+    // What windows keep in the user's settings goes to a folder of this run, never to
+    // the settings of the person running the tests.
+    static QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     ::testing::InitGoogleTest(&argc, argv);
 #ifdef TALLOWMERE_TESTS_WITH_WIDGETS
     // As in the program: a web engine loaded later needs shared OpenGL contexts.

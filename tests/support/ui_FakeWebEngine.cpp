@@ -54,4 +54,14 @@ void FakeWebEngine::arrive(const QUrl &url, const QString &title)
     m_events.loadFinished(true);
 }
 
+QString FakeWebEngine::offerDownload(const QUrl &url, const QString &suggestedFileName)
+{
+    return m_events.downloadRequested(url, suggestedFileName);
+}
+
+void FakeWebEngine::finishDownload(const QString &path, const QString &error)
+{
+    m_events.downloadFinished(path, error);
+}
+
 } // namespace testing_support

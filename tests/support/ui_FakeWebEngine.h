@@ -28,6 +28,10 @@ public:
 
     // The engine arrives at `url` (navigation complete), then the page with `title` has loaded.
     void arrive(const QUrl &url, const QString &title);
+    // A link led to a file: returns where the view chose to save it ("" when it let it go).
+    QString offerDownload(const QUrl &url, const QString &suggestedFileName);
+    // The download accepted at `path` ended, with `error` when it failed.
+    void finishDownload(const QString &path, const QString &error = {});
 
     // Every request, in order: "navigate <url>", "back", "forward", "reload", "stop".
     QStringList requests;

@@ -4,17 +4,21 @@
 #include "base/FailurePolicy.h"
 #include "browser/AddressList.h"
 #include "browser/BrowserLayout.h"
+#include "browser/WebAddress.h"
+#include "browser/ui/AddressBox.h"
 #include "browser/ui/ToolbarIcons.h"
 #include "browser/ui/WebView.h"
 #include "ui/BackgroundPicture.h"
+#include "ui/Dialogs.h"
 #include "ui/Twips.h"
 #include "ui/TwipsLayout.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -41,7 +45,26 @@ constexpr int TimerInterval = 5; // milliseconds
 
 const QString DesignCaption = QStringLiteral("Resource Browser");
 
-const char *const ToolBarKeys[] = {"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
+struct ToolBarButton
+{
+    const char *key;
+    QKeySequence shortcut;
+};
+
+// The keys people know from other browsers.
+const ToolBarButton ToolBarButtons[] = {
+    {"Back", QKeySequence(Qt::ALT | Qt::Key_Left)}, {"Forward", QKeySequence(Qt::ALT | Qt::Key_Right)},
+    {"Stop", QKeySequence(Qt::Key_Escape)},         {"Refresh", QKeySequence(Qt::Key_F5)},
+    {"Home", QKeySequence(Qt::ALT | Qt::Key_Home)}, {"Search", QKeySequence()},
+};
+
+// Where the size the person gives the window is kept between runs.
+const QString SizeKey = QStringLiteral("ResourceBrowser/size");
+
+QSettings userSettings()
+{
+    return QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere"));
+}
 
 void endSilently(std::initializer_list<base::Step> steps)
 {
@@ -74,15 +97,18 @@ void FrmBrowser::buildToolBar()
     // around them.
     m_toolBar->setAutoFillBackground(true);
     m_toolBar->setGeometry(0, 0, width(), ui::twipsToPixels(Layout::ToolBarHeight));
-    for (const char *key : ToolBarKeys) {
-        const QString name = QLatin1String(key);
+    for (const ToolBarButton &entry : ToolBarButtons) {
+        const QString name = QLatin1String(entry.key);
         QAction *action = m_toolBar->addAction(toolbarIcon(name), name);
         action->setObjectName(name);
         action->setToolTip(name);
         action->setData(name);
+        action->setShortcut(entry.shortcut);
         QWidget *button = m_toolBar->widgetForAction(action);
         button->setObjectName(name);
         button->setAccessibleName(name);
+        // Toolbar buttons take no focus by default; here Tab reaches them.
+        button->setFocusPolicy(Qt::TabFocus);
     }
     connect(m_toolBar, &QToolBar::actionTriggered, this,
             [this](QAction *action) { pressToolBarButton(action->data().toString()); });
@@ -97,18 +123,25 @@ void FrmBrowser::buildAddressStrip()
     m_addressLabel = new QLabel(QStringLiteral("&Address:"), m_addressStrip);
     m_addressLabel->setObjectName(QStringLiteral("lblAddress"));
     ui::place(m_addressLabel, Layout::AddressLabel);
-    m_address = new QComboBox(m_addressStrip);
+    m_address = new AddressBox(m_addressStrip);
     m_address->setObjectName(QStringLiteral("cboAddress"));
     m_address->setAccessibleName(QStringLiteral("Address"));
     m_address->setEditable(true);
     // The list changes only as pages are visited, never by what is typed.
     m_address->setInsertPolicy(QComboBox::NoInsert);
     m_address->setCompleter(nullptr);
-    m_address->installEventFilter(this);
     ui::place(m_address, Layout::AddressBox);
     m_addressLabel->setBuddy(m_address);
     fillPresetAddresses();
-    connect(m_address, &QComboBox::activated, this, &FrmBrowser::chooseAddress);
+    connect(m_address, &AddressBox::addressChosen, this, &FrmBrowser::chooseAddress);
+    auto *toAddress = new QAction(this);
+    toAddress->setObjectName(QStringLiteral("actGoToAddress"));
+    toAddress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(toAddress, &QAction::triggered, this, [this] {
+        m_address->setFocus(Qt::ShortcutFocusReason);
+        m_address->lineEdit()->selectAll();
+    });
+    addAction(toAddress);
 }
 
 void FrmBrowser::fillPresetAddresses()
@@ -130,6 +163,7 @@ void FrmBrowser::createWebView()
             showPageName();
     });
     connect(m_view, &WebView::urlChanged, this, &FrmBrowser::recordVisit);
+    setTabOrder(m_address, m_view);
     m_view->show();
 }
 
@@ -137,6 +171,7 @@ void FrmBrowser::formLoad()
 {
     if (!m_view)
         createWebView();
+    placeOnScreen();
     endSilently({
         [this] { m_toolBar->update(); },
         [this] { fitToWindow(); },
@@ -162,9 +197,37 @@ void FrmBrowser::openStartingAddress()
     view().navigate(StartingAddress);
 }
 
+void FrmBrowser::placeOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QSize design = ui::twipsSize(Layout::Client.width, Layout::Client.height);
+    // Made now rather than when shown, so that the frame the window will have is known
+    // where the platform tells it in advance.
+    create();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setGeometry(openingGeometry(userSettings().value(SizeKey).toSize(), design, screen->availableGeometry(), frame));
+}
+
+void FrmBrowser::keepSize()
+{
+    if (!isLoaded() || isMaximized() || isFullScreen() || isMinimized())
+        return;
+    userSettings().setValue(SizeKey, size());
+}
+
+FrmBrowser::~FrmBrowser()
+{
+    // The program may end with the window open.
+    keepSize();
+}
+
 void FrmBrowser::formUnload()
 {
-    // The next showing starts afresh: no page, the preset list, the design caption.
+    // The next showing starts afresh: no page, the preset list, the design caption;
+    // only the size the person gave the window stays.
+    keepSize();
     m_timer->stop();
     if (m_view) {
         m_view->disconnect(this);
@@ -202,21 +265,16 @@ void FrmBrowser::chooseAddress()
 {
     if (dontNavigate)
         return;
+    // An address refused outright gets a word; one the engine cannot open ends quietly.
+    const QString refusal = refusalOf(m_address->currentText());
+    if (!refusal.isEmpty()) {
+        ui::Dialogs::message(this, refusal);
+        return;
+    }
     endSilently({[this] {
         m_timer->start();
         view().navigate(m_address->currentText());
     }});
-}
-
-bool FrmBrowser::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_address && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            chooseAddress();
-    }
-    // The key itself goes on to the address box.
-    return ui::Window::eventFilter(watched, event);
 }
 
 void FrmBrowser::showProgress()

@@ -2,24 +2,27 @@
 
 #include "ui/Window.h"
 
-class QComboBox;
 class QLabel;
 class QTimer;
 class QToolBar;
 
 namespace browser {
 
+class AddressBox;
 class WebView;
 
 // A small web browser for business resources: a toolbar, an address box with preset
 // pages and the page itself. The caption says "Working..." while a page loads and the
-// page's name once it has. Every handler ends quietly at its first error.
+// page's name once it has. Every handler ends quietly at its first error. It opens
+// large enough for web sites' full layout, within the screen, and keeps the size the
+// person gives it from one run to the next.
 class FrmBrowser : public ui::Window
 {
     Q_OBJECT
 
 public:
     explicit FrmBrowser(QWidget *parent = nullptr);
+    ~FrmBrowser() override;
 
     // The address opened when the window loads; none when empty.
     QString StartingAddress;
@@ -33,7 +36,6 @@ protected:
     void formLoad() override;
     void formUnload() override;
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildToolBar();
@@ -48,6 +50,8 @@ private:
     void showPageName();
     void recordVisit();
     void openStartingAddress();
+    void placeOnScreen();
+    void keepSize();
 
     WebView &view() const;
     void setCaptionToPageName();
@@ -55,7 +59,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     QWidget *m_addressStrip = nullptr;
     QLabel *m_addressLabel = nullptr;
-    QComboBox *m_address = nullptr;
+    AddressBox *m_address = nullptr;
     QTimer *m_timer = nullptr;
     WebView *m_view = nullptr;
     // True while the window itself changes the address box's selection, so that the

@@ -17,6 +17,11 @@ struct WebEngineEvents
     std::function<void(bool ok)> loadFinished;
     std::function<void(const QUrl &url)> urlChanged;
     std::function<void(const QString &title)> titleChanged;
+    // A link led to a file rather than a page: the path to save it as, or an empty
+    // string to let it go.
+    std::function<QString(const QUrl &url, const QString &suggestedFileName)> downloadRequested;
+    // A download accepted above has ended: saved at `path` when `error` is empty.
+    std::function<void(const QString &path, const QString &error)> downloadFinished;
 };
 
 // The engine behind a WebView: the real one lives in the run-time module

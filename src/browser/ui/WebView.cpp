@@ -5,7 +5,11 @@
 #include "browser/AddressList.h"
 #include "browser/WebAddress.h"
 #include "browser/WebEngineEnvironment.h"
+#include "ui/Dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace browser {
@@ -48,6 +52,10 @@ WebView *WebView::create(QWidget *parent)
     events.loadFinished = [self](bool ok) { emit self->loadFinished(ok); };
     events.urlChanged = [self](const QUrl &url) { emit self->urlChanged(url); };
     events.titleChanged = [self](const QString &title) { emit self->titleChanged(title); };
+    events.downloadRequested = [self](const QUrl &url, const QString &suggestedFileName) {
+        return self->askWhereToSave(url, suggestedFileName);
+    };
+    events.downloadFinished = [self](const QString &path, const QString &error) { self->reportDownload(path, error); };
     const WebEngineFactory &factory = replacedFactory();
     view->m_engine = factory ? factory(self, events) : makeRealEngine(self, events);
     auto *layout = new QVBoxLayout(self);
@@ -109,6 +117,34 @@ QString WebView::title() const
 bool WebView::isLoading() const
 {
     return m_engine->isLoading();
+}
+
+QString WebView::askWhereToSave(const QUrl &url, const QString &suggestedFileName)
+{
+    QString name = suggestedFileName;
+    if (name.isEmpty())
+        name = url.fileName();
+    if (name.isEmpty())
+        name = QStringLiteral("download");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    const QString start = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    return ui::Dialogs::saveFileName(window(), QStringLiteral("Save Download As"), QStringLiteral("All files (*)"),
+                                     start);
+}
+
+void WebView::reportDownload(const QString &path, const QString &error)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!error.isEmpty()) {
+        ui::Dialogs::message(window(), QStringLiteral("The file %1 could not be saved: %2").arg(shown, error));
+        return;
+    }
+    const auto answer = ui::Dialogs::ask(
+        window(), QStringLiteral("The file was saved as %1.\n\nOpen it now?").arg(shown), ui::Dialogs::Buttons::YesNo);
+    if (answer == ui::Dialogs::Answer::Yes && !ui::Dialogs::openUrl(QUrl::fromLocalFile(path)))
+        ui::Dialogs::message(window(),
+                             QStringLiteral("No program on this computer opens %1. The file stays where it was saved.")
+                                 .arg(QFileInfo(path).fileName()));
 }
 
 } // namespace browser

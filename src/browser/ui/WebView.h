@@ -10,6 +10,8 @@
 namespace browser {
 
 // A web page inside a window. The web engine is loaded when the first view is made.
+// Links meant for a new window open in the view itself; a file a link leads to is
+// saved where the person chooses.
 class WebView : public QWidget
 {
     Q_OBJECT
@@ -47,6 +49,11 @@ signals:
 
 private:
     explicit WebView(QWidget *parent);
+
+    // A link led to a file: the person chooses where it goes (an empty string lets it go).
+    QString askWhereToSave(const QUrl &url, const QString &suggestedFileName);
+    // Says how a download ended and offers to open a saved file with the desktop's program for it.
+    void reportDownload(const QString &path, const QString &error);
 
     std::unique_ptr<WebEngine> m_engine;
 };

@@ -4,16 +4,23 @@
 #include "browser/AddressList.h"
 #include "browser/ui/WebView.h"
 #include "support/ui_FakeWebEngine.h"
+#include "support/ui_ScriptedDialogs.h"
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +35,8 @@ class FrmBrowserTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // Each test starts without a size kept from another.
+        QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere")).clear();
         WebView::setEngineFactory([this](QWidget *host, const browser::WebEngineEvents &events) {
             auto engine = std::make_unique<FakeWebEngine>(host, events);
             engine_ = engine.get();
@@ -253,6 +262,128 @@ TEST_F(FrmBrowserTest, OneInstanceRaisedAgainAndFreshAfterClosing)
     EXPECT_EQ(enginesMade, 2);
     EXPECT_EQ(entries(window), browser::AddressList::presets());
     EXPECT_TRUE(engine().requests.isEmpty());
+}
+
+TEST_F(FrmBrowserTest, OnlyEnterOrAPickFromTheOpenedListOpensAnAddress)
+{
+    FrmBrowser &window = open();
+    QComboBox *box = addressBox(window);
+    QApplication::setActiveWindow(&window);
+    box->setFocus();
+
+    // Stepping through the closed box by keys or the wheel only changes its text.
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home})
+        QTest::keyClick(box, key);
+    for (const int delta : {-120, -120, 120}) {
+        QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+    }
+    EXPECT_TRUE(engine().requests.isEmpty()) << engine().requests.join(u'|').toStdString();
+    EXPECT_FALSE(timer(window)->isActive());
+
+    // Typed text equal to an entry is taken up when the box loses focus, without opening it.
+    box->lineEdit()->setText(browser::AddressList::presets()[4]);
+    window.findChild<QToolButton *>(QStringLiteral("Back"))->setFocus();
+    box->setFocus();
+    EXPECT_TRUE(engine().requests.isEmpty()) << engine().requests.join(u'|').toStdString();
+
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(engine().requests, QStringList{QStringLiteral("navigate ") + browser::AddressList::presets()[4]});
+
+    // A pick from the opened list, by keys in the list.
+    box->showPopup();
+    QTest::keyClick(box->view(), Qt::Key_Down);
+    QTest::keyClick(box->view(), Qt::Key_Return);
+    ASSERT_EQ(engine().requests.size(), 2);
+    EXPECT_EQ(engine().requests[1], QStringLiteral("navigate ") + box->currentText());
+}
+
+TEST_F(FrmBrowserTest, TabReachesTheToolBarAndTheUsualKeysWork)
+{
+    FrmBrowser &window = open();
+    QApplication::setActiveWindow(&window);
+    QComboBox *box = addressBox(window);
+    box->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+        if (QApplication::focusWidget() == box)
+            break;
+    }
+    EXPECT_EQ(reached, (QStringList{QStringLiteral("Back"), QStringLiteral("Forward"), QStringLiteral("Stop"),
+                                    QStringLiteral("Refresh"), QStringLiteral("Home"), QStringLiteral("Search"),
+                                    QStringLiteral("cboAddress")}));
+    // A focused button is pressed with the space bar.
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(engine().requests, QStringList{QStringLiteral("navigate ") + browser::AddressList::searchPage()});
+
+    engine().requests.clear();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_Right, Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_F5);
+    QTest::keyClick(box, Qt::Key_Home, Qt::AltModifier);
+    EXPECT_TRUE(timer(window)->isActive());
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(timer(window)->isActive());
+    EXPECT_EQ(engine().requests,
+              (QStringList{QStringLiteral("back"), QStringLiteral("forward"), QStringLiteral("reload"),
+                           QStringLiteral("navigate ") + browser::AddressList::homePage(), QStringLiteral("stop")}));
+
+    // Ctrl+L: to the address box, its text selected for typing over.
+    box->lineEdit()->setText(QStringLiteral("example.org/typed"));
+    window.findChild<QToolButton *>(QStringLiteral("Home"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(box->lineEdit()->selectedText(), QStringLiteral("example.org/typed"));
+}
+
+TEST_F(FrmBrowserTest, OpensLargeWithinTheScreenAndKeepsTheSizeGiven)
+{
+    FrmBrowser &window = open();
+    const QRect screen = window.screen()->availableGeometry();
+    // 1024 x 700, or the whole free area of a smaller screen.
+    EXPECT_TRUE(window.width() >= 1024 || window.frameGeometry().width() == screen.width()) << window.width();
+    EXPECT_TRUE(window.height() >= 700 || window.frameGeometry().height() == screen.height()) << window.height();
+    EXPECT_TRUE(screen.contains(window.frameGeometry())) << window.frameGeometry().width();
+    // The page fills the larger window.
+    EXPECT_GT(window.webView()->width(), window.width() * 9 / 10);
+
+    const QSize given(screen.width() * 3 / 4, screen.height() * 3 / 4);
+    window.resize(given);
+    window.close();
+    EXPECT_EQ(open().size(), given);
+
+    // Kept also when the program ends with the window open.
+    const QSize later(screen.width() * 2 / 3, screen.height() * 2 / 3);
+    window.resize(later);
+    ui::WindowRegistry::clear();
+    EXPECT_EQ(open().size(), later);
+}
+
+TEST_F(FrmBrowserTest, AJavascriptAddressIsRefusedWithAWord)
+{
+    auto dialogs = testing_support::ScriptedDialogs::install();
+    FrmBrowser &window = open(QStringLiteral("http://example.org/"));
+    engine().arrive(QUrl(QStringLiteral("http://example.org/")), QStringLiteral("Example"));
+    QTRY_VERIFY(!timer(window)->isActive());
+    engine().requests.clear();
+
+    for (const QString &typed :
+         {QStringLiteral("javascript:document.title='x'"), QStringLiteral(" JavaScript:void(0)")}) {
+        addressBox(window)->lineEdit()->setText(typed);
+        QTest::keyClick(addressBox(window), Qt::Key_Return);
+    }
+    EXPECT_TRUE(engine().requests.isEmpty());
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("\"javascript:\"")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_FALSE(timer(window)->isActive());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Example"));
 }
 
 } // namespace

@@ -2,14 +2,20 @@
 #include "LocalSite.h"
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
+#include "support/QStringPrinter.h"
 #include "support/ui_Screenshot.h"
+#include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -32,14 +38,14 @@ constexpr int LoadWait = 30000;
 
 // Runs the event loop until `done` holds or the wait runs out. (QTest::qWaitFor sleeps
 // between its rounds, which starves the engine's many small tasks on this thread.)
-bool waitUntil(const std::function<bool()> &done)
+bool waitUntil(const std::function<bool()> &done, int wait = LoadWait)
 {
     QEventLoop loop;
     QTimer poll;
     QElapsedTimer clock;
     clock.start();
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done() || clock.elapsed() > LoadWait)
+        if (done() || clock.elapsed() > wait)
             loop.quit();
     });
     poll.start(5);
@@ -224,6 +230,141 @@ TEST_F(FrmBrowserEngineTest, AnUnreachableAddressLeavesTheWindowUsable)
 
     enter(window, site.address(QStringLiteral("one.html")));
     ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+}
+
+TEST_F(FrmBrowserEngineTest, ASamePageAddressComesBackToThePageName)
+{
+    const QString one = site.address(QStringLiteral("one.html"));
+    FrmBrowser &window = open(one);
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    // The jump has no load of its own; the caption and the timer must not wait for one.
+    for (int round = 0; round < 2; ++round) {
+        enter(window, one + QStringLiteral("#part"));
+        ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")))
+            << round << " " << window.windowTitle().toStdString() << " timer " << timerRuns(window);
+    }
+    EXPECT_EQ(window.webView()->url().toString(), one + QStringLiteral("#part"));
+    EXPECT_EQ(addressBox(window)->itemText(0), one + QStringLiteral("#part"));
+}
+
+TEST_F(FrmBrowserEngineTest, ALinkForANewWindowOpensInTheSameView)
+{
+    // The link covers the page, so a click anywhere follows it.
+    site.addFile(QStringLiteral("links.html"),
+                 "<!DOCTYPE html><html><head><title>Links</title></head><body style=\"margin:0\">"
+                 "<a href=\"two.html\" target=\"_blank\" style=\"display:block;width:100%;height:600px\">"
+                 "Page Two in a new window</a></body></html>");
+    FrmBrowser &window = open(site.address(QStringLiteral("links.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Links")));
+    QWidget *page = window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView"));
+    ASSERT_NE(page, nullptr);
+    // The engine takes clicks once it has drawn the page; click again until it has.
+    for (int attempt = 0; attempt < 20 && window.windowTitle() != QStringLiteral("Page Two"); ++attempt) {
+        QWidget *target = page->focusProxy() ? page->focusProxy() : page;
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(40, 40));
+        waitUntil([&] { return window.windowTitle() == QStringLiteral("Page Two"); }, 1500);
+    }
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two"))) << window.windowTitle().toStdString();
+    EXPECT_EQ(window.webView()->url().toString(), site.address(QStringLiteral("two.html")));
+    // One window: the way back leads to the page with the link.
+    press(window, "Back");
+    EXPECT_TRUE(settlesOn(window, QStringLiteral("Links")));
+}
+
+TEST_F(FrmBrowserEngineTest, AFileALinkLeadsToIsSavedWhereThePersonChooses)
+{
+    QByteArray pdf("%PDF-1.4\n1 0 obj << /Type /Catalog >> endobj\ntrailer << /Root 1 0 R >>\n%%EOF\n");
+    QByteArray zip("PK\x05\x06", 4);
+    zip.append(QByteArray(18, '\0'));
+    site.addFile(QStringLiteral("form.pdf"), pdf);
+    site.addFile(QStringLiteral("forms.zip"), zip);
+    QTemporaryDir saved;
+    auto dialogs = testing_support::ScriptedDialogs::install();
+
+    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    const struct
+    {
+        QString name;
+        QByteArray content;
+    } files[] = {{QStringLiteral("form.pdf"), pdf}, {QStringLiteral("forms.zip"), zip}};
+    for (const auto &file : files) {
+        const QString target = QDir(saved.path()).filePath(QStringLiteral("saved-") + file.name);
+        dialogs->fileNames.push_back(target);
+        const size_t before = dialogs->messages.size();
+        enter(window, site.address(file.name));
+        ASSERT_TRUE(waitUntil([&] { return dialogs->messages.size() > before; })) << file.name.toStdString();
+        EXPECT_TRUE(dialogs->fileDialogStarts.last().endsWith(file.name))
+            << dialogs->fileDialogStarts.last().toStdString();
+        EXPECT_TRUE(dialogs->messages.back().text.contains(target)) << dialogs->messages.back().text.toStdString();
+        QFile landed(target);
+        ASSERT_TRUE(landed.open(QIODevice::ReadOnly)) << target.toStdString();
+        EXPECT_EQ(landed.readAll(), file.content);
+        // The page stays, and the window is not left working.
+        EXPECT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
+    }
+
+    // Let go: nothing is written.
+    enter(window, site.address(QStringLiteral("form.pdf")));
+    ASSERT_TRUE(waitUntil([&] { return dialogs->fileDialogStarts.size() == 3; }));
+    EXPECT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    EXPECT_EQ(QDir(saved.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(FrmBrowserEngineTest, ALocalPageReadsNoOtherLocalFile)
+{
+    QTemporaryDir local;
+    QFile secret(QDir(local.path()).filePath(QStringLiteral("secret.txt")));
+    ASSERT_TRUE(secret.open(QIODevice::WriteOnly));
+    secret.write("the owner's notes");
+    secret.close();
+    QFile reader(QDir(local.path()).filePath(QStringLiteral("reader.html")));
+    ASSERT_TRUE(reader.open(QIODevice::WriteOnly));
+    reader.write("<!DOCTYPE html><html><head><title>Local page</title><script>"
+                 "var request = new XMLHttpRequest();"
+                 "request.onload = function () { document.title = 'Read: ' + request.responseText; };"
+                 "request.onerror = function () { document.title = 'Refused'; };"
+                 "request.open('GET', 'secret.txt'); request.send();"
+                 "</script></head><body></body></html>");
+    reader.close();
+
+    FrmBrowser &window = open(QUrl::fromLocalFile(reader.fileName()).toString());
+    ASSERT_TRUE(waitUntil([&] {
+        return window.windowTitle() == QStringLiteral("Refused")
+               || window.windowTitle().startsWith(QStringLiteral("Read:"));
+    })) << window.windowTitle().toStdString();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Refused"));
+}
+
+TEST_F(FrmBrowserEngineTest, ATypedDataAddressOpens)
+{
+    FrmBrowser &window = open();
+    enter(window, QStringLiteral("data:text/html,<title>Typed data</title><p>A page in its address</p>"));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Typed data"))) << window.windowTitle().toStdString();
+}
+
+TEST_F(FrmBrowserEngineTest, TheBrowserKeysWorkWhileThePageHasTheFocus)
+{
+    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    enter(window, site.address(QStringLiteral("two.html")));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+    QApplication::setActiveWindow(&window);
+    QWidget *page = window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView"));
+    ASSERT_NE(page, nullptr);
+    QWidget *target = page->focusProxy() ? page->focusProxy() : page;
+    target->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == target; }));
+
+    QTest::keyClick(target, Qt::Key_Left, Qt::AltModifier);
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Right, Qt::AltModifier);
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two"))) << window.windowTitle().toStdString();
+
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), addressBox(window));
 }
 
 } // namespace

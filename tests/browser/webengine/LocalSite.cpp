@@ -23,9 +23,14 @@ void LocalSite::addPage(const QString &fileName, const QString &title, const QSt
                                         "<body style=\"background:#f4f0d8\"><h1>%1</h1>"
                                         "<p>A page served by the test on 127.0.0.1.</p>%2</body></html>")
                              .arg(title, links);
+    addFile(fileName, html.toUtf8());
+}
+
+void LocalSite::addFile(const QString &fileName, const QByteArray &content)
+{
     QFile file(m_folder.filePath(fileName));
     if (file.open(QIODevice::WriteOnly))
-        file.write(html.toUtf8());
+        file.write(content);
 }
 
 bool LocalSite::start()

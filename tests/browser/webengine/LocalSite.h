@@ -16,6 +16,10 @@ public:
 
     // Writes a page with that title, a paragraph and links to the other pages named.
     void addPage(const QString &fileName, const QString &title, const QStringList &linksTo = {});
+    // Writes a file as it is (a page of the test's own, a PDF, a zip...).
+    void addFile(const QString &fileName, const QByteArray &content);
+    // The folder the pages are served from.
+    QString folder() const { return m_folder.path(); }
     // Starts the server; false when it did not come up.
     bool start();
     QString address(const QString &path) const;
