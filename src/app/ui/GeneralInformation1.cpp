@@ -116,7 +116,8 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
 {
     setObjectName(QStringLiteral("GeneralInformation1"));
     setWindowTitle(QStringLiteral("General Business Information"));
-    setCloseCaption(QStringLiteral("&Exit"));
+    // Alt+E belongs to Edit.
+    setCloseCaption(QStringLiteral("E&xit"));
     buildPlanningMenu();
     buildBusinessMenu();
     buildTemplateCommands();
