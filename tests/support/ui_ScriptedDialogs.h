@@ -47,6 +47,8 @@ public:
     std::deque<QString> inputs;
     bool printerAvailable = false;
     bool acceptPrintDialog = true;
+    // False stands for a desktop without a handler for the address opened.
+    bool desktopOpensUrls = true;
 
     std::vector<Message> messages;
     QStringList fileDialogCaptions;

@@ -6,6 +6,7 @@
 #include "base/FailurePolicy.h"
 #include "base/TextFile.h"
 #include "browser/ui/FrmBrowser.h"
+#include "browser/ui/WebView.h"
 #include "db/ProgramFolder.h"
 #include "db/Schema.h"
 #include "documents/TemplateCatalog.h"
@@ -116,7 +117,8 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
 {
     setObjectName(QStringLiteral("GeneralInformation1"));
     setWindowTitle(QStringLiteral("General Business Information"));
-    setCloseCaption(QStringLiteral("&Exit"));
+    // Alt+E belongs to Edit.
+    setCloseCaption(QStringLiteral("E&xit"));
     buildPlanningMenu();
     buildBusinessMenu();
     buildTemplateCommands();
@@ -362,7 +364,24 @@ void GeneralInformation1::editTemplate()
 
 void GeneralInformation1::openBusinessResources()
 {
-    ui::Dialogs::openUrl(businessResourcesUrl());
+    const QUrl page = businessResourcesUrl();
+    if (ui::Dialogs::openUrl(page))
+        return;
+    // No program on this desktop opens web pages: the resource browser shows the page.
+    const QString failure = base::failureOf([&page] {
+        auto &browser = ui::WindowRegistry::get<browser::FrmBrowser>();
+        const QString address = page.toString(QUrl::FullyEncoded);
+        if (browser.isLoaded() && browser.webView())
+            browser.webView()->navigate(address);
+        else
+            browser.StartingAddress = address;
+        browser.showWindow();
+    });
+    if (!failure.isEmpty())
+        ui::Dialogs::message(this, QStringLiteral("The business resources page %1 could not be opened: no program on "
+                                                  "this computer is set up to open web pages, and the resource "
+                                                  "browser could not start. %2")
+                                       .arg(page.toDisplayString(QUrl::PreferLocalFile), failure));
 }
 
 void GeneralInformation1::buildResourcesMenu()

@@ -43,16 +43,18 @@ ArticlesWindow::ArticlesWindow(QWidget *parent)
 
 void ArticlesWindow::showTemplate(const QString &reportName, qint64 businessInformationId)
 {
+    const bool sameDocument = reportName == m_reportName && businessInformationId == m_businessInformationId;
     m_reportName = reportName;
     m_businessInformationId = businessInformationId;
+    if (!sameDocument)
+        reload();
     showWindow();
 }
 
 void ArticlesWindow::formLoad()
 {
     const MergedDocument document = mergeTemplate(loadMergeInputs(m_reportName, m_businessInformationId));
-    if (document.caption)
-        setWindowTitle(*document.caption);
+    setWindowTitle(document.caption.value_or(DesignCaption));
     m_text->setPlainText(withDisplayLineBreaks(document.text));
 }
 

@@ -15,8 +15,9 @@ class ArticlesWindow : public ui::Window
 public:
     explicit ArticlesWindow(QWidget *parent = nullptr);
 
-    // Shows a template filled with a business's data; a window that is loaded already
-    // only comes to the front.
+    // Shows a template filled with a business's data. A window that is loaded already
+    // comes to the front, merged anew when it showed another template or business.
+    // Throws db::DbError when the database cannot be read; the window is then unloaded.
     void showTemplate(const QString &reportName, qint64 businessInformationId);
     // What was last handed over, read when the window loads.
     QString reportName() const { return m_reportName; }

@@ -45,7 +45,11 @@ ReportWindow::ReportWindow(QWidget *parent)
 
 void ReportWindow::showForBusiness(qint64 businessInformationId)
 {
+    // The same business keeps the text as edited for printing; another one gets its own report.
+    const bool otherBusiness = businessInformationId != m_businessInformationId;
     m_businessInformationId = businessInformationId;
+    if (otherBusiness)
+        reload();
     showWindow();
 }
 

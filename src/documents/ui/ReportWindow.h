@@ -15,8 +15,9 @@ class ReportWindow : public ui::Window
 public:
     explicit ReportWindow(QWidget *parent = nullptr);
 
-    // Shows the report of a business; a window that is loaded already only comes to
-    // the front. Throws db::DbError when the database cannot be read.
+    // Shows the report of a business. A window that is loaded already comes to the
+    // front, rebuilt when it showed another business. Throws db::DbError when the
+    // database cannot be read; the window is then unloaded.
     void showForBusiness(qint64 businessInformationId);
     // The business last handed over, read when the window loads.
     qint64 businessInformationId() const { return m_businessInformationId; }

@@ -82,7 +82,7 @@ TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
     EXPECT_FALSE(control(&form, "txtFields_0")->isVisible());
     EXPECT_FALSE(control(&form, "txtFields_1")->isVisible());
     EXPECT_EQ(control<QLabel>(&form, "lblLabels_12")->text(), "Business E-mail Address:");
-    EXPECT_EQ(buttonOf(&form, "cmdClose")->text(), "&Exit");
+    EXPECT_EQ(buttonOf(&form, "cmdClose")->text(), "E&xit");
     EXPECT_EQ(buttonOf(&form, "cmdClose")->accessibleName(), "Exit");
     EXPECT_FALSE(shows(&form, "cmdEditTemplate") || shows(&form, "CmdUpload"));
     EXPECT_EQ(buttonOf(&form, "cmdEditTemplate")->text(), "Edit Tempate");
@@ -259,6 +259,36 @@ TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)
 
     form.findChild<QAction *>("mnuEditTemplate")->trigger();
     EXPECT_TRUE(documents::selectTemplateWindow().isVisible());
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(MainFormTest, OpenDocumentWindowsFollowTheButtonAndTheBusinessOnScreen)
+{
+    addBusinesses({"Acme Bakery", "Brook Farm"});
+    folder.exec("DELETE FROM ARTICLESOFINCORPORATION;"
+                "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES "
+                "('articles', 'Articles of [BusninesName]'), ('bylaws', 'Bylaws of [BusninesName]')");
+    auto &form = start();
+    auto &articles = documents::articlesWindow();
+    const auto document = [&articles] { return control<QPlainTextEdit>(&articles, "Text1")->toPlainText(); };
+    const auto report = [] { return control<QPlainTextEdit>(&documents::reportWindow(), "Text1")->toPlainText(); };
+
+    click(&form, "cmdArticleOfCorporation_1");
+    click(&form, "cmdViewReport");
+    EXPECT_EQ(document(), "\nArticles of Acme Bakery");
+    EXPECT_TRUE(report().contains("Acme Bakery"));
+
+    click(&form, "cmdArticleOfCorporation_2");
+    EXPECT_EQ(articles.windowTitle(), "Report: bylaws");
+    EXPECT_EQ(document(), "\nBylaws of Acme Bakery");
+
+    click(&form, "cmdNext");
+    click(&form, "cmdArticleOfCorporation_2");
+    EXPECT_EQ(articles.windowTitle(), "Report: bylaws");
+    EXPECT_EQ(document(), "\nBylaws of Brook Farm");
+    click(&form, "cmdViewReport");
+    EXPECT_TRUE(report().contains("Brook Farm"));
+    EXPECT_FALSE(report().contains("Acme Bakery"));
     EXPECT_TRUE(dialogs->messages.empty());
 }
 

@@ -64,20 +64,31 @@ TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
     testing_support::saveScreenshot(window(), QStringLiteral("merged-document"));
 }
 
-TEST_F(ArticlesWindowTest, ShowingAgainKeepsTheFirstMergeUntilClosed)
+TEST_F(ArticlesWindowTest, ShowingAgainMergesWhatIsAskedForUnderItsCaption)
 {
-    open(QStringLiteral("Blank"), 2);
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
+    // The same template and business only come to the front, with what was typed into the box.
+    window().findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("notes"));
+    open(QStringLiteral("Articles"), 1);
+    EXPECT_EQ(text(), QStringLiteral("notes"));
 
-    window().close();
+    open(QStringLiteral("Articles"), 2);
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
+    EXPECT_TRUE(text().contains(QStringLiteral("The name of the corporation is Other Business.")));
+
     open(QStringLiteral("Blank"), 2);
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: blank"));
     EXPECT_TRUE(text().isEmpty());
 
-    window().close();
-    open(QStringLiteral("no such template"), 1);
+    open(QStringLiteral("no such template"), 2);
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Report Article Of Corporation"));
     EXPECT_TRUE(text().isEmpty());
+    EXPECT_TRUE(window().isVisible());
+
+    // Closed and shown again, the window loads what it was last handed.
+    window().close();
+    open(QStringLiteral("Articles"), 1);
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
+    EXPECT_TRUE(text().contains(QStringLiteral("Sample Tools")));
 }
 
 TEST_F(ArticlesWindowTest, TextBoxFollowsTheWindowDownToALowerBound)

@@ -89,6 +89,24 @@ TEST_F(ReportWindowTest, ShowingAgainKeepsEditsAndCloseRebuildsFromTheDatabase)
     EXPECT_TRUE(text()->toPlainText().contains(QStringLiteral("\t\tRenamed Tools\n")));
 }
 
+TEST_F(ReportWindowTest, AnotherBusinessGetsItsOwnReportAndAFailedOneLeavesNoneOnScreen)
+{
+    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Other Business');"));
+    window().showForBusiness(1);
+    text()->setPlainText(QStringLiteral("edited"));
+
+    window().showForBusiness(2);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(
+        text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tOther Business")));
+    EXPECT_FALSE(text()->toPlainText().contains(QStringLiteral("Sample Tools")));
+
+    QFile::remove(folder.businessDatabase());
+    EXPECT_THROW(window().showForBusiness(1), db::DbError);
+    EXPECT_FALSE(window().isLoaded());
+    EXPECT_FALSE(window().isVisible());
+}
+
 TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
 {
     window().showForBusiness(1);
