@@ -1,4 +1,5 @@
 #include "app/ui/StartUp.h"
+#include "base/TextFile.h"
 #include "db/ProgramFolder.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    base::reportWritesPastTheFileSizeLimit();
     // Answered without a display, so scripts and installers can ask where the data lives.
     if (argc == 2 && std::strcmp(argv[1], "--program-folder") == 0) {
         QCoreApplication application(argc, argv);
