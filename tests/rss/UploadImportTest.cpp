@@ -1,7 +1,18 @@
 #include "rss/UploadImport.h"
 #include "RssTesting.h"
+#include "base/Error.h"
+
+#include <QDir>
+#include <QStringEncoder>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rss;
 using namespace rss_testing;
@@ -51,11 +62,72 @@ TEST(UploadImport, ImportsTheFileAndAFailingItemIsSimplyMissing)
                            QStringLiteral("Three||Café (Windows-1252)|0")}));
 }
 
-TEST(UploadImport, AMissingOrEmptyFileImportsNothing)
+TEST(UploadImport, AMissingFileIsNamedAndAnEmptyOneImportsNothing)
 {
     TempProgramFolder folder;
-    EXPECT_EQ(importUploadFile().imported, 0);
+    try {
+        importUploadFile();
+        FAIL() << "a missing file passed silently";
+    } catch (const base::FileError &error) {
+        EXPECT_TRUE(error.description().contains(QDir::toNativeSeparators(folder.filePath("Upload.txt"))))
+            << error.description().toStdString();
+    }
     writeFile(folder.filePath(QStringLiteral("Upload.txt")), "");
     EXPECT_EQ(importUploadFile().imported, 0);
     EXPECT_TRUE(rssRows(folder, QStringLiteral("select * from Tbl_Rss_Feed_Items")).isEmpty());
+}
+
+TEST(UploadImport, UnicodeFilesFromWindowsEditorsAreImportedAsWritten)
+{
+    const QString text = QStringLiteral("Café “news”\r\nhttp://a.test/é\r\nZoë's 𝄞\r\n\r\nTwo\r\nb\r\nd\r\n");
+    const auto encoded = [&text](QStringEncoder::Encoding encoding) {
+        return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(text));
+    };
+    const std::pair<const char *, QByteArray> files[] = {
+        {"UTF-16 LE (Notepad's Unicode)", encoded(QStringEncoder::Utf16LE)},
+        {"UTF-16 BE", encoded(QStringEncoder::Utf16BE)},
+        {"UTF-8 with a mark", encoded(QStringEncoder::Utf8)},
+    };
+    for (const auto &[name, bytes] : files) {
+        SCOPED_TRACE(name);
+        TempProgramFolder folder;
+        writeFile(folder.filePath(QStringLiteral("Upload.txt")), bytes);
+        EXPECT_EQ(importUploadFile().imported, 2);
+        EXPECT_EQ(rssRows(folder, QStringLiteral("select RssFeedItemTitle, RssFeedItemLink, RssFeedDescription "
+                                                 "from Tbl_Rss_Feed_Items order by RssFeedItemId")),
+                  (QStringList{QStringLiteral("Café “news”|http://a.test/é|Zoë's 𝄞"), QStringLiteral("Two|b|d")}));
+    }
+}
+
+TEST(UploadImport, AFifoInPlaceOfTheFileIsRefusedWithoutWaiting)
+{
+    TempProgramFolder folder;
+    const QByteArray fifo = QFile::encodeName(folder.filePath(QStringLiteral("Upload.txt")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    // Should the import wait on the FIFO after all, a late writer lets it go on.
+    std::atomic<bool> done = false;
+    std::thread release([&] {
+        for (int i = 0; i < 100 && !done; ++i)
+            ::usleep(50'000);
+        if (!done)
+            ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+    });
+    QString failure;
+    try {
+        importUploadFile();
+    } catch (const base::FileError &error) {
+        failure = error.description();
+    }
+    done = true;
+    release.join();
+    EXPECT_TRUE(failure.contains(QStringLiteral("Upload.txt")) && failure.contains(QStringLiteral("regular")))
+        << failure.toStdString();
+}
+
+TEST(UploadImport, TheSummaryCountsTheItemsImportedAndThoseRefused)
+{
+    EXPECT_EQ(importSummary({1, 0}), QStringLiteral("1 item was imported from Upload.txt."));
+    EXPECT_EQ(importSummary({0, 0}), QStringLiteral("0 items were imported from Upload.txt."));
+    EXPECT_EQ(importSummary({3, 2}),
+              QStringLiteral("3 items were imported from Upload.txt. 2 items could not be stored."));
 }
