@@ -184,7 +184,9 @@ void writeFileAtomically(const QString &filePath, const QByteArray &bytes, bool 
 {
     removeAtomicWriteLeftovers(filePath);
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that fails at commit is not noticed there, and a cut
+    // file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw FileError(fileFailure(filePath, file.errorString()));
     if (ownerOnly)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
