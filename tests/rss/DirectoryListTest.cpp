@@ -29,6 +29,14 @@ TEST(DirectoryList, MissingFileGivesAnEmptyList)
     EXPECT_EQ(readDirectoryList(), (QStringList{QStringLiteral("http://a.test"), QStringLiteral("http://b.test")}));
 }
 
+TEST(DirectoryList, AFifoInPlaceOfTheFileGivesAnEmptyListWithoutWaitingOnIt)
+{
+    testing_support::TempProgramFolder folder(false);
+    const rss_testing::FifoInPlace fifo(folder.filePath(QStringLiteral("urlNames.txt")), "http://a.test\r\n");
+    ASSERT_TRUE(fifo.made);
+    EXPECT_TRUE(readDirectoryList().isEmpty());
+}
+
 TEST(DirectoryList, EntriesOpenOnlyAsWebPages)
 {
     const std::pair<const char *, const char *> entries[] = {
