@@ -107,11 +107,3 @@ TEST(UploadImport, AFifoInPlaceOfTheFileIsRefusedWithoutWaitingOnIt)
         << failure.toStdString();
     EXPECT_TRUE(rssRows(folder, QStringLiteral("select * from Tbl_Rss_Feed_Items")).isEmpty());
 }
-
-TEST(UploadImport, TheSummaryCountsTheItemsImportedAndThoseRefused)
-{
-    EXPECT_EQ(importSummary({1, 0}), QStringLiteral("1 item was imported from Upload.txt."));
-    EXPECT_EQ(importSummary({0, 0}), QStringLiteral("0 items were imported from Upload.txt."));
-    EXPECT_EQ(importSummary({3, 2}),
-              QStringLiteral("3 items were imported from Upload.txt. 2 items could not be stored."));
-}
