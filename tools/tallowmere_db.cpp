@@ -1,6 +1,7 @@
 // tallowmere-db: makes, queries and checks Tallowmere's databases from the shell.
 #include "TableWriter.h"
 
+#include "base/TextFile.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/PostgresCopy.h"
@@ -212,6 +213,7 @@ int run(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    base::reportWritesPastTheFileSizeLimit();
     const int status = run(argc, argv);
     // Output that never arrived (a full disk, a closed pipe) is a failure too.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

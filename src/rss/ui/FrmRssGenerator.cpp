@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,7 +50,7 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const ui::TwipsBox &box)
 
 QLineEdit *makeLineEdit(QWidget *parent, const char *name, QLabel *label, const ui::TwipsBox &box)
 {
-    auto *edit = new QLineEdit(parent);
+    auto *edit = ui::keepWholeText(new QLineEdit(parent));
     edit->setObjectName(QLatin1String(name));
     edit->setAccessibleName(label->text());
     label->setBuddy(edit);
@@ -63,6 +64,37 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
     frame->setObjectName(QLatin1String(name));
     ui::place(frame, box);
     return frame;
+}
+
+// Shows the watched widget's events to a handler before the widget sees them; the
+// handler returns true for an event it has dealt with.
+class EventHook : public QObject
+{
+public:
+    EventHook(QWidget *watched, std::function<bool(QEvent *)> handler)
+        : QObject(watched)
+        , m_handler(std::move(handler))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return m_handler(event) || QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool(QEvent *)> m_handler;
+};
+
+bool isEnterKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+           && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 } // namespace
@@ -181,6 +213,13 @@ void FrmRssGenerator::buildManagementFrame()
         m_list->setColumnWidth(column, ui::twipsToPixels(layout::ColumnWidth));
     ui::place(m_list, layout::ItemList);
     connect(m_list, &QTreeView::doubleClicked, this, &FrmRssGenerator::editSelected);
+    // Enter on a row edits it, as a double-click does.
+    new EventHook(m_list, [this](QEvent *event) {
+        if (!isEnterKey(event))
+            return false;
+        editSelected();
+        return true;
+    });
 
     QPushButton *remove
         = ui::makeButton(itemsFrame, "Command5", QStringLiteral("Delete Selected Item"), layout::DeleteButton);
@@ -222,11 +261,27 @@ void FrmRssGenerator::buildSubmissionControls()
 {
     m_directories = ui::makeList(m_client, "List1", QStringLiteral("Feed directories"), layout::DirectoryList);
     m_directories->hide();
-    connect(m_directories, &QListWidget::itemClicked, this, &FrmRssGenerator::openDirectory);
+    // An entry opens when the selection moves to it, by mouse or by keyboard; a click
+    // on the entry already selected opens it again.
+    connect(m_directories, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = m_directories->selectedItems();
+        if (!selected.isEmpty())
+            openDirectory(selected.first());
+    });
+    new EventHook(m_directories->viewport(), [this](QEvent *event) {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_entryAtPress = m_directories->selectedItems().value(0, nullptr);
+        return false;
+    });
+    connect(m_directories, &QListWidget::itemClicked, this, [this](QListWidgetItem *entry) {
+        if (entry == m_entryAtPress)
+            openDirectory(entry);
+    });
 }
 
 void FrmRssGenerator::formLoad()
 {
+    PublishingSettings::removeWriteLeftovers();
     m_hint->setText(EditHintText);
     m_saveButton->setToolTip(m_editor->editMarker());
     RefreshItemList();
@@ -235,6 +290,7 @@ void FrmRssGenerator::formLoad()
     m_directories->hide();
     if (m_webView)
         m_webView->hide();
+    m_entryAtPress = nullptr;
     m_directories->clear();
     m_directories->addItems(readDirectoryList());
 }
@@ -264,6 +320,7 @@ int FrmRssGenerator::selectedRow() const
 void FrmRssGenerator::save()
 {
     const QString description = ui::heldText(m_description).replace(u'\n', QLatin1String("\r\n"));
+    const QString editedId = m_editor->editMarker();
     ItemEditor::SaveResult result = ItemEditor::SaveResult::Saved;
     const bool stored = base::runSteps(base::FailurePolicy::Report,
                                        {[&] { result = m_editor->save(m_title->text(), m_link->text(), description); }},
@@ -273,6 +330,16 @@ void FrmRssGenerator::save()
         return; // what was typed stays, to be saved again
     if (result == ItemEditor::SaveResult::InvalidTitle) {
         ui::Dialogs::information(this, QStringLiteral("Invalid Item Title"), QLatin1String(GeneratorTitle));
+        return;
+    }
+    if (result == ItemEditor::SaveResult::ItemGone) {
+        RefreshItemList();
+        ui::Dialogs::message(this,
+                             QStringLiteral("The item with Id %1 no longer exists: it was deleted meanwhile, and "
+                                            "nothing was stored. The text stays in the boxes; Save adds it as a new "
+                                            "item.")
+                                 .arg(editedId),
+                             QLatin1String(GeneratorTitle));
         return;
     }
     m_title->clear();
@@ -312,8 +379,12 @@ void FrmRssGenerator::deleteSelected()
 
 void FrmRssGenerator::importItems()
 {
-    base::runSteps(base::FailurePolicy::IgnoreEachStep, {[] { importUploadFile(); }});
+    ImportResult result;
+    QString failure;
+    base::runSteps(base::FailurePolicy::Report, {[&result] { result = importUploadFile(); }},
+                   [&failure](const QString &description) { failure = description; });
     RefreshItemList();
+    ui::Dialogs::message(this, failure.isEmpty() ? importSummary(result) : failure);
 }
 
 void FrmRssGenerator::generateFeed()
@@ -394,8 +465,20 @@ void FrmRssGenerator::toggleSubmissionMode()
 
 void FrmRssGenerator::openDirectory(QListWidgetItem *entry)
 {
-    if (entry && m_webView)
-        m_webView->navigate(entry->text());
+    if (!entry || !m_webView)
+        return;
+    const QUrl page = directoryPage(entry->text());
+    if (page.isEmpty()) {
+        constexpr int Shown = 200;
+        const QString address
+            = entry->text().size() > Shown ? entry->text().left(Shown) + QChar(0x2026) : entry->text();
+        reportFailure(QStringLiteral("\"%1\" in urlNames.txt is not the address of a web page (http or https); "
+                                     "it is not opened.")
+                          .arg(address));
+        return;
+    }
+    base::runSteps(base::FailurePolicy::Report, {[&] { m_webView->navigate(page.toString()); }},
+                   [this](const QString &description) { reportFailure(description); });
 }
 
 void FrmRssGenerator::exitProgram()

@@ -90,6 +90,7 @@ private:
     QAction *m_announceAction = nullptr;
     QLabel *m_status = nullptr;
     QListWidget *m_directories = nullptr;
+    QListWidgetItem *m_entryAtPress = nullptr;
     browser::WebView *m_webView = nullptr;
     QString m_lastFileName;
     std::function<void()> m_endProgram;
