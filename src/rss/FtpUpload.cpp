@@ -8,6 +8,18 @@
 
 namespace rss {
 
+namespace {
+
+// A path in an SFTP command, quoted as the network library reads it.
+QByteArray quotedPath(const QUrl &url)
+{
+    QByteArray path = url.path(QUrl::FullyDecoded).toUtf8();
+    path.replace('\\', "\\\\").replace('"', "\\\"");
+    return '"' + path + '"';
+}
+
+} // namespace
+
 FtpUpload::FtpUpload(QObject *parent)
     : QObject(parent)
 {
@@ -23,11 +35,25 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
     m_fileName = QFileInfo(localPath).fileName();
     m_directory = account.directory;
     try {
+        if (m_fileName.contains(u'\r') || m_fileName.contains(u'\n'))
+            throw base::Error(QStringLiteral("its name holds a line break, which a server cannot store"));
+        // The live file is replaced only once the whole file is on the server: it is
+        // stored under a temporary name beside it, checked, then renamed over it.
+        const QString temporaryName = u'.' + m_fileName + QStringLiteral(".part");
         const FtpAddress address(account.site, account.directory, m_fileName);
+        const FtpAddress staging(account.site, account.directory, temporaryName);
         m_shownDirectory = address.shownDirectory();
         TransferRequest request;
         request.kind = TransferRequest::Kind::FtpUpload;
-        request.url = address.url();
+        request.url = staging.url();
+        if (address.isSftp()) {
+            // An SFTP rename does not replace an existing file on every server.
+            request.finishCommands = {"*rm " + quotedPath(address.url()),
+                                      "rename " + quotedPath(staging.url()) + ' ' + quotedPath(address.url())};
+        } else {
+            request.verifySize = true;
+            request.finishCommands = {"RNFR " + temporaryName.toUtf8(), "RNTO " + m_fileName.toUtf8()};
+        }
         request.userName = account.userName;
         request.password = account.password;
         request.localPath = localPath;
@@ -68,6 +94,12 @@ QString FtpUpload::reasonOf(const TransferResult &result) const
     case F::Unsupported: reason = QStringLiteral("this kind of address cannot be used on this computer"); break;
     case F::Aborted: reason = QStringLiteral("the upload was stopped"); break;
     case F::Tls: reason = QStringLiteral("no encrypted connection could be made"); break;
+    case F::ConnectionLost: reason = QStringLiteral("the server closed the connection"); break;
+    case F::Verify:
+        return QStringLiteral("the copy on the server is not whole (%1); the file there was left as it was.")
+            .arg(result.detail);
+    case F::TooLarge:
+    case F::Redirect:
     case F::ModuleMissing: return result.detail;
     case F::None:
     case F::Other: reason = QStringLiteral("the transfer failed"); break;

@@ -40,6 +40,10 @@ TransferResult::Failure failureOf(int code)
     case TallowmereUnsupportedFailure: return F::Unsupported;
     case TallowmereAbortedFailure: return F::Aborted;
     case TallowmereTlsFailure: return F::Tls;
+    case TallowmereConnectionLostFailure: return F::ConnectionLost;
+    case TallowmereTooLargeFailure: return F::TooLarge;
+    case TallowmereRedirectFailure: return F::Redirect;
+    case TallowmereVerifyFailure: return F::Verify;
     default: return F::Other;
     }
 }
@@ -69,6 +73,9 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     std::vector<const char *> headers;
     for (const QByteArray &header : request.headers)
         headers.push_back(header.constData());
+    std::vector<const char *> finishCommands;
+    for (const QByteArray &command : request.finishCommands)
+        finishCommands.push_back(command.constData());
 
     TransferResult result;
     Context context{&result.body, &stop};
@@ -89,12 +96,17 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     };
     plain.requireTls = request.requireTls ? 1 : 0;
     plain.shouldAbort = [](void *c) { return static_cast<Context *>(c)->stop->load() ? 1 : 0; };
+    plain.maxReplyBytes = static_cast<size_t>(request.maxReplyBytes);
+    plain.verifySize = request.verifySize ? 1 : 0;
+    plain.finishCommands = finishCommands.data();
+    plain.finishCommandCount = static_cast<int>(finishCommands.size());
 
     TallowmereTransferResult outcome = {};
     run(&plain, &outcome);
     result.failure = failureOf(outcome.failure);
     result.responseCode = outcome.responseCode;
     result.detail = QString::fromUtf8(outcome.detail);
+    result.requestSent = outcome.requestSent != 0;
     return result;
 }
 
@@ -146,6 +158,12 @@ void Transfer::start(const TransferRequest &request)
             QMetaObject::invokeMethod(
                 owner, [owner, result] { owner->deliver(result); }, Qt::QueuedConnection);
     }).detach();
+}
+
+void Transfer::stop()
+{
+    if (m_running && m_shared)
+        m_shared->stop = true;
 }
 
 void Transfer::deliver(const TransferResult &result)

@@ -72,12 +72,18 @@ protected:
                          {m_root.path(), QStringLiteral("webmaster"), QStringLiteral("secret")}};
 };
 
-TEST_F(FtpUploadTest, StoresTheFileUnderItsBaseNameInTheDirectory)
+TEST_F(FtpUploadTest, ReplacesTheFileUnderItsBaseNameInTheDirectoryAndLeavesNothingElse)
 {
+    QFile old(QDir(m_root.path()).filePath(QStringLiteral("feeds/feed.xml")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(5000, 'o'));
+    old.close();
     const Outcome outcome = upload(account(QStringLiteral("feeds")), m_feed);
     EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
     EXPECT_EQ(outcome.message, QStringLiteral("Uploaded feed.xml to ftp://127.0.0.1:%1/feeds/.").arg(m_server.port()));
     EXPECT_EQ(stored(QStringLiteral("feeds/feed.xml")), QByteArray("<rss version=\"0.91\"></rss>\r\n"));
+    EXPECT_EQ(QDir(m_root.filePath(QStringLiteral("feeds"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("feed.xml")});
 }
 
 TEST_F(FtpUploadTest, EmptyDirectoryStoresInTheStartDirectory)
@@ -153,6 +159,47 @@ TEST(FtpUploadPeerTest, AnEncryptedUploadLandsOnlyWhenTheCertificateIsTrusted)
         qputenv("CURL_CA_BUNDLE", authorities);
     EXPECT_TRUE(trusted.ok) << trusted.message.toStdString();
     EXPECT_EQ(stored.size(), file.size());
+}
+
+// The live feed is replaced only by a whole copy: a data connection cut in the
+// middle, or a server that keeps part of the file and calls it complete, leave it as
+// it was, and the upload is reported as failed.
+TEST(FtpUploadPeerTest, ABrokenUploadLeavesTheLiveFileWhole)
+{
+    struct Case
+    {
+        const char *fault;
+        const char *reason;
+    };
+    for (const Case &c : {Case{"--cut-after", "could not be uploaded"}, Case{"--short-store", "is not whole"}}) {
+        SCOPED_TRACE(c.fault);
+        QTemporaryDir root;
+        QTemporaryDir local;
+        ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("feeds")));
+        const QString live = QDir(root.path()).filePath(QStringLiteral("feeds/feed.xml"));
+        const QByteArray oldFeed = "<rss version=\"0.91\"><channel>old</channel></rss>\r\n";
+        QFile file(live);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(oldFeed);
+        file.close();
+        const QString feed = local.filePath(QStringLiteral("feed.xml"));
+        QFile big(feed);
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        big.write(QByteArray(400000, 'n'));
+        big.close();
+        LocalServer server(QStringLiteral("ftp_server.py"),
+                           {QString::fromLatin1(c.fault), QStringLiteral("1000"), root.path(),
+                            QStringLiteral("webmaster"), QStringLiteral("secret")});
+
+        const Outcome outcome = upload({QStringLiteral("127.0.0.1:%1").arg(server.port()), QStringLiteral("webmaster"),
+                                        QStringLiteral("secret"), QStringLiteral("feeds")},
+                                       feed);
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_TRUE(outcome.message.contains(QLatin1String(c.reason))) << outcome.message.toStdString();
+        QFile after(live);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_EQ(after.readAll(), oldFeed);
+    }
 }
 
 TEST(FtpUploadPeerTest, NothingListeningIsReported)
