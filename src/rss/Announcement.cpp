@@ -23,8 +23,7 @@ const QString WsdlSetting = QStringLiteral("Announcement/ServiceAddress");
 // The user's own settings, never config.ini, whose lines are a stored format.
 QSettings userSettings()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tallowmere"),
-                     QStringLiteral("Tallowmere"));
+    return QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere"));
 }
 
 // Items are named by title; one without a title by its number.

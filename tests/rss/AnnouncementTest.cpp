@@ -290,7 +290,7 @@ TEST_F(AnnouncementTest, ItemsAddedWhileThePostingRunsStayUnannounced)
 TEST(AnnouncementAddressTest, EnvironmentThenTheUsersAddressThenTheBuiltInOne)
 {
     QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const QByteArray saved = qgetenv("TALLOWMERE_ANNOUNCE_WSDL");
     qunsetenv("TALLOWMERE_ANNOUNCE_WSDL");
     // Without either, the built-in host's service or nothing.
@@ -303,7 +303,7 @@ TEST(AnnouncementAddressTest, EnvironmentThenTheUsersAddressThenTheBuiltInOne)
     qputenv("TALLOWMERE_ANNOUNCE_WSDL", "http://127.0.0.1:9/own?wsdl");
     EXPECT_EQ(Announcement::configuredWsdlAddress(), QStringLiteral("http://127.0.0.1:9/own?wsdl"));
     // Kept in the user's own settings file, which nothing else shares.
-    EXPECT_TRUE(QFile::exists(settings.filePath(QStringLiteral("Tallowmere/Tallowmere.ini"))));
+    EXPECT_TRUE(QFile::exists(settings.filePath(QStringLiteral("Tallowmere/Tallowmere.conf"))));
 
     Announcement::setUserWsdlAddress(QString());
     if (saved.isEmpty())

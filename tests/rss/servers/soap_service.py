@@ -67,6 +67,9 @@ class DroppingWriter:
         if not drop_reply:
             self.out.flush()
 
+    def __getattr__(self, name):
+        return getattr(self.out, name)
+
 
 class QuietHandler(WSGIRequestHandler):
     def handle(self):
