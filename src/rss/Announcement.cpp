@@ -137,6 +137,13 @@ void Announcement::describedServiceArrived(const TransferResult &result)
         finish(false, QStringLiteral("The announcement was stopped before any item was sent."));
         return;
     }
+    if (result.failure == TransferResult::Failure::TooLarge) {
+        finish(false, QStringLiteral("The announcement service at %1 cannot be used: its description is longer "
+                                     "than %2 MB.")
+                          .arg(service)
+                          .arg(MaxReplyBytes / (1024 * 1024)));
+        return;
+    }
     if (!result.ok()) {
         finish(false, QStringLiteral("The announcement service at %1 cannot be reached: %2")
                           .arg(service, transferFailure(result)));
@@ -344,6 +351,7 @@ QString Announcement::transferFailure(const TransferResult &result) const
     switch (result.failure) {
     case F::Timeout: return QStringLiteral("no answer within %1 seconds.").arg(m_timeout.count());
     case F::ModuleMissing: return result.detail;
+    case F::TooLarge: return QStringLiteral("it sent more than %1 MB.").arg(MaxReplyBytes / (1024 * 1024));
     default: return result.detail.isEmpty() ? QStringLiteral("the transfer failed.") : result.detail + u'.';
     }
 }

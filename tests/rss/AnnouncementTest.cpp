@@ -241,6 +241,44 @@ TEST_F(AnnouncementTest, StoppingEndsTheRunAfterTheItemBeingPosted)
     EXPECT_EQ(marks(), (QStringList{QStringLiteral("One=1"), QStringLiteral("Two=0"), QStringLiteral("Blank=0")}));
 }
 
+// What a hostile service sends is capped, and the account goes to no host but the
+// one the description came from: not to another endpoint, not through a redirect.
+TEST_F(AnnouncementTest, AHostileServiceGetsNoAccountElsewhereAndCannotFloodTheProgram)
+{
+    struct Case
+    {
+        const char *mode;
+        const char *message; // a part of the message; empty when the item is announced
+        const char *posts;   // what reached the service, as "path host" lines
+    };
+    const Case cases[] = {
+        {"huge-description", "its description is longer than 4 MB", ""},
+        {"foreign-endpoint", "to another host (localhost)", ""},
+        {"huge-reply", "it sent more than 4 MB", "/post 127.0.0.1\n"},
+        {"redirect-away", "another host (http://localhost:", "/post 127.0.0.1\n"},
+        {"redirect-here", "", "/post 127.0.0.1\n/post-again 127.0.0.1\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.mode);
+        testing_support::execOn(m_folder.rssConnectionString(), QStringLiteral("DELETE FROM Tbl_Rss_Feed_Items"));
+        addItem(QStringLiteral("Opening"), QStringLiteral("first"));
+        const QString log = m_log.filePath(QStringLiteral("%1.log").arg(QLatin1String(c.mode)));
+        QFile(log).open(QIODevice::WriteOnly);
+        LocalServer hostile(QStringLiteral("hostile_service.py"), {log, QString::fromLatin1(c.mode)});
+
+        const Outcome outcome = announce(QStringLiteral("http://127.0.0.1:%1/?wsdl").arg(hostile.port()));
+        const bool announced = *c.message == '\0';
+        EXPECT_EQ(outcome.ok, announced) << outcome.message.toStdString();
+        if (!announced) {
+            EXPECT_TRUE(outcome.message.contains(QLatin1String(c.message))) << outcome.message.toStdString();
+        }
+        EXPECT_EQ(marks(), QStringList{announced ? QStringLiteral("Opening=1") : QStringLiteral("Opening=0")});
+        QFile posts(log);
+        posts.open(QIODevice::ReadOnly);
+        EXPECT_EQ(posts.readAll(), QByteArray(c.posts));
+    }
+}
+
 TEST_F(AnnouncementTest, AccountIsCheckedAfterTheServiceAnswersAndBeforeAnyPost)
 {
     addItem(QStringLiteral("One"), QStringLiteral("first"));

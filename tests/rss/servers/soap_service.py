@@ -4,7 +4,8 @@ line of standard output), its description at /?wsdl. Each accepted call is appen
 to LOG as a JSON list. It stops by itself after a while or when its standard input
 closes.
 
-    soap_service.py LOG [--fault-on-call N] [--drop-reply-on-call N] [--delay SECONDS] [--hang]
+    soap_service.py LOG [--fault-on-call N [--fault-text TEXT]] [--drop-reply-on-call N]
+                    [--delay SECONDS] [--hang]
 
 --drop-reply-on-call N accepts (and logs) call N, then closes the connection without
 a reply; --delay answers each call that many seconds late.
@@ -27,6 +28,7 @@ LIFETIME_SECONDS = 120
 arguments = argparse.ArgumentParser()
 arguments.add_argument("log")
 arguments.add_argument("--fault-on-call", type=int, default=0)
+arguments.add_argument("--fault-text", default="Status rejected by the test service")
 arguments.add_argument("--drop-reply-on-call", type=int, default=0)
 arguments.add_argument("--delay", type=float, default=0)
 arguments.add_argument("--hang", action="store_true")
@@ -44,7 +46,7 @@ class AnnouncementService(ServiceBase):
         if options.hang:
             time.sleep(3600)
         if calls == options.fault_on_call:
-            raise Fault(faultcode="Server", faultstring="Status rejected by the test service")
+            raise Fault(faultcode="Server", faultstring=options.fault_text)
         with open(options.log, "a", encoding="utf-8") as log:
             log.write(json.dumps([user, status, password]) + "\n")
         if calls == options.drop_reply_on_call:

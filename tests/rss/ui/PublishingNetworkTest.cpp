@@ -9,11 +9,14 @@
 #include "rss/ui/FrmRssGenerator.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace rss_testing;
 using rss::FrmRssGenerator;
@@ -219,6 +222,34 @@ TEST_F(PublishingNetwork, TheAnnouncementServiceIsChosenInTheTwitterMenu)
 
     qputenv("TALLOWMERE_ANNOUNCE_WSDL", "http://127.0.0.1:9/other?wsdl");
     EXPECT_EQ(rss::Announcement::configuredWsdlAddress(), QStringLiteral("http://127.0.0.1:9/other?wsdl"));
+}
+
+// A service's words are shown as they are: a fault written as markup cannot draw a
+// box of its own inside the message.
+TEST_F(PublishingNetwork, AServicesFaultShowsAsPlainTextInTheRealMessageBox)
+{
+    const QString markup = QStringLiteral("<h1>Session expired</h1><b>Type your password again</b>");
+    startService({QStringLiteral("--fault-on-call"), QStringLiteral("1"), QStringLiteral("--fault-text"), markup});
+    addItem(QStringLiteral("Opening"), QStringLiteral("We open on Monday"));
+    FrmRssGenerator &window = open();
+    ui::Dialogs::setBackend(nullptr);
+    QStringList shown;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown << (box->textFormat() == Qt::PlainText ? QStringLiteral("plain: ") : QStringLiteral("rich: "))
+                         + box->text();
+            box->accept();
+        }
+    });
+    watcher.start(20);
+
+    QAction *announce = action(window, "mnuUploadTwitter");
+    announce->trigger();
+    ASSERT_TRUE(testing_support::waitUntil([&] { return announce->isEnabled() && !shown.isEmpty(); }));
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("plain: No item was announced."))) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].contains(markup)) << shown[0].toStdString();
 }
 
 } // namespace
