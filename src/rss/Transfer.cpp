@@ -44,6 +44,8 @@ TransferResult::Failure failureOf(int code)
     case TallowmereTooLargeFailure: return F::TooLarge;
     case TallowmereRedirectFailure: return F::Redirect;
     case TallowmereVerifyFailure: return F::Verify;
+    case TallowmereUnknownHostKeyFailure: return F::UnknownHostKey;
+    case TallowmereChangedHostKeyFailure: return F::ChangedHostKey;
     default: return F::Other;
     }
 }
@@ -70,6 +72,7 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     const QByteArray userName = request.userName.toUtf8();
     const QByteArray password = request.password.toUtf8();
     const QByteArray localPath = QFile::encodeName(request.localPath);
+    const QByteArray knownHosts = QFile::encodeName(request.knownHostsPath);
     std::vector<const char *> headers;
     for (const QByteArray &header : request.headers)
         headers.push_back(header.constData());
@@ -100,6 +103,7 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     plain.verifySize = request.verifySize ? 1 : 0;
     plain.finishCommands = finishCommands.data();
     plain.finishCommandCount = static_cast<int>(finishCommands.size());
+    plain.knownHostsPath = request.knownHostsPath.isEmpty() ? nullptr : knownHosts.constData();
 
     TallowmereTransferResult outcome = {};
     run(&plain, &outcome);
@@ -107,6 +111,8 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     result.responseCode = outcome.responseCode;
     result.detail = QString::fromUtf8(outcome.detail);
     result.requestSent = outcome.requestSent != 0;
+    result.hostKey
+        = QByteArray(reinterpret_cast<const char *>(outcome.hostKey), static_cast<qsizetype>(outcome.hostKeyLength));
     return result;
 }
 

@@ -32,6 +32,7 @@ struct TransferRequest
     // these commands run, the last step that puts it in place.
     bool verifySize = false;
     QList<QByteArray> finishCommands;
+    QString knownHostsPath; // SFTP: where the server's key must be known
 };
 
 // How a transfer ended.
@@ -53,6 +54,8 @@ struct TransferResult
         TooLarge,       // the reply passed maxReplyBytes
         Redirect,       // a POST sent on to another host, not followed
         Verify,         // the stored file's size is not the local file's
+        UnknownHostKey, // SFTP: the server's key is not known yet (hostKey holds it)
+        ChangedHostKey, // SFTP: the server's key is not the one known
         ModuleMissing,
         Other,
     };
@@ -62,6 +65,7 @@ struct TransferResult
     QString detail;           // the network library's description of a failure
     QByteArray body;          // what the server sent back
     bool requestSent = false; // the whole request went out (a POST's body)
+    QByteArray hostKey;       // SFTP: the refused server key's blob
 
     bool ok() const { return failure == Failure::None; }
 };

@@ -17,6 +17,13 @@ using testing_support::waitUntil;
 
 namespace {
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
 struct Outcome
 {
     bool ended = false;
@@ -26,10 +33,12 @@ struct Outcome
 
 // Runs one upload to its end (bounded) and returns how it ended.
 Outcome upload(const FtpAccount &account, const QString &localPath,
-               std::chrono::seconds timeout = std::chrono::seconds(20))
+               std::chrono::seconds timeout = std::chrono::seconds(20),
+               const std::function<bool(const QString &)> &askHostKey = {})
 {
     FtpUpload ftp;
     ftp.setRequestTimeout(timeout);
+    ftp.setHostKeyQuestion(askHostKey);
     Outcome outcome;
     QObject::connect(&ftp, &FtpUpload::finished, [&](bool ok, const QString &message) {
         outcome = {true, ok, message};
@@ -200,6 +209,92 @@ TEST(FtpUploadPeerTest, ABrokenUploadLeavesTheLiveFileWhole)
         ASSERT_TRUE(after.open(QIODevice::ReadOnly));
         EXPECT_EQ(after.readAll(), oldFeed);
     }
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// SFTP: nothing, not even the user name, goes to a server whose key is not known. An
+// unknown key is shown by its fingerprint and recorded only on Yes; a changed key is
+// refused. The file replaces the live one by a rename, also where a rename does not
+// replace an existing file.
+TEST(FtpUploadPeerTest, AnSftpServerIsTrustedByItsKeyBeforeAnythingIsSent)
+{
+    QTemporaryDir home;
+    QTemporaryDir root;
+    QTemporaryDir local;
+    // The account's known_hosts is the test's own.
+    struct HomeGuard
+    {
+        QByteArray saved = qgetenv("HOME");
+        ~HomeGuard() { qputenv("HOME", saved); }
+    } homeGuard;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString knownHosts = home.filePath(QStringLiteral(".ssh/known_hosts"));
+    ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("htdocs")));
+    const QString live = root.filePath(QStringLiteral("htdocs/feed.xml"));
+    writeFile(live, "old feed");
+    const QString feed = local.filePath(QStringLiteral("feed.xml"));
+    writeFile(feed, "<rss version=\"0.91\"></rss>\r\n");
+    const QString keyFile = local.filePath(QStringLiteral("key.pub"));
+    const QString logins = local.filePath(QStringLiteral("logins.log"));
+    auto server = std::make_unique<LocalServer>(
+        QStringLiteral("sftp_server.py"),
+        QStringList{keyFile, logins, root.path(), QStringLiteral("webmaster"), QStringLiteral("secret")});
+    const QList<QByteArray> key = contentOf(keyFile).trimmed().split(' ');
+    ASSERT_EQ(key.size(), 2);
+    const QString fingerprint = FtpUpload::fingerprintOf(QByteArray::fromBase64(key[1]));
+    const auto account = [](const LocalServer &peer) {
+        return FtpAccount{QStringLiteral("sftp://127.0.0.1:%1").arg(peer.port()), QStringLiteral("webmaster"),
+                          QStringLiteral("secret"), QStringLiteral("htdocs")};
+    };
+    QStringList questions;
+    bool trust = false;
+    const auto ask = [&](const QString &question) {
+        questions << question;
+        return trust;
+    };
+
+    Outcome outcome = upload(account(*server), feed, std::chrono::seconds(20), ask);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("not trusted"))) << outcome.message.toStdString();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QStringLiteral("ssh-rsa key has the fingerprint ") + fingerprint))
+        << questions[0].toStdString();
+    EXPECT_TRUE(contentOf(logins).isEmpty());
+    EXPECT_FALSE(QFile::exists(knownHosts));
+
+    trust = true;
+    outcome = upload(account(*server), feed, std::chrono::seconds(20), ask);
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_EQ(contentOf(live), QByteArray("<rss version=\"0.91\"></rss>\r\n"));
+    EXPECT_EQ(QDir(root.filePath(QStringLiteral("htdocs"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("feed.xml")});
+    EXPECT_EQ(contentOf(knownHosts),
+              QStringLiteral("[127.0.0.1]:%1 ").arg(server->port()).toUtf8() + key.join(' ') + '\n');
+
+    // Known now: no question.
+    outcome = upload(account(*server), feed, std::chrono::seconds(20), ask);
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(questions.size(), 2);
+
+    // Another server answers where the known one was: its key is not the one recorded.
+    const QByteArray firstKey = key.join(' ');
+    server.reset();
+    QFile::remove(logins);
+    LocalServer impostor(QStringLiteral("sftp_server.py"),
+                         {keyFile, logins, root.path(), QStringLiteral("webmaster"), QStringLiteral("secret")});
+    writeFile(knownHosts, QStringLiteral("[127.0.0.1]:%1 ").arg(impostor.port()).toUtf8() + firstKey + '\n');
+    outcome = upload(account(impostor), feed, std::chrono::seconds(20), ask);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("is not the one recorded for it")))
+        << outcome.message.toStdString();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(contentOf(logins).isEmpty());
 }
 
 TEST(FtpUploadPeerTest, NothingListeningIsReported)

@@ -54,9 +54,28 @@ void setDetail(TallowmereTransferResult *result, const char *text)
 struct Session
 {
     const TallowmereTransferRequest *request;
+    TallowmereTransferResult *result;
     size_t received = 0;
     bool tooLarge = false;
+    TallowmereTransferFailure hostKeyRefusal = TallowmereNoFailure;
 };
+
+// The server's key must be in the known_hosts file before the password is sent.
+int checkHostKey(CURL *, const curl_khkey *, const curl_khkey *found, curl_khmatch match, void *userData)
+{
+    auto *session = static_cast<Session *>(userData);
+    if (match == CURLKHMATCH_OK)
+        return CURLKHSTAT_FINE;
+    session->hostKeyRefusal
+        = match == CURLKHMATCH_MISMATCH ? TallowmereChangedHostKeyFailure : TallowmereUnknownHostKeyFailure;
+    TallowmereTransferResult *result = session->result;
+    result->hostKeyLength = 0;
+    if (found && found->len > 0 && found->len <= sizeof result->hostKey) {
+        std::memcpy(result->hostKey, found->key, found->len);
+        result->hostKeyLength = found->len;
+    }
+    return CURLKHSTAT_REJECT;
+}
 
 size_t receive(char *data, size_t size, size_t count, void *userData)
 {
@@ -152,6 +171,10 @@ bool perform(CURL *curl, Session &session, const char *errorText, TallowmereTran
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result->responseCode);
     if (code == CURLE_OK)
         return true;
+    if (session.hostKeyRefusal != TallowmereNoFailure) {
+        fail(result, session.hostKeyRefusal, "the server's key was not accepted");
+        return false;
+    }
     if (code == CURLE_WRITE_ERROR && session.tooLarge) {
         char text[128];
         std::snprintf(text, sizeof text, "the reply is longer than %zu bytes", session.request->maxReplyBytes);
@@ -237,7 +260,8 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
     result->responseCode = 0;
     result->detail[0] = '\0';
     result->requestSent = 0;
-    Session session{request};
+    result->hostKeyLength = 0;
+    Session session{request, result};
 
     std::unique_ptr<CURL, EasyCleanup> handle(curl_easy_init());
     if (!handle) {
@@ -285,6 +309,11 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
         curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
         if (request->requireTls)
             curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+        if (request->knownHostsPath) {
+            curl_easy_setopt(curl, CURLOPT_SSH_KNOWNHOSTS, request->knownHostsPath);
+            curl_easy_setopt(curl, CURLOPT_SSH_KEYFUNCTION, checkHostKey);
+            curl_easy_setopt(curl, CURLOPT_SSH_KEYDATA, &session);
+        }
     } else {
         curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");

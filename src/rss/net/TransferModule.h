@@ -31,6 +31,8 @@ enum TallowmereTransferFailure {
     TallowmereTooLargeFailure,       // the reply is longer than the request allows
     TallowmereRedirectFailure,       // a POST was sent on to another host, and not followed
     TallowmereVerifyFailure,         // the stored file's size differs from the local file's
+    TallowmereUnknownHostKeyFailure, // SFTP: the server's key is in no known_hosts line
+    TallowmereChangedHostKeyFailure, // SFTP: the server's key differs from the known one
     TallowmereOtherFailure,
 };
 
@@ -57,6 +59,9 @@ struct TallowmereTransferRequest
     int verifySize;
     const char *const *finishCommands;
     int finishCommandCount;
+    // SFTP: the known_hosts file the server's key must be found in; nothing is sent
+    // to a server whose key is unknown or changed.
+    const char *knownHostsPath;
 };
 
 struct TallowmereTransferResult
@@ -65,6 +70,9 @@ struct TallowmereTransferResult
     long responseCode; // last FTP or HTTP status code, 0 when none came
     char detail[512];  // the network library's own description of a failure
     int requestSent;   // non-zero once the whole request (a POST's body) went out
+    // SFTP: the key the server presented (its raw blob), when it was refused.
+    unsigned char hostKey[2048];
+    size_t hostKeyLength;
 };
 
 // Runs one transfer to its end on the calling thread.

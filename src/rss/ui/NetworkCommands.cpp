@@ -56,6 +56,10 @@ bool NetworkCommands::upload(const PublishingSettings &account, const QString &l
     if (!m_upload) {
         m_upload = new FtpUpload(this);
         connect(m_upload, &FtpUpload::finished, this, &NetworkCommands::end);
+        m_upload->setHostKeyQuestion([this](const QString &question) {
+            return ui::Dialogs::ask(qobject_cast<QWidget *>(parent()), question, ui::Dialogs::Buttons::YesNo)
+                   == ui::Dialogs::Answer::Yes;
+        });
     }
     begin(tr("Uploading %1 to %2 ...").arg(QDir::toNativeSeparators(localPath), account.ftpSite));
     m_upload->start(FtpAccount{account.ftpSite, account.ftpUserName, account.ftpPassword, account.ftpDirectory},
