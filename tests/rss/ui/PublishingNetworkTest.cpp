@@ -3,6 +3,7 @@
 #include "LocalServer.h"
 #include "records/ui/FormTesting.h"
 #include "rss/Announcement.h"
+#include "rss/FtpUpload.h"
 #include "rss/ItemList.h"
 #include "rss/PublishingSettings.h"
 #include "rss/RssTesting.h"
@@ -118,6 +119,41 @@ TEST_F(PublishingNetwork, UploadStoresTheChosenFileInTheAccountsDirectoryAndSays
     EXPECT_EQ(testing_support::statusOf(&window),
               QStringLiteral("Uploaded feed.xml to ftp://127.0.0.1:%1/www/.").arg(server.port()));
     EXPECT_EQ(readFile(QDir(root.path()).filePath(QStringLiteral("www/feed.xml"))), QByteArray("<rss/>"));
+}
+
+TEST_F(PublishingNetwork, AnUnknownSftpServerIsAskedAboutByItsFingerprintBeforeTheUpload)
+{
+    QTemporaryDir home;
+    QTemporaryDir root;
+    struct HomeGuard
+    {
+        QByteArray saved = qgetenv("HOME");
+        ~HomeGuard() { qputenv("HOME", saved); }
+    } homeGuard;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString keyFile = folder.filePath(QStringLiteral("key.pub"));
+    LocalServer server(QStringLiteral("sftp_server.py"), {keyFile, folder.filePath(QStringLiteral("logins.log")),
+                                                          root.path(), QStringLiteral("me"), QStringLiteral("secret")});
+    rss::PublishingSettings account;
+    account.ftpSite = QStringLiteral("sftp://127.0.0.1:%1").arg(server.port());
+    account.ftpUserName = QStringLiteral("me");
+    account.ftpPassword = QStringLiteral("secret");
+    account.write();
+    const QString feed = folder.filePath(QStringLiteral("feed.xml"));
+    writeFile(feed, "<rss/>");
+    dialogs->fileNames = {feed};
+    dialogs->answers = {Dialogs::Answer::Yes};
+    FrmRssGenerator &window = open();
+
+    testing_support::click(&window, "Command6");
+    QTRY_VERIFY_WITH_TIMEOUT(testing_support::buttonOf(&window, "Command6")->isEnabled(), 60000);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    const QByteArray key = readFile(keyFile).trimmed().split(' ').value(1);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(rss::FtpUpload::fingerprintOf(QByteArray::fromBase64(key))))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_EQ(dialogs->messages[0].title, QStringLiteral("Tallowmere"));
+    EXPECT_EQ(dialogs->messages[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(readFile(QDir(root.path()).filePath(QStringLiteral("feed.xml"))), QByteArray("<rss/>"));
 }
 
 TEST_F(PublishingNetwork, AnnouncementPostsWithTheTwitterAccountAndMarksTheItems)
