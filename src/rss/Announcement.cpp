@@ -33,6 +33,13 @@ QString nameOf(const AnnouncementItem &item)
                                 : QStringLiteral("\"%1\"").arg(item.title);
 }
 
+// The same at the start of a sentence: 'The item "Opening"', "Item number 7".
+QString subjectOf(const AnnouncementItem &item)
+{
+    return item.title.isEmpty() ? QStringLiteral("Item number %1").arg(item.id)
+                                : QStringLiteral("The item \"%1\"").arg(item.title);
+}
+
 QString sentence(const QString &text)
 {
     return text.endsWith(u'.') ? text : text + u'.';
@@ -284,8 +291,8 @@ void Announcement::postArrived(const TransferResult &result)
         return;
     }
     if (!result.ok()) {
-        endRun(QStringLiteral("The item %1 was not announced: the announcement service at %2 cannot be reached: %3")
-                   .arg(name, service, transferFailure(result)));
+        endRun(QStringLiteral("%1 was not announced: the announcement service at %2 cannot be reached: %3")
+                   .arg(subjectOf(item), service, transferFailure(result)));
         return;
     }
     if (const auto fault = SoapEnvelope::faultOf(result.body)) {
@@ -296,17 +303,16 @@ void Announcement::postArrived(const TransferResult &result)
         return;
     }
     if (result.responseCode < 200 || result.responseCode >= 300) {
-        endRun(QStringLiteral("The item %1 was not announced: the announcement service at %2 answered with HTTP "
-                              "error %3.")
-                   .arg(name, service)
+        endRun(QStringLiteral("%1 was not announced: the announcement service at %2 answered with HTTP error %3.")
+                   .arg(subjectOf(item), service)
                    .arg(result.responseCode));
         return;
     }
     try {
         AnnouncementStore::markAnnounced({item.id});
     } catch (const base::Error &error) {
-        endRun(QStringLiteral("The item %1 was announced but could not be marked as announced: %2")
-                   .arg(name, error.description()));
+        endRun(QStringLiteral("%1 was announced but could not be marked as announced: %2")
+                   .arg(subjectOf(item), error.description()));
         return;
     }
     m_announced << name;
