@@ -10,10 +10,12 @@
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/FormTesting.h"
 #include "records/ui/LongTermGoals.h"
+#include "rss/PublishingSettings.h"
 #include "rss/ui/FrmRssGenerator.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -21,6 +23,11 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTableView>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -352,6 +359,58 @@ TEST_F(MainFormTest, Screenshots)
     click(&form, "cmdEdit");
     saveScreenshot(&form, "GeneralInformation1-edit");
     click(&form, "cmdCancel");
+}
+
+// Closing the main form while the feed is being uploaded: the program would end with
+// its last window, so the form asks first and, told to wait, closes only once the
+// upload has ended. The FTP peer accepts the connection and never greets.
+TEST_F(MainFormTest, ClosingTheMainFormWaitsForARunningUpload)
+{
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr *>(&address), length), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length);
+    rss::PublishingSettings account;
+    account.ftpSite = QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port));
+    account.ftpUserName = QStringLiteral("me");
+    account.ftpPassword = QStringLiteral("secret");
+    account.write();
+    const QString feed = folder.filePath(QStringLiteral("feed.xml"));
+    QFile file(feed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<rss/>");
+    file.close();
+
+    auto &form = start();
+    auto &publishing = ui::WindowRegistry::get<rss::FrmRssGenerator>();
+    publishing.showWindow();
+    dialogs->fileNames = {feed};
+    click(&publishing, "Command6");
+    ASSERT_FALSE(buttonOf(&publishing, "Command6")->isEnabled());
+    // Another window stays open: nothing ends, nothing is asked.
+    EXPECT_TRUE(publishing.unload());
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    dialogs->answers = {ui::Dialogs::Answer::No};
+    EXPECT_FALSE(form.close());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith(QStringLiteral("A transfer is still running.")));
+    EXPECT_TRUE(form.isVisible());
+
+    dialogs->answers = {ui::Dialogs::Answer::Yes};
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    // The peer goes away; the upload ends, and with it the form.
+    ::close(listener);
+    QDeadlineTimer deadline(60000);
+    while (form.isVisible() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(buttonOf(&publishing, "Command6")->isEnabled());
 }
 
 class StartUpTest : public ::testing::Test
