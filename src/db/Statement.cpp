@@ -92,7 +92,7 @@ Statement::Statement(Connection &connection, const QString &sql, const QVariantL
     if (!connection.isOpen())
         throw DbError(QStringLiteral("The connection is not open."));
     connection.settleReaders();
-    if (PostgresSession *server = connection.server()) {
+    if (PostgresSession *server = connection.liveServer()) {
         const PostgresStatement statement = translateToPostgres(sql);
         if (statement.text.trimmed().isEmpty())
             throw DbError(QStringLiteral("The statement is empty."));
@@ -178,7 +178,7 @@ void Statement::bind(sqlite3_stmt *statement, const QVariantList &parameters, sq
 
 void Statement::rebind(const QVariantList &parameters)
 {
-    if (PostgresSession *server = m_connection.server()) {
+    if (PostgresSession *server = m_connection.liveServer()) {
         m_rows.reset();
         m_rows = std::make_unique<PostgresRows>(*server, m_serverText, parameters, !m_wholeResult);
         return;

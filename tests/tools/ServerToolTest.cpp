@@ -49,6 +49,19 @@ QString filledFolder(const QTemporaryDir &dir, int businesses)
     return folder;
 }
 
+TEST(ServerTool, AMalformedAddressNeverShowsItsPassword)
+{
+    const QString address = QStringLiteral("postgresql://owner:Secr3t@[::1/t1");
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("sql"), address, QStringLiteral("select 1")},
+          QStringList{QStringLiteral("check"), address}, QStringList{QStringLiteral("init"), address}}) {
+        const ServerToolRun run = tool(arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QLatin1String("postgresql://owner:***@[::1/t1"))) << run.err.toStdString();
+        EXPECT_FALSE(QString(run.err + run.out).contains(QLatin1String("Secr3t"))) << run.err.toStdString();
+    }
+}
+
 TEST(ServerTool, InitSqlAndCheckTakeAnAddressWhereverTheyTakeAFile)
 {
     const QString uri = PostgresServer::shared().createDatabase();
