@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/LibPq.h"
+#include "db/MessageText.h"
 #include "db/PostgresDialect.h"
 
 #include <QList>
@@ -28,19 +29,6 @@ QString sentence(QString text)
         text[0] = text[0].toUpper();
     if (!text.isEmpty() && !text.endsWith(u'.'))
         text += u'.';
-    return text;
-}
-
-// Addresses and server texts in messages are cut to this many characters: a line of
-// megabytes would make a message box taller than the screen.
-constexpr qsizetype LongestShownText = 300;
-
-QString cut(QString text)
-{
-    if (text.size() > LongestShownText) {
-        text.truncate(LongestShownText);
-        text += QStringLiteral("...");
-    }
     return text;
 }
 
@@ -100,7 +88,7 @@ ParsedAddress parseAddress(const QString &uri)
         const QString shown = PostgresSession::shownAddress(uri);
         reason.replace(uri, shown);
         throw DbError(QStringLiteral("The database address %1 is not valid: %2")
-                          .arg(shown, cut(withoutPasswords(reason, passwordsIn(uri)))));
+                          .arg(shown, cutForMessage(withoutPasswords(reason, passwordsIn(uri)))));
     }
     ParsedAddress parsed;
     for (PQconninfoOption *option = options; option->keyword; ++option) {
@@ -143,7 +131,7 @@ bool PostgresSession::isAddress(const QString &text)
 
 QString PostgresSession::shownAddress(const QString &uri)
 {
-    return cut(withoutPasswords(uri, passwordsIn(uri)));
+    return cutForMessage(withoutPasswords(uri, passwordsIn(uri)));
 }
 
 QString PostgresSession::describeAddress(const QString &uri)
@@ -157,7 +145,7 @@ QString PostgresSession::describeAddress(const QString &uri)
         text += u':' + parsed.port;
     if (!parsed.dbname.isEmpty())
         text += u'/' + parsed.dbname;
-    return cut(withoutPasswords(text, passwordsIn(uri)));
+    return cutForMessage(withoutPasswords(text, passwordsIn(uri)));
 }
 
 namespace {
@@ -229,7 +217,7 @@ PostgresSession::PostgresSession(const QString &uri)
         pq.finish(m_connection);
         m_connection = nullptr;
         throw DbError(QStringLiteral("The database server %1 cannot be reached (%2).")
-                          .arg(m_serverName, cut(withoutPasswords(reason, passwordsIn(uri)))));
+                          .arg(m_serverName, cutForMessage(withoutPasswords(reason, passwordsIn(uri)))));
     }
     // The server reports these at start; a text holding a backslash must never be
     // read as an escape, whatever else may have been said.
@@ -494,12 +482,13 @@ QString describePostgresError(PGresult *result, PGconn *connection, const QStrin
     const LibPq &pq = LibPq::get();
     if (!result || (connection && pq.status(connection) != CONNECTION_OK)) {
         const QString reason = connection ? QString::fromUtf8(pq.errorMessage(connection)).trimmed() : QString();
-        return QStringLiteral("The connection to the database server %1 was lost (%2).").arg(serverName, cut(reason));
+        return QStringLiteral("The connection to the database server %1 was lost (%2).")
+            .arg(serverName, cutForMessage(reason));
     }
     // A server's message may quote a whole value or statement.
     const QByteArray state = pq.resultErrorField(result, PG_DIAG_SQLSTATE);
-    const QString message = cut(QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_PRIMARY)));
-    const QString detail = cut(QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_DETAIL)));
+    const QString message = cutForMessage(QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_PRIMARY)));
+    const QString detail = cutForMessage(QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_DETAIL)));
     if (state.startsWith("23")) {
         QString text = QStringLiteral("The row was not stored: %1").arg(message);
         if (!detail.isEmpty())
@@ -524,7 +513,7 @@ QString describePostgresError(PGresult *result, PGconn *connection, const QStrin
     if (state.startsWith("08") || state.startsWith("57P") || state.startsWith("53"))
         return QStringLiteral("The database server %1 failed: %2").arg(serverName, sentence(message));
     if (message.isEmpty())
-        return sentence(cut(QString::fromUtf8(pq.resultErrorMessage(result))));
+        return sentence(cutForMessage(QString::fromUtf8(pq.resultErrorMessage(result))));
     return sentence(message);
 }
 

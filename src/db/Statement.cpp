@@ -2,6 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/MessageText.h"
 #include "db/PostgresDialect.h"
 #include "db/PostgresRows.h"
 #include "db/PostgresSession.h"
@@ -62,7 +63,9 @@ bool nothingElseFollows(sqlite3 *db, const char *tail)
 
 QString describeError(sqlite3 *db, int code, const QString &filePath)
 {
-    const QString reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+    // SQLite quotes the token it stumbled on, which may be a whole text.
+    const QString reason
+        = cutForMessage(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code)));
     const QString file = QDir::toNativeSeparators(filePath);
     switch (code & 0xff) {
     case SQLITE_BUSY:

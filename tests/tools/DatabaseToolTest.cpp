@@ -75,6 +75,11 @@ TEST_F(DatabaseTool, ErrorsGoToStandardErrorWithStatusOne)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.contains(QStringLiteral("No such table: Nowhere."))) << run.err.toStdString();
+    // The engine quotes the whole unfinished text; what reaches a person is cut.
+    const ToolRun huge = tool({QStringLiteral("sql"), business(), QStringLiteral("select '") + QString(100000, u'a')});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_TRUE(huge.err.contains(QLatin1String("Unrecognized token"))) << huge.err.left(300).toStdString();
+    EXPECT_LT(huge.err.size(), 1000);
 
     QFile junk(dir.filePath(QStringLiteral("junk.db")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));

@@ -83,6 +83,12 @@ TEST(ServerTool, InitSqlAndCheckTakeAnAddressWhereverTheyTakeAFile)
     EXPECT_EQ(rows.out, QStringLiteral("BusinessInformationId\tBusninesName\tBusinessCity\tBusinessZip\n"
                                        "1\tTab\\tCR\\rLF\\nSlash\\\\\t\t\\N\n"));
 
+    // The server quotes the whole unfinished text; what reaches a person is cut.
+    const ServerToolRun huge = tool({QStringLiteral("sql"), uri, QStringLiteral("select '") + QString(100000, u'a')});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_TRUE(huge.err.contains(QLatin1String("nterminated"))) << huge.err.left(300).toStdString();
+    EXPECT_LT(huge.err.size(), 1000);
+
     db::PostgresSession session(uri);
     session.runScript(QStringLiteral("DROP TABLE \"MasterField\""));
     const ServerToolRun damaged = tool({QStringLiteral("check"), uri});
