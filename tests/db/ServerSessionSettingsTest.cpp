@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using testing_support::PostgresServer;
 
 namespace {
@@ -47,6 +49,11 @@ struct Hostile
     // Whether the session logs in as a role of its own whose default is off.
     bool ownRole = false;
 };
+
+void PrintTo(const Hostile &hostile, std::ostream *out)
+{
+    *out << hostile.name;
+}
 
 class ServerSessionSettings : public ::testing::TestWithParam<Hostile>
 { };
