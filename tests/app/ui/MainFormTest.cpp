@@ -12,6 +12,7 @@
 #include "records/ui/LongTermGoals.h"
 #include "rss/PublishingSettings.h"
 #include "rss/ui/FrmRssGenerator.h"
+#include "support/PostgresServer.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace testing_support;
@@ -413,6 +415,35 @@ TEST_F(MainFormTest, ClosingTheMainFormWaitsForARunningUpload)
     EXPECT_TRUE(buttonOf(&publishing, "Command6")->isEnabled());
 }
 
+// The server restarts under the open form: the next store carries on with a new
+// session, and one the server refuses keeps what was typed, to be stored later.
+TEST_F(MainFormTest, AfterTheServerRestartsTheNextStoreWorksAndARefusedOneKeepsTheText)
+{
+    if (!onServerEngine())
+        GTEST_SKIP() << "a server of the tests' own";
+    addBusinesses({"Acme Bakery"});
+    auto &form = start();
+    PostgresServer::shared().restart();
+    click(&form, "cmdEdit");
+    typeInto(&form, "txtFields_5", "Bradford");
+    click(&form, "cmdUpdate");
+    EXPECT_TRUE(dialogs->messages.empty()) << dialogs->messages.front().text.toStdString();
+    EXPECT_EQ(folder.scalar("select BusinessCity from BusinessInformation"), "Bradford");
+
+    PostgresServer::shared().stop();
+    click(&form, "cmdEdit");
+    typeInto(&form, "txtFields_5", "York");
+    click(&form, "cmdUpdate");
+    const QString refusal = dialogs->messages.empty() ? QString() : dialogs->messages.back().text;
+    EXPECT_TRUE(refusal.contains(QLatin1String("cannot be reached"))) << refusal.toStdString();
+    EXPECT_EQ(control<QLineEdit>(&form, "txtFields_5")->text(), "York");
+
+    PostgresServer::shared().resume();
+    click(&form, "cmdUpdate");
+    EXPECT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(folder.scalar("select BusinessCity from BusinessInformation"), "York");
+}
+
 class StartUpTest : public ::testing::Test
 {
 protected:
@@ -444,6 +475,16 @@ TEST_F(StartUpTest, AServerThatCannotBeReachedIsNamedWithTheReasonAndNothingIsCr
         << dialogs->messages[0].text.toStdString();
     EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
     EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
+}
+
+TEST_F(StartUpTest, ATallowmereUrlThatIsNoRegularFileIsNamedAndNeverWaitedFor)
+{
+    // Opened as a FIFO it would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("Tallowmere.url")).constData(), 0600), 0);
+    EXPECT_FALSE(app::showMainForm());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith(folder.filePath("Tallowmere.url")))
+        << dialogs->messages[0].text.toStdString();
 }
 
 TEST_F(StartUpTest, AFileThatIsNoBusinessDatabaseIsNamedAndLeftAsItWas)
