@@ -288,14 +288,20 @@ void GeneralInformation1::formLoad()
                        ? QStringLiteral("General Business Information - ") + m_templateConnection.filePath()
                        : QStringLiteral("General Business Information"));
     const QStringList names = documents::storedTemplateNames(m_templateConnection, documents::NullNames::AsEmpty);
-    m_templateConnection.close();
+    // A server's session let go of now is the one the records take next. A file's last
+    // connection, closed, would remove the file's log only for the records to make it
+    // again, so a file stays open until the records have theirs.
+    if (m_templateConnection.server())
+        m_templateConnection.close();
     buildTemplateButtons(names);
     try {
         TextBoxRecordForm::formLoad();
     } catch (...) {
+        m_templateConnection.close();
         removeTemplateButtons();
         throw;
     }
+    m_templateConnection.close();
 }
 
 void GeneralInformation1::formUnload()
