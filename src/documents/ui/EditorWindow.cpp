@@ -94,9 +94,9 @@ void EditorWindow::formLoad()
 
 void EditorWindow::formUnload()
 {
-    m_checkTimer->stop();
     m_template.close();
     m_text->clear();
+    m_checkTimer->stop(); // clearing the text started it
     m_text->setExtraSelections({});
     m_fields->clear();
     m_fieldCheck->clear();

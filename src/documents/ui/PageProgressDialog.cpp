@@ -1,6 +1,7 @@
 #include "documents/ui/PageProgressDialog.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLocale>
 #include <QProgressDialog>
 
@@ -42,7 +43,9 @@ bool PageProgressDialog::pageDone(int pagesDone, double shareDone)
                                ? QStringLiteral("%1: 1 page done.").arg(m_action)
                                : QStringLiteral("%1: %2 pages done.").arg(m_action, QLocale().toString(pagesDone)));
     m_dialog->setValue(std::clamp(int(shareDone * Steps), 0, Steps - 1));
-    QCoreApplication::processEvents();
+    // Until the box shows, nothing blocks the window, so clicks and keys wait: they
+    // could start a second printout from inside this one.
+    QCoreApplication::processEvents(m_dialog->isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     return !m_dialog->wasCanceled();
 }
 
