@@ -91,21 +91,25 @@ template <typename Steps> bool reportingFailures(QWidget *parent, Steps steps)
     }
 }
 
-// Says what a stopped printout left behind. A PDF file cut short is removed; a printer
-// has no way to take back the pages it was handed, so the person learns they will come.
+// Says what a stopped printout left behind. A PDF file cut short is removed. A print
+// job is aborted where the printer's driver can take it back; otherwise the pages made
+// so far are handed over with the end of the document, and the person learns so.
 void reportStop(QWidget *parent, const QPrinter &printer, int pagesDone)
 {
-    const QString pages = pagesDone == 1 ? QStringLiteral("page 1") : QStringLiteral("page %1").arg(pagesDone);
+    const QString stopped = QStringLiteral("Printing was stopped after page %1, as asked.").arg(pagesDone);
     if (!printer.outputFileName().isEmpty()) {
         QFile::remove(printer.outputFileName());
-        ui::Dialogs::message(parent, QStringLiteral("Printing was stopped after %1, as asked. The file %2 was not "
-                                                    "written.")
-                                         .arg(pages, QDir::toNativeSeparators(printer.outputFileName())));
-        return;
+        ui::Dialogs::message(parent, stopped
+                                         + QStringLiteral(" The file %1 was not written.")
+                                               .arg(QDir::toNativeSeparators(printer.outputFileName())));
+    } else if (printer.printerState() == QPrinter::Aborted) {
+        ui::Dialogs::message(parent, stopped + QStringLiteral(" Nothing was printed."));
+    } else {
+        ui::Dialogs::message(parent, stopped
+                                         + QStringLiteral(" The pages made until then went to the printer %1; the "
+                                                          "rest was not printed.")
+                                               .arg(printer.printerName()));
     }
-    ui::Dialogs::message(parent, QStringLiteral("Printing was stopped after %1, as asked. The pages made until then "
-                                                "went to the printer %2; the rest was not printed.")
-                                     .arg(pages, printer.printerName()));
 }
 
 // Prints on a printer that is set up already, with progress when it takes long.
@@ -114,7 +118,15 @@ bool produce(QWidget *parent, QPrinter &printer, const Printout &printout)
     return reportingFailures(parent, [&] {
         checkOutputFile(printer);
         PageProgressDialog progress(parent, QStringLiteral("Printing"));
-        if (!printout(printer, progress.callback())) {
+        const PageProgress pageDone = progress.callback();
+        // The job is aborted while it is still open, before the printout ends it.
+        const auto abortWhenStopped = [&](int pages, double share) {
+            if (pageDone(pages, share))
+                return true;
+            printer.abort();
+            return false;
+        };
+        if (!printout(printer, abortWhenStopped)) {
             reportStop(parent, printer, progress.pagesDone());
             return false;
         }
