@@ -23,6 +23,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace db {
@@ -256,6 +257,8 @@ void createInNewFolder(const QFileInfo &target)
     QDir(staging).removeRecursively(); // left by a run that was stopped
     if (!QDir().mkpath(staging))
         throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(path)));
+    // A folder of businesses is its owner's alone, whatever the umask.
+    ::chmod(QFile::encodeName(staging).constData(), S_IRWXU);
     try {
         Schema::createBusinessDatabase(QDir(staging).filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile)));
         Schema::createRssDatabase(QDir(staging).filePath(QLatin1String(ConnectionStrings::RssDatabaseFile)));
@@ -375,7 +378,7 @@ void migrate(Connection &connection)
 
 void requireBusinessDatabase(Connection &connection)
 {
-    if (PostgresSession *server = connection.server()) {
+    if (PostgresSession *server = connection.liveServer()) {
         PostgresSchema::requireTables(*server);
         return;
     }

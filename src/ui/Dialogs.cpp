@@ -24,6 +24,9 @@ public:
         if (icon == Dialogs::Icon::Information)
             box.setIcon(QMessageBox::Information);
         box.setWindowTitle(title);
+        // Texts carry what peers and files said (a service's fault, an item's title):
+        // shown as written, never as markup.
+        box.setTextFormat(Qt::PlainText);
         box.setText(text);
         switch (buttons) {
         case Dialogs::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;

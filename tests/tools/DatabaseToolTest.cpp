@@ -14,6 +14,7 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -74,6 +75,11 @@ TEST_F(DatabaseTool, ErrorsGoToStandardErrorWithStatusOne)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.contains(QStringLiteral("No such table: Nowhere."))) << run.err.toStdString();
+    // The engine quotes the whole unfinished text; what reaches a person is cut.
+    const ToolRun huge = tool({QStringLiteral("sql"), business(), QStringLiteral("select '") + QString(100000, u'a')});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_TRUE(huge.err.contains(QLatin1String("Unrecognized token"))) << huge.err.left(300).toStdString();
+    EXPECT_LT(huge.err.size(), 1000);
 
     QFile junk(dir.filePath(QStringLiteral("junk.db")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -355,6 +361,37 @@ TEST(DatabaseToolInit, StoppedOrFailedInitLeavesNeitherDatabaseAndTheNextRunWork
         EXPECT_EQ(tool({QStringLiteral("check"), folder + QStringLiteral("/Tallowmere.db")}).out, "ok\n");
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"Rss.db", "Tallowmere.db"}));
     }
+}
+
+// Another user of the machine reads none of it, whatever the umask: the databases init
+// makes, the folder it makes for them, and the files the engine adds beside a database.
+TEST(DatabaseToolInit, MakesFilesAndFoldersForTheirOwnerAlone)
+{
+    QTemporaryDir dir;
+    const mode_t previous = ::umask(0);
+    const auto modeOf = [](const QString &path) {
+        struct stat info = {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
+    };
+    const QString made = dir.filePath(QStringLiteral("made"));
+    const QString existing = dir.filePath(QStringLiteral("existing"));
+    QDir().mkpath(existing);
+    EXPECT_EQ(tool({QStringLiteral("init"), made}).exitCode, 0);
+    EXPECT_EQ(tool({QStringLiteral("init"), existing}).exitCode, 0);
+    EXPECT_EQ(modeOf(made), 0700u);
+    for (const QString &folder : {made, existing}) {
+        for (const char *name : {"/Tallowmere.db", "/Rss.db"})
+            EXPECT_EQ(modeOf(folder + QLatin1String(name)), 0600u) << folder.toStdString() << name;
+    }
+
+    {
+        db::Connection connection;
+        connection.openFile(made + QStringLiteral("/Tallowmere.db"));
+        connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme')"));
+        for (const char *name : {"/Tallowmere.db-wal", "/Tallowmere.db-shm"})
+            EXPECT_EQ(modeOf(made + QLatin1String(name)), 0600u) << name;
+    }
+    ::umask(previous);
 }
 
 } // namespace

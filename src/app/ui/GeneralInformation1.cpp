@@ -299,6 +299,15 @@ void GeneralInformation1::formUnload()
     removeTemplateButtons();
 }
 
+bool GeneralInformation1::queryClose()
+{
+    if (!TextBoxRecordForm::queryClose())
+        return false;
+    // The program ends with its last window; an upload or announcement is never cut off.
+    auto *publishing = ui::WindowRegistry::existing<rss::FrmRssGenerator>();
+    return !publishing || publishing->mayEndProgram(this, [this] { close(); });
+}
+
 void GeneralInformation1::buildTemplateButtons(const QStringList &names)
 {
     // A button opens its template by the stored name: lower-casing can change a name's

@@ -42,6 +42,7 @@ public:
 protected:
     void formLoad() override;
     void formUnload() override;
+    bool queryClose() override;
 
 private:
     void buildPlanningMenu();

@@ -4,6 +4,7 @@
 #include "base/FailurePolicy.h"
 #include "browser/ui/WebView.h"
 #include "documents/ui/LVPrint.h"
+#include "rss/Announcement.h"
 #include "rss/CLsDataBaseConnection.h"
 #include "rss/DirectoryList.h"
 #include "rss/FeedWriter.h"
@@ -188,6 +189,9 @@ void FrmRssGenerator::buildMenus()
     QMenu *twitter = addSettings("mnuTwitterSettings", "Twitter",
                                  {{"mnuUserNameTwitter", "User Name (Twitter)", "Enter Twitter User Name", 8},
                                   {"mnuPasswordTwitter", "Password (Twitter)", "Enter User Twitter Password", 9}});
+    QAction *service = twitter->addAction(QStringLiteral("Announcement Service..."));
+    service->setObjectName(QStringLiteral("mnuAnnouncementService"));
+    connect(service, &QAction::triggered, this, &Self::chooseAnnouncementService);
     m_announceAction = twitter->addAction(QStringLiteral("Upload New Rss Infomation to Twitter"));
     m_announceAction->setObjectName(QStringLiteral("mnuUploadTwitter"));
     connect(m_announceAction, &QAction::triggered, this, &Self::announce);
@@ -422,6 +426,34 @@ void FrmRssGenerator::announce()
     m_network->announce();
 }
 
+void FrmRssGenerator::chooseAnnouncementService()
+{
+    const QString stored = Announcement::userWsdlAddress();
+    const QString answer
+        = ui::Dialogs::inputText(this,
+                                 QStringLiteral("Enter the address of the announcement service's description "
+                                                "(WSDL), for example http://example.com/Service.asmx?wsdl"),
+                                 QLatin1String(GeneratorTitle),
+                                 stored.isEmpty() ? Announcement::configuredWsdlAddress() : stored)
+              .trimmed();
+    if (answer.isEmpty())
+        return;
+    const QUrl address = QUrl::fromUserInput(answer);
+    const QString scheme = address.scheme().toLower();
+    if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https")) {
+        reportFailure(
+            QStringLiteral("\"%1\" is not a web address; the announcement service stays as it was.").arg(answer));
+        return;
+    }
+    const bool kept
+        = base::runSteps(base::FailurePolicy::Report, {[&] { Announcement::setUserWsdlAddress(address.toString()); }},
+                         [this](const QString &description) { reportFailure(description); });
+    if (kept && !qEnvironmentVariableIsEmpty("TALLOWMERE_ANNOUNCE_WSDL"))
+        ui::Dialogs::message(this, QStringLiteral("The address is kept, but TALLOWMERE_ANNOUNCE_WSDL is set on this "
+                                                  "computer: announcements go to %1 while it is.")
+                                       .arg(qEnvironmentVariable("TALLOWMERE_ANNOUNCE_WSDL")));
+}
+
 void FrmRssGenerator::printList()
 {
     m_items->finishLoading();
@@ -489,7 +521,43 @@ void FrmRssGenerator::exitProgram()
         if (window != this && !window->confirmClose())
             return;
     }
-    m_endProgram();
+    if (mayEndProgram(nullptr, [this] { exitProgram(); }))
+        m_endProgram();
+}
+
+bool FrmRssGenerator::mayEndProgram(const ui::Window *closing, std::function<void()> then)
+{
+    if (!m_network->isRunning())
+        return true;
+    if (closing) {
+        // The program goes on while another window stays open, and so does the work.
+        for (const ui::Window *window : ui::WindowRegistry::windows()) {
+            if (window != closing && window->isVisible())
+                return true;
+        }
+    }
+    if (m_endWaitsForNetwork)
+        return false;
+    const auto answer
+        = ui::Dialogs::ask(this,
+                           QStringLiteral("A transfer is still running. Wait for it to finish?\r\n"
+                                          "Yes ends the program once it has finished (an announcement after the item "
+                                          "it sends now); No keeps the program open."),
+                           ui::Dialogs::Buttons::YesNo);
+    if (answer != ui::Dialogs::Answer::Yes)
+        return false;
+    m_endWaitsForNetwork = true;
+    showStatus(QStringLiteral("The program ends once the transfer has finished..."));
+    m_network->finishThen([this, then = std::move(then)] {
+        m_endWaitsForNetwork = false;
+        then();
+    });
+    return false;
+}
+
+bool FrmRssGenerator::queryClose()
+{
+    return mayEndProgram(this, [this] { close(); });
 }
 
 void FrmRssGenerator::setNetworkBusy(bool busy)

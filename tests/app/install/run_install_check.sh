@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the program into a fresh prefix and starts it, headless, as a new ordinary
-# user: the user's databases must be made in the user's data folder and be usable; a
-# second start copies nothing again and keeps the user's changes.
+# Installs the program into a fresh prefix and starts it, headless, first as root and
+# then as a new ordinary user: neither works in the installation; the user's databases
+# must be made in the user's data folder, for that user alone, and be usable; a second
+# start copies nothing again and keeps the user's changes.
 # Usage: run_install_check.sh BUILD_FOLDER. Needs root (it adds a user); skips otherwise.
 set -euo pipefail
 build=$(cd "${1:?build folder}" && pwd)
@@ -41,10 +42,20 @@ fail() {
     exit 1
 }
 
-# Starts the program, waits until it has opened the business database with its
-# write-ahead log (so it could write), then ends it.
+exec_as_root() {
+    exec timeout 60 env -i HOME="$roothome" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$roothome/runtime" \
+        QT_QPA_PLATFORM=offscreen "$@"
+}
+
+# Starts the program (as the user, or with "root" as root), waits until it has opened
+# the business database in folder $data with its write-ahead log (so it could write),
+# then ends it.
 start_and_end() {
-    exec_as_user "$prefix/bin/tallowmere" &
+    if [ "${1:-}" = root ]; then
+        exec_as_root "$prefix/bin/tallowmere" &
+    else
+        exec_as_user "$prefix/bin/tallowmere" &
+    fi
     program=$!
     for _ in $(seq 300); do
         [ -e "$data/Tallowmere.db-shm" ] && break
@@ -53,6 +64,9 @@ start_and_end() {
     done
     [ -e "$data/Tallowmere.db-shm" ] || fail "the program never opened $data/Tallowmere.db"
     end_program
+}
+mode() {
+    stat -c %a "$1"
 }
 end_program() {
     kill "$program" 2>/dev/null || true
@@ -65,20 +79,43 @@ end_program() {
     program=""
 }
 
+# Root can write into the installation, and must still not work there: what root
+# changed would reach every user.
+roothome="$work/root"
+mkdir -m 700 "$roothome" "$roothome/runtime"
+data=$( (exec_as_root "$prefix/bin/tallowmere" --program-folder) )
+[ "$data" = "$roothome/.local/share/Tallowmere" ] || fail "root's program folder is $data"
+start_and_end root
+[ -z "$(find "$prefix" -newer "$work/installed")" ] || fail "the program run by root wrote into $prefix"
+echo "ok   run by root, the installed program works in root's own data folder"
+# What an earlier version run by root left in the installation: settings no user can
+# read, which must not be copied (nor stop anyone's start).
+program_folder=$(dirname "$(readlink -f "$prefix/bin/tallowmere")")
+install -m 600 /dev/null "$program_folder/config.ini"
+touch "$work/installed"
+
 data=$(as_user "$prefix/bin/tallowmere" --program-folder)
 [ "$data" = "$home/.local/share/Tallowmere" ] || fail "program folder is $data"
 [ ! -e "$data" ] || fail "--program-folder made $data"
 echo "ok   the installed program works in $data"
 
 start_and_end
-for name in Tallowmere.db Rss.db BusineeResources.html; do
+for name in Tallowmere.db Rss.db BusineeResources.html urlNames.txt; do
     [ -f "$data/$name" ] || fail "$name was not copied"
     [ "$(stat -c %U "$data/$name")" = "$user" ] || fail "$name does not belong to the user"
+done
+[ "$(mode "$data")" = 700 ] || fail "$data is open to others: $(mode "$data")"
+for file in "$data"/*; do
+    case "$(basename "$file")" in
+        Tallowmere.db | Tallowmere.db-wal | Tallowmere.db-shm | Rss.db | BusineeResources.html | urlNames.txt) ;;
+        *) fail "$(basename "$file") was copied to the user" ;;
+    esac
+    [ "$(mode "$file")" = 600 ] || fail "$(basename "$file") is open to others: $(mode "$file")"
 done
 [ "$(as_user "$prefix/bin/tallowmere-db" check "$data/Tallowmere.db")" = "ok" ] || fail "copied database is unsound"
 as_user "$prefix/bin/tallowmere-db" sql "$data/Tallowmere.db" \
     "INSERT INTO BusinessInformation (BusninesName) VALUES ('Kept Ltd')" >/dev/null || fail "the user cannot write"
-echo "ok   first start: databases copied, sound and writable by the user"
+echo "ok   first start: only delivered files copied, the user's alone, sound and writable by the user"
 
 before=$(stat -c '%i %Y' "$data/Tallowmere.db" "$data/Rss.db" "$data/BusineeResources.html")
 start_and_end
