@@ -5,6 +5,7 @@
 #include "documents/OpenDocument.h"
 #include "documents/PrintError.h"
 #include "documents/TemplateMerge.h"
+#include "documents/ui/PrintOutput.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
@@ -16,7 +17,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -139,11 +139,9 @@ void ArticlesWindow::markFieldsWithoutValue()
 
 void ArticlesWindow::saveAsDocument()
 {
-    QString startName = documentName();
-    startName.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|]+)")), QStringLiteral(" "));
     QString fileName = ui::Dialogs::saveFileName(this, QStringLiteral("Save as Document"),
                                                  QStringLiteral("OpenDocument text (*.odt)"),
-                                                 startName.simplified() + QStringLiteral(".odt"));
+                                                 PrintOutput::fileNameFor(documentName(), QStringLiteral("odt")));
     if (fileName.isEmpty())
         return;
     if (QFileInfo(fileName).suffix().isEmpty())

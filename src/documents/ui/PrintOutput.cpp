@@ -172,14 +172,6 @@ void setUpForPreview(QPrinter &printer, const QString &documentName)
         printer.setOutputFormat(QPrinter::PdfFormat);
 }
 
-// A file name to offer: the document's name without characters file systems refuse.
-QString suggestedFileName(const QString &documentName, const QString &suffix)
-{
-    QString name = documentName;
-    name.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|]+)")), QStringLiteral(" "));
-    return name.simplified() + u'.' + suffix;
-}
-
 } // namespace
 
 bool PrintOutput::printText(QWidget *parent, const QString &text, const QString &documentName)
@@ -205,7 +197,7 @@ bool PrintOutput::saveTextAsPdf(QWidget *parent, const QString &text, const QStr
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
     if (!askForPdfFile(parent, printer, QStringLiteral("Save as PDF"),
-                       suggestedFileName(documentName, QStringLiteral("pdf"))))
+                       fileNameFor(documentName, QStringLiteral("pdf"))))
         return false;
     return produce(parent, printer, textPrintout(text));
 }
@@ -234,6 +226,13 @@ bool PrintOutput::printList(QWidget *parent, const QAbstractItemView &view, cons
         return previewPrintout(parent, printer, printout, title) && choosePrinter(parent, printer)
                && produce(parent, printer, printout);
     });
+}
+
+QString PrintOutput::fileNameFor(const QString &documentName, const QString &suffix)
+{
+    QString name = documentName;
+    name.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|]+)")), QStringLiteral(" "));
+    return name.simplified() + u'.' + suffix;
 }
 
 bool PrintOutput::useDefaultPrinter(QWidget *parent, QPrinter &printer)

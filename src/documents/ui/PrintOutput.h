@@ -47,6 +47,10 @@ public:
     // Shows the print dialog for printer, or asks for a PDF file when there is no
     // printer. False when the user cancelled.
     static bool choosePrinter(QWidget *parent, QPrinter &printer);
+
+    // The file name offered for a document: its name without the characters that file
+    // systems refuse, and the suffix ("Report: articles" gives "Report articles.pdf").
+    static QString fileNameFor(const QString &documentName, const QString &suffix);
 };
 
 } // namespace documents
