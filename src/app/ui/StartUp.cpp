@@ -6,6 +6,7 @@
 #include "db/ProgramFolder.h"
 #include "db/ServerAddress.h"
 #include "db/ServerSessions.h"
+#include "rss/PublishingSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowRegistry.h"
 
@@ -68,6 +69,8 @@ void useProgramIcon()
 
 bool showMainForm()
 {
+    // A settings write killed last time left its temporary copy, password and all.
+    rss::PublishingSettings::removeWriteLeftovers();
     openServerAhead();
     try {
         ui::WindowRegistry::get<GeneralInformation1>().showWindow();

@@ -453,6 +453,18 @@ protected:
     ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
 
+TEST_F(StartUpTest, WhatAKilledSettingsWriteLeftBehindIsRemoved)
+{
+    for (const char *name : {"config.ini.Qw3rty", "config.ini.bak"}) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("new password\r\n");
+    }
+    app::showMainForm();
+    EXPECT_FALSE(QFile::exists(folder.filePath("config.ini.Qw3rty")));
+    EXPECT_TRUE(QFile::exists(folder.filePath("config.ini.bak")));
+}
+
 TEST_F(StartUpTest, AMissingDatabaseIsNamedAndNothingIsCreated)
 {
     EXPECT_FALSE(app::showMainForm());
