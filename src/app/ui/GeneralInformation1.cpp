@@ -3,6 +3,7 @@
 #include "app/BusinessFinder.h"
 #include "app/BusinessResources.h"
 #include "app/Templates.h"
+#include "app/ui/FileMenu.h"
 #include "base/FailurePolicy.h"
 #include "base/TextFile.h"
 #include "browser/ui/FrmBrowser.h"
@@ -123,6 +124,7 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
     buildBusinessMenu();
     buildTemplateCommands();
     buildResourcesMenu();
+    m_fileMenu = new FileMenu(this, menuBar());
     setClientSizeTwips(ClientWidth, DesignClientHeight);
 }
 
