@@ -99,8 +99,10 @@ void refuseExisting(const Files &files)
 // database of one moment. A copy taken in several steps would start over at each write.
 void copyDatabase(const QString &from, const QString &to)
 {
+    // Opened for writing, though only read: the last connection to close takes the
+    // write-ahead log's files away, which a read-only one would leave behind.
     Connection source;
-    source.openFile(from, true);
+    source.openFile(from);
     Connection copy;
     copy.create(to);
     sqlite3_backup *backup = sqlite3_backup_init(copy.handle(), "main", source.handle(), "main");
@@ -291,8 +293,13 @@ void requireSoundBackup(const QString &folder, const Files &backup)
         }
         const QStringList problems = Schema::check(file);
         if (!problems.isEmpty()) {
+            // A foreign file differs in everything: the first few differences say enough.
+            constexpr qsizetype Shown = 3;
+            QString listed = problems.mid(0, Shown).join(u' ');
+            if (problems.size() > Shown)
+                listed += QStringLiteral(" (and %1 more)").arg(problems.size() - Shown);
             throw DbError(QStringLiteral("The backup %1 is not restored, it has problems: %2 Nothing was changed.")
-                              .arg(shown(file), problems.join(u' ')));
+                              .arg(shown(file), listed));
         }
     }
 }
