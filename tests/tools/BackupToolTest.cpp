@@ -168,6 +168,13 @@ TEST_F(BackupTool, RestorePutsTheBackupInPlaceOfTheProgramsDatabases)
     tool({QStringLiteral("sql"), rss(program()),
           QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('after the backup')")});
 
+    {
+        // What a restore is for: a business database that is no database any more.
+        QFile wrecked(business(program()));
+        ASSERT_TRUE(wrecked.open(QIODevice::ReadWrite));
+        wrecked.write(QByteArray(4096, '\0'));
+    }
+    EXPECT_EQ(tool({QStringLiteral("check"), business(program())}).exitCode, 1);
     const BackupRun restored = tool({QStringLiteral("restore"), path("copy"), program()});
     ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
     expectSound(program());
