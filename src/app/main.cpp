@@ -50,5 +50,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallowmere"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWMERE_VERSION));
+    app::useProgramIcon();
     return app::runProgram();
 }

@@ -53,12 +53,16 @@ private:
     void findAfter(std::optional<qint64> key);
     void buildTemplateCommands();
     void buildResourcesMenu();
+    void buildHelpMenu();
     void buildTemplateButtons(const QStringList &names);
     void removeTemplateButtons();
     void growBy(int twips);
     void openTemplate(const QString &reportName);
     void openBusinessResources();
     void openResourceBrowser();
+    QString showInResourceBrowser(const QUrl &page);
+    void openUserGuide();
+    void showAbout();
     void viewReport();
     void manageRssFeeds();
     template <class Form> void openPlanningForm();

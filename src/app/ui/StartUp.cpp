@@ -13,6 +13,14 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QIcon>
+
+// The icons live in this static library's resources, which a linker leaves out unless
+// something names them.
+static void initialiseProgramResources()
+{
+    Q_INIT_RESOURCE(tallowmere);
+}
 
 namespace app {
 
@@ -48,6 +56,17 @@ void openServerAhead()
 }
 
 } // namespace
+
+void useProgramIcon()
+{
+    initialiseProgramResources();
+    // PNGs, not the SVG the desktop uses: drawing an SVG would need Qt's SVG plug-in.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tallowmere-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tallowmere"));
+}
 
 bool showMainForm()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "documents/ui/TextDocumentWindow.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -8,7 +8,9 @@ class QPushButton;
 namespace documents {
 
 // The whole plan of one business as text, which the user may edit before printing.
-class ReportWindow : public ui::Window
+// Print sends it to the default printer; the File menu previews it, prints it through
+// the print dialog or saves it as PDF.
+class ReportWindow : public TextDocumentWindow
 {
     Q_OBJECT
 

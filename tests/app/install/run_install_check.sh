@@ -3,9 +3,19 @@
 # then as a new ordinary user: neither works in the installation; the user's databases
 # must be made in the user's data folder, for that user alone, and be usable; a second
 # start copies nothing again and keeps the user's changes.
-# Usage: run_install_check.sh BUILD_FOLDER. Needs root (it adds a user); skips otherwise.
+# With --installed PREFIX it checks an installation already there (a package unpacked
+# into a throwaway root) instead; otherwise it also checks the install manifest: it lists
+# every file installed, and removing them leaves nothing but empty folders.
+# Usage: run_install_check.sh BUILD_FOLDER | --installed PREFIX. Needs root (it adds a
+# user); skips otherwise.
 set -euo pipefail
-build=$(cd "${1:?build folder}" && pwd)
+build=""
+installed=""
+if [ "${1:-}" = --installed ]; then
+    installed=$(cd "${2:?installation prefix}" && pwd)
+else
+    build=$(cd "${1:?build folder}" && pwd)
+fi
 if [ "$(id -u)" -ne 0 ] || ! command -v useradd >/dev/null; then
     echo "needs root and useradd to make a test user: skipped"
     exit 77
@@ -16,15 +26,50 @@ user="tmcheck$$"
 program=""
 cleanup() {
     [ -z "$program" ] || end_program
+    [ -z "${planted:-}" ] || rm -f "$planted"
     userdel "$user" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 chmod 755 "$work"
-prefix="$work/prefix"
 home="$work/home"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+mode() {
+    stat -c %a "$1"
+}
+fail() {
+    echo "FAIL $*"
+    exit 1
+}
+if [ -n "$installed" ]; then
+    prefix=$installed
+else
+    prefix="$work/prefix"
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+    # Another install from the same build folder rewrites the manifest.
+    cp "$build/install_manifest.txt" "$work/manifest"
+fi
 touch "$work/installed"
+
+# The commands in bin/ lead to the program folder, where the executables and plug-ins
+# live; what each user is given sits apart, in share/tallowmere.
+for command in tallowmere tallowmere-db; do
+    [ -L "$prefix/bin/$command" ] || fail "bin/$command is not a link"
+    [ "$(readlink -f "$prefix/bin/$command")" = "$prefix/lib/tallowmere/$command" ] \
+        || fail "bin/$command leads to $(readlink -f "$prefix/bin/$command")"
+done
+for name in libtallowmere_webengine.so libtallowmere_transfer.so; do
+    [ -f "$prefix/lib/tallowmere/$name" ] || fail "lib/tallowmere/$name is missing"
+done
+for name in Tallowmere.db Rss.db BusineeResources.html urlNames.txt docs/user-guide.html; do
+    [ -f "$prefix/share/tallowmere/$name" ] || fail "share/tallowmere/$name is missing"
+    [ "$(mode "$prefix/share/tallowmere/$name")" = 644 ] || fail "share/tallowmere/$name is not readable by all"
+done
+for name in applications/tallowmere.desktop metainfo/org.tallowmere.Tallowmere.metainfo.xml \
+    icons/hicolor/scalable/apps/tallowmere.svg icons/hicolor/256x256/apps/tallowmere.png \
+    man/man1/tallowmere.1.gz man/man1/tallowmere-db.1.gz doc/tallowmere/copyright; do
+    [ -f "$prefix/share/$name" ] || fail "share/$name is missing"
+done
+echo "ok   the layout: commands linked from bin/, programs in lib/tallowmere, data in share/"
 useradd --no-create-home --home-dir "$home" --shell /usr/sbin/nologin --user-group "$user"
 mkdir -m 700 "$home" "$home/runtime"
 chown -R "$user:$user" "$home"
@@ -37,11 +82,6 @@ exec_as_user() {
     exec timeout 60 setpriv --reuid="$user" --regid="$user" --init-groups \
         env -i HOME="$home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen "$@"
 }
-fail() {
-    echo "FAIL $*"
-    exit 1
-}
-
 exec_as_root() {
     exec timeout 60 env -i HOME="$roothome" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$roothome/runtime" \
         QT_QPA_PLATFORM=offscreen "$@"
@@ -64,9 +104,6 @@ start_and_end() {
     done
     [ -e "$data/Tallowmere.db-shm" ] || fail "the program never opened $data/Tallowmere.db"
     end_program
-}
-mode() {
-    stat -c %a "$1"
 }
 end_program() {
     kill "$program" 2>/dev/null || true
@@ -92,6 +129,7 @@ echo "ok   run by root, the installed program works in root's own data folder"
 # read, which must not be copied (nor stop anyone's start).
 program_folder=$(dirname "$(readlink -f "$prefix/bin/tallowmere")")
 install -m 600 /dev/null "$program_folder/config.ini"
+planted="$program_folder/config.ini"
 touch "$work/installed"
 
 data=$(as_user "$prefix/bin/tallowmere" --program-folder)
@@ -131,3 +169,16 @@ kept=$(as_user "$prefix/bin/tallowmere-db" sql "$data/Tallowmere.db" \
 [[ "$kept" == *1* ]] || fail "the user's business is gone: $kept"
 [ -z "$(find "$prefix" -newer "$work/installed")" ] || fail "the program wrote into $prefix"
 echo "ok   second start: nothing copied again, the user's change kept"
+
+[ -z "$build" ] && exit 0
+rm -f "$planted"
+planted=""
+while IFS= read -r file || [ -n "$file" ]; do
+    case "$file" in
+        "$prefix"/*) rm -f "$file" ;;
+        *) fail "the manifest lists $file, outside $prefix" ;;
+    esac
+done <"$work/manifest"
+left=$(find "$prefix" ! -type d)
+[ -z "$left" ] || fail "the install manifest leaves out: $left"
+echo "ok   removing what the install manifest lists leaves only empty folders"

@@ -15,22 +15,11 @@ standard input closes.
                                               keep only the first N bytes of an upload
                                               and report it complete all the same
 """
-import os
 import socket
 import sys
-import threading
-
-LIFETIME_SECONDS = 120
+from lifetime import stop_later
 
 
-def stop_later():
-    threading.Timer(LIFETIME_SECONDS, lambda: os._exit(0)).start()
-
-    def watch_stdin():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=watch_stdin, daemon=True).start()
 
 
 def silent():

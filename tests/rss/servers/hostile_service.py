@@ -12,12 +12,10 @@ MODE:
     redirect-away      a post is redirected (307) to http://localhost:PORT/stolen
     redirect-here      a post is redirected (307) to /post-again on this host
 """
-import os
 import sys
-import threading
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from lifetime import stop_later
 
-LIFETIME_SECONDS = 120
 
 DESCRIPTION = """<?xml version="1.0" encoding="utf-8"?>
 <wsdl:definitions xmlns:soap="http://schemas.xmlsoap.org/wsdl/soap/" xmlns:tns="http://tempuri.org/"
@@ -110,15 +108,6 @@ class Handler(BaseHTTPRequestHandler):
         else:
             self.send_body(ANSWER)
 
-
-def stop_later():
-    threading.Timer(LIFETIME_SECONDS, lambda: os._exit(0)).start()
-
-    def watch_stdin():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=watch_stdin, daemon=True).start()
 
 
 if __name__ == "__main__":

@@ -13,8 +13,8 @@ import sys
 import threading
 
 import paramiko
+from lifetime import stop_later
 
-LIFETIME_SECONDS = 120
 
 keyfile, log_path, root, user, password = sys.argv[1:6]
 host_key = paramiko.RSAKey.generate(2048)
@@ -122,15 +122,6 @@ def serve(connection):
     while transport.is_active():
         transport.join(1)
 
-
-def stop_later():
-    threading.Timer(LIFETIME_SECONDS, lambda: os._exit(0)).start()
-
-    def watch_stdin():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=watch_stdin, daemon=True).start()
 
 
 if __name__ == "__main__":

@@ -13,17 +13,14 @@ a reply; --delay answers each call that many seconds late.
 import argparse
 import json
 import logging
-import os
-import sys
-import threading
 import time
 from wsgiref.simple_server import WSGIRequestHandler, make_server
 
 from spyne import Application, Fault, ServiceBase, Unicode, rpc
 from spyne.protocol.soap import Soap11
 from spyne.server.wsgi import WsgiApplication
+from lifetime import stop_later
 
-LIFETIME_SECONDS = 120
 
 arguments = argparse.ArgumentParser()
 arguments.add_argument("log")
@@ -83,15 +80,6 @@ class QuietHandler(WSGIRequestHandler):
     def log_message(self, *args):
         pass
 
-
-def stop_later():
-    threading.Timer(LIFETIME_SECONDS, lambda: os._exit(0)).start()
-
-    def watch_stdin():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=watch_stdin, daemon=True).start()
 
 
 if __name__ == "__main__":

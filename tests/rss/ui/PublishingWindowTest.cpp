@@ -7,6 +7,7 @@
 #include "rss/RssTesting.h"
 #include "rss/ui/FrmRssGenerator.h"
 #include "support/ui_FakeWebEngine.h"
+#include "support/ui_ModalAnswer.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -556,7 +557,10 @@ TEST_F(PublishingWindow, PrintListPrintsTheItemsTitledRssItems)
     QDir().mkpath(testing_support::screenshotFolder());
     QFile::remove(pdf);
     dialogs->fileNames = {pdf};
+    // The list is previewed first; printing goes on from the preview.
+    testing_support::ModalAnswer print(QStringLiteral("PrintPreview"), testing_support::ModalAnswer::click("cmdPrint"));
     trigger(window, "mnuPrintList");
+    ASSERT_TRUE(print.answered());
     ASSERT_TRUE(QFile::exists(pdf));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
