@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -212,7 +213,8 @@ void removeDatabaseFiles(const QString &filePath)
         QFile::remove(filePath + QLatin1String(suffix));
 }
 
-void createDatabase(const QString &filePath, const QString &schema, int version, void (*deliver)(Connection &))
+void createDatabase(const QString &filePath, const QString &schema, int version,
+                    const std::function<void(Connection &)> &deliver)
 {
     refuseExisting(filePath);
     try {
@@ -304,6 +306,16 @@ void createBusinessDatabase(const QString &filePath)
 void createRssDatabase(const QString &filePath)
 {
     createDatabase(filePath, rssScript(), RssVersion, nullptr);
+}
+
+void createBusinessDatabase(const QString &filePath, const std::function<void(Connection &)> &fill)
+{
+    createDatabase(filePath, businessScript(), BusinessVersion, fill);
+}
+
+void createRssDatabase(const QString &filePath, const std::function<void(Connection &)> &fill)
+{
+    createDatabase(filePath, rssScript(), RssVersion, fill);
 }
 
 void createProgramDatabases(const QString &folder)

@@ -61,6 +61,11 @@ public:
         return QFileDialog::getSaveFileName(parent, caption, startName, filter);
     }
 
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+    }
+
     QString inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText) override
     {
         bool accepted = false;
@@ -112,6 +117,11 @@ QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QSt
 QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &startName)
 {
     return backend().saveFileName(parent, caption, filter, startName);
+}
+
+QString Dialogs::existingFolder(QWidget *parent, const QString &caption, const QString &startFolder)
+{
+    return backend().existingFolder(parent, caption, startFolder);
 }
 
 QString Dialogs::inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText)

@@ -43,6 +43,9 @@ public:
     // Queued answers; when a queue is empty a message gets Ok/Cancel, a file dialog "".
     std::deque<ui::Dialogs::Answer> answers;
     std::deque<QString> fileNames;
+    // Answers of folder choosers; an empty queue answers as Cancel does ("").
+    std::deque<QString> folders;
+    QStringList folderDialogCaptions;
     // Answers of input boxes; an empty queue answers as Cancel does ("").
     std::deque<QString> inputs;
     bool printerAvailable = false;
@@ -70,6 +73,7 @@ public:
                          const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &startName) override;
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder) override;
     QString inputText(QWidget *parent, const QString &prompt, const QString &title,
                       const QString &defaultText) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;

@@ -411,3 +411,46 @@ TEST(DatabaseToolInit, MakesFilesAndFoldersForTheirOwnerAlone)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DatabaseTool, SqlCsvQuotesOnlyWhatMustBeQuotedAndKeepsNullApartFromEmptyText)
+{
+    struct Case
+    {
+        const char *value; // an SQL expression
+        const char *field; // as the CSV line holds it
+    };
+    const Case cases[] = {
+        {"'plain words'", "plain words"},
+        {"'a,b'", "\"a,b\""},
+        {"'say \"hi\"'", "\"say \"\"hi\"\"\""},
+        {"'line' || char(13) || char(10) || 'next'", "\"line\r\nnext\""},
+        {"'lf' || char(10)", "\"lf\n\""},
+        {"'  spaced  '", "  spaced  "},
+        {"'caf\u00e9 \u00e0 K\u00f6ln'", "caf\u00e9 \u00e0 K\u00f6ln"},
+        {"''", "\"\""},
+        {"NULL", ""},
+        {"12", "12"},
+    };
+    for (const Case &c : cases) {
+        const ToolRun run
+            = tool({QStringLiteral("sql"), QStringLiteral("--csv"), business(),
+                    QStringLiteral("select %1 AS [Value, \"quoted\"], 'x' AS Second").arg(QString::fromUtf8(c.value))});
+        EXPECT_EQ(run.exitCode, 0) << c.value << run.err.toStdString();
+        EXPECT_EQ(run.out.toUtf8(), "\"Value, \"\"quoted\"\"\",Second\r\n" + QByteArray(c.field) + ",x\r\n") << c.value;
+    }
+    // No rows: the header alone; a statement without rows: nothing.
+    EXPECT_EQ(tool({QStringLiteral("sql"), QStringLiteral("--csv"), business(),
+                    QStringLiteral("select MasterFieldId, MasterFieldName from MasterField where 0")})
+                  .out,
+              "MasterFieldId,MasterFieldName\r\n");
+    EXPECT_EQ(tool({QStringLiteral("sql"), QStringLiteral("--csv"), business(),
+                    QStringLiteral("DELETE FROM MasterField WHERE MasterFieldId = 1")})
+                  .out,
+              "");
+    const ToolRun misplaced = tool({QStringLiteral("sql"), business(), QStringLiteral("--csv"), QStringLiteral("x")});
+    EXPECT_EQ(misplaced.exitCode, 2) << "--csv comes before the file";
+}
+
+} // namespace

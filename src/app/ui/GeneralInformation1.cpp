@@ -5,6 +5,7 @@
 #include "app/BusinessResources.h"
 #include "app/Templates.h"
 #include "app/UserGuide.h"
+#include "app/ui/FileMenu.h"
 #include "base/FailurePolicy.h"
 #include "base/TextFile.h"
 #include "browser/ui/FrmBrowser.h"
@@ -127,6 +128,7 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
     buildTemplateCommands();
     buildResourcesMenu();
     buildHelpMenu();
+    m_fileMenu = new FileMenu(this, menuBar());
     setClientSizeTwips(ClientWidth, DesignClientHeight);
 }
 

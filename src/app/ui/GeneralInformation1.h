@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace app {
 
+class FileMenu;
+
 // The start-up form: one business per screen, the planning menu that opens the other
 // forms for the business on screen, and one button per stored template.
 class GeneralInformation1 : public records::TextBoxRecordForm
@@ -28,6 +30,7 @@ public:
     BusinessInformationController &businesses() const;
     QGroupBox *planningMenu() const { return m_planningMenu; }
     TemplateColumn *templateColumn() const { return m_templateColumn; }
+    FileMenu *fileMenu() const { return m_fileMenu; }
 
     void editTemplate();
     void uploadTemplate();
@@ -72,6 +75,7 @@ private:
     int m_growth = 0;
     QString m_searchedText;
     QList<QAction *> m_findActions;
+    FileMenu *m_fileMenu = nullptr;
 };
 
 } // namespace app

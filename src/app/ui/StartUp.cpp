@@ -1,5 +1,6 @@
 #include "app/ui/StartUp.h"
 
+#include "app/ui/FileMenu.h"
 #include "app/ui/GeneralInformation1.h"
 #include "base/Error.h"
 #include "db/DbError.h"
@@ -11,6 +12,7 @@
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QIcon>
 
@@ -90,8 +92,11 @@ int runProgram()
         return 1;
     }
     int status = 1;
-    if (showMainForm())
+    if (showMainForm()) {
+        // Once the form is up: a backup that fails or takes long never holds up the start.
+        ui::WindowRegistry::get<GeneralInformation1>().fileMenu()->startDailyBackup(QDate::currentDate());
         status = QApplication::exec();
+    }
     ui::WindowRegistry::clear();
     return status;
 }
