@@ -101,7 +101,7 @@ QString createScript()
     script += QStringLiteral("CREATE TABLE %1 (part text PRIMARY KEY, version integer NOT NULL);\n"
                              "INSERT INTO %1 VALUES ('business', %2), ('rss', %3);\n")
                   .arg(QLatin1String(VersionTable))
-                  .arg(Schema::BusinessVersion)
+                  .arg(Schema::ServerBusinessVersion)
                   .arg(Schema::RssVersion);
     return script;
 }
@@ -198,7 +198,7 @@ QStringList check(PostgresSession &session)
             QStringLiteral("SELECT part, version FROM %1 ORDER BY part").arg(QLatin1String(VersionTable)));
         for (int row = 0; row < versions.rowCount(); ++row) {
             const QString part = versions.value(row, 0).toString();
-            const int expected = part == QLatin1String("rss") ? Schema::RssVersion : Schema::BusinessVersion;
+            const int expected = part == QLatin1String("rss") ? Schema::RssVersion : Schema::ServerBusinessVersion;
             if (versions.value(row, 1).toInt() != expected) {
                 problems << QStringLiteral("Schema version %1 of the %2 tables, expected %3.")
                                 .arg(versions.value(row, 1).toInt())

@@ -13,7 +13,11 @@ class Connection;
 namespace Schema {
 
 // 2: date-added columns take only dates, and empty text as no date.
-inline constexpr int BusinessVersion = 2;
+// 3: businesses are counted from a narrow index instead of the whole table.
+inline constexpr int BusinessVersion = 3;
+// The server's business tables have had neither change: its dates were always dates,
+// and its count does not read the table's pages the way a file's does.
+inline constexpr int ServerBusinessVersion = 2;
 inline constexpr int RssVersion = 1;
 
 // Creates a database with schema and delivered content. Throws DbError naming the
