@@ -39,9 +39,10 @@ QString ScriptedDialogs::saveFileName(QWidget *parent, const QString &caption, c
     return openFileName(parent, caption, filter, startName);
 }
 
-QString ScriptedDialogs::inputText(QWidget *, const QString &prompt, const QString &title, const QString &defaultText)
+QString ScriptedDialogs::inputText(QWidget *, const QString &prompt, const QString &title, const QString &defaultText,
+                                   ui::Dialogs::Echo echo)
 {
-    inputBoxes.push_back({prompt, title, defaultText});
+    inputBoxes.push_back({prompt, title, defaultText, echo});
     if (inputs.empty())
         return {};
     const QString answer = inputs.front();

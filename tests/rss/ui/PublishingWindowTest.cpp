@@ -277,6 +277,11 @@ TEST_F(PublishingWindow, SettingsMenusAskWithTheStoredValueAndIgnoreBlankInput)
         EXPECT_EQ(dialogs->inputBoxes[4 + i].prompt, QLatin1String(prompts[i].second));
         EXPECT_EQ(dialogs->inputBoxes[4 + i].title, QLatin1String(Caption));
     }
+    // Only the two passwords are typed as dots; the stored one is offered as dots too.
+    for (const auto &box : dialogs->inputBoxes)
+        EXPECT_EQ(box.echo == ui::Dialogs::Echo::Password, box.prompt.endsWith(QStringLiteral("Password")))
+            << box.prompt.toStdString();
+    EXPECT_EQ(dialogs->inputBoxes[2].echo, ui::Dialogs::Echo::Password);
     EXPECT_TRUE(dialogs->messages.empty());
 
     // A value that cannot be stored is not dropped silently.
@@ -338,8 +343,11 @@ TEST_F(PublishingWindow, UploadPromptsStopAtTheFirstBlankRequiredAnswer)
     dialogs->inputs = {QStringLiteral("ftp.test"), QStringLiteral(" ")};
     testing_support::click(&window, "Command6");
     EXPECT_EQ(dialogs->messages.back().text, QStringLiteral("Invalid User Name"));
-    for (const auto &box : dialogs->inputBoxes)
+    for (const auto &box : dialogs->inputBoxes) {
         EXPECT_EQ(box.title, QLatin1String(Caption));
+        EXPECT_EQ(box.echo == ui::Dialogs::Echo::Password, box.prompt == QStringLiteral("Enter Password"))
+            << box.prompt.toStdString();
+    }
 }
 
 TEST_F(PublishingWindow, SubmitRssFileTogglesBetweenItemsAndTheDirectoryList)
