@@ -51,6 +51,7 @@ EditorWindow::EditorWindow(QWidget *parent)
     connect(m_save, &QPushButton::clicked, this, &EditorWindow::saveTemplate);
     // Unsaved changes are dropped without a question.
     connect(m_exit, &QPushButton::clicked, this, &EditorWindow::unload);
+    makeScrollable();
 }
 
 void EditorWindow::showTemplate(const QString &fileName)

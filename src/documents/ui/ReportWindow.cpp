@@ -41,6 +41,7 @@ ReportWindow::ReportWindow(QWidget *parent)
 
     connect(m_close, &QPushButton::clicked, this, &ReportWindow::unload);
     connect(m_print, &QPushButton::clicked, this, &ReportWindow::printReport);
+    makeScrollable();
 }
 
 void ReportWindow::showForBusiness(qint64 businessInformationId)
