@@ -1,6 +1,6 @@
 // Windows on screens of any size: where they open, what they keep, how their controls
 // scroll on a small screen, and their text under a dark colour scheme.
-#include "support/ui_Readability.h"
+#include "support/ui_WindowFit.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -79,10 +79,10 @@ public:
         ui::applyBackground(this);
         label = new QLabel(QStringLiteral("&Name:"), this);
         label->setObjectName(QStringLiteral("lblName"));
-        ui::place(label, {120, 120, 1500, 285});
+        ui::place(label, {120, 1500, 1500, 285});
         name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("txtName"));
-        ui::place(name, {1700, 120, 3000, 285});
+        ui::place(name, {1700, 1500, 3000, 285});
         label->setBuddy(name);
         hidden = ui::makeButton(this, "cmdHidden", QStringLiteral("Hidden"), {120, 600, 1200, 375});
         hidden->hide();
@@ -101,20 +101,12 @@ protected:
     void formLoad() override { }
 };
 
-QScreen *screenNamed(const char *name)
-{
-    for (QScreen *screen : QGuiApplication::screens())
-        if (screen->name() == QLatin1String(name))
-            return screen;
-    return nullptr;
-}
-
 class WindowFit : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        small = screenNamed("Small");
+        small = testing_support::smallScreen();
         ASSERT_NE(small, nullptr) << "the tests run with a small second screen";
     }
 
@@ -130,7 +122,7 @@ TEST_F(WindowFit, OnALargeScreenTheControlsLieAtTheirDesignPlacesWithoutScrollBa
     EXPECT_EQ(window.size(), ui::twipsSize(15000, 12000));
     EXPECT_EQ(QRect(window.farCorner->mapTo(&window, QPoint()), window.farCorner->size()),
               ui::twipsRect(13500, 11400, 1200, 375));
-    EXPECT_EQ(window.label->mapTo(&window, QPoint()), ui::twipsRect(120, 120, 0, 0).topLeft());
+    EXPECT_EQ(window.label->mapTo(&window, QPoint()), ui::twipsRect(120, 1500, 0, 0).topLeft());
     // The scroll bars settle once the window has taken its size.
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.scrollArea()->horizontalScrollBar()->isVisible());
@@ -151,11 +143,8 @@ TEST_F(WindowFit, OnASmallScreenTheWindowFitsAndItsControlsScrollIntoView)
     EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
     // Nothing squeezed: the controls keep their places, the far corner out of view.
     EXPECT_EQ(window.farCorner->geometry(), ui::twipsRect(13500, 11400, 1200, 375));
-    const auto inView = [&](const QWidget *control) {
-        return area->viewport()->rect().contains(QRect(control->mapTo(area->viewport(), QPoint()), control->size()));
-    };
-    EXPECT_TRUE(inView(window.name));
-    EXPECT_FALSE(inView(window.farCorner));
+    EXPECT_TRUE(testing_support::inView(window.name));
+    EXPECT_FALSE(testing_support::inView(window.farCorner));
     EXPECT_FALSE(window.hidden->isVisible());
 
     // Tab goes from control to control, the scroll area no stop on the way, and the
@@ -163,7 +152,7 @@ TEST_F(WindowFit, OnASmallScreenTheWindowFitsAndItsControlsScrollIntoView)
     window.name->setFocus();
     QTest::keyClick(window.name, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window.farCorner);
-    EXPECT_TRUE(inView(window.farCorner));
+    EXPECT_TRUE(testing_support::inView(window.farCorner));
 }
 
 TEST_F(WindowFit, KeepsThePlaceAndSizeGivenFromOneShowingAndOneRunToTheNext)

@@ -6,17 +6,21 @@
 #include "rss/PublishingSettings.h"
 #include "rss/RssTesting.h"
 #include "rss/ui/FrmRssGenerator.h"
+#include "rss/ui/RssWindowLayout.h"
 #include "support/ui_FakeWebEngine.h"
+#include "support/ui_WindowFit.h"
 #include "ui/Twips.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QTreeView>
 
 using namespace rss_testing;
@@ -126,6 +130,23 @@ protected:
         return texts;
     }
 };
+
+TEST_F(PublishingWindow, FitsASmallScreenAndKeepsItsTextReadableUnderADarkScheme)
+{
+    testing_support::DarkScheme dark;
+    auto &window = ui::WindowRegistry::get<FrmRssGenerator>();
+    QScreen *small = testing_support::smallScreen();
+    ASSERT_NE(small, nullptr);
+    window.setScreen(small);
+    open();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(small->availableGeometry().contains(window.frameGeometry())) << window.frameGeometry().width();
+    auto *status = window.findChild<QLabel *>(QStringLiteral("lblStatus"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->geometry(), ui::twipsRect(rss::layout::StatusLine.left, rss::layout::StatusLine.top,
+                                                rss::layout::StatusLine.width, rss::layout::StatusLine.height));
+    EXPECT_EQ(testing_support::unreadableLabels(window), QStringList());
+}
 
 } // namespace
 

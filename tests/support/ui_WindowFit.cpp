@@ -1,9 +1,10 @@
-#include "support/ui_Readability.h"
+#include "support/ui_WindowFit.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <cmath>
@@ -20,6 +21,24 @@ double luminance(const QColor &colour)
 }
 
 } // namespace
+
+QScreen *smallScreen()
+{
+    for (QScreen *screen : QGuiApplication::screens())
+        if (screen->name() == QLatin1String("Small"))
+            return screen;
+    return nullptr;
+}
+
+bool inView(const QWidget *control)
+{
+    for (const QWidget *parent = control->parentWidget(); parent; parent = parent->parentWidget()) {
+        if (const auto *area = qobject_cast<const QScrollArea *>(parent))
+            return area->viewport()->rect().contains(
+                QRect(control->mapTo(area->viewport(), QPoint()), control->size()));
+    }
+    return control->isVisible();
+}
 
 QPalette darkPalette()
 {
@@ -63,33 +82,30 @@ double contrastRatio(const QColor &a, const QColor &b)
 
 QStringList unreadableLabels(QWidget &window, double least)
 {
-    const QImage picture = window.grab().toImage();
     QStringList unreadable;
     const QList<QLabel *> labels = window.findChildren<QLabel *>();
-    for (const QLabel *label : labels) {
+    for (QLabel *label : labels) {
         if (!label->isVisible() || label->text().trimmed().isEmpty())
             continue;
-        const QRect area = QRect(label->mapTo(&window, QPoint()), label->size()) & picture.rect();
+        // Only the part that shows: a label may be scrolled partly out of view.
+        const QRect shown = label->visibleRegion().boundingRect();
+        const QRect area = QRect(label->mapTo(&window, shown.topLeft()), shown.size()) & window.rect();
         if (area.isEmpty())
             continue;
-        // What lies behind is the commonest colour; the text, the one furthest from it.
-        QHash<QRgb, int> counts;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                ++counts[picture.pixel(x, y)];
-        QRgb behind = 0;
-        int most = 0;
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            if (it.value() > most) {
-                most = it.value();
-                behind = it.key();
-            }
-        }
+        // The text is what changes when the label goes; each of its pixels is set
+        // against the same pixel without it, so the picture's own shapes do not count.
+        const QImage with = window.grab(area).toImage();
+        label->hide();
+        const QImage without = window.grab(area).toImage();
+        label->show();
         double best = 1.0;
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-            best = std::max(best, contrastRatio(QColor(it.key()), QColor(behind)));
+        for (int y = 0; y < with.height() && y < without.height(); ++y)
+            for (int x = 0; x < with.width() && x < without.width(); ++x)
+                best = std::max(best, contrastRatio(QColor(with.pixel(x, y)), QColor(without.pixel(x, y))));
         if (best < least)
-            unreadable << QStringLiteral("%1 (%2)").arg(label->objectName()).arg(best, 0, 'f', 1);
+            unreadable << QStringLiteral("%1 (%2)")
+                              .arg(label->objectName().isEmpty() ? label->text() : label->objectName())
+                              .arg(best, 0, 'f', 1);
     }
     return unreadable;
 }
