@@ -119,8 +119,15 @@ void Window::placeOnScreen()
     const QRect inner = geometry();
     const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                            frame.bottom() - inner.bottom());
-    // The design size is the one the load step left.
-    const QSize wanted = size().expandedTo(m_openingSize);
+    // The design size is the one the load step left; a window never sized by its code
+    // is as large as its scrolling body and menu bar need.
+    QSize design = size();
+    if (!testAttribute(Qt::WA_Resized)) {
+        design = m_body ? m_body->minimumSize() : sizeHint();
+        if (m_body && layout() && layout()->menuBar())
+            design.rheight() += layout()->menuBar()->sizeHint().height();
+    }
+    const QSize wanted = design.expandedTo(m_openingSize);
     const QScrollArea *area = findChild<QScrollArea *>(QStringLiteral("scrollArea"), Qt::FindDirectChildrenOnly);
     const int scrollBar = area ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area) : 0;
     setGeometry(openingGeometry(wanted, kept, screen->availableGeometry(), margins, scrollBar));
@@ -157,6 +164,7 @@ QScrollArea *Window::makeScrollable(QWidget *body)
         layout->addWidget(area);
     }
     const bool picture = hasBackground(body);
+    m_body = body;
     area->setWidget(body);
     area->setWidgetResizable(true);
     // The scroll area fills what it holds; the picture paints all of it.

@@ -59,6 +59,8 @@ private:
 
     bool m_loaded = false;
     bool m_unloading = false;
+    // What makeScrollable() put in the scroll area.
+    QWidget *m_body = nullptr;
     QSize m_openingSize;
     // Where the window's place is kept; named when it is first placed.
     QString m_settingsKey;

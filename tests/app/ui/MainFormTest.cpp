@@ -393,6 +393,7 @@ TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsPa
     EXPECT_FALSE(inView(add));
     auto *area = form.findChild<QScrollArea *>(QStringLiteral("scrollArea"));
     ASSERT_NE(area, nullptr);
+    saveScreenshot(&form, "GeneralInformation1-small-screen");
     area->ensureWidgetVisible(add);
     EXPECT_TRUE(inView(add));
     EXPECT_TRUE(inView(control(&form, "lblStatus")));
@@ -407,6 +408,7 @@ TEST_F(MainFormTest, UnderADarkColourSchemeEveryLabelStaysReadable)
     auto &form = start();
     QCoreApplication::processEvents();
     EXPECT_EQ(unreadableLabels(form), QStringList());
+    saveScreenshot(&form, "GeneralInformation1-dark-scheme");
     click(&form, "cmdAdd");
     EXPECT_EQ(unreadableLabels(form), QStringList());
 }

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTreeView>
 
 using namespace rss_testing;
@@ -131,6 +132,18 @@ protected:
     }
 };
 
+TEST_F(PublishingWindow, OpensAtItsDesignSizeWhereTheScreenHoldsIt)
+{
+    FrmRssGenerator &window = open();
+    QCoreApplication::processEvents();
+    const QSize design = ui::twipsSize(rss::layout::Client.width, rss::layout::Client.height);
+    EXPECT_EQ(window.findChild<QWidget *>(QStringLiteral("clientArea"))->size(), design);
+    EXPECT_EQ(window.width(), design.width());
+    auto *area = window.findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->viewport()->size(), design);
+}
+
 TEST_F(PublishingWindow, FitsASmallScreenAndKeepsItsTextReadableUnderADarkScheme)
 {
     testing_support::DarkScheme dark;
@@ -140,12 +153,14 @@ TEST_F(PublishingWindow, FitsASmallScreenAndKeepsItsTextReadableUnderADarkScheme
     window.setScreen(small);
     open();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(small->availableGeometry().contains(window.frameGeometry())) << window.frameGeometry().width();
+    // Larger than the screen both ways, it fills it and scrolls.
+    EXPECT_EQ(window.frameGeometry(), small->availableGeometry());
     auto *status = window.findChild<QLabel *>(QStringLiteral("lblStatus"));
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->geometry(), ui::twipsRect(rss::layout::StatusLine.left, rss::layout::StatusLine.top,
                                                 rss::layout::StatusLine.width, rss::layout::StatusLine.height));
     EXPECT_EQ(testing_support::unreadableLabels(window), QStringList());
+    testing_support::saveScreenshot(&window, QStringLiteral("rss-small-screen-dark-scheme"));
 }
 
 } // namespace
