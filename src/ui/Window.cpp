@@ -150,15 +150,17 @@ void Window::keepGeometry()
 
 QScrollArea *Window::makeScrollable(QWidget *body)
 {
+    const bool inLayout = body && layout() && layout()->indexOf(body) >= 0;
+    if (!inLayout)
+        body = gatherControls();
     auto *area = new QScrollArea(this);
     area->setObjectName(QStringLiteral("scrollArea"));
     area->setFrameShape(QFrame::NoFrame);
     // The scroll area is no stop on the way through the controls with Tab.
     area->setFocusPolicy(Qt::NoFocus);
-    if (body && layout() && layout()->indexOf(body) >= 0) {
+    if (inLayout) {
         delete layout()->replaceWidget(body, area);
     } else {
-        body = gatherControls();
         auto *layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(area);

@@ -45,9 +45,9 @@ protected:
     // Lets the window's controls scroll where the window is smaller than their design
     // size, instead of being cut off or drawn over each other; on a larger window they
     // lie exactly where they would without it. `body` holds the controls and sits in
-    // the window's layout; its minimum size is the design size. Without a body, the
-    // controls placed on the window itself are gathered into one, whose design size
-    // is the window's present size.
+    // the window's layout; its minimum size is the design size. Without a body (and
+    // then without a layout), the controls placed on the window itself are gathered
+    // into one, whose design size is the window's present size.
     QScrollArea *makeScrollable(QWidget *body = nullptr);
 
     void closeEvent(QCloseEvent *event) override;
