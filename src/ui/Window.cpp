@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -61,6 +63,8 @@ void Window::showWindow()
         placeOnScreen();
     }
     show();
+    if (std::exchange(m_openMaximized, false))
+        showMaximized();
     if (isMinimized())
         showNormal();
     raise();
@@ -130,9 +134,11 @@ void Window::placeOnScreen()
     const QSize wanted = design.expandedTo(m_openingSize);
     const QScrollArea *area = findChild<QScrollArea *>(QStringLiteral("scrollArea"), Qt::FindDirectChildrenOnly);
     const int scrollBar = area ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area) : 0;
+    // Placed in the normal state; one left maximized is maximized once shown, so that
+    // the platform knows where it returns to.
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     setGeometry(openingGeometry(wanted, kept, screen->availableGeometry(), margins, scrollBar));
-    if (kept && settings.value(m_settingsKey + MaximizedKey).toBool())
-        setWindowState(windowState() | Qt::WindowMaximized);
+    m_openMaximized = kept && settings.value(m_settingsKey + MaximizedKey).toBool();
 }
 
 void Window::keepGeometry()

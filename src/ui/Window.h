@@ -59,6 +59,7 @@ private:
 
     bool m_loaded = false;
     bool m_unloading = false;
+    bool m_openMaximized = false;
     // What makeScrollable() put in the scroll area.
     QWidget *m_body = nullptr;
     QSize m_openingSize;

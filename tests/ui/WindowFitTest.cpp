@@ -181,6 +181,25 @@ TEST_F(WindowFit, KeepsThePlaceAndSizeGivenFromOneShowingAndOneRunToTheNext)
     EXPECT_EQ(again.geometry(), moved);
 }
 
+TEST_F(WindowFit, AWindowLeftMaximizedOpensMaximizedOverItsKeptPlace)
+{
+    const QRect given(200, 150, 700, 500);
+    FixedWindow window;
+    window.showWindow();
+    window.setGeometry(given);
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isMaximized());
+    window.close();
+
+    window.showWindow();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isMaximized());
+    window.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.geometry(), given);
+}
+
 TEST_F(WindowFit, APlaceKeptOnAScreenThatIsGoneOpensOnTheScreenThereIs)
 {
     {
