@@ -1,5 +1,6 @@
 // The item import as a process of its own: imports FOLDER/Upload.txt into FOLDER/Rss.db,
 // as the publishing window's "Upload File" does. Usage: rss_import_process FOLDER
+#include "base/Error.h"
 #include "db/ProgramFolder.h"
 #include "rss/UploadImport.h"
 
@@ -15,7 +16,13 @@ int main(int argc, char **argv)
         return 2;
     }
     db::ProgramFolder::setOverride(QString::fromLocal8Bit(argv[1]));
-    const rss::ImportResult result = rss::importUploadFile();
+    rss::ImportResult result;
+    try {
+        result = rss::importUploadFile();
+    } catch (const base::Error &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.description()));
+        return 1;
+    }
     std::printf("%d imported, %d failed\n", result.imported, result.failed);
     return result.failed == 0 ? 0 : 1;
 }

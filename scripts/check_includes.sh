@@ -18,6 +18,7 @@ declare -A allowed=(
     [rss]="base db ui"
     [app]="base db ui records documents browser rss"
     [tools]="base db"
+    [screenshots]="base db ui records documents browser rss app"
 )
 # Single headers a sibling may use: the publishing window shows pages in the browser's
 # web view and prints its list with the documents' list printer.
@@ -38,7 +39,11 @@ fault() {
 }
 
 while IFS= read -r file; do
-    if [[ "$file" == tools/* ]]; then
+    if [[ "$file" == tools/screenshots/* ]]; then
+        # The screenshot tool opens every window, as the program does.
+        sub=screenshots
+        logic=no
+    elif [[ "$file" == tools/* ]]; then
         sub=tools
         logic=yes
     else

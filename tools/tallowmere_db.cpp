@@ -1,7 +1,10 @@
 // tallowmere-db: makes, queries and checks Tallowmere's databases from the shell.
 #include "TableWriter.h"
 
+#include "base/TextFile.h"
+#include "db/Backup.h"
 #include "db/Connection.h"
+#include "db/CsvWriter.h"
 #include "db/DbError.h"
 #include "db/PostgresCopy.h"
 #include "db/PostgresSchema.h"
@@ -26,9 +29,12 @@ const char *const ToolHelp = "Usage: tallowmere-db COMMAND [ARGUMENTS]\n"
                              "\n"
                              "Commands:\n"
                              "  init FOLDER            create Tallowmere.db and Rss.db in FOLDER\n"
-                             "  sql DBFILE STATEMENT   run one statement and print its rows\n"
+                             "  sql [--csv] DBFILE STATEMENT\n"
+                             "                         run one statement and print its rows\n"
                              "  check DBFILE           check a database's integrity and schema\n"
                              "  copy FOLDER URI        move FOLDER's two databases into an empty server database\n"
+                             "  backup SOURCE FOLDER   copy both databases into FOLDER, while they are in use\n"
+                             "  restore FOLDER TARGET  check a backup and put it in place\n"
                              "\n"
                              "Wherever a command takes FOLDER (init) or DBFILE, a PostgreSQL address\n"
                              "(postgresql://user@host:port/dbname) names a shared office database instead.\n"
@@ -44,7 +50,7 @@ const char *const InitHelp = "Usage: tallowmere-db init FOLDER\n"
                              "exit status 1 and changes nothing. Both are built under temporary names and\n"
                              "renamed when complete, so a run that is stopped or fails leaves neither.\n";
 
-const char *const SqlHelp = "Usage: tallowmere-db sql DBFILE STATEMENT\n"
+const char *const SqlHelp = "Usage: tallowmere-db sql [--csv] DBFILE STATEMENT\n"
                             "\n"
                             "Runs one statement on DBFILE, in the dialect Tallowmere's windows use ([names with\n"
                             "spaces], Yes/No, UPDATE t SET t.c = ..., DELETE t.c FROM t ...; text compares\n"
@@ -52,7 +58,12 @@ const char *const SqlHelp = "Usage: tallowmere-db sql DBFILE STATEMENT\n"
                             "holding the column names. A Null prints as \\N; inside values a tab, CR, LF and\n"
                             "backslash print as \\t, \\r, \\n and \\\\. A statement without rows prints nothing.\n"
                             "On error the reason goes to standard error and the exit status is 1. DBFILE is\n"
-                            "taken exactly as written; in a folder that cannot be written it is read only.\n";
+                            "taken exactly as written; in a folder that cannot be written it is read only.\n"
+                            "\n"
+                            "With --csv the rows are printed as CSV (RFC 4180) instead: fields separated by\n"
+                            "commas, lines ended by CR LF, a field holding a comma, quote, CR or LF in double\n"
+                            "quotes with its quotes doubled, the first line holding the column names. A Null\n"
+                            "is an empty field, empty text \"\".\n";
 
 const char *const CheckHelp = "Usage: tallowmere-db check DBFILE\n"
                               "\n"
@@ -70,6 +81,25 @@ const char *const CopyHelp = "Usage: tallowmere-db copy FOLDER URI\n"
                              "set past the highest key. All or nothing: a failure, or a copy that is stopped,\n"
                              "leaves the server database empty. Prints each table with its number of rows.\n"
                              "Passwords come from ~/.pgpass or PGPASSWORD, never from the address.\n";
+
+const char *const BackupHelp = "Usage: tallowmere-db backup SOURCE FOLDER\n"
+                               "\n"
+                               "Writes a copy of Tallowmere.db and Rss.db into FOLDER (made when missing). SOURCE is\n"
+                               "a program folder, or a PostgreSQL address (postgresql://user@host:port/dbname):\n"
+                               "from a server the same two files are made from its rows, keys kept. The program\n"
+                               "may be running and writing meanwhile: each copy is its database as it was at one\n"
+                               "moment. The files appear only once both are complete; a FOLDER that holds a\n"
+                               "database already is refused and left as it is. Files are made readable by their\n"
+                               "owner only (0600), a folder made for them is open to its owner only (0700).\n";
+
+const char *const RestoreHelp = "Usage: tallowmere-db restore FOLDER TARGET\n"
+                                "\n"
+                                "Checks the backup in FOLDER (integrity and schema of Tallowmere.db and Rss.db, as\n"
+                                "check does) and puts it in place. TARGET is a program folder, whose two databases\n"
+                                "it replaces (close Tallowmere first: databases open in a program are refused), or\n"
+                                "the PostgreSQL address of an empty database, which receives every row with its key\n"
+                                "(as copy does). All or nothing: a damaged or foreign backup is refused, and a\n"
+                                "failure leaves TARGET as it was.\n";
 
 int fail(const QString &message)
 {
@@ -107,6 +137,33 @@ int copy(const QString &folder, const QString &address)
 {
     for (const auto &[table, rows] : db::copyFolderToPostgres(folder, address))
         std::printf("%s\t%lld\n", table.toUtf8().constData(), static_cast<long long>(rows));
+    return 0;
+}
+
+int runCsv(const QString &file, const QString &sql)
+{
+    db::Connection connection;
+    if (db::PostgresSession::isAddress(file))
+        connection.open(file);
+    else
+        connection.openFile(file);
+    db::Statement statement(connection, sql, {}, true);
+    db::CsvWriter writer([](const QByteArray &text) {
+        return std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout)
+               == static_cast<size_t>(text.size());
+    });
+    bool first = true;
+    while (statement.step()) {
+        if (first) {
+            writer.writeHeader(statement);
+            first = false;
+        }
+        writer.writeRow(statement);
+    }
+    if (first && statement.columnCount() > 0)
+        writer.writeHeader(statement);
+    if (!writer.finish())
+        return fail(QStringLiteral("The output could not be written."));
     return 0;
 }
 
@@ -185,6 +242,8 @@ int run(int argc, char **argv)
                 std::fputs(SqlHelp, stdout);
                 return 0;
             }
+            if (argc == 5 && std::strcmp(argv[2], "--csv") == 0)
+                return runCsv(argument(3), argument(4));
             return argc == 4 ? runSql(argument(2), argument(3)) : usage(SqlHelp);
         }
         if (std::strcmp(command, "copy") == 0) {
@@ -193,6 +252,26 @@ int run(int argc, char **argv)
                 return 0;
             }
             return argc == 4 ? copy(argument(2), argument(3)) : usage(CopyHelp);
+        }
+        if (std::strcmp(command, "backup") == 0) {
+            if (wantsHelp(argc, argv)) {
+                std::fputs(BackupHelp, stdout);
+                return 0;
+            }
+            if (argc != 4)
+                return usage(BackupHelp);
+            db::Backup::write(argument(2), argument(3));
+            return 0;
+        }
+        if (std::strcmp(command, "restore") == 0) {
+            if (wantsHelp(argc, argv)) {
+                std::fputs(RestoreHelp, stdout);
+                return 0;
+            }
+            if (argc != 4)
+                return usage(RestoreHelp);
+            db::Backup::restore(argument(2), argument(3));
+            return 0;
         }
         if (std::strcmp(command, "check") == 0) {
             if (wantsHelp(argc, argv)) {
@@ -212,6 +291,7 @@ int run(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    base::reportWritesPastTheFileSizeLimit();
     const int status = run(argc, argv);
     // Output that never arrived (a full disk, a closed pipe) is a failure too.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

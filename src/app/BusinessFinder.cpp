@@ -1,6 +1,7 @@
 #include "app/BusinessFinder.h"
 
 #include "db/Statement.h"
+#include "db/TextCollation.h"
 
 #include <algorithm>
 
@@ -8,12 +9,16 @@ namespace app {
 
 std::vector<qint64> businessesNamed(db::Connection &connection, const QString &part)
 {
+    const QString wanted = db::foldedForSearch(part);
+    std::vector<qint64> keys;
+    // A text of accents alone folds to nothing, which every name would contain.
+    if (wanted.isEmpty())
+        return keys;
     db::Statement names(connection, QStringLiteral("SELECT BusinessInformationId, BusninesName FROM "
                                                    "BusinessInformation ORDER BY BusinessInformationId"));
-    std::vector<qint64> keys;
     while (names.step()) {
         const QVariant name = names.value(1);
-        if (name.isValid() && name.toString().contains(part, Qt::CaseInsensitive))
+        if (name.isValid() && db::foldedForSearch(name.toString()).contains(wanted))
             keys.push_back(names.value(0).toLongLong());
     }
     return keys;

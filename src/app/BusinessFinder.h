@@ -11,9 +11,9 @@ class Connection;
 
 namespace app {
 
-// The keys of the businesses whose name contains a text, ignoring case for every
-// letter as the database's text comparison does ('été' finds 'ÉTÉ Café'), in key
-// order. Reads the keys and names only, never whole rows. Throws db::DbError.
+// The keys of the businesses whose name contains a text, ignoring case, accents and
+// letter variants ('ete' finds 'ÉTÉ Café', 'strasse' 'Hauptstraße'), in key order.
+// Reads the keys and names only, never whole rows. Throws db::DbError.
 std::vector<qint64> businessesNamed(db::Connection &connection, const QString &part);
 
 // The first of the keys (in key order) that comes after `after`, wrapping to the first

@@ -1,4 +1,5 @@
 #include "app/ui/StartUp.h"
+#include "base/TextFile.h"
 #include "db/ProgramFolder.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ const char *const ProgramHelp = "Usage: tallowmere [OPTION]\n"
 
 int main(int argc, char *argv[])
 {
+    base::reportWritesPastTheFileSizeLimit();
     // Answered without a display, so scripts and installers can ask what and where the program is.
     if (argc == 2 && std::strcmp(argv[1], "--program-folder") == 0) {
         QCoreApplication application(argc, argv);
@@ -48,5 +50,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallowmere"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWMERE_VERSION));
+    app::useProgramIcon();
     return app::runProgram();
 }

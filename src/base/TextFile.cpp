@@ -4,9 +4,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace base {
 
@@ -19,15 +28,31 @@ constexpr char16_t Windows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252(const QByteArray &bytes)
+void appendWindows1252(QString &text, QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i]
-            = (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80]) : QChar(static_cast<char16_t>(byte));
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80])
+                                               : QChar(static_cast<char16_t>(byte));
     }
-    return text;
+}
+
+void appendLine(QString &text, QByteArrayView line)
+{
+    if (line.isValidUtf8())
+        text += QString::fromUtf8(line);
+    else
+        appendWindows1252(text, line);
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString cannotRead(const QString &filePath, const QString &reason)
+{
+    return QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(filePath), reason);
 }
 
 QString fileFailure(const QString &filePath, const QString &reason)
@@ -35,15 +60,100 @@ QString fileFailure(const QString &filePath, const QString &reason)
     return QStringLiteral("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(filePath), reason);
 }
 
+QString megabytes(qint64 bytes)
+{
+    return QString::number((bytes + 1024 * 1024 - 1) / (1024 * 1024));
+}
+
+// Closes the descriptor when reading ends, however it ends.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {
+    }
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
 } // namespace
+
+QByteArray readFileBytes(const QString &filePath, qint64 maxBytes)
+{
+    const QByteArray native = QFile::encodeName(filePath);
+    const QString notRegular = QStringLiteral("it is not a regular file.");
+    struct stat status = {};
+    // Looked at before opening: opening a device or a FIFO may wait or do something.
+    if (::stat(native.constData(), &status) != 0)
+        throw FileError(cannotRead(filePath, systemReason(errno)));
+    if (!S_ISREG(status.st_mode))
+        throw FileError(cannotRead(filePath, notRegular));
+    // Without waiting, should a FIFO have taken the file's place meanwhile.
+    const Descriptor fd(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0)
+        throw FileError(cannotRead(filePath, systemReason(errno)));
+    if (::fstat(fd.get(), &status) != 0)
+        throw FileError(cannotRead(filePath, systemReason(errno)));
+    if (!S_ISREG(status.st_mode))
+        throw FileError(cannotRead(filePath, notRegular));
+    const QString tooLarge = QStringLiteral("it is larger than %1 MB.").arg(megabytes(maxBytes));
+    if (status.st_size > maxBytes)
+        throw FileError(cannotRead(filePath, tooLarge));
+
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(status.st_size));
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            throw FileError(cannotRead(filePath, systemReason(errno)));
+        if (count == 0)
+            break;
+        // A file that grows while it is read is held to the same limit.
+        if (bytes.size() + count > maxBytes)
+            throw FileError(cannotRead(filePath, tooLarge));
+        bytes.append(buffer, static_cast<qsizetype>(count));
+    }
+    return bytes;
+}
 
 QString decodeText(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
-    return decodeWindows1252(bytes);
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(QByteArrayView(bytes).sliced(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(QByteArrayView(bytes).sliced(2));
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    if (rest.isValidUtf8())
+        return QString::fromUtf8(rest);
+    // CR and LF never stand inside a UTF-8 sequence, so lines can be told apart first.
+    QString text;
+    text.reserve(rest.size());
+    qsizetype start = 0;
+    while (start < rest.size()) {
+        qsizetype end = start;
+        while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
+            ++end;
+        appendLine(text, rest.sliced(start, end - start));
+        while (end < rest.size() && (rest[end] == '\r' || rest[end] == '\n'))
+            text += QLatin1Char(rest[end++]);
+        start = end;
+    }
+    return text;
 }
 
 QStringList decodeTextLines(const QByteArray &bytes)
@@ -55,13 +165,9 @@ QStringList decodeTextLines(const QByteArray &bytes)
     return lines;
 }
 
-QStringList readTextFileLines(const QString &filePath)
+QStringList readTextFileLines(const QString &filePath, qint64 maxBytes)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(
-            QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(filePath), file.errorString()));
-    return decodeTextLines(file.readAll());
+    return decodeTextLines(readFileBytes(filePath, maxBytes));
 }
 
 QByteArray encodeCrLfLines(const QStringList &lines)
@@ -76,18 +182,61 @@ QByteArray encodeCrLfLines(const QStringList &lines)
 
 void writeFileAtomically(const QString &filePath, const QByteArray &bytes, bool ownerOnly)
 {
+    removeAtomicWriteLeftovers(filePath);
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that fails at commit is not noticed there, and a cut
+    // file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw FileError(fileFailure(filePath, file.errorString()));
     if (ownerOnly)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        // A write cut short (a full disk, the file-size limit) says why only when the
+        // rest is tried.
+        errno = 0;
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            const int error = errno;
+            QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
+            if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
+                reason = error != 0 ? systemReason(error) : QStringLiteral("the data could not be written.");
+            file.cancelWriting();
+            throw FileError(fileFailure(filePath, reason));
+        }
+        written += count;
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int error = errno;
+        QString reason = file.errorString();
+        if ((reason.isEmpty() || reason == QLatin1String("Unknown error")) && error != 0)
+            reason = systemReason(error);
         throw FileError(fileFailure(filePath, reason));
     }
-    if (!file.commit())
-        throw FileError(fileFailure(filePath, file.errorString()));
+}
+
+int removeAtomicWriteLeftovers(const QString &filePath)
+{
+    const QFileInfo target(filePath);
+    // The temporary files' names: the file's own name, a dot and six letters or digits.
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(QRegularExpression::escape(target.fileName())
+                                                                          + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDir folder = target.absoluteDir();
+    int removed = 0;
+    const QStringList candidates
+        = folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : candidates) {
+        const QFileInfo file(folder.filePath(name));
+        if (leftover.match(name).hasMatch() && file.isFile() && !file.isSymLink() && QFile::remove(file.filePath()))
+            ++removed;
+    }
+    return removed;
+}
+
+void reportWritesPastTheFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 } // namespace base

@@ -14,6 +14,10 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace db {
 
 Connection::Connection() = default;
@@ -53,6 +57,13 @@ void Connection::openFile(const QString &filePath, bool readOnly)
 
 void Connection::create(const QString &filePath)
 {
+    // Made here rather than by the engine, which would give it the umask's mode: a
+    // database is its owner's alone, and its -wal and -shm files take its mode.
+    const int fd = ::open(QFile::encodeName(filePath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::fchmod(fd, 0600);
+        ::close(fd);
+    }
     openHandle(filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
@@ -105,12 +116,39 @@ void Connection::attach(const QString &filePath, const QByteArray &name, int fla
 
 void Connection::setBusyTimeout(int milliseconds)
 {
+    m_busyTimeoutMs = milliseconds;
     if (m_server) {
-        m_server->run(QStringLiteral("SELECT set_config('lock_timeout', $1, false)"), {QString::number(milliseconds)});
+        liveServer()->run(QStringLiteral("SELECT set_config('lock_timeout', $1, false)"),
+                          {QString::number(milliseconds)});
         m_busyTimeoutChanged = true;
     }
     if (m_handle)
         sqlite3_busy_timeout(m_handle, milliseconds);
+}
+
+bool Connection::lostInsideTransaction() const
+{
+    return m_server && m_serverTransaction && !m_server->isUsable();
+}
+
+PostgresSession *Connection::liveServer()
+{
+    if (!m_server)
+        return nullptr;
+    if (m_server->inTransaction() || m_server->checkConnection())
+        return m_server.get();
+    if (m_serverTransaction) {
+        throw DbError(QStringLiteral("The connection to the database server %1 was lost; the changes not yet stored "
+                                     "were not kept.")
+                          .arg(m_filePath));
+    }
+    // Not kept for anyone: a dead session is dropped here, and the new one takes its place.
+    std::unique_ptr<PostgresSession> fresh = ServerSessions::take(m_server->address());
+    m_server = std::move(fresh);
+    m_busyTimeoutChanged = false;
+    if (m_busyTimeoutMs != DefaultBusyTimeoutMs)
+        setBusyTimeout(m_busyTimeoutMs);
+    return m_server.get();
 }
 
 void Connection::deferReader(const void *reader, std::function<void()> finish)
@@ -154,6 +192,8 @@ void Connection::close()
         }
     }
     m_busyTimeoutChanged = false;
+    m_busyTimeoutMs = DefaultBusyTimeoutMs;
+    m_serverTransaction = false;
     ServerSessions::giveBack(std::move(m_server));
 }
 
@@ -176,7 +216,7 @@ void Connection::executeScript(const QString &sql)
     settleReaders();
     if (m_server) {
         for (const QString &statement : sql::splitStatements(sql))
-            m_server->runJet(statement);
+            liveServer()->runJet(statement);
         return;
     }
     char *error = nullptr;
@@ -189,23 +229,40 @@ void Connection::executeScript(const QString &sql)
 void Connection::beginTransaction()
 {
     executeScript(m_server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    m_serverTransaction = m_server != nullptr;
 }
 
 void Connection::commit()
 {
+    if (lostInsideTransaction()) {
+        m_serverTransaction = false;
+        throw DbError(
+            QStringLiteral("The connection to the database server %1 was lost; nothing was stored.").arg(m_filePath));
+    }
+    m_serverTransaction = false;
     executeScript(QStringLiteral("COMMIT"));
 }
 
 void Connection::rollback()
 {
-    if (inTransaction())
+    // A lost session took its transaction with it: nothing is left to roll back.
+    const bool lost = lostInsideTransaction();
+    m_serverTransaction = false;
+    if (lost || !inTransaction())
+        return;
+    try {
         executeScript(QStringLiteral("ROLLBACK"));
+    } catch (const DbError &) {
+        if (m_server && !m_server->isUsable())
+            return; // lost just now, and the transaction with it
+        throw;
+    }
 }
 
 bool Connection::inTransaction() const
 {
     if (m_server)
-        return m_server->inTransaction();
+        return m_serverTransaction || m_server->inTransaction();
     return m_handle && !sqlite3_get_autocommit(m_handle);
 }
 
@@ -213,6 +270,7 @@ void Connection::beginSnapshot()
 {
     // SQLite's read transaction is a snapshot already; a server's default is not.
     executeScript(m_server ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ") : QStringLiteral("BEGIN"));
+    m_serverTransaction = m_server != nullptr;
 }
 
 qint64 Connection::lastInsertRowId() const

@@ -45,6 +45,13 @@ public:
     bool isOpen() const { return m_handle != nullptr || m_server != nullptr; }
     // The server's session when the connection is to a PostgreSQL database.
     PostgresSession *server() const { return m_server.get(); }
+    // The same, for running a statement: a session the server has closed (it was
+    // restarted, or it ended idle sessions) is replaced by a new one first. A session
+    // lost inside a transaction is not replaced until the transaction is ended by
+    // commit() or rollback(): until then its statements fail, so that the rest of the
+    // transaction never runs on its own. Throws DbError when the server cannot be
+    // reached.
+    PostgresSession *liveServer();
 
     // Runs one statement that returns no rows, in the dialect the windows write.
     // Returns the number of rows changed.
@@ -84,6 +91,7 @@ public:
 
 private:
     void openHandle(const QString &filePath, int flags);
+    bool lostInsideTransaction() const;
     void attach(const QString &filePath, const QByteArray &name, int flags);
 
     sqlite3 *m_handle = nullptr;
@@ -93,6 +101,8 @@ private:
     std::map<const void *, std::function<void()>> m_readers;
     bool m_writeAheadLog = false;
     bool m_busyTimeoutChanged = false; // on a server session, which outlives the connection
+    int m_busyTimeoutMs = DefaultBusyTimeoutMs;
+    bool m_serverTransaction = false; // begun here and not ended yet, even if the session was lost
 };
 
 } // namespace db

@@ -71,6 +71,9 @@ std::unique_ptr<LibPq> load()
     resolve(library, api->user, "PQuser");
     resolve(library, api->unescapeBytea, "PQunescapeBytea");
     resolve(library, api->freemem, "PQfreemem");
+    resolve(library, api->parameterStatus, "PQparameterStatus");
+    resolve(library, api->socket, "PQsocket");
+    resolve(library, api->consumeInput, "PQconsumeInput");
     return api;
 }
 

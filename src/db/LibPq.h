@@ -45,6 +45,9 @@ struct LibPq
     decltype(&PQuser) user;
     decltype(&PQunescapeBytea) unescapeBytea;
     decltype(&PQfreemem) freemem;
+    decltype(&PQparameterStatus) parameterStatus;
+    decltype(&PQsocket) socket;
+    decltype(&PQconsumeInput) consumeInput;
 
     // Loads the library the first time; throws DbError saying what is missing.
     static const LibPq &get();

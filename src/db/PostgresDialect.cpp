@@ -155,6 +155,18 @@ void caseFoldLike(QList<Token> &tokens)
     }
 }
 
+// PostgreSQL reads E'...' as a text with backslash escapes, where \' does not end it;
+// Jet and SQLite know no such form. A word written right before a quote stays a word.
+void separateEscapePrefix(QList<Token> &tokens)
+{
+    for (int i = 1; i < tokens.size(); ++i) {
+        const Token &before = tokens[i - 1];
+        if (sql::isStringLiteral(tokens[i]) && before.kind == TokenKind::Word
+            && before.text.compare(QLatin1String("E"), Qt::CaseInsensitive) == 0)
+            tokens.insert(i, {TokenKind::Space, QStringLiteral(" ")});
+    }
+}
+
 int numberPlaceholders(QList<Token> &tokens)
 {
     int count = 0;
@@ -191,6 +203,7 @@ PostgresStatement translateToPostgres(const QString &text)
     QList<Token> tokens = sql::tokenize(text);
     dropTrailingSemicolons(tokens);
     sql::translateJetStatement(tokens);
+    separateEscapePrefix(tokens);
     translateRowId(tokens);
     translateToday(tokens);
     quoteNames(tokens);

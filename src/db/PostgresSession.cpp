@@ -3,11 +3,16 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/LibPq.h"
+#include "db/MessageText.h"
 #include "db/PostgresDialect.h"
 
 #include <QList>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <vector>
+
+#include <poll.h>
 
 namespace db {
 
@@ -27,9 +32,47 @@ QString sentence(QString text)
     return text;
 }
 
+// The texts in an address that may be a password: after "user:" up to the host's '@',
+// and any password=... parameter, as written and percent-decoded. A malformed address
+// is read generously: hiding too much is harmless, showing a password is not.
+QStringList passwordsIn(const QString &uri)
+{
+    QStringList secrets;
+    const qsizetype authority = uri.indexOf(QLatin1String("://"));
+    const qsizetype at = uri.lastIndexOf(u'@');
+    if (authority >= 0 && at > authority) {
+        const qsizetype colon = uri.indexOf(u':', authority + 3);
+        if (colon >= 0 && colon < at) {
+            const QString secret = uri.mid(colon + 1, at - colon - 1);
+            secrets << secret;
+            // libpq stops at a '/' and reads what came before it as a port.
+            static const QRegularExpression end(QStringLiteral("[/?#,]"));
+            secrets << secret.left(secret.indexOf(end));
+        }
+    }
+    static const QRegularExpression parameter(QStringLiteral("password\\s*=\\s*([^&]*)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    for (const QRegularExpressionMatch &match : parameter.globalMatch(uri))
+        secrets << match.captured(1);
+    const qsizetype count = secrets.size();
+    for (qsizetype i = 0; i < count; ++i)
+        secrets << QString::fromUtf8(QByteArray::fromPercentEncoding(secrets[i].toUtf8()));
+    secrets.removeAll(QString());
+    // Longest first, so that a shorter one inside a longer one leaves nothing behind.
+    std::sort(secrets.begin(), secrets.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    return secrets;
+}
+
+QString withoutPasswords(QString text, const QStringList &secrets)
+{
+    for (const QString &secret : secrets)
+        text.replace(secret, QLatin1String("***"));
+    return text;
+}
+
 struct ParsedAddress
 {
-    QString user, host, port, dbname;
+    QString user, host, port, dbname, options;
     bool hasPassword = false;
 };
 
@@ -39,9 +82,13 @@ ParsedAddress parseAddress(const QString &uri)
     char *error = nullptr;
     PQconninfoOption *options = pq.conninfoParse(uri.toUtf8().constData(), &error);
     if (!options) {
-        const QString reason = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("not enough memory");
+        // libpq's reason quotes the address, or the piece it stumbled on.
+        QString reason = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("not enough memory");
         pq.freemem(error);
-        throw DbError(QStringLiteral("The database address %1 is not valid: %2").arg(uri, reason));
+        const QString shown = PostgresSession::shownAddress(uri);
+        reason.replace(uri, shown);
+        throw DbError(QStringLiteral("The database address %1 is not valid: %2")
+                          .arg(shown, cutForMessage(withoutPasswords(reason, passwordsIn(uri)))));
     }
     ParsedAddress parsed;
     for (PQconninfoOption *option = options; option->keyword; ++option) {
@@ -55,6 +102,8 @@ ParsedAddress parseAddress(const QString &uri)
             parsed.port = value;
         else if (keyword == QLatin1String("dbname"))
             parsed.dbname = value;
+        else if (keyword == QLatin1String("options"))
+            parsed.options = value;
         else if (keyword == QLatin1String("password"))
             parsed.hasPassword = option->val != nullptr;
     }
@@ -80,6 +129,11 @@ bool PostgresSession::isAddress(const QString &text)
            || text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
+QString PostgresSession::shownAddress(const QString &uri)
+{
+    return cutForMessage(withoutPasswords(uri, passwordsIn(uri)));
+}
+
 QString PostgresSession::describeAddress(const QString &uri)
 {
     const ParsedAddress parsed = parseAddress(uri);
@@ -91,13 +145,40 @@ QString PostgresSession::describeAddress(const QString &uri)
         text += u':' + parsed.port;
     if (!parsed.dbname.isEmpty())
         text += u'/' + parsed.dbname;
-    return text;
+    return cutForMessage(withoutPasswords(text, passwordsIn(uri)));
 }
+
+namespace {
+
+// The session settings the program relies on, given at connection so that they cost
+// no statement: dates read as yyyy-mm-dd whatever the server's own setting is; a row
+// another user holds is waited for as long as a file's lock is, not for ever; and a
+// backslash in a quoted text is a character like any other, as the statements the
+// windows build assume (they only double quotes). They follow the address's own
+// options, so that none of these is replaced by what the server, the database, the
+// role or the address says.
+QByteArray sessionOptions(const QString &addressOptions)
+{
+    QByteArray options = addressOptions.trimmed().toUtf8();
+    // A last unpaired backslash would join the space after it to the address's last word.
+    qsizetype backslashes = 0;
+    while (backslashes < options.size() && options[options.size() - 1 - backslashes] == '\\')
+        ++backslashes;
+    if (backslashes % 2 == 1)
+        options.chop(1);
+    if (!options.isEmpty())
+        options += ' ';
+    return options + "-c DateStyle=ISO,YMD -c standard_conforming_strings=on -c lock_timeout="
+           + QByteArray::number(Connection::DefaultBusyTimeoutMs);
+}
+
+} // namespace
 
 PostgresSession::PostgresSession(const QString &uri)
 {
     if (!isAddress(uri)) {
-        throw DbError(QStringLiteral("%1 is not a PostgreSQL address: it must start with postgresql://.").arg(uri));
+        throw DbError(
+            QStringLiteral("%1 is not a PostgreSQL address: it must start with postgresql://.").arg(shownAddress(uri)));
     }
     const LibPq &pq = LibPq::get();
     const ParsedAddress parsed = parseAddress(uri);
@@ -108,37 +189,26 @@ PostgresSession::PostgresSession(const QString &uri)
                                      "PGPASSWORD instead.")
                           .arg(m_serverName));
     }
-    // Defaults first: the address overrides them; the encoding comes last so that
-    // every text travels as UTF-8 whatever the address says.
+    // Defaults first: the address overrides them. What comes after the address wins
+    // over it: the program's own settings, and the encoding, so that every text
+    // travels as UTF-8 whatever the address says.
     const QByteArray address = uri.toUtf8();
-    // Asked for at connection rather than by more statements: dates read as yyyy-mm-dd
-    // whatever the server's own setting is, and a row another user holds is waited for
-    // as long as a file's lock is, not for ever. Keep-alives end a session whose
-    // server vanished without a word instead of leaving the window waiting for it.
-    const QByteArray options
-        = "-c DateStyle=ISO,YMD -c lock_timeout=" + QByteArray::number(Connection::DefaultBusyTimeoutMs);
+    const QByteArray options = sessionOptions(parsed.options);
+    // Keep-alives end a session whose server vanished without a word instead of
+    // leaving the window waiting for it.
     const char *keywords[] = {"connect_timeout",
                               "application_name",
-                              "options",
                               "keepalives",
                               "keepalives_idle",
                               "keepalives_interval",
                               "keepalives_count",
                               "tcp_user_timeout",
                               "dbname",
+                              "options",
                               "client_encoding",
                               nullptr};
-    const char *values[] = {ConnectTimeoutSeconds,
-                            "Tallowmere",
-                            options.constData(),
-                            "1",
-                            "30",
-                            "10",
-                            "3",
-                            "60000",
-                            address.constData(),
-                            "UTF8",
-                            nullptr};
+    const char *values[] = {ConnectTimeoutSeconds, "Tallowmere",        "1",    "30",   "10", "3", "60000",
+                            address.constData(),   options.constData(), "UTF8", nullptr};
     m_connection = pq.connectdbParams(keywords, values, 1);
     if (!m_connection)
         throw DbError(QStringLiteral("The database server %1 cannot be reached: out of memory.").arg(m_serverName));
@@ -146,13 +216,46 @@ PostgresSession::PostgresSession(const QString &uri)
         const QString reason = QString::fromUtf8(pq.errorMessage(m_connection)).trimmed();
         pq.finish(m_connection);
         m_connection = nullptr;
-        throw DbError(QStringLiteral("The database server %1 cannot be reached (%2).").arg(m_serverName, reason));
+        throw DbError(QStringLiteral("The database server %1 cannot be reached (%2).")
+                          .arg(m_serverName, cutForMessage(withoutPasswords(reason, passwordsIn(uri)))));
+    }
+    // The server reports these at start; a text holding a backslash must never be
+    // read as an escape, whatever else may have been said.
+    const auto reported = [&](const char *name) { return QByteArray(pq.parameterStatus(m_connection, name)); };
+    if (reported("standard_conforming_strings") != "on" || reported("client_encoding") != "UTF8") {
+        pq.finish(m_connection);
+        m_connection = nullptr;
+        throw DbError(QStringLiteral("The database server %1 does not keep the session settings the program needs "
+                                     "(standard_conforming_strings on, client_encoding UTF8); nothing was done.")
+                          .arg(m_serverName));
     }
 }
 
 bool PostgresSession::isUsable() const
 {
     return m_connection && LibPq::get().status(m_connection) == CONNECTION_OK;
+}
+
+bool PostgresSession::checkConnection()
+{
+    const LibPq &pq = LibPq::get();
+    if (!isUsable())
+        return false;
+    // A statement still sending rows owns the socket.
+    if (pq.transactionStatus(m_connection) == PQTRANS_ACTIVE)
+        return true;
+    const int socket = pq.socket(m_connection);
+    if (socket < 0)
+        return false;
+    // The server's farewell, then the end of the stream: at most a few reads.
+    for (int reads = 0; reads < 4 && isUsable(); ++reads) {
+        pollfd waiting = {socket, POLLIN, 0};
+        if (::poll(&waiting, 1, 0) <= 0)
+            break;
+        if (!pq.consumeInput(m_connection))
+            break;
+    }
+    return isUsable();
 }
 
 PostgresSession::~PostgresSession()
@@ -379,11 +482,13 @@ QString describePostgresError(PGresult *result, PGconn *connection, const QStrin
     const LibPq &pq = LibPq::get();
     if (!result || (connection && pq.status(connection) != CONNECTION_OK)) {
         const QString reason = connection ? QString::fromUtf8(pq.errorMessage(connection)).trimmed() : QString();
-        return QStringLiteral("The connection to the database server %1 was lost (%2).").arg(serverName, reason);
+        return QStringLiteral("The connection to the database server %1 was lost (%2).")
+            .arg(serverName, cutForMessage(reason));
     }
+    // A server's message may quote a whole value or statement.
     const QByteArray state = pq.resultErrorField(result, PG_DIAG_SQLSTATE);
-    const QString message = QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_PRIMARY));
-    const QString detail = QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_DETAIL));
+    const QString message = cutForMessage(QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_PRIMARY)));
+    const QString detail = cutForMessage(QString::fromUtf8(pq.resultErrorField(result, PG_DIAG_MESSAGE_DETAIL)));
     if (state.startsWith("23")) {
         QString text = QStringLiteral("The row was not stored: %1").arg(message);
         if (!detail.isEmpty())
@@ -408,7 +513,7 @@ QString describePostgresError(PGresult *result, PGconn *connection, const QStrin
     if (state.startsWith("08") || state.startsWith("57P") || state.startsWith("53"))
         return QStringLiteral("The database server %1 failed: %2").arg(serverName, sentence(message));
     if (message.isEmpty())
-        return sentence(QString::fromUtf8(pq.resultErrorMessage(result)));
+        return sentence(cutForMessage(QString::fromUtf8(pq.resultErrorMessage(result))));
     return sentence(message);
 }
 

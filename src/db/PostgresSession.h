@@ -29,10 +29,17 @@ public:
     static bool isAddress(const QString &text);
     // user@host:port/dbname, for messages and captions (never a password).
     static QString describeAddress(const QString &uri);
+    // The address as written, for a message about the address itself: any password
+    // hidden (even in an address libpq cannot read) and a long one cut.
+    static QString shownAddress(const QString &uri);
     QString serverName() const { return m_serverName; }
     QString address() const { return m_address; }
-    // Whether the connection to the server is still up.
+    // Whether the connection to the server is still up, as far as libpq knows.
     bool isUsable() const;
+    // The same, after reading what an idle session has been sent: a server that shut
+    // down or ended the session has said so and closed it, which libpq only notices
+    // when it next reads.
+    bool checkConnection();
 
     // Runs one statement in PostgreSQL's own dialect, with values for $1, $2...
     PostgresResult run(const QString &sql, const QVariantList &parameters = {});

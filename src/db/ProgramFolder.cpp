@@ -20,10 +20,8 @@ QString &overrideFolder()
 
 QString chosenFolder()
 {
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    if (isWritableFolder(executableFolder))
-        return executableFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return workingFolderFor(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 } // namespace
@@ -40,8 +38,10 @@ QString ProgramFolder::setUp()
 {
     const QString folder = path();
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    if (overrideFolder().isEmpty() && folder != executableFolder)
-        copyMissingDeliveredFiles(executableFolder, folder);
+    if (overrideFolder().isEmpty() && folder != executableFolder) {
+        const QString delivered = deliveredFolderOf(executableFolder);
+        copyMissingDeliveredFiles(delivered.isEmpty() ? executableFolder : delivered, folder);
+    }
     return folder;
 }
 

@@ -6,8 +6,9 @@ namespace db {
 
 // The folder the program works in: its databases, settings and companion files. That
 // is the executable's folder when it can be written (a build tree, a portable copy);
-// otherwise (an installed program) the user's own data folder, which receives a copy
-// of each delivered file on first start. Tests point it at a temporary folder.
+// for an installed program (and a copy that cannot be written) it is the user's own
+// data folder, open to the user alone, which receives a copy of each delivered file on
+// first start. Tests point it at a temporary folder.
 class ProgramFolder
 {
 public:

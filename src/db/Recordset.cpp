@@ -30,6 +30,38 @@ QString quoted(const QString &name)
     return u'"' % QString(name).replace(u'"', QLatin1String("\"\"")) % u'"';
 }
 
+// Counting reads every page of the table once. Kept in the engine's cache, those pages
+// would grow the program by the cache's whole size for nothing (the rows are read from
+// the first pages again), so the cache stays small while the count runs.
+class SmallCacheWhileCounting
+{
+public:
+    explicit SmallCacheWhileCounting(sqlite3 *handle)
+        : m_handle(handle)
+    {
+        sqlite3_stmt *statement = nullptr;
+        if (sqlite3_prepare_v2(handle, "PRAGMA cache_size", -1, &statement, nullptr) == SQLITE_OK
+            && sqlite3_step(statement) == SQLITE_ROW)
+            m_previous = QByteArray::number(sqlite3_column_int64(statement, 0));
+        sqlite3_finalize(statement);
+        if (!m_previous.isEmpty())
+            sqlite3_exec(handle, "PRAGMA cache_size = -256", nullptr, nullptr, nullptr);
+    }
+    ~SmallCacheWhileCounting()
+    {
+        if (m_previous.isEmpty())
+            return;
+        const QByteArray restore = "PRAGMA cache_size = " + m_previous;
+        sqlite3_exec(m_handle, restore.constData(), nullptr, nullptr, nullptr);
+    }
+    SmallCacheWhileCounting(const SmallCacheWhileCounting &) = delete;
+    SmallCacheWhileCounting &operator=(const SmallCacheWhileCounting &) = delete;
+
+private:
+    sqlite3 *m_handle;
+    QByteArray m_previous;
+};
+
 // A statement whose rows map one to one onto rows of a single table can be changed.
 bool mayMapToOneTable(const QString &sql)
 {
@@ -193,6 +225,7 @@ void Recordset::load()
 
         int total = serverTotal;
         if (lazy && count > 0 && !m_connection->server()) {
+            const SmallCacheWhileCounting smallCache(m_connection->handle());
             Statement counter(*m_connection, countingQuery(statement->reusableText()), m_parameters);
             if (counter.step())
                 total = counter.value(0).toInt();

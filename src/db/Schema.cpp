@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -23,6 +24,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace db {
@@ -211,7 +213,8 @@ void removeDatabaseFiles(const QString &filePath)
         QFile::remove(filePath + QLatin1String(suffix));
 }
 
-void createDatabase(const QString &filePath, const QString &schema, int version, void (*deliver)(Connection &))
+void createDatabase(const QString &filePath, const QString &schema, int version,
+                    const std::function<void(Connection &)> &deliver)
 {
     refuseExisting(filePath);
     try {
@@ -256,6 +259,8 @@ void createInNewFolder(const QFileInfo &target)
     QDir(staging).removeRecursively(); // left by a run that was stopped
     if (!QDir().mkpath(staging))
         throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(path)));
+    // A folder of businesses is its owner's alone, whatever the umask.
+    ::chmod(QFile::encodeName(staging).constData(), S_IRWXU);
     try {
         Schema::createBusinessDatabase(QDir(staging).filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile)));
         Schema::createRssDatabase(QDir(staging).filePath(QLatin1String(ConnectionStrings::RssDatabaseFile)));
@@ -301,6 +306,16 @@ void createBusinessDatabase(const QString &filePath)
 void createRssDatabase(const QString &filePath)
 {
     createDatabase(filePath, rssScript(), RssVersion, nullptr);
+}
+
+void createBusinessDatabase(const QString &filePath, const std::function<void(Connection &)> &fill)
+{
+    createDatabase(filePath, businessScript(), BusinessVersion, fill);
+}
+
+void createRssDatabase(const QString &filePath, const std::function<void(Connection &)> &fill)
+{
+    createDatabase(filePath, rssScript(), RssVersion, fill);
 }
 
 void createProgramDatabases(const QString &folder)
@@ -375,7 +390,7 @@ void migrate(Connection &connection)
 
 void requireBusinessDatabase(Connection &connection)
 {
-    if (PostgresSession *server = connection.server()) {
+    if (PostgresSession *server = connection.liveServer()) {
         PostgresSchema::requireTables(*server);
         return;
     }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace db {
 
 class Connection;
@@ -18,6 +20,10 @@ inline constexpr int RssVersion = 1;
 // file when it exists already or cannot be written.
 void createBusinessDatabase(const QString &filePath);
 void createRssDatabase(const QString &filePath);
+// The same schema without the delivered content: `fill` puts the rows in, within the
+// transaction that makes the tables.
+void createBusinessDatabase(const QString &filePath, const std::function<void(Connection &)> &fill);
+void createRssDatabase(const QString &filePath, const std::function<void(Connection &)> &fill);
 // Both databases of the program in a folder (made when missing), or neither: throws
 // DbError naming the file when one exists already or the two cannot be made.
 void createProgramDatabases(const QString &folder);

@@ -1,27 +1,82 @@
 #include "db/ServerAddress.h"
 
-#include "base/Error.h"
 #include "base/TextFile.h"
 #include "db/DbError.h"
 #include "db/PostgresSession.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace db::ServerAddress {
+
+namespace {
+
+// An address is one short line; nothing past this is ever read.
+constexpr qsizetype MostBytesRead = 4096;
+
+QString cannotRead(const QString &file, const QString &reason)
+{
+    return QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(file), reason);
+}
+
+// The file's first bytes, from a regular file only: a FIFO or a device in its place
+// would keep the program from starting, or read for ever.
+QByteArray firstBytes(const QString &file)
+{
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        throw DbError(cannotRead(file, QString::fromLocal8Bit(std::strerror(errno))));
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw DbError(cannotRead(file, QStringLiteral("it is not a regular file")));
+    }
+    QByteArray bytes(MostBytesRead, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            throw DbError(cannotRead(file, QString::fromLocal8Bit(std::strerror(error))));
+        }
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    ::close(fd);
+    bytes.truncate(filled);
+    return bytes;
+}
+
+} // namespace
 
 QString ofFolder(const QString &folder)
 {
     const QString file = QDir(folder).filePath(QLatin1String(FileName));
-    if (!QFileInfo::exists(file))
+    if (!QFileInfo::exists(file) && !QFileInfo(file).isSymLink())
         return {};
-    QStringList lines;
-    try {
-        lines = base::readTextFileLines(file);
-    } catch (const base::Error &error) {
-        throw DbError(error.description());
+    const QByteArray bytes = firstBytes(file);
+    qsizetype end = 0;
+    while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+        ++end;
+    if (end == MostBytesRead) {
+        throw DbError(QStringLiteral("The first line of %1 is longer than %2 bytes; it must hold a PostgreSQL address "
+                                     "such as postgresql://user@host:5432/tallowmere.")
+                          .arg(QDir::toNativeSeparators(file))
+                          .arg(MostBytesRead));
     }
-    const QString address = lines.isEmpty() ? QString() : lines.first().trimmed();
+    const QString address = base::decodeText(bytes.left(end)).trimmed();
     if (!PostgresSession::isAddress(address)) {
         throw DbError(QStringLiteral("%1 does not start with a PostgreSQL address such as "
                                      "postgresql://user@host:5432/tallowmere.")

@@ -50,7 +50,7 @@ std::unique_ptr<PostgresSession> take(const QString &address)
             // Opened ahead for an address nobody asked for after all.
         }
     }
-    if (sessions.idle && sessions.idle->address() == address && sessions.idle->isUsable())
+    if (sessions.idle && sessions.idle->address() == address && sessions.idle->checkConnection())
         return std::move(sessions.idle);
     return std::make_unique<PostgresSession>(address);
 }

@@ -2,6 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/MessageText.h"
 #include "db/PostgresDialect.h"
 #include "db/PostgresRows.h"
 #include "db/PostgresSession.h"
@@ -62,7 +63,9 @@ bool nothingElseFollows(sqlite3 *db, const char *tail)
 
 QString describeError(sqlite3 *db, int code, const QString &filePath)
 {
-    const QString reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+    // SQLite quotes the token it stumbled on, which may be a whole text.
+    const QString reason
+        = cutForMessage(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code)));
     const QString file = QDir::toNativeSeparators(filePath);
     switch (code & 0xff) {
     case SQLITE_BUSY:
@@ -92,7 +95,7 @@ Statement::Statement(Connection &connection, const QString &sql, const QVariantL
     if (!connection.isOpen())
         throw DbError(QStringLiteral("The connection is not open."));
     connection.settleReaders();
-    if (PostgresSession *server = connection.server()) {
+    if (PostgresSession *server = connection.liveServer()) {
         const PostgresStatement statement = translateToPostgres(sql);
         if (statement.text.trimmed().isEmpty())
             throw DbError(QStringLiteral("The statement is empty."));
@@ -178,7 +181,7 @@ void Statement::bind(sqlite3_stmt *statement, const QVariantList &parameters, sq
 
 void Statement::rebind(const QVariantList &parameters)
 {
-    if (PostgresSession *server = m_connection.server()) {
+    if (PostgresSession *server = m_connection.liveServer()) {
         m_rows.reset();
         m_rows = std::make_unique<PostgresRows>(*server, m_serverText, parameters, !m_wholeResult);
         return;

@@ -50,14 +50,13 @@ bool ListPrinter::printList(const ListSource &list, PrintDestination &destinatio
     PrintSurface *surface = destination.open();
     if (!surface)
         return false;
-    printList(list, *surface);
-    return true;
+    return printList(list, *surface);
 }
 
-void ListPrinter::printList(const ListSource &list, PrintSurface &surface)
+bool ListPrinter::printList(const ListSource &list, PrintSurface &surface)
 {
     if (list.itemCount() == 0 || list.columnCount() == 0)
-        return;
+        return true;
     m_list = &list;
     m_output = &surface;
     m_pageNumber = 1;
@@ -71,7 +70,20 @@ void ListPrinter::printList(const ListSource &list, PrintSurface &surface)
         m_rowTop = m_topMargin;
         printColumnHeads();
         printRows();
+        if (!tellProgress())
+            return false;
     }
+    return true;
+}
+
+bool ListPrinter::tellProgress()
+{
+    if (!progress)
+        return true;
+    // A page break has started the next page already; the finished ones are counted.
+    const int pagesDone = m_morePages ? m_pageNumber - 1 : m_pageNumber;
+    const double share = m_morePages ? double(m_nextRow) / m_list->itemCount() : 1.0;
+    return progress(pagesDone, share) || !m_morePages;
 }
 
 QString ListPrinter::wrapText(const QString &text, double width, const PrintSurface &surface)
@@ -290,6 +302,27 @@ void ListPrinter::closeTable()
     m_tableBottom = m_rowTop - rowGap;
     m_output->drawLine(m_leftMargin, m_tableTop, m_leftMargin, m_tableBottom);
     drawColumnLines();
+}
+
+} // namespace documents
+
+namespace documents {
+
+ListCopy::ListCopy(const ListSource &list)
+    : m_font(list.font())
+{
+    const int columns = list.columnCount();
+    for (int column = 0; column < columns; ++column)
+        m_headers.push_back({list.headerText(column), list.headerWidth(column), list.headerAlignment(column)});
+    const int items = list.itemCount();
+    m_rows.reserve(items);
+    for (int item = 0; item < items; ++item) {
+        auto &row = m_rows.emplace_back(columns);
+        for (int column = 0; column < columns; ++column) {
+            if (list.hasCell(item, column))
+                row[column] = list.cellText(item, column);
+        }
+    }
 }
 
 } // namespace documents

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "documents/PageProgress.h"
+
 #include <QDate>
 #include <QFont>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace documents {
@@ -62,13 +65,17 @@ public:
     QString reportTitle = defaultTitle;
     // The date in the page header; a null date prints today's.
     QDate printDate;
+    // Told after every page; a long list can be stopped between two pages.
+    PageProgress progress;
 
-    // Opens the destination and prints the whole list. False when the user cancelled;
-    // true when the printout finished, and for a list without rows or columns (then
-    // nothing is asked and nothing printed). Throws PrintError when the device fails.
+    // Opens the destination and prints the whole list. False when the user cancelled
+    // or progress stopped the printout; true when the printout finished, and for a list
+    // without rows or columns (then nothing is asked and nothing printed). Throws
+    // PrintError when the device fails.
     bool printList(const ListSource &list, PrintDestination &destination);
-    // Prints the whole list on surface (nothing for an empty list).
-    void printList(const ListSource &list, PrintSurface &surface);
+    // Prints the whole list on surface (nothing for an empty list). False, with the
+    // document left unfinished, when progress asked to stop.
+    bool printList(const ListSource &list, PrintSurface &surface);
 
     // Breaks text into lines joined by CR LF that fit width, at spaces. A word wider
     // than width stays whole on a line of its own, and from then on every word starts
@@ -84,6 +91,7 @@ private:
     void printPageHeader();
     void printColumnHeads();
     void printRows();
+    bool tellProgress();
     // True when the cell ran past the bottom of the page and was cut short.
     bool printCellLines(const QStringList &lines, int column);
     void drawColumnLines();
@@ -108,6 +116,38 @@ private:
     double m_rowHeight = 0;
     bool m_morePages = false;
     int m_nextRow = 0;
+};
+
+} // namespace documents
+
+namespace documents {
+
+// A list copied whole, so a printout that lets the window go on working prints what
+// the list held when it started, whatever happens to the list meanwhile.
+class ListCopy final : public ListSource
+{
+public:
+    explicit ListCopy(const ListSource &list);
+
+    int columnCount() const override { return int(m_headers.size()); }
+    QString headerText(int column) const override { return m_headers[column].text; }
+    double headerWidth(int column) const override { return m_headers[column].width; }
+    ColumnAlignment headerAlignment(int column) const override { return m_headers[column].alignment; }
+    int itemCount() const override { return int(m_rows.size()); }
+    bool hasCell(int item, int column) const override { return m_rows[item][column].has_value(); }
+    QString cellText(int item, int column) const override { return m_rows[item][column].value_or(QString()); }
+    QFont font() const override { return m_font; }
+
+private:
+    struct Header
+    {
+        QString text;
+        double width;
+        ColumnAlignment alignment;
+    };
+    std::vector<Header> m_headers;
+    std::vector<std::vector<std::optional<QString>>> m_rows;
+    QFont m_font;
 };
 
 } // namespace documents

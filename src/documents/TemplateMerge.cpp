@@ -4,6 +4,8 @@
 
 #include <QStringMatcher>
 
+#include <algorithm>
+
 namespace documents {
 
 namespace {
@@ -69,8 +71,9 @@ bool replaceEveryInto(QStringView document, const Replacement &step, QString &re
     return true;
 }
 
-// The steps that run, in their order: fields whose value is missing stay as written.
-std::vector<Replacement> replacementsFor(const MergeInputs &inputs)
+// The steps that run, in their order: fields whose value is missing stay as written
+// and are added to unfilled.
+std::vector<Replacement> replacementsFor(const MergeInputs &inputs, std::vector<QStringView> &unfilled)
 {
     const QString agentText = agentBlock(inputs.registeredAgent);
     const QString goalText = goalList(inputs.longTermGoals);
@@ -78,8 +81,26 @@ std::vector<Replacement> replacementsFor(const MergeInputs &inputs)
     for (const MergeField &field : mergeFields()) {
         if (auto value = fieldValue(field, inputs, agentText, goalText))
             replacements.emplace_back(field.field, std::move(*value));
+        else
+            unfilled.push_back(field.field);
     }
     return replacements;
+}
+
+// The unfilled fields that the merged text still holds, in the order they first occur.
+QStringList occurringFields(const QString &text, const std::vector<QStringView> &unfilled)
+{
+    std::vector<std::pair<qsizetype, QStringView>> found;
+    for (QStringView field : unfilled) {
+        const qsizetype at = text.indexOf(field);
+        if (at >= 0)
+            found.emplace_back(at, field);
+    }
+    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QStringList fields;
+    for (const auto &entry : found)
+        fields << entry.second.toString();
+    return fields;
 }
 
 // No merge field holds a line break, so no match ever spans one: a run of whole lines can
@@ -140,7 +161,8 @@ MergedDocument mergeTemplate(const MergeInputs &inputs)
     if (!inputs.templateRow->info.isValid())
         return merged;
 
-    const std::vector<Replacement> replacements = replacementsFor(inputs);
+    std::vector<QStringView> unfilled;
+    const std::vector<Replacement> replacements = replacementsFor(inputs, unfilled);
     const QString document = u"\r\n" + inputs.templateRow->info.toString();
     merged.text.reserve(document.size());
     QString run, spare; // two buffers take turns, so the steps allocate nothing new
@@ -153,6 +175,7 @@ MergedDocument mergeTemplate(const MergeInputs &inputs)
         }
         merged.text += run;
     }
+    merged.fieldsWithoutValue = occurringFields(merged.text, unfilled);
     return merged;
 }
 

@@ -3,6 +3,7 @@
 #include "documents/MergeInputs.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,9 @@ struct MergedDocument
     std::optional<QString> caption;
     // CR LF and the filled template; empty when there is no template text.
     QString text;
+    // The merge fields that had no value for this business and so stay in the text as
+    // written, each once, in the order they first occur.
+    QStringList fieldsWithoutValue;
 };
 
 // Fills a template with the data of one business.

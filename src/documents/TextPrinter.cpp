@@ -48,13 +48,13 @@ qsizetype fittingLength(const QString &text, qsizetype keep, double width, const
 
 } // namespace
 
-void TextPrinter::print(const QString &text, QPagedPaintDevice &device)
+bool TextPrinter::print(const QString &text, QPagedPaintDevice &device, const PageProgress &progress)
 {
     PainterSurface surface(device);
-    print(text, surface);
+    return print(text, surface, progress);
 }
 
-void TextPrinter::print(const QString &text, PrintSurface &surface)
+bool TextPrinter::print(const QString &text, PrintSurface &surface, const PageProgress &progress)
 {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     surface.setFont(fixedPitchFont());
@@ -64,9 +64,14 @@ void TextPrinter::print(const QString &text, PrintSurface &surface)
     const double lineHeight = surface.textHeight();
 
     double y = margin;
-    for (const QString &line : text.split(lineEnd)) {
-        for (const QString &printed : wrapLine(expandTabs(line), width, surface)) {
+    int pagesDone = 0;
+    const QStringList lines = text.split(lineEnd);
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        for (const QString &printed : wrapLine(expandTabs(lines[index]), width, surface)) {
             if (y + lineHeight > bottom) {
+                ++pagesDone;
+                if (progress && !progress(pagesDone, double(index) / double(lines.size())))
+                    return false;
                 surface.newPage();
                 y = margin;
             }
@@ -76,6 +81,9 @@ void TextPrinter::print(const QString &text, PrintSurface &surface)
         }
     }
     surface.endDocument();
+    if (progress)
+        progress(pagesDone + 1, 1.0);
+    return true;
 }
 
 QString TextPrinter::expandTabs(const QString &line)

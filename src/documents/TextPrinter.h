@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/PageProgress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,9 +21,10 @@ public:
     static constexpr int tabSize = 8;
     static constexpr double margin = 20;
 
-    // Throws PrintError when the device cannot begin, start a page or finish.
-    static void print(const QString &text, QPagedPaintDevice &device);
-    static void print(const QString &text, PrintSurface &surface);
+    // Throws PrintError when the device cannot begin, start a page or finish. False,
+    // with the document left unfinished, when progress asked to stop.
+    static bool print(const QString &text, QPagedPaintDevice &device, const PageProgress &progress = {});
+    static bool print(const QString &text, PrintSurface &surface, const PageProgress &progress = {});
 
     static QString expandTabs(const QString &line);
     // The printed lines that line becomes within width.

@@ -1,6 +1,5 @@
 #include "rss/CLsDataBaseConnection.h"
 
-#include "db/Command.h"
 #include "db/ProgramFolder.h"
 
 namespace rss {
@@ -23,16 +22,14 @@ void CLsDataBaseConnection::DbClose()
     m_connection.close();
 }
 
-void ExecuteRssStatement(const QString &sql)
+int ExecuteRssStatement(const QString &sql)
 {
     db::Connection itemConnection;
     itemConnection.open(db::ConnectionStrings::rss());
     itemConnection.setCursorLocation(db::CursorLocation::Client);
-    db::Command itemCommand;
-    itemCommand.setActiveConnection(&itemConnection);
-    itemCommand.setCommandText(sql);
-    itemCommand.execute();
+    const int changed = itemConnection.execute(sql);
     itemConnection.close();
+    return changed;
 }
 
 } // namespace rss

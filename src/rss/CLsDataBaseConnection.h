@@ -23,7 +23,8 @@ private:
 };
 
 // The one way the publishing window changes Rss.db: the statement runs on a
-// connection opened for it alone and closed afterwards. Throws db::DbError.
-void ExecuteRssStatement(const QString &sql);
+// connection opened for it alone and closed afterwards. Returns how many rows it
+// changed. Throws db::DbError.
+int ExecuteRssStatement(const QString &sql);
 
 } // namespace rss

@@ -20,6 +20,7 @@ public:
     QUrl url() const { return m_url; }
     // The password may only travel encrypted: plain FTP that switches to TLS first.
     bool requiresTls() const { return m_requiresTls; }
+    bool isSftp() const { return m_url.scheme() == u"sftp"; }
     // The directory's address as a person reads it, without credentials:
     // "ftp://example.com/feeds/".
     QString shownDirectory() const { return m_shownDirectory; }

@@ -3,10 +3,53 @@
 #include "base/Error.h"
 #include "rss/FtpAddress.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QtEndian>
 
 namespace rss {
+
+namespace {
+
+// The path of an SFTP address in a command, quoted as the network library reads it.
+// Inside quotes the library does not expand "~", so a path in the account's home is
+// written relative to it, as the server reads a relative path.
+QByteArray quotedPath(const QUrl &url)
+{
+    QByteArray path = url.path(QUrl::FullyDecoded).toUtf8().mid(1);
+    if (path.startsWith("~/"))
+        path.remove(0, 2);
+    path.replace('\\', "\\\\").replace('"', "\\\"");
+    return '"' + path + '"';
+}
+
+// The key type named at the start of a key's blob ("ssh-rsa", "ssh-ed25519").
+QString keyTypeOf(const QByteArray &blob)
+{
+    if (blob.size() < 4)
+        return {};
+    const auto length = qFromBigEndian<quint32>(blob.constData());
+    if (length > static_cast<quint32>(blob.size() - 4))
+        return {};
+    return QString::fromLatin1(blob.mid(4, static_cast<qsizetype>(length)));
+}
+
+QString knownHostsFile()
+{
+    return QDir::homePath() + QStringLiteral("/.ssh/known_hosts");
+}
+
+} // namespace
+
+QString FtpUpload::fingerprintOf(const QByteArray &keyBlob)
+{
+    return QStringLiteral("SHA256:")
+           + QString::fromLatin1(
+               QCryptographicHash::hash(keyBlob, QCryptographicHash::Sha256).toBase64(QByteArray::OmitTrailingEquals));
+}
 
 FtpUpload::FtpUpload(QObject *parent)
     : QObject(parent)
@@ -23,16 +66,33 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
     m_fileName = QFileInfo(localPath).fileName();
     m_directory = account.directory;
     try {
+        if (m_fileName.contains(u'\r') || m_fileName.contains(u'\n'))
+            throw base::Error(QStringLiteral("its name holds a line break, which a server cannot store"));
+        // The live file is replaced only once the whole file is on the server: it is
+        // stored under a temporary name beside it, checked, then renamed over it.
+        const QString temporaryName = u'.' + m_fileName + QStringLiteral(".part");
         const FtpAddress address(account.site, account.directory, m_fileName);
+        const FtpAddress staging(account.site, account.directory, temporaryName);
         m_shownDirectory = address.shownDirectory();
         TransferRequest request;
         request.kind = TransferRequest::Kind::FtpUpload;
-        request.url = address.url();
+        request.url = staging.url();
+        if (address.isSftp()) {
+            request.knownHostsPath = knownHostsFile();
+            // An SFTP rename does not replace an existing file on every server.
+            request.finishCommands = {"*rm " + quotedPath(address.url()),
+                                      "rename " + quotedPath(staging.url()) + ' ' + quotedPath(address.url())};
+        } else {
+            request.verifySize = true;
+            request.finishCommands = {"RNFR " + temporaryName.toUtf8(), "RNTO " + m_fileName.toUtf8()};
+        }
         request.userName = account.userName;
         request.password = account.password;
         request.localPath = localPath;
         request.requireTls = address.requiresTls();
         request.timeout = m_timeout;
+        m_request = request;
+        m_askedAboutKey = false;
         m_transfer.start(request);
     } catch (const base::Error &error) {
         const QString message = QStringLiteral("%1 was not uploaded: %2").arg(m_localPath, error.description());
@@ -43,6 +103,24 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
 
 void FtpUpload::transferFinished(const TransferResult &result)
 {
+    if (result.failure == TransferResult::Failure::UnknownHostKey && !result.hostKey.isEmpty() && !m_askedAboutKey) {
+        // Nothing, not even the user name, was sent: the person decides whether this
+        // is the server they mean.
+        m_askedAboutKey = true;
+        const QString server = QStringLiteral("%1:%2").arg(m_request.url.host()).arg(m_request.url.port(22));
+        const QString question = QStringLiteral("The server %1 is not known on this computer yet. Its %2 key has the "
+                                                "fingerprint %3.\r\nTrust this server and send the file to it?")
+                                     .arg(server, keyTypeOf(result.hostKey), fingerprintOf(result.hostKey));
+        if (!m_askHostKey || !m_askHostKey(question)) {
+            finish(false, QStringLiteral("%1 was not uploaded to %2: the server's key was not trusted, and nothing "
+                                         "was sent to it.")
+                              .arg(m_localPath, m_shownDirectory));
+            return;
+        }
+        if (trustHostKey(result.hostKey))
+            m_transfer.start(m_request);
+        return;
+    }
     if (result.ok())
         finish(true, QStringLiteral("Uploaded %1 to %2.").arg(m_fileName, m_shownDirectory));
     else
@@ -68,6 +146,18 @@ QString FtpUpload::reasonOf(const TransferResult &result) const
     case F::Unsupported: reason = QStringLiteral("this kind of address cannot be used on this computer"); break;
     case F::Aborted: reason = QStringLiteral("the upload was stopped"); break;
     case F::Tls: reason = QStringLiteral("no encrypted connection could be made"); break;
+    case F::ConnectionLost: reason = QStringLiteral("the server closed the connection"); break;
+    case F::Verify:
+        return QStringLiteral("the copy on the server is not whole (%1); the file there was left as it was.")
+            .arg(result.detail);
+    case F::UnknownHostKey:
+        return QStringLiteral("the server's key is not known on this computer, and nothing was sent to it.");
+    case F::ChangedHostKey:
+        return QStringLiteral("the server's key (now %1) is not the one recorded for it in %2, so nothing was sent "
+                              "to it. If the server was really given a new key, remove its line from that file.")
+            .arg(fingerprintOf(result.hostKey), QDir::toNativeSeparators(knownHostsFile()));
+    case F::TooLarge:
+    case F::Redirect:
     case F::ModuleMissing: return result.detail;
     case F::None:
     case F::Other: reason = QStringLiteral("the transfer failed"); break;
@@ -75,6 +165,35 @@ QString FtpUpload::reasonOf(const TransferResult &result) const
     if (result.detail.isEmpty())
         return reason + u'.';
     return reason + QStringLiteral(" (") + result.detail + QStringLiteral(").");
+}
+
+bool FtpUpload::trustHostKey(const QByteArray &keyBlob)
+{
+    const QString path = knownHostsFile();
+    const QUrl &url = m_request.url;
+    // OpenSSH's form: a server on another port than 22 is written "[host]:port".
+    const QString host = url.port(22) == 22 ? url.host() : QStringLiteral("[%1]:%2").arg(url.host()).arg(url.port());
+    const QString folder = QFileInfo(path).path();
+    QFile file(path);
+    const bool fresh = !file.exists();
+    const bool madeFolder = !QFileInfo::exists(folder);
+    if ((madeFolder
+         && (!QDir().mkpath(folder)
+             || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)))
+        || !file.open(QIODevice::Append | QIODevice::Text)) {
+        finish(false, QStringLiteral("%1 was not uploaded: the server's key cannot be recorded in %2.")
+                          .arg(m_localPath, QDir::toNativeSeparators(path)));
+        return false;
+    }
+    if (fresh)
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    file.write(host.toUtf8() + ' ' + keyTypeOf(keyBlob).toLatin1() + ' ' + keyBlob.toBase64() + '\n');
+    if (!file.flush()) {
+        finish(false, QStringLiteral("%1 was not uploaded: the server's key cannot be recorded in %2: %3.")
+                          .arg(m_localPath, QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    return true;
 }
 
 void FtpUpload::finish(bool ok, const QString &message)

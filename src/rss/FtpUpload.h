@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <chrono>
+#include <functional>
 
 namespace rss {
 
@@ -27,6 +28,13 @@ public:
 
     // Tests wait less than a person would.
     void setRequestTimeout(std::chrono::seconds timeout) { m_timeout = timeout; }
+    // Asked, with the question a person reads, when an SFTP server's key is not known
+    // yet: true records it in ~/.ssh/known_hosts and the upload goes on. Unset, the
+    // upload ends before anything is sent.
+    void setHostKeyQuestion(std::function<bool(const QString &question)> ask) { m_askHostKey = std::move(ask); }
+
+    // "SHA256:..." as OpenSSH prints the fingerprint of a key's blob.
+    static QString fingerprintOf(const QByteArray &keyBlob);
 
 signals:
     // ok: a short status text; otherwise the message a person reads, naming the
@@ -37,6 +45,7 @@ private:
     void transferFinished(const TransferResult &result);
     void finish(bool ok, const QString &message);
     QString reasonOf(const TransferResult &result) const;
+    bool trustHostKey(const QByteArray &keyBlob);
 
     Transfer m_transfer;
     std::chrono::seconds m_timeout = RequestTimeout;
@@ -45,6 +54,9 @@ private:
     QString m_fileName;
     QString m_directory;
     QString m_shownDirectory;
+    TransferRequest m_request;
+    bool m_askedAboutKey = false;
+    std::function<bool(const QString &)> m_askHostKey;
 };
 
 } // namespace rss

@@ -17,13 +17,14 @@ ItemEditor::SaveResult ItemEditor::save(const QString &title, const QString &lin
     }
     const QString statement = updateItemStatement(m_marker, title, link, description);
     const QString marker = std::exchange(m_marker, QString());
+    int changed = 0;
     try {
-        ExecuteRssStatement(statement);
+        changed = ExecuteRssStatement(statement);
     } catch (...) {
         m_marker = marker;
         throw;
     }
-    return SaveResult::Saved;
+    return changed == 0 ? SaveResult::ItemGone : SaveResult::Saved;
 }
 
 } // namespace rss

@@ -13,7 +13,8 @@ class ItemEditor
 public:
     enum class SaveResult {
         Saved,
-        InvalidTitle
+        InvalidTitle,
+        ItemGone // the edited item was deleted meanwhile: nothing was stored
     };
 
     const QString &editMarker() const { return m_marker; }
@@ -21,9 +22,10 @@ public:
     void beginEdit(const RssItem &row) { m_marker = row.id; }
 
     // A new item needs a title (blanks count as one); an edited one is stored as it
-    // stands and the editor returns to adding. Throws db::DbError when the statement
-    // fails; an edited item then stays in editing, so the typed texts can be saved
-    // again.
+    // stands and the editor returns to adding. An edited item that no longer exists
+    // stores nothing and also returns to adding, so a second Save adds the texts as a
+    // new item. Throws db::DbError when the statement fails; an edited item then stays
+    // in editing, so the typed texts can be saved again.
     SaveResult save(const QString &title, const QString &link, const QString &description);
 
 private:

@@ -20,6 +20,18 @@ QString textOf(const QVariant &value)
     return value.isValid() ? value.toString() : QString();
 }
 
+// What a cell shows of a long text: laying out megabytes for one cell would hold
+// the window up for seconds.
+QString preview(const QString &text)
+{
+    if (text.size() <= ItemList::PreviewLength)
+        return text;
+    qsizetype cut = ItemList::PreviewLength;
+    if (text[cut - 1].isHighSurrogate())
+        --cut;
+    return text.left(cut) + QChar(0x2026);
+}
+
 } // namespace
 
 ItemList::ItemList(QObject *parent)
@@ -134,9 +146,9 @@ QVariant ItemList::data(const QModelIndex &index, int role) const
     const RssItem &row = item(index.row());
     switch (index.column()) {
     case 0: return row.id;
-    case 1: return row.title;
-    case 2: return row.link;
-    case 3: return row.description;
+    case 1: return preview(row.title);
+    case 2: return preview(row.link);
+    case 3: return preview(row.description);
     default: return {};
     }
 }

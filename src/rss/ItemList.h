@@ -14,12 +14,15 @@ namespace rss {
 // The rows of Tbl_Rss_Feed_Items as the item list shows them: "Id", "Title", "Link",
 // "Description", in the order the query returns them. A refresh puts the first rows
 // in at once and the rest in slices from the event loop, so a long list shows
-// without waiting for its last row.
+// without waiting for its last row. A cell shows the first PreviewLength characters
+// of a longer text; items() keep every text whole.
 class ItemList : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
+    static constexpr int PreviewLength = 1000;
+
     explicit ItemList(QObject *parent = nullptr);
     ~ItemList() override;
 

@@ -58,7 +58,8 @@ PublishingSettings PublishingSettings::read()
         return settings;
     QStringList lines;
     try {
-        lines = base::readTextFileLines(filePath());
+        // Nine short lines; a file far larger is not a settings file.
+        lines = base::readTextFileLines(filePath(), 16 * 1024 * 1024);
     } catch (const base::FileError &) {
         return settings;
     }
@@ -77,6 +78,11 @@ void PublishingSettings::write() const
         lines << value;
     }
     base::writeFileAtomically(filePath(), base::encodeCrLfLines(lines), true);
+}
+
+void PublishingSettings::removeWriteLeftovers()
+{
+    base::removeAtomicWriteLeftovers(filePath());
 }
 
 } // namespace rss

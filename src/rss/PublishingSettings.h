@@ -34,6 +34,9 @@ struct PublishingSettings
     // by its owner only since it holds passwords. Throws base::FileError naming the
     // file; the old file then stays as it was.
     void write() const;
+    // Removes the temporary files of writes killed half-way (they may hold a
+    // password); the window does this when it opens.
+    static void removeWriteLeftovers();
 
     bool operator==(const PublishingSettings &) const = default;
 };

@@ -40,6 +40,12 @@ TransferResult::Failure failureOf(int code)
     case TallowmereUnsupportedFailure: return F::Unsupported;
     case TallowmereAbortedFailure: return F::Aborted;
     case TallowmereTlsFailure: return F::Tls;
+    case TallowmereConnectionLostFailure: return F::ConnectionLost;
+    case TallowmereTooLargeFailure: return F::TooLarge;
+    case TallowmereRedirectFailure: return F::Redirect;
+    case TallowmereVerifyFailure: return F::Verify;
+    case TallowmereUnknownHostKeyFailure: return F::UnknownHostKey;
+    case TallowmereChangedHostKeyFailure: return F::ChangedHostKey;
     default: return F::Other;
     }
 }
@@ -66,9 +72,13 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     const QByteArray userName = request.userName.toUtf8();
     const QByteArray password = request.password.toUtf8();
     const QByteArray localPath = QFile::encodeName(request.localPath);
+    const QByteArray knownHosts = QFile::encodeName(request.knownHostsPath);
     std::vector<const char *> headers;
     for (const QByteArray &header : request.headers)
         headers.push_back(header.constData());
+    std::vector<const char *> finishCommands;
+    for (const QByteArray &command : request.finishCommands)
+        finishCommands.push_back(command.constData());
 
     TransferResult result;
     Context context{&result.body, &stop};
@@ -89,12 +99,20 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     };
     plain.requireTls = request.requireTls ? 1 : 0;
     plain.shouldAbort = [](void *c) { return static_cast<Context *>(c)->stop->load() ? 1 : 0; };
+    plain.maxReplyBytes = static_cast<size_t>(request.maxReplyBytes);
+    plain.verifySize = request.verifySize ? 1 : 0;
+    plain.finishCommands = finishCommands.data();
+    plain.finishCommandCount = static_cast<int>(finishCommands.size());
+    plain.knownHostsPath = request.knownHostsPath.isEmpty() ? nullptr : knownHosts.constData();
 
     TallowmereTransferResult outcome = {};
     run(&plain, &outcome);
     result.failure = failureOf(outcome.failure);
     result.responseCode = outcome.responseCode;
     result.detail = QString::fromUtf8(outcome.detail);
+    result.requestSent = outcome.requestSent != 0;
+    result.hostKey
+        = QByteArray(reinterpret_cast<const char *>(outcome.hostKey), static_cast<qsizetype>(outcome.hostKeyLength));
     return result;
 }
 
@@ -146,6 +164,12 @@ void Transfer::start(const TransferRequest &request)
             QMetaObject::invokeMethod(
                 owner, [owner, result] { owner->deliver(result); }, Qt::QueuedConnection);
     }).detach();
+}
+
+void Transfer::stop()
+{
+    if (m_running && m_shared)
+        m_shared->stop = true;
 }
 
 void Transfer::deliver(const TransferResult &result)

@@ -23,6 +23,8 @@ public:
     // Ignored while a transfer runs.
     void start(const TransferRequest &request);
     bool isRunning() const { return m_running; }
+    // Asks the running transfer to stop; finished() follows as usual.
+    void stop();
 
 signals:
     void finished(const rss::TransferResult &result);

@@ -27,6 +27,12 @@ struct TransferRequest
     QByteArray body;           // what a POST sends
     QList<QByteArray> headers; // "Name: value"
     std::chrono::seconds timeout{140};
+    qsizetype maxReplyBytes = 0; // a longer reply fails the transfer; 0: no limit
+    // Upload: the file is stored at url, then its size there is checked (FTP) and
+    // these commands run, the last step that puts it in place.
+    bool verifySize = false;
+    QList<QByteArray> finishCommands;
+    QString knownHostsPath; // SFTP: where the server's key must be known
 };
 
 // How a transfer ended.
@@ -44,14 +50,22 @@ struct TransferResult
         Unsupported,
         Aborted,
         Tls,
+        ConnectionLost, // closed by the peer before its reply was whole
+        TooLarge,       // the reply passed maxReplyBytes
+        Redirect,       // a POST sent on to another host, not followed
+        Verify,         // the stored file's size is not the local file's
+        UnknownHostKey, // SFTP: the server's key is not known yet (hostKey holds it)
+        ChangedHostKey, // SFTP: the server's key is not the one known
         ModuleMissing,
         Other,
     };
 
     Failure failure = Failure::None;
-    long responseCode = 0; // last FTP or HTTP status code, 0 when none came
-    QString detail;        // the network library's description of a failure
-    QByteArray body;       // what the server sent back
+    long responseCode = 0;    // last FTP or HTTP status code, 0 when none came
+    QString detail;           // the network library's description of a failure
+    QByteArray body;          // what the server sent back
+    bool requestSent = false; // the whole request went out (a POST's body)
+    QByteArray hostKey;       // SFTP: the refused server key's blob
 
     bool ok() const { return failure == Failure::None; }
 };

@@ -8,6 +8,7 @@
 #include "db/Statement.h"
 #include "rss/RssStatements.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <optional>
@@ -73,14 +74,11 @@ ImportResult importUploadFile()
 {
     ImportResult result;
     const QString path = db::ProgramFolder::filePath(QStringLiteral("Upload.txt"));
-    if (!QFileInfo::exists(path))
-        return result;
-    std::vector<RssItem> items;
-    try {
-        items = parseUploadLines(base::readTextFileLines(path));
-    } catch (const base::FileError &) {
-        return result;
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
+        throw base::FileError(
+            QStringLiteral("There is no file %1: no items were imported.").arg(QDir::toNativeSeparators(path)));
     }
+    const std::vector<RssItem> items = parseUploadLines(base::readTextFileLines(path));
     if (items.empty())
         return result;
 
@@ -111,6 +109,18 @@ ImportResult importUploadFile()
         throw;
     }
     return result;
+}
+
+QString importSummary(const ImportResult &result)
+{
+    QString text = result.imported == 1
+                       ? QStringLiteral("1 item was imported from Upload.txt.")
+                       : QStringLiteral("%1 items were imported from Upload.txt.").arg(result.imported);
+    if (result.failed == 1)
+        text += QStringLiteral(" 1 item could not be stored.");
+    else if (result.failed > 1)
+        text += QStringLiteral(" %1 items could not be stored.").arg(result.failed);
+    return text;
 }
 
 } // namespace rss

@@ -36,12 +36,19 @@ WsdlElement::QualifiedName WsdlElement::resolve(const QString &prefixedName) con
 
 std::shared_ptr<WsdlElement> parseWsdlDocument(const QByteArray &xml)
 {
+    // A service description nests a dozen levels; a peer's document may not nest
+    // deeper than this, which also bounds the recursion over the tree.
+    constexpr qsizetype MaxDepth = 64;
     QXmlStreamReader reader(xml);
     std::shared_ptr<WsdlElement> root;
     QList<WsdlElement *> open;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement()) {
+            if (open.size() == MaxDepth)
+                throw base::Error(QStringLiteral("the elements nest deeper than %1 levels (line %2)")
+                                      .arg(MaxDepth)
+                                      .arg(reader.lineNumber()));
             auto element = std::make_shared<WsdlElement>();
             element->namespaceUri = reader.namespaceUri().toString();
             element->name = reader.name().toString();

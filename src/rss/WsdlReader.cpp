@@ -44,6 +44,12 @@ public:
         const WsdlElement *boundOperation = findSoap11Operation(&binding);
         if (const auto *soapOperation = boundOperation->childrenNamed(Soap11Ns, QStringLiteral("operation")).value(0)) {
             result.soapAction = soapOperation->attribute(QStringLiteral("soapAction"));
+            // The action travels in an HTTP header, where a line break would start another.
+            for (const QChar c : std::as_const(result.soapAction)) {
+                if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                    fail(QStringLiteral("its soapAction for %1 holds a line break or another control character")
+                             .arg(m_operation));
+            }
             if (soapOperation->attribute(QStringLiteral("style")) == u"rpc")
                 failRpc();
         }

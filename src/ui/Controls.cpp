@@ -3,10 +3,13 @@
 #include "ui/Buttons.h"
 
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
+
+#include <limits>
 
 namespace ui {
 
@@ -40,6 +43,12 @@ QListWidget *makeList(QWidget *window, const char *objectName, const QString &ac
     list->setAccessibleName(accessibleName);
     place(list, box);
     return list;
+}
+
+QLineEdit *keepWholeText(QLineEdit *box)
+{
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
 }
 
 QString heldText(const QPlainTextEdit *box)

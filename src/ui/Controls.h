@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,6 +17,10 @@ QPushButton *makeButton(QWidget *window, const char *objectName, const QString &
 QPlainTextEdit *makeTextBox(QWidget *window, const char *objectName, const QString &accessibleName,
                             const TwipsBox &box);
 QListWidget *makeList(QWidget *window, const char *objectName, const QString &accessibleName, const TwipsBox &box);
+
+// Lets a one-line box hold a stored text whole: QLineEdit cuts its text at 32,767
+// characters unless told otherwise, and a save would store the cut text. Returns box.
+QLineEdit *keepWholeText(QLineEdit *box);
 
 // The text exactly as a multi-line box holds it, lines ended by LF: toPlainText() would
 // turn non-breaking spaces into spaces and line separators (U+2028) into line breaks.

@@ -24,6 +24,9 @@ public:
         if (icon == Dialogs::Icon::Information)
             box.setIcon(QMessageBox::Information);
         box.setWindowTitle(title);
+        // Texts carry what peers and files said (a service's fault, an item's title):
+        // shown as written, never as markup.
+        box.setTextFormat(Qt::PlainText);
         box.setText(text);
         switch (buttons) {
         case Dialogs::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
@@ -56,6 +59,11 @@ public:
                          const QString &startName) override
     {
         return QFileDialog::getSaveFileName(parent, caption, startName, filter);
+    }
+
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, startFolder);
     }
 
     QString inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,
@@ -111,6 +119,11 @@ QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QSt
 QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &startName)
 {
     return backend().saveFileName(parent, caption, filter, startName);
+}
+
+QString Dialogs::existingFolder(QWidget *parent, const QString &caption, const QString &startFolder)
+{
+    return backend().existingFolder(parent, caption, startFolder);
 }
 
 QString Dialogs::inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,

@@ -71,6 +71,20 @@ void Window::showWindow()
     activateWindow();
 }
 
+void Window::reload()
+{
+    if (!m_loaded)
+        return;
+    formUnload();
+    try {
+        formLoad();
+    } catch (...) {
+        m_loaded = false;
+        hide();
+        throw;
+    }
+}
+
 bool Window::unload()
 {
     if (!m_loaded && !isVisible())

@@ -37,6 +37,10 @@ protected:
     virtual void formUnload() { }
     // Asked before closing; false keeps the window open (pending edits, for instance).
     virtual bool queryClose() { return true; }
+    // Runs the load step again on a loaded window that was handed other inputs, without
+    // taking it off the screen. A load that fails leaves the window unloaded and hidden,
+    // so nothing stale stays on view, and throws.
+    void reload();
 
     // The size the window opens at when it has none kept, where it should be larger
     // than its design size (a web page needs room).

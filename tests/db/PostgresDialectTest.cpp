@@ -56,6 +56,9 @@ TEST(PostgresDialect, TextInsideLiteralsIsLeftAlone)
               QStringLiteral("select * from \"MasterField\" where \"MasterFieldName\" = 'say \"hi\"'"));
     EXPECT_EQ(pg("select \"reportname\" from ARTICLESOFINCORPORATION"),
               QStringLiteral("select \"ReportName\" from \"ARTICLESOFINCORPORATION\""));
+    // PostgreSQL would read E'...' as a text in which \' does not end it.
+    EXPECT_EQ(pg("select * from MasterField where MasterFieldName = E'a\\' or 1 = 1 --'"),
+              QStringLiteral("select * from \"MasterField\" where \"MasterFieldName\" = E 'a\\' or 1 = 1"));
 }
 
 TEST(PostgresDialect, PlaceholdersAreNumberedOutsideLiteralsOnly)

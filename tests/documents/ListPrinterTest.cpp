@@ -343,3 +343,69 @@ TEST(ListPrinterWrap, WrapTextBreaksAtSpacesAndKeepsItsQuirks)
     EXPECT_EQ(ListPrinter::wrapText(QStringLiteral("ab\r\ncd ef gh"), 14, surface),
               QStringLiteral("ab\r\ncd ef \r\ngh"));
 }
+
+namespace {
+
+struct ProgressLog
+{
+    std::vector<std::pair<int, double>> calls;
+    int stopAfterPage = 0; // 0: never
+
+    documents::PageProgress callback()
+    {
+        return [this](int pages, double share) {
+            calls.emplace_back(pages, share);
+            return stopAfterPage == 0 || pages < stopAfterPage;
+        };
+    }
+};
+
+TEST(ListPrinterProgress, EveryPageIsToldAndAStopLeavesTheDocumentUnfinished)
+{
+    // 41 rows to a page: 100 rows make three pages.
+    const TableList list = namesList(100);
+    ProgressLog log;
+    ListPrinter printer;
+    printer.progress = log.callback();
+    RecordingSurface whole;
+    EXPECT_TRUE(printer.printList(list, whole));
+    EXPECT_EQ(log.calls, (std::vector<std::pair<int, double>>{{1, 0.41}, {2, 0.82}, {3, 1.0}}));
+    EXPECT_EQ(whole.endedDocuments, 1);
+
+    log = {};
+    log.stopAfterPage = 2;
+    RecordingSurface stopped;
+    EXPECT_FALSE(printer.printList(list, stopped));
+    EXPECT_EQ(log.calls.size(), 2u);
+    EXPECT_EQ(stopped.endedDocuments, 0);
+    EXPECT_EQ(findText(stopped, QStringLiteral("Row 82")), nullptr);
+
+    // Stopping at the last page changes nothing: the printout is whole by then.
+    log = {};
+    log.stopAfterPage = 3;
+    RecordingSurface last;
+    EXPECT_TRUE(printer.printList(list, last));
+    EXPECT_EQ(last.endedDocuments, 1);
+}
+
+TEST(ListPrinterProgress, ACopyKeepsTheListAsItWasWithItsMissingCells)
+{
+    TableList list = namesList(2);
+    list.columns.push_back({QStringLiteral("Note"), 50, ColumnAlignment::Right});
+    list.rows[1].append(QStringLiteral("second"));
+    const documents::ListCopy copy(list);
+    list.rows.clear();
+    list.columns.clear();
+
+    ASSERT_EQ(copy.columnCount(), 2);
+    ASSERT_EQ(copy.itemCount(), 2);
+    EXPECT_EQ(copy.headerText(1), QStringLiteral("Note"));
+    EXPECT_DOUBLE_EQ(copy.headerWidth(1), 50);
+    EXPECT_EQ(copy.headerAlignment(1), ColumnAlignment::Right);
+    EXPECT_FALSE(copy.hasCell(0, 1));
+    EXPECT_TRUE(copy.hasCell(1, 1));
+    EXPECT_EQ(copy.cellText(1, 1), QStringLiteral("second"));
+    EXPECT_EQ(copy.font().family(), QStringLiteral("Sans"));
+}
+
+} // namespace

@@ -175,3 +175,38 @@ TEST(TemplateMerge, LargeDocumentsMergeAsOneWholeText)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FieldsWithoutValue, EachUnfilledFieldIsListedOnceInTheOrderItFirstOccurs)
+{
+    MergeInputs inputs = withTemplate(QStringLiteral("[county] [BusinessZip] [businessName]\r\n"
+                                                     "[BusinessZip] [REGISTEREDAGENTFirstName] [NotAField] [county]"
+                                                     " [insert type of business]"));
+    inputs.business = businessRow();
+    const MergedDocument merged = mergeTemplate(inputs);
+    // County is filled; the Null zip, the missing agent and the missing type are not.
+    // A name the merge does not know is no field of it.
+    EXPECT_EQ(merged.fieldsWithoutValue,
+              QStringList({QStringLiteral("[BusinessZip]"), QStringLiteral("[REGISTEREDAGENTFirstName]"),
+                           QStringLiteral("[insert type of business]")}));
+    EXPECT_TRUE(merged.text.contains(QStringLiteral("[BusinessZip] [REGISTEREDAGENTFirstName]")));
+}
+
+TEST(FieldsWithoutValue, OnlyFieldsTheDocumentHoldsAfterTheMergeCount)
+{
+    // Without a business row every business field lacks a value, but only the ones in
+    // the text are named; a field brought in by an agent's value is named too.
+    MergeInputs inputs = withTemplate(QStringLiteral("[RegisteredAgent] of [state]"));
+    QVariantHash agent = agentRow();
+    agent.insert(QStringLiteral("REGISTEREDAGENTFirstName"), QStringLiteral("[county]"));
+    inputs.registeredAgent = agent;
+    EXPECT_EQ(mergeTemplate(inputs).fieldsWithoutValue,
+              QStringList({QStringLiteral("[county]"), QStringLiteral("[state]")}));
+
+    inputs.business = businessRow();
+    EXPECT_TRUE(mergeTemplate(inputs).fieldsWithoutValue.isEmpty());
+    EXPECT_TRUE(mergeTemplate(MergeInputs{}).fieldsWithoutValue.isEmpty());
+}
+
+} // namespace

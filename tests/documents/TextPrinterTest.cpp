@@ -118,3 +118,21 @@ TEST(TextPrinter, DeviceThatCannotWriteGivesPrintError)
         EXPECT_FALSE(error.description().isEmpty());
     }
 }
+
+TEST(TextPrinter, ProgressIsToldPerPageAndCanStopBetweenPages)
+{
+    const QString text = numberedLines(3 * linesPerPage).join(QStringLiteral("\r\n"));
+    std::vector<int> pages;
+    RecordingSurface whole;
+    EXPECT_TRUE(TextPrinter::print(text, whole, [&](int done, double) {
+        pages.push_back(done);
+        return true;
+    }));
+    EXPECT_EQ(pages, (std::vector<int>{1, 2, 3}));
+
+    RecordingSurface stopped;
+    EXPECT_FALSE(TextPrinter::print(text, stopped, [](int done, double) { return done < 2; }));
+    EXPECT_EQ(stopped.endedDocuments, 0);
+    EXPECT_EQ(stopped.pageBreaks(), 1);
+    EXPECT_FALSE(printedTexts(stopped).contains(QStringLiteral("Line %1").arg(2 * linesPerPage)));
+}

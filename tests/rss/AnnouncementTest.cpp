@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -49,6 +50,12 @@ protected:
         if (onProgress)
             QObject::connect(&announcement, &Announcement::progress, onProgress);
         m_accountReads = 0;
+        announcement.setLostReplyQuestion([&](const QString &question) {
+            m_questions << question;
+            return m_answer;
+        });
+        if (m_onStart)
+            m_onStart(announcement);
         announcement.start(address, [&] {
             ++m_accountReads;
             return account;
@@ -99,6 +106,9 @@ protected:
     std::unique_ptr<LocalServer> m_service;
     int m_timeoutSeconds = 20;
     int m_accountReads = 0;
+    QStringList m_questions;
+    bool m_answer = false;
+    std::function<void(Announcement &)> m_onStart;
 };
 
 TEST_F(AnnouncementTest, PostsEachItemWithItsStatusTextInOrderAndMarksIt)
@@ -130,41 +140,143 @@ TEST_F(AnnouncementTest, PostsEachItemWithItsStatusTextInOrderAndMarksIt)
     EXPECT_EQ(calls().size(), 2);
 }
 
-TEST_F(AnnouncementTest, FaultOnTheSecondItemKeepsTheFirstMarkedAndTheNextRunPostsTheRest)
+TEST_F(AnnouncementTest, ARefusedItemIsNamedAndTheRunGoesOnWithTheRest)
 {
     addItem(QStringLiteral("One"), QStringLiteral("first"));
     addItem(QStringLiteral("Two"), QStringLiteral("second"));
     addItem(QStringLiteral("Three"), QStringLiteral("third"));
     startService({QStringLiteral("--fault-on-call"), QStringLiteral("2")});
 
-    const Outcome failed = announce(wsdl());
-    EXPECT_FALSE(failed.ok);
-    EXPECT_TRUE(failed.message.contains(QStringLiteral("\"Two\""))) << failed.message.toStdString();
-    EXPECT_TRUE(failed.message.contains(QStringLiteral("Status rejected by the test service")))
-        << failed.message.toStdString();
-    EXPECT_EQ(marks(), (QStringList{QStringLiteral("One=1"), QStringLiteral("Two=0"), QStringLiteral("Three=0")}));
+    const Outcome refused = announce(wsdl());
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, QStringLiteral("Announced 2 items: \"One\", \"Three\".\n"
+                                              "The announcement service refused 1 item; it stays for the next run:\n"
+                                              "\"Two\": Status rejected by the test service."));
+    EXPECT_EQ(marks(), (QStringList{QStringLiteral("One=1"), QStringLiteral("Two=0"), QStringLiteral("Three=1")}));
 
     const Outcome rest = announce(wsdl());
     EXPECT_TRUE(rest.ok) << rest.message.toStdString();
+    EXPECT_EQ(rest.message, QStringLiteral("Announced 1 new item."));
     QStringList statuses;
     for (const QStringList &call : calls())
         statuses << call.value(1);
     EXPECT_EQ(statuses,
-              (QStringList{QStringLiteral("first ..."), QStringLiteral("second ..."), QStringLiteral("third ...")}));
+              (QStringList{QStringLiteral("first ..."), QStringLiteral("third ..."), QStringLiteral("second ...")}));
     EXPECT_EQ(marks(), (QStringList{QStringLiteral("One=1"), QStringLiteral("Two=1"), QStringLiteral("Three=1")}));
 }
 
-TEST_F(AnnouncementTest, ServiceThatNeverAnswersIsCutOffByTheTimeOut)
+// A post that went out whole but got no reply (the service closed the connection,
+// or never answered) may have been published: the person decides, and the run stops.
+TEST_F(AnnouncementTest, ALostReplyAsksWhetherTheItemWasPosted)
+{
+    struct Case
+    {
+        const char *service;
+        bool answer;
+    };
+    for (const Case &c : {Case{"--drop-reply-on-call", true}, Case{"--drop-reply-on-call", false}, Case{"--hang", true},
+                          Case{"--hang", false}}) {
+        SCOPED_TRACE(std::string(c.service) + (c.answer ? " yes" : " no"));
+        testing_support::execOn(m_folder.rssConnectionString(), QStringLiteral("DELETE FROM Tbl_Rss_Feed_Items"));
+        addItem(QStringLiteral("Opening"), QStringLiteral("first"));
+        addItem(QStringLiteral("Later"), QStringLiteral("second"));
+        QStringList options{QString::fromLatin1(c.service)};
+        if (options.first() == u"--hang") {
+            m_timeoutSeconds = 1;
+        } else {
+            m_timeoutSeconds = 20;
+            options << QStringLiteral("1");
+        }
+        startService(options);
+        m_answer = c.answer;
+
+        const Outcome outcome = announce(wsdl());
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(m_questions,
+                  QStringList{QStringLiteral("The service did not answer after \"Opening\" was sent; it may have been "
+                                             "posted. Mark it as announced?")});
+        EXPECT_EQ(marks(), (QStringList{c.answer ? QStringLiteral("Opening=1") : QStringLiteral("Opening=0"),
+                                        QStringLiteral("Later=0")}));
+        EXPECT_TRUE(outcome.message.contains(QStringLiteral("did not answer after \"Opening\" was sent")))
+            << outcome.message.toStdString();
+        EXPECT_EQ(outcome.message.startsWith(QStringLiteral("Announced 1 item: \"Opening\".")), c.answer)
+            << outcome.message.toStdString();
+        m_service.reset();
+        m_questions.clear();
+    }
+}
+
+TEST_F(AnnouncementTest, APostThatCouldNotBeSentAsksNothing)
+{
+    addItem(QStringLiteral("Opening"), QStringLiteral("first"));
+    startService();
+    // The service goes away between its description and the post.
+    const Outcome outcome = announce(wsdl(), {QStringLiteral("ann"), QStringLiteral("pw")}, [&](const QString &status) {
+        if (status.startsWith(QStringLiteral("Announcing item 1 ")))
+            m_service.reset();
+    });
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(m_questions.isEmpty());
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("The item \"Opening\" was not announced")))
+        << outcome.message.toStdString();
+    EXPECT_EQ(marks(), QStringList{QStringLiteral("Opening=0")});
+}
+
+TEST_F(AnnouncementTest, StoppingEndsTheRunAfterTheItemBeingPosted)
 {
     addItem(QStringLiteral("One"), QStringLiteral("first"));
-    startService({QStringLiteral("--hang")});
-    m_timeoutSeconds = 1;
-
-    const Outcome outcome = announce(wsdl());
+    addItem(QStringLiteral("Two"), QStringLiteral("second"));
+    addItem(QStringLiteral("Blank"), QVariant());
+    startService();
+    Announcement *running = nullptr;
+    m_onStart = [&](Announcement &announcement) { running = &announcement; };
+    const Outcome outcome = announce(wsdl(), {QStringLiteral("ann"), QStringLiteral("pw")}, [&](const QString &status) {
+        if (status.startsWith(QStringLiteral("Announcing item 1 ")))
+            running->stopAfterCurrentItem();
+    });
     EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.message.contains(QStringLiteral("no answer within 1 seconds")))
+    EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("Announced 1 item: \"One\".\nThe announcement was stopped")))
         << outcome.message.toStdString();
-    EXPECT_EQ(marks(), QStringList{QStringLiteral("One=0")});
+    EXPECT_EQ(calls().size(), 1);
+    EXPECT_EQ(marks(), (QStringList{QStringLiteral("One=1"), QStringLiteral("Two=0"), QStringLiteral("Blank=0")}));
+}
+
+// What a hostile service sends is capped, and the account goes to no host but the
+// one the description came from: not to another endpoint, not through a redirect.
+TEST_F(AnnouncementTest, AHostileServiceGetsNoAccountElsewhereAndCannotFloodTheProgram)
+{
+    struct Case
+    {
+        const char *mode;
+        const char *message; // a part of the message; empty when the item is announced
+        const char *posts;   // what reached the service, as "path host" lines
+    };
+    const Case cases[] = {
+        {"huge-description", "its description is longer than 4 MB", ""},
+        {"foreign-endpoint", "to another host (localhost)", ""},
+        {"huge-reply", "it sent more than 4 MB", "/post 127.0.0.1\n"},
+        {"redirect-away", "another host (http://localhost:", "/post 127.0.0.1\n"},
+        {"redirect-here", "", "/post 127.0.0.1\n/post-again 127.0.0.1\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.mode);
+        testing_support::execOn(m_folder.rssConnectionString(), QStringLiteral("DELETE FROM Tbl_Rss_Feed_Items"));
+        addItem(QStringLiteral("Opening"), QStringLiteral("first"));
+        const QString log = m_log.filePath(QStringLiteral("%1.log").arg(QLatin1String(c.mode)));
+        QFile(log).open(QIODevice::WriteOnly);
+        LocalServer hostile(QStringLiteral("hostile_service.py"), {log, QString::fromLatin1(c.mode)});
+
+        const Outcome outcome = announce(QStringLiteral("http://127.0.0.1:%1/?wsdl").arg(hostile.port()));
+        const bool announced = *c.message == '\0';
+        EXPECT_EQ(outcome.ok, announced) << outcome.message.toStdString();
+        if (!announced) {
+            EXPECT_TRUE(outcome.message.contains(QLatin1String(c.message))) << outcome.message.toStdString();
+        }
+        EXPECT_EQ(marks(), QStringList{announced ? QStringLiteral("Opening=1") : QStringLiteral("Opening=0")});
+        QFile posts(log);
+        posts.open(QIODevice::ReadOnly);
+        EXPECT_EQ(posts.readAll(), QByteArray(c.posts));
+    }
 }
 
 TEST_F(AnnouncementTest, AccountIsCheckedAfterTheServiceAnswersAndBeforeAnyPost)
@@ -212,17 +324,29 @@ TEST_F(AnnouncementTest, ItemsAddedWhileThePostingRunsStayUnannounced)
                                     QStringLiteral("Late blank=0")}));
 }
 
-TEST(AnnouncementAddressTest, EnvironmentReplacesTheBuiltInAddress)
+// The environment wins over the address the user gave, which wins over the built-in host.
+TEST(AnnouncementAddressTest, EnvironmentThenTheUsersAddressThenTheBuiltInOne)
 {
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const QByteArray saved = qgetenv("TALLOWMERE_ANNOUNCE_WSDL");
-    qputenv("TALLOWMERE_ANNOUNCE_WSDL", "http://127.0.0.1:9/own?wsdl");
-    EXPECT_EQ(Announcement::configuredWsdlAddress(), QStringLiteral("http://127.0.0.1:9/own?wsdl"));
     qunsetenv("TALLOWMERE_ANNOUNCE_WSDL");
-    // Without it, the built-in host's service or nothing.
+    // Without either, the built-in host's service or nothing.
     const QString builtIn = Announcement::configuredWsdlAddress();
     EXPECT_TRUE(builtIn.isEmpty() || builtIn.endsWith(QStringLiteral("/corvandeltwit/Service.asmx?wsdl")))
         << builtIn.toStdString();
-    if (!saved.isEmpty())
+
+    Announcement::setUserWsdlAddress(QStringLiteral(" http://127.0.0.1:8/mine?wsdl "));
+    EXPECT_EQ(Announcement::configuredWsdlAddress(), QStringLiteral("http://127.0.0.1:8/mine?wsdl"));
+    qputenv("TALLOWMERE_ANNOUNCE_WSDL", "http://127.0.0.1:9/own?wsdl");
+    EXPECT_EQ(Announcement::configuredWsdlAddress(), QStringLiteral("http://127.0.0.1:9/own?wsdl"));
+    // Kept in the user's own settings file, which nothing else shares.
+    EXPECT_TRUE(QFile::exists(settings.filePath(QStringLiteral("Tallowmere/Tallowmere.conf"))));
+
+    Announcement::setUserWsdlAddress(QString());
+    if (saved.isEmpty())
+        qunsetenv("TALLOWMERE_ANNOUNCE_WSDL");
+    else
         qputenv("TALLOWMERE_ANNOUNCE_WSDL", saved);
 }
 

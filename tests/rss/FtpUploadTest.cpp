@@ -17,6 +17,13 @@ using testing_support::waitUntil;
 
 namespace {
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
 struct Outcome
 {
     bool ended = false;
@@ -26,10 +33,12 @@ struct Outcome
 
 // Runs one upload to its end (bounded) and returns how it ended.
 Outcome upload(const FtpAccount &account, const QString &localPath,
-               std::chrono::seconds timeout = std::chrono::seconds(20))
+               std::chrono::seconds timeout = std::chrono::seconds(20),
+               const std::function<bool(const QString &)> &askHostKey = {})
 {
     FtpUpload ftp;
     ftp.setRequestTimeout(timeout);
+    ftp.setHostKeyQuestion(askHostKey);
     Outcome outcome;
     QObject::connect(&ftp, &FtpUpload::finished, [&](bool ok, const QString &message) {
         outcome = {true, ok, message};
@@ -72,12 +81,18 @@ protected:
                          {m_root.path(), QStringLiteral("webmaster"), QStringLiteral("secret")}};
 };
 
-TEST_F(FtpUploadTest, StoresTheFileUnderItsBaseNameInTheDirectory)
+TEST_F(FtpUploadTest, ReplacesTheFileUnderItsBaseNameInTheDirectoryAndLeavesNothingElse)
 {
+    QFile old(QDir(m_root.path()).filePath(QStringLiteral("feeds/feed.xml")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(5000, 'o'));
+    old.close();
     const Outcome outcome = upload(account(QStringLiteral("feeds")), m_feed);
     EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
     EXPECT_EQ(outcome.message, QStringLiteral("Uploaded feed.xml to ftp://127.0.0.1:%1/feeds/.").arg(m_server.port()));
     EXPECT_EQ(stored(QStringLiteral("feeds/feed.xml")), QByteArray("<rss version=\"0.91\"></rss>\r\n"));
+    EXPECT_EQ(QDir(m_root.filePath(QStringLiteral("feeds"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("feed.xml")});
 }
 
 TEST_F(FtpUploadTest, EmptyDirectoryStoresInTheStartDirectory)
@@ -153,6 +168,133 @@ TEST(FtpUploadPeerTest, AnEncryptedUploadLandsOnlyWhenTheCertificateIsTrusted)
         qputenv("CURL_CA_BUNDLE", authorities);
     EXPECT_TRUE(trusted.ok) << trusted.message.toStdString();
     EXPECT_EQ(stored.size(), file.size());
+}
+
+// The live feed is replaced only by a whole copy: a data connection cut in the
+// middle, or a server that keeps part of the file and calls it complete, leave it as
+// it was, and the upload is reported as failed.
+TEST(FtpUploadPeerTest, ABrokenUploadLeavesTheLiveFileWhole)
+{
+    struct Case
+    {
+        const char *fault;
+        const char *reason;
+    };
+    for (const Case &c : {Case{"--cut-after", "could not be uploaded"}, Case{"--short-store", "is not whole"}}) {
+        SCOPED_TRACE(c.fault);
+        QTemporaryDir root;
+        QTemporaryDir local;
+        ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("feeds")));
+        const QString live = QDir(root.path()).filePath(QStringLiteral("feeds/feed.xml"));
+        const QByteArray oldFeed = "<rss version=\"0.91\"><channel>old</channel></rss>\r\n";
+        QFile file(live);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(oldFeed);
+        file.close();
+        const QString feed = local.filePath(QStringLiteral("feed.xml"));
+        QFile big(feed);
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        big.write(QByteArray(400000, 'n'));
+        big.close();
+        LocalServer server(QStringLiteral("ftp_server.py"),
+                           {QString::fromLatin1(c.fault), QStringLiteral("1000"), root.path(),
+                            QStringLiteral("webmaster"), QStringLiteral("secret")});
+
+        const Outcome outcome = upload({QStringLiteral("127.0.0.1:%1").arg(server.port()), QStringLiteral("webmaster"),
+                                        QStringLiteral("secret"), QStringLiteral("feeds")},
+                                       feed);
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_TRUE(outcome.message.contains(QLatin1String(c.reason))) << outcome.message.toStdString();
+        QFile after(live);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_EQ(after.readAll(), oldFeed);
+    }
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// SFTP: nothing, not even the user name, goes to a server whose key is not known. An
+// unknown key is shown by its fingerprint and recorded only on Yes; a changed key is
+// refused. The file replaces the live one by a rename, also where a rename does not
+// replace an existing file.
+TEST(FtpUploadPeerTest, AnSftpServerIsTrustedByItsKeyBeforeAnythingIsSent)
+{
+    QTemporaryDir home;
+    QTemporaryDir root;
+    QTemporaryDir local;
+    // The account's known_hosts is the test's own.
+    struct HomeGuard
+    {
+        QByteArray saved = qgetenv("HOME");
+        ~HomeGuard() { qputenv("HOME", saved); }
+    } homeGuard;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString knownHosts = home.filePath(QStringLiteral(".ssh/known_hosts"));
+    ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("htdocs")));
+    const QString live = root.filePath(QStringLiteral("htdocs/feed.xml"));
+    writeFile(live, "old feed");
+    const QString feed = local.filePath(QStringLiteral("feed.xml"));
+    writeFile(feed, "<rss version=\"0.91\"></rss>\r\n");
+    const QString keyFile = local.filePath(QStringLiteral("key.pub"));
+    const QString logins = local.filePath(QStringLiteral("logins.log"));
+    auto server = std::make_unique<LocalServer>(
+        QStringLiteral("sftp_server.py"),
+        QStringList{keyFile, logins, root.path(), QStringLiteral("webmaster"), QStringLiteral("secret")});
+    const QList<QByteArray> key = contentOf(keyFile).trimmed().split(' ');
+    ASSERT_EQ(key.size(), 2);
+    const QString fingerprint = FtpUpload::fingerprintOf(QByteArray::fromBase64(key[1]));
+    const auto account = [](const LocalServer &peer) {
+        return FtpAccount{QStringLiteral("sftp://127.0.0.1:%1").arg(peer.port()), QStringLiteral("webmaster"),
+                          QStringLiteral("secret"), QStringLiteral("htdocs")};
+    };
+    QStringList questions;
+    bool trust = false;
+    const auto ask = [&](const QString &question) {
+        questions << question;
+        return trust;
+    };
+
+    Outcome outcome = upload(account(*server), feed, std::chrono::seconds(20), ask);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("not trusted"))) << outcome.message.toStdString();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QStringLiteral("ssh-rsa key has the fingerprint ") + fingerprint))
+        << questions[0].toStdString();
+    EXPECT_TRUE(contentOf(logins).isEmpty());
+    EXPECT_FALSE(QFile::exists(knownHosts));
+
+    trust = true;
+    outcome = upload(account(*server), feed, std::chrono::seconds(20), ask);
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_EQ(contentOf(live), QByteArray("<rss version=\"0.91\"></rss>\r\n"));
+    EXPECT_EQ(QDir(root.filePath(QStringLiteral("htdocs"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("feed.xml")});
+    EXPECT_EQ(contentOf(knownHosts),
+              QStringLiteral("[127.0.0.1]:%1 ").arg(server->port()).toUtf8() + key.join(' ') + '\n');
+
+    // Known now: no question.
+    outcome = upload(account(*server), feed, std::chrono::seconds(20), ask);
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(questions.size(), 2);
+
+    // Another server answers where the known one was: its key is not the one recorded.
+    const QByteArray firstKey = key.join(' ');
+    server.reset();
+    QFile::remove(logins);
+    LocalServer impostor(QStringLiteral("sftp_server.py"),
+                         {keyFile, logins, root.path(), QStringLiteral("webmaster"), QStringLiteral("secret")});
+    writeFile(knownHosts, QStringLiteral("[127.0.0.1]:%1 ").arg(impostor.port()).toUtf8() + firstKey + '\n');
+    outcome = upload(account(impostor), feed, std::chrono::seconds(20), ask);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("is not the one recorded for it")))
+        << outcome.message.toStdString();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(contentOf(logins).isEmpty());
 }
 
 // Without the system's certificate authorities libcurl only says it cannot set a

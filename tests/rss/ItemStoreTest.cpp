@@ -63,6 +63,44 @@ TEST(ItemEditor, AFailedUpdateKeepsTheItemInEditing)
     EXPECT_EQ(editor.editMarker(), QStringLiteral("1"));
 }
 
+TEST(ItemEditor, AnEditedItemDeletedMeanwhileStoresNothingAndReturnsToAdding)
+{
+    TempProgramFolder folder;
+    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('one')"));
+    ItemEditor editor;
+    editor.beginEdit(RssItem{QStringLiteral("1"), {}, {}, {}});
+    execRss(folder, QStringLiteral("DELETE FROM Tbl_Rss_Feed_Items"));
+    EXPECT_EQ(editor.save(QStringLiteral("typed"), {}, {}), ItemEditor::SaveResult::ItemGone);
+    EXPECT_TRUE(editor.editMarker().isEmpty());
+    EXPECT_TRUE(rssRows(folder, QStringLiteral("select * from Tbl_Rss_Feed_Items")).isEmpty());
+    // Saved again, the text becomes a new item.
+    EXPECT_EQ(editor.save(QStringLiteral("typed"), {}, {}), ItemEditor::SaveResult::Saved);
+    EXPECT_EQ(rssRows(folder, QStringLiteral("select RssFeedItemTitle from Tbl_Rss_Feed_Items")),
+              QStringList{QStringLiteral("typed")});
+}
+
+TEST(ItemList, ALongTextShowsCutWhileTheItemKeepsItWhole)
+{
+    TempProgramFolder folder;
+    const QString description = QString(1024 * 1024, u'd');
+    const QString title = QString(ItemList::PreviewLength - 1, u't') + QStringLiteral("𝄞 and more");
+    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, "
+                                   "RssFeedDescription) VALUES ('%1', 'short', '%2')")
+                        .arg(title, description));
+    ItemList list;
+    list.refresh();
+    list.finishLoading();
+    ASSERT_EQ(list.rowCount(), 1);
+    const QString shown = list.data(list.index(0, 3)).toString();
+    EXPECT_LE(shown.size(), ItemList::PreviewLength + 1);
+    EXPECT_TRUE(description.startsWith(shown.chopped(1)));
+    // A cut never splits a character in two halves.
+    EXPECT_EQ(list.data(list.index(0, 1)).toString(), QString(ItemList::PreviewLength - 1, u't') + QChar(0x2026));
+    EXPECT_EQ(list.data(list.index(0, 2)).toString(), QStringLiteral("short"));
+    EXPECT_EQ(list.item(0).description, description);
+    EXPECT_EQ(list.item(0).title, title);
+}
+
 TEST(ItemList, ShowsTheFirstRowsAtOnceAndTheRestFromTheEventLoopInQueryOrder)
 {
     TempProgramFolder folder;

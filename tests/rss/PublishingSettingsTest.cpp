@@ -1,4 +1,5 @@
 #include "rss/PublishingSettings.h"
+#include "RssTesting.h"
 #include "base/Error.h"
 #include "db/ProgramFolder.h"
 #include "support/TempFolder.h"
@@ -62,6 +63,28 @@ TEST(PublishingSettings, WritesNineCrLfLinesOwnerOnlyAndDropsExtraLines)
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
     EXPECT_EQ(PublishingSettings::read().companyName, QStringLiteral("  Zoë's shop  "));
+}
+
+TEST(PublishingSettings, EachLineKeepsItsOwnEncodingSoTheNextWriteKeepsThePassword)
+{
+    TempProgramFolder folder(false);
+    const QString path = folder.filePath(QStringLiteral("config.ini"));
+    // The company name from an old Windows program, the password typed here in UTF-8.
+    writeBytes(path, "Caf\xE9 M\xFCller\r\n\r\n\r\nftp.test\r\nme\r\np\xC3\xA4ss\xE2\x82\xAC\r\n");
+    PublishingSettings settings = PublishingSettings::read();
+    EXPECT_EQ(settings.companyName, QStringLiteral("Café Müller"));
+    EXPECT_EQ(settings.ftpPassword, QStringLiteral("päss€"));
+    settings.ftpDirectory = QStringLiteral("feeds");
+    settings.write();
+    EXPECT_TRUE(fileBytes(path).contains("\r\np\xC3\xA4ss\xE2\x82\xAC\r\nfeeds\r\n"));
+}
+
+TEST(PublishingSettings, AFifoInPlaceOfTheFileReadsAsMissingWithoutWaitingOnIt)
+{
+    TempProgramFolder folder(false);
+    const rss_testing::FifoInPlace fifo(folder.filePath(QStringLiteral("config.ini")), "Acme\r\n");
+    ASSERT_TRUE(fifo.made);
+    EXPECT_EQ(PublishingSettings::read(), PublishingSettings{});
 }
 
 TEST(PublishingSettings, UnwritableFolderIsReportedByName)

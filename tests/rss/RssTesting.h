@@ -6,6 +6,13 @@
 #include <QFile>
 #include <QStringList>
 
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace rss_testing {
 
 // Runs statements on the folder's RSS items, on either engine.
@@ -42,6 +49,46 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
 }
+
+// A FIFO in place of a file, offering its bytes to any reader that opens it until the
+// object goes: a reader that waits on it reads them, one that refuses it does not.
+class FifoInPlace
+{
+public:
+    FifoInPlace(const QString &path, QByteArray bytes)
+        : m_path(QFile::encodeName(path))
+        , m_bytes(std::move(bytes))
+    {
+        made = ::mkfifo(m_path.constData(), 0600) == 0;
+        m_offer = std::thread([this] {
+            while (!m_stop) {
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    // A reader is there: give it everything, then the end of the file.
+                    ::fcntl(fd, F_SETFL, 0);
+                    [[maybe_unused]] const auto written = ::write(fd, m_bytes.constData(), m_bytes.size());
+                    ::close(fd);
+                }
+                ::usleep(20'000);
+            }
+        });
+    }
+    ~FifoInPlace()
+    {
+        m_stop = true;
+        m_offer.join();
+    }
+    FifoInPlace(const FifoInPlace &) = delete;
+    FifoInPlace &operator=(const FifoInPlace &) = delete;
+
+    bool made = false;
+
+private:
+    QByteArray m_path;
+    QByteArray m_bytes;
+    std::atomic<bool> m_stop = false;
+    std::thread m_offer;
+};
 
 inline QByteArray readFile(const QString &path)
 {

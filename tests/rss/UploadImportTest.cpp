@@ -1,5 +1,9 @@
 #include "rss/UploadImport.h"
 #include "RssTesting.h"
+#include "base/Error.h"
+
+#include <QDir>
+#include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
@@ -51,11 +55,55 @@ TEST(UploadImport, ImportsTheFileAndAFailingItemIsSimplyMissing)
                            QStringLiteral("Three||Café (Windows-1252)|0")}));
 }
 
-TEST(UploadImport, AMissingOrEmptyFileImportsNothing)
+TEST(UploadImport, AMissingFileIsNamedAndAnEmptyOneImportsNothing)
 {
     TempProgramFolder folder;
-    EXPECT_EQ(importUploadFile().imported, 0);
+    try {
+        importUploadFile();
+        FAIL() << "a missing file passed silently";
+    } catch (const base::FileError &error) {
+        EXPECT_TRUE(error.description().contains(QDir::toNativeSeparators(folder.filePath("Upload.txt"))))
+            << error.description().toStdString();
+    }
     writeFile(folder.filePath(QStringLiteral("Upload.txt")), "");
     EXPECT_EQ(importUploadFile().imported, 0);
+    EXPECT_TRUE(rssRows(folder, QStringLiteral("select * from Tbl_Rss_Feed_Items")).isEmpty());
+}
+
+TEST(UploadImport, UnicodeFilesFromWindowsEditorsAreImportedAsWritten)
+{
+    const QString text = QStringLiteral("Café “news”\r\nhttp://a.test/é\r\nZoë's 𝄞\r\n\r\nTwo\r\nb\r\nd\r\n");
+    const auto encoded = [&text](QStringEncoder::Encoding encoding) {
+        return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(text));
+    };
+    const std::pair<const char *, QByteArray> files[] = {
+        {"UTF-16 LE (Notepad's Unicode)", encoded(QStringEncoder::Utf16LE)},
+        {"UTF-16 BE", encoded(QStringEncoder::Utf16BE)},
+        {"UTF-8 with a mark", encoded(QStringEncoder::Utf8)},
+    };
+    for (const auto &[name, bytes] : files) {
+        SCOPED_TRACE(name);
+        TempProgramFolder folder;
+        writeFile(folder.filePath(QStringLiteral("Upload.txt")), bytes);
+        EXPECT_EQ(importUploadFile().imported, 2);
+        EXPECT_EQ(rssRows(folder, QStringLiteral("select RssFeedItemTitle, RssFeedItemLink, RssFeedDescription "
+                                                 "from Tbl_Rss_Feed_Items order by RssFeedItemId")),
+                  (QStringList{QStringLiteral("Café “news”|http://a.test/é|Zoë's 𝄞"), QStringLiteral("Two|b|d")}));
+    }
+}
+
+TEST(UploadImport, AFifoInPlaceOfTheFileIsRefusedWithoutWaitingOnIt)
+{
+    TempProgramFolder folder;
+    const FifoInPlace fifo(folder.filePath(QStringLiteral("Upload.txt")), "A\r\na.test\r\nfirst\r\n");
+    ASSERT_TRUE(fifo.made);
+    QString failure;
+    try {
+        importUploadFile();
+    } catch (const base::FileError &error) {
+        failure = error.description();
+    }
+    EXPECT_TRUE(failure.contains(QStringLiteral("Upload.txt")) && failure.contains(QStringLiteral("regular")))
+        << failure.toStdString();
     EXPECT_TRUE(rssRows(folder, QStringLiteral("select * from Tbl_Rss_Feed_Items")).isEmpty());
 }

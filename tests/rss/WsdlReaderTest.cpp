@@ -89,6 +89,35 @@ TEST(WsdlReaderTest, DocumentsThatDoNotDescribeTheOperationAreRefused)
     }
 }
 
+// Documents a hostile peer may send: a soapAction that would add HTTP headers, and
+// elements nested a million deep (which once overflowed the stack).
+TEST(WsdlReaderTest, HostileDocumentsAreRefusedWithAReason)
+{
+    const QUrl address(QStringLiteral("http://host.example/?wsdl"));
+    const QByteArray injected = QByteArray(AspNetService)
+                                    .replace("soapAction=\"http://tempuri.org/SubmitUserStatus\"",
+                                             "soapAction=\"http://tempuri.org/x&#13;&#10;X-Injected: 1\"");
+    QByteArray deep = "<wsdl:definitions xmlns:wsdl=\"http://schemas.xmlsoap.org/wsdl/\">";
+    deep += QByteArray("<a>").repeated(1000000) + QByteArray("</a>").repeated(1000000);
+    deep += "</wsdl:definitions>";
+    const struct
+    {
+        QByteArray document;
+        const char *reason;
+    } cases[] = {
+        {injected, "holds a line break"},
+        {deep, "nest deeper than"},
+    };
+    for (const auto &c : cases) {
+        try {
+            WsdlReader::describe(c.document, address, QStringLiteral("SubmitUserStatus"));
+            ADD_FAILURE() << "accepted: " << c.reason;
+        } catch (const base::Error &error) {
+            EXPECT_TRUE(error.description().contains(QLatin1String(c.reason))) << error.description().toStdString();
+        }
+    }
+}
+
 TEST(SoapEnvelopeTest, FindsTheFaultText)
 {
     const QByteArray fault = "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"

@@ -85,12 +85,7 @@ void PostgresServer::start()
     runOrThrow(asServerUser(QStringLiteral("'%1' -D '%2' -U tallowmere -A trust -E UTF8 --locale=C.UTF-8 --no-sync")
                                 .arg(binary("initdb"), data)));
     m_port = freePort();
-    const QString options = QStringLiteral("-p %1 -c listen_addresses=127.0.0.1 -c unix_socket_directories='%2' "
-                                           "-c fsync=off -c synchronous_commit=off -c full_page_writes=off")
-                                .arg(m_port)
-                                .arg(folder);
-    runOrThrow(asServerUser(QStringLiteral("'%1' -D '%2' -l '%3/server.log' -w -t 60 -o \"%4\" start")
-                                .arg(binary("pg_ctl"), data, folder, options)));
+    launch();
     // Should this program die without its destructors, the server goes with it.
     const QString stop = asServerUser(QStringLiteral("'%1' -D '%2' -m immediate -w stop").arg(binary("pg_ctl"), data));
     const QString watchdog = QStringLiteral("(while kill -0 %1 2>/dev/null; do sleep 1; done; "
@@ -100,6 +95,34 @@ void PostgresServer::start()
     const QString detached
         = QStringLiteral("setsid sh -c \"%1\" </dev/null").arg(QString(watchdog).replace(u'"', QLatin1String("\\\"")));
     std::system(detached.toLocal8Bit().constData());
+}
+
+void PostgresServer::launch()
+{
+    const QString folder = m_folder.path();
+    const QString options = QStringLiteral("-p %1 -c listen_addresses=127.0.0.1 -c unix_socket_directories='%2' "
+                                           "-c fsync=off -c synchronous_commit=off -c full_page_writes=off")
+                                .arg(m_port)
+                                .arg(folder);
+    runOrThrow(asServerUser(QStringLiteral("'%1' -D '%2/data' -l '%2/server.log' -w -t 60 -o \"%3\" start")
+                                .arg(binary("pg_ctl"), folder, options)));
+}
+
+void PostgresServer::stop()
+{
+    runOrThrow(
+        asServerUser(QStringLiteral("'%1' -D '%2/data' -m fast -w -t 60 stop").arg(binary("pg_ctl"), m_folder.path())));
+}
+
+void PostgresServer::resume()
+{
+    launch();
+}
+
+void PostgresServer::restart()
+{
+    stop();
+    resume();
 }
 
 PostgresServer::~PostgresServer()

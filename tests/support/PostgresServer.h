@@ -26,9 +26,16 @@ public:
     void admin(const QString &sql) const;
     int port() const { return m_port; }
 
+    // Stops the server as an administrator's restart does (sessions are told and
+    // closed), and starts it again on the same port with the same databases.
+    void stop();
+    void resume();
+    void restart();
+
 private:
     PostgresServer();
     void start();
+    void launch();
     QString asServerUser(const QString &command) const;
 
     QTemporaryDir m_folder;

@@ -39,6 +39,16 @@ QString ScriptedDialogs::saveFileName(QWidget *parent, const QString &caption, c
     return openFileName(parent, caption, filter, startName);
 }
 
+QString ScriptedDialogs::existingFolder(QWidget *, const QString &caption, const QString &)
+{
+    folderDialogCaptions << caption;
+    if (folders.empty())
+        return {};
+    const QString folder = folders.front();
+    folders.pop_front();
+    return folder;
+}
+
 QString ScriptedDialogs::inputText(QWidget *, const QString &prompt, const QString &title, const QString &defaultText,
                                    ui::Dialogs::Echo echo)
 {
@@ -59,7 +69,7 @@ bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &)
 bool ScriptedDialogs::openUrl(const QUrl &url)
 {
     openedUrls.push_back(url);
-    return true;
+    return desktopOpensUrls;
 }
 
 } // namespace testing_support

@@ -43,10 +43,15 @@ public:
     // Queued answers; when a queue is empty a message gets Ok/Cancel, a file dialog "".
     std::deque<ui::Dialogs::Answer> answers;
     std::deque<QString> fileNames;
+    // Answers of folder choosers; an empty queue answers as Cancel does ("").
+    std::deque<QString> folders;
+    QStringList folderDialogCaptions;
     // Answers of input boxes; an empty queue answers as Cancel does ("").
     std::deque<QString> inputs;
     bool printerAvailable = false;
     bool acceptPrintDialog = true;
+    // False stands for a desktop without a handler for the address opened.
+    bool desktopOpensUrls = true;
 
     std::vector<Message> messages;
     QStringList fileDialogCaptions;
@@ -69,6 +74,7 @@ public:
                          const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &startName) override;
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder) override;
     QString inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,
                       ui::Dialogs::Echo echo) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;

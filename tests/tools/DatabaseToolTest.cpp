@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -74,6 +76,11 @@ TEST_F(DatabaseTool, ErrorsGoToStandardErrorWithStatusOne)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.contains(QStringLiteral("No such table: Nowhere."))) << run.err.toStdString();
+    // The engine quotes the whole unfinished text; what reaches a person is cut.
+    const ToolRun huge = tool({QStringLiteral("sql"), business(), QStringLiteral("select '") + QString(100000, u'a')});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_TRUE(huge.err.contains(QLatin1String("Unrecognized token"))) << huge.err.left(300).toStdString();
+    EXPECT_LT(huge.err.size(), 1000);
 
     QFile junk(dir.filePath(QStringLiteral("junk.db")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -327,20 +334,35 @@ TEST(DatabaseToolInit, StoppedOrFailedInitLeavesNeitherDatabaseAndTheNextRunWork
         }
         for (const bool killed : {true, false}) {
             QProcess process;
-            process.setChildProcessModifier([killed] {
-                // Far smaller than the business database: writing it stops part-way, either
-                // killing the tool (as a kill or a crash would) or failing as a full disk does.
-                const rlimit limit{32768, 32768};
-                ::setrlimit(RLIMIT_FSIZE, &limit);
-                if (!killed)
-                    ::signal(SIGXFSZ, SIG_IGN);
-            });
-            process.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("init"), folder});
-            process.waitForFinished(60000);
-            if (killed)
+            if (killed) {
+                // Killed the moment its first file appears, as a kill or a crash would stop it.
+                // A run too quick to be caught is tried again.
+                for (int attempt = 0; attempt < 20 && process.exitStatus() != QProcess::CrashExit; ++attempt) {
+                    QDir(folder).removeRecursively();
+                    if (folderExists)
+                        QDir().mkpath(folder);
+                    // A new folder is built beside its place and renamed into it.
+                    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+                    const QStringList before = QDir(dir.path()).entryList(all);
+                    process.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("init"), folder});
+                    ASSERT_TRUE(process.waitForStarted());
+                    const QDeadlineTimer deadline(30000);
+                    while (!deadline.hasExpired() && QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty()
+                           && QDir(dir.path()).entryList(all) == before) { }
+                    ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+                    process.waitForFinished(60000);
+                }
                 EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
-            else
+            } else {
+                // Far smaller than the business database: writing it fails part-way, as on a full disk.
+                process.setChildProcessModifier([] {
+                    const rlimit limit{32768, 32768};
+                    ::setrlimit(RLIMIT_FSIZE, &limit);
+                });
+                process.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("init"), folder});
+                process.waitForFinished(60000);
                 EXPECT_EQ(process.exitCode(), 1) << process.readAllStandardError().toStdString();
+            }
             const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
             EXPECT_FALSE(left.contains(QStringLiteral("Tallowmere.db"))) << left.join(u' ').toStdString();
             EXPECT_FALSE(left.contains(QStringLiteral("Rss.db"))) << left.join(u' ').toStdString();
@@ -355,6 +377,80 @@ TEST(DatabaseToolInit, StoppedOrFailedInitLeavesNeitherDatabaseAndTheNextRunWork
         EXPECT_EQ(tool({QStringLiteral("check"), folder + QStringLiteral("/Tallowmere.db")}).out, "ok\n");
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"Rss.db", "Tallowmere.db"}));
     }
+}
+
+// Another user of the machine reads none of it, whatever the umask: the databases init
+// makes, the folder it makes for them, and the files the engine adds beside a database.
+TEST(DatabaseToolInit, MakesFilesAndFoldersForTheirOwnerAlone)
+{
+    QTemporaryDir dir;
+    const mode_t previous = ::umask(0);
+    const auto modeOf = [](const QString &path) {
+        struct stat info = {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
+    };
+    const QString made = dir.filePath(QStringLiteral("made"));
+    const QString existing = dir.filePath(QStringLiteral("existing"));
+    QDir().mkpath(existing);
+    EXPECT_EQ(tool({QStringLiteral("init"), made}).exitCode, 0);
+    EXPECT_EQ(tool({QStringLiteral("init"), existing}).exitCode, 0);
+    EXPECT_EQ(modeOf(made), 0700u);
+    for (const QString &folder : {made, existing}) {
+        for (const char *name : {"/Tallowmere.db", "/Rss.db"})
+            EXPECT_EQ(modeOf(folder + QLatin1String(name)), 0600u) << folder.toStdString() << name;
+    }
+
+    {
+        db::Connection connection;
+        connection.openFile(made + QStringLiteral("/Tallowmere.db"));
+        connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme')"));
+        for (const char *name : {"/Tallowmere.db-wal", "/Tallowmere.db-shm"})
+            EXPECT_EQ(modeOf(made + QLatin1String(name)), 0600u) << name;
+    }
+    ::umask(previous);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DatabaseTool, SqlCsvQuotesOnlyWhatMustBeQuotedAndKeepsNullApartFromEmptyText)
+{
+    struct Case
+    {
+        const char *value; // an SQL expression
+        const char *field; // as the CSV line holds it
+    };
+    const Case cases[] = {
+        {"'plain words'", "plain words"},
+        {"'a,b'", "\"a,b\""},
+        {"'say \"hi\"'", "\"say \"\"hi\"\"\""},
+        {"'line' || char(13) || char(10) || 'next'", "\"line\r\nnext\""},
+        {"'lf' || char(10)", "\"lf\n\""},
+        {"'  spaced  '", "  spaced  "},
+        {"'caf\u00e9 \u00e0 K\u00f6ln'", "caf\u00e9 \u00e0 K\u00f6ln"},
+        {"''", "\"\""},
+        {"NULL", ""},
+        {"12", "12"},
+    };
+    for (const Case &c : cases) {
+        const ToolRun run
+            = tool({QStringLiteral("sql"), QStringLiteral("--csv"), business(),
+                    QStringLiteral("select %1 AS [Value, \"quoted\"], 'x' AS Second").arg(QString::fromUtf8(c.value))});
+        EXPECT_EQ(run.exitCode, 0) << c.value << run.err.toStdString();
+        EXPECT_EQ(run.out.toUtf8(), "\"Value, \"\"quoted\"\"\",Second\r\n" + QByteArray(c.field) + ",x\r\n") << c.value;
+    }
+    // No rows: the header alone; a statement without rows: nothing.
+    EXPECT_EQ(tool({QStringLiteral("sql"), QStringLiteral("--csv"), business(),
+                    QStringLiteral("select MasterFieldId, MasterFieldName from MasterField where 0")})
+                  .out,
+              "MasterFieldId,MasterFieldName\r\n");
+    EXPECT_EQ(tool({QStringLiteral("sql"), QStringLiteral("--csv"), business(),
+                    QStringLiteral("DELETE FROM MasterField WHERE MasterFieldId = 1")})
+                  .out,
+              "");
+    const ToolRun misplaced = tool({QStringLiteral("sql"), business(), QStringLiteral("--csv"), QStringLiteral("x")});
+    EXPECT_EQ(misplaced.exitCode, 2) << "--csv comes before the file";
 }
 
 } // namespace

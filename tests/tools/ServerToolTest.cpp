@@ -49,6 +49,19 @@ QString filledFolder(const QTemporaryDir &dir, int businesses)
     return folder;
 }
 
+TEST(ServerTool, AMalformedAddressNeverShowsItsPassword)
+{
+    const QString address = QStringLiteral("postgresql://owner:Secr3t@[::1/t1");
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("sql"), address, QStringLiteral("select 1")},
+          QStringList{QStringLiteral("check"), address}, QStringList{QStringLiteral("init"), address}}) {
+        const ServerToolRun run = tool(arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QLatin1String("postgresql://owner:***@[::1/t1"))) << run.err.toStdString();
+        EXPECT_FALSE(QString(run.err + run.out).contains(QLatin1String("Secr3t"))) << run.err.toStdString();
+    }
+}
+
 TEST(ServerTool, InitSqlAndCheckTakeAnAddressWhereverTheyTakeAFile)
 {
     const QString uri = PostgresServer::shared().createDatabase();
@@ -69,6 +82,12 @@ TEST(ServerTool, InitSqlAndCheckTakeAnAddressWhereverTheyTakeAFile)
                                "from BusinessInformation where busninesname like 'tab%'")});
     EXPECT_EQ(rows.out, QStringLiteral("BusinessInformationId\tBusninesName\tBusinessCity\tBusinessZip\n"
                                        "1\tTab\\tCR\\rLF\\nSlash\\\\\t\t\\N\n"));
+
+    // The server quotes the whole unfinished text; what reaches a person is cut.
+    const ServerToolRun huge = tool({QStringLiteral("sql"), uri, QStringLiteral("select '") + QString(100000, u'a')});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_TRUE(huge.err.contains(QLatin1String("nterminated"))) << huge.err.left(300).toStdString();
+    EXPECT_LT(huge.err.size(), 1000);
 
     db::PostgresSession session(uri);
     session.runScript(QStringLiteral("DROP TABLE \"MasterField\""));

@@ -1,11 +1,15 @@
 #include "app/ui/GeneralInformation1.h"
 
+#include "app/About.h"
 #include "app/BusinessFinder.h"
 #include "app/BusinessResources.h"
 #include "app/Templates.h"
+#include "app/UserGuide.h"
+#include "app/ui/FileMenu.h"
 #include "base/FailurePolicy.h"
 #include "base/TextFile.h"
 #include "browser/ui/FrmBrowser.h"
+#include "browser/ui/WebView.h"
 #include "db/ProgramFolder.h"
 #include "db/Schema.h"
 #include "documents/TemplateCatalog.h"
@@ -28,6 +32,7 @@
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QHash>
 #include <QMenuBar>
@@ -116,11 +121,14 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
 {
     setObjectName(QStringLiteral("GeneralInformation1"));
     setWindowTitle(QStringLiteral("General Business Information"));
-    setCloseCaption(QStringLiteral("&Exit"));
+    // Alt+E belongs to Edit.
+    setCloseCaption(QStringLiteral("E&xit"));
     buildPlanningMenu();
     buildBusinessMenu();
     buildTemplateCommands();
     buildResourcesMenu();
+    buildHelpMenu();
+    m_fileMenu = new FileMenu(this, menuBar());
     setClientSizeTwips(ClientWidth, DesignClientHeight);
 }
 
@@ -282,19 +290,34 @@ void GeneralInformation1::formLoad()
                        ? QStringLiteral("General Business Information - ") + m_templateConnection.filePath()
                        : QStringLiteral("General Business Information"));
     const QStringList names = documents::storedTemplateNames(m_templateConnection, documents::NullNames::AsEmpty);
-    m_templateConnection.close();
+    // A server's session let go of now is the one the records take next. A file's last
+    // connection, closed, would remove the file's log only for the records to make it
+    // again, so a file stays open until the records have theirs.
+    if (m_templateConnection.server())
+        m_templateConnection.close();
     buildTemplateButtons(names);
     try {
         TextBoxRecordForm::formLoad();
     } catch (...) {
+        m_templateConnection.close();
         removeTemplateButtons();
         throw;
     }
+    m_templateConnection.close();
 }
 
 void GeneralInformation1::formUnload()
 {
     removeTemplateButtons();
+}
+
+bool GeneralInformation1::queryClose()
+{
+    if (!TextBoxRecordForm::queryClose())
+        return false;
+    // The program ends with its last window; an upload or announcement is never cut off.
+    auto *publishing = ui::WindowRegistry::existing<rss::FrmRssGenerator>();
+    return !publishing || publishing->mayEndProgram(this, [this] { close(); });
 }
 
 void GeneralInformation1::buildTemplateButtons(const QStringList &names)
@@ -362,7 +385,30 @@ void GeneralInformation1::editTemplate()
 
 void GeneralInformation1::openBusinessResources()
 {
-    ui::Dialogs::openUrl(businessResourcesUrl());
+    const QUrl page = businessResourcesUrl();
+    if (ui::Dialogs::openUrl(page))
+        return;
+    // No program on this desktop opens web pages: the resource browser shows the page.
+    const QString failure = showInResourceBrowser(page);
+    if (!failure.isEmpty())
+        ui::Dialogs::message(this, QStringLiteral("The business resources page %1 could not be opened: no program on "
+                                                  "this computer is set up to open web pages, and the resource "
+                                                  "browser could not start. %2")
+                                       .arg(page.toDisplayString(QUrl::PreferLocalFile), failure));
+}
+
+// The failure's description; empty when the browser shows the page.
+QString GeneralInformation1::showInResourceBrowser(const QUrl &page)
+{
+    return base::failureOf([&page] {
+        auto &browser = ui::WindowRegistry::get<browser::FrmBrowser>();
+        const QString address = page.toString(QUrl::FullyEncoded);
+        if (browser.isLoaded() && browser.webView())
+            browser.webView()->navigate(address);
+        else
+            browser.StartingAddress = address;
+        browser.showWindow();
+    });
 }
 
 void GeneralInformation1::buildResourcesMenu()
@@ -383,6 +429,46 @@ void GeneralInformation1::openResourceBrowser()
         browser.StartingAddress = QString();
         browser.showWindow();
     });
+}
+
+void GeneralInformation1::buildHelpMenu()
+{
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *guide = help->addAction(QStringLiteral("&User Guide"));
+    guide->setObjectName(QStringLiteral("mnuUserGuide"));
+    guide->setShortcut(QKeySequence::HelpContents);
+    connect(guide, &QAction::triggered, this, &GeneralInformation1::openUserGuide);
+    QAction *about = help->addAction(QStringLiteral("&About Tallowmere"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &GeneralInformation1::showAbout);
+}
+
+void GeneralInformation1::showAbout()
+{
+    ui::Dialogs::information(this, aboutText(), QStringLiteral("About Tallowmere"));
+}
+
+void GeneralInformation1::openUserGuide()
+{
+    const QString guide = UserGuide::path();
+    if (guide.isEmpty()) {
+        QStringList places;
+        for (const QString &place : UserGuide::places())
+            places << QDir::toNativeSeparators(place);
+        ui::Dialogs::message(this, QStringLiteral("The user guide could not be found. It was looked for in:\n")
+                                       % places.join(u'\n'));
+        return;
+    }
+    const QUrl page = QUrl::fromLocalFile(guide);
+    if (ui::Dialogs::openUrl(page))
+        return;
+    const QString failure = showInResourceBrowser(page);
+    if (!failure.isEmpty())
+        ui::Dialogs::message(this, QStringLiteral("The user guide %1 could not be opened: no program on this computer "
+                                                  "is set up to open web pages, and the resource browser could not "
+                                                  "start. %2")
+                                       .arg(QDir::toNativeSeparators(guide), failure));
 }
 
 void GeneralInformation1::uploadTemplate()

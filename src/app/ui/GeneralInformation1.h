@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace app {
 
+class FileMenu;
+
 // The start-up form: one business per screen, the planning menu that opens the other
 // forms for the business on screen, and one button per stored template.
 class GeneralInformation1 : public records::TextBoxRecordForm
@@ -28,6 +30,7 @@ public:
     BusinessInformationController &businesses() const;
     QGroupBox *planningMenu() const { return m_planningMenu; }
     TemplateColumn *templateColumn() const { return m_templateColumn; }
+    FileMenu *fileMenu() const { return m_fileMenu; }
 
     void editTemplate();
     void uploadTemplate();
@@ -42,6 +45,7 @@ public:
 protected:
     void formLoad() override;
     void formUnload() override;
+    bool queryClose() override;
 
 private:
     void buildPlanningMenu();
@@ -49,12 +53,16 @@ private:
     void findAfter(std::optional<qint64> key);
     void buildTemplateCommands();
     void buildResourcesMenu();
+    void buildHelpMenu();
     void buildTemplateButtons(const QStringList &names);
     void removeTemplateButtons();
     void growBy(int twips);
     void openTemplate(const QString &reportName);
     void openBusinessResources();
     void openResourceBrowser();
+    QString showInResourceBrowser(const QUrl &page);
+    void openUserGuide();
+    void showAbout();
     void viewReport();
     void manageRssFeeds();
     template <class Form> void openPlanningForm();
@@ -67,6 +75,7 @@ private:
     int m_growth = 0;
     QString m_searchedText;
     QList<QAction *> m_findActions;
+    FileMenu *m_fileMenu = nullptr;
 };
 
 } // namespace app

@@ -1,16 +1,27 @@
 #include "app/ui/StartUp.h"
 
+#include "app/ui/FileMenu.h"
 #include "app/ui/GeneralInformation1.h"
 #include "base/Error.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/ServerAddress.h"
 #include "db/ServerSessions.h"
+#include "rss/PublishingSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
+#include <QIcon>
+
+// The icons live in this static library's resources, which a linker leaves out unless
+// something names them.
+static void initialiseProgramResources()
+{
+    Q_INIT_RESOURCE(tallowmere);
+}
 
 namespace app {
 
@@ -47,8 +58,21 @@ void openServerAhead()
 
 } // namespace
 
+void useProgramIcon()
+{
+    initialiseProgramResources();
+    // PNGs, not the SVG the desktop uses: drawing an SVG would need Qt's SVG plug-in.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tallowmere-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tallowmere"));
+}
+
 bool showMainForm()
 {
+    // A settings write killed last time left its temporary copy, password and all.
+    rss::PublishingSettings::removeWriteLeftovers();
     openServerAhead();
     try {
         ui::WindowRegistry::get<GeneralInformation1>().showWindow();
@@ -68,8 +92,11 @@ int runProgram()
         return 1;
     }
     int status = 1;
-    if (showMainForm())
+    if (showMainForm()) {
+        // Once the form is up: a backup that fails or takes long never holds up the start.
+        ui::WindowRegistry::get<GeneralInformation1>().fileMenu()->startDailyBackup(QDate::currentDate());
         status = QApplication::exec();
+    }
     ui::WindowRegistry::clear();
     return status;
 }

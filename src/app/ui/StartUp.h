@@ -2,6 +2,10 @@
 
 namespace app {
 
+// Gives every window the program's icon (from the program's resources), and tells the
+// desktop which entry the windows belong to.
+void useProgramIcon();
+
 // Loads and shows the main form. When the business database cannot be opened or is
 // not one, shows the reason with the file's name and returns false; nothing is created.
 bool showMainForm();

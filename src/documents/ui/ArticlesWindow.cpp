@@ -2,12 +2,22 @@
 
 #include "documents/LineBreaks.h"
 #include "documents/MergeInputsLoader.h"
+#include "documents/OpenDocument.h"
+#include "documents/PrintError.h"
 #include "documents/TemplateMerge.h"
-#include "ui/BackgroundPicture.h"
+#include "documents/ui/PrintOutput.h"
 #include "ui/Controls.h"
+#include "ui/Dialogs.h"
 #include "ui/Twips.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -27,55 +37,125 @@ constexpr ui::TwipsSize SmallestText{2880, 1440};
 
 const QString DesignCaption = QStringLiteral("Report Article Of Corporation");
 
+// Soft yellow, as a highlighter pen leaves it: readable under any text colour.
+const QColor FieldWithoutValueColour(255, 230, 120);
+
+QString fieldsWithoutValueNotice(const QStringList &fields)
+{
+    if (fields.isEmpty())
+        return {};
+    const QString count
+        = fields.size() == 1 ? QStringLiteral("1 field has") : QStringLiteral("%1 fields have").arg(fields.size());
+    return QStringLiteral("%1 no value: %2. They stay in the text as written, highlighted.")
+        .arg(count, fields.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 ArticlesWindow::ArticlesWindow(QWidget *parent)
-    : ui::Window(parent)
-    , m_text(ui::makeTextBox(this, "Text1", QStringLiteral("Document"), Layout::Text1))
+    : TextDocumentWindow(parent)
+    , m_text(ui::makeTextBox(client(), "Text1", QStringLiteral("Document"), Layout::Text1))
 {
     setObjectName(QStringLiteral("rptArticlesOfCorporation"));
     setWindowTitle(DesignCaption);
-    ui::setClientSize(this, Layout::Client);
-    setMinimumSize(ui::twipsSize(Layout::Text1.left + Layout::SmallestText.width + Layout::RightMargin,
-                                 Layout::Text1.top + Layout::SmallestText.height + Layout::BottomMargin));
-    ui::applyBackground(this);
+    setClientSizeTwips(Layout::Client);
+    client()->setMinimumSize(ui::twipsSize(Layout::Text1.left + Layout::SmallestText.width + Layout::RightMargin,
+                                           Layout::Text1.top + Layout::SmallestText.height + Layout::BottomMargin));
+    client()->installEventFilter(this);
+    setDocumentBox(m_text);
+
+    QAction *save = fileMenu()->addAction(QStringLiteral("Save as D&ocument..."));
+    save->setObjectName(QStringLiteral("mnuSaveAsDocument"));
+    connect(save, &QAction::triggered, this, &ArticlesWindow::saveAsDocument);
+    fileMenu()->addSeparator();
+    QAction *copy = fileMenu()->addAction(QStringLiteral("Copy &All"));
+    copy->setObjectName(QStringLiteral("mnuCopyAll"));
+    connect(copy, &QAction::triggered, this, &ArticlesWindow::copyAll);
 }
 
 void ArticlesWindow::showTemplate(const QString &reportName, qint64 businessInformationId)
 {
+    const bool sameDocument = reportName == m_reportName && businessInformationId == m_businessInformationId;
     m_reportName = reportName;
     m_businessInformationId = businessInformationId;
+    if (!sameDocument)
+        reload();
     showWindow();
 }
 
 void ArticlesWindow::formLoad()
 {
     const MergedDocument document = mergeTemplate(loadMergeInputs(m_reportName, m_businessInformationId));
-    if (document.caption)
-        setWindowTitle(*document.caption);
+    setWindowTitle(document.caption.value_or(DesignCaption));
     m_text->setPlainText(withDisplayLineBreaks(document.text));
+    m_fieldsWithoutValue = document.fieldsWithoutValue;
+    markFieldsWithoutValue();
+    setNotice(fieldsWithoutValueNotice(m_fieldsWithoutValue));
 }
 
 void ArticlesWindow::formUnload()
 {
     setWindowTitle(DesignCaption);
     m_text->clear();
+    m_text->setExtraSelections({});
+    m_fieldsWithoutValue.clear();
+    setNotice({});
 }
 
-void ArticlesWindow::resizeEvent(QResizeEvent *event)
+bool ArticlesWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    ui::Window::resizeEvent(event);
-    fitTextToWindow();
+    if (watched == client() && event->type() == QEvent::Resize)
+        fitTextToWindow();
+    return TextDocumentWindow::eventFilter(watched, event);
 }
 
 void ArticlesWindow::fitTextToWindow()
 {
     // The text box grows and shrinks with the window, its scroll bar always inside it.
-    const int width = std::max(ui::pixelsToTwips(this->width()) - Layout::Text1.left - Layout::RightMargin,
+    const int width = std::max(ui::pixelsToTwips(client()->width()) - Layout::Text1.left - Layout::RightMargin,
                                Layout::SmallestText.width);
-    const int height = std::max(ui::pixelsToTwips(this->height()) - Layout::Text1.top - Layout::BottomMargin,
+    const int height = std::max(ui::pixelsToTwips(client()->height()) - Layout::Text1.top - Layout::BottomMargin,
                                 Layout::SmallestText.height);
     ui::place(m_text, {Layout::Text1.left, Layout::Text1.top, width, height});
+}
+
+void ArticlesWindow::markFieldsWithoutValue()
+{
+    // Extra selections move with the text when the person edits it.
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextCharFormat format;
+    format.setBackground(FieldWithoutValueColour);
+    format.setForeground(Qt::black);
+    QTextDocument *document = m_text->document();
+    for (const QString &field : m_fieldsWithoutValue) {
+        QTextCursor found = document->find(field, 0, QTextDocument::FindCaseSensitively);
+        while (!found.isNull()) {
+            marks.append({found, format});
+            found = document->find(field, found, QTextDocument::FindCaseSensitively);
+        }
+    }
+    m_text->setExtraSelections(marks);
+}
+
+void ArticlesWindow::saveAsDocument()
+{
+    QString fileName = ui::Dialogs::saveFileName(this, QStringLiteral("Save as Document"),
+                                                 QStringLiteral("OpenDocument text (*.odt)"),
+                                                 PrintOutput::fileNameFor(documentName(), QStringLiteral("odt")));
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".odt");
+    try {
+        saveOpenDocument(documentText(), fileName);
+    } catch (const PrintError &error) {
+        ui::Dialogs::message(this, error.description());
+    }
+}
+
+void ArticlesWindow::copyAll()
+{
+    QGuiApplication::clipboard()->setText(m_text->toPlainText());
 }
 
 } // namespace documents

@@ -1,6 +1,7 @@
 #include "documents/ui/EditorWindow.h"
 
 #include "db/DbError.h"
+#include "documents/FieldCheck.h"
 #include "documents/LineBreaks.h"
 #include "documents/MergeFieldInsertion.h"
 #include "documents/TemplateCatalog.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace documents {
 
@@ -21,10 +23,14 @@ namespace Layout {
 constexpr ui::TwipsSize Client{10815, 7980};
 constexpr ui::TwipsBox List1{60, 60, 2055, 6495};
 constexpr ui::TwipsBox CmdInsert{480, 6960, 1455, 375};
-constexpr ui::TwipsBox Text1{2160, 60, 8595, 7395};
+constexpr ui::TwipsBox Text1{2160, 60, 8595, 6015};
+constexpr ui::TwipsBox LstFieldCheck{2160, 6135, 8595, 1320};
 constexpr ui::TwipsBox CmdExit{3300, 7560, 1695, 375};
 constexpr ui::TwipsBox CmdSave{5820, 7560, 1695, 375};
 } // namespace Layout
+
+// Typing pauses this long before the field names are checked again.
+constexpr int CheckDelayMilliseconds = 250;
 
 } // namespace
 
@@ -35,6 +41,9 @@ EditorWindow::EditorWindow(QWidget *parent)
     , m_text(ui::makeTextBox(this, "Text1", QStringLiteral("Template text"), Layout::Text1))
     , m_exit(ui::makeButton(this, "CmdExit", QStringLiteral("Exit"), Layout::CmdExit))
     , m_save(ui::makeButton(this, "CmdSave", QStringLiteral("Save"), Layout::CmdSave))
+    , m_fieldCheck(ui::makeList(this, "lstFieldCheck", QStringLiteral("Field names the merge does not know"),
+                                Layout::LstFieldCheck))
+    , m_checkTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("Editor"));
     setWindowTitle(QStringLiteral("Editor"));
@@ -46,10 +55,17 @@ EditorWindow::EditorWindow(QWidget *parent)
     setTabOrder(m_exit, m_save);
     setTabOrder(m_save, m_insert);
     setTabOrder(m_insert, m_fields);
+    setTabOrder(m_fields, m_fieldCheck);
+
+    m_checkTimer->setSingleShot(true);
+    m_checkTimer->setInterval(CheckDelayMilliseconds);
+    connect(m_checkTimer, &QTimer::timeout, this, &EditorWindow::checkFieldNames);
+    connect(m_text, &QPlainTextEdit::textChanged, m_checkTimer, qOverload<>(&QTimer::start));
+    connect(m_fieldCheck, &QListWidget::itemActivated, this, &EditorWindow::showUnknownField);
 
     connect(m_insert, &QPushButton::clicked, this, &EditorWindow::insertField);
     connect(m_save, &QPushButton::clicked, this, &EditorWindow::saveTemplate);
-    // Unsaved changes are dropped without a question.
+    // Closing asks about unsaved changes (queryClose).
     connect(m_exit, &QPushButton::clicked, this, &EditorWindow::unload);
     makeScrollable();
 }
@@ -65,6 +81,8 @@ void EditorWindow::formLoad()
     try {
         m_template.open(m_fileName);
         m_text->setPlainText(withDisplayLineBreaks(m_template.text()));
+        m_savedText = ui::heldText(m_text);
+        checkFieldNames();
         for (const QString &name : mergeFieldNames()) {
             auto *item = new QListWidgetItem(name, m_fields);
             item->setToolTip(name);
@@ -79,7 +97,24 @@ void EditorWindow::formUnload()
 {
     m_template.close();
     m_text->clear();
+    m_checkTimer->stop(); // clearing the text started it
+    m_text->setExtraSelections({});
     m_fields->clear();
+    m_fieldCheck->clear();
+    m_savedText.clear();
+}
+
+bool EditorWindow::queryClose()
+{
+    if (ui::heldText(m_text) == m_savedText)
+        return true;
+    switch (ui::Dialogs::ask(
+        this, QStringLiteral("The template %1 has changes that are not saved. Save them?").arg(m_fileName),
+        ui::Dialogs::Buttons::SaveDiscardCancel)) {
+    case ui::Dialogs::Answer::Save: return saveTemplate();
+    case ui::Dialogs::Answer::Discard: return true;
+    default: return false;
+    }
 }
 
 void EditorWindow::insertField()
@@ -96,13 +131,49 @@ void EditorWindow::insertField()
     m_text->setTextCursor(after);
 }
 
-void EditorWindow::saveTemplate()
+bool EditorWindow::saveTemplate()
 {
+    const QString text = ui::heldText(m_text);
     try {
-        m_template.save(withStoredLineBreaks(ui::heldText(m_text)));
+        m_template.save(withStoredLineBreaks(text));
     } catch (const db::DbError &error) {
         ui::Dialogs::message(this, error.description());
+        return false;
     }
+    m_savedText = text;
+    return true;
+}
+
+void EditorWindow::checkFieldNames()
+{
+    m_checkTimer->stop();
+    m_fieldCheck->clear();
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextCharFormat format;
+    format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    format.setUnderlineColor(Qt::red);
+    for (const UnknownField &field : unknownFields(ui::heldText(m_text))) {
+        auto *item = new QListWidgetItem(describe(field), m_fieldCheck);
+        item->setData(Qt::UserRole, field.position);
+        item->setData(Qt::UserRole + 1, field.written.size());
+        QTextCursor mark(m_text->document());
+        mark.setPosition(int(field.position));
+        mark.setPosition(int(field.position + field.written.size()), QTextCursor::KeepAnchor);
+        format.setToolTip(item->text());
+        marks.append({mark, format});
+    }
+    m_text->setExtraSelections(marks);
+}
+
+void EditorWindow::showUnknownField(QListWidgetItem *item)
+{
+    // Selects the name in the text, ready to be typed over.
+    QTextCursor cursor = m_text->textCursor();
+    const int start = item->data(Qt::UserRole).toInt();
+    cursor.setPosition(start);
+    cursor.setPosition(start + item->data(Qt::UserRole + 1).toInt(), QTextCursor::KeepAnchor);
+    m_text->setTextCursor(cursor);
+    m_text->setFocus();
 }
 
 } // namespace documents

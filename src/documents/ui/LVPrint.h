@@ -18,9 +18,11 @@ public:
     QAbstractItemView *LV = nullptr;
     QString ReportTitle = ListPrinter::defaultTitle;
 
-    // Shows the print dialog (or asks for a PDF file when there is no printer) and
-    // prints the list. True when the printout finished, also for a list without rows;
-    // false when the user cancelled or printing failed (the reason has been shown).
+    // Shows a preview of the pages; when the user prints from it, the print dialog (or
+    // the choice of a PDF file when there is no printer), then prints the list with
+    // its progress. True when the printout finished, also for a list without rows;
+    // false when the user closed the preview, cancelled or stopped, or printing failed
+    // (the reason has been shown).
     bool PrintList(QWidget *parent = nullptr) const;
 };
 

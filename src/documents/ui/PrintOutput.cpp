@@ -5,29 +5,59 @@
 #include "documents/PrintSurface.h"
 #include "documents/TextPrinter.h"
 #include "documents/ui/ListViewSource.h"
+#include "documents/ui/PageProgressDialog.h"
+#include "documents/ui/PrintPreviewDialog.h"
 #include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QRegularExpression>
 
+#include <functional>
 #include <optional>
 
 namespace documents {
 
 namespace {
 
-bool askForPdfFile(QWidget *parent, QPrinter &printer)
+// Draws a whole printout on a device; false when progress asked to stop.
+using Printout = std::function<bool(QPagedPaintDevice &, const PageProgress &)>;
+
+Printout textPrintout(const QString &text)
 {
-    QString fileName = ui::Dialogs::saveFileName(parent, QStringLiteral("Save Printout as PDF"),
-                                                 QStringLiteral("PDF files (*.pdf)"));
+    return [text](QPagedPaintDevice &device, const PageProgress &progress) {
+        return TextPrinter::print(text, device, progress);
+    };
+}
+
+Printout listPrintout(const ListSource &list, const QString &title)
+{
+    return [&list, title](QPagedPaintDevice &device, const PageProgress &progress) {
+        ListPrinter printer;
+        printer.reportTitle = title;
+        printer.progress = progress;
+        PainterSurface surface(device);
+        return printer.printList(list, surface);
+    };
+}
+
+QString withSuffix(QString fileName, const QString &suffix)
+{
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += u'.' + suffix;
+    return fileName;
+}
+
+bool askForPdfFile(QWidget *parent, QPrinter &printer, const QString &caption, const QString &startName = {})
+{
+    const QString fileName = ui::Dialogs::saveFileName(parent, caption, QStringLiteral("PDF files (*.pdf)"), startName);
     if (fileName.isEmpty())
         return false;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".pdf");
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
+    printer.setOutputFileName(withSuffix(fileName, QStringLiteral("pdf")));
     return true;
 }
 
@@ -51,43 +81,96 @@ void checkPrinterState(const QPrinter &printer)
 }
 
 // Runs a printout; a failure is shown and gives false.
-template <typename Printout> bool reportingFailures(QWidget *parent, Printout printout)
+template <typename Steps> bool reportingFailures(QWidget *parent, Steps steps)
 {
     try {
-        return printout();
+        return steps();
     } catch (const PrintError &error) {
         ui::Dialogs::message(parent, error.description());
         return false;
     }
 }
 
-// The print dialog (or the PDF file) in front of a printer surface.
-class DialogDestination final : public PrintDestination
+// Says what a stopped printout left behind. A PDF file cut short is removed. A print
+// job is aborted where the printer's driver can take it back; otherwise the pages made
+// so far are handed over with the end of the document, and the person learns so.
+void reportStop(QWidget *parent, const QPrinter &printer, int pagesDone)
 {
-public:
-    DialogDestination(QWidget *parent, const QString &documentName)
-        : m_parent(parent)
-        , m_printer(QPrinter::HighResolution)
-    {
-        m_printer.setDocName(documentName);
+    const QString stopped = QStringLiteral("Printing was stopped after page %1, as asked.").arg(pagesDone);
+    if (!printer.outputFileName().isEmpty()) {
+        QFile::remove(printer.outputFileName());
+        ui::Dialogs::message(parent, stopped
+                                         + QStringLiteral(" The file %1 was not written.")
+                                               .arg(QDir::toNativeSeparators(printer.outputFileName())));
+    } else if (printer.printerState() == QPrinter::Aborted) {
+        ui::Dialogs::message(parent, stopped + QStringLiteral(" Nothing was printed."));
+    } else {
+        ui::Dialogs::message(parent, stopped
+                                         + QStringLiteral(" The pages made until then went to the printer %1; the "
+                                                          "rest was not printed.")
+                                               .arg(printer.printerName()));
     }
+}
 
-    PrintSurface *open() override
+// Prints on a printer that is set up already, with progress when it takes long.
+bool produce(QWidget *parent, QPrinter &printer, const Printout &printout)
+{
+    return reportingFailures(parent, [&] {
+        checkOutputFile(printer);
+        PageProgressDialog progress(parent, QStringLiteral("Printing"));
+        const PageProgress pageDone = progress.callback();
+        // The job is aborted while it is still open, before the printout ends it.
+        const auto abortWhenStopped = [&](int pages, double share) {
+            if (pageDone(pages, share))
+                return true;
+            printer.abort();
+            return false;
+        };
+        if (!printout(printer, abortWhenStopped)) {
+            reportStop(parent, printer, progress.pagesDone());
+            return false;
+        }
+        checkPrinterState(printer);
+        return true;
+    });
+}
+
+// Shows the pages; true when the user chose to print them.
+bool previewPrintout(QWidget *parent, QPrinter &printer, const Printout &printout, const QString &documentName)
+{
+    PrintPreviewDialog dialog(printer, documentName, parent);
+    std::optional<PrintError> failure;
+    int stoppedAfter = 0;
     {
-        if (!PrintOutput::choosePrinter(m_parent, m_printer))
-            return nullptr;
-        checkOutputFile(m_printer);
-        m_surface.emplace(m_printer);
-        return &*m_surface;
+        PageProgressDialog progress(parent, QStringLiteral("Preparing the preview"));
+        QObject::connect(dialog.preview(), &QPrintPreviewWidget::paintRequested, &dialog, [&](QPrinter *device) {
+            try {
+                if (!printout(*device, progress.callback()))
+                    stoppedAfter = progress.pagesDone();
+            } catch (const PrintError &error) {
+                failure = error;
+            }
+        });
+        dialog.preview()->updatePreview();
     }
+    if (failure)
+        throw *failure;
+    if (stoppedAfter > 0) {
+        ui::Dialogs::message(parent, QStringLiteral("The preview was stopped after page %1, as asked. Nothing was "
+                                                    "printed.")
+                                         .arg(stoppedAfter));
+        return false;
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
 
-    const QPrinter &printer() const { return m_printer; }
-
-private:
-    QWidget *m_parent;
-    QPrinter m_printer;
-    std::optional<PainterSurface> m_surface;
-};
+// A printer for the preview: the default printer's pages, or a PDF page where there is none.
+void setUpForPreview(QPrinter &printer, const QString &documentName)
+{
+    printer.setDocName(documentName);
+    if (!ui::Dialogs::hasPrinter())
+        printer.setOutputFormat(QPrinter::PdfFormat);
+}
 
 } // namespace
 
@@ -97,38 +180,72 @@ bool PrintOutput::printText(QWidget *parent, const QString &text, const QString 
     if (!useDefaultPrinter(parent, printer))
         return false;
     printer.setDocName(documentName);
+    return produce(parent, printer, textPrintout(text));
+}
+
+bool PrintOutput::printTextChoosingPrinter(QWidget *parent, const QString &text, const QString &documentName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    if (!choosePrinter(parent, printer))
+        return false;
+    return produce(parent, printer, textPrintout(text));
+}
+
+bool PrintOutput::saveTextAsPdf(QWidget *parent, const QString &text, const QString &documentName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    if (!askForPdfFile(parent, printer, QStringLiteral("Save as PDF"),
+                       fileNameFor(documentName, QStringLiteral("pdf"))))
+        return false;
+    return produce(parent, printer, textPrintout(text));
+}
+
+bool PrintOutput::previewText(QWidget *parent, const QString &text, const QString &documentName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setUpForPreview(printer, documentName);
+    const Printout printout = textPrintout(text);
     return reportingFailures(parent, [&] {
-        checkOutputFile(printer);
-        TextPrinter::print(text, printer);
-        checkPrinterState(printer);
-        return true;
+        return previewPrintout(parent, printer, printout, documentName) && choosePrinter(parent, printer)
+               && produce(parent, printer, printout);
     });
 }
 
 bool PrintOutput::printList(QWidget *parent, const QAbstractItemView &view, const QString &title)
 {
-    const ListViewSource source(view);
-    ListPrinter listPrinter;
-    listPrinter.reportTitle = title;
-    DialogDestination destination(parent, title);
+    // The rows as they are now: the window stays usable while a long list prints.
+    const ListCopy list{ListViewSource(view)};
+    if (list.itemCount() == 0 || list.columnCount() == 0)
+        return true;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpForPreview(printer, title);
+    const Printout printout = listPrintout(list, title);
     return reportingFailures(parent, [&] {
-        const bool printed = listPrinter.printList(source, destination);
-        checkPrinterState(destination.printer());
-        return printed;
+        return previewPrintout(parent, printer, printout, title) && choosePrinter(parent, printer)
+               && produce(parent, printer, printout);
     });
+}
+
+QString PrintOutput::fileNameFor(const QString &documentName, const QString &suffix)
+{
+    QString name = documentName;
+    name.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|]+)")), QStringLiteral(" "));
+    return name.simplified() + u'.' + suffix;
 }
 
 bool PrintOutput::useDefaultPrinter(QWidget *parent, QPrinter &printer)
 {
     // A new QPrinter is already set up for the default printer.
-    return ui::Dialogs::hasPrinter() || askForPdfFile(parent, printer);
+    return ui::Dialogs::hasPrinter() || askForPdfFile(parent, printer, QStringLiteral("Save Printout as PDF"));
 }
 
 bool PrintOutput::choosePrinter(QWidget *parent, QPrinter &printer)
 {
     if (ui::Dialogs::hasPrinter())
         return ui::Dialogs::choosePrinter(parent, printer);
-    return askForPdfFile(parent, printer);
+    return askForPdfFile(parent, printer, QStringLiteral("Save Printout as PDF"));
 }
 
 } // namespace documents

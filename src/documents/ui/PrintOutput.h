@@ -8,14 +8,15 @@ class QWidget;
 
 namespace documents {
 
-// Where printed output goes, and the two printouts that windows start: a plain text
-// (the business report) and a list view as a ruled table.
+// Where printed output goes, and the printouts that windows start: a plain text (the
+// business report, a merged document) and a list view as a ruled table.
 //
-// With a printer installed, output goes to the default printer (the report) or to the
-// printer chosen in the print dialog (the list). Without one, the user names a PDF file
-// and the output is written there instead. Every failure of the printer or the file is
-// shown in a message box that names the reason; nothing is reported as printed unless
-// the output was produced.
+// With a printer installed, output goes to the default printer (the report's Print
+// button) or to the printer chosen in the print dialog. Without one, the user names a
+// PDF file and the output is written there instead. A long printout shows its progress
+// page by page and can be cancelled; what was made by then is said. Every failure of
+// the printer or the file is shown in a message box that names the reason; nothing is
+// reported as printed unless the output was produced.
 class PrintOutput
 {
 public:
@@ -24,11 +25,18 @@ public:
     // True when the output was produced; false when the user cancelled the choice of
     // a PDF file or printing failed (the reason has been shown).
     static bool printText(QWidget *parent, const QString &text, const QString &documentName);
+    // The same on the printer chosen in the print dialog.
+    static bool printTextChoosingPrinter(QWidget *parent, const QString &text, const QString &documentName);
+    // The same into a PDF file the user names, laid out as on paper, its text searchable.
+    static bool saveTextAsPdf(QWidget *parent, const QString &text, const QString &documentName);
+    // Shows the pages of the text; its Print goes on as printTextChoosingPrinter does.
+    static bool previewText(QWidget *parent, const QString &text, const QString &documentName);
 
     // Prints the rows of view (a QTreeWidget, or any view with a header and a model)
-    // as a ruled table with title on every page. Shows the print dialog first (or asks
-    // for a PDF file when there is no printer). True when the printout finished, also
-    // for a list without rows; false when the user cancelled or printing failed (the
+    // as a ruled table with title on every page: first a preview, then, when the user
+    // prints from it, the print dialog (or the choice of a PDF file when there is no
+    // printer). True when the printout finished, also for a list without rows; false
+    // when the user closed the preview, cancelled or stopped, or printing failed (the
     // reason has been shown).
     static bool printList(QWidget *parent, const QAbstractItemView &view, const QString &title);
 
@@ -39,6 +47,10 @@ public:
     // Shows the print dialog for printer, or asks for a PDF file when there is no
     // printer. False when the user cancelled.
     static bool choosePrinter(QWidget *parent, QPrinter &printer);
+
+    // The file name offered for a document: its name without the characters that file
+    // systems refuse, and the suffix ("Report: articles" gives "Report articles.pdf").
+    static QString fileNameFor(const QString &documentName, const QString &suffix);
 };
 
 } // namespace documents

@@ -3,7 +3,6 @@
 #include "documents/BusinessReport.h"
 #include "documents/LineBreaks.h"
 #include "documents/ui/PrintOutput.h"
-#include "ui/BackgroundPicture.h"
 #include "ui/Controls.h"
 
 #include <QPlainTextEdit>
@@ -23,15 +22,15 @@ constexpr ui::TwipsBox Command2{4755, 8820, 1275, 375};
 } // namespace
 
 ReportWindow::ReportWindow(QWidget *parent)
-    : ui::Window(parent)
-    , m_text(ui::makeTextBox(this, "Text1", QStringLiteral("Report"), Layout::Text1))
-    , m_close(ui::makeButton(this, "Command1", QStringLiteral("Close"), Layout::Command1))
-    , m_print(ui::makeButton(this, "Command2", QStringLiteral("Print"), Layout::Command2))
+    : TextDocumentWindow(parent)
+    , m_text(ui::makeTextBox(client(), "Text1", QStringLiteral("Report"), Layout::Text1))
+    , m_close(ui::makeButton(client(), "Command1", QStringLiteral("Close"), Layout::Command1))
+    , m_print(ui::makeButton(client(), "Command2", QStringLiteral("Print"), Layout::Command2))
 {
     setObjectName(QStringLiteral("Report"));
     setWindowTitle(QStringLiteral("Report"));
-    ui::setClientSize(this, Layout::Client);
-    ui::applyBackground(this);
+    setClientSizeTwips(Layout::Client);
+    setDocumentBox(m_text);
 
     // Long report lines scroll sideways rather than wrap, so the columns stay aligned.
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -46,7 +45,11 @@ ReportWindow::ReportWindow(QWidget *parent)
 
 void ReportWindow::showForBusiness(qint64 businessInformationId)
 {
+    // The same business keeps the text as edited for printing; another one gets its own report.
+    const bool otherBusiness = businessInformationId != m_businessInformationId;
     m_businessInformationId = businessInformationId;
+    if (otherBusiness)
+        reload();
     showWindow();
 }
 
@@ -62,7 +65,8 @@ void ReportWindow::formUnload()
 
 void ReportWindow::printReport()
 {
-    PrintOutput::printText(this, withStoredLineBreaks(m_text->toPlainText()), windowTitle());
+    // The button goes straight to the default printer; the File menu asks first.
+    PrintOutput::printText(this, documentText(), documentName());
 }
 
 } // namespace documents

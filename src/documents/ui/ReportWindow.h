@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "documents/ui/TextDocumentWindow.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -8,15 +8,18 @@ class QPushButton;
 namespace documents {
 
 // The whole plan of one business as text, which the user may edit before printing.
-class ReportWindow : public ui::Window
+// Print sends it to the default printer; the File menu previews it, prints it through
+// the print dialog or saves it as PDF.
+class ReportWindow : public TextDocumentWindow
 {
     Q_OBJECT
 
 public:
     explicit ReportWindow(QWidget *parent = nullptr);
 
-    // Shows the report of a business; a window that is loaded already only comes to
-    // the front. Throws db::DbError when the database cannot be read.
+    // Shows the report of a business. A window that is loaded already comes to the
+    // front, rebuilt when it showed another business. Throws db::DbError when the
+    // database cannot be read; the window is then unloaded.
     void showForBusiness(qint64 businessInformationId);
     // The business last handed over, read when the window loads.
     qint64 businessInformationId() const { return m_businessInformationId; }

@@ -2,11 +2,14 @@
 
 #include "records/RecordsetTableModel.h"
 #include "records/StripLayout.h"
+#include "ui/Controls.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 namespace records {
@@ -20,6 +23,21 @@ constexpr int FirstTypedColumn = 3;
 // Enough of a column's name to tell the columns apart.
 constexpr int NarrowestColumn = 1350;
 
+// Cells edited in boxes that hold their stored text whole.
+class WholeTextDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor))
+            ui::keepWholeText(line);
+        return editor;
+    }
+};
+
 } // namespace
 
 GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QString &caption, QWidget *parent)
@@ -32,6 +50,7 @@ GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QSt
     m_grid->setObjectName(QStringLiteral("grdDataGrid"));
     m_grid->setAccessibleName(caption.trimmed());
     m_grid->setModel(m_model);
+    m_grid->setItemDelegate(new WholeTextDelegate(m_grid));
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                             | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);

@@ -1,6 +1,7 @@
 #include "records/ui/TextBoxRecordForm.h"
 
 #include "records/ui/FieldBinding.h"
+#include "ui/Controls.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -40,7 +41,7 @@ void TextBoxRecordForm::addField(int index, const FieldSpec &entry, FieldColumns
         // A tall box keeps its label level with its first line.
         label->setGeometry(ui::twipsRect(columns.labelLeft, entry.top, columns.labelWidth, SingleLineHeight));
     } else {
-        box = new QLineEdit(clientArea());
+        box = ui::keepWholeText(new QLineEdit(clientArea()));
     }
     box->setObjectName(QStringLiteral("txtFields_%1").arg(index));
     box->setAccessibleName(labelText);

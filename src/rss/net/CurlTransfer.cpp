@@ -5,12 +5,14 @@
 
 #include <curl/curl.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <sys/stat.h>
 
 namespace {
@@ -28,22 +30,72 @@ struct ListCleanup
     void operator()(curl_slist *list) const { curl_slist_free_all(list); }
 };
 
+using List = std::unique_ptr<curl_slist, ListCleanup>;
+
+List listOf(const char *const *lines, int count)
+{
+    List list;
+    for (int i = 0; i < count; ++i) {
+        curl_slist *extended = curl_slist_append(list.get(), lines[i]);
+        if (!extended)
+            break;
+        list.release();
+        list.reset(extended);
+    }
+    return list;
+}
+
 void setDetail(TallowmereTransferResult *result, const char *text)
 {
     std::snprintf(result->detail, sizeof result->detail, "%s", text);
 }
 
+// What the callbacks share during one transfer.
+struct Session
+{
+    const TallowmereTransferRequest *request;
+    TallowmereTransferResult *result;
+    size_t received = 0;
+    bool tooLarge = false;
+    TallowmereTransferFailure hostKeyRefusal = TallowmereNoFailure;
+};
+
+// The server's key must be in the known_hosts file before the password is sent.
+int checkHostKey(CURL *, const curl_khkey *, const curl_khkey *found, curl_khmatch match, void *userData)
+{
+    auto *session = static_cast<Session *>(userData);
+    if (match == CURLKHMATCH_OK)
+        return CURLKHSTAT_FINE;
+    session->hostKeyRefusal
+        = match == CURLKHMATCH_MISMATCH ? TallowmereChangedHostKeyFailure : TallowmereUnknownHostKeyFailure;
+    TallowmereTransferResult *result = session->result;
+    result->hostKeyLength = 0;
+    if (found && found->len > 0 && found->len <= sizeof result->hostKey) {
+        std::memcpy(result->hostKey, found->key, found->len);
+        result->hostKeyLength = found->len;
+    }
+    return CURLKHSTAT_REJECT;
+}
+
 size_t receive(char *data, size_t size, size_t count, void *userData)
 {
-    const auto *request = static_cast<const TallowmereTransferRequest *>(userData);
+    auto *session = static_cast<Session *>(userData);
+    const TallowmereTransferRequest *request = session->request;
+    const size_t length = size * count;
+    // A peer cannot make the program hold more than the request allows.
+    if (request->maxReplyBytes && length > request->maxReplyBytes - session->received) {
+        session->tooLarge = true;
+        return 0;
+    }
+    session->received += length;
     if (request->appendBody)
-        request->appendBody(request->context, data, size * count);
-    return size * count;
+        request->appendBody(request->context, data, length);
+    return length;
 }
 
 int progress(void *userData, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 {
-    const auto *request = static_cast<const TallowmereTransferRequest *>(userData);
+    const TallowmereTransferRequest *request = static_cast<Session *>(userData)->request;
     return request->shouldAbort && request->shouldAbort(request->context) ? 1 : 0;
 }
 
@@ -67,6 +119,9 @@ TallowmereTransferFailure failureOf(CURLcode code)
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION: return TallowmereTlsFailure;
     case CURLE_READ_ERROR: return TallowmereLocalFileFailure;
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_PARTIAL_FILE: return TallowmereConnectionLostFailure;
     default: return TallowmereOtherFailure;
     }
 }
@@ -99,6 +154,123 @@ void setTimeouts(CURL *handle, long seconds)
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, seconds);
 }
 
+bool isRedirect(long code)
+{
+    return code == 301 || code == 302 || code == 303 || code == 307 || code == 308;
+}
+
+// The host of an address, lower-cased; empty when it has none.
+std::string hostOf(const char *address)
+{
+    std::string host;
+    CURLU *url = curl_url();
+    char *part = nullptr;
+    if (url && curl_url_set(url, CURLUPART_URL, address, 0) == CURLUE_OK
+        && curl_url_get(url, CURLUPART_HOST, &part, 0) == CURLUE_OK) {
+        host = part;
+        for (char &c : host)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    curl_free(part);
+    curl_url_cleanup(url);
+    return host;
+}
+
+void fail(TallowmereTransferResult *result, TallowmereTransferFailure failure, const char *detail)
+{
+    result->failure = failure;
+    setDetail(result, detail);
+}
+
+// Runs the handle as set up; false (with the result filled) when it failed.
+bool perform(CURL *curl, Session &session, const char *errorText, TallowmereTransferResult *result)
+{
+    const CURLcode code = curl_easy_perform(curl);
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result->responseCode);
+    if (code == CURLE_OK)
+        return true;
+    if (session.hostKeyRefusal != TallowmereNoFailure) {
+        fail(result, session.hostKeyRefusal, "the server's key was not accepted");
+        return false;
+    }
+    if (code == CURLE_SSL_CACERT_BADFILE) {
+        result->failure = TallowmereTlsFailure;
+        describeMissingAuthorities(curl, result);
+        return false;
+    }
+    if (code == CURLE_WRITE_ERROR && session.tooLarge) {
+        char text[128];
+        std::snprintf(text, sizeof text, "the reply is longer than %zu bytes", session.request->maxReplyBytes);
+        fail(result, TallowmereTooLargeFailure, text);
+        return false;
+    }
+    fail(result, failureOf(code), errorText[0] ? errorText : curl_easy_strerror(code));
+    return false;
+}
+
+// After the file is stored under its temporary name: its size on the server must be
+// the local file's, then the finishing commands put it in place.
+void finishUpload(CURL *curl, Session &session, const char *errorText, curl_off_t localSize,
+                  TallowmereTransferResult *result)
+{
+    const TallowmereTransferRequest *request = session.request;
+    curl_easy_setopt(curl, CURLOPT_UPLOAD, 0L);
+    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    if (request->verifySize) {
+        if (!perform(curl, session, errorText, result))
+            return;
+        curl_off_t stored = -1;
+        curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &stored);
+        if (stored != localSize) {
+            char text[160];
+            if (stored < 0)
+                std::snprintf(text, sizeof text, "the server does not tell the size of the stored file");
+            else
+                std::snprintf(text, sizeof text, "the server holds %lld of its %lld bytes",
+                              static_cast<long long>(stored), static_cast<long long>(localSize));
+            fail(result, TallowmereVerifyFailure, text);
+            return;
+        }
+    }
+    if (request->finishCommandCount <= 0)
+        return;
+    const List commands = listOf(request->finishCommands, request->finishCommandCount);
+    curl_easy_setopt(curl, CURLOPT_POSTQUOTE, commands.get());
+    perform(curl, session, errorText, result);
+    curl_easy_setopt(curl, CURLOPT_POSTQUOTE, nullptr);
+}
+
+// A POST is followed only to the host it was meant for: the body carries the account.
+void post(CURL *curl, Session &session, const char *errorText, TallowmereTransferResult *result)
+{
+    const TallowmereTransferRequest *request = session.request;
+    const std::string host = hostOf(request->url);
+    std::string address = request->url;
+    for (int redirects = 0;; ++redirects) {
+        curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
+        if (!perform(curl, session, errorText, result))
+            break;
+        char *next = nullptr;
+        if (!isRedirect(result->responseCode) || curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &next) != CURLE_OK
+            || !next)
+            break;
+        if (hostOf(next) != host) {
+            char text[400];
+            std::snprintf(text, sizeof text, "the service sent the request on to another host (%.300s)", next);
+            fail(result, TallowmereRedirectFailure, text);
+            break;
+        }
+        if (redirects == 5) {
+            fail(result, TallowmereOtherFailure, "the service redirected the request too many times");
+            break;
+        }
+        address = next;
+    }
+    curl_off_t sent = 0;
+    curl_easy_getinfo(curl, CURLINFO_SIZE_UPLOAD_T, &sent);
+    result->requestSent = sent >= static_cast<curl_off_t>(request->bodyLength) ? 1 : 0;
+}
+
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(const TallowmereTransferRequest *request,
@@ -110,6 +282,9 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
     result->failure = TallowmereNoFailure;
     result->responseCode = 0;
     result->detail[0] = '\0';
+    result->requestSent = 0;
+    result->hostKeyLength = 0;
+    Session session{request, result};
 
     std::unique_ptr<CURL, EasyCleanup> handle(curl_easy_init());
     if (!handle) {
@@ -128,9 +303,9 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
         curl_easy_setopt(curl, CURLOPT_PASSWORD, request->password);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, request);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &session);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, request);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &session);
     setTimeouts(curl, request->timeoutSeconds);
     // An office whose servers carry certificates of its own authority names that
     // authority's certificate file here, as it does for the curl tool.
@@ -139,6 +314,7 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
 
     std::unique_ptr<FILE, FileCloser> file;
     std::unique_ptr<curl_slist, ListCleanup> headers;
+    curl_off_t localSize = 0;
     if (request->kind == TallowmereFtpUpload) {
         file.reset(std::fopen(request->localPath, "rb"));
         struct stat status = {};
@@ -150,38 +326,44 @@ extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(c
         curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp,ftps,sftp");
         curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(curl, CURLOPT_READDATA, file.get());
-        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(status.st_size));
+        localSize = static_cast<curl_off_t>(status.st_size);
+        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, localSize);
         // One "CWD <directory>" as the user wrote it, then the store.
         curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
         if (request->requireTls)
             curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+        if (request->knownHostsPath) {
+            curl_easy_setopt(curl, CURLOPT_SSH_KNOWNHOSTS, request->knownHostsPath);
+            curl_easy_setopt(curl, CURLOPT_SSH_KEYFUNCTION, checkHostKey);
+            curl_easy_setopt(curl, CURLOPT_SSH_KEYDATA, &session);
+        }
     } else {
         curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
         curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
         curl_easy_setopt(curl, CURLOPT_TIMEOUT, request->timeoutSeconds);
-        for (int i = 0; i < request->headerCount; ++i) {
-            curl_slist *extended = curl_slist_append(headers.get(), request->headers[i]);
-            if (!extended)
-                break;
-            headers.release();
-            headers.reset(extended);
+        headers = listOf(request->headers, request->headerCount);
+        if (request->kind == TallowmereHttpPost) {
+            // The body goes out with the request, without waiting for a go-ahead.
+            curl_slist *extended = curl_slist_append(headers.get(), "Expect:");
+            if (extended) {
+                headers.release();
+                headers.reset(extended);
+            }
         }
         curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
-        if (request->kind == TallowmereHttpPost) {
-            curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request->bodyLength));
-            curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request->body);
-        }
     }
 
-    const CURLcode code = curl_easy_perform(curl);
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result->responseCode);
-    result->failure = failureOf(code);
-    if (code == CURLE_SSL_CACERT_BADFILE) {
-        result->failure = TallowmereTlsFailure;
-        describeMissingAuthorities(curl, result);
-    } else if (code != CURLE_OK) {
-        setDetail(result, errorText[0] ? errorText : curl_easy_strerror(code));
+    if (request->kind == TallowmereHttpPost) {
+        curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request->bodyLength));
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request->body);
+        post(curl, session, errorText, result);
+        return;
     }
+    if (!perform(curl, session, errorText, result))
+        return;
+    if (request->kind == TallowmereFtpUpload)
+        finishUpload(curl, session, errorText, localSize, result);
 }

@@ -17,16 +17,22 @@ enum TallowmereTransferKind {
 // Why a transfer failed, so the caller can say it in a person's words.
 enum TallowmereTransferFailure {
     TallowmereNoFailure = 0,
-    TallowmereLocalFileFailure,   // the file to send cannot be read
-    TallowmereResolveFailure,     // the host name is unknown
-    TallowmereConnectFailure,     // nothing accepts the connection
-    TallowmereLoginFailure,       // user name or password refused
-    TallowmereRemotePathFailure,  // the remote directory cannot be entered
-    TallowmereStoreFailure,       // the server refused to store the file
-    TallowmereTimeoutFailure,     // no answer within the time-out
-    TallowmereUnsupportedFailure, // the address's scheme is not available here
-    TallowmereAbortedFailure,     // the caller gave up
-    TallowmereTlsFailure,         // no encrypted connection could be made
+    TallowmereLocalFileFailure,      // the file to send cannot be read
+    TallowmereResolveFailure,        // the host name is unknown
+    TallowmereConnectFailure,        // nothing accepts the connection
+    TallowmereLoginFailure,          // user name or password refused
+    TallowmereRemotePathFailure,     // the remote directory cannot be entered
+    TallowmereStoreFailure,          // the server refused to store the file
+    TallowmereTimeoutFailure,        // no answer within the time-out
+    TallowmereUnsupportedFailure,    // the address's scheme is not available here
+    TallowmereAbortedFailure,        // the caller gave up
+    TallowmereTlsFailure,            // no encrypted connection could be made
+    TallowmereConnectionLostFailure, // the peer closed the connection before its reply was whole
+    TallowmereTooLargeFailure,       // the reply is longer than the request allows
+    TallowmereRedirectFailure,       // a POST was sent on to another host, and not followed
+    TallowmereVerifyFailure,         // the stored file's size differs from the local file's
+    TallowmereUnknownHostKeyFailure, // SFTP: the server's key is in no known_hosts line
+    TallowmereChangedHostKeyFailure, // SFTP: the server's key differs from the known one
     TallowmereOtherFailure,
 };
 
@@ -46,6 +52,16 @@ struct TallowmereTransferRequest
     void (*appendBody)(void *context, const char *data, size_t length);
     int (*shouldAbort)(void *context); // non-zero stops the transfer
     int requireTls;                    // FTP: switch to TLS before logging in, or fail
+    size_t maxReplyBytes;              // a longer reply ends the transfer; 0: no limit
+    // Upload: once the file is stored at url, its size on the server is compared with
+    // the local file's (FTP SIZE) when verifySize is set, then these commands run
+    // (the rename of the stored file over the live one).
+    int verifySize;
+    const char *const *finishCommands;
+    int finishCommandCount;
+    // SFTP: the known_hosts file the server's key must be found in; nothing is sent
+    // to a server whose key is unknown or changed.
+    const char *knownHostsPath;
 };
 
 struct TallowmereTransferResult
@@ -53,6 +69,10 @@ struct TallowmereTransferResult
     int failure;       // TallowmereTransferFailure
     long responseCode; // last FTP or HTTP status code, 0 when none came
     char detail[512];  // the network library's own description of a failure
+    int requestSent;   // non-zero once the whole request (a POST's body) went out
+    // SFTP: the key the server presented (its raw blob), when it was refused.
+    unsigned char hostKey[2048];
+    size_t hostKeyLength;
 };
 
 // Runs one transfer to its end on the calling thread.

@@ -4,6 +4,7 @@
 #include "base/FailurePolicy.h"
 #include "browser/ui/WebView.h"
 #include "documents/ui/LVPrint.h"
+#include "rss/Announcement.h"
 #include "rss/CLsDataBaseConnection.h"
 #include "rss/DirectoryList.h"
 #include "rss/FeedWriter.h"
@@ -22,6 +23,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,7 +51,7 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const ui::TwipsBox &box)
 
 QLineEdit *makeLineEdit(QWidget *parent, const char *name, QLabel *label, const ui::TwipsBox &box)
 {
-    auto *edit = new QLineEdit(parent);
+    auto *edit = ui::keepWholeText(new QLineEdit(parent));
     edit->setObjectName(QLatin1String(name));
     edit->setAccessibleName(label->text());
     label->setBuddy(edit);
@@ -63,6 +65,37 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
     frame->setObjectName(QLatin1String(name));
     ui::place(frame, box);
     return frame;
+}
+
+// Shows the watched widget's events to a handler before the widget sees them; the
+// handler returns true for an event it has dealt with.
+class EventHook : public QObject
+{
+public:
+    EventHook(QWidget *watched, std::function<bool(QEvent *)> handler)
+        : QObject(watched)
+        , m_handler(std::move(handler))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return m_handler(event) || QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool(QEvent *)> m_handler;
+};
+
+bool isEnterKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+           && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 } // namespace
@@ -157,6 +190,9 @@ void FrmRssGenerator::buildMenus()
     QMenu *twitter = addSettings("mnuTwitterSettings", "Twitter",
                                  {{"mnuUserNameTwitter", "User Name (Twitter)", "Enter Twitter User Name", 8},
                                   {"mnuPasswordTwitter", "Password (Twitter)", "Enter User Twitter Password", 9}});
+    QAction *service = twitter->addAction(QStringLiteral("Announcement Service..."));
+    service->setObjectName(QStringLiteral("mnuAnnouncementService"));
+    connect(service, &QAction::triggered, this, &Self::chooseAnnouncementService);
     m_announceAction = twitter->addAction(QStringLiteral("Upload New Rss Infomation to Twitter"));
     m_announceAction->setObjectName(QStringLiteral("mnuUploadTwitter"));
     connect(m_announceAction, &QAction::triggered, this, &Self::announce);
@@ -182,6 +218,13 @@ void FrmRssGenerator::buildManagementFrame()
         m_list->setColumnWidth(column, ui::twipsToPixels(layout::ColumnWidth));
     ui::place(m_list, layout::ItemList);
     connect(m_list, &QTreeView::doubleClicked, this, &FrmRssGenerator::editSelected);
+    // Enter on a row edits it, as a double-click does.
+    new EventHook(m_list, [this](QEvent *event) {
+        if (!isEnterKey(event))
+            return false;
+        editSelected();
+        return true;
+    });
 
     QPushButton *remove
         = ui::makeButton(itemsFrame, "Command5", QStringLiteral("Delete Selected Item"), layout::DeleteButton);
@@ -223,11 +266,27 @@ void FrmRssGenerator::buildSubmissionControls()
 {
     m_directories = ui::makeList(m_client, "List1", QStringLiteral("Feed directories"), layout::DirectoryList);
     m_directories->hide();
-    connect(m_directories, &QListWidget::itemClicked, this, &FrmRssGenerator::openDirectory);
+    // An entry opens when the selection moves to it, by mouse or by keyboard; a click
+    // on the entry already selected opens it again.
+    connect(m_directories, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = m_directories->selectedItems();
+        if (!selected.isEmpty())
+            openDirectory(selected.first());
+    });
+    new EventHook(m_directories->viewport(), [this](QEvent *event) {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_entryAtPress = m_directories->selectedItems().value(0, nullptr);
+        return false;
+    });
+    connect(m_directories, &QListWidget::itemClicked, this, [this](QListWidgetItem *entry) {
+        if (entry == m_entryAtPress)
+            openDirectory(entry);
+    });
 }
 
 void FrmRssGenerator::formLoad()
 {
+    PublishingSettings::removeWriteLeftovers();
     m_hint->setText(EditHintText);
     m_saveButton->setToolTip(m_editor->editMarker());
     RefreshItemList();
@@ -236,6 +295,7 @@ void FrmRssGenerator::formLoad()
     m_directories->hide();
     if (m_webView)
         m_webView->hide();
+    m_entryAtPress = nullptr;
     m_directories->clear();
     m_directories->addItems(readDirectoryList());
 }
@@ -265,6 +325,7 @@ int FrmRssGenerator::selectedRow() const
 void FrmRssGenerator::save()
 {
     const QString description = ui::heldText(m_description).replace(u'\n', QLatin1String("\r\n"));
+    const QString editedId = m_editor->editMarker();
     ItemEditor::SaveResult result = ItemEditor::SaveResult::Saved;
     const bool stored = base::runSteps(base::FailurePolicy::Report,
                                        {[&] { result = m_editor->save(m_title->text(), m_link->text(), description); }},
@@ -274,6 +335,16 @@ void FrmRssGenerator::save()
         return; // what was typed stays, to be saved again
     if (result == ItemEditor::SaveResult::InvalidTitle) {
         ui::Dialogs::information(this, QStringLiteral("Invalid Item Title"), QLatin1String(GeneratorTitle));
+        return;
+    }
+    if (result == ItemEditor::SaveResult::ItemGone) {
+        RefreshItemList();
+        ui::Dialogs::message(this,
+                             QStringLiteral("The item with Id %1 no longer exists: it was deleted meanwhile, and "
+                                            "nothing was stored. The text stays in the boxes; Save adds it as a new "
+                                            "item.")
+                                 .arg(editedId),
+                             QLatin1String(GeneratorTitle));
         return;
     }
     m_title->clear();
@@ -313,8 +384,12 @@ void FrmRssGenerator::deleteSelected()
 
 void FrmRssGenerator::importItems()
 {
-    base::runSteps(base::FailurePolicy::IgnoreEachStep, {[] { importUploadFile(); }});
+    ImportResult result;
+    QString failure;
+    base::runSteps(base::FailurePolicy::Report, {[&result] { result = importUploadFile(); }},
+                   [&failure](const QString &description) { failure = description; });
     RefreshItemList();
+    ui::Dialogs::message(this, failure.isEmpty() ? importSummary(result) : failure);
 }
 
 void FrmRssGenerator::generateFeed()
@@ -350,6 +425,34 @@ void FrmRssGenerator::uploadFeed()
 void FrmRssGenerator::announce()
 {
     m_network->announce();
+}
+
+void FrmRssGenerator::chooseAnnouncementService()
+{
+    const QString stored = Announcement::userWsdlAddress();
+    const QString answer
+        = ui::Dialogs::inputText(this,
+                                 QStringLiteral("Enter the address of the announcement service's description "
+                                                "(WSDL), for example http://example.com/Service.asmx?wsdl"),
+                                 QLatin1String(GeneratorTitle),
+                                 stored.isEmpty() ? Announcement::configuredWsdlAddress() : stored)
+              .trimmed();
+    if (answer.isEmpty())
+        return;
+    const QUrl address = QUrl::fromUserInput(answer);
+    const QString scheme = address.scheme().toLower();
+    if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https")) {
+        reportFailure(
+            QStringLiteral("\"%1\" is not a web address; the announcement service stays as it was.").arg(answer));
+        return;
+    }
+    const bool kept
+        = base::runSteps(base::FailurePolicy::Report, {[&] { Announcement::setUserWsdlAddress(address.toString()); }},
+                         [this](const QString &description) { reportFailure(description); });
+    if (kept && !qEnvironmentVariableIsEmpty("TALLOWMERE_ANNOUNCE_WSDL"))
+        ui::Dialogs::message(this, QStringLiteral("The address is kept, but TALLOWMERE_ANNOUNCE_WSDL is set on this "
+                                                  "computer: announcements go to %1 while it is.")
+                                       .arg(qEnvironmentVariable("TALLOWMERE_ANNOUNCE_WSDL")));
 }
 
 void FrmRssGenerator::printList()
@@ -395,8 +498,20 @@ void FrmRssGenerator::toggleSubmissionMode()
 
 void FrmRssGenerator::openDirectory(QListWidgetItem *entry)
 {
-    if (entry && m_webView)
-        m_webView->navigate(entry->text());
+    if (!entry || !m_webView)
+        return;
+    const QUrl page = directoryPage(entry->text());
+    if (page.isEmpty()) {
+        constexpr int Shown = 200;
+        const QString address
+            = entry->text().size() > Shown ? entry->text().left(Shown) + QChar(0x2026) : entry->text();
+        reportFailure(QStringLiteral("\"%1\" in urlNames.txt is not the address of a web page (http or https); "
+                                     "it is not opened.")
+                          .arg(address));
+        return;
+    }
+    base::runSteps(base::FailurePolicy::Report, {[&] { m_webView->navigate(page.toString()); }},
+                   [this](const QString &description) { reportFailure(description); });
 }
 
 void FrmRssGenerator::exitProgram()
@@ -407,7 +522,43 @@ void FrmRssGenerator::exitProgram()
         if (window != this && !window->confirmClose())
             return;
     }
-    m_endProgram();
+    if (mayEndProgram(nullptr, [this] { exitProgram(); }))
+        m_endProgram();
+}
+
+bool FrmRssGenerator::mayEndProgram(const ui::Window *closing, std::function<void()> then)
+{
+    if (!m_network->isRunning())
+        return true;
+    if (closing) {
+        // The program goes on while another window stays open, and so does the work.
+        for (const ui::Window *window : ui::WindowRegistry::windows()) {
+            if (window != closing && window->isVisible())
+                return true;
+        }
+    }
+    if (m_endWaitsForNetwork)
+        return false;
+    const auto answer
+        = ui::Dialogs::ask(this,
+                           QStringLiteral("A transfer is still running. Wait for it to finish?\r\n"
+                                          "Yes ends the program once it has finished (an announcement after the item "
+                                          "it sends now); No keeps the program open."),
+                           ui::Dialogs::Buttons::YesNo);
+    if (answer != ui::Dialogs::Answer::Yes)
+        return false;
+    m_endWaitsForNetwork = true;
+    showStatus(QStringLiteral("The program ends once the transfer has finished..."));
+    m_network->finishThen([this, then = std::move(then)] {
+        m_endWaitsForNetwork = false;
+        then();
+    });
+    return false;
+}
+
+bool FrmRssGenerator::queryClose()
+{
+    return mayEndProgram(this, [this] { close(); });
 }
 
 void FrmRssGenerator::setNetworkBusy(bool busy)

@@ -49,9 +49,16 @@ public:
 
     void RefreshItemList();
 
+    // Whether the program may end now that `closing` closes (nullptr: File > Exit,
+    // which ends it whatever else is open). While an upload or announcement runs and
+    // nothing else stays open, asks whether to wait: with Yes, `then` runs once the
+    // work has ended (an announcement after the item it sends now). False: not now.
+    bool mayEndProgram(const ui::Window *closing, std::function<void()> then);
+
 protected:
     void formLoad() override;
     void formUnload() override;
+    bool queryClose() override;
 
 private:
     void buildMenus();
@@ -65,6 +72,7 @@ private:
     void generateFeed();
     void uploadFeed();
     void announce();
+    void chooseAnnouncementService();
     void printList();
     void toggleSubmissionMode();
     void openDirectory(QListWidgetItem *entry);
@@ -90,9 +98,11 @@ private:
     QAction *m_announceAction = nullptr;
     QLabel *m_status = nullptr;
     QListWidget *m_directories = nullptr;
+    QListWidgetItem *m_entryAtPress = nullptr;
     browser::WebView *m_webView = nullptr;
     QString m_lastFileName;
     std::function<void()> m_endProgram;
+    bool m_endWaitsForNetwork = false;
 };
 
 } // namespace rss

@@ -2,8 +2,10 @@
 
 #include "rss/Announcement.h"
 #include "rss/FtpUpload.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
+#include <QWidget>
 
 namespace rss {
 
@@ -31,6 +33,20 @@ void NetworkCommands::end(bool ok, const QString &message)
         emit status(QString());
         emit failed(message);
     }
+    const QList<std::function<void()>> afterwards = std::exchange(m_afterwards, {});
+    for (const auto &then : afterwards)
+        then();
+}
+
+void NetworkCommands::finishThen(std::function<void()> then)
+{
+    if (!m_running) {
+        then();
+        return;
+    }
+    m_afterwards << std::move(then);
+    if (m_announcement && m_announcement->isRunning())
+        m_announcement->stopAfterCurrentItem();
 }
 
 bool NetworkCommands::upload(const PublishingSettings &account, const QString &localPath)
@@ -40,6 +56,10 @@ bool NetworkCommands::upload(const PublishingSettings &account, const QString &l
     if (!m_upload) {
         m_upload = new FtpUpload(this);
         connect(m_upload, &FtpUpload::finished, this, &NetworkCommands::end);
+        m_upload->setHostKeyQuestion([this](const QString &question) {
+            return ui::Dialogs::ask(qobject_cast<QWidget *>(parent()), question, ui::Dialogs::Buttons::YesNo)
+                   == ui::Dialogs::Answer::Yes;
+        });
     }
     begin(tr("Uploading %1 to %2 ...").arg(QDir::toNativeSeparators(localPath), account.ftpSite));
     m_upload->start(FtpAccount{account.ftpSite, account.ftpUserName, account.ftpPassword, account.ftpDirectory},
@@ -60,6 +80,10 @@ bool NetworkCommands::announce()
         m_announcement = new Announcement(this);
         connect(m_announcement, &Announcement::progress, this, &NetworkCommands::status);
         connect(m_announcement, &Announcement::finished, this, &NetworkCommands::end);
+        m_announcement->setLostReplyQuestion([this](const QString &question) {
+            return ui::Dialogs::ask(qobject_cast<QWidget *>(parent()), question, ui::Dialogs::Buttons::YesNo)
+                   == ui::Dialogs::Answer::Yes;
+        });
     }
     begin(tr("Announcing new items ..."));
     m_announcement->start(wsdl, [] {

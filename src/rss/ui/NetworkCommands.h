@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
 namespace rss {
@@ -27,6 +29,9 @@ public:
     bool upload(const PublishingSettings &account, const QString &localPath);
     // Posts the items not announced yet through the announcement service.
     bool announce();
+    // Runs `then` once the work that runs now has ended, at once when none runs. An
+    // announcement ends after the item it posts now; an upload runs to its end.
+    void finishThen(std::function<void()> then);
 
 signals:
     void busyChanged(bool busy);
@@ -42,6 +47,7 @@ private:
     FtpUpload *m_upload = nullptr;
     Announcement *m_announcement = nullptr;
     bool m_running = false;
+    QList<std::function<void()>> m_afterwards;
 };
 
 } // namespace rss

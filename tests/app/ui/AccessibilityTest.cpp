@@ -14,11 +14,61 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <map>
+#include <optional>
 #include <set>
 
 using namespace testing_support;
 
 namespace {
+
+// The letter after a single '&', upper-cased; "&&" shows an '&' and marks nothing.
+std::optional<QChar> accessKey(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            continue;
+        if (caption[i + 1] != u'&')
+            return caption[i + 1].toUpper();
+        ++i;
+    }
+    return std::nullopt;
+}
+
+// Two commands under one access key make Qt only move the focus between them, so
+// neither runs. A window answers Alt with its menu titles and its shown buttons; an
+// open menu answers the letter alone with its items.
+void expectDistinctAccessKeys(const QWidget *window)
+{
+    SCOPED_TRACE(window->objectName().toStdString());
+    const auto expectDistinct = [](const QStringList &captions) {
+        std::map<QChar, QStringList> holders;
+        for (const QString &caption : captions) {
+            if (const std::optional<QChar> key = accessKey(caption))
+                holders[*key] << caption;
+        }
+        for (const auto &[key, sharing] : holders)
+            EXPECT_EQ(sharing.size(), 1) << "Alt+" << QString(key).toStdString() << " on "
+                                         << sharing.join(QStringLiteral(", ")).toStdString();
+    };
+    QStringList windowKeys;
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (const QAction *entry : bar->actions()) {
+            windowKeys << entry->text();
+            if (!entry->menu())
+                continue;
+            QStringList items;
+            for (const QAction *item : entry->menu()->actions())
+                items << item->text();
+            expectDistinct(items);
+        }
+    }
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisible() && button->isEnabled())
+            windowKeys << button->text();
+    }
+    expectDistinct(windowKeys);
+}
 
 class AccessibilityTest : public FormTest
 {
@@ -54,6 +104,36 @@ TEST_F(AccessibilityTest, EveryWindowIsAnnouncedAsAWindowNamedByItsCaption)
         EXPECT_EQ(accessible->text(QAccessible::Name), window->windowTitle());
     }
     EXPECT_EQ(windows, 10);
+}
+
+TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
+{
+    auto *form = &start();
+    QApplication::setActiveWindow(form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    // A button pressed by its access key shows the press before it runs.
+    QTest::keyClick(form, Qt::Key_E, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([form] { return shows(form, "cmdUpdate"); }));
+    expectDistinctAccessKeys(form);
+    QTest::keyClick(form, Qt::Key_C, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([form] { return shows(form, "cmdEdit"); }));
+    QTest::keyClick(form, Qt::Key_X, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([form] { return !form->isVisible(); }));
+
+    ASSERT_TRUE(app::showMainForm());
+    for (const char *command :
+         {"cmdBusinessPurpose", "cmdEmployeeInformation", "cmdViewReport", "cmdArticleOfCorporation_1", "Command1"})
+        click(form, command);
+    form->findChild<QAction *>("mnuRegisteredAgent")->trigger();
+    form->findChild<QAction *>("mnuEditTemplate")->trigger();
+    int windows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !qobject_cast<QMenu *>(window)) {
+            expectDistinctAccessKeys(window);
+            ++windows;
+        }
+    }
+    EXPECT_EQ(windows, 8);
 }
 
 TEST_F(AccessibilityTest, TextInsertedByAnAssistiveToolIsStoredButShowingARowChangesNothing)

@@ -131,6 +131,29 @@ TEST_F(BusinessMenuTest, FindAndFindNextMatchAnyLetterCaseWrapAndReportNoMatch)
     EXPECT_EQ(name(form), "Acme Bakery");
 }
 
+TEST_F(BusinessMenuTest, FindIgnoresAccentsAndOtherSpellingsOfALetter)
+{
+    folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme Bakery'), ('Café Lumière'), "
+                "('Müller Tools'), ('Hauptstraße Books'), ('CAFE CORNER')");
+    auto &form = start();
+    find(form, "cafe");
+    EXPECT_EQ(name(form), "Café Lumière");
+    action(form, "mnuFindNext")->trigger();
+    EXPECT_EQ(name(form), "CAFE CORNER");
+    find(form, "muller");
+    EXPECT_EQ(name(form), "Müller Tools");
+    find(form, "STRASSE");
+    EXPECT_EQ(name(form), "Hauptstraße Books");
+    find(form, "É LUMI");
+    EXPECT_EQ(name(form), "Café Lumière");
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    // An accent alone is nothing to look for, not a match for every name.
+    find(form, "\u0301");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(name(form), "Café Lumière");
+}
+
 TEST_F(BusinessMenuTest, FindWaitsWhileAnEditIsPendingAndStoresAnEditLeftByIt)
 {
     folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES ('Acme Bakery', 'York'), "

@@ -10,11 +10,14 @@
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/FormTesting.h"
 #include "records/ui/LongTermGoals.h"
+#include "rss/PublishingSettings.h"
 #include "rss/ui/FrmRssGenerator.h"
+#include "support/PostgresServer.h"
 #include "support/ui_WindowFit.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -24,6 +27,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -85,7 +94,7 @@ TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
     EXPECT_FALSE(control(&form, "txtFields_0")->isVisible());
     EXPECT_FALSE(control(&form, "txtFields_1")->isVisible());
     EXPECT_EQ(control<QLabel>(&form, "lblLabels_12")->text(), "Business E-mail Address:");
-    EXPECT_EQ(buttonOf(&form, "cmdClose")->text(), "&Exit");
+    EXPECT_EQ(buttonOf(&form, "cmdClose")->text(), "E&xit");
     EXPECT_EQ(buttonOf(&form, "cmdClose")->accessibleName(), "Exit");
     EXPECT_FALSE(shows(&form, "cmdEditTemplate") || shows(&form, "CmdUpload"));
     EXPECT_EQ(buttonOf(&form, "cmdEditTemplate")->text(), "Edit Tempate");
@@ -265,6 +274,36 @@ TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
+TEST_F(MainFormTest, OpenDocumentWindowsFollowTheButtonAndTheBusinessOnScreen)
+{
+    addBusinesses({"Acme Bakery", "Brook Farm"});
+    folder.exec("DELETE FROM ARTICLESOFINCORPORATION;"
+                "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES "
+                "('articles', 'Articles of [BusninesName]'), ('bylaws', 'Bylaws of [BusninesName]')");
+    auto &form = start();
+    auto &articles = documents::articlesWindow();
+    const auto document = [&articles] { return control<QPlainTextEdit>(&articles, "Text1")->toPlainText(); };
+    const auto report = [] { return control<QPlainTextEdit>(&documents::reportWindow(), "Text1")->toPlainText(); };
+
+    click(&form, "cmdArticleOfCorporation_1");
+    click(&form, "cmdViewReport");
+    EXPECT_EQ(document(), "\nArticles of Acme Bakery");
+    EXPECT_TRUE(report().contains("Acme Bakery"));
+
+    click(&form, "cmdArticleOfCorporation_2");
+    EXPECT_EQ(articles.windowTitle(), "Report: bylaws");
+    EXPECT_EQ(document(), "\nBylaws of Acme Bakery");
+
+    click(&form, "cmdNext");
+    click(&form, "cmdArticleOfCorporation_2");
+    EXPECT_EQ(articles.windowTitle(), "Report: bylaws");
+    EXPECT_EQ(document(), "\nBylaws of Brook Farm");
+    click(&form, "cmdViewReport");
+    EXPECT_TRUE(report().contains("Brook Farm"));
+    EXPECT_FALSE(report().contains("Acme Bakery"));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
 TEST_F(MainFormTest, BusinessKeysAbove32767AreHandedOver)
 {
     folder.exec("INSERT INTO BusinessInformation (BusinessInformationId, BusninesName) VALUES (70000, 'Big Key Ltd')");
@@ -327,6 +366,87 @@ TEST_F(MainFormTest, Screenshots)
     click(&form, "cmdCancel");
 }
 
+// Closing the main form while the feed is being uploaded: the program would end with
+// its last window, so the form asks first and, told to wait, closes only once the
+// upload has ended. The FTP peer accepts the connection and never greets.
+TEST_F(MainFormTest, ClosingTheMainFormWaitsForARunningUpload)
+{
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr *>(&address), length), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length);
+    rss::PublishingSettings account;
+    account.ftpSite = QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port));
+    account.ftpUserName = QStringLiteral("me");
+    account.ftpPassword = QStringLiteral("secret");
+    account.write();
+    const QString feed = folder.filePath(QStringLiteral("feed.xml"));
+    QFile file(feed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<rss/>");
+    file.close();
+
+    auto &form = start();
+    auto &publishing = ui::WindowRegistry::get<rss::FrmRssGenerator>();
+    publishing.showWindow();
+    dialogs->fileNames = {feed};
+    click(&publishing, "Command6");
+    ASSERT_FALSE(buttonOf(&publishing, "Command6")->isEnabled());
+    // Another window stays open: nothing ends, nothing is asked.
+    EXPECT_TRUE(publishing.unload());
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    dialogs->answers = {ui::Dialogs::Answer::No};
+    EXPECT_FALSE(form.close());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith(QStringLiteral("A transfer is still running.")));
+    EXPECT_TRUE(form.isVisible());
+
+    dialogs->answers = {ui::Dialogs::Answer::Yes};
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    // The peer goes away; the upload ends, and with it the form.
+    ::close(listener);
+    QDeadlineTimer deadline(60000);
+    while (form.isVisible() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(buttonOf(&publishing, "Command6")->isEnabled());
+}
+
+// The server restarts under the open form: the next store carries on with a new
+// session, and one the server refuses keeps what was typed, to be stored later.
+TEST_F(MainFormTest, AfterTheServerRestartsTheNextStoreWorksAndARefusedOneKeepsTheText)
+{
+    if (!onServerEngine())
+        GTEST_SKIP() << "a server of the tests' own";
+    addBusinesses({"Acme Bakery"});
+    auto &form = start();
+    PostgresServer::shared().restart();
+    click(&form, "cmdEdit");
+    typeInto(&form, "txtFields_5", "Bradford");
+    click(&form, "cmdUpdate");
+    EXPECT_TRUE(dialogs->messages.empty()) << dialogs->messages.front().text.toStdString();
+    EXPECT_EQ(folder.scalar("select BusinessCity from BusinessInformation"), "Bradford");
+
+    PostgresServer::shared().stop();
+    click(&form, "cmdEdit");
+    typeInto(&form, "txtFields_5", "York");
+    click(&form, "cmdUpdate");
+    const QString refusal = dialogs->messages.empty() ? QString() : dialogs->messages.back().text;
+    EXPECT_TRUE(refusal.contains(QLatin1String("cannot be reached"))) << refusal.toStdString();
+    EXPECT_EQ(control<QLineEdit>(&form, "txtFields_5")->text(), "York");
+
+    PostgresServer::shared().resume();
+    click(&form, "cmdUpdate");
+    EXPECT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(folder.scalar("select BusinessCity from BusinessInformation"), "York");
+}
+
 class StartUpTest : public ::testing::Test
 {
 protected:
@@ -335,6 +455,18 @@ protected:
     TempProgramFolder folder{false};
     ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
+
+TEST_F(StartUpTest, WhatAKilledSettingsWriteLeftBehindIsRemoved)
+{
+    for (const char *name : {"config.ini.Qw3rty", "config.ini.bak"}) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("new password\r\n");
+    }
+    app::showMainForm();
+    EXPECT_FALSE(QFile::exists(folder.filePath("config.ini.Qw3rty")));
+    EXPECT_TRUE(QFile::exists(folder.filePath("config.ini.bak")));
+}
 
 TEST_F(StartUpTest, AMissingDatabaseIsNamedAndNothingIsCreated)
 {
@@ -358,6 +490,16 @@ TEST_F(StartUpTest, AServerThatCannotBeReachedIsNamedWithTheReasonAndNothingIsCr
         << dialogs->messages[0].text.toStdString();
     EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
     EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
+}
+
+TEST_F(StartUpTest, ATallowmereUrlThatIsNoRegularFileIsNamedAndNeverWaitedFor)
+{
+    // Opened as a FIFO it would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("Tallowmere.url")).constData(), 0600), 0);
+    EXPECT_FALSE(app::showMainForm());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith(folder.filePath("Tallowmere.url")))
+        << dialogs->messages[0].text.toStdString();
 }
 
 TEST_F(StartUpTest, AFileThatIsNoBusinessDatabaseIsNamedAndLeftAsItWas)

@@ -1,4 +1,5 @@
-// The main form's way into the resource browser.
+// The main form's ways into the resource browser: its menu, and Business Resources on a
+// desktop that has no program for web pages.
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
 #include "base/Error.h"
@@ -23,6 +24,16 @@ protected:
         browser::WebView::setEngineFactory({});
     }
 
+    // Records the fake engine that the browser makes.
+    void useFakeEngine(FakeWebEngine *&engine)
+    {
+        browser::WebView::setEngineFactory([&engine](QWidget *host, const browser::WebEngineEvents &events) {
+            auto made = std::make_unique<FakeWebEngine>(host, events);
+            engine = made.get();
+            return made;
+        });
+    }
+
     void chooseResourceBrowser()
     {
         ASSERT_TRUE(app::showMainForm());
@@ -37,11 +48,7 @@ protected:
 TEST_F(ResourceBrowserMenuTest, OpensTheBrowserWithoutAStartingAddress)
 {
     FakeWebEngine *engine = nullptr;
-    browser::WebView::setEngineFactory([&engine](QWidget *host, const browser::WebEngineEvents &events) {
-        auto made = std::make_unique<FakeWebEngine>(host, events);
-        engine = made.get();
-        return made;
-    });
+    useFakeEngine(engine);
     ui::WindowRegistry::get<browser::FrmBrowser>().StartingAddress = QStringLiteral("left.over.example");
     chooseResourceBrowser();
     auto *window = ui::WindowRegistry::existing<browser::FrmBrowser>();
@@ -63,6 +70,47 @@ TEST_F(ResourceBrowserMenuTest, AWebEngineThatCannotLoadIsReported)
     chooseResourceBrowser();
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("tallowmere_webengine")));
+    EXPECT_FALSE(ui::WindowRegistry::get<browser::FrmBrowser>().isVisible());
+}
+
+TEST_F(ResourceBrowserMenuTest, BusinessResourcesWithoutADesktopHandlerOpenInTheResourceBrowser)
+{
+    FakeWebEngine *engine = nullptr;
+    useFakeEngine(engine);
+    dialogs->desktopOpensUrls = false;
+    ASSERT_TRUE(app::showMainForm());
+    auto &form = ui::WindowRegistry::get<app::GeneralInformation1>();
+    click(&form, "CmdResource");
+    ASSERT_EQ(dialogs->openedUrls.size(), 1u);
+    const QString page = dialogs->openedUrls[0].toString();
+    EXPECT_TRUE(page.endsWith(QStringLiteral("/BusineeResources.html")));
+
+    auto &window = ui::WindowRegistry::get<browser::FrmBrowser>();
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_NE(engine, nullptr);
+    EXPECT_EQ(engine->requests, QStringList{QStringLiteral("navigate ") + page});
+
+    // Open on another page already, the browser goes to the resources page.
+    engine->arrive(QUrl(QStringLiteral("http://127.0.0.1:9/other.html")), QStringLiteral("Other"));
+    click(&form, "CmdResource");
+    EXPECT_EQ(engine->requests.last(), QStringLiteral("navigate ") + page);
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(ResourceBrowserMenuTest, BusinessResourcesSayWhyNothingOpenedWhenTheBrowserCannotStartEither)
+{
+    browser::WebView::setEngineFactory(
+        [](QWidget *, const browser::WebEngineEvents &) -> std::unique_ptr<browser::WebEngine> {
+            throw base::Error(QStringLiteral("The program part tallowmere_webengine could not be loaded: not found"));
+        });
+    dialogs->desktopOpensUrls = false;
+    ASSERT_TRUE(app::showMainForm());
+    click(&ui::WindowRegistry::get<app::GeneralInformation1>(), "CmdResource");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    const QString text = dialogs->messages[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("BusineeResources.html"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("no program on this computer is set up to open web pages")));
+    EXPECT_TRUE(text.contains(QStringLiteral("tallowmere_webengine could not be loaded")));
     EXPECT_FALSE(ui::WindowRegistry::get<browser::FrmBrowser>().isVisible());
 }
 

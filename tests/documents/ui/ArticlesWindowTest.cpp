@@ -3,15 +3,24 @@
 
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
+#include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
+#include "support/ui_ScriptedDialogs.h"
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
 using documents::ArticlesWindow;
+using testing_support::ScriptedDialogs;
 
 namespace {
 
@@ -48,8 +57,12 @@ protected:
     static ArticlesWindow &window() { return documents::articlesWindow(); }
     static QString text() { return window().findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText(); }
     static void open(const QString &reportName, qint64 businessId) { window().showTemplate(reportName, businessId); }
+    static QPlainTextEdit *box() { return window().findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }
+    static QLabel *notice() { return window().findChild<QLabel *>(QStringLiteral("lblNotice")); }
+    static void trigger(const char *command) { window().findChild<QAction *>(QLatin1String(command))->trigger(); }
 
     testing_support::TempProgramFolder folder;
+    ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
 
 TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
@@ -64,20 +77,31 @@ TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
     testing_support::saveScreenshot(window(), QStringLiteral("merged-document"));
 }
 
-TEST_F(ArticlesWindowTest, ShowingAgainKeepsTheFirstMergeUntilClosed)
+TEST_F(ArticlesWindowTest, ShowingAgainMergesWhatIsAskedForUnderItsCaption)
 {
-    open(QStringLiteral("Blank"), 2);
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
+    // The same template and business only come to the front, with what was typed into the box.
+    window().findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("notes"));
+    open(QStringLiteral("Articles"), 1);
+    EXPECT_EQ(text(), QStringLiteral("notes"));
 
-    window().close();
+    open(QStringLiteral("Articles"), 2);
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
+    EXPECT_TRUE(text().contains(QStringLiteral("The name of the corporation is Other Business.")));
+
     open(QStringLiteral("Blank"), 2);
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: blank"));
     EXPECT_TRUE(text().isEmpty());
 
-    window().close();
-    open(QStringLiteral("no such template"), 1);
+    open(QStringLiteral("no such template"), 2);
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Report Article Of Corporation"));
     EXPECT_TRUE(text().isEmpty());
+    EXPECT_TRUE(window().isVisible());
+
+    // Closed and shown again, the window loads what it was last handed.
+    window().close();
+    open(QStringLiteral("Articles"), 1);
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
+    EXPECT_TRUE(text().contains(QStringLiteral("Sample Tools")));
 }
 
 TEST_F(ArticlesWindowTest, TextBoxFollowsTheWindowDownToALowerBound)
@@ -94,6 +118,86 @@ TEST_F(ArticlesWindowTest, TextBoxFollowsTheWindowDownToALowerBound)
     EXPECT_GE(box->width(), ui::twipsToPixels(2880));
     EXPECT_GE(box->height(), ui::twipsToPixels(1440));
     EXPECT_EQ(box->pos(), ui::twipsRect(1260, 1320, 0, 0).topLeft());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ArticlesWindowTest, FieldsWithoutAValueAreHighlightedAndListedOnce)
+{
+    EXPECT_FALSE(notice()->isVisibleTo(&window()));
+    EXPECT_TRUE(box()->extraSelections().isEmpty());
+
+    // The other business has no address, county, state, agent or business type.
+    open(QStringLiteral("Articles"), 2);
+    const QStringList expected = {QStringLiteral("[BusinessAddressOne]"),
+                                  QStringLiteral("[BusinessCity]"),
+                                  QStringLiteral("[county]"),
+                                  QStringLiteral("[state]"),
+                                  QStringLiteral("[BusinessZip]"),
+                                  QStringLiteral("[insert type of business]"),
+                                  QStringLiteral("[REGISTEREDAGENTFirstName]"),
+                                  QStringLiteral("[REGISTEREDAGENTLastName]")};
+    EXPECT_EQ(window().fieldsWithoutValue(), expected);
+    EXPECT_TRUE(notice()->isVisibleTo(&window()));
+    EXPECT_EQ(notice()->text(), QStringLiteral("8 fields have no value: %1. They stay in the text as written, "
+                                               "highlighted.")
+                                    .arg(expected.join(QStringLiteral(", "))));
+    const auto marks = box()->extraSelections();
+    ASSERT_EQ(marks.size(), expected.size());
+    QStringList marked;
+    for (const auto &mark : marks)
+        marked << mark.cursor.selectedText();
+    EXPECT_EQ(marked, expected);
+    // The document itself is unchanged: the fields print as written.
+    EXPECT_TRUE(text().contains(QStringLiteral("Its office is at [BusinessAddressOne], [BusinessCity],")));
+    // The text box still shares the window with the notice.
+    EXPECT_LE(box()->mapTo(&window(), QPoint(0, box()->height())).y(), notice()->geometry().top());
+    testing_support::saveScreenshot(window(), QStringLiteral("merged-document-missing-fields"));
+
+    window().close();
+    open(QStringLiteral("Articles"), 1);
+    EXPECT_FALSE(notice()->isVisibleTo(&window()));
+    EXPECT_TRUE(box()->extraSelections().isEmpty());
+}
+
+TEST_F(ArticlesWindowTest, SaveAsDocumentWritesAWordProcessorFileAndCopyAllTakesTheWholeText)
+{
+    const QString odt = folder.filePath(QStringLiteral("articles"));
+    dialogs->fileNames = {odt};
+    trigger("mnuSaveAsDocument");
+    EXPECT_EQ(dialogs->fileDialogStarts.last(), QStringLiteral("Report articles.odt"));
+    EXPECT_TRUE(dialogs->messages.empty());
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-p"), odt + QStringLiteral(".odt"), QStringLiteral("content.xml")});
+    ASSERT_TRUE(unzip.waitForFinished(60000));
+    const QString content = QString::fromUtf8(unzip.readAllStandardOutput());
+    EXPECT_TRUE(content.contains(QStringLiteral("The name of the corporation is Sample Tools.")))
+        << content.toStdString();
+
+    // A folder that is not there is named in the message.
+    dialogs->fileNames = {folder.filePath(QStringLiteral("gone/articles.odt"))};
+    trigger("mnuSaveAsDocument");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("gone")))));
+
+    box()->appendPlainText(QStringLiteral("Typed note"));
+    trigger("mnuCopyAll");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), box()->toPlainText());
+}
+
+TEST_F(ArticlesWindowTest, PdfOfTheMergedDocumentCarriesItsText)
+{
+    const QString pdf = folder.filePath(QStringLiteral("articles.pdf"));
+    dialogs->fileNames = {pdf};
+    trigger("mnuSaveAsPdf");
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(60000));
+    EXPECT_TRUE(
+        QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(QStringLiteral("ARTICLES OF INCORPORATION")));
 }
 
 } // namespace

@@ -2,12 +2,14 @@
 #include "documents/ui/LVPrint.h"
 #include "documents/ui/ListViewSource.h"
 #include "documents/ui/PrintOutput.h"
+#include "support/ui_ModalAnswer.h"
 #include "support/ui_Screenshot.h"
 #include "support/ui_ScriptedDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -16,6 +18,7 @@
 
 using documents::ColumnAlignment;
 using documents::PrintOutput;
+using testing_support::ModalAnswer;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -131,11 +134,20 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
     printer.LV = &tree;
     EXPECT_EQ(printer.ReportTitle, "ListView Control Sample Printout");
     printer.ReportTitle = QStringLiteral("Parts List");
+    // The preview comes first and shows the pages that are then printed.
+    QString previewed;
+    ModalAnswer print(QStringLiteral("PrintPreview"), [&](QWidget &preview) {
+        previewed = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text();
+        EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview: Parts List"));
+        testing_support::saveScreenshot(preview, QStringLiteral("printed-list-preview"));
+        ModalAnswer::click("cmdPrint")(preview);
+    });
     ASSERT_TRUE(printer.PrintList());
     EXPECT_TRUE(dialogs->messages.empty());
 
     const QStringList pages = pdfPages(pdf);
     ASSERT_GE(pages.size(), 2);
+    EXPECT_EQ(previewed, QStringLiteral("%1 pages").arg(pages.size()));
     for (int page = 0; page < pages.size(); ++page) {
         EXPECT_TRUE(pages[page].contains(QStringLiteral("Parts List"))) << page;
         EXPECT_TRUE(pages[page].contains(QStringLiteral("PAGE %1").arg(page + 1))) << page;
@@ -159,13 +171,25 @@ TEST_F(ListPrintPdf, CancellingThePrintDialogOrTheFileChoicePrintsNothing)
 {
     QTreeWidget tree;
     fillPartsList(tree, 3);
+    {
+        // Closing the preview asks nothing more.
+        ModalAnswer close(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdClose"));
+        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+        EXPECT_EQ(dialogs->printDialogs + dialogs->fileDialogCaptions.size(), 0);
+    }
     dialogs->printerAvailable = true;
     dialogs->acceptPrintDialog = false;
-    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
-    EXPECT_EQ(dialogs->printDialogs, 1);
+    {
+        ModalAnswer print(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdPrint"));
+        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+        EXPECT_EQ(dialogs->printDialogs, 1);
+    }
 
     dialogs->printerAvailable = false;
-    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+    {
+        ModalAnswer print(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdPrint"));
+        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+    }
     EXPECT_FALSE(PrintOutput::printText(nullptr, QStringLiteral("text"), QStringLiteral("Report")));
     EXPECT_EQ(dialogs->fileDialogCaptions.size(), 2);
     EXPECT_TRUE(dialogs->messages.empty());
@@ -203,6 +227,36 @@ TEST_F(ListPrintPdf, UnwritableFileIsReportedWithItsReason)
     QTreeWidget tree;
     fillPartsList(tree, 3);
     dialogs->fileNames.push_back(pdf);
+    ModalAnswer print(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdPrint"));
     EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
     EXPECT_EQ(dialogs->messages.size(), 2u);
+}
+
+TEST_F(ListPrintPdf, ALongListShowsProgressAndCancelStopsIt)
+{
+    // Some 2,000 pages of one-line rows.
+    QTreeWidget tree;
+    tree.setHeaderLabels({QStringLiteral("Item"), QStringLiteral("Quantity")});
+    QList<QTreeWidgetItem *> rows;
+    for (int row = 0; row < 82000; ++row)
+        rows << new QTreeWidgetItem({QStringLiteral("Part %1").arg(row), QString::number(row % 97)});
+    tree.addTopLevelItems(rows);
+
+    QString shown;
+    ModalAnswer cancel(QStringLiteral("PrintProgress"), [&](QWidget &progress) {
+        shown = progress.findChild<QLabel *>()->text();
+        ModalAnswer::click(nullptr)(progress);
+    });
+    // Should the preview come up all the same, it is closed so the test ends.
+    ModalAnswer closeLeftover(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdClose"));
+    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+    ASSERT_TRUE(cancel.answered());
+    EXPECT_FALSE(closeLeftover.answered());
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Preparing the preview"))) << shown.toStdString();
+    // Nothing reached a printer or a file, and the person is told so.
+    EXPECT_EQ(dialogs->printDialogs + dialogs->fileDialogCaptions.size(), 0);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith(QStringLiteral("The preview was stopped after page ")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs->messages[0].text.endsWith(QStringLiteral(", as asked. Nothing was printed.")));
 }

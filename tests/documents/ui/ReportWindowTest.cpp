@@ -5,13 +5,19 @@
 #include "db/Schema.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
+#include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
+#include "support/ui_ModalAnswer.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -21,9 +27,18 @@
 #include <gtest/gtest.h>
 
 using documents::ReportWindow;
+using testing_support::ModalAnswer;
 using testing_support::ScriptedDialogs;
 
 namespace {
+
+QString pdfText(const QString &pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished(60000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
 
 class ReportWindowTest : public ::testing::Test
 {
@@ -53,6 +68,12 @@ protected:
     static void click(const char *button)
     {
         QTest::mouseClick(window().findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+    }
+    static void trigger(const char *command)
+    {
+        auto *action = window().findChild<QAction *>(QLatin1String(command));
+        ASSERT_NE(action, nullptr) << command;
+        action->trigger();
     }
 
     testing_support::TempProgramFolder folder;
@@ -87,6 +108,24 @@ TEST_F(ReportWindowTest, ShowingAgainKeepsEditsAndCloseRebuildsFromTheDatabase)
     EXPECT_FALSE(window().isVisible());
     window().showForBusiness(1);
     EXPECT_TRUE(text()->toPlainText().contains(QStringLiteral("\t\tRenamed Tools\n")));
+}
+
+TEST_F(ReportWindowTest, AnotherBusinessGetsItsOwnReportAndAFailedOneLeavesNoneOnScreen)
+{
+    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Other Business');"));
+    window().showForBusiness(1);
+    text()->setPlainText(QStringLiteral("edited"));
+
+    window().showForBusiness(2);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(
+        text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tOther Business")));
+    EXPECT_FALSE(text()->toPlainText().contains(QStringLiteral("Sample Tools")));
+
+    QFile::remove(folder.businessDatabase());
+    EXPECT_THROW(window().showForBusiness(1), db::DbError);
+    EXPECT_FALSE(window().isLoaded());
+    EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
@@ -139,6 +178,109 @@ TEST_F(ReportWindowTest, UnreadableDatabaseLeavesTheWindowClosed)
     window().showForBusiness(1);
     EXPECT_TRUE(window().isLoaded());
     EXPECT_EQ(text()->toPlainText(), QStringLiteral("\n\tGeneral Business Information\n"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ReportWindowTest, SaveAsPdfWritesTheTextLaidOutAsThePrintout)
+{
+    window().showForBusiness(1);
+    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+    const QString saved = folder.filePath(QStringLiteral("saved"));
+    dialogs->fileNames = {printed, saved};
+    click("Command2");
+    trigger("mnuSaveAsPdf");
+
+    EXPECT_EQ(dialogs->fileDialogCaptions.last(), QStringLiteral("Save as PDF"));
+    EXPECT_EQ(dialogs->fileDialogStarts.last(), QStringLiteral("Report.pdf"));
+    ASSERT_TRUE(QFile::exists(saved + QStringLiteral(".pdf")));
+    const QString text = pdfText(saved + QStringLiteral(".pdf"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Sample Tools"))) << text.toStdString();
+    EXPECT_EQ(text, pdfText(printed));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(ReportWindowTest, PrintFromTheMenuAsksForThePrinterFirst)
+{
+    window().showForBusiness(1);
+    dialogs->printerAvailable = true;
+    dialogs->acceptPrintDialog = false;
+    trigger("mnuPrint");
+    EXPECT_EQ(dialogs->printDialogs, 1);
+    EXPECT_TRUE(dialogs->fileDialogCaptions.isEmpty());
+
+    // Without a printer the printout goes into the PDF file named instead.
+    dialogs->printerAvailable = false;
+    const QString pdf = folder.filePath(QStringLiteral("menu.pdf"));
+    dialogs->fileNames = {pdf};
+    trigger("mnuPrint");
+    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("General Business Information")));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(ReportWindowTest, PreviewShowsThePagesAndPrintsOnlyWhenAsked)
+{
+    window().showForBusiness(1);
+    int pages = 0;
+    {
+        ModalAnswer close(QStringLiteral("PrintPreview"), [&](QWidget &preview) {
+            pages = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text().split(u' ').first().toInt();
+            testing_support::saveScreenshot(preview, QStringLiteral("report-preview"));
+            ModalAnswer::click("cmdClose")(preview);
+        });
+        trigger("mnuPrintPreview");
+        EXPECT_TRUE(close.answered());
+    }
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(dialogs->fileDialogCaptions.isEmpty());
+
+    const QString pdf = folder.filePath(QStringLiteral("previewed.pdf"));
+    dialogs->fileNames = {pdf};
+    ModalAnswer print(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdPrint"));
+    trigger("mnuPrintPreview");
+    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Sample Tools")));
+}
+
+TEST_F(ReportWindowTest, CancelStopsALongPrintoutAndSaysWhatBecameOfIt)
+{
+    window().showForBusiness(1);
+    // About 2,300 pages.
+    QStringList lines;
+    for (int line = 0; line < 150000; ++line)
+        lines << QStringLiteral("Line %1 of a very long report").arg(line);
+    text()->setPlainText(lines.join(u'\n'));
+    const QString pdf = folder.filePath(QStringLiteral("long.pdf"));
+    dialogs->fileNames = {pdf};
+
+    ModalAnswer cancel(QStringLiteral("PrintProgress"), ModalAnswer::click(nullptr));
+    trigger("mnuPrint");
+    EXPECT_TRUE(cancel.answered());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    const QString said = dialogs->messages[0].text;
+    EXPECT_TRUE(said.startsWith(QStringLiteral("Printing was stopped after page "))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("as asked")));
+    EXPECT_TRUE(said.contains(QDir::toNativeSeparators(pdf) + QStringLiteral(" was not written")));
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(ReportWindowTest, FileMenuHasOneAccessKeyPerCommandAndKeepsTheLayout)
+{
+    window().showForBusiness(1);
+    auto *menu = window().findChild<QMenu *>(QStringLiteral("mnuFile"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("&File"));
+    QStringList keys;
+    for (const QAction *action : menu->actions()) {
+        const qsizetype amp = action->text().indexOf(u'&');
+        ASSERT_GE(amp, 0) << action->text().toStdString();
+        keys << action->text().mid(amp + 1, 1).toUpper();
+    }
+    EXPECT_EQ(keys, QStringList({QStringLiteral("V"), QStringLiteral("P"), QStringLiteral("D")}));
+    // The menu bar sits above the controls, which keep their places below it.
+    EXPECT_GE(text()->mapTo(&window(), QPoint(0, 0)).y(),
+              window().findChild<QMenuBar *>()->geometry().bottom() + ui::twipsToPixels(1260) - 1);
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 using documents::EditorWindow;
 using documents::SelectTemplateWindow;
 using testing_support::ScriptedDialogs;
+using ui::Dialogs;
 
 namespace {
 
@@ -156,20 +157,82 @@ TEST_F(TemplateWindows, InsertPutsTheFieldAtTheCaretOrOverTheSelection)
     EXPECT_TRUE(text->toPlainText().endsWith(QStringLiteral("[businessName][BusinessCity]")));
 }
 
-TEST_F(TemplateWindows, SaveStoresTheTextWithCrLfAndExitDropsUnsavedChanges)
+TEST_F(TemplateWindows, SaveStoresTheTextWithCrLfAndExitAsksBeforeDroppingChanges)
 {
     edit(QStringLiteral("BYLAWS"));
     textBox(editor())->setPlainText(QStringLiteral("Line one\n[county] typed by hand\n[NotAField]"));
     click(editor(), "CmdSave");
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")),
-              QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]"));
+    const QString saved = QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]");
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), saved);
     EXPECT_TRUE(dialogs->messages.empty());
 
-    textBox(editor())->setPlainText(QStringLiteral("never saved"));
+    // Saved text leaves without a question.
     click(editor(), "CmdExit");
     EXPECT_FALSE(editor().isLoaded());
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")),
-              QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]"));
+    EXPECT_TRUE(dialogs->messages.empty());
+
+    // Cancel stays; Discard drops the change.
+    edit(QStringLiteral("BYLAWS"));
+    textBox(editor())->setPlainText(QStringLiteral("never saved"));
+    dialogs->answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Discard};
+    click(editor(), "CmdExit");
+    EXPECT_TRUE(editor().isLoaded());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].buttons, Dialogs::Buttons::SaveDiscardCancel);
+    EXPECT_EQ(dialogs->messages[0].text,
+              QStringLiteral("The template bylaws has changes that are not saved. Save them?"));
+    editor().close(); // the close box asks as well
+    EXPECT_FALSE(editor().isLoaded());
+    EXPECT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), saved);
+
+    // Save stores before leaving; an inserted field is a change too.
+    edit(QStringLiteral("BYLAWS"));
+    click(editor(), "CmdInsert");
+    dialogs->answers = {Dialogs::Answer::Save};
+    click(editor(), "CmdExit");
+    EXPECT_FALSE(editor().isLoaded());
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("[]") + saved);
+}
+
+TEST_F(TemplateWindows, SaveThatFailsKeepsTheEditorOpenWithItsText)
+{
+    edit(QStringLiteral("BYLAWS"));
+    textBox(editor())->setPlainText(QStringLiteral("changed"));
+    folder.exec(QStringLiteral("DROP TABLE ARTICLESOFINCORPORATION;"));
+    dialogs->answers = {Dialogs::Answer::Save};
+    click(editor(), "CmdExit");
+    EXPECT_TRUE(editor().isLoaded());
+    ASSERT_EQ(dialogs->messages.size(), 2u); // the question, then why saving failed
+    EXPECT_EQ(textBox(editor())->toPlainText(), QStringLiteral("changed"));
+    dialogs->answers = {Dialogs::Answer::Discard};
+    click(editor(), "CmdExit");
+    EXPECT_FALSE(editor().isLoaded());
+}
+
+TEST_F(TemplateWindows, UnknownFieldNamesAreMarkedWithTheirLineAndANearName)
+{
+    edit(QStringLiteral("ARTICLES"));
+    QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->count(), 0);
+
+    textBox(editor())->setPlainText(
+        QStringLiteral("Name: [BusninesName]\nOffice: [BusinessAdress]\n[Seal] [BusinessCity]"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check->count() == 2; }));
+    EXPECT_EQ(check->item(0)->text(), QStringLiteral("Line 2: [BusinessAdress]: did you mean [BusinessAddressOne]?"));
+    EXPECT_EQ(check->item(1)->text(), QStringLiteral("Line 3: [Seal] is not a merge field."));
+    const auto marks = textBox(editor())->extraSelections();
+    ASSERT_EQ(marks.size(), 2);
+    EXPECT_EQ(marks[0].cursor.selectedText(), QStringLiteral("[BusinessAdress]"));
+    testing_support::saveScreenshot(editor(), QStringLiteral("template-editor-field-check"));
+
+    // Choosing an entry selects the name in the text, ready to be typed over.
+    emit check->itemActivated(check->item(0));
+    EXPECT_EQ(textBox(editor())->textCursor().selectedText(), QStringLiteral("[BusinessAdress]"));
+    textBox(editor())->insertPlainText(QStringLiteral("[BusinessAddressOne]"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check->count() == 1; }));
+    EXPECT_EQ(check->item(0)->text(), QStringLiteral("Line 3: [Seal] is not a merge field."));
 }
 
 TEST_F(TemplateWindows, EditorClosedByItsCloseBoxLoadsAgain)

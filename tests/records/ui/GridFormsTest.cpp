@@ -132,6 +132,30 @@ TEST_F(GridFormsTest, AGoalTypedIntoTheGridAndStoredWithEditAndUpdateIsListedFor
     EXPECT_EQ(grid->model()->index(0, 3).data().toString(), "Open a second shop");
 }
 
+TEST_F(GridFormsTest, ACellLongerThanALineBoxsDefaultIsStoredWhole)
+{
+    const QString goal(40000, u'g');
+    addGoal("Business Long Term Goal", 5, goal.toLatin1().constData());
+    auto &form = ui::WindowRegistry::get<records::LongTermGoals>();
+    form.showForBusiness(5);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTableView *grid = gridOf(&form);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 3));
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto *editor = grid->viewport()->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr) << "F2 did not open the cell";
+    editor->end(false);
+    QTest::keyClicks(editor, "!");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    click(&form, "cmdEdit");
+    click(&form, "cmdUpdate");
+
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(folder.scalar("select BusinessLongTermGoal from [Business Long Term Goal]"), goal + "!");
+}
+
 TEST_F(GridFormsTest, ARowLeftWithoutUpdateStillBelongsToTheBusiness)
 {
     addGoal("Business Short Term Goal", 4, "Paint the shop");

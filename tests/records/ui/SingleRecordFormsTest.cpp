@@ -262,6 +262,24 @@ TEST_F(SingleRecordFormsTest, AMultiLineBoxStoresEveryCharacterItShows)
     EXPECT_EQ(folder.scalar("select BusinessPurpose from BusinessPurpose"), stored + "!");
 }
 
+TEST_F(SingleRecordFormsTest, AOneLineBoxKeepsATextLongerThanALineBoxsDefaultWhole)
+{
+    const QString stored(40000, u't');
+    folder.exec(
+        QStringLiteral("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (4, '%1')").arg(stored));
+    auto &form = ui::WindowRegistry::get<records::BusinessType>();
+    form.showForBusiness(4);
+    click(&form, "cmdEdit");
+    auto *box = control<QLineEdit>(&form, "txtFields_3");
+    box->setFocus();
+    box->end(false);
+    QTest::keyClicks(box, "!");
+    click(&form, "cmdUpdate");
+
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(folder.scalar("select BusinessType from BusinessType"), stored + "!");
+}
+
 TEST_F(SingleRecordFormsTest, TheStatusLabelAndRightButtonsFollowTheFormWidth)
 {
     auto &form = ui::WindowRegistry::get<records::BusinessType>();

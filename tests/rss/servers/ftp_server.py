@@ -8,23 +8,18 @@ standard input closes.
                                               login and for every transfer, with a new
                                               certificate for 127.0.0.1 written to CERT
     ftp_server.py --silent                    accept connections and never greet
+    ftp_server.py --cut-after N ROOT USER PASSWORD
+                                              store at most N bytes of an upload, then
+                                              cut its data connection (426)
+    ftp_server.py --short-store N ROOT USER PASSWORD
+                                              keep only the first N bytes of an upload
+                                              and report it complete all the same
 """
-import os
 import socket
 import sys
-import threading
-
-LIFETIME_SECONDS = 120
+from lifetime import stop_later
 
 
-def stop_later():
-    threading.Timer(LIFETIME_SECONDS, lambda: os._exit(0)).start()
-
-    def watch_stdin():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=watch_stdin, daemon=True).start()
 
 
 def silent():
@@ -62,9 +57,37 @@ def write_certificate(path):
         out.write(crypto.dump_certificate(crypto.FILETYPE_PEM, certificate))
 
 
-def serve(root, user, password, certificate=None):
+def faulty_data_handler(base, cut_after, short_store):
+    """A data channel that breaks an upload after a number of bytes."""
+
+    class FaultyDTPHandler(base):
+        kept = 0
+
+        def handle_read(self):
+            try:
+                chunk = self.recv(self.ac_in_buffer_size)
+            except Exception:
+                return base.handle_read(self)
+            if not chunk:
+                self.transfer_finished = True
+                return
+            self.tot_bytes_received += len(chunk)
+            limit = cut_after or short_store
+            room = max(0, limit - self.kept)
+            self.file_obj.write(chunk[:room])
+            self.kept += min(room, len(chunk))
+            if cut_after and self.kept >= cut_after:
+                self._resp = ("426 Connection cut by the test server.", lambda *args: None)
+                self.close()
+
+        handle_read_event = handle_read
+
+    return FaultyDTPHandler
+
+
+def serve(root, user, password, certificate=None, cut_after=0, short_store=0):
     from pyftpdlib.authorizers import DummyAuthorizer
-    from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
+    from pyftpdlib.handlers import DTPHandler, FTPHandler, TLS_DTPHandler, TLS_FTPHandler
     from pyftpdlib.servers import FTPServer
 
     authorizer = DummyAuthorizer()
@@ -84,6 +107,8 @@ def serve(root, user, password, certificate=None):
                 return self._ssl_accepting or super().readable()
 
         handler.dtp_handler = HandshakingDTPHandler
+    if cut_after or short_store:
+        handler.dtp_handler = faulty_data_handler(DTPHandler, cut_after, short_store)
     handler.authorizer = authorizer
     handler.auth_failed_timeout = 0
     server = FTPServer(("127.0.0.1", 0), handler)
@@ -99,6 +124,12 @@ if __name__ == "__main__":
         import logging
         logging.disable(logging.CRITICAL)
         serve(*sys.argv[3:6], certificate=sys.argv[2])
+    elif sys.argv[1:2] in (["--cut-after"], ["--short-store"]):
+        import logging
+        logging.disable(logging.CRITICAL)
+        limit = int(sys.argv[2])
+        cut = sys.argv[1] == "--cut-after"
+        serve(*sys.argv[3:6], cut_after=limit if cut else 0, short_store=0 if cut else limit)
     else:
         import logging
         logging.disable(logging.CRITICAL)

@@ -8,6 +8,7 @@
 #include "rss/ui/FrmRssGenerator.h"
 #include "rss/ui/RssWindowLayout.h"
 #include "support/ui_FakeWebEngine.h"
+#include "support/ui_ModalAnswer.h"
 #include "support/ui_WindowFit.h"
 #include "ui/Twips.h"
 
@@ -22,6 +23,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStringEncoder>
 #include <QTreeView>
 
 using namespace rss_testing;
@@ -245,6 +247,69 @@ TEST_F(PublishingWindow, DoubleClickEditsTheRowWhoseIdShowsAsTheSaveTip)
     EXPECT_EQ(shown, (QStringList{QStringLiteral("1||l1|d1"), QStringLiteral("2|Two|l2|two\r\nlines")}));
 }
 
+TEST_F(PublishingWindow, TitlesAndLinksLongerThanALineBoxsDefaultAreSavedWhole)
+{
+    const QString title = QString(40000, u't');
+    const QString link = QStringLiteral("http://a.test/?q=") + QString(40000, u'l');
+    addItems(QStringLiteral("('%1', '%2', 'd')").arg(title, link));
+    FrmRssGenerator &window = open();
+    doubleClickRow(window, 0);
+    testing_support::click(&window, "Command2");
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(rssRows(folder, QStringLiteral("select RssFeedItemTitle, RssFeedItemLink from Tbl_Rss_Feed_Items")),
+              QStringList{title + u'|' + link});
+}
+
+TEST_F(PublishingWindow, SavingAnItemDeletedMeanwhileSaysSoAndKeepsTheText)
+{
+    addItems(QStringLiteral("('One', 'l1', 'd1'), ('Two', 'l2', 'd2')"));
+    FrmRssGenerator &window = open();
+    doubleClickRow(window, 1);
+    typeInto(&window, QStringLiteral("txtTitle"), QStringLiteral("Two, changed"));
+    execRss(folder, QStringLiteral("DELETE FROM Tbl_Rss_Feed_Items WHERE RssFeedItemId = 2"));
+    testing_support::click(&window, "Command2");
+    window.itemList().finishLoading();
+
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("no longer exists")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_EQ(dialogs->messages[0].title, QLatin1String(Caption));
+    EXPECT_EQ(text(window, "txtTitle"), QStringLiteral("Two, changed"));
+    EXPECT_EQ(text(window, "txtLink"), QStringLiteral("l2"));
+    EXPECT_EQ(text(window, "txtDescription"), QStringLiteral("d2"));
+    EXPECT_EQ(shownRows(window), QStringList{QStringLiteral("1|One|l1|d1")});
+
+    // The next Save keeps the text as a new item.
+    EXPECT_TRUE(saveTip(window).isEmpty());
+    testing_support::click(&window, "Command2");
+    EXPECT_EQ(rssRows(folder, QStringLiteral("select RssFeedItemTitle from Tbl_Rss_Feed_Items order by 1")),
+              (QStringList{QStringLiteral("One"), QStringLiteral("Two, changed")}));
+}
+
+TEST_F(PublishingWindow, EnterOnARowEditsItAsADoubleClickDoes)
+{
+    addItems(QStringLiteral("('One', 'l1', 'd1'), ('Two', 'l2', 'd2')"));
+    FrmRssGenerator &window = open();
+    QTreeView *view = list(window);
+    view->setFocus();
+    selectRow(window, 0);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(saveTip(window), QStringLiteral("2"));
+    EXPECT_EQ(text(window, "txtTitle"), QStringLiteral("Two"));
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(text(window, "txtTitle"), QStringLiteral("One"));
+}
+
+TEST_F(PublishingWindow, OpeningRemovesWhatAKilledSettingsWriteLeftBehind)
+{
+    const QString leftover = folder.filePath(QStringLiteral("config.ini.Xy12Zw"));
+    writeFile(leftover, "Acme\r\n\r\n\r\n\r\n\r\nnew secret\r\n");
+    open();
+    EXPECT_FALSE(QFile::exists(leftover));
+}
+
 TEST_F(PublishingWindow, DeleteAsksNamingTheTitleAndOnlyYesDeletes)
 {
     addItems(QStringLiteral("('One', 'l1', 'd1'), ('Two''s', 'l2', 'd2')"));
@@ -267,16 +332,23 @@ TEST_F(PublishingWindow, DeleteAsksNamingTheTitleAndOnlyYesDeletes)
     EXPECT_EQ(shownRows(window), QStringList{QStringLiteral("1|One|l1|d1")});
 }
 
-TEST_F(PublishingWindow, UploadFileImportsUploadTxtIntoTheList)
+TEST_F(PublishingWindow, UploadFileImportsUploadTxtIntoTheListAndSaysHowManyCameIn)
 {
-    writeFile(folder.filePath(QStringLiteral("Upload.txt")),
-              "A\r\na.test\r\nfirst\r\n\r\nB\r\nb.test\r\nsecond\r\nC\r\n");
     FrmRssGenerator &window = open();
+    testing_support::click(&window, "Command4");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QDir::toNativeSeparators(folder.filePath("Upload.txt"))))
+        << dialogs->messages[0].text.toStdString();
+
+    // Saved as "Unicode" by Notepad: UTF-16 with a byte-order mark.
+    QStringEncoder unicode(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    writeFile(folder.filePath(QStringLiteral("Upload.txt")),
+              unicode.encode(QStringLiteral("Ä\r\na.test\r\nfirst\r\n\r\nB\r\nb.test\r\nsecond\r\nC\r\n")));
     testing_support::click(&window, "Command4");
     window.itemList().finishLoading();
     EXPECT_EQ(shownRows(window),
-              (QStringList{QStringLiteral("1|A|a.test|first"), QStringLiteral("2|B|b.test|second")}));
-    EXPECT_TRUE(dialogs->messages.empty());
+              (QStringList{QStringLiteral("1|Ä|a.test|first"), QStringLiteral("2|B|b.test|second")}));
+    EXPECT_EQ(messageTexts().value(1), QStringLiteral("2 items were imported from Upload.txt. [Tallowmere]"));
 }
 
 TEST_F(PublishingWindow, SettingsMenusAskWithTheStoredValueAndIgnoreBlankInput)
@@ -416,12 +488,45 @@ TEST_F(PublishingWindow, SubmitRssFileTogglesBetweenItemsAndTheDirectoryList)
     EXPECT_FALSE(directories->isVisible());
     EXPECT_FALSE(window.webView()->isVisible());
 
+    // A click on the page already chosen opens it again; one on another opens that one once.
+    QTest::mouseClick(directories->viewport(), Qt::LeftButton, {},
+                      directories->visualItemRect(directories->item(1)).center());
+    QTest::mouseClick(directories->viewport(), Qt::LeftButton, {},
+                      directories->visualItemRect(directories->item(0)).center());
+    EXPECT_EQ(engine_->requests, (QStringList{QStringLiteral("navigate http://two.test/?a,b"),
+                                              QStringLiteral("navigate http://two.test/?a,b"),
+                                              QStringLiteral("navigate http://one.test")}));
+
     // Each opening starts with the items shown.
     trigger(window, "mnuSubmitRssFile");
     window.close();
     EXPECT_FALSE(window.isVisible());
     open();
     EXPECT_FALSE(window.inSubmissionMode());
+}
+
+TEST_F(PublishingWindow, TheKeyboardOpensDirectoryPagesAndOnlyWebPagesOpen)
+{
+    writeFile(folder.filePath(QStringLiteral("urlNames.txt")),
+              "http://one.test\r\njavascript:alert(document.cookie)\r\nfile:///etc/passwd\r\nwww.three.test\r\n");
+    FrmRssGenerator &window = open();
+    trigger(window, "mnuSubmitRssFile");
+    auto *directories = window.findChild<QListWidget *>(QStringLiteral("List1"));
+    ASSERT_EQ(directories->count(), 4);
+    directories->setFocus();
+    EXPECT_TRUE(engine_->requests.isEmpty()); // nothing opens before a choice
+
+    directories->setCurrentRow(0);
+    EXPECT_EQ(engine_->requests, QStringList{QStringLiteral("navigate http://one.test")});
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(directories, Qt::Key_Down);
+    EXPECT_EQ(engine_->requests, (QStringList{QStringLiteral("navigate http://one.test"),
+                                              QStringLiteral("navigate http://www.three.test")}));
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("javascript:alert(document.cookie)")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs->messages[1].text.contains(QStringLiteral("file:///etc/passwd")))
+        << dialogs->messages[1].text.toStdString();
 }
 
 TEST_F(PublishingWindow, AnUploadRunsInTheBackgroundWithItsCommandsDisabledAndAFailureIsNamed)
@@ -496,7 +601,10 @@ TEST_F(PublishingWindow, PrintListPrintsTheItemsTitledRssItems)
     QDir().mkpath(testing_support::screenshotFolder());
     QFile::remove(pdf);
     dialogs->fileNames = {pdf};
+    // The list is previewed first; printing goes on from the preview.
+    testing_support::ModalAnswer print(QStringLiteral("PrintPreview"), testing_support::ModalAnswer::click("cmdPrint"));
     trigger(window, "mnuPrintList");
+    ASSERT_TRUE(print.answered());
     ASSERT_TRUE(QFile::exists(pdf));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});

@@ -1,0 +1,23 @@
+# Fails when the user guide shows a picture that docs/images lacks or that the
+# screenshot tool no longer makes (a window's picture renamed or dropped).
+# Usage: cmake -DGUIDE=user-guide.html -DSHOTS=<the tool's output folder> -P CheckGuidePictures.cmake
+file(READ ${GUIDE} html)
+get_filename_component(guide_folder ${GUIDE} DIRECTORY)
+string(REGEX MATCHALL "src=\"images/[^\"]+\"" sources "${html}")
+if(NOT sources)
+    message(FATAL_ERROR "${GUIDE} shows no pictures")
+endif()
+set(faults 0)
+foreach(source ${sources})
+    string(REGEX REPLACE "src=\"images/([^\"]+)\"" "\\1" name "${source}")
+    if(NOT EXISTS ${guide_folder}/images/${name})
+        message(SEND_ERROR "${GUIDE} shows images/${name}, which is not in ${guide_folder}/images")
+        math(EXPR faults "${faults} + 1")
+    endif()
+    if(NOT EXISTS ${SHOTS}/${name})
+        message(SEND_ERROR "${GUIDE} shows images/${name}, which the screenshot tool did not make in ${SHOTS}")
+        math(EXPR faults "${faults} + 1")
+    endif()
+endforeach()
+list(LENGTH sources count)
+message(STATUS "${count} pictures of the guide checked, ${faults} fault(s)")

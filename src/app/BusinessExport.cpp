@@ -1,0 +1,36 @@
+#include "app/BusinessExport.h"
+
+#include "base/Error.h"
+#include "db/Connection.h"
+#include "db/CsvWriter.h"
+#include "db/Statement.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace app {
+
+void exportBusinesses(db::Connection &connection, const QString &filePath)
+{
+    const QString shown = QDir::toNativeSeparators(filePath);
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        throw base::FileError(QStringLiteral("%1 cannot be written: %2").arg(shown, file.errorString()));
+    file.write("\xEF\xBB\xBF");
+    {
+        db::Statement rows(connection,
+                           QStringLiteral("SELECT * FROM BusinessInformation ORDER BY BusinessInformationId"));
+        db::CsvWriter writer([&file](const QByteArray &text) { return file.write(text) == text.size(); });
+        writer.writeHeader(rows);
+        while (rows.step())
+            writer.writeRow(rows);
+        if (!writer.finish()) {
+            file.cancelWriting();
+            throw base::FileError(QStringLiteral("%1 could not be written: %2").arg(shown, file.errorString()));
+        }
+    }
+    if (!file.commit())
+        throw base::FileError(QStringLiteral("%1 could not be written: %2").arg(shown, file.errorString()));
+}
+
+} // namespace app

@@ -1,0 +1,132 @@
+#include "app/ui/FileMenu.h"
+
+#include "app/BusinessExport.h"
+#include "app/DailyBackup.h"
+#include "base/FailurePolicy.h"
+#include "db/Backup.h"
+#include "db/Connection.h"
+#include "db/ProgramFolder.h"
+#include "ui/Dialogs.h"
+
+#include <QDate>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QThread>
+
+namespace app {
+
+FileMenu::FileMenu(QWidget *form, QMenuBar *bar)
+    : QObject(form)
+    , m_form(form)
+{
+    auto *menu = new QMenu(QStringLiteral("&File"), bar);
+    menu->setObjectName(QStringLiteral("mnuFile"));
+    m_backUp = menu->addAction(QStringLiteral("&Back Up..."));
+    m_backUp->setObjectName(QStringLiteral("mnuBackUp"));
+    connect(m_backUp, &QAction::triggered, this, &FileMenu::backUp);
+    QAction *exportAction = menu->addAction(QStringLiteral("&Export Businesses..."));
+    exportAction->setObjectName(QStringLiteral("mnuExportBusinesses"));
+    connect(exportAction, &QAction::triggered, this, &FileMenu::exportBusinesses);
+    // First on the bar, whatever menus the form made before.
+    const QList<QAction *> menus = bar->actions();
+    bar->insertMenu(menus.isEmpty() ? nullptr : menus.first(), menu);
+}
+
+FileMenu::~FileMenu()
+{
+    if (m_thread)
+        finishBackup(false);
+}
+
+void FileMenu::backUp()
+{
+    if (isBackingUp())
+        return;
+    const QString folder = ui::Dialogs::existingFolder(m_form, QStringLiteral("Back Up Into Folder"));
+    if (folder.isEmpty())
+        return;
+    const QString source = db::ProgramFolder::path();
+    runInBackground([source, folder] { db::Backup::write(source, folder); },
+                    [this, folder](const QString &failure) {
+                        if (failure.isEmpty()) {
+                            ui::Dialogs::information(m_form,
+                                                     QStringLiteral("The businesses and the RSS items were backed "
+                                                                    "up into %1.")
+                                                         .arg(QDir::toNativeSeparators(folder)),
+                                                     QStringLiteral("Back Up"));
+                        } else {
+                            ui::Dialogs::message(m_form, QStringLiteral("No backup was made. %1").arg(failure));
+                        }
+                    });
+}
+
+void FileMenu::startDailyBackup(const QDate &today)
+{
+    const QString programFolder = db::ProgramFolder::path();
+    if (isBackingUp() || !DailyBackup::isDue(programFolder, today))
+        return;
+    runInBackground([programFolder, today] { DailyBackup::run(programFolder, today); },
+                    [this](const QString &failure) {
+                        if (!failure.isEmpty()) {
+                            ui::Dialogs::message(m_form,
+                                                 QStringLiteral("Today's automatic backup could not be made: %1 "
+                                                                "Your data is as it was; File > Back Up... makes "
+                                                                "a backup by hand.")
+                                                     .arg(failure));
+                        }
+                    });
+}
+
+void FileMenu::exportBusinesses()
+{
+    const QString filePath = ui::Dialogs::saveFileName(m_form, QStringLiteral("Export Businesses"),
+                                                       QStringLiteral("CSV files (*.csv);;All files (*)"),
+                                                       QStringLiteral("Businesses.csv"));
+    if (filePath.isEmpty())
+        return;
+    const QString failure = base::failureOf([&filePath] {
+        db::Connection connection;
+        connection.open(db::ConnectionStrings::document());
+        app::exportBusinesses(connection, filePath);
+    });
+    if (!failure.isEmpty())
+        ui::Dialogs::message(m_form, QStringLiteral("The businesses were not exported. %1").arg(failure));
+}
+
+void FileMenu::runInBackground(std::function<void()> work, std::function<void(const QString &)> done)
+{
+    m_backUp->setEnabled(false);
+    m_failure.clear();
+    m_done = std::move(done);
+    m_thread = QThread::create([this, work = std::move(work)] { m_failure = base::failureOf(work); });
+    connect(m_thread, &QThread::finished, this, [this] {
+        if (m_thread) // not finished by a wait already
+            finishBackup(true);
+    });
+    m_thread->start();
+}
+
+void FileMenu::finishBackup(bool report)
+{
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    if (m_backUp)
+        m_backUp->setEnabled(true);
+    const auto done = std::move(m_done);
+    m_done = nullptr;
+    if (!report)
+        return;
+    if (done)
+        done(m_failure);
+    emit backupFinished(m_failure);
+}
+
+void FileMenu::waitForBackup()
+{
+    if (m_thread)
+        finishBackup(true);
+}
+
+} // namespace app

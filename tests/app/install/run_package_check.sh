@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Makes the Debian package from a built tree and checks it as a packager and a user
+# would: its name, its control fields (the libraries it needs, found or named), its
+# files, and, installed with dpkg into a throwaway root (never the machine's own), that
+# an ordinary user can start it and that purging it leaves no file behind.
+# Usage: run_package_check.sh BUILD_FOLDER VERSION. Needs root, cpack, dpkg-deb and
+# dpkg-shlibdeps; skips otherwise.
+set -euo pipefail
+build=$(cd "${1:?build folder}" && pwd)
+version=${2:?version}
+here=$(cd "$(dirname "$0")" && pwd)
+if [ "$(id -u)" -ne 0 ]; then
+    echo "needs root to install into a throwaway root: skipped"
+    exit 77
+fi
+for tool in cpack dpkg-deb dpkg-shlibdeps dpkg file; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "needs $tool (packages dpkg-dev, file): skipped"
+        exit 77
+    fi
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+chmod 755 "$work"
+fail() {
+    echo "FAIL $*"
+    exit 1
+}
+
+(cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || {
+    cat "$work/cpack.log"
+    fail "cpack -G DEB failed"
+}
+deb="$work/out/tallowmere_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$work/out")"
+echo "ok   cpack made $(basename "$deb")"
+
+field() {
+    dpkg-deb -f "$deb" "$1"
+}
+[ "$(field Package)" = tallowmere ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+depends=$(field Depends)
+for package in libpq5 ca-certificates fonts-dejavu-core libqt6core6 libqt6gui6 libqt6widgets6 \
+    libqt6printsupport6 libqt6webenginewidgets6 libcurl4 libsqlite3-0; do
+    [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
+done
+echo "ok   control fields, Depends: $depends"
+
+# What the package holds: the commands linked from bin/, the programs and plug-ins in
+# lib/tallowmere, data in share/, nothing of the build (tests, benchmarks, tools).
+dpkg-deb -c "$deb" >"$work/contents"
+files=$(awk '$1 !~ /^d/ {print $6}' "$work/contents" | sort)
+expected=$(
+    cat <<LIST
+./usr/bin/tallowmere
+./usr/bin/tallowmere-db
+./usr/lib/tallowmere/libtallowmere_transfer.so
+./usr/lib/tallowmere/libtallowmere_webengine.so
+./usr/lib/tallowmere/tallowmere
+./usr/lib/tallowmere/tallowmere-db
+./usr/share/applications/tallowmere.desktop
+./usr/share/doc/tallowmere/copyright
+./usr/share/icons/hicolor/scalable/apps/tallowmere.svg
+./usr/share/man/man1/tallowmere-db.1.gz
+./usr/share/man/man1/tallowmere.1.gz
+./usr/share/metainfo/org.tallowmere.Tallowmere.metainfo.xml
+./usr/share/tallowmere/BusineeResources.html
+./usr/share/tallowmere/Rss.db
+./usr/share/tallowmere/Tallowmere.db
+./usr/share/tallowmere/docs/user-guide.html
+./usr/share/tallowmere/urlNames.txt
+LIST
+)
+missing=$(comm -13 <(echo "$files") <(echo "$expected"))
+[ -z "$missing" ] || fail "the package lacks: $missing"
+unexpected=$(echo "$files" | grep -Ev '^\./usr/share/(icons/hicolor/[0-9]+x[0-9]+/apps/tallowmere\.png|tallowmere/docs/images/[^/]+\.png)$' |
+    comm -23 - <(echo "$expected"))
+[ -z "$unexpected" ] || fail "the package holds what it should not: $unexpected"
+owners=$(awk '{print $2}' "$work/contents" | sort -u)
+[ "$owners" = root/root ] || fail "files not owned by root: $owners"
+! awk '$1 ~ /^-.{7}w/' "$work/contents" | grep -q . || fail "files writable by all"
+echo "ok   the package's files"
+
+# A throwaway root with its own package database; the package's dependencies are the
+# machine's own libraries, so dpkg is told not to look for them there. Maintainer scripts
+# run outside a chroot, with a stand-in ldconfig so the machine's cache is never touched.
+root="$work/root"
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/triggers" "$work/bin"
+touch "$root/var/lib/dpkg/status"
+printf '#!/bin/sh\nexit 0\n' >"$work/bin/ldconfig"
+chmod 755 "$work/bin/ldconfig"
+run_dpkg() {
+    PATH="$work/bin:$PATH" DPKG_ROOT="$root" dpkg --root="$root" --log="$work/dpkg.log" \
+        --force-depends --force-script-chrootless "$@" >"$work/dpkg.out" 2>&1 || {
+        cat "$work/dpkg.out"
+        fail "dpkg $*"
+    }
+}
+run_dpkg --install "$deb"
+[ "$("$root/usr/bin/tallowmere" --version)" = "Tallowmere $version" ] || fail "tallowmere --version"
+[ "$("$root/usr/bin/tallowmere-db" --version)" = "tallowmere-db $version" ] || fail "tallowmere-db --version"
+echo "ok   installed with dpkg into a throwaway root"
+
+"$here/run_install_check.sh" --installed "$root/usr" || fail "the installed package, started by a user"
+
+run_dpkg --purge tallowmere
+left=$(find "$root" -path "$root/var" -prune -o ! -type d -print)
+[ -z "$left" ] || fail "purged, the package left: $left"
+left=$(find "$root" -mindepth 1 -path "$root/var" -prune -o -print)
+[ -z "$left" ] || fail "purged, the package left folders: $left"
+echo "ok   purged, the package leaves nothing behind"

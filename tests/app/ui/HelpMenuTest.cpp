@@ -1,0 +1,207 @@
+// The main form's Help menu: what the About box tells, and where the user guide is
+// found and how it opens.
+#include "app/About.h"
+#include "app/UserGuide.h"
+#include "app/ui/GeneralInformation1.h"
+#include "app/ui/StartUp.h"
+#include "base/Error.h"
+#include "browser/ui/FrmBrowser.h"
+#include "browser/ui/WebView.h"
+#include "db/EngineVersions.h"
+#include "records/ui/FormTesting.h"
+#include "support/ui_FakeWebEngine.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace testing_support;
+
+namespace {
+
+class HelpMenuTest : public FormTest
+{
+protected:
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        app::UserGuide::setProgramDirectory({});
+        browser::WebView::setEngineFactory({});
+    }
+
+    app::GeneralInformation1 &start()
+    {
+        EXPECT_TRUE(app::showMainForm());
+        return ui::WindowRegistry::get<app::GeneralInformation1>();
+    }
+
+    static void choose(const app::GeneralInformation1 &form, const char *name)
+    {
+        auto *action = form.findChild<QAction *>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
+
+    // A file at a path below the temporary tree, with its folders.
+    QString put(const QString &relativePath)
+    {
+        const QString path = tree.filePath(relativePath);
+        EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<html><title>Tallowmere User Guide</title></html>");
+        return path;
+    }
+
+    // The program stands in a folder below the temporary tree.
+    void programIn(const QString &relativeFolder)
+    {
+        const QString folder = tree.filePath(relativeFolder);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        app::UserGuide::setProgramDirectory(folder);
+    }
+
+    QTemporaryDir tree;
+};
+
+TEST_F(HelpMenuTest, HelpIsTheLastMenuWithTheGuideAndTheAboutBox)
+{
+    auto &form = start();
+    auto *bar = form.findChild<QMenuBar *>();
+    ASSERT_NE(bar, nullptr);
+    const QList<QAction *> menus = bar->actions();
+    ASSERT_FALSE(menus.isEmpty());
+    EXPECT_EQ(menus.last()->text(), QStringLiteral("&Help"));
+    ASSERT_NE(menus.last()->menu(), nullptr);
+    QStringList items;
+    for (const QAction *item : menus.last()->menu()->actions())
+        items << item->text();
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&User Guide"), QStringLiteral("&About Tallowmere")}));
+}
+
+TEST_F(HelpMenuTest, AboutNamesTheProgramItsVersionLicenceLibrariesAndDataFolder)
+{
+    auto &form = start();
+    choose(form, "mnuAbout");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    const ScriptedDialogs::Message &box = dialogs->messages[0];
+    EXPECT_EQ(box.title, QStringLiteral("About Tallowmere"));
+    EXPECT_EQ(box.buttons, ui::Dialogs::Buttons::Ok);
+    // A build that lost the version would show "Tallowmere " and nothing after it.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(app::programVersion()).hasMatch())
+        << app::programVersion().toStdString();
+    EXPECT_TRUE(db::sqliteVersion().startsWith(QStringLiteral("3."))) << db::sqliteVersion().toStdString();
+    for (const QString &expected :
+         QStringList{QStringLiteral("Tallowmere ") + app::programVersion(), QStringLiteral("MIT licence"),
+                     QStringLiteral("the Tallowmere authors"), QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+                     QStringLiteral("SQLite ") + db::sqliteVersion(), QDir::toNativeSeparators(folder.path())})
+        EXPECT_TRUE(box.text.contains(expected)) << expected.toStdString() << " not in:\n" << box.text.toStdString();
+    EXPECT_TRUE(dialogs->openedUrls.empty());
+}
+
+// Where the guide is looked for, by where the program stands.
+struct GuidePlace
+{
+    const char *programFolder;
+    std::vector<const char *> guides; // files present
+    const char *expected;             // the one opened
+};
+
+class UserGuidePlaceTest : public HelpMenuTest, public ::testing::WithParamInterface<GuidePlace>
+{ };
+
+TEST_P(UserGuidePlaceTest, OpensTheFirstGuideFoundAsAFileAddress)
+{
+    const GuidePlace &place = GetParam();
+    programIn(QLatin1String(place.programFolder));
+    for (const char *guide : place.guides)
+        put(QLatin1String(guide));
+    auto &form = start();
+    choose(form, "mnuUserGuide");
+    EXPECT_TRUE(dialogs->messages.empty());
+    ASSERT_EQ(dialogs->openedUrls.size(), 1u);
+    EXPECT_EQ(dialogs->openedUrls[0], QUrl::fromLocalFile(tree.filePath(QLatin1String(place.expected))));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, UserGuidePlaceTest,
+    ::testing::Values(
+        // A build tree or portable copy: docs/ beside the program, before any installed copy.
+        GuidePlace{"build/bin", {"build/bin/docs/user-guide.html"}, "build/bin/docs/user-guide.html"},
+        GuidePlace{"usr/lib/tallowmere",
+                   {"usr/lib/tallowmere/docs/user-guide.html", "usr/share/tallowmere/docs/user-guide.html"},
+                   "usr/lib/tallowmere/docs/user-guide.html"},
+        // Installed: the prefix's shared data, under either name.
+        GuidePlace{"usr/local/lib/tallowmere",
+                   {"usr/local/share/tallowmere/docs/user-guide.html"},
+                   "usr/local/share/tallowmere/docs/user-guide.html"},
+        GuidePlace{"opt/t/lib64/tallowmere",
+                   {"opt/t/share/doc/tallowmere/user-guide.html"},
+                   "opt/t/share/doc/tallowmere/user-guide.html"},
+        GuidePlace{"usr/lib/x86_64-linux-gnu/tallowmere",
+                   {"usr/share/doc/tallowmere/user-guide.html", "usr/share/tallowmere/docs/user-guide.html"},
+                   "usr/share/tallowmere/docs/user-guide.html"}));
+
+TEST_F(HelpMenuTest, AMissingGuideIsReportedWithEveryPlaceLookedIn)
+{
+    programIn(QStringLiteral("usr/local/lib/tallowmere"));
+    // A folder of that name is not the guide.
+    ASSERT_TRUE(QDir().mkpath(tree.filePath(QStringLiteral("usr/local/share/tallowmere/docs/user-guide.html"))));
+    auto &form = start();
+    choose(form, "mnuUserGuide");
+    EXPECT_TRUE(dialogs->openedUrls.empty());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    const QString text = dialogs->messages[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("user guide could not be found"))) << text.toStdString();
+    for (const char *place :
+         {"usr/local/lib/tallowmere/docs/user-guide.html", "usr/local/share/tallowmere/docs/user-guide.html",
+          "usr/local/share/doc/tallowmere/user-guide.html"})
+        EXPECT_TRUE(text.contains(QDir::toNativeSeparators(tree.filePath(QLatin1String(place)))))
+            << place << " not in:\n"
+            << text.toStdString();
+}
+
+TEST_F(HelpMenuTest, WithoutADesktopProgramForPagesTheGuideOpensInTheResourceBrowser)
+{
+    FakeWebEngine *engine = nullptr;
+    browser::WebView::setEngineFactory([&engine](QWidget *host, const browser::WebEngineEvents &events) {
+        auto made = std::make_unique<FakeWebEngine>(host, events);
+        engine = made.get();
+        return made;
+    });
+    programIn(QStringLiteral("bin"));
+    const QString guide = put(QStringLiteral("bin/docs/user-guide.html"));
+    dialogs->desktopOpensUrls = false;
+    auto &form = start();
+    choose(form, "mnuUserGuide");
+    auto &window = ui::WindowRegistry::get<browser::FrmBrowser>();
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_NE(engine, nullptr);
+    EXPECT_EQ(engine->requests,
+              QStringList{QStringLiteral("navigate ") + QUrl::fromLocalFile(guide).toString(QUrl::FullyEncoded)});
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(HelpMenuTest, AGuideThatNothingCanShowIsReportedWithTheReason)
+{
+    browser::WebView::setEngineFactory(
+        [](QWidget *, const browser::WebEngineEvents &) -> std::unique_ptr<browser::WebEngine> {
+            throw base::Error(QStringLiteral("The program part tallowmere_webengine could not be loaded: not found"));
+        });
+    programIn(QStringLiteral("bin"));
+    const QString guide = put(QStringLiteral("bin/docs/user-guide.html"));
+    dialogs->desktopOpensUrls = false;
+    auto &form = start();
+    choose(form, "mnuUserGuide");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    const QString text = dialogs->messages[0].text;
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(guide))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("tallowmere_webengine could not be loaded")));
+    EXPECT_FALSE(ui::WindowRegistry::get<browser::FrmBrowser>().isVisible());
+}
+
+} // namespace

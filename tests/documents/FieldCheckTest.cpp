@@ -1,0 +1,75 @@
+// The editor's check of bracketed names against the merge fields.
+#include "documents/FieldCheck.h"
+
+#include "support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+using documents::describe;
+using documents::unknownFields;
+
+namespace {
+
+QStringList descriptions(const QString &text)
+{
+    QStringList found;
+    for (const auto &field : unknownFields(text))
+        found << describe(field);
+    return found;
+}
+
+struct Case
+{
+    const char *text;
+    QStringList expected;
+};
+
+class FieldCheck : public ::testing::TestWithParam<Case>
+{ };
+
+TEST_P(FieldCheck, NamesTheUnknownFieldsWithTheirLineAndTheNearestKnownOne)
+{
+    EXPECT_EQ(descriptions(QString::fromUtf8(GetParam().text)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FieldCheck,
+                         ::testing::Values(
+                             // Known fields, written as the merge matches them, pass.
+                             Case{"[businessName] [county] [list specific functions]\n[REGISTEREDAGENTEMailAddress]",
+                                  {}},
+                             // A typing slip; the two address fields tie and the first in the list is offered.
+                             Case{"Office:\n[BusinessAdress]",
+                                  {QStringLiteral("Line 2: [BusinessAdress]: did you mean [BusinessAddressOne]?")}},
+                             // Case counts in the merge, so other capitals are unknown; the name in the
+                             // right case is the nearest.
+                             Case{"[State] [BUSINESSCITY]",
+                                  {QStringLiteral("Line 1: [State]: did you mean [state]?"),
+                                   QStringLiteral("Line 1: [BUSINESSCITY]: did you mean [BusinessCity]?")}},
+                             // Nothing near: no guess.
+                             Case{"[Seal]\n\n[]",
+                                  {QStringLiteral("Line 1: [Seal] is not a merge field."),
+                                   QStringLiteral("Line 3: [] is not a merge field.")}},
+                             // The innermost bracket opens the name; a name never spans a line end.
+                             Case{"[[county]] [open\nclose] [ok", {}},
+                             Case{"\r\n[countyy]", {QStringLiteral("Line 2: [countyy]: did you mean [county]?")}}));
+
+TEST(FieldCheckPositions, EachOccurrenceIsMarkedWhereItStands)
+{
+    const QString text = QStringLiteral("ab [Sael]\n[Sael]");
+    const auto found = unknownFields(text);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].position, 3);
+    EXPECT_EQ(found[1].position, 10);
+    EXPECT_EQ(text.mid(found[1].position, found[1].written.size()), QStringLiteral("[Sael]"));
+    EXPECT_EQ(found[1].line, 2);
+}
+
+TEST(FieldCheckPositions, AHugeBracketedPassageIsNotCompared)
+{
+    const QString text = u'[' + QString(100000, u'x') + u']';
+    const auto found = unknownFields(text);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_FALSE(found[0].suggestion.has_value());
+}
+
+} // namespace

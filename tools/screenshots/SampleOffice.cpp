@@ -1,0 +1,84 @@
+#include "SampleOffice.h"
+
+#include "db/Connection.h"
+#include "db/ProgramFolder.h"
+#include "db/Schema.h"
+
+#include <QDir>
+
+namespace screenshots {
+
+namespace {
+
+// Business 1 is the one on screen; the others give the main form something to move to.
+const char *const BusinessRows
+    = "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, "
+      "BusinessState, BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, "
+      "BusinessEMailAddress) VALUES "
+      "('Acme Bakery', '12 Mill Lane', 'Unit 4', 'Springfield', 'IL', '62701', 'Sangamon', '217-555-0134', "
+      "'217-555-0135', 'www.acme-bakery.example', 'hello@acme-bakery.example'), "
+      "('Brook Farm Supplies', '880 County Road 9', NULL, 'Chatham', 'IL', '62629', 'Sangamon', '217-555-0190', "
+      "NULL, 'www.brookfarm.example', 'orders@brookfarm.example'), "
+      "('Cedar Street Books', '41 Cedar Street', NULL, 'Peoria', 'IL', '61602', 'Peoria', '309-555-0117', NULL, "
+      "'www.cedarbooks.example', 'books@cedarbooks.example'), "
+      "('Harbor Bike Repair', '3 Harbor Walk', 'Pier 2', 'Chicago', 'IL', '60611', 'Cook', '312-555-0148', NULL, "
+      "'www.harborbikes.example', 'fixit@harborbikes.example');";
+
+const char *const PlanningRows
+    = "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES "
+      "(1, 'To bake fresh bread and pastries every morning from local grain, for the homes, cafes and "
+      "restaurants of Springfield.'), "
+      "(2, 'To supply feed, seed and tools to the small farms around Chatham.');"
+      "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES "
+      "(1, 'Retail bakery and wholesale supplier'), (2, 'Farm supply store'), (3, 'Independent bookshop');"
+      "INSERT INTO BusinessPerspective (BusinessInformationId, BusinessConcept, BusinessTypeOfCustomers, "
+      "MethodToReachTarget, ReasonForBusinessMarket) VALUES "
+      "(1, 'A neighbourhood bakery with a cafe corner', 'Families, office workers and three local cafes', "
+      "'Leaflets, a Saturday market stall and the web site', 'No bakery within two miles of Mill Lane');"
+      "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeMiddleName, "
+      "EmployeeLastName, EmployeePosition, EmployeeQualifications) VALUES "
+      "(1, 'Ann', 'M', 'Baker', 'Owner and head baker', 'Master baker'), "
+      "(1, 'Tom', NULL, 'Miller', 'Counter and deliveries', 'Food hygiene certificate'), "
+      "(1, 'Rita', 'J', 'Ortiz', 'Pastry cook', 'Culinary school diploma'), "
+      "(2, 'Sam', NULL, 'Brook', 'Owner', 'Farm management');"
+      "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES "
+      "(1, 'Open a second shop within five years'), (1, 'Supply bread to five restaurants'), "
+      "(1, 'Run baking classes on weekends');"
+      "INSERT INTO [Business Short Term Goal] (BusinessInformationId, BusinessShortTermGoal) VALUES "
+      "(1, 'Print leaflets for the spring market'), (1, 'Hire a second pastry cook'), "
+      "(1, 'Put the price list on the web site');"
+      "INSERT INTO REGISTEREDAGENT (BusinessInformationId, REGISTEREDAGENTFirstName, REGISTEREDAGENTMiddleName, "
+      "REGISTEREDAGENTLastName, REGISTEREDAGENTAddressOne, REGISTEREDAGENTCity, REGISTEREDAGENTState, "
+      "REGISTEREDAGENTZip, REGISTEREDAGENTPhoneNumber, REGISTEREDAGENTEMailAddress) VALUES "
+      "(1, 'Laura', 'K', 'Chen', '200 Capitol Avenue', 'Springfield', 'IL', '62701', '217-555-0102', "
+      "'lchen@agents.example');";
+
+const char *const RssRows
+    = "INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, RssFeedDescription) VALUES "
+      "('Spring market stall', 'http://www.acme-bakery.example/market', "
+      "'Find us at the Old Capitol farmers market every Saturday from May.'), "
+      "('New rye loaf', 'http://www.acme-bakery.example/rye', 'A dark rye with caraway, baked on Tuesdays.'), "
+      "('Baking classes', 'http://www.acme-bakery.example/classes', "
+      "'Bread for beginners, Sunday mornings, six places per class.');";
+
+void run(const QString &connectionString, const char *statements)
+{
+    db::Connection connection;
+    connection.open(connectionString);
+    connection.executeScript(QString::fromUtf8(statements));
+}
+
+} // namespace
+
+void fillSampleOffice(const QString &folder)
+{
+    db::Schema::createProgramDatabases(folder);
+    const QDir dir(folder);
+    const QString business
+        = QStringLiteral("Data Source=") + dir.filePath(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile));
+    run(business, BusinessRows);
+    run(business, PlanningRows);
+    run(QStringLiteral("Data Source=") + dir.filePath(QLatin1String(db::ConnectionStrings::RssDatabaseFile)), RssRows);
+}
+
+} // namespace screenshots
