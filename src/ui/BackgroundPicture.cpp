@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QWidget>
 
 namespace ui {
@@ -15,10 +16,16 @@ namespace {
 constexpr int BannerHeight = 64;
 constexpr int RuleSpacing = 48;
 
+const char *const PictureProperty = "tallowmereBackgroundPicture";
+// The picture's body runs from this colour at the top to a slightly darker one.
+const QColor PictureColor(0xf4, 0xf1, 0xea);
+const QColor TextColor(0x1f, 0x1f, 0x1f);
+const QColor DisabledTextColor(0x6e, 0x6a, 0x62);
+
 void paintBody(QPainter &painter, const QRect &area)
 {
     QLinearGradient body(0, 0, 0, BackgroundHeight);
-    body.setColorAt(0.0, QColor(0xf4, 0xf1, 0xea));
+    body.setColorAt(0.0, PictureColor);
     body.setColorAt(1.0, QColor(0xe3, 0xdd, 0xd0));
     painter.fillRect(area, body);
 
@@ -103,6 +110,21 @@ void applyBackground(QWidget *window)
     window->setAttribute(Qt::WA_OpaquePaintEvent);
     window->removeEventFilter(painter);
     window->installEventFilter(painter);
+    window->setProperty(PictureProperty, true);
+
+    // Only the two roles of text on the window's own background are set, so the
+    // controls' own colours (boxes, buttons, lists) still follow the scheme.
+    QPalette palette = window->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, PictureColor);
+        palette.setColor(group, QPalette::WindowText, group == QPalette::Disabled ? DisabledTextColor : TextColor);
+    }
+    window->setPalette(palette);
+}
+
+bool hasBackground(const QWidget *widget)
+{
+    return widget->property(PictureProperty).toBool();
 }
 
 } // namespace ui

@@ -16,7 +16,12 @@ inline constexpr int BackgroundHeight = 900;
 void paintBackground(QPainter &painter, const QRect &area);
 
 // Shows the picture behind a window's controls, anchored at its top-left corner.
-// It is painted as the window is, rather than kept as a 1600 x 900 image.
+// It is painted as the window is, rather than kept as a 1600 x 900 image. The text
+// that sits on it is dark and what fills behind it is light, whatever the colour
+// scheme, so labels stay readable under a dark one.
 void applyBackground(QWidget *window);
+
+// True when applyBackground() was applied to the widget.
+bool hasBackground(const QWidget *widget);
 
 } // namespace ui

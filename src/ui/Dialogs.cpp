@@ -66,10 +66,12 @@ public:
         return QFileDialog::getExistingDirectory(parent, caption, startFolder);
     }
 
-    QString inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText) override
+    QString inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,
+                      Dialogs::Echo echo) override
     {
         bool accepted = false;
-        const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &accepted);
+        const QLineEdit::EchoMode mode = echo == Dialogs::Echo::Password ? QLineEdit::Password : QLineEdit::Normal;
+        const QString text = QInputDialog::getText(parent, title, prompt, mode, defaultText, &accepted);
         return accepted ? text : QString();
     }
 
@@ -124,9 +126,10 @@ QString Dialogs::existingFolder(QWidget *parent, const QString &caption, const Q
     return backend().existingFolder(parent, caption, startFolder);
 }
 
-QString Dialogs::inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText)
+QString Dialogs::inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,
+                           Echo echo)
 {
-    return backend().inputText(parent, prompt, title, defaultText);
+    return backend().inputText(parent, prompt, title, defaultText, echo);
 }
 
 bool Dialogs::choosePrinter(QWidget *parent, QPrinter &printer)

@@ -34,6 +34,11 @@ public:
         None,
         Information
     };
+    // What an input box shows of what is typed: the text, or a dot per character.
+    enum class Echo {
+        Normal,
+        Password
+    };
 
     class Backend
     {
@@ -52,7 +57,7 @@ public:
         virtual QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder) = 0;
         // A one-line input box; the empty string when the user cancels.
         virtual QString inputText(QWidget *parent, const QString &prompt, const QString &title,
-                                  const QString &defaultText)
+                                  const QString &defaultText, Echo echo)
             = 0;
         virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
         virtual bool hasPrinter() = 0;
@@ -74,7 +79,7 @@ public:
     static QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder = {});
     // A one-line input box with the prompt; the empty string when cancelled.
     static QString inputText(QWidget *parent, const QString &prompt, const QString &title,
-                             const QString &defaultText = {});
+                             const QString &defaultText = {}, Echo echo = Echo::Normal);
     // Shows the print dialog; false when the user cancelled it.
     static bool choosePrinter(QWidget *parent, QPrinter &printer);
     // True when the system has a printer to print on.

@@ -1,7 +1,19 @@
 #include "ui/Window.h"
 
+#include "ui/BackgroundPicture.h"
+#include "ui/WindowPlacement.h"
+
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <utility>
 
 namespace ui {
 
@@ -16,6 +28,14 @@ QAccessibleInterface *accessibleWindow(const QString &, QObject *object)
     return nullptr;
 }
 
+QSettings userSettings()
+{
+    return QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere"));
+}
+
+const QString GeometryKey = QStringLiteral("/geometry");
+const QString MaximizedKey = QStringLiteral("/maximized");
+
 } // namespace
 
 Window::Window(QWidget *parent)
@@ -28,13 +48,23 @@ Window::Window(QWidget *parent)
     Q_UNUSED(factoryInstalled);
 }
 
+Window::~Window()
+{
+    // The program may end with the window open.
+    if (m_loaded)
+        keepGeometry();
+}
+
 void Window::showWindow()
 {
     if (!m_loaded) {
         formLoad();
         m_loaded = true;
+        placeOnScreen();
     }
     show();
+    if (std::exchange(m_openMaximized, false))
+        showMaximized();
     if (isMinimized())
         showNormal();
     raise();
@@ -74,11 +104,119 @@ void Window::closeEvent(QCloseEvent *event)
     }
     m_unloading = true;
     if (m_loaded) {
+        keepGeometry();
         formUnload();
         m_loaded = false;
     }
     m_unloading = false;
     event->accept();
+}
+
+void Window::placeOnScreen()
+{
+    if (m_settingsKey.isEmpty()) {
+        const QString name = objectName().isEmpty() ? QString::fromLatin1(metaObject()->className()) : objectName();
+        m_settingsKey = QStringLiteral("Windows/") + name;
+    }
+    const QSettings settings = userSettings();
+    std::optional<QRect> kept;
+    if (const QVariant value = settings.value(m_settingsKey + GeometryKey); value.canConvert<QRect>())
+        kept = value.toRect();
+    // The screen the window was left on, while it is still there.
+    QScreen *screen = kept ? QGuiApplication::screenAt(kept->center()) : nullptr;
+    if (!screen)
+        screen = this->screen();
+    if (!screen)
+        return;
+    if (screen != this->screen())
+        setScreen(screen);
+    // Made now rather than when shown, so that the frame the window will have is known
+    // where the platform tells it in advance.
+    create();
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    // The design size is the one the load step left; a window never sized by its code
+    // is as large as its scrolling body and menu bar need.
+    QSize design = size();
+    if (!testAttribute(Qt::WA_Resized)) {
+        design = m_body ? m_body->minimumSize() : sizeHint();
+        if (m_body && layout() && layout()->menuBar())
+            design.rheight() += layout()->menuBar()->sizeHint().height();
+    }
+    const QSize wanted = design.expandedTo(m_openingSize);
+    const QScrollArea *area = findChild<QScrollArea *>(QStringLiteral("scrollArea"), Qt::FindDirectChildrenOnly);
+    const int scrollBar = area ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area) : 0;
+    // Placed in the normal state; one left maximized is maximized once shown, so that
+    // the platform knows where it returns to.
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    setGeometry(openingGeometry(wanted, kept, screen->availableGeometry(), margins, scrollBar));
+    m_openMaximized = kept && settings.value(m_settingsKey + MaximizedKey).toBool();
+}
+
+void Window::keepGeometry()
+{
+    if (m_settingsKey.isEmpty() || isMinimized() || isFullScreen())
+        return;
+    QSettings settings = userSettings();
+    const bool maximized = isMaximized();
+    const QRect normal = maximized ? normalGeometry() : geometry();
+    if (!normal.isValid())
+        return;
+    settings.setValue(m_settingsKey + GeometryKey, normal);
+    settings.setValue(m_settingsKey + MaximizedKey, maximized);
+}
+
+QScrollArea *Window::makeScrollable(QWidget *body)
+{
+    const bool inLayout = body && layout() && layout()->indexOf(body) >= 0;
+    if (!inLayout)
+        body = gatherControls();
+    auto *area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("scrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    // The scroll area is no stop on the way through the controls with Tab.
+    area->setFocusPolicy(Qt::NoFocus);
+    if (inLayout) {
+        delete layout()->replaceWidget(body, area);
+    } else {
+        auto *layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(area);
+    }
+    const bool picture = hasBackground(body);
+    m_body = body;
+    area->setWidget(body);
+    area->setWidgetResizable(true);
+    // The scroll area fills what it holds; the picture paints all of it.
+    if (picture)
+        applyBackground(body);
+    return area;
+}
+
+QWidget *Window::gatherControls()
+{
+    auto *body = new QWidget(this);
+    body->setObjectName(QStringLiteral("body"));
+    body->resize(size());
+    const QObjectList children = this->children();
+    for (QObject *child : children) {
+        auto *control = qobject_cast<QWidget *>(child);
+        if (!control || control == body || control->isWindow())
+            continue;
+        const QRect place = control->geometry();
+        const bool hiddenOnPurpose = control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        control->setParent(body);
+        control->setGeometry(place);
+        if (hiddenOnPurpose)
+            control->hide();
+    }
+    body->setMinimumSize(body->size());
+    // The picture goes with the controls, behind them.
+    if (hasBackground(this))
+        applyBackground(body);
+    return body;
 }
 
 } // namespace ui

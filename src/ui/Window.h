@@ -1,18 +1,26 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
+
+class QScrollArea;
 
 namespace ui {
 
 // A window that exists once for the whole run. showWindow() runs the load step when
 // the window is not loaded and only raises it otherwise; closing unloads it (hides it
 // and drops what the load step built) while its public members keep their values.
+//
+// A window opens where the person last left it and at the size they gave it (kept in
+// the user's settings from one run to the next), always whole on the screen; the
+// first time it opens centred at its design size, or smaller on a smaller screen.
 class Window : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit Window(QWidget *parent = nullptr);
+    ~Window() override;
 
     void showWindow();
     // Unloads the window as its close button does; returns false when it stayed open.
@@ -34,11 +42,33 @@ protected:
     // so nothing stale stays on view, and throws.
     void reload();
 
+    // The size the window opens at when it has none kept, where it should be larger
+    // than its design size (a web page needs room).
+    void setOpeningSize(QSize size) { m_openingSize = size; }
+
+    // Lets the window's controls scroll where the window is smaller than their design
+    // size, instead of being cut off or drawn over each other; on a larger window they
+    // lie exactly where they would without it. `body` holds the controls and sits in
+    // the window's layout; its minimum size is the design size. Without a body (and
+    // then without a layout), the controls placed on the window itself are gathered
+    // into one, whose design size is the window's present size.
+    QScrollArea *makeScrollable(QWidget *body = nullptr);
+
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void placeOnScreen();
+    void keepGeometry();
+    QWidget *gatherControls();
+
     bool m_loaded = false;
     bool m_unloading = false;
+    bool m_openMaximized = false;
+    // What makeScrollable() put in the scroll area.
+    QWidget *m_body = nullptr;
+    QSize m_openingSize;
+    // Where the window's place is kept; named when it is first placed.
+    QString m_settingsKey;
 };
 
 } // namespace ui

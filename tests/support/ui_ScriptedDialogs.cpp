@@ -49,9 +49,10 @@ QString ScriptedDialogs::existingFolder(QWidget *, const QString &caption, const
     return folder;
 }
 
-QString ScriptedDialogs::inputText(QWidget *, const QString &prompt, const QString &title, const QString &defaultText)
+QString ScriptedDialogs::inputText(QWidget *, const QString &prompt, const QString &title, const QString &defaultText,
+                                   ui::Dialogs::Echo echo)
 {
-    inputBoxes.push_back({prompt, title, defaultText});
+    inputBoxes.push_back({prompt, title, defaultText, echo});
     if (inputs.empty())
         return {};
     const QString answer = inputs.front();

@@ -61,6 +61,7 @@ public:
         QString prompt;
         QString title;
         QString defaultText;
+        ui::Dialogs::Echo echo = ui::Dialogs::Echo::Normal;
     };
     std::vector<Input> inputBoxes;
     int printDialogs = 0;
@@ -74,8 +75,8 @@ public:
     QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &startName) override;
     QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder) override;
-    QString inputText(QWidget *parent, const QString &prompt, const QString &title,
-                      const QString &defaultText) override;
+    QString inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,
+                      ui::Dialogs::Echo echo) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     bool hasPrinter() override { return printerAvailable; }
     void beep() override { ++beeps; }

@@ -22,7 +22,10 @@ public:
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     QString existingFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    QString inputText(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString inputText(QWidget *, const QString &, const QString &, const QString &, ui::Dialogs::Echo) override
+    {
+        return {};
+    }
     bool choosePrinter(QWidget *, QPrinter &) override { return false; }
     bool hasPrinter() override { return false; }
     void beep() override { }

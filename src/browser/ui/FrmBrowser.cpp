@@ -17,8 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
-#include <QScreen>
-#include <QSettings>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -58,14 +56,6 @@ const ToolBarButton ToolBarButtons[] = {
     {"Home", QKeySequence(Qt::ALT | Qt::Key_Home)}, {"Search", QKeySequence()},
 };
 
-// Where the size the person gives the window is kept between runs.
-const QString SizeKey = QStringLiteral("ResourceBrowser/size");
-
-QSettings userSettings()
-{
-    return QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere"));
-}
-
 void endSilently(std::initializer_list<base::Step> steps)
 {
     base::runSteps(base::FailurePolicy::EndSilently, steps);
@@ -79,6 +69,8 @@ FrmBrowser::FrmBrowser(QWidget *parent)
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowTitle(DesignCaption);
     ui::setClientSize(this, Layout::Client);
+    // Large enough for web sites' full layout.
+    setOpeningSize(QSize(1024, 700));
     ui::applyBackground(this);
     buildToolBar();
     buildAddressStrip();
@@ -171,7 +163,6 @@ void FrmBrowser::formLoad()
 {
     if (!m_view)
         createWebView();
-    placeOnScreen();
     endSilently({
         [this] { m_toolBar->update(); },
         [this] { fitToWindow(); },
@@ -197,37 +188,10 @@ void FrmBrowser::openStartingAddress()
     view().navigate(StartingAddress);
 }
 
-void FrmBrowser::placeOnScreen()
-{
-    const QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    const QSize design = ui::twipsSize(Layout::Client.width, Layout::Client.height);
-    // Made now rather than when shown, so that the frame the window will have is known
-    // where the platform tells it in advance.
-    create();
-    const QSize frame = frameGeometry().size() - geometry().size();
-    setGeometry(openingGeometry(userSettings().value(SizeKey).toSize(), design, screen->availableGeometry(), frame));
-}
-
-void FrmBrowser::keepSize()
-{
-    if (!isLoaded() || isMaximized() || isFullScreen() || isMinimized())
-        return;
-    userSettings().setValue(SizeKey, size());
-}
-
-FrmBrowser::~FrmBrowser()
-{
-    // The program may end with the window open.
-    keepSize();
-}
-
 void FrmBrowser::formUnload()
 {
     // The next showing starts afresh: no page, the preset list, the design caption;
-    // only the size the person gave the window stays.
-    keepSize();
+    // only the place and size the person gave the window stay.
     m_timer->stop();
     if (m_view) {
         m_view->disconnect(this);

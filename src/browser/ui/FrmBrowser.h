@@ -22,7 +22,6 @@ class FrmBrowser : public ui::Window
 
 public:
     explicit FrmBrowser(QWidget *parent = nullptr);
-    ~FrmBrowser() override;
 
     // The address opened when the window loads; none when empty.
     QString StartingAddress;
@@ -50,8 +49,6 @@ private:
     void showPageName();
     void recordVisit();
     void openStartingAddress();
-    void placeOnScreen();
-    void keepSize();
 
     WebView &view() const;
     void setCaptionToPageName();

@@ -67,6 +67,7 @@ EditorWindow::EditorWindow(QWidget *parent)
     connect(m_save, &QPushButton::clicked, this, &EditorWindow::saveTemplate);
     // Closing asks about unsaved changes (queryClose).
     connect(m_exit, &QPushButton::clicked, this, &EditorWindow::unload);
+    makeScrollable();
 }
 
 void EditorWindow::showTemplate(const QString &fileName)

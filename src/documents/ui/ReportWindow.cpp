@@ -4,6 +4,7 @@
 #include "documents/LineBreaks.h"
 #include "documents/ui/PrintOutput.h"
 #include "ui/Controls.h"
+#include "ui/Twips.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,6 +41,8 @@ ReportWindow::ReportWindow(QWidget *parent)
 
     connect(m_close, &QPushButton::clicked, this, &ReportWindow::unload);
     connect(m_print, &QPushButton::clicked, this, &ReportWindow::printReport);
+    client()->setMinimumSize(ui::twipsSize(Layout::Client.width, Layout::Client.height));
+    makeScrollable(client());
 }
 
 void ReportWindow::showForBusiness(qint64 businessInformationId)

@@ -40,6 +40,7 @@ SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
     connect(m_select, &QPushButton::clicked, this, &SelectTemplateWindow::selectTemplate);
     // Exit only hides: the list keeps what it was loaded with until a Select unloads it.
     connect(m_exit, &QPushButton::clicked, this, &SelectTemplateWindow::hide);
+    makeScrollable();
 }
 
 void SelectTemplateWindow::formLoad()

@@ -77,6 +77,7 @@ RecordFormWindow::RecordFormWindow(std::unique_ptr<RecordFormController> control
     layout->addWidget(m_client);
     if (background == Background::Picture)
         ui::applyBackground(m_client);
+    makeScrollable(m_client);
     buildStrips();
 
     RecordFormController *logic = m_controller.get();
@@ -164,6 +165,8 @@ void RecordFormWindow::setClientSizeTwips(int width, int height)
 {
     const QSize client = ui::twipsSize(width, height);
     const int menuHeight = layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
+    // Smaller than this, the form scrolls rather than squeezing its parts together.
+    m_client->setMinimumSize(client);
     resize(client.width(), client.height() + menuHeight);
     m_client->resize(client);
 }

@@ -116,6 +116,7 @@ FrmRssGenerator::FrmRssGenerator(QWidget *parent)
     m_client->setMinimumSize(ui::twipsSize(layout::Client.width, layout::Client.height));
     layout->addWidget(m_client);
     ui::applyBackground(m_client);
+    makeScrollable(m_client);
 
     buildMenus();
     buildManagementFrame();

@@ -6,9 +6,11 @@ namespace rss {
 
 namespace {
 
-QString ask(QWidget *parent, const char *prompt)
+// Passwords are typed as dots, so nobody reads them over the person's shoulder.
+ui::Dialogs::Echo echoFor(const PublishingSettings &settings, const QString &value)
 {
-    return ui::Dialogs::inputText(parent, QLatin1String(prompt), QLatin1String(GeneratorTitle));
+    const bool secret = &value == &settings.ftpPassword || &value == &settings.twitterPassword;
+    return secret ? ui::Dialogs::Echo::Password : ui::Dialogs::Echo::Normal;
 }
 
 } // namespace
@@ -16,10 +18,12 @@ QString ask(QWidget *parent, const char *prompt)
 void editSetting(QWidget *parent, const QString &prompt, int line)
 {
     PublishingSettings settings = PublishingSettings::read();
-    const QString answer = ui::Dialogs::inputText(parent, prompt, QLatin1String(GeneratorTitle), settings.line(line));
+    QString &value = settings.line(line);
+    const QString answer
+        = ui::Dialogs::inputText(parent, prompt, QLatin1String(GeneratorTitle), value, echoFor(settings, value));
     if (answer.trimmed().isEmpty())
         return;
-    settings.line(line) = answer;
+    value = answer;
     settings.write();
 }
 
@@ -41,12 +45,13 @@ std::optional<PublishingSettings> ftpAccountForUpload(QWidget *parent)
         {"Enter FTPDirectory", nullptr, &PublishingSettings::ftpDirectory},
     };
     for (const Question &question : questions) {
-        const QString answer = ask(parent, question.prompt);
-        if (question.refusal && answer.trimmed().isEmpty()) {
+        QString &value = account.*question.value;
+        value = ui::Dialogs::inputText(parent, QLatin1String(question.prompt), QLatin1String(GeneratorTitle), {},
+                                       echoFor(account, value));
+        if (question.refusal && value.trimmed().isEmpty()) {
             ui::Dialogs::message(parent, QLatin1String(question.refusal));
             return std::nullopt;
         }
-        account.*question.value = answer;
     }
     return account;
 }

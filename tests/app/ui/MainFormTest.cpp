@@ -13,6 +13,7 @@
 #include "rss/PublishingSettings.h"
 #include "rss/ui/FrmRssGenerator.h"
 #include "support/PostgresServer.h"
+#include "support/ui_WindowFit.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -514,6 +517,42 @@ TEST_F(StartUpTest, AFileThatIsNoBusinessDatabaseIsNamedAndLeftAsItWas)
         EXPECT_EQ(file.readAll(), content);
         ui::WindowRegistry::clear();
     }
+}
+
+TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsParts)
+{
+    addBusinesses({"Acme Bakery"});
+    setTemplates({"articles of incorporation", "bylaws", "registered agent"});
+    QScreen *small = smallScreen();
+    ASSERT_NE(small, nullptr);
+    ui::WindowRegistry::get<app::GeneralInformation1>().setScreen(small);
+    auto &form = start();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(small->availableGeometry().contains(form.frameGeometry())) << form.frameGeometry().height();
+    // The parts keep their design places; the strips at the bottom scroll into view.
+    EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight + 1125));
+    QPushButton *add = buttonOf(&form, "cmdAdd");
+    EXPECT_FALSE(inView(add));
+    auto *area = form.findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+    ASSERT_NE(area, nullptr);
+    saveScreenshot(&form, "GeneralInformation1-small-screen");
+    area->ensureWidgetVisible(add);
+    EXPECT_TRUE(inView(add));
+    EXPECT_TRUE(inView(control(&form, "lblStatus")));
+    click(&form, "cmdAdd");
+    EXPECT_EQ(statusOf(&form), "Add record");
+}
+
+TEST_F(MainFormTest, UnderADarkColourSchemeEveryLabelStaysReadable)
+{
+    addBusinesses({"Acme Bakery"});
+    DarkScheme dark;
+    auto &form = start();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(unreadableLabels(form), QStringList());
+    saveScreenshot(&form, "GeneralInformation1-dark-scheme");
+    click(&form, "cmdAdd");
+    EXPECT_EQ(unreadableLabels(form), QStringList());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/BusinessType.h"
 #include "records/ui/FormTesting.h"
+#include "support/ui_WindowFit.h"
 #include "ui/Twips.h"
 
 #include <QLineEdit>
@@ -311,6 +312,17 @@ TEST_F(SingleRecordFormsTest, Screenshots)
         click(form, "cmdEdit");
         saveScreenshot(form, name + "-edit");
         click(form, "cmdCancel");
+    }
+}
+
+TEST_F(SingleRecordFormsTest, UnderADarkColourSchemeTheLabelsOnThePictureStayReadable)
+{
+    DarkScheme dark;
+    for (const FormFacts &facts : allForms()) {
+        records::SingleRecordForm *form = facts.make();
+        form->showForBusiness(1);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(unreadableLabels(*form), QStringList()) << facts.caption.toStdString();
     }
 }
 

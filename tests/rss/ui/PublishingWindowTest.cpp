@@ -6,18 +6,23 @@
 #include "rss/PublishingSettings.h"
 #include "rss/RssTesting.h"
 #include "rss/ui/FrmRssGenerator.h"
+#include "rss/ui/RssWindowLayout.h"
 #include "support/ui_FakeWebEngine.h"
 #include "support/ui_ModalAnswer.h"
+#include "support/ui_WindowFit.h"
 #include "ui/Twips.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStringEncoder>
 #include <QTreeView>
 
@@ -128,6 +133,37 @@ protected:
         return texts;
     }
 };
+
+TEST_F(PublishingWindow, OpensAtItsDesignSizeWhereTheScreenHoldsIt)
+{
+    FrmRssGenerator &window = open();
+    QCoreApplication::processEvents();
+    const QSize design = ui::twipsSize(rss::layout::Client.width, rss::layout::Client.height);
+    EXPECT_EQ(window.findChild<QWidget *>(QStringLiteral("clientArea"))->size(), design);
+    EXPECT_EQ(window.width(), design.width());
+    auto *area = window.findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->viewport()->size(), design);
+}
+
+TEST_F(PublishingWindow, FitsASmallScreenAndKeepsItsTextReadableUnderADarkScheme)
+{
+    testing_support::DarkScheme dark;
+    auto &window = ui::WindowRegistry::get<FrmRssGenerator>();
+    QScreen *small = testing_support::smallScreen();
+    ASSERT_NE(small, nullptr);
+    window.setScreen(small);
+    open();
+    QCoreApplication::processEvents();
+    // Larger than the screen both ways, it fills it and scrolls.
+    EXPECT_EQ(window.frameGeometry(), small->availableGeometry());
+    auto *status = window.findChild<QLabel *>(QStringLiteral("lblStatus"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->geometry(), ui::twipsRect(rss::layout::StatusLine.left, rss::layout::StatusLine.top,
+                                                rss::layout::StatusLine.width, rss::layout::StatusLine.height));
+    EXPECT_EQ(testing_support::unreadableLabels(window), QStringList());
+    testing_support::saveScreenshot(&window, QStringLiteral("rss-small-screen-dark-scheme"));
+}
 
 } // namespace
 
@@ -349,6 +385,11 @@ TEST_F(PublishingWindow, SettingsMenusAskWithTheStoredValueAndIgnoreBlankInput)
         EXPECT_EQ(dialogs->inputBoxes[4 + i].prompt, QLatin1String(prompts[i].second));
         EXPECT_EQ(dialogs->inputBoxes[4 + i].title, QLatin1String(Caption));
     }
+    // Only the two passwords are typed as dots; the stored one is offered as dots too.
+    for (const auto &box : dialogs->inputBoxes)
+        EXPECT_EQ(box.echo == ui::Dialogs::Echo::Password, box.prompt.endsWith(QStringLiteral("Password")))
+            << box.prompt.toStdString();
+    EXPECT_EQ(dialogs->inputBoxes[2].echo, ui::Dialogs::Echo::Password);
     EXPECT_TRUE(dialogs->messages.empty());
 
     // A value that cannot be stored is not dropped silently.
@@ -410,8 +451,11 @@ TEST_F(PublishingWindow, UploadPromptsStopAtTheFirstBlankRequiredAnswer)
     dialogs->inputs = {QStringLiteral("ftp.test"), QStringLiteral(" ")};
     testing_support::click(&window, "Command6");
     EXPECT_EQ(dialogs->messages.back().text, QStringLiteral("Invalid User Name"));
-    for (const auto &box : dialogs->inputBoxes)
+    for (const auto &box : dialogs->inputBoxes) {
         EXPECT_EQ(box.title, QLatin1String(Caption));
+        EXPECT_EQ(box.echo == ui::Dialogs::Echo::Password, box.prompt == QStringLiteral("Enter Password"))
+            << box.prompt.toStdString();
+    }
 }
 
 TEST_F(PublishingWindow, SubmitRssFileTogglesBetweenItemsAndTheDirectoryList)
