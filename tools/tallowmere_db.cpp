@@ -20,6 +20,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -229,56 +231,54 @@ int run(int argc, char **argv)
         return 0;
     }
     const auto argument = [&](int i) { return QString::fromUtf8(argv[i]); };
+    // Each command with its help and what it does with its arguments; no value means
+    // the arguments do not fit and the command's usage is shown.
+    struct Command
+    {
+        const char *name;
+        const char *help;
+        std::function<std::optional<int>()> run;
+    };
+    const Command commands[] = {
+        {"init", InitHelp,
+         [&]() -> std::optional<int> { return argc == 3 ? std::optional(init(argument(2))) : std::nullopt; }},
+        {"sql", SqlHelp,
+         [&]() -> std::optional<int> {
+             if (argc == 5 && std::strcmp(argv[2], "--csv") == 0)
+                 return runCsv(argument(3), argument(4));
+             return argc == 4 ? std::optional(runSql(argument(2), argument(3))) : std::nullopt;
+         }},
+        {"copy", CopyHelp,
+         [&]() -> std::optional<int> {
+             return argc == 4 ? std::optional(copy(argument(2), argument(3))) : std::nullopt;
+         }},
+        {"backup", BackupHelp,
+         [&]() -> std::optional<int> {
+             if (argc != 4)
+                 return std::nullopt;
+             db::Backup::write(argument(2), argument(3));
+             return 0;
+         }},
+        {"restore", RestoreHelp,
+         [&]() -> std::optional<int> {
+             if (argc != 4)
+                 return std::nullopt;
+             db::Backup::restore(argument(2), argument(3));
+             return 0;
+         }},
+        {"check", CheckHelp,
+         [&]() -> std::optional<int> { return argc == 3 ? std::optional(check(argument(2))) : std::nullopt; }},
+    };
     try {
-        if (std::strcmp(command, "init") == 0) {
+        for (const Command &candidate : commands) {
+            if (std::strcmp(command, candidate.name) != 0)
+                continue;
             if (wantsHelp(argc, argv)) {
-                std::fputs(InitHelp, stdout);
+                std::fputs(candidate.help, stdout);
                 return 0;
             }
-            return argc == 3 ? init(argument(2)) : usage(InitHelp);
-        }
-        if (std::strcmp(command, "sql") == 0) {
-            if (wantsHelp(argc, argv)) {
-                std::fputs(SqlHelp, stdout);
-                return 0;
-            }
-            if (argc == 5 && std::strcmp(argv[2], "--csv") == 0)
-                return runCsv(argument(3), argument(4));
-            return argc == 4 ? runSql(argument(2), argument(3)) : usage(SqlHelp);
-        }
-        if (std::strcmp(command, "copy") == 0) {
-            if (wantsHelp(argc, argv)) {
-                std::fputs(CopyHelp, stdout);
-                return 0;
-            }
-            return argc == 4 ? copy(argument(2), argument(3)) : usage(CopyHelp);
-        }
-        if (std::strcmp(command, "backup") == 0) {
-            if (wantsHelp(argc, argv)) {
-                std::fputs(BackupHelp, stdout);
-                return 0;
-            }
-            if (argc != 4)
-                return usage(BackupHelp);
-            db::Backup::write(argument(2), argument(3));
-            return 0;
-        }
-        if (std::strcmp(command, "restore") == 0) {
-            if (wantsHelp(argc, argv)) {
-                std::fputs(RestoreHelp, stdout);
-                return 0;
-            }
-            if (argc != 4)
-                return usage(RestoreHelp);
-            db::Backup::restore(argument(2), argument(3));
-            return 0;
-        }
-        if (std::strcmp(command, "check") == 0) {
-            if (wantsHelp(argc, argv)) {
-                std::fputs(CheckHelp, stdout);
-                return 0;
-            }
-            return argc == 3 ? check(argument(2)) : usage(CheckHelp);
+            const std::optional<int> status = candidate.run();
+            return status ? *status : usage(candidate.help);
         }
     } catch (const db::DbError &error) {
         return fail(error.description());
