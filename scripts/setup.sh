@@ -17,7 +17,7 @@ packages=(
 if [ "${1:-}" != "--program" ]; then
     packages+=(
         libgtest-dev libgmock-dev googletest libbenchmark-dev
-        sqlite3 postgresql-15 poppler-utils xvfb xauth time
+        sqlite3 postgresql-15 poppler-utils unzip xvfb xauth time
         python3 python3-pyftpdlib python3-openssl python3-spyne python3-paramiko
         python3-pyatspi at-spi2-core dbus dbus-x11 clang-format
         dpkg-dev file desktop-file-utils appstream man-db
