@@ -142,7 +142,9 @@ int copy(const QString &folder, const QString &address)
     return 0;
 }
 
-int runCsv(const QString &file, const QString &sql)
+// Runs one statement and hands its rows to the writer, column names first; a query
+// that found no rows still names its columns.
+template <typename Writer> int printRows(const QString &file, const QString &sql, Writer &writer)
 {
     db::Connection connection;
     if (db::PostgresSession::isAddress(file))
@@ -150,10 +152,6 @@ int runCsv(const QString &file, const QString &sql)
     else
         connection.openFile(file);
     db::Statement statement(connection, sql, {}, true);
-    db::CsvWriter writer([](const QByteArray &text) {
-        return std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout)
-               == static_cast<size_t>(text.size());
-    });
     bool first = true;
     while (statement.step()) {
         if (first) {
@@ -169,29 +167,19 @@ int runCsv(const QString &file, const QString &sql)
     return 0;
 }
 
+int runCsv(const QString &file, const QString &sql)
+{
+    db::CsvWriter writer([](const QByteArray &text) {
+        return std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout)
+               == static_cast<size_t>(text.size());
+    });
+    return printRows(file, sql, writer);
+}
+
 int runSql(const QString &file, const QString &sql)
 {
-    db::Connection connection;
-    if (db::PostgresSession::isAddress(file))
-        connection.open(file);
-    else
-        connection.openFile(file);
-    db::Statement statement(connection, sql, {}, true);
     TableWriter writer(stdout);
-    bool first = true;
-    while (statement.step()) {
-        if (first) {
-            writer.writeHeader(statement);
-            first = false;
-        }
-        writer.writeRow(statement);
-    }
-    // A query that found no rows still names its columns.
-    if (first && statement.columnCount() > 0)
-        writer.writeHeader(statement);
-    if (!writer.finish())
-        return fail(QStringLiteral("The output could not be written."));
-    return 0;
+    return printRows(file, sql, writer);
 }
 
 int check(const QString &file)
