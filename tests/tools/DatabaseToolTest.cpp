@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -291,8 +292,14 @@ TEST_F(DatabaseTool, DatabaseInAFolderThatCannotBeWrittenCanStillBeRead)
     ASSERT_TRUE(QFile::setPermissions(tool, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                                 | QFileDevice::ReadGroup | QFileDevice::ExeGroup
                                                 | QFileDevice::ReadOther | QFileDevice::ExeOther));
-    const auto runAsUser = [asRoot, tool](const QStringList &arguments) {
+    // The sanitizers' suppressions file lies in the checkout, which that user cannot read either.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QStringList sanitizerOptions = environment.value(QStringLiteral("ASAN_OPTIONS")).split(u':', Qt::SkipEmptyParts);
+    sanitizerOptions.removeIf([](const QString &option) { return option.startsWith(u"suppressions="); });
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), sanitizerOptions.join(u':'));
+    const auto runAsUser = [asRoot, tool, environment](const QStringList &arguments) {
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.setChildProcessModifier([asRoot] {
             if (asRoot && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(77);
