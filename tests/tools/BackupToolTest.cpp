@@ -1,5 +1,6 @@
 // tallowmere-db backup and restore as a user runs them: copies taken while the program
 // writes, and a restore that puts a sound backup in place or changes nothing at all.
+#include "ToolRun.h"
 #include "db/Connection.h"
 #include "db/PostgresSession.h"
 #include "support/PostgresServer.h"
@@ -23,21 +24,8 @@ using testing_support::PostgresServer;
 
 namespace {
 
-struct BackupRun
-{
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-BackupRun tool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TALLOWMERE_DB_TOOL), arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using testing_support::tool;
+using testing_support::ToolRun;
 
 QString scalar(const QString &database, const QString &sql)
 {
@@ -107,7 +95,7 @@ TEST_F(BackupTool, ABackupTakenWhileAnotherConnectionWritesIsTheDatabaseOfOneMom
     while (committed < 5)
         std::this_thread::yield();
     const int before = committed;
-    const BackupRun backup = tool({QStringLiteral("backup"), program(), path("copy")});
+    const ToolRun backup = tool({QStringLiteral("backup"), program(), path("copy")});
     const int after = committed;
     stop = true;
     writer.join();
@@ -147,7 +135,7 @@ TEST_F(BackupTool, FilesAreTheOwnersAloneAndNothingIsWrittenOverAnotherDatabase)
     connection.openFile(business(program()));
     connection.execute(QStringLiteral("DELETE FROM BusinessInformation"));
     for (const QString &folder : {path("existing"), program()}) {
-        const BackupRun again = tool({QStringLiteral("backup"), program(), folder});
+        const ToolRun again = tool({QStringLiteral("backup"), program(), folder});
         EXPECT_EQ(again.exitCode, 1) << folder.toStdString();
         EXPECT_TRUE(again.err.contains(folder)) << again.err.toStdString();
     }
@@ -155,7 +143,7 @@ TEST_F(BackupTool, FilesAreTheOwnersAloneAndNothingIsWrittenOverAnotherDatabase)
     EXPECT_EQ(QDir(path("existing")).entryList(QDir::Files | QDir::Hidden), (QStringList{"Rss.db", "Tallowmere.db"}));
     EXPECT_EQ(scalar(business(program()), QStringLiteral("select count(*) from BusinessInformation")), "0");
 
-    const BackupRun missing = tool({QStringLiteral("backup"), path("nowhere"), path("out")});
+    const ToolRun missing = tool({QStringLiteral("backup"), path("nowhere"), path("out")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(path("nowhere"))) << missing.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(path("out")));
@@ -175,7 +163,7 @@ TEST_F(BackupTool, RestorePutsTheBackupInPlaceOfTheProgramsDatabases)
         wrecked.write(QByteArray(4096, '\0'));
     }
     EXPECT_EQ(tool({QStringLiteral("check"), business(program())}).exitCode, 1);
-    const BackupRun restored = tool({QStringLiteral("restore"), path("copy"), program()});
+    const ToolRun restored = tool({QStringLiteral("restore"), path("copy"), program()});
     ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
     expectSound(program());
     EXPECT_EQ(scalar(business(program()), QStringLiteral("select count(*) from BusinessInformation")), "20000");
@@ -233,7 +221,7 @@ TEST_F(BackupTool, ADamagedForeignOrIncompleteBackupIsRefusedAndTheTargetLeftAsI
         QFile::copy(business(path("good")), business(backup));
         QFile::copy(rss(path("good")), rss(backup));
         c.spoil(backup);
-        const BackupRun run = tool({QStringLiteral("restore"), backup, program()});
+        const ToolRun run = tool({QStringLiteral("restore"), backup, program()});
         EXPECT_EQ(run.exitCode, 1) << c.name;
         EXPECT_TRUE(run.err.contains(QLatin1String(c.said))) << c.name << ": " << run.err.toStdString();
         EXPECT_EQ(digest(business(program())), businessBefore) << c.name;
@@ -246,7 +234,7 @@ TEST_F(BackupTool, ADamagedForeignOrIncompleteBackupIsRefusedAndTheTargetLeftAsI
     {
         db::Connection open;
         open.openFile(business(program()));
-        const BackupRun run = tool({QStringLiteral("restore"), path("good"), program()});
+        const ToolRun run = tool({QStringLiteral("restore"), path("good"), program()});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(QLatin1String("is open in a program"))) << run.err.toStdString();
     }
@@ -271,7 +259,7 @@ TEST(BackupToolOnServer, AServerIsBackedUpWithItsKeysAndRestoredIntoAnEmptyDatab
     }
 
     const QString backup = dir.filePath(QStringLiteral("backup"));
-    const BackupRun run = tool({QStringLiteral("backup"), uri, backup});
+    const ToolRun run = tool({QStringLiteral("backup"), uri, backup});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(tool({QStringLiteral("check"), backup + QStringLiteral("/Tallowmere.db")}).out, "ok\n");
     EXPECT_EQ(tool({QStringLiteral("check"), backup + QStringLiteral("/Rss.db")}).out, "ok\n");
@@ -292,12 +280,12 @@ TEST(BackupToolOnServer, AServerIsBackedUpWithItsKeysAndRestoredIntoAnEmptyDatab
           QStringLiteral("DELETE FROM BusinessInformation WHERE BusninesName = 'Next'")});
 
     const QString empty = PostgresServer::shared().createDatabase();
-    const BackupRun restored = tool({QStringLiteral("restore"), backup, empty});
+    const ToolRun restored = tool({QStringLiteral("restore"), backup, empty});
     ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
     EXPECT_EQ(tool({QStringLiteral("check"), empty}).out, "ok\n");
     EXPECT_EQ(tool({QStringLiteral("sql"), empty, businesses}).out, tool({QStringLiteral("sql"), uri, businesses}).out);
     // Into a database that holds the tables: refused, nothing added.
-    const BackupRun again = tool({QStringLiteral("restore"), backup, uri});
+    const ToolRun again = tool({QStringLiteral("restore"), backup, uri});
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.contains(QLatin1String("already holds"))) << again.err.toStdString();
     EXPECT_EQ(scalar(uri, QStringLiteral("select count(*) from BusinessInformation")), "2");

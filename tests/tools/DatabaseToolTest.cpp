@@ -1,5 +1,6 @@
 // tallowmere-db as a user runs it: exit statuses, output format, and a file that
 // survives a writer killed in the middle of its work.
+#include "ToolRun.h"
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 
@@ -21,22 +22,8 @@
 
 namespace {
 
-struct ToolRun
-{
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ToolRun tool(const QStringList &arguments, const QString &workingFolder = {})
-{
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(TALLOWMERE_DB_TOOL), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using testing_support::tool;
+using testing_support::ToolRun;
 
 class DatabaseTool : public ::testing::Test
 {

@@ -1,4 +1,5 @@
 // tallowmere-db on a PostgreSQL server the tests start: init, sql, check and copy.
+#include "ToolRun.h"
 #include "db/Connection.h"
 #include "db/PostgresSchema.h"
 #include "db/PostgresSession.h"
@@ -16,21 +17,8 @@ using testing_support::PostgresServer;
 
 namespace {
 
-struct ServerToolRun
-{
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ServerToolRun tool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TALLOWMERE_DB_TOOL), arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using testing_support::tool;
+using testing_support::ToolRun;
 
 // A program folder of database files with `businesses` businesses, keys from 1 with gaps.
 QString filledFolder(const QTemporaryDir &dir, int businesses)
@@ -55,7 +43,7 @@ TEST(ServerTool, AMalformedAddressNeverShowsItsPassword)
     for (const QStringList &arguments :
          {QStringList{QStringLiteral("sql"), address, QStringLiteral("select 1")},
           QStringList{QStringLiteral("check"), address}, QStringList{QStringLiteral("init"), address}}) {
-        const ServerToolRun run = tool(arguments);
+        const ToolRun run = tool(arguments);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(QLatin1String("postgresql://owner:***@[::1/t1"))) << run.err.toStdString();
         EXPECT_FALSE(QString(run.err + run.out).contains(QLatin1String("Secr3t"))) << run.err.toStdString();
@@ -67,7 +55,7 @@ TEST(ServerTool, InitSqlAndCheckTakeAnAddressWhereverTheyTakeAFile)
     const QString uri = PostgresServer::shared().createDatabase();
     EXPECT_EQ(tool({QStringLiteral("init"), uri}).exitCode, 0);
     EXPECT_EQ(tool({QStringLiteral("check"), uri}).out, QStringLiteral("ok\n"));
-    const ServerToolRun again = tool({QStringLiteral("init"), uri});
+    const ToolRun again = tool({QStringLiteral("init"), uri});
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.contains(QLatin1String("already holds"))) << again.err.toStdString();
 
@@ -76,22 +64,21 @@ TEST(ServerTool, InitSqlAndCheckTakeAnAddressWhereverTheyTakeAFile)
                                    "('Tab\tCR\rLF\nSlash\\', '')")})
                   .exitCode,
               0);
-    const ServerToolRun rows
-        = tool({QStringLiteral("sql"), uri,
-                QStringLiteral("select BusinessInformationId, BusninesName, BusinessCity, BusinessZip "
-                               "from BusinessInformation where busninesname like 'tab%'")});
+    const ToolRun rows = tool({QStringLiteral("sql"), uri,
+                               QStringLiteral("select BusinessInformationId, BusninesName, BusinessCity, BusinessZip "
+                                              "from BusinessInformation where busninesname like 'tab%'")});
     EXPECT_EQ(rows.out, QStringLiteral("BusinessInformationId\tBusninesName\tBusinessCity\tBusinessZip\n"
                                        "1\tTab\\tCR\\rLF\\nSlash\\\\\t\t\\N\n"));
 
     // The server quotes the whole unfinished text; what reaches a person is cut.
-    const ServerToolRun huge = tool({QStringLiteral("sql"), uri, QStringLiteral("select '") + QString(100000, u'a')});
+    const ToolRun huge = tool({QStringLiteral("sql"), uri, QStringLiteral("select '") + QString(100000, u'a')});
     EXPECT_EQ(huge.exitCode, 1);
     EXPECT_TRUE(huge.err.contains(QLatin1String("nterminated"))) << huge.err.left(300).toStdString();
     EXPECT_LT(huge.err.size(), 1000);
 
     db::PostgresSession session(uri);
     session.runScript(QStringLiteral("DROP TABLE \"MasterField\""));
-    const ServerToolRun damaged = tool({QStringLiteral("check"), uri});
+    const ToolRun damaged = tool({QStringLiteral("check"), uri});
     EXPECT_EQ(damaged.exitCode, 1);
     EXPECT_EQ(damaged.out, QStringLiteral("Table MasterField is missing.\n"));
 }
@@ -135,7 +122,7 @@ TEST(ServerTool, CopyMovesEveryRowAndKeyAndAKilledCopyLeavesTheDatabaseEmpty)
     }
 
     const QString uri = PostgresServer::shared().createDatabase();
-    const ServerToolRun copied = tool({QStringLiteral("copy"), folder, uri});
+    const ToolRun copied = tool({QStringLiteral("copy"), folder, uri});
     ASSERT_EQ(copied.exitCode, 0) << copied.err.toStdString();
     EXPECT_TRUE(copied.out.contains(QLatin1String("BusinessInformation\t30000\n"))) << copied.out.toStdString();
     const QString query = QStringLiteral("select count(*) AS Businesses, min(BusinessInformationId) AS Lowest, "
