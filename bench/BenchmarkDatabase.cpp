@@ -1,7 +1,7 @@
 #include "BenchmarkDatabase.h"
 
 #include "db/Connection.h"
-#include "db/Schema.h"
+#include "db/schema/Schema.h"
 
 namespace bench {
 

@@ -4,10 +4,10 @@
 #include "BenchmarkDatabase.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
-#include "db/PostgresCopy.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
-#include "db/Schema.h"
+#include "db/postgres/PostgresCopy.h"
+#include "db/schema/Schema.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>

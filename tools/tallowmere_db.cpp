@@ -6,12 +6,12 @@
 #include "db/Connection.h"
 #include "db/CsvWriter.h"
 #include "db/DbError.h"
-#include "db/PostgresCopy.h"
-#include "db/PostgresSchema.h"
-#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
-#include "db/Schema.h"
 #include "db/Statement.h"
+#include "db/postgres/PostgresCopy.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
+#include "db/schema/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,15 +2,15 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
-#include "db/PostgresCopy.h"
-#include "db/PostgresDialect.h"
-#include "db/PostgresSchema.h"
-#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
-#include "db/Schema.h"
-#include "db/SchemaTables.h"
 #include "db/ServerAddress.h"
 #include "db/Statement.h"
+#include "db/postgres/PostgresCopy.h"
+#include "db/postgres/PostgresDialect.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
+#include "db/schema/Schema.h"
+#include "db/schema/SchemaTables.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,11 +2,11 @@
 
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
-#include "db/PostgresSession.h"
-#include "db/ServerSessions.h"
-#include "db/SqlTokens.h"
 #include "db/Statement.h"
-#include "db/TextCollation.h"
+#include "db/postgres/PostgresSession.h"
+#include "db/postgres/ServerSessions.h"
+#include "db/sql/SqlTokens.h"
+#include "db/sqlite/TextCollation.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "db/Recordset.h"
 
-#include "db/ColumnRoles.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/RowPacking.h"
 #include "db/Statement.h"
+#include "db/schema/ColumnRoles.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 
 #include "base/TextFile.h"
 #include "db/DbError.h"
-#include "db/PostgresSession.h"
+#include "db/postgres/PostgresSession.h"
 
 #include <QDir>
 #include <QFile>

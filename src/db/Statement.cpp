@@ -3,11 +3,11 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/MessageText.h"
-#include "db/PostgresDialect.h"
-#include "db/PostgresRows.h"
-#include "db/PostgresSession.h"
 #include "db/RowPacking.h"
-#include "db/SqlDialect.h"
+#include "db/postgres/PostgresDialect.h"
+#include "db/postgres/PostgresRows.h"
+#include "db/postgres/PostgresSession.h"
+#include "db/sql/SqlDialect.h"
 
 #include <QDir>
 #include <QFileInfo>

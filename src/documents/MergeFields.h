@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/MergeFieldList.h"
+#include "db/schema/MergeFieldList.h"
 
 #include <QString>
 

@@ -4,9 +4,9 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
-#include "db/Schema.h"
-#include "db/SqlDialect.h"
 #include "db/Statement.h"
+#include "db/schema/Schema.h"
+#include "db/sql/SqlDialect.h"
 #include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 

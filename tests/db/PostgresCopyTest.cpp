@@ -1,9 +1,9 @@
 // Moving a program folder's two database files into a server database.
-#include "db/PostgresCopy.h"
+#include "db/postgres/PostgresCopy.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
-#include "db/PostgresSchema.h"
-#include "db/PostgresSession.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
 #include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"

@@ -1,6 +1,6 @@
 // The server's tables are made from the list the program keeps of them; that list
 // must say what a fresh database file holds, column for column.
-#include "db/SchemaTables.h"
+#include "db/schema/SchemaTables.h"
 #include "db/Connection.h"
 #include "db/Statement.h"
 #include "support/QStringPrinter.h"

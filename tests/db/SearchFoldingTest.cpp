@@ -1,5 +1,5 @@
 // How a search by name compares: case, accents and letter variants set aside.
-#include "db/TextCollation.h"
+#include "db/sqlite/TextCollation.h"
 #include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>

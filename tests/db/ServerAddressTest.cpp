@@ -3,7 +3,7 @@
 #include "db/DbError.h"
 #include "support/QStringPrinter.h"
 
-#include "db/PostgresSession.h"
+#include "db/postgres/PostgresSession.h"
 #include "support/ErrorOf.h"
 
 #include <QFile>

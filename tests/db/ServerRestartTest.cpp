@@ -2,9 +2,9 @@
 // session, a store it refuses keeps what was typed, and a transaction cut short never
 // goes on without its first part.
 #include "db/Connection.h"
-#include "db/PostgresSchema.h"
-#include "db/PostgresSession.h"
 #include "db/Recordset.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
 #include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"

@@ -1,8 +1,8 @@
 // The settings every server session runs with, whatever the server, the database, the
 // role or the address says: a quoted text stays data, and the program's own waits hold.
 #include "db/Connection.h"
-#include "db/PostgresSchema.h"
-#include "db/PostgresSession.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"

@@ -1,6 +1,6 @@
 #include "support/PostgresServer.h"
 
-#include "db/PostgresSession.h"
+#include "db/postgres/PostgresSession.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "support/TempFolder.h"
 
 #include "db/Connection.h"
-#include "db/PostgresSchema.h"
-#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
-#include "db/Schema.h"
 #include "db/ServerAddress.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
+#include "db/schema/Schema.h"
 #include "support/PostgresServer.h"
 
 #include <QFile>

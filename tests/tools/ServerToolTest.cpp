@@ -1,8 +1,8 @@
 // tallowmere-db on a PostgreSQL server the tests start: init, sql, check and copy.
 #include "ToolRun.h"
 #include "db/Connection.h"
-#include "db/PostgresSchema.h"
-#include "db/PostgresSession.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
 

@@ -11,7 +11,7 @@
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
 #include "db/ProgramFolder.h"
-#include "db/Schema.h"
+#include "db/schema/Schema.h"
 #include "documents/TemplateCatalog.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"

@@ -6,7 +6,7 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/ServerAddress.h"
-#include "db/ServerSessions.h"
+#include "db/postgres/ServerSessions.h"
 #include "rss/PublishingSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowRegistry.h"

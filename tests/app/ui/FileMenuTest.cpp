@@ -3,7 +3,7 @@
 #include "app/ui/FileMenu.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
-#include "db/Schema.h"
+#include "db/schema/Schema.h"
 #include "records/ui/FormTesting.h"
 
 #include <QAction>

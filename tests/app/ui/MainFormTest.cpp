@@ -1,8 +1,8 @@
 // The general business information form: start-up, records, planning menu and templates.
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
-#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
+#include "db/postgres/PostgresSession.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"

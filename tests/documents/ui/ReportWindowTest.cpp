@@ -2,7 +2,7 @@
 #include "support/ui_Screenshot.h"
 
 #include "db/DbError.h"
-#include "db/Schema.h"
+#include "db/schema/Schema.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "support/QStringPrinter.h"

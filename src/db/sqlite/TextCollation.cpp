@@ -1,4 +1,4 @@
-#include "db/TextCollation.h"
+#include "db/sqlite/TextCollation.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "db/PostgresResult.h"
+#include "db/postgres/PostgresResult.h"
 
-#include "db/LibPq.h"
+#include "db/postgres/LibPq.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/PostgresResult.h"
+#include "db/postgres/PostgresResult.h"
 
 #include <QHash>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "db/ColumnRoles.h"
+#include "db/schema/ColumnRoles.h"
 
 #include "db/Connection.h"
-#include "db/SchemaTables.h"
+#include "db/schema/SchemaTables.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "db/SqlTokens.h"
+#include "db/sql/SqlTokens.h"
 
 namespace db::sql {
 

@@ -1,7 +1,7 @@
-#include "db/PostgresRows.h"
+#include "db/postgres/PostgresRows.h"
 
-#include "db/LibPq.h"
-#include "db/PostgresSession.h"
+#include "db/postgres/LibPq.h"
+#include "db/postgres/PostgresSession.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "db/SqlDialect.h"
+#include "db/sql/SqlDialect.h"
 
-#include "db/SqlTokens.h"
+#include "db/sql/SqlTokens.h"
 
 namespace db {
 

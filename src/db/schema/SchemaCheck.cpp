@@ -1,4 +1,4 @@
-#include "db/SchemaCheck.h"
+#include "db/schema/SchemaCheck.h"
 
 #include <QMap>
 

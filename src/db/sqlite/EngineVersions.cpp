@@ -1,4 +1,4 @@
-#include "db/EngineVersions.h"
+#include "db/sqlite/EngineVersions.h"
 
 #include <sqlite3.h>
 

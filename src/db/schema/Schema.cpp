@@ -1,14 +1,14 @@
-#include "db/Schema.h"
+#include "db/schema/Schema.h"
 
 #include "db/Connection.h"
 #include "db/DbError.h"
-#include "db/DeliveredTemplates.h"
-#include "db/MergeFieldList.h"
-#include "db/PostgresSchema.h"
-#include "db/PostgresSession.h"
 #include "db/ProgramFolder.h"
-#include "db/SchemaCheck.h"
 #include "db/Statement.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
+#include "db/schema/DeliveredTemplates.h"
+#include "db/schema/MergeFieldList.h"
+#include "db/schema/SchemaCheck.h"
 
 #include <QDir>
 #include <QFileInfo>

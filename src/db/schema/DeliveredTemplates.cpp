@@ -1,4 +1,4 @@
-#include "db/DeliveredTemplates.h"
+#include "db/schema/DeliveredTemplates.h"
 
 #include <QStringList>
 

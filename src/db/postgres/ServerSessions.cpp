@@ -1,6 +1,6 @@
-#include "db/ServerSessions.h"
+#include "db/postgres/ServerSessions.h"
 
-#include "db/PostgresSession.h"
+#include "db/postgres/PostgresSession.h"
 
 #include <future>
 

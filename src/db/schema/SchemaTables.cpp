@@ -1,4 +1,4 @@
-#include "db/SchemaTables.h"
+#include "db/schema/SchemaTables.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
-#include "db/PostgresSession.h"
+#include "db/postgres/PostgresSession.h"
 
 #include "db/Connection.h"
 #include "db/DbError.h"
-#include "db/LibPq.h"
 #include "db/MessageText.h"
-#include "db/PostgresDialect.h"
+#include "db/postgres/LibPq.h"
+#include "db/postgres/PostgresDialect.h"
 
 #include <QList>
 #include <QRegularExpression>

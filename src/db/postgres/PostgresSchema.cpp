@@ -1,12 +1,12 @@
-#include "db/PostgresSchema.h"
+#include "db/postgres/PostgresSchema.h"
 
 #include "db/DbError.h"
-#include "db/DeliveredTemplates.h"
-#include "db/MergeFieldList.h"
-#include "db/PostgresDialect.h"
-#include "db/PostgresSession.h"
-#include "db/Schema.h"
-#include "db/SchemaTables.h"
+#include "db/postgres/PostgresDialect.h"
+#include "db/postgres/PostgresSession.h"
+#include "db/schema/DeliveredTemplates.h"
+#include "db/schema/MergeFieldList.h"
+#include "db/schema/Schema.h"
+#include "db/schema/SchemaTables.h"
 
 namespace db::PostgresSchema {
 

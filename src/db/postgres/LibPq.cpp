@@ -1,4 +1,4 @@
-#include "db/LibPq.h"
+#include "db/postgres/LibPq.h"
 
 #include "db/DbError.h"
 

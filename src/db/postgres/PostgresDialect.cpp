@@ -1,8 +1,8 @@
-#include "db/PostgresDialect.h"
+#include "db/postgres/PostgresDialect.h"
 
 #include "db/DbError.h"
-#include "db/SchemaTables.h"
-#include "db/SqlTokens.h"
+#include "db/schema/SchemaTables.h"
+#include "db/sql/SqlTokens.h"
 
 #include <QHash>
 
