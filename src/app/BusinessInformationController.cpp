@@ -1,6 +1,7 @@
 #include "app/BusinessInformationController.h"
 
 #include "db/Recordset.h"
+#include "db/schema/SchemaTables.h"
 
 namespace app {
 
@@ -24,7 +25,7 @@ void BusinessInformationController::moveCompleted()
     if (businesses.bof() || businesses.eof())
         return;
     // A new business has no key until it is stored: the key stays at the business before it.
-    const QVariant key = businesses.value(QStringLiteral("BusinessInformationId"));
+    const QVariant key = businesses.value(db::tables::BusinessInformation::Id);
     if (key.isValid())
         m_businessInformationId = key.toLongLong();
 }

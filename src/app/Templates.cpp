@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/Recordset.h"
 #include "db/TextConventions.h"
+#include "db/schema/SchemaTables.h"
 
 #include <QFileInfo>
 
@@ -35,8 +36,8 @@ void storeTemplate(db::Connection &connection, const QString &name, const QStrin
     templates.open(QStringLiteral("select ReportName,Info from ARTICLESOFINCORPORATION"), connection,
                    db::CursorType::Static, db::LockType::Optimistic);
     templates.addNew();
-    templates.setValue(QStringLiteral("Info"), text);
-    templates.setValue(QStringLiteral("ReportName"), name);
+    templates.setValue(db::tables::Templates::Info, text);
+    templates.setValue(db::tables::Templates::ReportName, name);
     templates.update();
 }
 

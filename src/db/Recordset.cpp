@@ -218,9 +218,7 @@ void Recordset::load()
             shape->table = tables.first();
             shape->updatable = true;
         }
-        // One query holds one table's rows, so the first column's database is every column's.
-        shape->roles = shape->updatable ? columnRoles(*m_connection, statement->originDatabase(first), shape->table,
-                                                      shape->originColumns)
+        shape->roles = shape->updatable ? columnRoles(shape->table, shape->originColumns)
                                         : std::vector<ColumnRole>(static_cast<size_t>(count), ColumnRole::Ordinary);
 
         int total = serverTotal;

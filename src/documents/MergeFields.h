@@ -15,7 +15,7 @@ struct MergeField
 {
     QStringView field; // as written in templates, brackets included; matched case-sensitively
     MergeSource source;
-    QStringView column; // for Business and RegisteredAgent
+    db::tables::Name column; // for Business and RegisteredAgent
 };
 
 // The merge fields of db::MergeFieldList in the order they are replaced. Order

@@ -5,6 +5,7 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
+#include "db/schema/SchemaTables.h"
 #include "documents/BusinessQuery.h"
 #include "documents/RecordRow.h"
 
@@ -65,16 +66,16 @@ MergeInputs loadMergeInputs(const QString &reportName, qint64 businessId)
     command.setCommandType(db::CommandType::Text);
 
     optionalStep([&] {
-        inputs.business = firstRow(*run(command, perBusinessQuery(QStringLiteral("BusinessInformation"), businessId)));
+        inputs.business = firstRow(*run(command, perBusinessQuery(db::tables::BusinessInformation::Table, businessId)));
     });
     optionalStep([&] {
         inputs.longTermGoals
-            = columnValues(*run(command, perBusinessQuery(QStringLiteral("Business Long Term Goal"), businessId)),
-                           QStringLiteral("BusinessLongTermGoal"));
+            = columnValues(*run(command, perBusinessQuery(db::tables::LongTermGoal::Table, businessId)),
+                           db::tables::LongTermGoal::Goal);
     });
     optionalStep([&] {
         inputs.registeredAgent
-            = firstRow(*run(command, perBusinessQuery(QStringLiteral("REGISTEREDAGENT"), businessId)));
+            = firstRow(*run(command, perBusinessQuery(db::tables::RegisteredAgent::Table, businessId)));
     });
     optionalStep([&] {
         // Bound, not pasted between quotes: a name holding a quote still finds its template.
@@ -82,13 +83,14 @@ MergeInputs loadMergeInputs(const QString &reportName, qint64 businessId)
             command, QStringLiteral("Select * from [ARTICLESOFINCORPORATION] where ReportName = ?"), {reportName});
         if (hasRows(*templates)) {
             const RecordRow row(*templates, 0);
-            inputs.templateRow = MergeInputs::Template{row[QStringLiteral("ReportName")], row[QStringLiteral("Info")]};
+            inputs.templateRow
+                = MergeInputs::Template{row[db::tables::Templates::ReportName], row[db::tables::Templates::Info]};
         }
     });
     optionalStep([&] {
-        const auto types = run(command, perBusinessQuery(QStringLiteral("BusinessType"), businessId));
+        const auto types = run(command, perBusinessQuery(db::tables::BusinessType::Table, businessId));
         if (hasRows(*types))
-            inputs.businessType = RecordRow(*types, 0)[QStringLiteral("BusinessType")];
+            inputs.businessType = RecordRow(*types, 0)[db::tables::BusinessType::Type];
     });
     connection.close();
     return inputs;

@@ -1,5 +1,6 @@
 #include "documents/ReportBuilder.h"
 
+#include "db/schema/SchemaTables.h"
 #include "documents/RecordRow.h"
 #include "documents/ReportQueries.h"
 
@@ -17,13 +18,13 @@ QString ReportBuilder::build(const ReportQueries &queries)
     ReportBuilder builder;
     builder.appendGeneralInformation(*queries.business);
     builder.appendFirstRowSection(QStringLiteral("Business Mission Statement"), *queries.missionStatements,
-                                  QStringLiteral("BusinessPurpose"));
+                                  db::tables::BusinessPurpose::Purpose);
     builder.appendFirstRowSection(QStringLiteral("Business Type"), *queries.businessTypes,
-                                  QStringLiteral("BusinessType"));
+                                  db::tables::BusinessType::Type);
     builder.appendListSection(QStringLiteral("Business Short Term Goals"), *queries.shortTermGoals,
-                              QStringLiteral("BusinessShortTermGoal"));
+                              db::tables::ShortTermGoal::Goal);
     builder.appendListSection(QStringLiteral("Business Long Term Goals"), *queries.longTermGoals,
-                              QStringLiteral("BusinessLongTermGoal"));
+                              db::tables::LongTermGoal::Goal);
     builder.appendEmployees(*queries.employees);
     return builder.m_text;
 }
@@ -33,17 +34,18 @@ void ReportBuilder::appendGeneralInformation(const db::Recordset &business)
     m_text += u"\r\n\tGeneral Business Information\r\n";
     if (!hasRows(business))
         return;
+    namespace column = db::tables::BusinessInformation;
     const RecordRow row(business, 0);
-    appendField(NewLine, row[QStringLiteral("BusninesName")]);
-    appendField(NewLine, row[QStringLiteral("BusinessAddressOne")]);
-    appendField(NewLine, row[QStringLiteral("BusinessAddressTwo")]);
-    appendField(NewLine, row[QStringLiteral("BusinessCity")]);
-    appendField(SameLine, row[QStringLiteral("BusinessState")]);
-    appendField(SameLine, row[QStringLiteral("BusinessZip")]);
-    appendField(NewLine, row[QStringLiteral("BusinessPhoneNumber")]);
-    appendField(SameLine, row[QStringLiteral("BusinessFaxNumber")]);
-    appendField(NewLine, row[QStringLiteral("BusinessWebSiteURL")]);
-    appendField(SameLine, row[QStringLiteral("BusinessEMailAddress")]);
+    appendField(NewLine, row[column::BusinessName]);
+    appendField(NewLine, row[column::AddressOne]);
+    appendField(NewLine, row[column::AddressTwo]);
+    appendField(NewLine, row[column::City]);
+    appendField(SameLine, row[column::State]);
+    appendField(SameLine, row[column::Zip]);
+    appendField(NewLine, row[column::PhoneNumber]);
+    appendField(SameLine, row[column::FaxNumber]);
+    appendField(NewLine, row[column::WebSiteUrl]);
+    appendField(SameLine, row[column::EMailAddress]);
 }
 
 void ReportBuilder::appendFirstRowSection(const QString &heading, const db::Recordset &rows, const QString &column)
@@ -68,13 +70,14 @@ void ReportBuilder::appendEmployees(const db::Recordset &employees)
     if (!hasRows(employees))
         return;
     appendHeading(QStringLiteral("Business Employee Information"));
+    namespace column = db::tables::BusinessEmployees;
     for (int i = 0; i < employees.recordCount(); ++i) {
         const RecordRow row(employees, i);
-        appendField(NewLine, row[QStringLiteral("EmployeeFirstName")]);
-        appendField(SameLine, row[QStringLiteral("EmployeeMiddleName")]);
-        appendField(SameLine, row[QStringLiteral("EmployeeLastName")]);
-        appendField(NewLine, row[QStringLiteral("EmployeePosition")]);
-        appendField(NewLine, row[QStringLiteral("EmployeeQualifications")]);
+        appendField(NewLine, row[column::FirstName]);
+        appendField(SameLine, row[column::MiddleName]);
+        appendField(SameLine, row[column::LastName]);
+        appendField(NewLine, row[column::Position]);
+        appendField(NewLine, row[column::Qualifications]);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "documents/ReportQueries.h"
 
 #include "db/Command.h"
+#include "db/schema/SchemaTables.h"
 #include "documents/BusinessQuery.h"
 
 namespace documents {
@@ -22,12 +23,12 @@ ReportQueries ReportQueries::run(db::Connection &connection, qint64 businessId)
     command.setCommandType(db::CommandType::Text);
 
     ReportQueries queries;
-    queries.longTermGoals = select(command, QStringLiteral("Business Long Term Goal"), businessId);
-    queries.shortTermGoals = select(command, QStringLiteral("Business Short Term Goal"), businessId);
-    queries.employees = select(command, QStringLiteral("BusinessEmployees"), businessId);
-    queries.business = select(command, QStringLiteral("BusinessInformation"), businessId);
-    queries.missionStatements = select(command, QStringLiteral("BusinessPurpose"), businessId);
-    queries.businessTypes = select(command, QStringLiteral("BusinessType"), businessId);
+    queries.longTermGoals = select(command, db::tables::LongTermGoal::Table, businessId);
+    queries.shortTermGoals = select(command, db::tables::ShortTermGoal::Table, businessId);
+    queries.employees = select(command, db::tables::BusinessEmployees::Table, businessId);
+    queries.business = select(command, db::tables::BusinessInformation::Table, businessId);
+    queries.missionStatements = select(command, db::tables::BusinessPurpose::Table, businessId);
+    queries.businessTypes = select(command, db::tables::BusinessType::Table, businessId);
     return queries;
 }
 

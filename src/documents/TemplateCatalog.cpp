@@ -4,6 +4,7 @@
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
+#include "db/schema/SchemaTables.h"
 #include "documents/RecordRow.h"
 
 #include <functional>
@@ -47,7 +48,7 @@ QStringList readThroughOwnConnection(const std::function<QStringList(db::Connect
 QStringList storedTemplateNames(db::Connection &connection, NullNames nullNames)
 {
     return columnTexts(connection, QStringLiteral("Select * from [ARTICLESOFINCORPORATION]"),
-                       QStringLiteral("ReportName"), nullNames);
+                       db::tables::Templates::ReportName, nullNames);
 }
 
 QStringList storedTemplateNames()
@@ -59,8 +60,8 @@ QStringList storedTemplateNames()
 QStringList mergeFieldNames()
 {
     return readThroughOwnConnection([](db::Connection &connection) {
-        return columnTexts(connection, QStringLiteral("Select * from [MasterField]"), QStringLiteral("MasterFieldName"),
-                           NullNames::LeftOut);
+        return columnTexts(connection, QStringLiteral("Select * from [MasterField]"),
+                           db::tables::MasterField::FieldName, NullNames::LeftOut);
     });
 }
 

@@ -116,10 +116,10 @@ qsizetype endOfRun(QStringView text, qsizetype start)
     return lineEnd < 0 ? text.size() : lineEnd + 1;
 }
 
-QString textOf(const QVariantHash &row, const char *column)
+QString textOf(const QVariantHash &row, db::tables::Name column)
 {
     // A Null column gives empty text, so the separators around it stay.
-    return row.value(QLatin1String(column)).toString();
+    return row.value(column).toString();
 }
 
 } // namespace
@@ -146,10 +146,11 @@ QString agentBlock(const std::optional<QVariantHash> &agent)
     if (!agent)
         return {};
     const QVariantHash &row = *agent;
-    return u"\r\n\t" + textOf(row, "REGISTEREDAGENTFirstName") + u'\t' + textOf(row, "REGISTEREDAGENTMiddleName")
-           + u'\t' + textOf(row, "REGISTEREDAGENTLastName") + u"\r\n" + textOf(row, "REGISTEREDAGENTAddressOne")
-           + u"\r\n" + textOf(row, "REGISTEREDAGENTAddressTwo") + u"\r\n" + textOf(row, "REGISTEREDAGENTCity") + u'\t'
-           + textOf(row, "REGISTEREDAGENTState") + u'\t' + textOf(row, "REGISTEREDAGENTZip") + u"\r\n";
+    namespace agentColumns = db::tables::RegisteredAgent;
+    return u"\r\n\t" + textOf(row, agentColumns::FirstName) + u'\t' + textOf(row, agentColumns::MiddleName) + u'\t'
+           + textOf(row, agentColumns::LastName) + u"\r\n" + textOf(row, agentColumns::AddressOne) + u"\r\n"
+           + textOf(row, agentColumns::AddressTwo) + u"\r\n" + textOf(row, agentColumns::City) + u'\t'
+           + textOf(row, agentColumns::State) + u'\t' + textOf(row, agentColumns::Zip) + u"\r\n";
 }
 
 MergedDocument mergeTemplate(const MergeInputs &inputs)

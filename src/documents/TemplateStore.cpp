@@ -2,12 +2,9 @@
 
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/schema/SchemaTables.h"
 
 namespace documents {
-
-namespace {
-const QString InfoColumn = QStringLiteral("Info");
-} // namespace
 
 void TemplateStore::open(const QString &name)
 {
@@ -38,14 +35,14 @@ QString TemplateStore::text() const
 {
     if (!m_row)
         return {};
-    return m_row->value(InfoColumn).toString();
+    return m_row->value(db::tables::Templates::Info).toString();
 }
 
 void TemplateStore::save(const QString &text)
 {
     if (!m_row)
         throw db::DbError(QStringLiteral("No template is open."));
-    m_row->setValue(InfoColumn, text);
+    m_row->setValue(db::tables::Templates::Info, text);
     m_row->update();
 }
 

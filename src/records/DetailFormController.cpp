@@ -1,12 +1,9 @@
 #include "records/DetailFormController.h"
 
 #include "db/Recordset.h"
+#include "db/schema/SchemaTables.h"
 
 namespace records {
-
-namespace {
-constexpr auto BusinessKeyColumn = "BusinessInformationId";
-}
 
 DetailFormController::DetailFormController(const DetailFormDefinition &definition, QObject *parent)
     : RecordFormController(definition.family, parent)
@@ -35,7 +32,7 @@ void DetailFormController::moveCompleted()
 
 void DetailFormController::writeBusinessKey()
 {
-    primary().setValue(QLatin1String(BusinessKeyColumn), m_shownBusiness);
+    primary().setValue(db::tables::BusinessId, m_shownBusiness);
 }
 
 void DetailFormController::beforeStore()

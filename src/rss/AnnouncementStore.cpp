@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
+#include "db/schema/SchemaTables.h"
 
 #include <QStringList>
 
@@ -16,12 +17,13 @@ QList<AnnouncementItem> AnnouncementStore::unannounced()
     recordset.open(QStringLiteral("SELECT Tbl_Rss_Feed_Items.* From Tbl_Rss_Feed_Items WHERE "
                                   "(Tbl_Rss_Feed_Items.Twittered =No);"),
                    connection);
+    namespace column = db::tables::RssFeedItems;
     QList<AnnouncementItem> items;
     while (!recordset.eof()) {
         AnnouncementItem item;
-        item.id = recordset.value(QStringLiteral("RssFeedItemId")).toInt();
-        item.title = recordset.value(QStringLiteral("RssFeedItemTitle")).toString();
-        const QVariant description = recordset.value(QStringLiteral("RssFeedDescription"));
+        item.id = recordset.value(column::Id).toInt();
+        item.title = recordset.value(column::Title).toString();
+        const QVariant description = recordset.value(column::Description);
         item.hasDescription = description.isValid();
         item.description = description.toString();
         items << item;

@@ -1,6 +1,7 @@
 #include "rss/ItemList.h"
 
 #include "base/Error.h"
+#include "db/schema/SchemaTables.h"
 #include "rss/RssStatements.h"
 
 #include <algorithm>
@@ -12,7 +13,8 @@ namespace {
 int firstSlice = 200;
 int furtherSlice = 5000;
 
-constexpr const char *ColumnNames[] = {"RssFeedItemId", "RssFeedItemTitle", "RssFeedItemLink", "RssFeedDescription"};
+namespace column = db::tables::RssFeedItems;
+constexpr db::tables::Name ColumnNames[] = {column::Id, column::Title, column::Link, column::Description};
 constexpr const char *Headers[] = {"Id", "Title", "Link", "Description"};
 
 QString textOf(const QVariant &value)
@@ -60,7 +62,7 @@ void ItemList::refresh()
     // A snapshot read in chunks: the first rows come without waiting for the last.
     db::Recordset &records = reader->CreateRecordset(QLatin1String(SelectAllItems), db::CursorType::Static);
     for (int c = 0; c < 4; ++c)
-        m_columns[c] = records.columnIndex(QLatin1String(ColumnNames[c]));
+        m_columns[c] = records.columnIndex(ColumnNames[c]);
     m_reader = std::move(reader);
     m_records = &records;
     readSlice(firstSlice);

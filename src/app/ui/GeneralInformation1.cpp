@@ -57,20 +57,22 @@ constexpr int rowTop(int row)
     return FirstRowTop + row * RowStep;
 }
 
+namespace column = db::tables::BusinessInformation;
+
 constexpr records::FieldSpec Fields[] = {
-    {"BusinessInformationId", "BusinessInformationId:", FieldKind::Hidden, rowTop(0), BoxWidth, SingleLineHeight},
-    {"BusinessInformationDate", "BusinessInformationDate:", FieldKind::Hidden, rowTop(1), BoxWidth, SingleLineHeight},
-    {"BusninesName", "Busnines Name:", FieldKind::SingleLine, rowTop(0), BoxWidth, SingleLineHeight},
-    {"BusinessAddressOne", "Business Address One:", FieldKind::SingleLine, rowTop(1), BoxWidth, SingleLineHeight},
-    {"BusinessAddressTwo", "Business Address Two:", FieldKind::SingleLine, rowTop(2), BoxWidth, SingleLineHeight},
-    {"BusinessCity", "Business City:", FieldKind::SingleLine, rowTop(3), BoxWidth, SingleLineHeight},
-    {"BusinessState", "Business State:", FieldKind::SingleLine, rowTop(4), BoxWidth, SingleLineHeight},
-    {"BusinessZip", "Business Zip:", FieldKind::SingleLine, rowTop(5), BoxWidth, SingleLineHeight},
-    {"BusinessCounty", "Business County:", FieldKind::SingleLine, rowTop(6), BoxWidth, SingleLineHeight},
-    {"BusinessPhoneNumber", "Business Phone Number:", FieldKind::SingleLine, rowTop(7), BoxWidth, SingleLineHeight},
-    {"BusinessFaxNumber", "Business Fax Number:", FieldKind::SingleLine, rowTop(8), BoxWidth, SingleLineHeight},
-    {"BusinessWebSiteURL", "Business Web Site URL:", FieldKind::SingleLine, rowTop(9), BoxWidth, SingleLineHeight},
-    {"BusinessEMailAddress", "Business E-mail Address:", FieldKind::SingleLine, rowTop(10), BoxWidth, SingleLineHeight},
+    {column::Id, "BusinessInformationId:", FieldKind::Hidden, rowTop(0), BoxWidth, SingleLineHeight},
+    {column::DateAdded, "BusinessInformationDate:", FieldKind::Hidden, rowTop(1), BoxWidth, SingleLineHeight},
+    {column::BusinessName, "Busnines Name:", FieldKind::SingleLine, rowTop(0), BoxWidth, SingleLineHeight},
+    {column::AddressOne, "Business Address One:", FieldKind::SingleLine, rowTop(1), BoxWidth, SingleLineHeight},
+    {column::AddressTwo, "Business Address Two:", FieldKind::SingleLine, rowTop(2), BoxWidth, SingleLineHeight},
+    {column::City, "Business City:", FieldKind::SingleLine, rowTop(3), BoxWidth, SingleLineHeight},
+    {column::State, "Business State:", FieldKind::SingleLine, rowTop(4), BoxWidth, SingleLineHeight},
+    {column::Zip, "Business Zip:", FieldKind::SingleLine, rowTop(5), BoxWidth, SingleLineHeight},
+    {column::County, "Business County:", FieldKind::SingleLine, rowTop(6), BoxWidth, SingleLineHeight},
+    {column::PhoneNumber, "Business Phone Number:", FieldKind::SingleLine, rowTop(7), BoxWidth, SingleLineHeight},
+    {column::FaxNumber, "Business Fax Number:", FieldKind::SingleLine, rowTop(8), BoxWidth, SingleLineHeight},
+    {column::WebSiteUrl, "Business Web Site URL:", FieldKind::SingleLine, rowTop(9), BoxWidth, SingleLineHeight},
+    {column::EMailAddress, "Business E-mail Address:", FieldKind::SingleLine, rowTop(10), BoxWidth, SingleLineHeight},
 };
 
 // The planning menu frame and its buttons (twips, buttons relative to the frame).

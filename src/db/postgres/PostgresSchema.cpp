@@ -61,6 +61,8 @@ QString tableScript(const Table &table)
     QString script = QStringLiteral("CREATE TABLE ") + quotePostgresName(table.name) + QStringLiteral(" (\n")
                      + columns.join(QStringLiteral(",\n")) + QStringLiteral("\n);\n");
     for (const SchemaTables::Index &index : table.indexes) {
+        if (index.fileOnly)
+            continue;
         script
             += QStringLiteral("CREATE INDEX %1 ON %2 (%3);\n")
                    .arg(quotePostgresName(index.name), quotePostgresName(table.name), quotePostgresName(index.column));
@@ -78,15 +80,17 @@ void refuseTables(PostgresSession &session)
 
 void deliverContent(PostgresSession &session)
 {
-    for (const MergeFieldDefinition &field : MergeFieldList) {
-        session.run(QStringLiteral("INSERT INTO \"MasterField\" (\"MasterFieldName\") VALUES ($1)"),
-                    {field.name.toString()});
-    }
-    for (const DeliveredTemplate &item : deliveredTemplates()) {
-        session.run(
-            QStringLiteral("INSERT INTO \"ARTICLESOFINCORPORATION\" (\"ReportName\", \"Info\") VALUES ($1, $2)"),
-            {item.name, item.text});
-    }
+    namespace fields = tables::MasterField;
+    namespace templates = tables::Templates;
+    const QString addField = QStringLiteral("INSERT INTO %1 (%2) VALUES ($1)")
+                                 .arg(quotePostgresName(fields::Table), quotePostgresName(fields::FieldName));
+    for (const MergeFieldDefinition &field : MergeFieldList)
+        session.run(addField, {field.name.toString()});
+    const QString addTemplate = QStringLiteral("INSERT INTO %1 (%2, %3) VALUES ($1, $2)")
+                                    .arg(quotePostgresName(templates::Table), quotePostgresName(templates::ReportName),
+                                         quotePostgresName(templates::Info));
+    for (const DeliveredTemplate &item : deliveredTemplates())
+        session.run(addTemplate, {item.name, item.text});
 }
 
 } // namespace

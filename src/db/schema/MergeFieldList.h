@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/schema/SchemaTables.h"
+
 #include <QStringView>
 
 #include <array>
@@ -19,43 +21,50 @@ struct MergeFieldDefinition
 {
     QStringView name; // as MasterField holds it; templates write it in square brackets
     MergeFieldSource source;
-    QStringView column; // for Business and RegisteredAgent
+    tables::Name column; // for Business and RegisteredAgent
 };
 
 // The one list of merge fields: MasterField is delivered with these names in this
 // order, and templates are filled field by field in this order (text one field puts
 // in is scanned by the fields after it).
 inline constexpr std::array MergeFieldList{
-    MergeFieldDefinition{u"businessName", MergeFieldSource::Business, u"BusninesName"},
-    MergeFieldDefinition{u"BusninesName", MergeFieldSource::Business, u"BusninesName"},
-    MergeFieldDefinition{u"BusinessAddressOne", MergeFieldSource::Business, u"BusinessAddressOne"},
-    MergeFieldDefinition{u"BusinessAddressTwo", MergeFieldSource::Business, u"BusinessAddressTwo"},
-    MergeFieldDefinition{u"BusinessCity", MergeFieldSource::Business, u"BusinessCity"},
-    MergeFieldDefinition{u"BusinessState", MergeFieldSource::Business, u"BusinessState"},
-    MergeFieldDefinition{u"BusinessZip", MergeFieldSource::Business, u"BusinessZip"},
-    MergeFieldDefinition{u"BusinessPhoneNumber", MergeFieldSource::Business, u"BusinessPhoneNumber"},
-    MergeFieldDefinition{u"BusinessFaxNumber", MergeFieldSource::Business, u"BusinessFaxNumber"},
-    MergeFieldDefinition{u"BusinessEMailAddress", MergeFieldSource::Business, u"BusinessEMailAddress"},
-    MergeFieldDefinition{u"BusinessWebSiteURL", MergeFieldSource::Business, u"BusinessWebSiteURL"},
-    MergeFieldDefinition{u"BusinessCounty", MergeFieldSource::Business, u"BusinessCounty"},
-    MergeFieldDefinition{u"REGISTEREDAGENTFirstName", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTFirstName"},
-    MergeFieldDefinition{u"REGISTEREDAGENTMiddleName", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTMiddleName"},
-    MergeFieldDefinition{u"REGISTEREDAGENTLastName", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTLastName"},
-    MergeFieldDefinition{u"REGISTEREDAGENTAddressOne", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTAddressOne"},
-    MergeFieldDefinition{u"REGISTEREDAGENTAddressTwo", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTAddressTwo"},
-    MergeFieldDefinition{u"REGISTEREDAGENTCity", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTCity"},
-    MergeFieldDefinition{u"REGISTEREDAGENTState", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTState"},
-    MergeFieldDefinition{u"REGISTEREDAGENTZip", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTZip"},
+    MergeFieldDefinition{u"businessName", MergeFieldSource::Business, tables::BusinessInformation::BusinessName},
+    MergeFieldDefinition{u"BusninesName", MergeFieldSource::Business, tables::BusinessInformation::BusinessName},
+    MergeFieldDefinition{u"BusinessAddressOne", MergeFieldSource::Business, tables::BusinessInformation::AddressOne},
+    MergeFieldDefinition{u"BusinessAddressTwo", MergeFieldSource::Business, tables::BusinessInformation::AddressTwo},
+    MergeFieldDefinition{u"BusinessCity", MergeFieldSource::Business, tables::BusinessInformation::City},
+    MergeFieldDefinition{u"BusinessState", MergeFieldSource::Business, tables::BusinessInformation::State},
+    MergeFieldDefinition{u"BusinessZip", MergeFieldSource::Business, tables::BusinessInformation::Zip},
+    MergeFieldDefinition{u"BusinessPhoneNumber", MergeFieldSource::Business, tables::BusinessInformation::PhoneNumber},
+    MergeFieldDefinition{u"BusinessFaxNumber", MergeFieldSource::Business, tables::BusinessInformation::FaxNumber},
+    MergeFieldDefinition{u"BusinessEMailAddress", MergeFieldSource::Business,
+                         tables::BusinessInformation::EMailAddress},
+    MergeFieldDefinition{u"BusinessWebSiteURL", MergeFieldSource::Business, tables::BusinessInformation::WebSiteUrl},
+    MergeFieldDefinition{u"BusinessCounty", MergeFieldSource::Business, tables::BusinessInformation::County},
+    MergeFieldDefinition{u"REGISTEREDAGENTFirstName", MergeFieldSource::RegisteredAgent,
+                         tables::RegisteredAgent::FirstName},
+    MergeFieldDefinition{u"REGISTEREDAGENTMiddleName", MergeFieldSource::RegisteredAgent,
+                         tables::RegisteredAgent::MiddleName},
+    MergeFieldDefinition{u"REGISTEREDAGENTLastName", MergeFieldSource::RegisteredAgent,
+                         tables::RegisteredAgent::LastName},
+    MergeFieldDefinition{u"REGISTEREDAGENTAddressOne", MergeFieldSource::RegisteredAgent,
+                         tables::RegisteredAgent::AddressOne},
+    MergeFieldDefinition{u"REGISTEREDAGENTAddressTwo", MergeFieldSource::RegisteredAgent,
+                         tables::RegisteredAgent::AddressTwo},
+    MergeFieldDefinition{u"REGISTEREDAGENTCity", MergeFieldSource::RegisteredAgent, tables::RegisteredAgent::City},
+    MergeFieldDefinition{u"REGISTEREDAGENTState", MergeFieldSource::RegisteredAgent, tables::RegisteredAgent::State},
+    MergeFieldDefinition{u"REGISTEREDAGENTZip", MergeFieldSource::RegisteredAgent, tables::RegisteredAgent::Zip},
     MergeFieldDefinition{u"REGISTEREDAGENTPhoneNumber", MergeFieldSource::RegisteredAgent,
-                         u"REGISTEREDAGENTPhoneNumber"},
-    MergeFieldDefinition{u"REGISTEREDAGENTFaxNumber", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTFaxNumber"},
+                         tables::RegisteredAgent::PhoneNumber},
+    MergeFieldDefinition{u"REGISTEREDAGENTFaxNumber", MergeFieldSource::RegisteredAgent,
+                         tables::RegisteredAgent::FaxNumber},
     MergeFieldDefinition{u"REGISTEREDAGENTEMailAddress", MergeFieldSource::RegisteredAgent,
-                         u"REGISTEREDAGENTEMailAddress"},
+                         tables::RegisteredAgent::EMailAddress},
     MergeFieldDefinition{u"RegisteredAgent", MergeFieldSource::AgentBlock, {}},
-    MergeFieldDefinition{u"registeredagentstate", MergeFieldSource::RegisteredAgent, u"REGISTEREDAGENTState"},
+    MergeFieldDefinition{u"registeredagentstate", MergeFieldSource::RegisteredAgent, tables::RegisteredAgent::State},
     MergeFieldDefinition{u"list specific functions", MergeFieldSource::GoalList, {}},
-    MergeFieldDefinition{u"county", MergeFieldSource::Business, u"BusinessCounty"},
-    MergeFieldDefinition{u"state", MergeFieldSource::Business, u"BusinessState"},
+    MergeFieldDefinition{u"county", MergeFieldSource::Business, tables::BusinessInformation::County},
+    MergeFieldDefinition{u"state", MergeFieldSource::Business, tables::BusinessInformation::State},
     MergeFieldDefinition{u"insert type of business", MergeFieldSource::BusinessType, {}},
 };
 

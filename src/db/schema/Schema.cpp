@@ -15,7 +15,6 @@
 
 #include <functional>
 #include <memory>
-#include <utility>
 
 #include <sqlite3.h>
 
@@ -31,137 +30,73 @@ namespace db {
 
 namespace {
 
+using SchemaTables::ColumnKind;
+using SchemaTables::Table;
+
+// A file names a table with spaces in brackets, as the windows' statements do.
+QString fileName(const QString &name)
+{
+    return name.contains(u' ') ? u'[' + name + u']' : name;
+}
+
 // Keys never come back after a delete (AUTOINCREMENT), dates added are the day of
 // insertion, and text compares without regard to case (NOCASE, replaced on every
-// connection by a collation that knows all letters). STRICT makes the engine refuse
-// values of the wrong type instead of storing them silently.
-const char *const BusinessSchema = R"sql(
-CREATE TABLE BusinessInformation (
-    BusinessInformationId INTEGER PRIMARY KEY AUTOINCREMENT,
-    BusinessInformationDate TEXT DEFAULT (date('now', 'localtime')),
-    BusninesName TEXT COLLATE NOCASE,
-    BusinessAddressOne TEXT COLLATE NOCASE,
-    BusinessAddressTwo TEXT COLLATE NOCASE,
-    BusinessCity TEXT COLLATE NOCASE,
-    BusinessState TEXT COLLATE NOCASE,
-    BusinessZip TEXT COLLATE NOCASE,
-    BusinessCounty TEXT COLLATE NOCASE,
-    BusinessPhoneNumber TEXT COLLATE NOCASE,
-    BusinessFaxNumber TEXT COLLATE NOCASE,
-    BusinessWebSiteURL TEXT COLLATE NOCASE,
-    BusinessEMailAddress TEXT COLLATE NOCASE
-) STRICT;
-CREATE TABLE BusinessPurpose (
-    BusinessPurposeId INTEGER PRIMARY KEY AUTOINCREMENT,
-    BusinessPurposeDate TEXT DEFAULT (date('now', 'localtime')),
-    BusinessInformationId INTEGER,
-    BusinessPurpose TEXT COLLATE NOCASE
-) STRICT;
-CREATE TABLE BusinessType (
-    BusinessTypeId INTEGER PRIMARY KEY AUTOINCREMENT,
-    BusinessTypeDate TEXT DEFAULT (date('now', 'localtime')),
-    BusinessInformationId INTEGER,
-    BusinessType TEXT COLLATE NOCASE
-) STRICT;
-CREATE TABLE BusinessPerspective (
-    BusinessPerspectiveID INTEGER PRIMARY KEY AUTOINCREMENT,
-    BusinessPerspectiveDate TEXT DEFAULT (date('now', 'localtime')),
-    BusinessInformationId INTEGER,
-    BusinessConcept TEXT COLLATE NOCASE,
-    BusinessTypeOfCustomers TEXT COLLATE NOCASE,
-    MethodToReachTarget TEXT COLLATE NOCASE,
-    ReasonForBusinessMarket TEXT COLLATE NOCASE
-) STRICT;
-CREATE TABLE BusinessEmployees (
-    EmpyoleeId INTEGER PRIMARY KEY AUTOINCREMENT,
-    EmployeeDate TEXT DEFAULT (date('now', 'localtime')),
-    BusinessInformationId INTEGER,
-    EmployeeFirstName TEXT COLLATE NOCASE,
-    EmployeeMiddleName TEXT COLLATE NOCASE,
-    EmployeeLastName TEXT COLLATE NOCASE,
-    EmployeePosition TEXT COLLATE NOCASE,
-    EmployeeQualifications TEXT COLLATE NOCASE
-) STRICT;
-CREATE TABLE [Business Long Term Goal] (
-    BusinessLongTermGoalID INTEGER PRIMARY KEY AUTOINCREMENT,
-    BusinessLongTermGoalDate TEXT DEFAULT (date('now', 'localtime')),
-    BusinessInformationId INTEGER,
-    BusinessLongTermGoal TEXT COLLATE NOCASE
-) STRICT;
-CREATE TABLE [Business Short Term Goal] (
-    BusinessShortTermGoalID INTEGER PRIMARY KEY AUTOINCREMENT,
-    BusinessShortTermGoalDate TEXT DEFAULT (date('now', 'localtime')),
-    BusinessInformationId INTEGER,
-    BusinessShortTermGoal TEXT COLLATE NOCASE
-) STRICT;
-CREATE TABLE ARTICLESOFINCORPORATION (
-    ReportId INTEGER PRIMARY KEY AUTOINCREMENT,
-    ReportName TEXT COLLATE NOCASE,
-    Info TEXT
-) STRICT;
-CREATE TABLE REGISTEREDAGENT (
-    RegisteredAgentId INTEGER PRIMARY KEY AUTOINCREMENT,
-    BusinessInformationId INTEGER,
-    REGISTEREDAGENTFirstName TEXT COLLATE NOCASE,
-    REGISTEREDAGENTMiddleName TEXT COLLATE NOCASE,
-    REGISTEREDAGENTLastName TEXT COLLATE NOCASE,
-    REGISTEREDAGENTAddressOne TEXT COLLATE NOCASE,
-    REGISTEREDAGENTAddressTwo TEXT COLLATE NOCASE,
-    REGISTEREDAGENTCity TEXT COLLATE NOCASE,
-    REGISTEREDAGENTState TEXT COLLATE NOCASE,
-    REGISTEREDAGENTZip TEXT COLLATE NOCASE,
-    REGISTEREDAGENTPhoneNumber TEXT COLLATE NOCASE,
-    REGISTEREDAGENTFaxNumber TEXT COLLATE NOCASE,
-    REGISTEREDAGENTEMailAddress TEXT COLLATE NOCASE
-) STRICT;
-CREATE TABLE MasterField (
-    MasterFieldId INTEGER PRIMARY KEY AUTOINCREMENT,
-    MasterFieldName TEXT COLLATE NOCASE
-) STRICT;
-CREATE INDEX BusinessPurposeByBusiness ON BusinessPurpose (BusinessInformationId);
-CREATE INDEX BusinessTypeByBusiness ON BusinessType (BusinessInformationId);
-CREATE INDEX BusinessPerspectiveByBusiness ON BusinessPerspective (BusinessInformationId);
-CREATE INDEX BusinessEmployeesByBusiness ON BusinessEmployees (BusinessInformationId);
-CREATE INDEX LongTermGoalByBusiness ON [Business Long Term Goal] (BusinessInformationId);
-CREATE INDEX ShortTermGoalByBusiness ON [Business Short Term Goal] (BusinessInformationId);
-CREATE INDEX RegisteredAgentByBusiness ON REGISTEREDAGENT (BusinessInformationId);
-)sql";
+// connection by a collation that knows all letters).
+QString fileColumnType(const SchemaTables::Column &column)
+{
+    switch (column.kind) {
+    case ColumnKind::Key: return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    case ColumnKind::DateAdded: return QStringLiteral("TEXT DEFAULT (date('now', 'localtime'))");
+    case ColumnKind::Number: return QStringLiteral("INTEGER");
+    case ColumnKind::Text: return QStringLiteral("TEXT COLLATE NOCASE");
+    case ColumnKind::LongText: return QStringLiteral("TEXT");
+    case ColumnKind::YesNo: return QStringLiteral("INTEGER NOT NULL DEFAULT 0 CHECK (%1 IN (0, 1))").arg(column.name);
+    }
+    return {};
+}
 
-// The keys alone, some 75 pages for 30,000 businesses against the table's 1,100:
-// count(*) reads the narrowest index of a table, and the main form counts the
-// businesses on every start. Lookups by key still go to the table itself. An upgrade
-// keeps an index of that name someone made by hand; the check names it if it differs.
-const char *const BusinessCountingIndex
-    = "CREATE INDEX IF NOT EXISTS BusinessInformationKeys ON BusinessInformation (BusinessInformationId);\n";
+// IF NOT EXISTS: an upgrade keeps an index of that name someone made by hand; the
+// check names it if it differs.
+QString indexScript(const Table &table, const SchemaTables::Index &index)
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3);\n")
+        .arg(index.name, fileName(table.name), index.column);
+}
 
-const char *const RssSchema = R"sql(
-CREATE TABLE Tbl_Rss_Feed_Items (
-    RssFeedItemId INTEGER PRIMARY KEY AUTOINCREMENT,
-    RssFeedItemTitle TEXT COLLATE NOCASE,
-    RssFeedItemLink TEXT COLLATE NOCASE,
-    RssFeedDescription TEXT COLLATE NOCASE,
-    Twittered INTEGER NOT NULL DEFAULT 0 CHECK (Twittered IN (0, 1))
-) STRICT;
-)sql";
+QString indexesScript(const QList<Table> &tables)
+{
+    QString script;
+    for (const Table &table : tables) {
+        for (const SchemaTables::Index &index : table.indexes)
+            script += indexScript(table, index);
+    }
+    return script;
+}
 
-// The date-added columns, filled by their default. A date written by hand must be a
-// real date; empty text stands for no date.
-const std::pair<const char *, const char *> DateAddedColumns[] = {
-    {"BusinessInformation", "BusinessInformationDate"},
-    {"BusinessPurpose", "BusinessPurposeDate"},
-    {"BusinessType", "BusinessTypeDate"},
-    {"BusinessPerspective", "BusinessPerspectiveDate"},
-    {"BusinessEmployees", "EmployeeDate"},
-    {"Business Long Term Goal", "BusinessLongTermGoalDate"},
-    {"Business Short Term Goal", "BusinessShortTermGoalDate"},
-};
+// STRICT makes the engine refuse values of the wrong type instead of storing them silently.
+QString tablesScript(const QList<Table> &tables)
+{
+    QString script;
+    for (const Table &table : tables) {
+        QStringList columns;
+        for (const SchemaTables::Column &column : table.columns)
+            columns << QStringLiteral("    ") % column.name % u' ' % fileColumnType(column);
+        script += QStringLiteral("CREATE TABLE ") % fileName(table.name) % QStringLiteral(" (\n")
+                  % columns.join(QStringLiteral(",\n")) % QStringLiteral("\n) STRICT;\n");
+    }
+    return script + indexesScript(tables);
+}
 
+// The date-added columns are filled by their default. A date written by hand must be
+// a real date; empty text stands for no date.
 QString dateAddedRules()
 {
     QString script;
-    for (const auto &[tableName, columnName] : DateAddedColumns) {
-        const QString table = QLatin1String(tableName);
-        const QString column = QLatin1String(columnName);
+    for (const Table &described : SchemaTables::businessTables()) {
+        const QString &table = described.name;
+        const QString column = described.dateAddedColumn();
+        if (column.isEmpty())
+            continue;
         const QString notADate
             = QStringLiteral("WHEN NEW.%1 IS NOT NULL AND NEW.%1 <> '' AND date(NEW.%1, '+0 days') IS NOT NEW.%1 "
                              "BEGIN SELECT RAISE(ABORT, '%1 takes a date written YYYY-MM-DD'); END;\n")
@@ -184,26 +119,13 @@ QString dateAddedRules()
 
 QString businessScript()
 {
-    return QString::fromUtf8(BusinessSchema) % QLatin1String(BusinessCountingIndex) % dateAddedRules();
+    return tablesScript(SchemaTables::businessTables()) % dateAddedRules();
 }
 
 QString rssScript()
 {
-    return QString::fromUtf8(RssSchema);
+    return tablesScript(SchemaTables::rssTables());
 }
-
-const QStringList BusinessTables = {
-    QStringLiteral("BusinessInformation"),
-    QStringLiteral("BusinessPurpose"),
-    QStringLiteral("BusinessType"),
-    QStringLiteral("BusinessPerspective"),
-    QStringLiteral("BusinessEmployees"),
-    QStringLiteral("Business Long Term Goal"),
-    QStringLiteral("Business Short Term Goal"),
-    QStringLiteral("ARTICLESOFINCORPORATION"),
-    QStringLiteral("REGISTEREDAGENT"),
-    QStringLiteral("MasterField"),
-};
 
 void refuseExisting(const QString &filePath)
 {
@@ -286,9 +208,13 @@ void createInNewFolder(const QFileInfo &target)
 void deliverBusinessContent(Connection &connection)
 {
     for (const QString &name : Schema::mergeFieldNames())
-        connection.execute(QStringLiteral("INSERT INTO MasterField (MasterFieldName) VALUES (?)"), {name});
+        connection.execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)")
+                               .arg(tables::MasterField::Table, tables::MasterField::FieldName),
+                           {name});
+    namespace templates = tables::Templates;
     for (const DeliveredTemplate &item : deliveredTemplates())
-        connection.execute(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES (?, ?)"),
+        connection.execute(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (?, ?)")
+                               .arg(templates::Table, templates::ReportName, templates::Info),
                            {item.name, item.text});
 }
 
@@ -381,14 +307,16 @@ void migrate(Connection &connection)
     connection.beginTransaction();
     try {
         if (version < 2) {
-            for (const auto &[table, column] : DateAddedColumns) {
-                connection.executeScript(QStringLiteral("UPDATE [%1] SET %2 = NULL WHERE %2 = '';")
-                                             .arg(QLatin1String(table), QLatin1String(column)));
+            for (const Table &table : SchemaTables::businessTables()) {
+                const QString column = table.dateAddedColumn();
+                if (!column.isEmpty())
+                    connection.executeScript(
+                        QStringLiteral("UPDATE [%1] SET %2 = NULL WHERE %2 = '';").arg(table.name, column));
             }
             connection.executeScript(dateAddedRules());
         }
-        if (version < 3)
-            connection.executeScript(QLatin1String(BusinessCountingIndex));
+        if (version < 3) // the index businesses are counted from; the others are older
+            connection.executeScript(indexesScript(SchemaTables::businessTables()));
         connection.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(BusinessVersion));
         connection.commit();
     } catch (...) {
@@ -403,10 +331,10 @@ void requireBusinessDatabase(Connection &connection)
         PostgresSchema::requireTables(*server);
         return;
     }
-    for (const QString &table : BusinessTables) {
-        if (tableColumns(connection, table).isEmpty()) {
+    for (const Table &table : SchemaTables::businessTables()) {
+        if (tableColumns(connection, table.name).isEmpty()) {
             throw DbError(QStringLiteral("%1 is not a Tallowmere business database: table %2 is missing.")
-                              .arg(QDir::toNativeSeparators(connection.filePath()), table));
+                              .arg(QDir::toNativeSeparators(connection.filePath()), table.name));
         }
     }
     migrate(connection);
@@ -429,7 +357,7 @@ QStringList check(const QString &filePath)
         const bool isRss
             = name.compare(QLatin1String(ConnectionStrings::RssDatabaseFile), Qt::CaseInsensitive) == 0
               || (name.compare(QLatin1String(ConnectionStrings::BusinessDatabaseFile), Qt::CaseInsensitive) != 0
-                  && !tableColumns(connection, QStringLiteral("Tbl_Rss_Feed_Items")).isEmpty());
+                  && !tableColumns(connection, tables::RssFeedItems::Table).isEmpty());
         // The schema this program makes, built in memory to compare against.
         sqlite3 *memory = nullptr;
         sqlite3_open(":memory:", &memory);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/schema/SchemaTables.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,16 +11,9 @@ namespace db {
 
 class Connection;
 
-// The two databases: their tables, the delivered content and the schema version.
+// The two databases as files: made, upgraded and checked from the tables'
+// description (SchemaTables.h, which holds the schema versions too).
 namespace Schema {
-
-// 2: date-added columns take only dates, and empty text as no date.
-// 3: businesses are counted from a narrow index instead of the whole table.
-inline constexpr int BusinessVersion = 3;
-// The server's business tables have had neither change: its dates were always dates,
-// and its count does not read the table's pages the way a file's does.
-inline constexpr int ServerBusinessVersion = 2;
-inline constexpr int RssVersion = 1;
 
 // Creates a database with schema and delivered content. Throws DbError naming the
 // file when it exists already or cannot be written.

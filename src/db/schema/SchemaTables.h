@@ -1,11 +1,148 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QList>
 #include <QString>
 
-namespace db::SchemaTables {
+// The one description of both databases: the names code uses for tables and columns,
+// and the tables each engine makes, checks and reads column roles from.
+namespace db {
 
-// What a column holds; each engine turns this into its own column type.
+namespace Schema {
+// 2: date-added columns take only dates, and empty text as no date.
+// 3: businesses are counted from a narrow index instead of the whole table.
+inline constexpr int BusinessVersion = 3;
+// The server's business tables have had neither change: its dates were always dates,
+// and its count does not read the table's pages the way a file's does.
+inline constexpr int ServerBusinessVersion = 2;
+inline constexpr int RssVersion = 1;
+} // namespace Schema
+
+// Table and column names as the databases spell them, misspellings of the first
+// release included; each table's `Table` is its own name.
+namespace tables {
+using Name = QLatin1String;
+
+inline constexpr Name BusinessId{"BusinessInformationId"}; // in every per-business table
+
+namespace BusinessInformation {
+inline constexpr Name Table{"BusinessInformation"};
+inline constexpr Name Id = BusinessId;
+inline constexpr Name DateAdded{"BusinessInformationDate"};
+inline constexpr Name BusinessName{"BusninesName"};
+inline constexpr Name AddressOne{"BusinessAddressOne"};
+inline constexpr Name AddressTwo{"BusinessAddressTwo"};
+inline constexpr Name City{"BusinessCity"};
+inline constexpr Name State{"BusinessState"};
+inline constexpr Name Zip{"BusinessZip"};
+inline constexpr Name County{"BusinessCounty"};
+inline constexpr Name PhoneNumber{"BusinessPhoneNumber"};
+inline constexpr Name FaxNumber{"BusinessFaxNumber"};
+inline constexpr Name WebSiteUrl{"BusinessWebSiteURL"};
+inline constexpr Name EMailAddress{"BusinessEMailAddress"};
+} // namespace BusinessInformation
+
+namespace BusinessPurpose {
+inline constexpr Name Table{"BusinessPurpose"};
+inline constexpr Name Id{"BusinessPurposeId"};
+inline constexpr Name DateAdded{"BusinessPurposeDate"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name Purpose{"BusinessPurpose"};
+} // namespace BusinessPurpose
+
+namespace BusinessType {
+inline constexpr Name Table{"BusinessType"};
+inline constexpr Name Id{"BusinessTypeId"};
+inline constexpr Name DateAdded{"BusinessTypeDate"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name Type{"BusinessType"};
+} // namespace BusinessType
+
+namespace BusinessPerspective {
+inline constexpr Name Table{"BusinessPerspective"};
+inline constexpr Name Id{"BusinessPerspectiveID"};
+inline constexpr Name DateAdded{"BusinessPerspectiveDate"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name Concept{"BusinessConcept"};
+inline constexpr Name TypeOfCustomers{"BusinessTypeOfCustomers"};
+inline constexpr Name MethodToReachTarget{"MethodToReachTarget"};
+inline constexpr Name ReasonForMarket{"ReasonForBusinessMarket"};
+} // namespace BusinessPerspective
+
+namespace BusinessEmployees {
+inline constexpr Name Table{"BusinessEmployees"};
+inline constexpr Name Id{"EmpyoleeId"};
+inline constexpr Name DateAdded{"EmployeeDate"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name FirstName{"EmployeeFirstName"};
+inline constexpr Name MiddleName{"EmployeeMiddleName"};
+inline constexpr Name LastName{"EmployeeLastName"};
+inline constexpr Name Position{"EmployeePosition"};
+inline constexpr Name Qualifications{"EmployeeQualifications"};
+} // namespace BusinessEmployees
+
+namespace LongTermGoal {
+inline constexpr Name Table{"Business Long Term Goal"};
+inline constexpr Name Id{"BusinessLongTermGoalID"};
+inline constexpr Name DateAdded{"BusinessLongTermGoalDate"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name Goal{"BusinessLongTermGoal"};
+} // namespace LongTermGoal
+
+namespace ShortTermGoal {
+inline constexpr Name Table{"Business Short Term Goal"};
+inline constexpr Name Id{"BusinessShortTermGoalID"};
+inline constexpr Name DateAdded{"BusinessShortTermGoalDate"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name Goal{"BusinessShortTermGoal"};
+} // namespace ShortTermGoal
+
+// The document templates.
+namespace Templates {
+inline constexpr Name Table{"ARTICLESOFINCORPORATION"};
+inline constexpr Name Id{"ReportId"};
+inline constexpr Name ReportName{"ReportName"};
+inline constexpr Name Info{"Info"};
+} // namespace Templates
+
+namespace RegisteredAgent {
+inline constexpr Name Table{"REGISTEREDAGENT"};
+inline constexpr Name Id{"RegisteredAgentId"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name FirstName{"REGISTEREDAGENTFirstName"};
+inline constexpr Name MiddleName{"REGISTEREDAGENTMiddleName"};
+inline constexpr Name LastName{"REGISTEREDAGENTLastName"};
+inline constexpr Name AddressOne{"REGISTEREDAGENTAddressOne"};
+inline constexpr Name AddressTwo{"REGISTEREDAGENTAddressTwo"};
+inline constexpr Name City{"REGISTEREDAGENTCity"};
+inline constexpr Name State{"REGISTEREDAGENTState"};
+inline constexpr Name Zip{"REGISTEREDAGENTZip"};
+inline constexpr Name PhoneNumber{"REGISTEREDAGENTPhoneNumber"};
+inline constexpr Name FaxNumber{"REGISTEREDAGENTFaxNumber"};
+inline constexpr Name EMailAddress{"REGISTEREDAGENTEMailAddress"};
+} // namespace RegisteredAgent
+
+namespace MasterField {
+inline constexpr Name Table{"MasterField"};
+inline constexpr Name Id{"MasterFieldId"};
+inline constexpr Name FieldName{"MasterFieldName"};
+} // namespace MasterField
+
+namespace RssFeedItems {
+inline constexpr Name Table{"Tbl_Rss_Feed_Items"};
+inline constexpr Name Id{"RssFeedItemId"};
+inline constexpr Name Title{"RssFeedItemTitle"};
+inline constexpr Name Link{"RssFeedItemLink"};
+inline constexpr Name Description{"RssFeedDescription"};
+inline constexpr Name Twittered{"Twittered"};
+} // namespace RssFeedItems
+
+} // namespace tables
+
+namespace SchemaTables {
+
+// What a column holds; each engine turns this into its type, default, NOT NULL and
+// collation.
 enum class ColumnKind {
     Key,       // generated by the database, never reused
     DateAdded, // the date of insertion as yyyy-mm-dd
@@ -25,6 +162,8 @@ struct Index
 {
     QString name;
     QString column;
+    // Only a database file has it: the server counts rows without reading the table's pages.
+    bool fileOnly = false;
 };
 
 struct Table
@@ -35,13 +174,20 @@ struct Table
 
     // The key column's name (every table has one).
     QString keyColumn() const;
+    // Its date-added column; empty when it has none.
+    QString dateAddedColumn() const;
 };
 
 // The tables of the business database and of the RSS database, in creation order.
 const QList<Table> &businessTables();
 const QList<Table> &rssTables();
 
+// The table of either database with that name, compared without regard to case; null
+// when the program has none.
+const Table *findTable(const QString &name);
+
 // Every table and column name of both databases, each once.
 QStringList allNames();
 
-} // namespace db::SchemaTables
+} // namespace SchemaTables
+} // namespace db

@@ -8,19 +8,18 @@ namespace {
 
 using namespace DetailLayout;
 
+namespace column = db::tables::BusinessPerspective;
+
 constexpr FieldSpec Fields[] = {
-    {"BusinessPerspectiveID", "Perspective Identification:", FieldKind::Disabled, rowTop(0), SingleLineWidth,
+    {column::Id, "Perspective Identification:", FieldKind::Disabled, rowTop(0), SingleLineWidth, SingleLineHeight},
+    {column::DateAdded, "Perspective Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth, SingleLineHeight},
+    {column::BusinessId, "Business Identification:", FieldKind::Disabled, rowTop(2), SingleLineWidth, SingleLineHeight},
+    {column::Concept, "Business Concept:", FieldKind::SingleLine, rowTop(3), SingleLineWidth, SingleLineHeight},
+    {column::TypeOfCustomers, "Type Of Customers:", FieldKind::SingleLine, rowTop(4), SingleLineWidth,
      SingleLineHeight},
-    {"BusinessPerspectiveDate", "Perspective Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth,
+    {column::MethodToReachTarget, "Method To Reach Target:", FieldKind::SingleLine, rowTop(5), SingleLineWidth,
      SingleLineHeight},
-    {"BusinessInformationId", "Business Identification:", FieldKind::Disabled, rowTop(2), SingleLineWidth,
-     SingleLineHeight},
-    {"BusinessConcept", "Business Concept:", FieldKind::SingleLine, rowTop(3), SingleLineWidth, SingleLineHeight},
-    {"BusinessTypeOfCustomers", "Type Of Customers:", FieldKind::SingleLine, rowTop(4), SingleLineWidth,
-     SingleLineHeight},
-    {"MethodToReachTarget", "Method To Reach Target:", FieldKind::SingleLine, rowTop(5), SingleLineWidth,
-     SingleLineHeight},
-    {"ReasonForBusinessMarket", "Reason For Business Market:", FieldKind::SingleLine, rowTop(6), SingleLineWidth,
+    {column::ReasonForMarket, "Reason For Business Market:", FieldKind::SingleLine, rowTop(6), SingleLineWidth,
      SingleLineHeight},
 };
 

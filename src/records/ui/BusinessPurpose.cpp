@@ -8,15 +8,16 @@ namespace {
 
 using namespace DetailLayout;
 
+namespace column = db::tables::BusinessPurpose;
+
 constexpr int PurposeWidth = 5535;
 constexpr int PurposeHeight = 4725;
 
 constexpr FieldSpec Fields[] = {
-    {"BusinessPurposeId", "Purpose Identification:", FieldKind::Disabled, rowTop(0), SingleLineWidth, SingleLineHeight},
-    {"BusinessPurposeDate", "Purpose Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth, SingleLineHeight},
-    {"BusinessInformationId", "Business Identification:", FieldKind::Disabled, rowTop(2), SingleLineWidth,
-     SingleLineHeight},
-    {"BusinessPurpose", "Purpose:", FieldKind::MultiLine, rowTop(3), PurposeWidth, PurposeHeight},
+    {column::Id, "Purpose Identification:", FieldKind::Disabled, rowTop(0), SingleLineWidth, SingleLineHeight},
+    {column::DateAdded, "Purpose Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth, SingleLineHeight},
+    {column::BusinessId, "Business Identification:", FieldKind::Disabled, rowTop(2), SingleLineWidth, SingleLineHeight},
+    {column::Purpose, "Purpose:", FieldKind::MultiLine, rowTop(3), PurposeWidth, PurposeHeight},
 };
 
 } // namespace

@@ -8,12 +8,13 @@ namespace {
 
 using namespace DetailLayout;
 
+namespace column = db::tables::BusinessType;
+
 constexpr FieldSpec Fields[] = {
-    {"BusinessTypeId", "Type Identification", FieldKind::Disabled, rowTop(0), SingleLineWidth, SingleLineHeight},
-    {"BusinessTypeDate", "Type Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth, SingleLineHeight},
-    {"BusinessInformationId", "Business Identification:", FieldKind::Disabled, rowTop(2), SingleLineWidth,
-     SingleLineHeight},
-    {"BusinessType", "Type:", FieldKind::SingleLine, rowTop(3), SingleLineWidth, SingleLineHeight},
+    {column::Id, "Type Identification", FieldKind::Disabled, rowTop(0), SingleLineWidth, SingleLineHeight},
+    {column::DateAdded, "Type Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth, SingleLineHeight},
+    {column::BusinessId, "Business Identification:", FieldKind::Disabled, rowTop(2), SingleLineWidth, SingleLineHeight},
+    {column::Type, "Type:", FieldKind::SingleLine, rowTop(3), SingleLineWidth, SingleLineHeight},
 };
 
 } // namespace

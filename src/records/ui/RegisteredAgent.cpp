@@ -8,25 +8,27 @@ namespace {
 
 using namespace DetailLayout;
 
-constexpr FieldSpec box(const char *column, const char *label, int row, FieldKind kind = FieldKind::SingleLine)
+namespace column = db::tables::RegisteredAgent;
+
+constexpr FieldSpec box(db::tables::Name name, const char *label, int row, FieldKind kind = FieldKind::SingleLine)
 {
-    return {column, label, kind, rowTop(row), SingleLineWidth, SingleLineHeight};
+    return {name, label, kind, rowTop(row), SingleLineWidth, SingleLineHeight};
 }
 
 constexpr FieldSpec Fields[] = {
-    box("RegisteredAgentId", "Agent Identification:", 0, FieldKind::Disabled),
-    box("BusinessInformationId", "Business Identification:", 1, FieldKind::Disabled),
-    box("REGISTEREDAGENTFirstName", "First Name:", 2),
-    box("REGISTEREDAGENTMiddleName", "Middle Name:", 3),
-    box("REGISTEREDAGENTLastName", "Last Name:", 4),
-    box("REGISTEREDAGENTAddressOne", "Address One:", 5),
-    box("REGISTEREDAGENTAddressTwo", "Address Two:", 6),
-    box("REGISTEREDAGENTCity", "City:", 7),
-    box("REGISTEREDAGENTState", "State:", 8),
-    box("REGISTEREDAGENTZip", "Zip:", 9),
-    box("REGISTEREDAGENTPhoneNumber", "Phone Number:", 10),
-    box("REGISTEREDAGENTFaxNumber", "Fax Number:", 11),
-    box("REGISTEREDAGENTEMailAddress", "E-mail Address:", 12),
+    box(column::Id, "Agent Identification:", 0, FieldKind::Disabled),
+    box(column::BusinessId, "Business Identification:", 1, FieldKind::Disabled),
+    box(column::FirstName, "First Name:", 2),
+    box(column::MiddleName, "Middle Name:", 3),
+    box(column::LastName, "Last Name:", 4),
+    box(column::AddressOne, "Address One:", 5),
+    box(column::AddressTwo, "Address Two:", 6),
+    box(column::City, "City:", 7),
+    box(column::State, "State:", 8),
+    box(column::Zip, "Zip:", 9),
+    box(column::PhoneNumber, "Phone Number:", 10),
+    box(column::FaxNumber, "Fax Number:", 11),
+    box(column::EMailAddress, "E-mail Address:", 12),
 };
 
 constexpr int LastRow = 12;

@@ -55,7 +55,7 @@ void TextBoxRecordForm::addField(int index, const FieldSpec &entry, FieldColumns
         box->hide();
         label->hide();
     }
-    m_binding->addField(QString::fromLatin1(entry.column), box);
+    m_binding->addField(entry.column, box);
 }
 
 } // namespace records

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/schema/SchemaTables.h"
 #include "records/ui/RecordFormWindow.h"
 
 #include <span>
@@ -22,7 +23,7 @@ enum class FieldKind {
 // One row of a text-box form: the column, its label and where the box stands (twips).
 struct FieldSpec
 {
-    const char *column;
+    db::tables::Name column;
     const char *label;
     FieldKind kind;
     int top;
