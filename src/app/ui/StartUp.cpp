@@ -9,6 +9,7 @@
 #include "db/postgres/ServerSessions.h"
 #include "rss/PublishingSettings.h"
 #include "ui/Dialogs.h"
+#include "ui/PaintSavingStyle.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
@@ -85,6 +86,7 @@ bool showMainForm()
 
 int runProgram()
 {
+    ui::useQuickerStyle();
     try {
         db::ProgramFolder::setUp();
     } catch (const base::FileError &error) {
