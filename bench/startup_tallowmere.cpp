@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
     // The form is made here, ahead of runProgram(), to watch for its first paint; it gets
     // the style that runProgram() would set before making it.
     ui::useQuickerStyle();
+    app::useProgramIcon(); // as the program does before it runs
     QuitWhenShown quit(&ui::WindowRegistry::get<app::GeneralInformation1>());
     const int status = app::runProgram();
     return status;
