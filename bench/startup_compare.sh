@@ -14,27 +14,38 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$bin/tallowmere-db" init "$work" >/dev/null
 "$bin/bench_seed" "$work/Tallowmere.db"
 
-measure() { # prints "median_seconds peak_kb" over $runs runs, runs interleaved with the other program
-    local times=() peaks=() start end
-    for _ in $(seq "$runs"); do
-        start=$(date +%s%N)
-        "$@" >/dev/null 2>&1
-        end=$(date +%s%N)
-        times+=("$(( (end - start) / 1000 ))")
-        /usr/bin/time -f "%M" -o "$work/peak" "$@" >/dev/null 2>&1
-        peaks+=("$(tail -n 1 "$work/peak")")
-    done
-    local median peak
-    median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
-    peak=$(printf '%s\n' "${peaks[@]}" | sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
-    awk "BEGIN{printf \"%.4f %d\\n\", $median/1000000, $peak}"
+# One run: wall-clock and processor (user + system) microseconds and peak kB, read from
+# the kernel's account of the finished process.
+run_once() {
+    /usr/bin/python3 -c '
+import os, subprocess, sys, time
+start = time.monotonic_ns()
+child = subprocess.Popen(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+_, _, usage = os.wait4(child.pid, 0)
+wall = (time.monotonic_ns() - start) // 1000
+print(wall, int((usage.ru_utime + usage.ru_stime) * 1e6), usage.ru_maxrss)
+' "$@"
 }
 
-read -r app_t app_m < <(measure "$bin/startup_tallowmere" "$work")
-read -r bare_t bare_m < <(measure "$bin/startup_bare_qt")
-read -r text_t text_m < <(measure "$bin/startup_bare_qt" text)
-echo "tallowmere start-up (30,000 businesses, 100 templates): ${app_t}s, peak ${app_m} kB"
-echo "bare Qt program with an empty main window:              ${bare_t}s, peak ${bare_m} kB"
-echo "the same with one line of text (fonts loaded):          ${text_t}s, peak ${text_m} kB"
-awk "BEGIN{printf \"time ratio %.2f, memory ratio %.2f against the empty window\n\", $app_t/$bare_t, $app_m/$bare_m}"
-awk "BEGIN{printf \"time ratio %.2f, memory ratio %.2f against the window with text\n\", $app_t/$text_t, $app_m/$text_m}"
+median() { sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'; }
+
+# Interleaved rounds, so a busy spell on the machine falls on all three alike.
+: >"$work/app" ; : >"$work/bare" ; : >"$work/text"
+for _ in $(seq "$runs"); do
+    run_once "$bin/startup_tallowmere" "$work" >>"$work/app"
+    run_once "$bin/startup_bare_qt" >>"$work/bare"
+    run_once "$bin/startup_bare_qt" text >>"$work/text"
+done
+summary() { # median wall, processor time and peak of one program's runs
+    printf '%s %s %s\n' "$(cut -d' ' -f1 "$1" | median)" "$(cut -d' ' -f2 "$1" | median)" \
+        "$(cut -d' ' -f3 "$1" | median)"
+}
+read -r app_w app_c app_m < <(summary "$work/app")
+read -r bare_w bare_c bare_m < <(summary "$work/bare")
+read -r text_w text_c text_m < <(summary "$work/text")
+line() { awk "BEGIN{printf \"%-58s wall %.4fs, processor %.4fs, peak %d kB\\n\", \"$1\", $2/1e6, $3/1e6, $4}"; }
+line "tallowmere start-up (30,000 businesses, 100 templates):" "$app_w" "$app_c" "$app_m"
+line "bare Qt program with an empty main window:" "$bare_w" "$bare_c" "$bare_m"
+line "the same with one line of text (fonts loaded):" "$text_w" "$text_c" "$text_m"
+awk "BEGIN{printf \"against the empty window:  wall %.2f, processor %.2f, memory %.2f\\n\", $app_w/$bare_w, $app_c/$bare_c, $app_m/$bare_m}"
+awk "BEGIN{printf \"against the window with text: wall %.2f, processor %.2f, memory %.2f\\n\", $app_w/$text_w, $app_c/$text_c, $app_m/$text_m}"

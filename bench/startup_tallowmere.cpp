@@ -4,6 +4,7 @@
 #include "app/ui/StartUp.h"
 #include "db/ProgramFolder.h"
 #include "startup_QuitWhenShown.h"
+#include "ui/PaintSavingStyle.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
@@ -13,6 +14,10 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     if (argc > 1)
         db::ProgramFolder::setOverride(QString::fromLocal8Bit(argv[1]));
+    // The form is made here, ahead of runProgram(), to watch for its first paint; it gets
+    // the style that runProgram() would set before making it.
+    ui::useQuickerStyle();
+    app::useProgramIcon(); // as the program does before it runs
     QuitWhenShown quit(&ui::WindowRegistry::get<app::GeneralInformation1>());
     const int status = app::runProgram();
     return status;

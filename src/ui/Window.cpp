@@ -164,8 +164,14 @@ void Window::keepGeometry()
     const QRect normal = maximized ? normalGeometry() : geometry();
     if (!normal.isValid())
         return;
-    settings.setValue(m_settingsKey + GeometryKey, normal);
-    settings.setValue(m_settingsKey + MaximizedKey, maximized);
+    // A place unchanged is not written again: each write replaces the settings file and
+    // waits for the disk, which would hold up every closing and the program's end.
+    const QString geometryKey = m_settingsKey + GeometryKey;
+    const QString maximizedKey = m_settingsKey + MaximizedKey;
+    if (!settings.contains(geometryKey) || settings.value(geometryKey).toRect() != normal)
+        settings.setValue(geometryKey, normal);
+    if (!settings.contains(maximizedKey) || settings.value(maximizedKey).toBool() != maximized)
+        settings.setValue(maximizedKey, maximized);
 }
 
 QScrollArea *Window::makeScrollable(QWidget *body)

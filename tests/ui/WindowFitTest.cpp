@@ -9,6 +9,9 @@
 #include "ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +19,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -179,6 +183,34 @@ TEST_F(WindowFit, KeepsThePlaceAndSizeGivenFromOneShowingAndOneRunToTheNext)
     const QRect moved = again.geometry();
     again.showWindow();
     EXPECT_EQ(again.geometry(), moved);
+}
+
+TEST_F(WindowFit, ClosingAWindowWhereItWasLeavesTheSettingsFileUntouched)
+{
+    const QString file = QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere")).fileName();
+    const QDateTime longAgo(QDate(2001, 1, 1), QTime(0, 0));
+    const auto lastWritten = [&file] { return QFileInfo(file).lastModified(); };
+    FixedWindow window;
+    window.showWindow();
+    window.setGeometry(200, 150, 700, 500);
+    window.close();
+    ASSERT_TRUE(QFileInfo::exists(file));
+    {
+        QFile settings(file);
+        ASSERT_TRUE(settings.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(settings.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+
+    window.showWindow();
+    window.close();
+    EXPECT_EQ(lastWritten(), longAgo);
+
+    window.showWindow();
+    window.move(260, 150);
+    window.close();
+    EXPECT_NE(lastWritten(), longAgo);
+    window.showWindow();
+    EXPECT_EQ(window.pos(), QPoint(260, 150));
 }
 
 TEST_F(WindowFit, AWindowLeftMaximizedOpensMaximizedOverItsKeptPlace)

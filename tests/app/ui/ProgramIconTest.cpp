@@ -17,7 +17,12 @@ TEST(ProgramIconTest, EveryWindowCarriesTheIconAtEachSize)
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
         // Each file is drawn at its own size, not stretched from another.
-        EXPECT_EQ(QImage(QStringLiteral(":/icons/tallowmere-%1.png").arg(size)).size(), QSize(size, size)) << size;
+        const QImage file(QStringLiteral(":/icons/tallowmere-%1.png").arg(size));
+        EXPECT_EQ(file.size(), QSize(size, size)) << size;
+        // The files are read when a picture is first wanted; each size shows its own.
+        EXPECT_EQ(icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32),
+                  file.convertToFormat(QImage::Format_ARGB32))
+            << size;
     }
     QWidget window;
     EXPECT_EQ(window.windowIcon().cacheKey(), icon.cacheKey());
