@@ -59,13 +59,11 @@ TEST_F(BusinessMenuTest, AnAgentAddedEditedAndDeletedForTheBusinessOnScreenFills
     EXPECT_FALSE(control(&agent, "txtFields_0")->isEnabled());
     EXPECT_FALSE(control(&agent, "txtFields_1")->isEnabled());
     EXPECT_EQ(control<QLabel>(&agent, "lblLabels_12")->text(), "E-mail Address:");
-    saveScreenshot(&agent, "RegisteredAgent-browse");
 
     click(&agent, "cmdAdd");
     typeInto(&agent, "txtFields_2", "Ann");
     typeInto(&agent, "txtFields_4", "Lee");
     typeInto(&agent, "txtFields_7", "Dover");
-    saveScreenshot(&agent, "RegisteredAgent-edit");
     click(&agent, "cmdUpdate");
     EXPECT_TRUE(dialogs->messages.empty());
     EXPECT_EQ(folder.rows("select BusinessInformationId, REGISTEREDAGENTFirstName, REGISTEREDAGENTLastName, "
