@@ -139,7 +139,6 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
     ModalAnswer print(QStringLiteral("PrintPreview"), [&](QWidget &preview) {
         previewed = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text();
         EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview: Parts List"));
-        testing_support::saveScreenshot(preview, QStringLiteral("printed-list-preview"));
         ModalAnswer::click("cmdPrint")(preview);
     });
     ASSERT_TRUE(printer.PrintList());

@@ -7,9 +7,9 @@
 #include "documents/ui/ReportWindow.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
+#include "support/ui_Layout.h"
 #include "support/ui_ModalAnswer.h"
 #include "support/ui_ScriptedDialogs.h"
-#include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
 #include <QAction>
@@ -86,12 +86,11 @@ TEST_F(ReportWindowTest, OpensWithTheReportInItsDesignLayout)
     ASSERT_TRUE(window().isVisible());
     EXPECT_EQ(window().objectName(), QStringLiteral("Report"));
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Report"));
-    EXPECT_EQ(text()->geometry(), ui::twipsRect(1200, 1260, 7995, 7455));
+    EXPECT_EQ(testing_support::layoutFaults(window()), QStringList());
     EXPECT_EQ(window().findChild<QPushButton *>(QStringLiteral("Command2"))->accessibleName(), QStringLiteral("Print"));
     EXPECT_TRUE(
         text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tSample Tools")));
     EXPECT_TRUE(text()->toPlainText().endsWith(QStringLiteral("\t\tRita\t\tM\t\tOrtiz\n\t\tSmith\n\t\tJourneyman")));
-    testing_support::saveScreenshot(window(), QStringLiteral("report-window"));
 }
 
 TEST_F(ReportWindowTest, ShowingAgainKeepsEditsAndCloseRebuildsFromTheDatabase)
@@ -227,7 +226,6 @@ TEST_F(ReportWindowTest, PreviewShowsThePagesAndPrintsOnlyWhenAsked)
     {
         ModalAnswer close(QStringLiteral("PrintPreview"), [&](QWidget &preview) {
             pages = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text().split(u' ').first().toInt();
-            testing_support::saveScreenshot(preview, QStringLiteral("report-preview"));
             ModalAnswer::click("cmdClose")(preview);
         });
         trigger("mnuPrintPreview");
@@ -279,8 +277,10 @@ TEST_F(ReportWindowTest, FileMenuHasOneAccessKeyPerCommandAndKeepsTheLayout)
     }
     EXPECT_EQ(keys, QStringList({QStringLiteral("V"), QStringLiteral("P"), QStringLiteral("D")}));
     // The menu bar sits above the controls, which keep their places below it.
-    EXPECT_GE(text()->mapTo(&window(), QPoint(0, 0)).y(),
-              window().findChild<QMenuBar *>()->geometry().bottom() + ui::twipsToPixels(1260) - 1);
+    const QRect bar = window().findChild<QMenuBar *>()->geometry();
+    EXPECT_GT(testing_support::placeIn(*text(), window()).top(), bar.bottom());
+    EXPECT_EQ(testing_support::placeIn(*text()->parentWidget(), window()).top(), bar.bottom() + 1);
+    EXPECT_EQ(testing_support::layoutFaults(window()), QStringList());
 }
 
 } // namespace
