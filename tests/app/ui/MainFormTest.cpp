@@ -509,56 +509,75 @@ TEST_F(StartUpTest, WhatAKilledSettingsWriteLeftBehindIsRemoved)
     EXPECT_TRUE(QFile::exists(folder.filePath("config.ini.bak")));
 }
 
-TEST_F(StartUpTest, AMissingDatabaseIsNamedAndNothingIsCreated)
+// A start that cannot open its data says once what is at fault, by its name, and
+// creates nothing: the folder's Tallowmere.db is as it was, or still missing.
+struct UnopenableStart
 {
-    EXPECT_FALSE(app::showMainForm());
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.contains(folder.filePath("Tallowmere.db")));
-    EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
-    EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
+    const char *what;
+    void (*prepare)(const TempProgramFolder &folder);
+    QString (*named)(const TempProgramFolder &folder); // what the message must mention
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
 }
 
-TEST_F(StartUpTest, AServerThatCannotBeReachedIsNamedWithTheReasonAndNothingIsCreated)
+QString theDatabase(const TempProgramFolder &folder)
 {
-    QFile url(folder.filePath("Tallowmere.url"));
-    ASSERT_TRUE(url.open(QIODevice::WriteOnly));
-    url.write("postgresql://nobody@127.0.0.1:9/office\r\n"); // port 9: nothing listens there
-    url.close();
+    return folder.filePath("Tallowmere.db");
+}
+
+const UnopenableStart UnopenableStarts[] = {
+    {"MissingDatabase", [](const TempProgramFolder &) {}, theDatabase},
+    {"TextInPlaceOfTheDatabase",
+     [](const TempProgramFolder &folder) { writeFile(theDatabase(folder), "just some text, not a database"); },
+     theDatabase},
+    {"EmptyFileInPlaceOfTheDatabase", [](const TempProgramFolder &folder) { writeFile(theDatabase(folder), {}); },
+     theDatabase},
+    {"ServerThatCannotBeReached",
+     [](const TempProgramFolder &folder) {
+         // Port 9: nothing listens there.
+         writeFile(folder.filePath("Tallowmere.url"), "postgresql://nobody@127.0.0.1:9/office\r\n");
+     },
+     [](const TempProgramFolder &) {
+         return QStringLiteral("The database server nobody@127.0.0.1:9/office cannot be reached (");
+     }},
+    {"TallowmereUrlThatIsNoRegularFile",
+     [](const TempProgramFolder &folder) {
+         // Opened as a FIFO it would wait for a writer for ever.
+         ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("Tallowmere.url")).constData(), 0600), 0);
+     },
+     [](const TempProgramFolder &folder) { return folder.filePath("Tallowmere.url"); }},
+};
+
+class StartUpFailure : public StartUpTest, public ::testing::WithParamInterface<UnopenableStart>
+{ };
+
+TEST_P(StartUpFailure, NamesWhatIsAtFaultAndCreatesNothing)
+{
+    GetParam().prepare(folder);
+    QFile database(theDatabase(folder));
+    const bool existed = database.exists();
+    const QByteArray before = existed && database.open(QIODevice::ReadOnly) ? database.readAll() : QByteArray();
+    database.close();
+
     EXPECT_FALSE(app::showMainForm());
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.startsWith(
-        QStringLiteral("The database server nobody@127.0.0.1:9/office cannot be reached (")))
+    EXPECT_TRUE(dialogs->messages[0].text.contains(GetParam().named(folder)))
         << dialogs->messages[0].text.toStdString();
     EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
-    EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
-}
-
-TEST_F(StartUpTest, ATallowmereUrlThatIsNoRegularFileIsNamedAndNeverWaitedFor)
-{
-    // Opened as a FIFO it would wait for a writer for ever.
-    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("Tallowmere.url")).constData(), 0600), 0);
-    EXPECT_FALSE(app::showMainForm());
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.startsWith(folder.filePath("Tallowmere.url")))
-        << dialogs->messages[0].text.toStdString();
-}
-
-TEST_F(StartUpTest, AFileThatIsNoBusinessDatabaseIsNamedAndLeftAsItWas)
-{
-    for (const QByteArray &content : {QByteArray("just some text, not a database"), QByteArray()}) {
-        QFile file(folder.filePath("Tallowmere.db"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
-        EXPECT_FALSE(app::showMainForm());
-        ASSERT_FALSE(dialogs->messages.empty());
-        EXPECT_TRUE(dialogs->messages.back().text.contains(folder.filePath("Tallowmere.db")))
-            << dialogs->messages.back().text.toStdString();
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), content);
-        ui::WindowRegistry::clear();
+    ASSERT_EQ(database.exists(), existed);
+    if (existed) {
+        ASSERT_TRUE(database.open(QIODevice::ReadOnly));
+        EXPECT_EQ(database.readAll(), before);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Starts, StartUpFailure, ::testing::ValuesIn(UnopenableStarts),
+                         [](const ::testing::TestParamInfo<UnopenableStart> &info) { return info.param.what; });
 
 TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsParts)
 {
