@@ -3,7 +3,6 @@
 #include "documents/ui/ListViewSource.h"
 #include "documents/ui/PrintOutput.h"
 #include "support/ui_ModalAnswer.h"
-#include "support/ui_Screenshot.h"
 #include "support/ui_ScriptedDialogs.h"
 
 #include <QCoreApplication>
@@ -23,8 +22,6 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-using testing_support::screenshotFolder;
-
 QString runTool(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -41,13 +38,6 @@ QStringList pdfPages(const QString &pdf)
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;
-}
-
-// Turns every page of pdf into name-<page>.png in the screenshot folder.
-void savePagePictures(const QString &pdf, const QString &name)
-{
-    runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
-                                         screenshotFolder() + u'/' + name});
 }
 
 void fillPartsList(QTreeWidget &tree, int rows)
@@ -126,8 +116,7 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
 {
     QTreeWidget tree;
     fillPartsList(tree, 90);
-    const QString pdf = screenshotFolder() + QStringLiteral("/printed-list.pdf");
-    QFile::remove(pdf);
+    const QString pdf = folder.filePath(QStringLiteral("printed-list.pdf"));
     dialogs->fileNames.push_back(pdf);
 
     documents::LVPrint printer;
@@ -156,7 +145,6 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
     for (int row = 1; row <= 90; ++row)
         EXPECT_TRUE(all.contains(QStringLiteral("Part %1 ").arg(row))) << row;
     EXPECT_TRUE(pages.first().contains(QStringLiteral("Stainless steel hex bolt")));
-    savePagePictures(pdf, QStringLiteral("printed-list"));
 }
 
 TEST_F(ListPrintPdf, PrintingWithoutAListIsRefused)
@@ -197,8 +185,7 @@ TEST_F(ListPrintPdf, CancellingThePrintDialogOrTheFileChoicePrintsNothing)
 
 TEST_F(ListPrintPdf, ReportTextGoesIntoThePdfFilePageAfterPage)
 {
-    const QString pdf = screenshotFolder() + QStringLiteral("/printed-report.pdf");
-    QFile::remove(pdf);
+    const QString pdf = folder.filePath(QStringLiteral("printed-report.pdf"));
     dialogs->fileNames.push_back(pdf.chopped(4)); // the file's type is added when missing
 
     ASSERT_TRUE(PrintOutput::printText(nullptr, sampleReport(), QStringLiteral("Business Report")));
@@ -210,7 +197,6 @@ TEST_F(ListPrintPdf, ReportTextGoesIntoThePdfFilePageAfterPage)
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Springfield")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Goal 70")));
     EXPECT_TRUE(runTool(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Business Report")));
-    savePagePictures(pdf, QStringLiteral("printed-report"));
 }
 
 TEST_F(ListPrintPdf, UnwritableFileIsReportedWithItsReason)

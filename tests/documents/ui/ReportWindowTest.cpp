@@ -1,10 +1,9 @@
 // The report window driven through its buttons: load, close, reopen, print.
-#include "support/ui_Screenshot.h"
 
+#include "documents/ui/ReportWindow.h"
 #include "db/DbError.h"
 #include "db/schema/Schema.h"
 #include "documents/ui/DocumentWindows.h"
-#include "documents/ui/ReportWindow.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
 #include "support/ui_Layout.h"
@@ -146,10 +145,6 @@ TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
     EXPECT_TRUE(printed.contains(QStringLiteral("Sample Tools")));
     // The tab is expanded to spaces on paper.
     EXPECT_TRUE(printed.contains(QRegularExpression(QStringLiteral("Signed +by hand"))));
-
-    const QString pages = QDir(testing_support::screenshotFolder()).filePath(QStringLiteral("report-printed"));
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), pdf, pages});
 }
 
 TEST_F(ReportWindowTest, PrintFailureIsShownAndCancelPrintsNothing)
