@@ -151,6 +151,12 @@ TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
     EXPECT_FALSE(shows(&form, "cmdEditTemplate") || shows(&form, "CmdUpload"));
     EXPECT_EQ(buttonOf(&form, "cmdEditTemplate")->text(), "Edit Tempate");
 
+    // Tab goes down the business fields as they stand.
+    QStringList fields;
+    for (int i = 2; i <= 12; ++i)
+        fields << QStringLiteral("txtFields_%1").arg(i);
+    EXPECT_EQ(tabOrder(control(&form, "txtFields_2")).mid(0, fields.size()), fields);
+
     QTest::keyClick(&form, Qt::Key_End);
     EXPECT_EQ(form.businessInformationId(), keyOf("Cedar Books"));
     click(&form, "cmdNext");

@@ -4,6 +4,7 @@
 #include "documents/ui/EditorWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
 #include "support/TempFolder.h"
+#include "support/ui_Layout.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
@@ -95,6 +96,15 @@ TEST_F(TemplateWindows, ChooserListsNamesInUpperCaseAndAsksForASelection)
     EXPECT_TRUE(chooser().isVisible());
     EXPECT_EQ(list(chooser())->count(), 4);
     EXPECT_FALSE(editor().isLoaded());
+}
+
+TEST_F(TemplateWindows, ChooserAndEditorKeepTheirControlsApartInsideTheWindow)
+{
+    chooser().showWindow();
+    EXPECT_EQ(testing_support::layoutFaults(chooser()), QStringList());
+    edit(QStringLiteral("ARTICLES"));
+    ASSERT_TRUE(editor().isVisible());
+    EXPECT_EQ(testing_support::layoutFaults(editor()), QStringList());
 }
 
 TEST_F(TemplateWindows, ExitHidesTheChooserWhichKeepsItsListUntilASelect)
