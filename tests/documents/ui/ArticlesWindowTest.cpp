@@ -2,6 +2,7 @@
 
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
+#include "support/PdfText.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
 #include "support/ui_Layout.h"
@@ -192,11 +193,7 @@ TEST_F(ArticlesWindowTest, PdfOfTheMergedDocumentCarriesItsText)
     const QString pdf = folder.filePath(QStringLiteral("articles.pdf"));
     dialogs->fileNames = {pdf};
     trigger("mnuSaveAsPdf");
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished(60000));
-    EXPECT_TRUE(
-        QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(QStringLiteral("ARTICLES OF INCORPORATION")));
+    EXPECT_TRUE(testing_support::pdfText(pdf).contains(QStringLiteral("ARTICLES OF INCORPORATION")));
 }
 
 } // namespace

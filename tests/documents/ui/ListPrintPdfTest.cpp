@@ -2,6 +2,7 @@
 #include "documents/ui/LVPrint.h"
 #include "documents/ui/ListViewSource.h"
 #include "documents/ui/PrintOutput.h"
+#include "support/PdfText.h"
 #include "support/ui_ModalAnswer.h"
 #include "support/ui_ScriptedDialogs.h"
 
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -22,23 +22,7 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-QString runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of each page of a PDF file.
-QStringList pdfPages(const QString &pdf)
-{
-    QStringList pages
-        = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).split(u'\f');
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
+using testing_support::pdfPages;
 
 void fillPartsList(QTreeWidget &tree, int rows)
 {
@@ -196,7 +180,8 @@ TEST_F(ListPrintPdf, ReportTextGoesIntoThePdfFilePageAfterPage)
     EXPECT_TRUE(pages[0].contains(QStringLiteral("General Business Information")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Springfield")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Goal 70")));
-    EXPECT_TRUE(runTool(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Business Report")));
+    EXPECT_TRUE(
+        testing_support::toolOutput(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Business Report")));
 }
 
 TEST_F(ListPrintPdf, UnwritableFileIsReportedWithItsReason)

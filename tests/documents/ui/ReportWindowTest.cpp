@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "db/schema/Schema.h"
 #include "documents/ui/DocumentWindows.h"
+#include "support/PdfText.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
 #include "support/ui_Layout.h"
@@ -18,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest/QTest>
@@ -27,17 +27,10 @@
 
 using documents::ReportWindow;
 using testing_support::ModalAnswer;
+using testing_support::pdfText;
 using testing_support::ScriptedDialogs;
 
 namespace {
-
-QString pdfText(const QString &pdf)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    pdftotext.waitForFinished(60000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 
 class ReportWindowTest : public ::testing::Test
 {
@@ -137,10 +130,7 @@ TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_TRUE(dialogs->messages.empty());
 
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished());
-    const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString printed = pdfText(pdf);
     EXPECT_TRUE(printed.contains(QStringLiteral("General Business Information")));
     EXPECT_TRUE(printed.contains(QStringLiteral("Sample Tools")));
     // The tab is expanded to spaces on paper.

@@ -6,6 +6,7 @@
 #include "rss/PublishingSettings.h"
 #include "rss/RssTesting.h"
 #include "rss/ui/FrmRssGenerator.h"
+#include "support/PdfText.h"
 #include "support/ui_FakeWebEngine.h"
 #include "support/ui_Layout.h"
 #include "support/ui_ModalAnswer.h"
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -613,10 +613,7 @@ TEST_F(PublishingWindow, PrintListPrintsTheItemsTitledRssItems)
     trigger(window, "mnuPrintList");
     ASSERT_TRUE(print.answered());
     ASSERT_TRUE(QFile::exists(pdf));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(60000));
-    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    const QString printed = testing_support::pdfText(pdf);
     EXPECT_TRUE(printed.contains(QStringLiteral("RSS Items"))) << printed.toStdString();
     EXPECT_TRUE(printed.contains(QStringLiteral("http://two.test"))) << printed.toStdString();
 }
