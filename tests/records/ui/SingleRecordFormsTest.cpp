@@ -292,6 +292,10 @@ TEST_F(SingleRecordFormsTest, ControlsStandApartInsideTheFormLabelledFromTheLeft
         const QStringList order = tabOrder(control(form, "txtFields_3"));
         EXPECT_EQ(order.mid(0, boxes.size()), boxes);
         EXPECT_TRUE(order.contains("cmdAdd"));
+        // Squeezed, the form scrolls rather than pushing its controls together.
+        form->resize(form->width() / 2, form->height() / 2);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(layoutFaults(*form), QStringList());
     }
     // The mission statement is a text of many lines, and its box shows many of them.
     auto *purpose = control<QPlainTextEdit>(&ui::WindowRegistry::get<records::BusinessPurpose>(), "txtFields_3");
