@@ -329,6 +329,12 @@ void Tour::documentWindows()
         // The first template button: the delivered articles of incorporation.
         click(form, "cmdArticleOfCorporation_1");
         shoot(documents::articlesWindow(), QStringLiteral("merged-document"));
+        // The second business has no registered agent: its fields stay as written,
+        // highlighted and named under the text.
+        click(form, "cmdNext");
+        click(form, "cmdArticleOfCorporation_1");
+        shoot(documents::articlesWindow(), QStringLiteral("merged-document-missing-fields"));
+        click(form, "cmdFirst");
         documents::articlesWindow().close();
     });
     part("template-chooser", [&] {
