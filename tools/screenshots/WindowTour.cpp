@@ -31,6 +31,8 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QListWidget>
+#include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
@@ -98,6 +100,32 @@ bool hasContent(const QImage &image)
     return false;
 }
 
+// A desktop's dark colour scheme over the whole program while it lives: the text on
+// the windows' light picture must stay dark.
+class DarkScheme
+{
+public:
+    DarkScheme()
+        : m_previous(QApplication::palette())
+    {
+        QPalette dark;
+        const QColor window(0x35, 0x35, 0x35);
+        const QColor text(0xee, 0xee, 0xee);
+        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase})
+            dark.setColor(role, window);
+        dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, text);
+        QApplication::setPalette(dark);
+    }
+    ~DarkScheme() { QApplication::setPalette(m_previous); }
+    DarkScheme(const DarkScheme &) = delete;
+    DarkScheme &operator=(const DarkScheme &) = delete;
+
+private:
+    QPalette m_previous;
+};
+
 class Tour
 {
 public:
@@ -114,6 +142,9 @@ private:
     // Runs one part of the tour; what goes wrong is counted and told, and the tour goes on.
     void part(const char *what, const std::function<void()> &steps);
     void shoot(QWidget &window, const QString &name);
+    // Runs `open`, which shows a modal window named `modalName`, shoots that window and
+    // closes it.
+    void shootModal(const char *modalName, const QString &name, const std::function<void()> &open);
 
     void mainForm();
     void recordForms();
@@ -187,6 +218,33 @@ void Tour::shoot(QWidget &window, const QString &name)
     std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
 }
 
+void Tour::shootModal(const char *modalName, const QString &name, const std::function<void()> &open)
+{
+    QString failure = QStringLiteral("%1: the window %2 did not open").arg(name, QLatin1String(modalName));
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() != QLatin1String(modalName) || !window->isVisible() || !window->isModal())
+                continue;
+            watch.stop();
+            failure.clear();
+            try {
+                shoot(*window, name);
+            } catch (const TourError &error) {
+                failure = error.description;
+            }
+            window->close();
+            return;
+        }
+    });
+    watch.start();
+    open();
+    watch.stop();
+    if (!failure.isEmpty())
+        throw TourError{failure};
+}
+
 void Tour::mainForm()
 {
     if (!app::showMainForm())
@@ -199,6 +257,16 @@ void Tour::mainForm()
     click(form, "cmdAdd");
     shoot(form, QStringLiteral("main-form-add"));
     click(form, "cmdCancel");
+
+    // Smaller than its layout (an 800 x 600 screen), the form scrolls.
+    const QSize designSize = form.size();
+    form.resize(std::min(designSize.width(), 640), std::min(designSize.height(), 480));
+    shoot(form, QStringLiteral("main-form-small-window"));
+    form.resize(designSize);
+    {
+        DarkScheme dark;
+        shoot(form, QStringLiteral("main-form-dark-scheme"));
+    }
 }
 
 void Tour::recordForms()
@@ -240,6 +308,9 @@ void Tour::recordForms()
         child<QAction>(form, "mnuRegisteredAgent").trigger();
         auto &agent = ui::WindowRegistry::get<records::RegisteredAgent>();
         shoot(agent, QStringLiteral("registered-agent"));
+        click(agent, "cmdEdit");
+        shoot(agent, QStringLiteral("registered-agent-edit"));
+        click(agent, "cmdCancel");
         agent.close();
     });
 }
@@ -250,12 +321,20 @@ void Tour::documentWindows()
     part("business-report", [&] {
         click(form, "cmdViewReport");
         shoot(documents::reportWindow(), QStringLiteral("business-report"));
+        shootModal("PrintPreview", QStringLiteral("business-report-preview"),
+                   [] { child<QAction>(documents::reportWindow(), "mnuPrintPreview").trigger(); });
         documents::reportWindow().close();
     });
     part("merged-document", [&] {
         // The first template button: the delivered articles of incorporation.
         click(form, "cmdArticleOfCorporation_1");
         shoot(documents::articlesWindow(), QStringLiteral("merged-document"));
+        // The second business has no registered agent: its fields stay as written,
+        // highlighted and named under the text.
+        click(form, "cmdNext");
+        click(form, "cmdArticleOfCorporation_1");
+        shoot(documents::articlesWindow(), QStringLiteral("merged-document-missing-fields"));
+        click(form, "cmdFirst");
         documents::articlesWindow().close();
     });
     part("template-chooser", [&] {
@@ -271,6 +350,16 @@ void Tour::documentWindows()
         auto &editor = documents::editorWindow();
         child<QListWidget>(editor, "List1").setCurrentRow(1);
         shoot(editor, QStringLiteral("template-editor"));
+        // A misspelt merge field is underlined and listed with the name it may mean.
+        auto &text = child<QPlainTextEdit>(editor, "Text1");
+        const QString stored = text.toPlainText();
+        text.moveCursor(QTextCursor::End);
+        text.insertPlainText(QStringLiteral("\nOffice: [BusinessAdress]\n"));
+        auto &check = child<QListWidget>(editor, "lstFieldCheck");
+        if (!waitUntil([&] { return check.count() > 0; }, 5000))
+            throw TourError{QStringLiteral("the editor does not list the misspelt merge field")};
+        shoot(editor, QStringLiteral("template-editor-field-check"));
+        text.setPlainText(stored); // nothing to ask about on closing
         editor.close();
     });
 }
@@ -288,6 +377,12 @@ void Tour::publishingWindow()
     list.setCurrentIndex(second);
     emit list.doubleClicked(second);
     shoot(window, QStringLiteral("publishing-edit-item"));
+    {
+        DarkScheme dark;
+        shoot(window, QStringLiteral("publishing-dark-scheme"));
+    }
+    shootModal("PrintPreview", QStringLiteral("publishing-print-list-preview"),
+               [&window] { child<QAction>(window, "mnuPrintList").trigger(); });
 
     child<QAction>(window, "mnuSubmitRssFile").trigger();
     if (!window.inSubmissionMode())

@@ -13,8 +13,8 @@
 #include "rss/PublishingSettings.h"
 #include "rss/ui/FrmRssGenerator.h"
 #include "support/PostgresServer.h"
+#include "support/ui_Layout.h"
 #include "support/ui_WindowFit.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableView>
 
 #include <arpa/inet.h>
@@ -37,8 +38,6 @@
 using namespace testing_support;
 
 namespace {
-
-constexpr int DesignClientHeight = 8715;
 
 class MainFormTest : public FormTest
 {
@@ -70,6 +69,59 @@ protected:
         return control<QLineEdit>(&form, "txtFields_2")->text();
     }
 
+    // Starts the form anew over the templates given.
+    app::GeneralInformation1 &restartWith(std::initializer_list<const char *> names)
+    {
+        ui::WindowRegistry::clear();
+        setTemplates(names);
+        return start();
+    }
+
+    // The room between the planning frame and the strips below it: the same whatever
+    // the frame holds, as the form grows with the frame.
+    static int roomBelowFrame(const app::GeneralInformation1 &form)
+    {
+        return control(&form, "picButtons")->mapTo(form.clientArea(), QPoint()).y()
+               - form.planningMenu()->geometry().bottom();
+    }
+
+    // The template buttons stand in a column under Business Report, as wide as it (less
+    // the column's scroll bar, when it has one) and as tall, one step apart (give or take
+    // a pixel of rounding), inside the frame, which ends soon after the last of them.
+    static void expectTemplateColumn(const app::GeneralInformation1 &form, int shown)
+    {
+        QWidget *frame = form.planningMenu();
+        const QScrollBar *scrollBar = form.templateColumn()->verticalScrollBar();
+        const int width = placeIn(*buttonOf(&form, "cmdViewReport"), *frame).width()
+                          - (scrollBar->isVisible() ? scrollBar->width() : 0);
+        const QRect report = placeIn(*buttonOf(&form, "cmdViewReport"), *frame);
+        QRect previous = report;
+        int firstStep = 0;
+        for (int i = 1; i <= shown; ++i) {
+            SCOPED_TRACE(i);
+            QPushButton *button
+                = buttonOf(&form, QStringLiteral("cmdArticleOfCorporation_%1").arg(i).toLatin1().constData());
+            ASSERT_NE(button, nullptr);
+            EXPECT_TRUE(button->isVisible());
+            const QRect place = placeIn(*button, *frame);
+            EXPECT_EQ(place.left(), report.left());
+            EXPECT_EQ(place.size(), QSize(width, report.height()));
+            EXPECT_GT(place.top(), previous.bottom());
+            const int step = place.top() - previous.top();
+            if (i == 2)
+                firstStep = step;
+            EXPECT_TRUE(i < 2 || std::abs(step - firstStep) <= 1) << step << " after " << firstStep;
+            previous = place;
+        }
+        int lowest = previous.bottom();
+        for (const QWidget *part : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (part->isVisible() && !part->size().isEmpty())
+                lowest = std::max(lowest, part->geometry().bottom());
+        EXPECT_LT(lowest, frame->height());
+        EXPECT_LT(frame->height() - lowest, report.height()) << "the frame grew further than its buttons";
+        EXPECT_EQ(layoutFaults(form), QStringList());
+    }
+
     qint64 keyOf(const char *name)
     {
         return folder
@@ -99,6 +151,12 @@ TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
     EXPECT_FALSE(shows(&form, "cmdEditTemplate") || shows(&form, "CmdUpload"));
     EXPECT_EQ(buttonOf(&form, "cmdEditTemplate")->text(), "Edit Tempate");
 
+    // Tab goes down the business fields as they stand.
+    QStringList fields;
+    for (int i = 2; i <= 12; ++i)
+        fields << QStringLiteral("txtFields_%1").arg(i);
+    EXPECT_EQ(tabOrder(control(&form, "txtFields_2")).mid(0, fields.size()), fields);
+
     QTest::keyClick(&form, Qt::Key_End);
     EXPECT_EQ(form.businessInformationId(), keyOf("Cedar Books"));
     click(&form, "cmdNext");
@@ -113,7 +171,7 @@ TEST_F(MainFormTest, AnEmptyDatabaseStartsAtKeyZeroWithoutTemplateButtons)
     EXPECT_EQ(statusOf(&form), "Business Currently In System: 0");
     EXPECT_EQ(form.businessInformationId(), 0);
     EXPECT_EQ(control(&form, "cmdArticleOfCorporation_1"), nullptr);
-    EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight));
+    expectTemplateColumn(form, 0);
 
     folder.exec(
         "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (0, 'orphan')");
@@ -124,22 +182,19 @@ TEST_F(MainFormTest, AnEmptyDatabaseStartsAtKeyZeroWithoutTemplateButtons)
 
 TEST_F(MainFormTest, OneButtonPerTemplateBelowBusinessReportAndTheFormGrowsWithThem)
 {
-    setTemplates({"articles of incorporation", "bylaws", "rEGISTERED aGENT"});
-    auto &form = start();
+    const int room = roomBelowFrame(restartWith({}));
+    auto &form = restartWith({"articles of incorporation", "bylaws", "rEGISTERED aGENT"});
     const QStringList captions{"Articles of incorporation", "Bylaws", "Registered agent"};
-    const int tops[] = {2215, 2690, 3165};
     for (int i = 0; i < 3; ++i) {
         auto *button = buttonOf(&form, QStringLiteral("cmdArticleOfCorporation_%1").arg(i + 1).toLatin1().constData());
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), captions[i]);
         EXPECT_TRUE(form.planningMenu()->isAncestorOf(button));
-        EXPECT_EQ(QRect(button->mapTo(form.planningMenu(), QPoint()), button->size()),
-                  ui::twipsRect(600, tops[i], 1935, 375));
-        EXPECT_TRUE(button->isVisible());
     }
+    expectTemplateColumn(form, 3);
     EXPECT_FALSE(shows(&form, "cmdArticleOfCorporation_0"));
-    EXPECT_EQ(form.planningMenu()->height(), ui::twipsToPixels(2715 + 1125));
-    EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight + 1125));
+    EXPECT_EQ(roomBelowFrame(form), room);
+    EXPECT_EQ(control(&form, "picStatBox")->geometry().bottom(), form.clientArea()->height() - 1);
 }
 
 TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGrowingTheForm)
@@ -147,6 +202,8 @@ TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGr
     std::vector<QByteArray> names;
     for (int i = 1; i <= 100; ++i)
         names.push_back("template " + QByteArray::number(i));
+    const int room = roomBelowFrame(restartWith({}));
+    ui::WindowRegistry::clear();
     folder.exec("DELETE FROM ARTICLESOFINCORPORATION");
     for (const QByteArray &name : names)
         folder.exec(
@@ -154,14 +211,19 @@ TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGr
     auto &form = start();
     app::TemplateColumn *column = form.templateColumn();
     EXPECT_EQ(column->count(), 100);
-    // Ten buttons shown: the frame grows until the tenth fits, and no further.
-    const int growth = 1740 + 10 * 475 + 375 + 100 - 2715;
-    EXPECT_EQ(form.planningMenu()->height(), ui::twipsToPixels(2715 + growth));
-    EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight + growth));
-    EXPECT_LE(column->geometry().bottom(), form.planningMenu()->height());
     QCoreApplication::processEvents();
+    // Ten buttons shown whole: the frame grows until the tenth fits, and no further.
+    expectTemplateColumn(form, 10);
+    const QRect shown = column->viewport()->rect();
+    int whole = 0;
+    for (int i = 1; i <= 11; ++i) {
+        const QPushButton *button
+            = buttonOf(&form, QStringLiteral("cmdArticleOfCorporation_%1").arg(i).toLatin1().constData());
+        whole += button && shown.contains(placeIn(*button, *column->viewport()));
+    }
+    EXPECT_EQ(whole, 10);
+    EXPECT_EQ(roomBelowFrame(form), room);
     EXPECT_TRUE(column->verticalScrollBar()->isVisible());
-    saveScreenshot(&form, "GeneralInformation1-100-templates");
 
     // Only the buttons a person sees exist at first; Tab from the tenth makes the rest
     // and goes on to the eleventh, scrolled into view.
@@ -351,21 +413,6 @@ TEST_F(MainFormTest, KeysBeyond32BitsReachEveryFormWhole)
     EXPECT_FALSE(report.contains("Small Ltd"));
 }
 
-TEST_F(MainFormTest, Screenshots)
-{
-    setTemplates({"articles of incorporation", "bylaws", "registered agent"});
-    folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, "
-                "BusinessState, BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, "
-                "BusinessWebSiteURL, BusinessEMailAddress) VALUES ('Acme Bakery', '12 Mill Lane', 'Unit 4', "
-                "'Springfield', 'IL', '62701', 'Sangamon', '217-555-0134', '217-555-0135', "
-                "'https://acme-bakery.example', 'hello@acme-bakery.example')");
-    auto &form = start();
-    saveScreenshot(&form, "GeneralInformation1-browse");
-    click(&form, "cmdEdit");
-    saveScreenshot(&form, "GeneralInformation1-edit");
-    click(&form, "cmdCancel");
-}
-
 // Closing the main form while the feed is being uploaded: the program would end with
 // its last window, so the form asks first and, told to wait, closes only once the
 // upload has ended. The FTP peer accepts the connection and never greets.
@@ -468,61 +515,83 @@ TEST_F(StartUpTest, WhatAKilledSettingsWriteLeftBehindIsRemoved)
     EXPECT_TRUE(QFile::exists(folder.filePath("config.ini.bak")));
 }
 
-TEST_F(StartUpTest, AMissingDatabaseIsNamedAndNothingIsCreated)
+// A start that cannot open its data says once what is at fault, by its name, and
+// creates nothing: the folder's Tallowmere.db is as it was, or still missing.
+struct UnopenableStart
 {
-    EXPECT_FALSE(app::showMainForm());
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.contains(folder.filePath("Tallowmere.db")));
-    EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
-    EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
+    const char *what;
+    void (*prepare)(const TempProgramFolder &folder);
+    QString (*named)(const TempProgramFolder &folder); // what the message must mention
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
 }
 
-TEST_F(StartUpTest, AServerThatCannotBeReachedIsNamedWithTheReasonAndNothingIsCreated)
+QString theDatabase(const TempProgramFolder &folder)
 {
-    QFile url(folder.filePath("Tallowmere.url"));
-    ASSERT_TRUE(url.open(QIODevice::WriteOnly));
-    url.write("postgresql://nobody@127.0.0.1:9/office\r\n"); // port 9: nothing listens there
-    url.close();
+    return folder.filePath("Tallowmere.db");
+}
+
+const UnopenableStart UnopenableStarts[] = {
+    {"MissingDatabase", [](const TempProgramFolder &) {}, theDatabase},
+    {"TextInPlaceOfTheDatabase",
+     [](const TempProgramFolder &folder) { writeFile(theDatabase(folder), "just some text, not a database"); },
+     theDatabase},
+    {"EmptyFileInPlaceOfTheDatabase", [](const TempProgramFolder &folder) { writeFile(theDatabase(folder), {}); },
+     theDatabase},
+    {"ServerThatCannotBeReached",
+     [](const TempProgramFolder &folder) {
+         // Port 9: nothing listens there.
+         writeFile(folder.filePath("Tallowmere.url"), "postgresql://nobody@127.0.0.1:9/office\r\n");
+     },
+     [](const TempProgramFolder &) {
+         return QStringLiteral("The database server nobody@127.0.0.1:9/office cannot be reached (");
+     }},
+    {"TallowmereUrlThatIsNoRegularFile",
+     [](const TempProgramFolder &folder) {
+         // Opened as a FIFO it would wait for a writer for ever.
+         ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("Tallowmere.url")).constData(), 0600), 0);
+     },
+     [](const TempProgramFolder &folder) { return folder.filePath("Tallowmere.url"); }},
+};
+
+class StartUpFailure : public StartUpTest, public ::testing::WithParamInterface<UnopenableStart>
+{ };
+
+TEST_P(StartUpFailure, NamesWhatIsAtFaultAndCreatesNothing)
+{
+    GetParam().prepare(folder);
+    QFile database(theDatabase(folder));
+    const bool existed = database.exists();
+    const QByteArray before = existed && database.open(QIODevice::ReadOnly) ? database.readAll() : QByteArray();
+    database.close();
+
     EXPECT_FALSE(app::showMainForm());
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.startsWith(
-        QStringLiteral("The database server nobody@127.0.0.1:9/office cannot be reached (")))
+    EXPECT_TRUE(dialogs->messages[0].text.contains(GetParam().named(folder)))
         << dialogs->messages[0].text.toStdString();
     EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
-    EXPECT_FALSE(QFile::exists(folder.filePath("Tallowmere.db")));
-}
-
-TEST_F(StartUpTest, ATallowmereUrlThatIsNoRegularFileIsNamedAndNeverWaitedFor)
-{
-    // Opened as a FIFO it would wait for a writer for ever.
-    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("Tallowmere.url")).constData(), 0600), 0);
-    EXPECT_FALSE(app::showMainForm());
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.startsWith(folder.filePath("Tallowmere.url")))
-        << dialogs->messages[0].text.toStdString();
-}
-
-TEST_F(StartUpTest, AFileThatIsNoBusinessDatabaseIsNamedAndLeftAsItWas)
-{
-    for (const QByteArray &content : {QByteArray("just some text, not a database"), QByteArray()}) {
-        QFile file(folder.filePath("Tallowmere.db"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
-        EXPECT_FALSE(app::showMainForm());
-        ASSERT_FALSE(dialogs->messages.empty());
-        EXPECT_TRUE(dialogs->messages.back().text.contains(folder.filePath("Tallowmere.db")))
-            << dialogs->messages.back().text.toStdString();
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), content);
-        ui::WindowRegistry::clear();
+    ASSERT_EQ(database.exists(), existed);
+    if (existed) {
+        ASSERT_TRUE(database.open(QIODevice::ReadOnly));
+        EXPECT_EQ(database.readAll(), before);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Starts, StartUpFailure, ::testing::ValuesIn(UnopenableStarts),
+                         [](const ::testing::TestParamInfo<UnopenableStart> &info) { return info.param.what; });
 
 TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsParts)
 {
     addBusinesses({"Acme Bakery"});
     setTemplates({"articles of incorporation", "bylaws", "registered agent"});
+    const QSize design = start().clientArea()->size();
+    ui::WindowRegistry::clear();
+    QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere")).clear(); // where it stood on the large screen
     QScreen *small = smallScreen();
     ASSERT_NE(small, nullptr);
     ui::WindowRegistry::get<app::GeneralInformation1>().setScreen(small);
@@ -530,12 +599,12 @@ TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsPa
     QCoreApplication::processEvents();
     EXPECT_TRUE(small->availableGeometry().contains(form.frameGeometry())) << form.frameGeometry().height();
     // The parts keep their design places; the strips at the bottom scroll into view.
-    EXPECT_EQ(form.clientArea()->height(), ui::twipsToPixels(DesignClientHeight + 1125));
+    EXPECT_EQ(form.clientArea()->size(), design);
+    EXPECT_EQ(layoutFaults(form), QStringList());
     QPushButton *add = buttonOf(&form, "cmdAdd");
     EXPECT_FALSE(inView(add));
     auto *area = form.findChild<QScrollArea *>(QStringLiteral("scrollArea"));
     ASSERT_NE(area, nullptr);
-    saveScreenshot(&form, "GeneralInformation1-small-screen");
     area->ensureWidgetVisible(add);
     EXPECT_TRUE(inView(add));
     EXPECT_TRUE(inView(control(&form, "lblStatus")));
@@ -550,7 +619,6 @@ TEST_F(MainFormTest, UnderADarkColourSchemeEveryLabelStaysReadable)
     auto &form = start();
     QCoreApplication::processEvents();
     EXPECT_EQ(unreadableLabels(form), QStringList());
-    saveScreenshot(&form, "GeneralInformation1-dark-scheme");
     click(&form, "cmdAdd");
     EXPECT_EQ(unreadableLabels(form), QStringList());
 }

@@ -4,8 +4,8 @@
 #include "browser/AddressList.h"
 #include "browser/ui/WebView.h"
 #include "support/ui_FakeWebEngine.h"
+#include "support/ui_Layout.h"
 #include "support/ui_ScriptedDialogs.h"
-#include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
 #include <QAbstractItemView>
@@ -225,23 +225,35 @@ TEST_F(FrmBrowserTest, ResizingFitsAddressBoxAndPageAndSurvivesATinyWindow)
 {
     FrmBrowser &window = open();
     WebView *page = window.webView();
-    window.resize(ui::twipsToPixels(9000), ui::twipsToPixels(7215));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(addressBox(window)->width(), ui::twipsToPixels(8900));
-    EXPECT_EQ(page->width(), ui::twipsToPixels(8900));
-    EXPECT_EQ(page->height(), ui::twipsToPixels(5900));
-    EXPECT_EQ(page->pos(), ui::twipsRect(50, 1215, 0, 0).topLeft());
-    EXPECT_EQ(addressBox(window)->pos(), ui::twipsRect(50, 330, 0, 0).topLeft());
+    QComboBox *address = addressBox(window);
+    const auto resize = [&window](int width, int height) {
+        window.resize(width, height);
+        QCoreApplication::processEvents();
+    };
+    resize(600, 480);
+    EXPECT_EQ(testing_support::layoutFaults(window), QStringList());
+    // The address box and the page share one column, the page below the box, with
+    // margins as wide on the right as on the left (give or take a pixel of rounding).
+    EXPECT_EQ(page->x(), address->x());
+    EXPECT_EQ(page->width(), address->width());
+    EXPECT_GT(page->y(), address->geometry().bottom());
+    EXPECT_NEAR(page->parentWidget()->width() - page->geometry().right() - 1, page->x(), 1);
+    const QSize pageSize = page->size();
+
+    // Both follow the window.
+    resize(600 + 150, 480 + 90);
+    EXPECT_EQ(page->size(), pageSize + QSize(150, 90));
+    EXPECT_EQ(address->width(), page->width());
+    EXPECT_EQ(testing_support::layoutFaults(window), QStringList());
 
     // Too low for the page: widths follow, the page keeps its height.
-    window.resize(ui::twipsToPixels(3000), ui::twipsToPixels(1200));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(page->width(), ui::twipsToPixels(2900));
-    EXPECT_EQ(page->height(), ui::twipsToPixels(5900));
+    resize(200, 80);
+    EXPECT_EQ(page->width(), pageSize.width() - 400);
+    EXPECT_EQ(address->width(), page->width());
+    EXPECT_EQ(page->height(), pageSize.height() + 90);
     // Too narrow for anything: nothing changes, and the window keeps working.
-    window.resize(ui::twipsToPixels(90), ui::twipsToPixels(90));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(page->width(), ui::twipsToPixels(2900));
+    resize(6, 6);
+    EXPECT_EQ(page->width(), pageSize.width() - 400);
     press(window, "Home");
     EXPECT_EQ(engine().requests.size(), 1);
 }

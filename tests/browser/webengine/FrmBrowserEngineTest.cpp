@@ -3,7 +3,6 @@
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
 #include "support/QStringPrinter.h"
-#include "support/ui_Screenshot.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
@@ -139,11 +138,6 @@ TEST_F(FrmBrowserEngineTest, StartingAddressSaysWorkingThenShowsThePageTitle)
     EXPECT_EQ(addressBox(window)->count(), 26);
     EXPECT_EQ(addressBox(window)->itemText(0), one);
     EXPECT_EQ(addressBox(window)->currentText(), one);
-    // The engine paints the page a moment after it has loaded.
-    QElapsedTimer painted;
-    painted.start();
-    waitUntil([&] { return painted.elapsed() > 1000; });
-    testing_support::saveScreenshot(window, QStringLiteral("frmBrowser_local_page"));
 }
 
 TEST_F(FrmBrowserEngineTest, EnterOpensTheTypedAddressAndVisitsGoToTheTopOfTheList)

@@ -1,12 +1,12 @@
 // The merge window: the filled document, its caption, reopening and resizing.
-#include "support/ui_Screenshot.h"
 
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
+#include "support/PdfText.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
+#include "support/ui_Layout.h"
 #include "support/ui_ScriptedDialogs.h"
-#include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
 #include <QAction>
@@ -74,7 +74,6 @@ TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
                                      "The registered agent is:\n\tAnn\t\tCole\n9 Elm St\n\nDover\tDE\t19901\n\n"
                                      "The corporation is formed to make hand tools:\n\nSell tools in three "
                                      "states\nTrain apprentices\n\nSigned, Ann Cole"));
-    testing_support::saveScreenshot(window(), QStringLiteral("merged-document"));
 }
 
 TEST_F(ArticlesWindowTest, ShowingAgainMergesWhatIsAskedForUnderItsCaption)
@@ -107,17 +106,19 @@ TEST_F(ArticlesWindowTest, ShowingAgainMergesWhatIsAskedForUnderItsCaption)
 TEST_F(ArticlesWindowTest, TextBoxFollowsTheWindowDownToALowerBound)
 {
     auto *box = window().findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    EXPECT_EQ(box->geometry(), ui::twipsRect(1260, 1320, 7815, 7635));
+    EXPECT_EQ(testing_support::layoutFaults(window()), QStringList());
+    const QRect design = box->geometry();
 
     window().resize(window().width() + 150, window().height() + 90);
-    EXPECT_EQ(box->width(), ui::twipsToPixels(7815) + 150);
-    EXPECT_EQ(box->height(), ui::twipsToPixels(7635) + 90);
-    EXPECT_LE(box->geometry().right(), window().width());
+    EXPECT_EQ(box->size(), design.size() + QSize(150, 90));
+    EXPECT_EQ(box->pos(), design.topLeft());
+    EXPECT_EQ(testing_support::layoutFaults(window()), QStringList());
 
+    // However small the window, the box stays in place and keeps two inches by one.
     window().resize(10, 10);
-    EXPECT_GE(box->width(), ui::twipsToPixels(2880));
-    EXPECT_GE(box->height(), ui::twipsToPixels(1440));
-    EXPECT_EQ(box->pos(), ui::twipsRect(1260, 1320, 0, 0).topLeft());
+    EXPECT_GE(box->width(), 2 * box->logicalDpiX());
+    EXPECT_GE(box->height(), box->logicalDpiY());
+    EXPECT_EQ(box->pos(), design.topLeft());
 }
 
 } // namespace
@@ -154,7 +155,6 @@ TEST_F(ArticlesWindowTest, FieldsWithoutAValueAreHighlightedAndListedOnce)
     EXPECT_TRUE(text().contains(QStringLiteral("Its office is at [BusinessAddressOne], [BusinessCity],")));
     // The text box still shares the window with the notice.
     EXPECT_LE(box()->mapTo(&window(), QPoint(0, box()->height())).y(), notice()->geometry().top());
-    testing_support::saveScreenshot(window(), QStringLiteral("merged-document-missing-fields"));
 
     window().close();
     open(QStringLiteral("Articles"), 1);
@@ -193,11 +193,7 @@ TEST_F(ArticlesWindowTest, PdfOfTheMergedDocumentCarriesItsText)
     const QString pdf = folder.filePath(QStringLiteral("articles.pdf"));
     dialogs->fileNames = {pdf};
     trigger("mnuSaveAsPdf");
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished(60000));
-    EXPECT_TRUE(
-        QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(QStringLiteral("ARTICLES OF INCORPORATION")));
+    EXPECT_TRUE(testing_support::pdfText(pdf).contains(QStringLiteral("ARTICLES OF INCORPORATION")));
 }
 
 } // namespace

@@ -2,15 +2,14 @@
 #include "documents/ui/LVPrint.h"
 #include "documents/ui/ListViewSource.h"
 #include "documents/ui/PrintOutput.h"
+#include "support/PdfText.h"
 #include "support/ui_ModalAnswer.h"
-#include "support/ui_Screenshot.h"
 #include "support/ui_ScriptedDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -23,32 +22,7 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-using testing_support::screenshotFolder;
-
-QString runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of each page of a PDF file.
-QStringList pdfPages(const QString &pdf)
-{
-    QStringList pages
-        = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).split(u'\f');
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
-
-// Turns every page of pdf into name-<page>.png in the screenshot folder.
-void savePagePictures(const QString &pdf, const QString &name)
-{
-    runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
-                                         screenshotFolder() + u'/' + name});
-}
+using testing_support::pdfPages;
 
 void fillPartsList(QTreeWidget &tree, int rows)
 {
@@ -126,8 +100,7 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
 {
     QTreeWidget tree;
     fillPartsList(tree, 90);
-    const QString pdf = screenshotFolder() + QStringLiteral("/printed-list.pdf");
-    QFile::remove(pdf);
+    const QString pdf = folder.filePath(QStringLiteral("printed-list.pdf"));
     dialogs->fileNames.push_back(pdf);
 
     documents::LVPrint printer;
@@ -139,7 +112,6 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
     ModalAnswer print(QStringLiteral("PrintPreview"), [&](QWidget &preview) {
         previewed = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text();
         EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview: Parts List"));
-        testing_support::saveScreenshot(preview, QStringLiteral("printed-list-preview"));
         ModalAnswer::click("cmdPrint")(preview);
     });
     ASSERT_TRUE(printer.PrintList());
@@ -157,7 +129,6 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
     for (int row = 1; row <= 90; ++row)
         EXPECT_TRUE(all.contains(QStringLiteral("Part %1 ").arg(row))) << row;
     EXPECT_TRUE(pages.first().contains(QStringLiteral("Stainless steel hex bolt")));
-    savePagePictures(pdf, QStringLiteral("printed-list"));
 }
 
 TEST_F(ListPrintPdf, PrintingWithoutAListIsRefused)
@@ -198,8 +169,7 @@ TEST_F(ListPrintPdf, CancellingThePrintDialogOrTheFileChoicePrintsNothing)
 
 TEST_F(ListPrintPdf, ReportTextGoesIntoThePdfFilePageAfterPage)
 {
-    const QString pdf = screenshotFolder() + QStringLiteral("/printed-report.pdf");
-    QFile::remove(pdf);
+    const QString pdf = folder.filePath(QStringLiteral("printed-report.pdf"));
     dialogs->fileNames.push_back(pdf.chopped(4)); // the file's type is added when missing
 
     ASSERT_TRUE(PrintOutput::printText(nullptr, sampleReport(), QStringLiteral("Business Report")));
@@ -210,8 +180,8 @@ TEST_F(ListPrintPdf, ReportTextGoesIntoThePdfFilePageAfterPage)
     EXPECT_TRUE(pages[0].contains(QStringLiteral("General Business Information")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Springfield")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Goal 70")));
-    EXPECT_TRUE(runTool(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Business Report")));
-    savePagePictures(pdf, QStringLiteral("printed-report"));
+    EXPECT_TRUE(
+        testing_support::toolOutput(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Business Report")));
 }
 
 TEST_F(ListPrintPdf, UnwritableFileIsReportedWithItsReason)

@@ -1,15 +1,15 @@
 // The report window driven through its buttons: load, close, reopen, print.
-#include "support/ui_Screenshot.h"
 
+#include "documents/ui/ReportWindow.h"
 #include "db/DbError.h"
 #include "db/schema/Schema.h"
 #include "documents/ui/DocumentWindows.h"
-#include "documents/ui/ReportWindow.h"
+#include "support/PdfText.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
+#include "support/ui_Layout.h"
 #include "support/ui_ModalAnswer.h"
 #include "support/ui_ScriptedDialogs.h"
-#include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
 #include <QAction>
@@ -19,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest/QTest>
@@ -28,17 +27,10 @@
 
 using documents::ReportWindow;
 using testing_support::ModalAnswer;
+using testing_support::pdfText;
 using testing_support::ScriptedDialogs;
 
 namespace {
-
-QString pdfText(const QString &pdf)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    pdftotext.waitForFinished(60000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 
 class ReportWindowTest : public ::testing::Test
 {
@@ -86,12 +78,11 @@ TEST_F(ReportWindowTest, OpensWithTheReportInItsDesignLayout)
     ASSERT_TRUE(window().isVisible());
     EXPECT_EQ(window().objectName(), QStringLiteral("Report"));
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Report"));
-    EXPECT_EQ(text()->geometry(), ui::twipsRect(1200, 1260, 7995, 7455));
+    EXPECT_EQ(testing_support::layoutFaults(window()), QStringList());
     EXPECT_EQ(window().findChild<QPushButton *>(QStringLiteral("Command2"))->accessibleName(), QStringLiteral("Print"));
     EXPECT_TRUE(
         text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tSample Tools")));
     EXPECT_TRUE(text()->toPlainText().endsWith(QStringLiteral("\t\tRita\t\tM\t\tOrtiz\n\t\tSmith\n\t\tJourneyman")));
-    testing_support::saveScreenshot(window(), QStringLiteral("report-window"));
 }
 
 TEST_F(ReportWindowTest, ShowingAgainKeepsEditsAndCloseRebuildsFromTheDatabase)
@@ -139,18 +130,11 @@ TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_TRUE(dialogs->messages.empty());
 
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished());
-    const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString printed = pdfText(pdf);
     EXPECT_TRUE(printed.contains(QStringLiteral("General Business Information")));
     EXPECT_TRUE(printed.contains(QStringLiteral("Sample Tools")));
     // The tab is expanded to spaces on paper.
     EXPECT_TRUE(printed.contains(QRegularExpression(QStringLiteral("Signed +by hand"))));
-
-    const QString pages = QDir(testing_support::screenshotFolder()).filePath(QStringLiteral("report-printed"));
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), pdf, pages});
 }
 
 TEST_F(ReportWindowTest, PrintFailureIsShownAndCancelPrintsNothing)
@@ -227,7 +211,6 @@ TEST_F(ReportWindowTest, PreviewShowsThePagesAndPrintsOnlyWhenAsked)
     {
         ModalAnswer close(QStringLiteral("PrintPreview"), [&](QWidget &preview) {
             pages = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text().split(u' ').first().toInt();
-            testing_support::saveScreenshot(preview, QStringLiteral("report-preview"));
             ModalAnswer::click("cmdClose")(preview);
         });
         trigger("mnuPrintPreview");
@@ -279,8 +262,10 @@ TEST_F(ReportWindowTest, FileMenuHasOneAccessKeyPerCommandAndKeepsTheLayout)
     }
     EXPECT_EQ(keys, QStringList({QStringLiteral("V"), QStringLiteral("P"), QStringLiteral("D")}));
     // The menu bar sits above the controls, which keep their places below it.
-    EXPECT_GE(text()->mapTo(&window(), QPoint(0, 0)).y(),
-              window().findChild<QMenuBar *>()->geometry().bottom() + ui::twipsToPixels(1260) - 1);
+    const QRect bar = window().findChild<QMenuBar *>()->geometry();
+    EXPECT_GT(testing_support::placeIn(*text(), window()).top(), bar.bottom());
+    EXPECT_EQ(testing_support::placeIn(*text()->parentWidget(), window()).top(), bar.bottom() + 1);
+    EXPECT_EQ(testing_support::layoutFaults(window()), QStringList());
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // The template chooser and the editor, driven through their buttons.
-#include "support/ui_Screenshot.h"
 
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/EditorWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
 #include "support/TempFolder.h"
+#include "support/ui_Layout.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
@@ -88,7 +88,6 @@ TEST_F(TemplateWindows, ChooserListsNamesInUpperCaseAndAsksForASelection)
     ASSERT_EQ(list(chooser())->count(), 4);
     EXPECT_EQ(list(chooser())->item(0)->text(), QStringLiteral("ARTICLES"));
     EXPECT_EQ(list(chooser())->item(3)->text(), QStringLiteral("O'BRIEN LEASE"));
-    testing_support::saveScreenshot(chooser(), QStringLiteral("template-chooser"));
 
     click(chooser(), "CmdSelect");
     ASSERT_EQ(dialogs->messages.size(), 1u);
@@ -97,6 +96,15 @@ TEST_F(TemplateWindows, ChooserListsNamesInUpperCaseAndAsksForASelection)
     EXPECT_TRUE(chooser().isVisible());
     EXPECT_EQ(list(chooser())->count(), 4);
     EXPECT_FALSE(editor().isLoaded());
+}
+
+TEST_F(TemplateWindows, ChooserAndEditorKeepTheirControlsApartInsideTheWindow)
+{
+    chooser().showWindow();
+    EXPECT_EQ(testing_support::layoutFaults(chooser()), QStringList());
+    edit(QStringLiteral("ARTICLES"));
+    ASSERT_TRUE(editor().isVisible());
+    EXPECT_EQ(testing_support::layoutFaults(editor()), QStringList());
 }
 
 TEST_F(TemplateWindows, ExitHidesTheChooserWhichKeepsItsListUntilASelect)
@@ -125,7 +133,6 @@ TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)
     EXPECT_EQ(textBox(editor())->toPlainText(),
               QStringLiteral("ARTICLES OF INCORPORATION\n\nThe name of the corporation is [BusninesName].\n"));
     EXPECT_EQ(list(editor())->item(0)->text(), QStringLiteral("businessName"));
-    testing_support::saveScreenshot(editor(), QStringLiteral("template-editor"));
 
     // A further Select only brings the loaded editor forward, still on its first template.
     edit(QStringLiteral("BYLAWS"));
@@ -225,7 +232,6 @@ TEST_F(TemplateWindows, UnknownFieldNamesAreMarkedWithTheirLineAndANearName)
     const auto marks = textBox(editor())->extraSelections();
     ASSERT_EQ(marks.size(), 2);
     EXPECT_EQ(marks[0].cursor.selectedText(), QStringLiteral("[BusinessAdress]"));
-    testing_support::saveScreenshot(editor(), QStringLiteral("template-editor-field-check"));
 
     // Choosing an entry selects the name in the text, ready to be typed over.
     emit check->itemActivated(check->item(0));

@@ -1,9 +1,8 @@
 #pragma once
 
 // Helpers for driving the record forms offscreen: fresh databases, scripted dialogs,
-// real clicks and keys, and screenshots for people to look at.
+// real clicks and keys.
 #include "support/TempFolder.h"
-#include "support/ui_Screenshot.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 

@@ -4,7 +4,6 @@
 #include "browser/webengine/LocalSite.h"
 #include "rss/ui/FrmRssGenerator.h"
 #include "support/TempFolder.h"
-#include "support/ui_Screenshot.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
@@ -46,8 +45,6 @@ TEST(SubmissionPage, ADirectoryEntryOpensInTheEmbeddedBrowser)
     EXPECT_EQ(window.webView()->url().toString(), site.address(QStringLiteral("submit.html")));
     QTRY_COMPARE_WITH_TIMEOUT(window.webView()->title(), QStringLiteral("Submit your feed"), LoadWait);
     EXPECT_TRUE(dialogs->openedUrls.empty());
-    QTest::qWait(300); // the page is painted
-    testing_support::saveScreenshot(window, QStringLiteral("rss-submission"));
     ui::WindowRegistry::clear();
 }
 

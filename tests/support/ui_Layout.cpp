@@ -1,0 +1,147 @@
+#include "support/ui_Layout.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QTabBar>
+
+namespace testing_support {
+
+namespace {
+
+QString nameOf(const QWidget &control)
+{
+    if (!control.objectName().isEmpty())
+        return control.objectName();
+    QString text;
+    if (const auto *label = qobject_cast<const QLabel *>(&control))
+        text = label->text();
+    else if (const auto *button = qobject_cast<const QAbstractButton *>(&control))
+        text = button->text();
+    return QLatin1String(control.metaObject()->className())
+           + (text.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(text));
+}
+
+// A control a person sees as one thing; its own parts (a scroll bar, a header, the
+// line of a combo box) are its business, not the window's.
+bool isControl(const QWidget &widget)
+{
+    if (qobject_cast<const QScrollArea *>(&widget))
+        return false; // holds controls, which count one by one
+    return qobject_cast<const QAbstractButton *>(&widget) || qobject_cast<const QLabel *>(&widget)
+           || qobject_cast<const QLineEdit *>(&widget) || qobject_cast<const QAbstractScrollArea *>(&widget)
+           || qobject_cast<const QComboBox *>(&widget) || qobject_cast<const QAbstractSpinBox *>(&widget)
+           || qobject_cast<const QAbstractSlider *>(&widget) || qobject_cast<const QProgressBar *>(&widget)
+           || qobject_cast<const QMenuBar *>(&widget) || qobject_cast<const QTabBar *>(&widget);
+}
+
+// The widgets that stand in `holder` and show.
+QList<const QWidget *> shownIn(const QWidget &holder, const QWidget &root)
+{
+    QList<const QWidget *> shown;
+    for (const QWidget *child : holder.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || !child->isVisibleTo(&root) || child->size().isEmpty())
+            continue;
+        shown << child;
+    }
+    return shown;
+}
+
+// Calls `visit` with each widget that holds controls, from `holder` down: a scroll
+// area lends its content, which may be larger than what shows of it.
+template <class Visit> void eachHolder(const QWidget &holder, const QWidget &root, const Visit &visit)
+{
+    visit(holder);
+    for (const QWidget *child : shownIn(holder, root)) {
+        if (const auto *area = qobject_cast<const QScrollArea *>(child)) {
+            if (area->widget() && area->widget()->isVisibleTo(&root))
+                eachHolder(*area->widget(), root, visit);
+        } else if (!isControl(*child)) {
+            eachHolder(*child, root, visit);
+        }
+    }
+}
+
+} // namespace
+
+QRect placeIn(const QWidget &control, const QWidget &root)
+{
+    return QRect(control.mapTo(&root, QPoint()), control.size());
+}
+
+QStringList controlsOutside(const QWidget &root)
+{
+    QStringList faults;
+    eachHolder(root, root, [&](const QWidget &holder) {
+        const QRect room(QPoint(), holder.size());
+        for (const QWidget *child : shownIn(holder, root)) {
+            if (!room.contains(child->geometry()))
+                faults << QStringLiteral("%1: reaches outside %2").arg(nameOf(*child), nameOf(holder));
+        }
+    });
+    return faults;
+}
+
+QStringList overlappingControls(const QWidget &root)
+{
+    QStringList faults;
+    eachHolder(root, root, [&](const QWidget &holder) {
+        const QList<const QWidget *> shown = shownIn(holder, root);
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            for (qsizetype j = i + 1; j < shown.size(); ++j) {
+                // A sliver of one pixel is the rounding of twips to pixels (Next and Last
+                // share five twips by design); more is a control covering another.
+                const QRect shared = shown[i]->geometry() & shown[j]->geometry();
+                if (shared.width() > 1 && shared.height() > 1)
+                    faults << QStringLiteral("%1: overlaps %2").arg(nameOf(*shown[i]), nameOf(*shown[j]));
+            }
+        }
+    });
+    return faults;
+}
+
+QStringList labelsNotBeforeTheirBoxes(const QWidget &root)
+{
+    QStringList faults;
+    for (const QLabel *label : root.findChildren<QLabel *>()) {
+        const QWidget *box = label->buddy();
+        if (!box || !label->isVisibleTo(&root) || !box->isVisibleTo(&root))
+            continue;
+        const QRect named = placeIn(*label, root);
+        const QRect boxPlace = placeIn(*box, root);
+        const bool sameRow = named.top() <= boxPlace.bottom() && named.bottom() >= boxPlace.top();
+        const bool sameColumn = named.left() <= boxPlace.right() && named.right() >= boxPlace.left();
+        const bool leftOf = sameRow && named.right() < boxPlace.left();
+        const bool above = sameColumn && named.bottom() < boxPlace.top();
+        if (!leftOf && !above)
+            faults << QStringLiteral("%1: neither left of nor above %2").arg(nameOf(*label), nameOf(*box));
+    }
+    return faults;
+}
+
+QStringList layoutFaults(const QWidget &root)
+{
+    return controlsOutside(root) + overlappingControls(root) + labelsNotBeforeTheirBoxes(root);
+}
+
+QStringList tabOrder(QWidget *first)
+{
+    QStringList order;
+    const QWidget *window = first->window();
+    QWidget *widget = first;
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && widget->isVisibleTo(window))
+            order << nameOf(*widget);
+        widget = widget->nextInFocusChain();
+    } while (widget && widget != first);
+    return order;
+}
+
+} // namespace testing_support
