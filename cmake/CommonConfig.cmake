@@ -1,7 +1,13 @@
 # Build settings shared by every target of the project.
 add_library(tallowmere_common INTERFACE)
 target_compile_features(tallowmere_common INTERFACE cxx_std_20)
-target_compile_options(tallowmere_common INTERFACE -Wall -Wextra)
+target_compile_options(tallowmere_common INTERFACE -Wall -Wextra
+    -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wformat=2 -Wshadow
+    # A target's TALLOWMERE_WARNING_EXEMPTIONS (say -Wno-shadow) come after the above.
+    $<TARGET_PROPERTY:TALLOWMERE_WARNING_EXEMPTIONS>)
+# Nothing leaves a library or program but what says so: the run-time modules export
+# their one entry point (base/ModuleExport.h), the static libraries nothing at all.
+target_compile_options(tallowmere_common INTERFACE -fvisibility=hidden -fvisibility-inlines-hidden)
 target_compile_definitions(tallowmere_common INTERFACE
     QT_USE_QSTRINGBUILDER
     QT_NO_CAST_FROM_BYTEARRAY

@@ -38,10 +38,10 @@ std::optional<QString> fieldValue(const MergeField &field, const MergeInputs &in
 
 struct Replacement
 {
-    Replacement(QStringView field, QString value)
-        : field(field)
-        , matcher(field, Qt::CaseSensitive)
-        , value(std::move(value))
+    Replacement(QStringView fieldName, QString text)
+        : field(fieldName)
+        , matcher(fieldName, Qt::CaseSensitive)
+        , value(std::move(text))
     {
     }
 

@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "options=-c%20standard_conforming_strings%3Doff%20-c%20lock_timeout%3D0%20-c%20DateStyle%3DSQL"},
         // An unpaired backslash at the end must not swallow the program's settings.
         Hostile{"AddressOptionsEndingInABackslash", "", "options=-c%20standard_conforming_strings%3Doff%5C"}),
-    [](const ::testing::TestParamInfo<Hostile> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Hostile> &testCase) { return std::string(testCase.param.name); });
 
 TEST(ServerSessionOptions, TheAddresssOwnOptionsStillApply)
 {

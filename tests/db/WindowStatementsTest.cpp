@@ -127,8 +127,8 @@ TEST_P(WindowStatements, RunAsWritten)
 }
 
 INSTANTIATE_TEST_SUITE_P(All, WindowStatements, ::testing::ValuesIn(Cases),
-                         [](const ::testing::TestParamInfo<StatementCase> &info) {
-                             return "Statement" + std::to_string(info.index + 1);
+                         [](const ::testing::TestParamInfo<StatementCase> &testCase) {
+                             return "Statement" + std::to_string(testCase.index + 1);
                          });
 
 class RssEffects : public ::testing::Test

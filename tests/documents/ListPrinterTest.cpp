@@ -43,8 +43,8 @@ public:
 class FixedDestination final : public documents::PrintDestination
 {
 public:
-    explicit FixedDestination(documents::PrintSurface *surface)
-        : surface(surface)
+    explicit FixedDestination(documents::PrintSurface *target)
+        : surface(target)
     {
     }
     documents::PrintSurface *open() override

@@ -1,4 +1,5 @@
 // The web engine module: a QWebEngineView behind browser::WebEngine.
+#include "base/ModuleExport.h"
 #include "browser/ui/WebEngine.h"
 
 #include <QFileInfo>
@@ -111,8 +112,8 @@ private:
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) browser::WebEngine *
-tallowmere_create_web_engine(QWidget *host, const browser::WebEngineEvents *events)
+TALLOWMERE_MODULE_EXPORT browser::WebEngine *tallowmere_create_web_engine(QWidget *host,
+                                                                          const browser::WebEngineEvents *events)
 {
     return new QtWebEngine(host, *events);
 }

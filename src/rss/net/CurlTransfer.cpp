@@ -3,6 +3,8 @@
 
 #include "rss/net/TransferModule.h"
 
+#include "base/ModuleExport.h"
+
 #include <curl/curl.h>
 
 #include <cctype>
@@ -273,8 +275,8 @@ void post(CURL *curl, Session &session, const char *errorText, TallowmereTransfe
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) void tallowmere_transfer_run(const TallowmereTransferRequest *request,
-                                                                               TallowmereTransferResult *result)
+TALLOWMERE_MODULE_EXPORT void tallowmere_transfer_run(const TallowmereTransferRequest *request,
+                                                      TallowmereTransferResult *result)
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });

@@ -60,9 +60,9 @@ protected:
     // The program stands in a folder below the temporary tree.
     void programIn(const QString &relativeFolder)
     {
-        const QString folder = tree.filePath(relativeFolder);
-        ASSERT_TRUE(QDir().mkpath(folder));
-        app::UserGuide::setProgramDirectory(folder);
+        const QString programFolder = tree.filePath(relativeFolder);
+        ASSERT_TRUE(QDir().mkpath(programFolder));
+        app::UserGuide::setProgramDirectory(programFolder);
     }
 
     QTemporaryDir tree;
