@@ -11,6 +11,7 @@
 #include "db/postgres/PostgresSession.h"
 #include "db/schema/Schema.h"
 #include "db/schema/SchemaTables.h"
+#include "db/sqlite/SqliteEngine.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -105,9 +106,9 @@ void copyDatabase(const QString &from, const QString &to)
     source.openFile(from);
     Connection copy;
     copy.create(to);
-    sqlite3_backup *backup = sqlite3_backup_init(copy.handle(), "main", source.handle(), "main");
+    sqlite3_backup *backup = sqlite3_backup_init(sqliteHandleOf(copy), "main", sqliteHandleOf(source), "main");
     if (!backup)
-        throwError(copy.handle(), sqlite3_errcode(copy.handle()), to);
+        throwError(sqliteHandleOf(copy), sqlite3_errcode(sqliteHandleOf(copy)), to);
     const int rc = sqlite3_backup_step(backup, -1);
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE) {
@@ -124,7 +125,7 @@ void copyDatabase(const QString &from, const QString &to)
 void runOnFile(Connection &file, const char *sql, const QString &name, qint64 value)
 {
     sqlite3_stmt *statement = nullptr;
-    int rc = sqlite3_prepare_v2(file.handle(), sql, -1, &statement, nullptr);
+    int rc = sqlite3_prepare_v2(sqliteHandleOf(file), sql, -1, &statement, nullptr);
     if (rc == SQLITE_OK) {
         const QByteArray text = name.toUtf8();
         sqlite3_bind_text(statement, 1, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
@@ -133,7 +134,7 @@ void runOnFile(Connection &file, const char *sql, const QString &name, qint64 va
     }
     sqlite3_finalize(statement);
     if (rc != SQLITE_DONE)
-        throwError(file.handle(), rc, file.filePath());
+        throwError(sqliteHandleOf(file), rc, file.filePath());
 }
 
 // The highest key the server's generator for the table has handed out.
@@ -166,10 +167,10 @@ void copyServerTable(PostgresSession &session, Connection &file, const SchemaTab
                                      .arg(table.name, fileColumns.join(u','), placeholders.join(u','))
                                      .toUtf8();
     sqlite3_stmt *insert = nullptr;
-    int rc = sqlite3_prepare_v2(file.handle(), insertSql.constData(), -1, &insert, nullptr);
+    int rc = sqlite3_prepare_v2(sqliteHandleOf(file), insertSql.constData(), -1, &insert, nullptr);
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> owner(insert, sqlite3_finalize);
     if (rc != SQLITE_OK)
-        throwError(file.handle(), rc, file.filePath());
+        throwError(sqliteHandleOf(file), rc, file.filePath());
     const int count = static_cast<int>(table.columns.size());
     for (int row = 0; row < rows.rowCount(); ++row) {
         for (int c = 0; c < count; ++c) {
@@ -184,14 +185,14 @@ void copyServerTable(PostgresSession &session, Connection &file, const SchemaTab
                 sqlite3_bind_int64(insert, c + 1, rows.value(row, c).toLongLong());
                 break;
             default: {
-                const QByteArray text = rows.rawText(row, c);
+                const QByteArrayView text = rows.rawText(row, c);
                 sqlite3_bind_text(insert, c + 1, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
             }
             }
         }
         rc = sqlite3_step(insert);
         if (rc != SQLITE_DONE)
-            throwError(file.handle(), rc, file.filePath());
+            throwError(sqliteHandleOf(file), rc, file.filePath());
         sqlite3_reset(insert);
     }
     // Keys deleted on the server never come back from the copy either.
@@ -199,7 +200,7 @@ void copyServerTable(PostgresSession &session, Connection &file, const SchemaTab
     if (highest <= 0)
         return;
     runOnFile(file, "UPDATE sqlite_sequence SET seq = max(seq, ?2) WHERE name = ?1", table.name, highest);
-    if (sqlite3_changes(file.handle()) == 0)
+    if (sqlite3_changes(sqliteHandleOf(file)) == 0)
         runOnFile(file, "INSERT INTO sqlite_sequence (name, seq) VALUES (?1, ?2)", table.name, highest);
 }
 

@@ -2,6 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/schema/SchemaTables.h"
+#include "db/sqlite/SqliteEngine.h"
 
 #include <QHash>
 
@@ -73,9 +74,9 @@ std::vector<ColumnRole> serverRoles(const QString &table, const QStringList &col
 std::vector<ColumnRole> columnRoles(Connection &connection, const QString &database, const QString &table,
                                     const QStringList &columns)
 {
-    if (connection.server())
+    if (connection.isShared())
         return serverRoles(table, columns);
-    sqlite3 *db = connection.handle();
+    sqlite3 *db = sqliteHandleOf(connection);
     const QString schema = database.isEmpty() ? QStringLiteral("main") : database;
     const QByteArray schemaName = schema.toUtf8();
     const QByteArray tableName = table.toUtf8();
