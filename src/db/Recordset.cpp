@@ -204,16 +204,6 @@ void Recordset::closeAfterFailure(const QString &reason)
         this, [this] { emit rowsReset(); }, Qt::QueuedConnection);
 }
 
-bool Recordset::readingFailed() const
-{
-    return m_reader && m_reader->failed();
-}
-
-bool Recordset::isOpen() const
-{
-    return m_open && !readingFailed();
-}
-
 int Recordset::currentIndex() const
 {
     return readingFailed() ? -1 : m_index;
@@ -274,11 +264,12 @@ bool Recordset::isUpdatable() const
 
 void Recordset::requireOpen() const
 {
+    if (isOpen())
+        return;
     const QString failure = readingFailed() ? m_reader->failure() : m_failure;
-    if (!isOpen() && !failure.isEmpty())
+    if (!failure.isEmpty())
         throw DbError(QStringLiteral("The recordset was closed when its rows could not be read: %1").arg(failure));
-    if (!isOpen())
-        throw DbError(QStringLiteral("The recordset is not open."));
+    throw DbError(QStringLiteral("The recordset is not open."));
 }
 
 void Recordset::requireUpdatable() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/RowCache.h"
+#include "db/SnapshotReader.h"
 
 #include <QObject>
 #include <QStringList>
@@ -13,7 +14,6 @@
 namespace db {
 
 class Connection;
-class SnapshotReader;
 class Statement;
 struct QueryShape;
 
@@ -54,7 +54,7 @@ public:
     void open(const QString &sql, Connection &connection, CursorType cursorType = CursorType::ForwardOnly,
               LockType lockType = LockType::ReadOnly, const QVariantList &parameters = {});
     void close();
-    bool isOpen() const;
+    bool isOpen() const { return m_open && !readingFailed(); }
     bool isUpdatable() const;
 
     bool bof() const;
@@ -133,7 +133,7 @@ private:
     const RowCache::Row *loadedRow(int index) const; // null past the rows the snapshot holds
     QVariant fieldOf(int row, int column) const;
     int indexOfBookmark(int bookmark) const;
-    bool readingFailed() const;
+    bool readingFailed() const { return m_reader && m_reader->failed(); }
 
     void requireOpen() const;
     void requireUpdatable() const;

@@ -56,11 +56,4 @@ void RowCache::change(int index, int column, int columnCount, const QVariant &va
     m_pending->changes[static_cast<size_t>(column)] = value;
 }
 
-std::optional<QVariant> RowCache::changeOf(int index, int column) const
-{
-    if (!m_pending || m_pending->index != index)
-        return std::nullopt;
-    return m_pending->changes[static_cast<size_t>(column)];
-}
-
 } // namespace db

@@ -45,7 +45,12 @@ public:
     const std::optional<Pending> &pending() const { return m_pending; }
     void change(int index, int column, int columnCount, const QVariant &value);
     // The field as changed and not stored yet, if it was.
-    std::optional<QVariant> changeOf(int index, int column) const;
+    std::optional<QVariant> changeOf(int index, int column) const
+    {
+        if (!m_pending || m_pending->index != index)
+            return std::nullopt;
+        return m_pending->changes[static_cast<size_t>(column)];
+    }
     void dropPending() { m_pending.reset(); }
 
 private:

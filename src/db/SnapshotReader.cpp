@@ -75,7 +75,7 @@ void SnapshotReader::read(int rows)
     }
 }
 
-void SnapshotReader::readUpTo(int index)
+void SnapshotReader::readThrough(int index)
 {
     while (m_statement && index >= m_cache.size())
         read(ChunkSize);

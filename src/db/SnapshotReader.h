@@ -1,5 +1,8 @@
 #pragma once
 
+#include "db/RowCache.h"
+#include "db/Statement.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -9,8 +12,6 @@
 namespace db {
 
 class Connection;
-class RowCache;
-class Statement;
 
 // Reads a query's rows into a RowCache in chunks, from a statement that keeps its
 // snapshot (a read transaction of its own, when it began one) until the last row is
@@ -38,12 +39,17 @@ public:
     // they cannot be read.
     void read(int rows);
     // Reads until the row at `index` is in, or the rows end.
-    void readUpTo(int index);
+    void readUpTo(int index)
+    {
+        if (m_statement && index >= m_cache.size())
+            readThrough(index);
+    }
 
     // The text of a query counting the rows of a statement, as its engine took it.
     static QString countingQuery(const QString &statementText);
 
 private:
+    void readThrough(int index);
     void finish();
 
     Connection &m_connection;

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct sqlite3;
 
 namespace db {
@@ -61,6 +63,25 @@ private:
 // The file's SQLite handle, for the data layer's file-only work (backup, the schema
 // check); null when the connection is to a server.
 sqlite3 *sqliteHandleOf(const Connection &connection);
+
+// The file-only parts of a backup.
+// Copies the whole database in one step of SQLite's online backup: one read
+// transaction, so the copy is the database of one moment.
+void copyWholeFile(Connection &source, Connection &copy);
+// One field of a row written into a file: a number, or text when `text` is not null.
+struct FileField
+{
+    bool isNull = true;
+    qint64 number = 0;
+    QByteArrayView text;
+};
+// Runs an INSERT in SQLite's own dialect once per row.
+void insertRows(Connection &file, const QByteArray &insertSql, int columns, int rows,
+                const std::function<FileField(int row, int column)> &field);
+// Keys the file hands out for new rows of the table start above `highest`.
+void keepKeysAbove(Connection &file, const QString &table, qint64 highest);
+// Whether another connection (of any program) has the file open.
+bool isOpenElsewhere(const QString &filePath);
 
 // The readable description of the connection's last error.
 QString describeError(sqlite3 *db, int code, const QString &filePath);
