@@ -2,9 +2,7 @@
 add_library(tallowmere_common INTERFACE)
 target_compile_features(tallowmere_common INTERFACE cxx_std_20)
 target_compile_options(tallowmere_common INTERFACE -Wall -Wextra
-    -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wformat=2 -Wshadow
-    # A target's TALLOWMERE_WARNING_EXEMPTIONS (say -Wno-shadow) come after the above.
-    $<TARGET_PROPERTY:TALLOWMERE_WARNING_EXEMPTIONS>)
+    -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wformat=2 -Wshadow)
 # Nothing leaves a library or program but what says so: the run-time modules export
 # their one entry point (base/ModuleExport.h), the static libraries nothing at all.
 target_compile_options(tallowmere_common INTERFACE -fvisibility=hidden -fvisibility-inlines-hidden)

@@ -2,8 +2,6 @@
 
 #include "db/Statement.h"
 
-#include <sqlite3.h>
-
 namespace {
 constexpr std::size_t FlushSize = 1 << 16;
 }
@@ -48,33 +46,16 @@ void TableWriter::writeHeader(const db::Statement &source)
 
 void TableWriter::writeRow(const db::Statement &source)
 {
-    sqlite3_stmt *statement = source.handle();
-    if (!statement) {
-        // A server's row: its fields come as text already.
-        for (int c = 0; c < source.columnCount(); ++c) {
-            if (c > 0)
-                m_buffer += '\t';
-            if (source.isNull(c)) {
-                m_buffer += "\\N";
-                continue;
-            }
-            const QByteArray text = source.text(c);
-            appendEscaped(text.constData(), static_cast<int>(text.size()));
-        }
-        m_buffer += '\n';
-        flushIfFull();
-        return;
-    }
-    const int count = sqlite3_column_count(statement);
+    const int count = source.columnCount();
     for (int c = 0; c < count; ++c) {
         if (c > 0)
             m_buffer += '\t';
-        if (sqlite3_column_type(statement, c) == SQLITE_NULL) {
+        if (source.isNull(c)) {
             m_buffer += "\\N";
             continue;
         }
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, c));
-        appendEscaped(text, sqlite3_column_bytes(statement, c));
+        const QByteArrayView text = source.text(c);
+        appendEscaped(text.constData(), static_cast<int>(text.size()));
     }
     m_buffer += '\n';
     flushIfFull();

@@ -11,6 +11,7 @@
 #include "db/postgres/PostgresSession.h"
 #include "db/schema/Schema.h"
 #include "db/schema/SchemaTables.h"
+#include "db/sqlite/SqliteEngine.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,9 +21,9 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,35 +106,12 @@ void copyDatabase(const QString &from, const QString &to)
     source.openFile(from);
     Connection copy;
     copy.create(to);
-    sqlite3_backup *backup = sqlite3_backup_init(copy.handle(), "main", source.handle(), "main");
-    if (!backup)
-        throwError(copy.handle(), sqlite3_errcode(copy.handle()), to);
-    const int rc = sqlite3_backup_step(backup, -1);
-    sqlite3_backup_finish(backup);
-    if (rc != SQLITE_DONE) {
-        throw DbError(QStringLiteral("The database %1 could not be copied to %2: %3.")
-                          .arg(shown(from), shown(to), QString::fromUtf8(sqlite3_errstr(rc))));
-    }
+    copyWholeFile(source, copy);
     // As the program makes its databases: a write-ahead log, and the file alone the whole database.
     copy.executeScript(QStringLiteral("PRAGMA journal_mode = WAL; PRAGMA wal_checkpoint(TRUNCATE);"));
     copy.close();
     if (QFileInfo::exists(to + QLatin1String("-wal")))
         throw DbError(QStringLiteral("The copy %1 could not be completed.").arg(shown(to)));
-}
-
-void runOnFile(Connection &file, const char *sql, const QString &name, qint64 value)
-{
-    sqlite3_stmt *statement = nullptr;
-    int rc = sqlite3_prepare_v2(file.handle(), sql, -1, &statement, nullptr);
-    if (rc == SQLITE_OK) {
-        const QByteArray text = name.toUtf8();
-        sqlite3_bind_text(statement, 1, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_int64(statement, 2, value);
-        rc = sqlite3_step(statement);
-    }
-    sqlite3_finalize(statement);
-    if (rc != SQLITE_DONE)
-        throwError(file.handle(), rc, file.filePath());
 }
 
 // The highest key the server's generator for the table has handed out.
@@ -165,42 +143,23 @@ void copyServerTable(PostgresSession &session, Connection &file, const SchemaTab
     const QByteArray insertSql = QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3)")
                                      .arg(table.name, fileColumns.join(u','), placeholders.join(u','))
                                      .toUtf8();
-    sqlite3_stmt *insert = nullptr;
-    int rc = sqlite3_prepare_v2(file.handle(), insertSql.constData(), -1, &insert, nullptr);
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> owner(insert, sqlite3_finalize);
-    if (rc != SQLITE_OK)
-        throwError(file.handle(), rc, file.filePath());
     const int count = static_cast<int>(table.columns.size());
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        for (int c = 0; c < count; ++c) {
-            if (rows.isNull(row, c)) {
-                sqlite3_bind_null(insert, c + 1);
-                continue;
-            }
-            switch (table.columns[c].kind) {
-            case SchemaTables::ColumnKind::Key:
-            case SchemaTables::ColumnKind::Number:
-            case SchemaTables::ColumnKind::YesNo:
-                sqlite3_bind_int64(insert, c + 1, rows.value(row, c).toLongLong());
-                break;
-            default: {
-                const QByteArray text = rows.rawText(row, c);
-                sqlite3_bind_text(insert, c + 1, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-            }
-            }
-        }
-        rc = sqlite3_step(insert);
-        if (rc != SQLITE_DONE)
-            throwError(file.handle(), rc, file.filePath());
-        sqlite3_reset(insert);
-    }
+    std::vector<bool> numeric;
+    for (const SchemaTables::Column &column : table.columns)
+        numeric.push_back(column.kind == SchemaTables::ColumnKind::Key
+                          || column.kind == SchemaTables::ColumnKind::Number
+                          || column.kind == SchemaTables::ColumnKind::YesNo);
+    insertRows(file, insertSql, count, rows.rowCount(), [&](int row, int c) -> FileField {
+        if (rows.isNull(row, c))
+            return {};
+        if (numeric[static_cast<size_t>(c)])
+            return {false, rows.value(row, c).toLongLong(), {}};
+        return {false, 0, rows.rawText(row, c)};
+    });
     // Keys deleted on the server never come back from the copy either.
     const qint64 highest = highestKeyHandedOut(session, table);
-    if (highest <= 0)
-        return;
-    runOnFile(file, "UPDATE sqlite_sequence SET seq = max(seq, ?2) WHERE name = ?1", table.name, highest);
-    if (sqlite3_changes(file.handle()) == 0)
-        runOnFile(file, "INSERT INTO sqlite_sequence (name, seq) VALUES (?1, ?2)", table.name, highest);
+    if (highest > 0)
+        keepKeysAbove(file, table.name, highest);
 }
 
 void writeFromServer(const QString &address, const Files &into)
@@ -310,16 +269,7 @@ void refuseWhileOpen(const QString &file)
 {
     if (!QFileInfo::exists(file))
         return;
-    sqlite3 *db = nullptr;
-    int rc = sqlite3_open_v2(encoded(file).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc == SQLITE_OK) {
-        // Every other connection to a file in write-ahead-log mode holds a shared lock.
-        rc = sqlite3_exec(db, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr);
-        if (rc == SQLITE_OK)
-            sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
-    }
-    sqlite3_close(db);
-    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+    if (isOpenElsewhere(file)) {
         throw DbError(QStringLiteral("The database %1 is open in a program; close Tallowmere and try again. "
                                      "Nothing was changed.")
                           .arg(shown(file)));

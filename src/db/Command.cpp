@@ -3,7 +3,6 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/Recordset.h"
-#include "db/Statement.h"
 
 namespace db {
 
@@ -11,23 +10,12 @@ std::unique_ptr<Recordset> Command::execute()
 {
     if (!m_connection || !m_connection->isOpen())
         throw DbError(QStringLiteral("The command has no open connection."));
+    // Whether there are rows shows once the statement has run (a server says so only
+    // then): it runs once, and a statement without result columns gives a closed recordset.
     auto recordset = std::make_unique<Recordset>();
-    if (m_connection->server()) {
-        // A server says whether there are rows only by running the statement: run it once.
-        recordset->open(m_text, *m_connection, CursorType::ForwardOnly, LockType::ReadOnly, m_parameters);
-        if (recordset->columnCount() == 0)
-            return std::make_unique<Recordset>();
-        return recordset;
-    }
-    {
-        // A statement without result columns runs once and gives a closed recordset.
-        Statement probe(*m_connection, m_text, m_parameters);
-        if (probe.columnCount() == 0) {
-            while (probe.step()) { }
-            return recordset;
-        }
-    }
     recordset->open(m_text, *m_connection, CursorType::ForwardOnly, LockType::ReadOnly, m_parameters);
+    if (recordset->columnCount() == 0)
+        return std::make_unique<Recordset>();
     return recordset;
 }
 

@@ -2,17 +2,14 @@
 
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
+#include "db/Engine.h"
 #include "db/Statement.h"
+#include "db/postgres/PostgresEngine.h"
 #include "db/postgres/PostgresSession.h"
-#include "db/postgres/ServerSessions.h"
-#include "db/sql/SqlTokens.h"
-#include "db/sqlite/TextCollation.h"
+#include "db/sqlite/SqliteEngine.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
-
-#include <sqlite3.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,8 +28,8 @@ void Connection::open(const QString &connectionString)
 {
     if (PostgresSession::isAddress(connectionString.trimmed())) {
         close();
-        m_server = ServerSessions::take(connectionString.trimmed());
-        m_filePath = m_server->serverName();
+        m_engine = std::make_unique<PostgresEngine>(connectionString.trimmed());
+        m_filePath = m_engine->description();
         return;
     }
     const ConnectionString settings(connectionString);
@@ -52,7 +49,10 @@ void Connection::openFile(const QString &filePath, bool readOnly)
         throw DbError(QStringLiteral("%1 is not a database file.").arg(shown));
     if (!info.isReadable())
         throw DbError(QStringLiteral("The database file %1 cannot be read: permission denied.").arg(shown));
-    openHandle(filePath, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
+    close();
+    m_engine = std::make_unique<SqliteEngine>(filePath,
+                                              readOnly ? SqliteEngine::Mode::ReadOnly : SqliteEngine::Mode::ReadWrite);
+    m_filePath = filePath;
 }
 
 void Connection::create(const QString &filePath)
@@ -64,91 +64,31 @@ void Connection::create(const QString &filePath)
         ::fchmod(fd, 0600);
         ::close(fd);
     }
-    openHandle(filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-}
-
-void Connection::openHandle(const QString &filePath, int flags)
-{
     close();
-    // An absolute path, so that no name is taken for one of the engine's own
-    // (":memory:", an empty name, a "file:" address).
-    const QString absolute = QFileInfo(filePath).absoluteFilePath();
-    try {
-        attach(filePath, QFile::encodeName(absolute), flags);
-    } catch (const DbError &) {
-        // A folder that cannot be written (a read-only mount) has no room for the
-        // write-ahead log's index. With no log waiting beside it the file alone is the
-        // whole database, and it can still be read.
-        const bool readOnlyFolder = !(flags & SQLITE_OPEN_CREATE) && !QFileInfo(QFileInfo(absolute).path()).isWritable()
-                                    && !QFileInfo::exists(absolute + QLatin1String("-wal"));
-        if (!readOnlyFolder)
-            throw;
-        const QByteArray uri = QUrl::fromLocalFile(absolute).toEncoded() + "?mode=ro&immutable=1";
-        attach(filePath, uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
-    }
+    m_engine = std::make_unique<SqliteEngine>(filePath, SqliteEngine::Mode::Create);
+    m_filePath = filePath;
 }
 
-void Connection::attach(const QString &filePath, const QByteArray &name, int flags)
+bool Connection::isShared() const
 {
-    sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(name.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString description = describeError(db, rc, filePath);
-        sqlite3_close(db);
-        throw DbError(description);
-    }
-    m_handle = db;
-    m_filePath = filePath;
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, DefaultBusyTimeoutMs);
-    installCaseInsensitiveCollation(db);
-    try {
-        // Reading the schema proves the file is a database, before anything is written.
-        executeScript(QStringLiteral("SELECT count(*) FROM sqlite_master; PRAGMA synchronous = NORMAL;"));
-        Statement journal(*this, QStringLiteral("PRAGMA journal_mode"));
-        m_writeAheadLog
-            = journal.step() && journal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
-    } catch (...) {
-        close();
-        throw;
-    }
+    return m_engine && m_engine->isShared();
+}
+
+void Connection::requireOpen() const
+{
+    if (!m_engine)
+        throw DbError(QStringLiteral("The connection is not open."));
 }
 
 void Connection::setBusyTimeout(int milliseconds)
 {
-    m_busyTimeoutMs = milliseconds;
-    if (m_server) {
-        liveServer()->run(QStringLiteral("SELECT set_config('lock_timeout', $1, false)"),
-                          {QString::number(milliseconds)});
-        m_busyTimeoutChanged = true;
-    }
-    if (m_handle)
-        sqlite3_busy_timeout(m_handle, milliseconds);
+    if (m_engine)
+        m_engine->setBusyTimeout(milliseconds);
 }
 
-bool Connection::lostInsideTransaction() const
+bool Connection::readersBlockNoWriter() const
 {
-    return m_server && m_serverTransaction && !m_server->isUsable();
-}
-
-PostgresSession *Connection::liveServer()
-{
-    if (!m_server)
-        return nullptr;
-    if (m_server->inTransaction() || m_server->checkConnection())
-        return m_server.get();
-    if (m_serverTransaction) {
-        throw DbError(QStringLiteral("The connection to the database server %1 was lost; the changes not yet stored "
-                                     "were not kept.")
-                          .arg(m_filePath));
-    }
-    // Not kept for anyone: a dead session is dropped here, and the new one takes its place.
-    std::unique_ptr<PostgresSession> fresh = ServerSessions::take(m_server->address());
-    m_server = std::move(fresh);
-    m_busyTimeoutChanged = false;
-    if (m_busyTimeoutMs != DefaultBusyTimeoutMs)
-        setBusyTimeout(m_busyTimeoutMs);
-    return m_server.get();
+    return m_engine && m_engine->readersBlockNoWriter();
 }
 
 void Connection::deferReader(const void *reader, std::function<void()> finish)
@@ -180,109 +120,60 @@ void Connection::settleReaders()
 void Connection::close()
 {
     settleReaders();
-    if (m_handle) {
-        sqlite3_close_v2(m_handle);
-        m_handle = nullptr;
-    }
-    if (m_server && m_busyTimeoutChanged && m_server->isUsable() && !m_server->inTransaction()) {
-        try {
-            m_server->runScript(QStringLiteral("RESET lock_timeout")); // the next connection starts afresh
-        } catch (const DbError &) {
-            m_server.reset(); // not to be kept with this connection's setting
-        }
-    }
-    m_busyTimeoutChanged = false;
-    m_busyTimeoutMs = DefaultBusyTimeoutMs;
-    m_serverTransaction = false;
-    ServerSessions::giveBack(std::move(m_server));
-}
-
-sqlite3 *Connection::handle() const
-{
-    return m_handle;
+    m_engine.reset();
 }
 
 int Connection::execute(const QString &sql, const QVariantList &parameters)
 {
     Statement statement(*this, sql, parameters);
     while (statement.step()) { }
-    return m_server ? statement.affectedRows() : sqlite3_changes(m_handle);
+    return statement.affectedRows();
 }
 
 void Connection::executeScript(const QString &sql)
 {
-    if (!isOpen())
-        throw DbError(QStringLiteral("The connection is not open."));
+    requireOpen();
     settleReaders();
-    if (m_server) {
-        for (const QString &statement : sql::splitStatements(sql))
-            liveServer()->runJet(statement);
-        return;
-    }
-    char *error = nullptr;
-    const int rc = sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &error);
-    sqlite3_free(error);
-    if (rc != SQLITE_OK)
-        throwError(m_handle, rc, m_filePath);
+    m_engine->executeScript(sql);
 }
 
 void Connection::beginTransaction()
 {
-    executeScript(m_server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
-    m_serverTransaction = m_server != nullptr;
+    requireOpen();
+    settleReaders();
+    m_engine->beginTransaction();
 }
 
 void Connection::commit()
 {
-    if (lostInsideTransaction()) {
-        m_serverTransaction = false;
-        throw DbError(
-            QStringLiteral("The connection to the database server %1 was lost; nothing was stored.").arg(m_filePath));
-    }
-    m_serverTransaction = false;
-    executeScript(QStringLiteral("COMMIT"));
+    requireOpen();
+    settleReaders();
+    m_engine->commit();
 }
 
 void Connection::rollback()
 {
-    // A lost session took its transaction with it: nothing is left to roll back.
-    const bool lost = lostInsideTransaction();
-    m_serverTransaction = false;
-    if (lost || !inTransaction())
+    if (!m_engine)
         return;
-    try {
-        executeScript(QStringLiteral("ROLLBACK"));
-    } catch (const DbError &) {
-        if (m_server && !m_server->isUsable())
-            return; // lost just now, and the transaction with it
-        throw;
-    }
+    settleReaders();
+    m_engine->rollback();
 }
 
 bool Connection::inTransaction() const
 {
-    if (m_server)
-        return m_serverTransaction || m_server->inTransaction();
-    return m_handle && !sqlite3_get_autocommit(m_handle);
+    return m_engine && m_engine->inTransaction();
 }
 
 void Connection::beginSnapshot()
 {
-    // SQLite's read transaction is a snapshot already; a server's default is not.
-    executeScript(m_server ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ") : QStringLiteral("BEGIN"));
-    m_serverTransaction = m_server != nullptr;
+    requireOpen();
+    settleReaders();
+    m_engine->beginSnapshot();
 }
 
 qint64 Connection::lastInsertRowId() const
 {
-    if (m_server) {
-        try {
-            return m_server->run(QStringLiteral("SELECT lastval()")).value(0, 0).toLongLong();
-        } catch (const DbError &) {
-            return 0; // nothing inserted yet on this connection
-        }
-    }
-    return m_handle ? sqlite3_last_insert_rowid(m_handle) : 0;
+    return m_engine ? m_engine->lastInsertRowId() : 0;
 }
 
 } // namespace db

@@ -7,11 +7,9 @@
 #include <map>
 #include <memory>
 
-struct sqlite3;
-
 namespace db {
 
-class PostgresSession;
+class Engine;
 
 enum class CursorLocation {
     Server = 2,
@@ -42,16 +40,11 @@ public:
     // Opens (and creates when missing) a database file; used to build new databases.
     void create(const QString &filePath);
     void close();
-    bool isOpen() const { return m_handle != nullptr || m_server != nullptr; }
-    // The server's session when the connection is to a PostgreSQL database.
-    PostgresSession *server() const { return m_server.get(); }
-    // The same, for running a statement: a session the server has closed (it was
-    // restarted, or it ended idle sessions) is replaced by a new one first. A session
-    // lost inside a transaction is not replaced until the transaction is ended by
-    // commit() or rollback(): until then its statements fail, so that the rest of the
-    // transaction never runs on its own. Throws DbError when the server cannot be
-    // reached.
-    PostgresSession *liveServer();
+    bool isOpen() const { return m_engine != nullptr; }
+    // Whether others work on the same data at once: a database on a server.
+    bool isShared() const;
+    // The engine behind the connection, for the data layer's own parts; null when closed.
+    Engine *engine() const { return m_engine.get(); }
 
     // Runs one statement that returns no rows, in the dialect the windows write.
     // Returns the number of rows changed.
@@ -66,9 +59,8 @@ public:
     // Long enough to wait out another window's or user's write, short enough that a
     // database held by a hung program gives an error rather than a frozen window.
     static constexpr int DefaultBusyTimeoutMs = 5000;
-    // In write-ahead-log mode readers and writers of the file never wait for each other.
-    // A server never lets a reader hold up a writer.
-    bool readersBlockNoWriter() const { return m_writeAheadLog || m_server; }
+    // Whether a reader's open snapshot keeps no other connection's write waiting.
+    bool readersBlockNoWriter() const;
     qint64 lastInsertRowId() const;
 
     void beginTransaction();
@@ -78,9 +70,9 @@ public:
     // A transaction in which every statement sees the data as it was at its start.
     void beginSnapshot();
 
-    // The file, or user@host:port/dbname for a server: what messages name.
+    // The file, or user@host:port/dbname for a server: what messages name and the
+    // caption shows.
     QString filePath() const { return m_filePath; }
-    sqlite3 *handle() const;
 
     // A recordset still reading its snapshot registers here; before anything else
     // runs on the connection it is told to read its remaining rows and let go of
@@ -90,19 +82,12 @@ public:
     void settleReaders();
 
 private:
-    void openHandle(const QString &filePath, int flags);
-    bool lostInsideTransaction() const;
-    void attach(const QString &filePath, const QByteArray &name, int flags);
+    void requireOpen() const;
 
-    sqlite3 *m_handle = nullptr;
-    std::unique_ptr<PostgresSession> m_server;
+    std::unique_ptr<Engine> m_engine;
     QString m_filePath;
     CursorLocation m_cursorLocation = CursorLocation::Server;
     std::map<const void *, std::function<void()>> m_readers;
-    bool m_writeAheadLog = false;
-    bool m_busyTimeoutChanged = false; // on a server session, which outlives the connection
-    int m_busyTimeoutMs = DefaultBusyTimeoutMs;
-    bool m_serverTransaction = false; // begun here and not ended yet, even if the session was lost
 };
 
 } // namespace db

@@ -2,8 +2,6 @@
 
 #include "db/Statement.h"
 
-#include <sqlite3.h>
-
 namespace db {
 
 namespace {
@@ -54,21 +52,14 @@ void CsvWriter::writeHeader(const Statement &statement)
 
 void CsvWriter::writeRow(const Statement &statement)
 {
-    sqlite3_stmt *handle = statement.handle();
     const int count = statement.columnCount();
     for (int c = 0; c < count; ++c) {
         if (c > 0)
             m_buffer += ',';
-        if (handle) {
-            if (sqlite3_column_type(handle, c) == SQLITE_NULL)
-                continue;
-            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(handle, c));
-            appendField(m_buffer, text, sqlite3_column_bytes(handle, c));
-        } else if (!statement.isNull(c)) {
-            // A server's row: its fields come as text already.
-            const QByteArray text = statement.text(c);
-            appendField(m_buffer, text.constData(), text.size());
-        }
+        if (statement.isNull(c))
+            continue;
+        const QByteArrayView text = statement.text(c);
+        appendField(m_buffer, text.constData(), text.size());
     }
     endRow();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "db/RowCache.h"
+#include "db/SnapshotReader.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -12,6 +15,7 @@ namespace db {
 
 class Connection;
 class Statement;
+struct QueryShape;
 
 enum class CursorType {
     ForwardOnly = 0,
@@ -50,7 +54,7 @@ public:
     void open(const QString &sql, Connection &connection, CursorType cursorType = CursorType::ForwardOnly,
               LockType lockType = LockType::ReadOnly, const QVariantList &parameters = {});
     void close();
-    bool isOpen() const { return m_open; }
+    bool isOpen() const { return m_open && !readingFailed(); }
     bool isUpdatable() const;
 
     bool bof() const;
@@ -92,14 +96,14 @@ public:
     void deleteCurrent();
 
     EditMode editMode() const;
-    bool hasPendingChanges() const { return m_pending.has_value(); }
+    bool hasPendingChanges() const;
 
     int columnCount() const;
     QString columnName(int column) const;
     int columnIndex(const QString &name) const; // -1 when unknown
 
     // Position as a 0-based row index: -1 before the first row, recordCount() after the last.
-    int currentIndex() const { return m_index; }
+    int currentIndex() const;
     // Value of any row without moving to it, pending changes included. Never throws
     // (views ask for values while painting): Null when the row cannot be read.
     QVariant valueAt(int row, int column) const;
@@ -117,45 +121,28 @@ signals:
     void rowChanged(int row);
 
 private:
-    struct Row
-    {
-        qint64 rowId = 0;
-        int bookmark = 0;
-        QByteArray values; // packed, see RowPacking.h
-    };
-    // The changes of the one row being edited or added.
-    struct Pending
-    {
-        int index = -1;
-        bool isNew = false;
-        int indexBeforeAdd = -1;
-        std::vector<std::optional<QVariant>> changes;
-    };
-    struct Shape;
-    class Loader;
-
+    // Reading the rows: the snapshot's statement, its shape, and the reader of its rows.
     void load();
-    // Rows are read in chunks from a statement that keeps its snapshot (a read
-    // transaction) until the last row is in; these read further when needed.
-    void ensureLoaded(int index) const;
-    const Row *loadedRow(int index) const; // null past the rows the snapshot holds
-    QVariant fieldOf(int row, int column) const;
-    void abandonRows(const QString &reason) const;
-    static QString countingQuery(const QString &statementText);
-    void finishLoading() const;
-    void loadChunk(int rows) const;
+    void readSnapshot(bool lazy);
+    std::unique_ptr<Statement> openStatement(int &firstColumn);
+    std::unique_ptr<QueryShape> readShape(const Statement &statement, int firstColumn);
+    void closeAfterFailure(const QString &reason);
     void scheduleBackgroundLoading(int delayMs = 0);
+    // Const reads ask the reader for rows not read yet: the rows are its to fill.
+    void finishLoading() const;
+    const RowCache::Row *loadedRow(int index) const; // null past the rows the snapshot holds
+    QVariant fieldOf(int row, int column) const;
+    int indexOfBookmark(int bookmark) const;
+    bool readingFailed() const { return m_reader && m_reader->failed(); }
+
     void requireOpen() const;
     void requireUpdatable() const;
     void requireCurrentRow() const;
     int checkedColumn(const QString &name) const;
     int checkedColumn(int column) const;
     void storePending();
-    void reloadRow(int index);
-    // " WHERE ..." matching the row only while it holds the values it was read with.
-    QString unchangedRowCondition(const Row &row, QVariantList &values) const;
     void arriveAt(int index);
-    int indexOfBookmark(int bookmark) const;
+    void forgetRows();
 
     bool m_open = false;
     QString m_sql;
@@ -163,14 +150,11 @@ private:
     Connection *m_connection = nullptr;
     CursorType m_cursorType = CursorType::ForwardOnly;
     LockType m_lockType = LockType::ReadOnly;
-    std::unique_ptr<Shape> m_shape;
-    mutable std::vector<Row> m_rows;
-    mutable std::unique_ptr<Loader> m_loader;
-    mutable int m_unloaded = 0; // rows of the snapshot not read yet
-    std::optional<Pending> m_pending;
+    std::unique_ptr<QueryShape> m_shape;
+    std::unique_ptr<RowCache> m_cache;
+    std::unique_ptr<SnapshotReader> m_reader; // fills m_cache until the last row is in
     int m_index = -1;
     bool m_currentDeleted = false;
-    int m_nextBookmark = 1;
     bool m_loadingScheduled = false;
     QString m_failure; // why reading the rows failed, when that closed the recordset
 };

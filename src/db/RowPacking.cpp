@@ -1,7 +1,5 @@
 #include "db/RowPacking.h"
 
-#include <sqlite3.h>
-
 #include <cstring>
 #include <vector>
 
@@ -9,13 +7,12 @@ namespace db {
 
 namespace {
 
-enum Tag : char {
-    Null = 0,
-    Integer = 1,
-    Real = 2,
-    Text = 3,
-    Blob = 4
-};
+using Tag = PackedTag;
+constexpr Tag Null = PackedNull;
+constexpr Tag Integer = PackedInteger;
+constexpr Tag Real = PackedReal;
+constexpr Tag Text = PackedText;
+constexpr Tag Blob = PackedBlob;
 
 template <typename T> void appendRaw(QByteArray &out, T value)
 {
@@ -49,47 +46,6 @@ qsizetype fieldSize(const char *p)
 }
 
 } // namespace
-
-QByteArray packStatementRow(sqlite3_stmt *statement, int firstColumn, int columnCount)
-{
-    // One pass into a reused buffer, then one allocation for the row: each value is
-    // asked of SQLite once, which is most of the cost of reading many rows.
-    static thread_local std::vector<char> buffer;
-    buffer.clear();
-    const auto put = [](const void *data, std::size_t bytes) {
-        const auto *p = static_cast<const char *>(data);
-        buffer.insert(buffer.end(), p, p + bytes);
-    };
-    for (int c = firstColumn; c < firstColumn + columnCount; ++c) {
-        const int type = sqlite3_column_type(statement, c);
-        switch (type) {
-        case SQLITE_INTEGER: {
-            buffer.push_back(Integer);
-            const auto value = static_cast<qint64>(sqlite3_column_int64(statement, c));
-            put(&value, sizeof value);
-            break;
-        }
-        case SQLITE_FLOAT: {
-            buffer.push_back(Real);
-            const double value = sqlite3_column_double(statement, c);
-            put(&value, sizeof value);
-            break;
-        }
-        case SQLITE_NULL: buffer.push_back(Null); break;
-        default: {
-            const bool blob = type == SQLITE_BLOB;
-            buffer.push_back(blob ? Blob : Text);
-            const void *data = blob ? sqlite3_column_blob(statement, c) : sqlite3_column_text(statement, c);
-            const auto bytes = static_cast<quint32>(sqlite3_column_bytes(statement, c));
-            put(&bytes, sizeof bytes);
-            if (bytes > 0)
-                put(data, bytes);
-            break;
-        }
-        }
-    }
-    return QByteArray(buffer.data(), static_cast<qsizetype>(buffer.size()));
-}
 
 QByteArray packValues(const QVariantList &values)
 {

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "db/Engine.h"
+
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
 #include <memory>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace db {
 
 class Connection;
-class PostgresRows;
 
 // One prepared statement in the windows' dialect, stepped row by row. The data
 // layer's recordsets read through it, and so does the command-line tool, which
@@ -30,45 +29,31 @@ public:
     Statement &operator=(const Statement &) = delete;
 
     // Advances to the next row; false when there are no more.
-    bool step();
+    bool step() { return m_rows->step(); }
     // Starts the statement over with new values for its placeholders, so a statement
     // run many times is prepared once.
-    void rebind(const QVariantList &parameters);
+    void rebind(const QVariantList &parameters) { m_rows->rebind(parameters); }
 
-    int columnCount() const;
-    QString columnName(int column) const;
+    int columnCount() const { return m_rows->columnCount(); }
+    QString columnName(int column) const { return m_rows->columnName(column); }
     // The table and column a result column comes from; empty for expressions.
-    QString originTable(int column) const;
-    QString originColumn(int column) const;
-    QString originDatabase(int column) const;
-    QString declaredType(int column) const;
-    QVariant value(int column) const;
-    bool isNull(int column) const;
-    // The field as UTF-8 text, as the engine holds it.
-    QByteArray text(int column) const;
+    QString originTable(int column) const { return m_rows->originTable(column); }
+    QString originColumn(int column) const { return m_rows->originColumn(column); }
+    QString declaredType(int column) const { return m_rows->declaredType(column); }
+    QVariant value(int column) const { return m_rows->value(column); }
+    bool isNull(int column) const { return m_rows->isNull(column); }
+    // The field as UTF-8 text, as the engine holds it, valid until the next step.
+    QByteArrayView text(int column) const { return m_rows->text(column); }
     // The current row's columns from `first` on, packed (see RowPacking.h).
-    QByteArray packedRow(int first, int count) const;
-    // The text to build a further statement on (a count of its rows): as SQLite took
-    // it on a file, as written on a server (where every statement is translated).
-    QString reusableText() const;
+    QByteArray packedRow(int first, int count) const { return m_rows->packedRow(first, count); }
+    // The text to build a further statement on (a count of its rows): as the engine
+    // took it.
+    QString reusableText() const { return m_rows->reusableText(); }
     // Rows changed, once a statement without rows has run.
-    int affectedRows() const;
-    // Null on a server.
-    sqlite3_stmt *handle() const { return m_statement; }
-
-    static void bind(sqlite3_stmt *statement, const QVariantList &parameters, sqlite3 *db);
+    int affectedRows() const { return m_rows->affectedRows(); }
 
 private:
-    Connection &m_connection;
-    sqlite3_stmt *m_statement = nullptr;
-    std::unique_ptr<PostgresRows> m_rows;
-    QString m_serverText;
-    QString m_writtenText;
-    bool m_wholeResult = false;
+    std::unique_ptr<EngineRows> m_rows;
 };
-
-// The readable description of the connection's last error.
-QString describeError(sqlite3 *db, int code, const QString &filePath);
-[[noreturn]] void throwError(sqlite3 *db, int code, const QString &filePath);
 
 } // namespace db

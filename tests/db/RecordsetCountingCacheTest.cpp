@@ -7,6 +7,7 @@
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
 #include "db/Statement.h"
+#include "db/sqlite/SqliteEngine.h"
 #include "support/TempFolder.h"
 
 #include <sqlite3.h>
@@ -28,7 +29,7 @@ int cacheStatus(Connection &connection, int which, bool reset = false)
 {
     int current = 0;
     int highest = 0;
-    sqlite3_db_status(connection.handle(), which, &current, &highest, reset ? 1 : 0);
+    sqlite3_db_status(db::sqliteHandleOf(connection), which, &current, &highest, reset ? 1 : 0);
     return current;
 }
 

@@ -2,6 +2,7 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
+#include "db/sqlite/SqliteEngine.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -216,7 +217,8 @@ TEST_F(LazySnapshot, FailedReadingClosesTheRecordsetInsteadOfLeavingItHalfLoaded
     if (testing_support::onServerEngine())
         GTEST_SKIP() << "fails its reading through an SQLite function";
     tripwireArmed = false;
-    sqlite3_create_function(connection.handle(), "tripwire", 1, SQLITE_UTF8, nullptr, tripwire, nullptr, nullptr);
+    sqlite3_create_function(db::sqliteHandleOf(connection), "tripwire", 1, SQLITE_UTF8, nullptr, tripwire, nullptr,
+                            nullptr);
     const QString query = QStringLiteral("select BusinessInformationId, tripwire(BusninesName) as Name "
                                          "from BusinessInformation Order by BusinessInformationId");
     const auto expectClosedSaying = [this](const char *when) {

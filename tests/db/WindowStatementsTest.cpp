@@ -174,6 +174,20 @@ TEST_F(RssEffects, JetFormsChangeExactlyTheNamedRows)
                     .isEmpty());
 }
 
+TEST_F(RssEffects, ACommandRunsAStatementWithoutRowsOnceAndGivesAClosedRecordset)
+{
+    Command command;
+    command.setActiveConnection(&connection);
+    command.setCommandText(QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES (?)"));
+    command.setParameters({QStringLiteral("three")});
+    EXPECT_FALSE(command.execute()->isOpen());
+    EXPECT_EQ(rows(QStringLiteral("select RssFeedItemTitle from Tbl_Rss_Feed_Items where RssFeedItemTitle = 'three'")),
+              QStringList{"three"});
+    command.setCommandText(QStringLiteral("select RssFeedItemTitle from Tbl_Rss_Feed_Items order by 1"));
+    command.setParameters({});
+    EXPECT_EQ(command.execute()->recordCount(), 3);
+}
+
 TEST(TextComparison, IgnoresCaseForEveryLetterAndTakesAnyNameAsParameter)
 {
     TempProgramFolder folder;

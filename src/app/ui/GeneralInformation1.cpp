@@ -288,14 +288,14 @@ void GeneralInformation1::formLoad()
     // A file that is not a business database ends the start here, before anything is shown.
     db::Schema::requireBusinessDatabase(m_templateConnection);
     // Everyone sharing an office database sees which server they work on.
-    setWindowTitle(m_templateConnection.server()
+    setWindowTitle(m_templateConnection.isShared()
                        ? QStringLiteral("General Business Information - ") + m_templateConnection.filePath()
                        : QStringLiteral("General Business Information"));
     const QStringList names = documents::storedTemplateNames(m_templateConnection, documents::NullNames::AsEmpty);
     // A server's session let go of now is the one the records take next. A file's last
     // connection, closed, would remove the file's log only for the records to make it
     // again, so a file stays open until the records have theirs.
-    if (m_templateConnection.server())
+    if (m_templateConnection.isShared())
         m_templateConnection.close();
     buildTemplateButtons(names);
     try {

@@ -69,10 +69,10 @@ bool PostgresResult::isNull(int row, int column) const
     return LibPq::get().getisnull(m_result, row, column) != 0;
 }
 
-QByteArray PostgresResult::rawText(int row, int column) const
+QByteArrayView PostgresResult::rawText(int row, int column) const
 {
     const LibPq &pq = LibPq::get();
-    return QByteArray(pq.getvalue(m_result, row, column), pq.getlength(m_result, row, column));
+    return QByteArrayView(pq.getvalue(m_result, row, column), pq.getlength(m_result, row, column));
 }
 
 QVariant PostgresResult::value(int row, int column) const

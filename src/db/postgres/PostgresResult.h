@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -27,7 +28,7 @@ public:
     QVariant value(int row, int column) const;
     bool isNull(int row, int column) const;
     // The field as the server sent it (UTF-8 text), without conversion.
-    QByteArray rawText(int row, int column) const;
+    QByteArrayView rawText(int row, int column) const;
     // The table (its catalog number) and the column number a result column comes
     // from; 0 for expressions.
     unsigned originTable(int column) const;

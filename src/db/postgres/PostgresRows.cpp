@@ -183,7 +183,7 @@ bool PostgresRows::isNull(int column) const
     return rows().isNull(m_row, column);
 }
 
-QByteArray PostgresRows::rawText(int column) const
+QByteArrayView PostgresRows::textView(int column) const
 {
     return rows().rawText(m_row, column);
 }

@@ -36,7 +36,7 @@ public:
     QString declaredType(int column) const;
     QVariant value(int column) const;
     bool isNull(int column) const;
-    QByteArray rawText(int column) const;
+    QByteArrayView textView(int column) const;
     // Rows changed, for a statement without rows.
     int affectedRows() const { return m_affected; }
 

@@ -4,11 +4,13 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/Statement.h"
+#include "db/postgres/PostgresEngine.h"
 #include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
 #include "db/schema/DeliveredTemplates.h"
 #include "db/schema/MergeFieldList.h"
 #include "db/schema/SchemaCheck.h"
+#include "db/sqlite/SqliteEngine.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -302,7 +304,7 @@ void migrate(Connection &connection)
                           .arg(version));
     }
     // A database that cannot be written is used as it is.
-    if (version == BusinessVersion || sqlite3_db_readonly(connection.handle(), "main") == 1)
+    if (version == BusinessVersion || sqlite3_db_readonly(sqliteHandleOf(connection), "main") == 1)
         return;
     connection.beginTransaction();
     try {
@@ -327,7 +329,7 @@ void migrate(Connection &connection)
 
 void requireBusinessDatabase(Connection &connection)
 {
-    if (PostgresSession *server = connection.liveServer()) {
+    if (PostgresSession *server = postgresSessionOf(connection)) {
         PostgresSchema::requireTables(*server);
         return;
     }
@@ -367,7 +369,7 @@ QStringList check(const QString &filePath)
               + QStringLiteral("PRAGMA user_version = %1;").arg(isRss ? RssVersion : BusinessVersion).toUtf8();
         if (sqlite3_exec(memory, script.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
             throw DbError(QStringLiteral("The expected schema could not be built."));
-        problems << schemaDifferences(connection.handle(), memory);
+        problems << schemaDifferences(sqliteHandleOf(connection), memory);
     } catch (const DbError &error) {
         problems << error.description();
     }

@@ -583,7 +583,7 @@ TEST_P(StartUpFailure, NamesWhatIsAtFaultAndCreatesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Starts, StartUpFailure, ::testing::ValuesIn(UnopenableStarts),
-                         [](const ::testing::TestParamInfo<UnopenableStart> &info) { return info.param.what; });
+                         [](const ::testing::TestParamInfo<UnopenableStart> &start) { return start.param.what; });
 
 TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsParts)
 {
