@@ -9,16 +9,13 @@
 #include "db/postgres/PostgresSession.h"
 #include "db/schema/DeliveredTemplates.h"
 #include "db/schema/MergeFieldList.h"
-#include "db/schema/SchemaCheck.h"
-#include "db/sqlite/SqliteEngine.h"
+#include "db/sqlite/FileSchemaCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <functional>
 #include <memory>
-
-#include <sqlite3.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -304,7 +301,7 @@ void migrate(Connection &connection)
                           .arg(version));
     }
     // A database that cannot be written is used as it is.
-    if (version == BusinessVersion || sqlite3_db_readonly(sqliteHandleOf(connection), "main") == 1)
+    if (version == BusinessVersion || isReadOnlyFile(connection))
         return;
     connection.beginTransaction();
     try {
@@ -360,16 +357,11 @@ QStringList check(const QString &filePath)
             = name.compare(QLatin1String(ConnectionStrings::RssDatabaseFile), Qt::CaseInsensitive) == 0
               || (name.compare(QLatin1String(ConnectionStrings::BusinessDatabaseFile), Qt::CaseInsensitive) != 0
                   && !tableColumns(connection, tables::RssFeedItems::Table).isEmpty());
-        // The schema this program makes, built in memory to compare against.
-        sqlite3 *memory = nullptr;
-        sqlite3_open(":memory:", &memory);
-        const std::unique_ptr<sqlite3, int (*)(sqlite3 *)> expected(memory, sqlite3_close);
+        // Compared with the schema this program makes.
         const QByteArray script
             = (isRss ? rssScript() : businessScript()).toUtf8()
               + QStringLiteral("PRAGMA user_version = %1;").arg(isRss ? RssVersion : BusinessVersion).toUtf8();
-        if (sqlite3_exec(memory, script.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-            throw DbError(QStringLiteral("The expected schema could not be built."));
-        problems << schemaDifferences(sqliteHandleOf(connection), memory);
+        problems << fileSchemaDifferences(connection, script);
     } catch (const DbError &error) {
         problems << error.description();
     }

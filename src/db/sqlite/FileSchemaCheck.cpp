@@ -1,6 +1,11 @@
-#include "db/schema/SchemaCheck.h"
+#include "db/sqlite/FileSchemaCheck.h"
+
+#include "db/DbError.h"
+#include "db/sqlite/SqliteEngine.h"
 
 #include <QMap>
+
+#include <memory>
 
 #include <sqlite3.h>
 
@@ -142,8 +147,6 @@ QString describedType(const QString &type)
                                               : QStringLiteral("Table");
 }
 
-} // namespace
-
 QStringList schemaDifferences(sqlite3 *found, sqlite3 *expected)
 {
     QStringList differences;
@@ -172,6 +175,23 @@ QStringList schemaDifferences(sqlite3 *found, sqlite3 *expected)
     for (const SchemaObject &extra : std::as_const(present))
         differences << QStringLiteral("The %1 %2 is not one of the program's.").arg(extra.type, extra.name);
     return differences;
+}
+
+} // namespace
+
+QStringList fileSchemaDifferences(const Connection &file, const QByteArray &expectedScript)
+{
+    sqlite3 *memory = nullptr;
+    sqlite3_open(":memory:", &memory);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3 *)> expected(memory, sqlite3_close);
+    if (sqlite3_exec(memory, expectedScript.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw DbError(QStringLiteral("The expected schema could not be built."));
+    return schemaDifferences(sqliteHandleOf(file), memory);
+}
+
+bool isReadOnlyFile(const Connection &file)
+{
+    return sqlite3_db_readonly(sqliteHandleOf(file), "main") == 1;
 }
 
 } // namespace db

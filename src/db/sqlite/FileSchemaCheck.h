@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace db {
+
+class Connection;
+
+// Every way in which a database file's schema differs from the one the script makes:
+// objects missing, of another kind or unknown to the program, columns (type, default,
+// key, collation, NOT NULL), STRICT, AUTOINCREMENT, indexed columns, triggers and the
+// schema version. Empty when they are the same. Throws DbError when the script fails.
+QStringList fileSchemaDifferences(const Connection &file, const QByteArray &expectedScript);
+
+// Whether the file was opened (or could only be opened) for reading.
+bool isReadOnlyFile(const Connection &file);
+
+} // namespace db
