@@ -7,10 +7,9 @@
 #include "db/CsvWriter.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/ServerAddress.h"
 #include "db/Statement.h"
 #include "db/postgres/PostgresCopy.h"
-#include "db/postgres/PostgresSchema.h"
-#include "db/postgres/PostgresSession.h"
 #include "db/schema/Schema.h"
 
 #include <QDir>
@@ -126,11 +125,6 @@ int usage(const char *help)
 
 int init(const QString &folder)
 {
-    if (db::PostgresSession::isAddress(folder)) {
-        db::PostgresSession session(folder);
-        db::PostgresSchema::create(session);
-        return 0;
-    }
     db::Schema::createProgramDatabases(folder);
     return 0;
 }
@@ -147,7 +141,7 @@ int copy(const QString &folder, const QString &address)
 template <typename Writer> int printRows(const QString &file, const QString &sql, Writer &writer)
 {
     db::Connection connection;
-    if (db::PostgresSession::isAddress(file))
+    if (db::ServerAddress::isAddress(file))
         connection.open(file);
     else
         connection.openFile(file);
@@ -184,13 +178,7 @@ int runSql(const QString &file, const QString &sql)
 
 int check(const QString &file)
 {
-    QStringList problems;
-    if (db::PostgresSession::isAddress(file)) {
-        db::PostgresSession session(file);
-        problems = db::PostgresSchema::check(session);
-    } else {
-        problems = db::Schema::check(file);
-    }
+    const QStringList problems = db::Schema::check(file);
     if (problems.isEmpty()) {
         std::puts("ok");
         return 0;

@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 #include "db/DbError.h"
 #include "db/postgres/PostgresSession.h"
+#include "db/postgres/ServerSessions.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,6 +84,16 @@ QString ofFolder(const QString &folder)
                           .arg(QDir::toNativeSeparators(file)));
     }
     return address;
+}
+
+bool isAddress(const QString &text)
+{
+    return PostgresSession::isAddress(text);
+}
+
+void openAhead(const QString &address)
+{
+    ServerSessions::openAhead(address);
 }
 
 } // namespace db::ServerAddress

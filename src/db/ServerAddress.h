@@ -15,6 +15,10 @@ inline constexpr auto FileName = "Tallowmere.url";
 // Tallowmere.url. Throws DbError naming the file when it cannot be read or its first
 // line is not a PostgreSQL address.
 QString ofFolder(const QString &folder);
+// Whether the text is a server's address rather than a file's name.
+bool isAddress(const QString &text);
+// Starts opening a session to the server while the window that needs it is built.
+void openAhead(const QString &address);
 
 } // namespace ServerAddress
 } // namespace db

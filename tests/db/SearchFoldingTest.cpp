@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct SearchCase
@@ -12,6 +14,12 @@ struct SearchCase
     const char *typed;
     bool found;
 };
+
+// Named in test lists by what is typed, not by the bytes of the case.
+void PrintTo(const SearchCase &c, std::ostream *os)
+{
+    *os << c.typed << (c.found ? " finds " : " misses ") << c.name;
+}
 
 bool finds(const QString &name, const QString &typed)
 {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace db;
 using testing_support::TempProgramFolder;
 
@@ -19,6 +21,11 @@ struct StatementCase
     const char *sql;
     int expectedRows; // rows returned, or -1 for a statement without rows
 };
+
+void PrintTo(const StatementCase &c, std::ostream *os)
+{
+    *os << c.database << " database, " << c.expectedRows << " rows";
+}
 
 const StatementCase Cases[] = {
     {"business", "Select * from [ARTICLESOFINCORPORATION]", 3},

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using documents::describe;
 using documents::unknownFields;
 
@@ -23,6 +25,11 @@ struct Case
     const char *text;
     QStringList expected;
 };
+
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.expected.size() << " unknown fields in " << std::char_traits<char>::length(c.text) << " characters";
+}
 
 class FieldCheck : public ::testing::TestWithParam<Case>
 { };

@@ -6,7 +6,6 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/ServerAddress.h"
-#include "db/postgres/ServerSessions.h"
 #include "rss/PublishingSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/PaintSavingStyle.h"
@@ -52,7 +51,7 @@ void openServerAhead()
     try {
         const QString server = db::ServerAddress::ofFolder(db::ProgramFolder::path());
         if (!server.isEmpty())
-            db::ServerSessions::openAhead(server);
+            db::ServerAddress::openAhead(server);
     } catch (const db::DbError &) {
         // The main form's own opening names the file at fault.
     }

@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/ServerAddress.h"
 #include "db/Statement.h"
 #include "db/postgres/PostgresEngine.h"
 #include "db/postgres/PostgresSchema.h"
@@ -252,6 +253,10 @@ void createRssDatabase(const QString &filePath, const std::function<void(Connect
 
 void createProgramDatabases(const QString &folder)
 {
+    if (ServerAddress::isAddress(folder)) {
+        PostgresSession session(folder);
+        return PostgresSchema::create(session);
+    }
     const QDir dir(folder);
     const QString business = dir.filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile));
     const QString rss = dir.filePath(QLatin1String(ConnectionStrings::RssDatabaseFile));
@@ -341,6 +346,10 @@ void requireBusinessDatabase(Connection &connection)
 
 QStringList check(const QString &filePath)
 {
+    if (ServerAddress::isAddress(filePath)) {
+        PostgresSession session(filePath);
+        return PostgresSchema::check(session);
+    }
     QStringList problems;
     Connection connection;
     try {

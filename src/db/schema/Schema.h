@@ -24,7 +24,8 @@ void createRssDatabase(const QString &filePath);
 void createBusinessDatabase(const QString &filePath, const std::function<void(Connection &)> &fill);
 void createRssDatabase(const QString &filePath, const std::function<void(Connection &)> &fill);
 // Both databases of the program in a folder (made when missing), or neither: throws
-// DbError naming the file when one exists already or the two cannot be made.
+// DbError naming the file when one exists already or the two cannot be made. A
+// server's address gets the tables in its database instead.
 void createProgramDatabases(const QString &folder);
 
 // Brings an open database up to the current schema version; one that cannot be
@@ -35,7 +36,8 @@ void migrate(Connection &connection);
 // of a version this program understands (the start-up check).
 void requireBusinessDatabase(Connection &connection);
 
-// Integrity and schema check; every problem found, empty when the file is sound.
+// Integrity and schema check of a file or a server's database; every problem found,
+// empty when it is sound.
 QStringList check(const QString &filePath);
 
 // The merge-field names the delivered MasterField table holds, in order.

@@ -111,6 +111,11 @@ struct GuidePlace
     const char *expected;             // the one opened
 };
 
+void PrintTo(const GuidePlace &place, std::ostream *os)
+{
+    *os << "program in " << place.programFolder << " with " << place.guides.size() << " guides";
+}
+
 class UserGuidePlaceTest : public HelpMenuTest, public ::testing::WithParamInterface<GuidePlace>
 { };
 

@@ -524,6 +524,11 @@ struct UnopenableStart
     QString (*named)(const TempProgramFolder &folder); // what the message must mention
 };
 
+void PrintTo(const UnopenableStart &start, std::ostream *os)
+{
+    *os << start.what;
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
