@@ -27,6 +27,8 @@ TemplateColumn::TemplateColumn(const TemplateColumnGeometry &geometry, QWidget *
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Tab goes from button to button; the column itself is no stop on the way.
+    setFocusPolicy(Qt::NoFocus);
     viewport()->setAutoFillBackground(false);
     m_content = new QWidget;
     setWidget(m_content);

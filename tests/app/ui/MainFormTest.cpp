@@ -236,6 +236,7 @@ TEST_F(MainFormTest, BeyondTenTemplatesTheColumnScrollsInsideTheFrameInsteadOfGr
     EXPECT_EQ(column->madeCount(), 100);
     EXPECT_EQ(QApplication::focusWidget(), buttonOf(&form, "cmdArticleOfCorporation_11"));
     EXPECT_GT(column->verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(tabOrder(tenth).contains(column->objectName()));
 
     QPushButton *last = buttonOf(&form, "cmdArticleOfCorporation_100");
     column->ensureWidgetVisible(last);
