@@ -200,14 +200,9 @@ int PostgresEngine::countRows(const QString &countingSql, const QVariantList &pa
 
 QString PostgresEngine::rowIdentity(const QString &table) const
 {
-    // Every table of the program has a key of its own.
-    for (const QList<SchemaTables::Table> *tables : {&SchemaTables::businessTables(), &SchemaTables::rssTables()}) {
-        for (const SchemaTables::Table &candidate : *tables) {
-            if (candidate.name.compare(table, Qt::CaseInsensitive) == 0)
-                return quotePostgresName(candidate.keyColumn());
-        }
-    }
-    return {}; // not one of the program's tables: its rows are read only
+    // Every table of the program has a key of its own; another table's rows are read only.
+    const SchemaTables::Table *described = SchemaTables::findTable(table);
+    return described ? quotePostgresName(described->keyColumn()) : QString();
 }
 
 QString PostgresEngine::holdsExactly(const QString &column) const
