@@ -145,7 +145,10 @@ done
 [ "$(mode "$data")" = 700 ] || fail "$data is open to others: $(mode "$data")"
 for file in "$data"/*; do
     case "$(basename "$file")" in
-        Tallowmere.db | Tallowmere.db-wal | Tallowmere.db-shm | Rss.db | BusineeResources.html | urlNames.txt) ;;
+        # A database's -wal and -shm files belong to it while the program has it open (the
+        # day's backup reads Rss.db too, and the program is ended without warning here).
+        Tallowmere.db | Tallowmere.db-wal | Tallowmere.db-shm | Rss.db | Rss.db-wal | Rss.db-shm) ;;
+        BusineeResources.html | urlNames.txt) ;;
         backups) # the day's own backup, made by the program
             # (ended at once, the program may leave it half made: the next start redoes it)
             open=$(find "$file" \( -type d ! -perm 700 \) -o \( -type f ! -perm 600 \))
