@@ -11,9 +11,10 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QMainWindow window;
+    window.setObjectName(QStringLiteral("window"));
     if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("text"))
         window.setCentralWidget(new QLabel(QStringLiteral("Business Currently In System: 30000")));
-    QuitWhenShown quit(&window);
+    QuitWhenShown quit("window");
     window.show();
     return QApplication::exec();
 }

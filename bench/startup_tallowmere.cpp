@@ -1,24 +1,20 @@
-// The program's start-up over the program folder given as the first argument, ending
-// once the main form has been painted.
-#include "app/ui/GeneralInformation1.h"
+// The program's start-up, as main() makes it, over the program folder given as the first
+// argument, ending once the main form has been painted.
+#include "app/ui/FontsAhead.h"
 #include "app/ui/StartUp.h"
 #include "db/ProgramFolder.h"
 #include "startup_QuitWhenShown.h"
-#include "ui/PaintSavingStyle.h"
-#include "ui/WindowRegistry.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    app::fonts::startLoadingAhead();
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallowmere"));
     if (argc > 1)
         db::ProgramFolder::setOverride(QString::fromLocal8Bit(argv[1]));
-    // The form is made here, ahead of runProgram(), to watch for its first paint; it gets
-    // the style that runProgram() would set before making it.
-    ui::useQuickerStyle();
-    app::useProgramIcon(); // as the program does before it runs
-    QuitWhenShown quit(&ui::WindowRegistry::get<app::GeneralInformation1>());
-    const int status = app::runProgram();
-    return status;
+    app::useProgramIcon();
+    QuitWhenShown quit("GeneralInformation1");
+    return app::runProgram();
 }

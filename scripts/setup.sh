@@ -7,7 +7,7 @@ set -euo pipefail
 # What building and running the program needs.
 packages=(
     build-essential cmake ninja-build pkg-config git ccache
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     libsqlite3-dev libpq-dev libcurl4-openssl-dev ca-certificates
     qt6-webengine-dev qt6-webengine-dev-tools fonts-dejavu-core
 )

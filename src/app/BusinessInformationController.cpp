@@ -10,12 +10,14 @@ BusinessInformationController::BusinessInformationController(QObject *parent)
 {
 }
 
+const char *const BusinessInformationController::Query
+    = "select BusinessInformationId,BusinessInformationDate,BusninesName,BusinessAddressOne,BusinessAddressTwo,"
+      "BusinessCity,BusinessState,BusinessZip,BusinessCounty,BusinessPhoneNumber,BusinessFaxNumber,"
+      "BusinessWebSiteURL,BusinessEMailAddress from BusinessInformation Order by BusinessInformationId";
+
 QString BusinessInformationController::query() const
 {
-    return QStringLiteral(
-        "select BusinessInformationId,BusinessInformationDate,BusninesName,BusinessAddressOne,BusinessAddressTwo,"
-        "BusinessCity,BusinessState,BusinessZip,BusinessCounty,BusinessPhoneNumber,BusinessFaxNumber,"
-        "BusinessWebSiteURL,BusinessEMailAddress from BusinessInformation Order by BusinessInformationId");
+    return QLatin1String(Query);
 }
 
 void BusinessInformationController::moveCompleted()

@@ -13,6 +13,9 @@ class BusinessInformationController : public records::RecordFormController
     Q_OBJECT
 
 public:
+    // The businesses, in key order.
+    static const char *const Query;
+
     explicit BusinessInformationController(QObject *parent = nullptr);
 
     // 0 until a business with a key has been shown; then the last such business's key.

@@ -1,3 +1,4 @@
+#include "app/ui/FontsAhead.h"
 #include "app/ui/StartUp.h"
 #include "base/TextFile.h"
 #include "db/ProgramFolder.h"
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
         std::fputs(ProgramHelp, stdout);
         return 0;
     }
+    app::fonts::startLoadingAhead();
     // The web engine, loaded later with the first browser window, shares OpenGL
     // contexts with the rest of the program; that must be said before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

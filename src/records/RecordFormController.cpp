@@ -66,29 +66,48 @@ db::Recordset &RecordFormController::primary() const
     return *m_recordset;
 }
 
-void RecordFormController::load()
+OpenedRecords::OpenedRecords() = default;
+OpenedRecords::OpenedRecords(OpenedRecords &&) noexcept = default;
+OpenedRecords &OpenedRecords::operator=(OpenedRecords &&) noexcept = default;
+OpenedRecords::~OpenedRecords() = default;
+
+OpenedRecords RecordFormController::openRecords(const QString &query)
 {
     auto connection = std::make_unique<db::Connection>();
     connection->setCursorLocation(db::CursorLocation::Client);
     connection->open(db::ConnectionStrings::recordForm());
-    auto recordset = std::make_unique<db::Recordset>();
-    connect(recordset.get(), &db::Recordset::moveComplete, this, [this] { moveCompleted(); });
-    connect(recordset.get(), &db::Recordset::rowChanged, this, [this] { m_untouchedRow = false; });
+    return openRecords(query, std::move(connection));
+}
 
+OpenedRecords RecordFormController::openRecords(const QString &query, std::unique_ptr<db::Connection> connection)
+{
+    OpenedRecords opened;
+    opened.recordset = std::make_unique<db::Recordset>();
+    opened.recordset->open(query, *connection, db::CursorType::Static, db::LockType::Optimistic);
+    opened.connection = std::move(connection);
+    return opened;
+}
+
+void RecordFormController::useOpenedRecords(OpenedRecords opened)
+{
+    m_openedAhead = std::move(opened);
+}
+
+void RecordFormController::load()
+{
     m_buttons = ButtonStates{};
     emit buttonsChanged();
 
     // The previous connection and recordset stay usable until the new ones are open.
-    std::swap(m_connection, connection);
-    std::swap(m_recordset, recordset);
-    try {
-        m_recordset->open(query(), *m_connection, db::CursorType::Static, db::LockType::Optimistic);
-    } catch (...) {
-        std::swap(m_connection, connection);
-        std::swap(m_recordset, recordset);
-        throw;
-    }
+    OpenedRecords opened
+        = m_openedAhead.recordset ? std::exchange(m_openedAhead, OpenedRecords{}) : openRecords(query());
+    connect(opened.recordset.get(), &db::Recordset::moveComplete, this, [this] { moveCompleted(); });
+    connect(opened.recordset.get(), &db::Recordset::rowChanged, this, [this] { m_untouchedRow = false; });
+    m_recordset = std::move(opened.recordset);
+    m_connection = std::move(opened.connection);
     m_untouchedRow = false;
+    // Opening moved to the first row before anything listened.
+    moveCompleted();
     loaded();
     emit fieldsBound(m_recordset.get());
 }

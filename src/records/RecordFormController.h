@@ -17,6 +17,18 @@ class Recordset;
 
 namespace records {
 
+// A form's connection and its primary recordset, open.
+struct OpenedRecords
+{
+    OpenedRecords();
+    OpenedRecords(OpenedRecords &&) noexcept;
+    OpenedRecords &operator=(OpenedRecords &&) noexcept;
+    ~OpenedRecords();
+
+    std::unique_ptr<db::Connection> connection;
+    std::unique_ptr<db::Recordset> recordset;
+};
+
 using base::FailurePolicy;
 using base::runSteps;
 using base::Step;
@@ -39,6 +51,12 @@ public:
     // Opens a new connection and primary recordset over query() and binds the fields.
     // Has no failure handling of its own: throws db::DbError.
     void load();
+    // Opens what load() opens for a form over this query, touching no widget, so a
+    // form's data can be read before its window is built. Throws db::DbError.
+    static OpenedRecords openRecords(const QString &query);
+    static OpenedRecords openRecords(const QString &query, std::unique_ptr<db::Connection> connection);
+    // The next load() binds these instead of opening its own.
+    void useOpenedRecords(OpenedRecords opened);
     db::Recordset *recordset() const { return m_recordset.get(); }
 
     void add();
@@ -112,6 +130,7 @@ private:
     RecordFamily m_family;
     std::unique_ptr<db::Connection> m_connection;
     std::unique_ptr<db::Recordset> m_recordset;
+    OpenedRecords m_openedAhead;
     bool m_editFlag = false;
     bool m_addFlag = false;
     bool m_untouchedRow = false;

@@ -11,7 +11,6 @@
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
 #include "db/ProgramFolder.h"
-#include "db/schema/Schema.h"
 #include "documents/TemplateCatalog.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
@@ -282,30 +281,25 @@ void GeneralInformation1::buildTemplateCommands()
     connect(uploadAction, &QAction::triggered, upload, &QPushButton::click);
 }
 
+void GeneralInformation1::useReadAhead(MainFormData readAhead)
+{
+    m_readAhead = std::move(readAhead);
+}
+
 void GeneralInformation1::formLoad()
 {
-    m_templateConnection.open(db::ConnectionStrings::document());
-    // A file that is not a business database ends the start here, before anything is shown.
-    db::Schema::requireBusinessDatabase(m_templateConnection);
+    MainFormData shown = m_readAhead ? std::move(*std::exchange(m_readAhead, std::nullopt)) : MainFormData::read();
     // Everyone sharing an office database sees which server they work on.
-    setWindowTitle(m_templateConnection.isShared()
-                       ? QStringLiteral("General Business Information - ") + m_templateConnection.filePath()
-                       : QStringLiteral("General Business Information"));
-    const QStringList names = documents::storedTemplateNames(m_templateConnection, documents::NullNames::AsEmpty);
-    // A server's session let go of now is the one the records take next. A file's last
-    // connection, closed, would remove the file's log only for the records to make it
-    // again, so a file stays open until the records have theirs.
-    if (m_templateConnection.isShared())
-        m_templateConnection.close();
-    buildTemplateButtons(names);
+    setWindowTitle(shown.shared ? QStringLiteral("General Business Information - ") + shown.place
+                                : QStringLiteral("General Business Information"));
+    buildTemplateButtons(shown.templateNames);
+    controller().useOpenedRecords(std::move(shown.businesses));
     try {
         TextBoxRecordForm::formLoad();
     } catch (...) {
-        m_templateConnection.close();
         removeTemplateButtons();
         throw;
     }
-    m_templateConnection.close();
 }
 
 void GeneralInformation1::formUnload()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BusinessInformationController.h"
+#include "app/MainFormData.h"
 #include "app/ui/TemplateColumn.h"
 #include "db/Connection.h"
 #include "records/ui/TextBoxRecordForm.h"
@@ -31,6 +32,8 @@ public:
     QGroupBox *planningMenu() const { return m_planningMenu; }
     TemplateColumn *templateColumn() const { return m_templateColumn; }
     FileMenu *fileMenu() const { return m_fileMenu; }
+    // The next load shows this, read before the window was built, instead of reading.
+    void useReadAhead(MainFormData readAhead);
 
     void editTemplate();
     void uploadTemplate();
@@ -69,6 +72,7 @@ private:
     void reportFailures(const std::function<void()> &step);
 
     db::Connection m_templateConnection;
+    std::optional<MainFormData> m_readAhead;
     QGroupBox *m_planningMenu = nullptr;
     QPushButton *m_templatePattern = nullptr;
     TemplateColumn *m_templateColumn = nullptr;

@@ -1,6 +1,8 @@
 #include "app/ui/StartUp.h"
 
+#include "app/MainFormData.h"
 #include "app/ui/FileMenu.h"
+#include "app/ui/FontsAhead.h"
 #include "app/ui/GeneralInformation1.h"
 #include "base/Error.h"
 #include "db/DbError.h"
@@ -123,8 +125,18 @@ bool showMainForm()
     rss::PublishingSettings::removeWriteLeftovers();
     openServerAhead();
     try {
-        ui::WindowRegistry::get<GeneralInformation1>().showWindow();
+        if (ui::WindowRegistry::existing<GeneralInformation1>()) {
+            ui::WindowRegistry::get<GeneralInformation1>().showWindow();
+        } else {
+            // Read while the fonts load; the window, which measures text, comes after.
+            MainFormData data = MainFormData::read();
+            fonts::awaitLoaded();
+            auto &form = ui::WindowRegistry::get<GeneralInformation1>();
+            form.useReadAhead(std::move(data));
+            form.showWindow();
+        }
     } catch (const db::DbError &error) {
+        fonts::awaitLoaded();
         ui::Dialogs::message(nullptr, failureText(error.description()));
         return false;
     }
@@ -137,6 +149,7 @@ int runProgram()
     try {
         db::ProgramFolder::setUp();
     } catch (const base::FileError &error) {
+        fonts::awaitLoaded();
         ui::Dialogs::message(nullptr, error.description());
         return 1;
     }

@@ -1,4 +1,5 @@
 // The general business information form: start-up, records, planning menu and templates.
+#include "app/MainFormData.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
 #include "db/ProgramFolder.h"
@@ -162,6 +163,32 @@ TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
     click(&form, "cmdNext");
     EXPECT_EQ(dialogs->beeps, 1);
     EXPECT_EQ(name(form), "Cedar Books");
+}
+
+TEST_F(MainFormTest, WhatWasReadBeforeTheWindowIsWhatItShowsAndARefreshReadsAnew)
+{
+    addBusinesses({"Acme Bakery", "Brook Farm"});
+    setTemplates({"bylaws"});
+    app::MainFormData readAhead = app::MainFormData::read();
+    // Stored after the reading: the first screen does not show them yet.
+    addBusinesses({"Cedar Books"});
+    setTemplates({"bylaws", "minutes"});
+
+    auto &form = ui::WindowRegistry::get<app::GeneralInformation1>();
+    form.useReadAhead(std::move(readAhead));
+    form.showWindow();
+    EXPECT_EQ(statusOf(&form), "Business Currently In System: 2");
+    EXPECT_EQ(name(form), "Acme Bakery");
+    EXPECT_EQ(form.businessInformationId(), keyOf("Acme Bakery"));
+    EXPECT_NE(control(&form, "cmdArticleOfCorporation_1"), nullptr);
+    EXPECT_EQ(control(&form, "cmdArticleOfCorporation_2"), nullptr);
+    QTest::keyClick(&form, Qt::Key_End);
+    EXPECT_EQ(form.businessInformationId(), keyOf("Brook Farm"));
+
+    click(&form, "cmdRefresh");
+    EXPECT_EQ(statusOf(&form), "Business Currently In System: 3");
+    QTest::keyClick(&form, Qt::Key_End);
+    EXPECT_EQ(form.businessInformationId(), keyOf("Cedar Books"));
 }
 
 TEST_F(MainFormTest, AnEmptyDatabaseStartsAtKeyZeroWithoutTemplateButtons)
@@ -577,6 +604,7 @@ TEST_P(StartUpFailure, NamesWhatIsAtFaultAndCreatesNothing)
     database.close();
 
     EXPECT_FALSE(app::showMainForm());
+    EXPECT_EQ(ui::WindowRegistry::existing<app::GeneralInformation1>(), nullptr); // read before it is built
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_TRUE(dialogs->messages[0].text.contains(GetParam().named(folder)))
         << dialogs->messages[0].text.toStdString();
