@@ -11,7 +11,6 @@
 #include "db/sql/SqlTokens.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
@@ -27,31 +26,38 @@ constexpr int BackgroundStartDelayMs = 200;
 int firstChunkSize = 200;
 
 // A statement whose rows map one to one onto rows of a single table can be changed.
-bool mayMapToOneTable(const QString &sql)
+bool mayMapToOneTable(const QList<sql::Token> &tokens)
 {
-    static const QRegularExpression notOneToOne(
-        QStringLiteral("\\b(DISTINCT|GROUP\\s+BY|UNION|INTERSECT|EXCEPT|JOIN)\\b"),
-        QRegularExpression::CaseInsensitiveOption);
-    return !notOneToOne.match(sql).hasMatch();
+    for (int i = 0; i < tokens.size(); ++i) {
+        for (const char *word : {"DISTINCT", "UNION", "INTERSECT", "EXCEPT", "JOIN"}) {
+            if (sql::isKeyword(tokens[i], QLatin1String(word)))
+                return false;
+        }
+        if (sql::isKeyword(tokens[i], QLatin1String("GROUP"))) {
+            const int next = sql::nextSignificant(tokens, i + 1);
+            if (next >= 0 && sql::isKeyword(tokens[next], QLatin1String("BY")))
+                return false;
+        }
+    }
+    return true;
 }
 
 // Puts the row's identity in front of the selected columns, so stored changes can
 // find their row whatever columns the statement lists.
-QString withRowId(const QString &sql, const Engine &engine)
+QString withRowId(const QList<sql::Token> &tokens, const Engine &engine)
 {
-    static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\b"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = select.match(sql);
-    if (!match.hasMatch())
+    const int select = sql::nextSignificant(tokens, 0);
+    if (select < 0 || !sql::isKeyword(tokens[select], QLatin1String("SELECT")))
         return {};
-    const QList<sql::Token> tokens = sql::tokenize(sql);
     const int from = sql::findTopLevel(tokens, 0, QLatin1String("FROM"));
     const int table = from < 0 ? -1 : sql::nextSignificant(tokens, from + 1);
     const QString identity = engine.rowIdentity(table < 0 ? QString() : sql::bareName(tokens[table]));
     if (identity.isEmpty())
         return {};
-    QString result = sql;
-    result.insert(match.capturedEnd(), u' ' % identity % QStringLiteral(" AS ") % QLatin1String(RowIdColumn) % u',');
-    return result;
+    QList<sql::Token> result = tokens;
+    result.insert(select + 1, {sql::TokenKind::Space,
+                               u' ' % identity % QStringLiteral(" AS ") % QLatin1String(RowIdColumn) % u','});
+    return sql::join(result);
 }
 
 } // namespace
@@ -147,8 +153,9 @@ void Recordset::readSnapshot(bool lazy)
 std::unique_ptr<Statement> Recordset::openStatement(int &firstColumn)
 {
     firstColumn = 0;
-    if (m_lockType != LockType::ReadOnly && mayMapToOneTable(m_sql)) {
-        const QString augmented = withRowId(m_sql, *m_connection->engine());
+    const QList<sql::Token> tokens = m_lockType == LockType::ReadOnly ? QList<sql::Token>() : sql::tokenize(m_sql);
+    if (m_lockType != LockType::ReadOnly && mayMapToOneTable(tokens)) {
+        const QString augmented = withRowId(tokens, *m_connection->engine());
         if (!augmented.isEmpty()) {
             try {
                 firstColumn = 1;

@@ -5,7 +5,7 @@
 #include "db/RowCache.h"
 #include "db/Statement.h"
 
-#include <QRegularExpression>
+#include "db/sql/SqlTokens.h"
 
 #include <algorithm>
 
@@ -81,20 +81,52 @@ void SnapshotReader::readThrough(int index)
         read(ChunkSize);
 }
 
+namespace {
+
+bool significant(const sql::Token &token)
+{
+    return token.kind != sql::TokenKind::Space && !sql::isPunct(token, u';');
+}
+
+// An ORDER BY that ends the statement and lists only columns (names, positions, ASC,
+// DESC): the part a count can drop. Its position, or -1.
+int trailingOrder(const QList<sql::Token> &tokens)
+{
+    int order = -1;
+    for (int at = sql::findTopLevel(tokens, 0, QLatin1String("ORDER")); at >= 0;
+         at = sql::findTopLevel(tokens, at + 1, QLatin1String("ORDER")))
+        order = at;
+    const int by = order < 0 ? -1 : sql::nextSignificant(tokens, order + 1);
+    if (by < 0 || !sql::isKeyword(tokens[by], QLatin1String("BY")))
+        return -1;
+    for (int i = by + 1; i < tokens.size(); ++i) {
+        const sql::Token &token = tokens[i];
+        const bool column = token.kind == sql::TokenKind::Word || token.kind == sql::TokenKind::Space
+                            || (token.kind == sql::TokenKind::Quoted && !sql::isStringLiteral(token))
+                            || sql::isPunct(token, u',') || sql::isPunct(token, u'.');
+        if (!column)
+            return -1;
+    }
+    return order;
+}
+
+} // namespace
+
 QString SnapshotReader::countingQuery(const QString &statementText)
 {
+    QList<sql::Token> tokens = sql::tokenize(statementText);
     // The statement as the engine took it, without anything after it.
-    QString query = statementText.trimmed();
-    while (query.endsWith(u';'))
-        query = query.chopped(1).trimmed();
+    while (!tokens.isEmpty() && !significant(tokens.constLast()))
+        tokens.removeLast();
     // Counting needs no order, and without one SQLite counts from the table's pages
     // instead of stepping through every row; a LIMIT or OFFSET needs the order kept.
-    static const QRegularExpression limited(QStringLiteral("\\b(LIMIT|OFFSET)\\b"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression trailingOrder(QStringLiteral("\\s+ORDER\\s+BY\\s+[\\w\\s,.\\[\\]\"]*$"),
-                                                  QRegularExpression::CaseInsensitiveOption);
-    if (!limited.match(query).hasMatch())
-        query.remove(trailingOrder);
+    const bool limited = std::any_of(tokens.cbegin(), tokens.cend(), [](const sql::Token &token) {
+        return sql::isKeyword(token, QLatin1String("LIMIT")) || sql::isKeyword(token, QLatin1String("OFFSET"));
+    });
+    const int order = limited ? -1 : trailingOrder(tokens);
+    if (order >= 0)
+        tokens.resize(order);
+    QString query = sql::join(tokens).trimmed();
     // On a line of its own, so that a comment ending the statement cannot swallow it.
     return QStringLiteral("SELECT count(*) FROM (") % query % QStringLiteral("\n) AS counted");
 }

@@ -48,14 +48,21 @@ void fitCaptions(const QList<QAbstractButton *> &buttons)
     };
 
     QFont font = buttons.first()->font();
-    if (!allFit(font))
+    bool fit = allFit(font);
+    if (!fit) {
         font.setStretch(QFont::Condensed);
-    while (font.pointSizeF() > SmallestPointSize && !allFit(font))
+        fit = allFit(font);
+    }
+    while (!fit && font.pointSizeF() > SmallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
+        fit = allFit(font);
+    }
 
     for (QAbstractButton *button : buttons) {
         button->setFont(font);
-        elideCaption(button);
+        // Measured once more only where the smallest size still leaves a caption too long.
+        if (!fit)
+            elideCaption(button);
     }
 }
 
