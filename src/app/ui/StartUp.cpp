@@ -125,8 +125,8 @@ bool showMainForm()
     rss::PublishingSettings::removeWriteLeftovers();
     openServerAhead();
     try {
-        if (ui::WindowRegistry::existing<GeneralInformation1>()) {
-            ui::WindowRegistry::get<GeneralInformation1>().showWindow();
+        if (auto *shown = ui::WindowRegistry::existing<GeneralInformation1>()) {
+            shown->showWindow();
         } else {
             // Read while the fonts load; the window, which measures text, comes after.
             MainFormData data = MainFormData::read();
