@@ -1,13 +1,28 @@
 #include "ui/Twips.h"
 
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
 
 namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+constexpr double DesignPointSize = 9.0;
+// A line of mixed text and how wide and tall DejaVu Sans at 9 pt sets it, in inches
+// (677.75 and 13.97 pixels at 96 DPI).
+const char *const SampleText
+    = "The quick brown fox jumps over the lazy dog. THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG 0123456789:";
+constexpr double DesignSampleWidth = 677.75 / 96.0;
+constexpr double DesignLineHeight = 13.96875 / 96.0;
+constexpr double SmallestScale = 1.0;
+constexpr double LargestScale = 4.0;
 
 double logicalDpi()
 {
@@ -16,16 +31,55 @@ double logicalDpi()
     return 96.0;
 }
 
+// Pixels per twip; the scale is measured once per font and screen, not per control.
+double pixelsPerTwip()
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return 96.0 / TwipsPerInch;
+    struct Measured
+    {
+        QString fontKey;
+        double dpi = 0;
+        double scale = 1;
+    };
+    static Measured measured;
+    const QFont font = QGuiApplication::font();
+    const double dpi = logicalDpi();
+    if (measured.dpi != dpi || measured.fontKey != font.key())
+        measured = {font.key(), dpi, layoutScale(font)};
+    return measured.scale * dpi / TwipsPerInch;
+}
+
 } // namespace
+
+double layoutScale(const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    const double dpi = logicalDpi();
+    // The size asked for, where the font is given in points; else the size it has.
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    const double bySize = points / DesignPointSize;
+    const double byWidth = metrics.horizontalAdvance(QLatin1String(SampleText)) / (DesignSampleWidth * dpi);
+    const double byHeight = metrics.height() / (DesignLineHeight * dpi);
+    const double scale = std::max({bySize, byWidth, byHeight});
+    if (!std::isfinite(scale))
+        return SmallestScale;
+    return std::clamp(scale, SmallestScale, LargestScale);
+}
+
+double layoutScale()
+{
+    return pixelsPerTwip() * TwipsPerInch / logicalDpi();
+}
 
 int twipsToPixels(int twips)
 {
-    return static_cast<int>(std::lround(twips * logicalDpi() / 1440.0));
+    return static_cast<int>(std::lround(twips * pixelsPerTwip()));
 }
 
 int pixelsToTwips(int pixels)
 {
-    return static_cast<int>(std::lround(pixels * 1440.0 / logicalDpi()));
+    return static_cast<int>(std::lround(pixels / pixelsPerTwip()));
 }
 
 QRect twipsRect(int left, int top, int width, int height)
