@@ -31,6 +31,17 @@ double logicalDpi()
     return 96.0;
 }
 
+// A scale above 1 is rounded up so that a pixel is a whole number of twips: a size
+// in pixels then turns into twips and back unchanged, and sizes worked out in twips
+// (a grid that takes what the window gains) follow the window pixel for pixel.
+double snapped(double scale, double dpi)
+{
+    if (scale <= SmallestScale)
+        return scale;
+    const double twipsPerPixel = std::max(1.0, std::floor(TwipsPerInch / (dpi * scale)));
+    return TwipsPerInch / (dpi * twipsPerPixel);
+}
+
 // Pixels per twip; the scale is measured once per font and screen, not per control.
 double pixelsPerTwip()
 {
@@ -46,7 +57,7 @@ double pixelsPerTwip()
     const QFont font = QGuiApplication::font();
     const double dpi = logicalDpi();
     if (measured.dpi != dpi || measured.fontKey != font.key())
-        measured = {font.key(), dpi, layoutScale(font)};
+        measured = {font.key(), dpi, snapped(layoutScale(font), dpi)};
     return measured.scale * dpi / TwipsPerInch;
 }
 
@@ -84,7 +95,11 @@ int pixelsToTwips(int pixels)
 
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    // Edges, not sizes, are rounded: controls that meet in twips meet in pixels, and one
+    // that ends at its holder's edge ends there in pixels too.
+    const int x = twipsToPixels(left);
+    const int y = twipsToPixels(top);
+    return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
 }
 
 QSize twipsSize(int width, int height)

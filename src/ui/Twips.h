@@ -10,7 +10,8 @@ namespace ui {
 
 // Window layouts are given in twips (1440 to the inch); these turn them into pixels
 // with the screen's logical DPI (15 twips to a pixel at 96 DPI) and back, times the
-// layout scale below.
+// layout scale below. A rectangle's edges are rounded, so that controls which meet in
+// twips meet in pixels; its size may then differ by a pixel from twipsSize()'s.
 int twipsToPixels(int twips);
 int pixelsToTwips(int pixels);
 QRect twipsRect(int left, int top, int width, int height);
@@ -24,7 +25,8 @@ QSize twipsSize(int width, int height);
 // the design's. Never below 1, so a smaller font leaves the windows at their design
 // size; at most 4, so an absurd font cannot make windows of absurd sizes.
 double layoutScale(const QFont &font);
-// The scale for the application's font, which follows the desktop's.
+// The scale the conversions use: that of the application's font, which follows the
+// desktop's, rounded up where above 1 so that a pixel is a whole number of twips.
 double layoutScale();
 
 } // namespace ui

@@ -97,14 +97,24 @@ TEST(LayoutScale, ConversionsFollowTheDesktopFontAsItChanges)
     }
     {
         const testing_support::DesktopFont desktop(sized(12));
+        // At least the font's scale, rounded up to a whole number of twips a pixel.
         const double scale = ui::layoutScale();
-        EXPECT_DOUBLE_EQ(scale, ui::layoutScale(sized(12)));
+        EXPECT_GE(scale, ui::layoutScale(sized(12)));
+        EXPECT_LT(scale, ui::layoutScale(sized(12)) * 1.1);
+        const int twipsPerPixel = ui::pixelsToTwips(1);
+        EXPECT_DOUBLE_EQ(scale, 15.0 / twipsPerPixel);
         EXPECT_EQ(ui::twipsToPixels(1440), std::lround(96 * scale));
         EXPECT_EQ(ui::twipsSize(7200, 360), QSize(std::lround(480 * scale), std::lround(24 * scale)));
-        // Back from pixels to the same twips, give or take a pixel's worth.
-        EXPECT_NEAR(ui::pixelsToTwips(ui::twipsToPixels(7200)), 7200, 15 / scale + 1);
+        // Pixels become twips and back unchanged, so sizes worked out in twips follow the window.
+        for (const int pixels : {1, 7, 120, 333, 1001})
+            EXPECT_EQ(ui::twipsToPixels(ui::pixelsToTwips(pixels)), pixels);
+        // Controls that meet in twips meet in pixels: edges are rounded, not sizes.
+        const QRect first = ui::twipsRect(59, 1560, 1095, 240);
+        const QRect second = ui::twipsRect(59 + 1095, 1560 + 240, 1095, 240);
+        EXPECT_EQ(first.right() + 1, second.left());
+        EXPECT_EQ(first.bottom() + 1, second.top());
     }
-    EXPECT_DOUBLE_EQ(ui::layoutScale(), ui::layoutScale(QApplication::font()));
+    EXPECT_GE(ui::layoutScale(), ui::layoutScale(QApplication::font()));
 }
 
 } // namespace
