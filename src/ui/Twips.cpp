@@ -26,8 +26,11 @@ constexpr double LargestScale = 4.0;
 
 double logicalDpi()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        return screen->logicalDotsPerInchX();
+    // A screen that reports no resolution is taken as the usual one rather than divided by.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        if (const double dpi = screen->logicalDotsPerInchX(); dpi > 0 && std::isfinite(dpi))
+            return dpi;
+    }
     return 96.0;
 }
 
