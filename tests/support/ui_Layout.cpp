@@ -123,7 +123,7 @@ QSize textNeeds(const QWidget &control)
     } else if (qobject_cast<const QLineEdit *>(&control) || qobject_cast<const QComboBox *>(&control)
                || qobject_cast<const QAbstractSpinBox *>(&control)) {
         // What is typed is the person's; the box must show a whole line of it.
-        needs = QSize(0, metrics.height() + 2 * frame);
+        needs = QSize(has.width(), metrics.height() + 2 * frame);
     } else {
         return {};
     }
