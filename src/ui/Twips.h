@@ -4,13 +4,29 @@
 #include <QRect>
 #include <QSize>
 
+class QFont;
+
 namespace ui {
 
 // Window layouts are given in twips (1440 to the inch); these turn them into pixels
-// with the screen's logical DPI (15 twips to a pixel at 96 DPI) and back.
+// with the screen's logical DPI (15 twips to a pixel at 96 DPI) and back, times the
+// layout scale below. A rectangle's edges are rounded, so that controls which meet in
+// twips meet in pixels; its size may then differ by a pixel from twipsSize()'s.
 int twipsToPixels(int twips);
 int pixelsToTwips(int pixels);
 QRect twipsRect(int left, int top, int width, int height);
 QSize twipsSize(int width, int height);
+
+// The layouts were drawn for text of the size of a 9 pt sans face (DejaVu Sans, the
+// default without a desktop). A larger desktop font makes every window larger in the
+// same proportion, as desktop platforms scale dialogs with their font, so that text
+// keeps the room it was given: the larger of the font's size in points and the room
+// its text takes (pixel sizes are whole, and some faces are wider or taller), against
+// the design's. Never below 1, so a smaller font leaves the windows at their design
+// size; at most 4, so an absurd font cannot make windows of absurd sizes.
+double layoutScale(const QFont &font);
+// The scale the conversions use: that of the application's font, which follows the
+// desktop's, rounded up where above 1 so that a pixel is a whole number of twips.
+double layoutScale();
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/Window.h"
 
 #include "ui/BackgroundPicture.h"
+#include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAccessibleWidget>
@@ -35,6 +36,14 @@ QSettings userSettings()
 
 const QString GeometryKey = QStringLiteral("/geometry");
 const QString MaximizedKey = QStringLiteral("/maximized");
+// The layout scale the size was kept at; a size kept before layouts scaled was kept at 1.
+const QString ScaleKey = QStringLiteral("/layoutScale");
+
+double keptScale(const QSettings &settings, const QString &key)
+{
+    const double scale = settings.value(key + ScaleKey, 1.0).toDouble();
+    return scale > 0 ? scale : 1.0;
+}
 
 } // namespace
 
@@ -122,6 +131,9 @@ void Window::placeOnScreen()
     std::optional<QRect> kept;
     if (const QVariant value = settings.value(m_settingsKey + GeometryKey); value.canConvert<QRect>())
         kept = value.toRect();
+    // A size kept under another desktop font grows or shrinks with the layout.
+    if (const double ratio = layoutScale() / keptScale(settings, m_settingsKey); kept && !qFuzzyCompare(ratio, 1.0))
+        kept->setSize((QSizeF(kept->size()) * ratio).toSize());
     // The screen the window was left on, while it is still there.
     QScreen *screen = kept ? QGuiApplication::screenAt(kept->center()) : nullptr;
     if (!screen)
@@ -172,6 +184,8 @@ void Window::keepGeometry()
         settings.setValue(geometryKey, normal);
     if (!settings.contains(maximizedKey) || settings.value(maximizedKey).toBool() != maximized)
         settings.setValue(maximizedKey, maximized);
+    if (const double scale = layoutScale(); !qFuzzyCompare(keptScale(settings, m_settingsKey), scale))
+        settings.setValue(m_settingsKey + ScaleKey, scale);
 }
 
 QScrollArea *Window::makeScrollable(QWidget *body)

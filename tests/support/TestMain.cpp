@@ -4,6 +4,7 @@
 #endif
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QStandardPaths>
@@ -11,11 +12,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
-// Offscreen, windows open on a screen large enough for every window's design size; a
-// second, small screen (800 x 600, to the right of the first) is there for the tests
-// of windows that do not fit.
+// The desktop font's size in points for this run, or 0 for Qt's default (9 pt): the
+// window tests run once per size (tests/CMakeLists.txt).
+double desktopFontPoints()
+{
+    return std::max(0.0, qEnvironmentVariable("TALLOWMERE_TEST_FONT_POINTS").toDouble());
+}
+
+// Offscreen, windows open on a screen large enough for every window's design size
+// (larger in proportion under a larger font, as the windows are); a second, small
+// screen (800 x 600, to the right of the first) is there for the tests of windows that
+// do not fit.
 QByteArray offscreenWithTwoScreens()
 {
     static QTemporaryDir configDir;
@@ -23,10 +34,16 @@ QByteArray offscreenWithTwoScreens()
     QFile config(path);
     if (!config.open(QIODevice::WriteOnly))
         return "offscreen";
-    config.write(R"({"screens": [
-        {"name": "Large", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "dpr": 1},
-        {"name": "Small", "x": 1920, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "dpr": 1}
-    ]})");
+    const double larger = std::max(1.0, desktopFontPoints() / 9);
+    const int width = static_cast<int>(1920 * larger);
+    const int height = static_cast<int>(1080 * larger);
+    config.write(QStringLiteral(R"({"screens": [
+        {"name": "Large", "x": 0, "y": 0, "width": %1, "height": %2, "logicalDpi": 96, "dpr": 1},
+        {"name": "Small", "x": %1, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "dpr": 1}
+    ]})")
+                     .arg(width)
+                     .arg(height)
+                     .toUtf8());
     return "offscreen:configfile=" + QFile::encodeName(path);
 }
 
@@ -65,5 +82,10 @@ int main(int argc, char **argv)
 #else
     QGuiApplication app(argc, argv);
 #endif
+    if (const double points = desktopFontPoints(); points > 0) {
+        QFont font = QGuiApplication::font();
+        font.setPointSizeF(points);
+        QGuiApplication::setFont(font);
+    }
     return RUN_ALL_TESTS();
 }

@@ -4,13 +4,18 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabBar>
+#include <QToolButton>
 
 namespace testing_support {
 
@@ -67,6 +72,62 @@ template <class Visit> void eachHolder(const QWidget &holder, const QWidget &roo
             eachHolder(*child, root, visit);
         }
     }
+}
+
+// The caption as drawn: a single '&' marks a mnemonic, "&&" shows one '&'.
+QString shownCaption(const QString &caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+// The room a control needs for its text, where it needs more than it has; else empty.
+QSize textNeeds(const QWidget &control)
+{
+    const QStyle *style = control.style();
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &control);
+    const QFontMetrics metrics = control.fontMetrics();
+    QSize needs;
+    QSize has = control.size();
+    if (const auto *label = qobject_cast<const QLabel *>(&control)) {
+        if (label->text().trimmed().isEmpty())
+            return {};
+        has = label->contentsRect().size();
+        needs = label->wordWrap() ? QSize(has.width(), label->heightForWidth(label->width())) : label->sizeHint();
+        needs -= QSize(label->width() - has.width(), label->height() - has.height());
+    } else if (qobject_cast<const QCheckBox *>(&control) || qobject_cast<const QRadioButton *>(&control)) {
+        needs = control.sizeHint();
+    } else if (const auto *tool = qobject_cast<const QToolButton *>(&control)) {
+        // A picture button shows no caption; its text is its tool-tip and its name.
+        if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly && !tool->icon().isNull())
+            return {};
+        needs = control.sizeHint();
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(&control)) {
+        if (button->text().isEmpty())
+            return {};
+        // Room inside the button's bevel and margins, as the style lays out its caption.
+        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control) + frame;
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        needs = QSize(metrics.horizontalAdvance(shownCaption(button->text())) + icon + 2 * margin,
+                      metrics.height() + 2 * frame);
+    } else if (const auto *frameBox = qobject_cast<const QGroupBox *>(&control)) {
+        if (frameBox->title().isEmpty())
+            return {};
+        needs = QSize(metrics.horizontalAdvance(shownCaption(frameBox->title())) + 2 * metrics.averageCharWidth(),
+                      metrics.height());
+    } else if (qobject_cast<const QLineEdit *>(&control) || qobject_cast<const QComboBox *>(&control)
+               || qobject_cast<const QAbstractSpinBox *>(&control)) {
+        // What is typed is the person's; the box must show a whole line of it.
+        needs = QSize(has.width(), metrics.height() + 2 * frame);
+    } else {
+        return {};
+    }
+    return needs.width() > has.width() || needs.height() > has.height() ? needs : QSize();
 }
 
 } // namespace
@@ -126,9 +187,27 @@ QStringList labelsNotBeforeTheirBoxes(const QWidget &root)
     return faults;
 }
 
+QStringList cutTexts(const QWidget &root)
+{
+    QStringList faults;
+    eachHolder(root, root, [&](const QWidget &holder) {
+        for (const QWidget *child : shownIn(holder, root)) {
+            // A frame holds controls and has its own title too.
+            if (const QSize needs = textNeeds(*child); needs.isValid())
+                faults << QStringLiteral("%1: text cut (needs %2 x %3 pixels, has %4 x %5)")
+                              .arg(nameOf(*child))
+                              .arg(needs.width())
+                              .arg(needs.height())
+                              .arg(child->width())
+                              .arg(child->height());
+        }
+    });
+    return faults;
+}
+
 QStringList layoutFaults(const QWidget &root)
 {
-    return controlsOutside(root) + overlappingControls(root) + labelsNotBeforeTheirBoxes(root);
+    return controlsOutside(root) + overlappingControls(root) + labelsNotBeforeTheirBoxes(root) + cutTexts(root);
 }
 
 QStringList tabOrder(QWidget *first)

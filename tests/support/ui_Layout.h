@@ -25,7 +25,13 @@ QStringList overlappingControls(const QWidget &root);
 // Labels that stand neither left of nor above the box they name (their buddy).
 QStringList labelsNotBeforeTheirBoxes(const QWidget &root);
 
-// All three of the above.
+// Controls whose own text does not fit them: a label's or a button's caption wider or
+// taller than the control, a frame's title wider than the frame, a text box lower than
+// a line of its text. The windows are laid out in twips scaled with the desktop font
+// (ui::layoutScale()), so the text fits at any font size.
+QStringList cutTexts(const QWidget &root);
+
+// All four of the above.
 QStringList layoutFaults(const QWidget &root);
 
 // The names of the controls that Tab visits from `first` (which comes first), once round.

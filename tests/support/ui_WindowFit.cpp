@@ -73,6 +73,17 @@ DarkScheme::~DarkScheme()
     QApplication::setPalette(m_previous);
 }
 
+DesktopFont::DesktopFont(const QFont &font)
+    : m_previous(QApplication::font())
+{
+    QApplication::setFont(font);
+}
+
+DesktopFont::~DesktopFont()
+{
+    QApplication::setFont(m_previous);
+}
+
 double contrastRatio(const QColor &a, const QColor &b)
 {
     const double first = luminance(a);

@@ -2,6 +2,7 @@
 
 #include "QStringPrinter.h"
 
+#include <QFont>
 #include <QPalette>
 #include <QStringList>
 
@@ -31,6 +32,20 @@ public:
 
 private:
     QPalette m_previous;
+};
+
+// The desktop's font at another size for as long as it lives (the application font,
+// which a desktop sets for every program).
+class DesktopFont
+{
+public:
+    explicit DesktopFont(const QFont &font);
+    ~DesktopFont();
+    DesktopFont(const DesktopFont &) = delete;
+    DesktopFont &operator=(const DesktopFont &) = delete;
+
+private:
+    QFont m_previous;
 };
 
 // The contrast ratio of two colours (1 to 21; text wants at least 4.5).

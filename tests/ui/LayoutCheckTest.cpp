@@ -88,6 +88,66 @@ TEST(LayoutCheck, EachFaultIsNamed)
     }
 }
 
+TEST(LayoutCheck, TextThatItsControlCutsIsNamedAndTextThatFitsIsNot)
+{
+    const struct
+    {
+        const char *what;
+        void (*spoil)(SoundWindow &);
+        const char *cut; // the control named, or none
+    } cases[] = {
+        {"a caption that fits", [](SoundWindow &w) { w.window.findChild<QPushButton *>("cmdOne")->setText("&Add"); },
+         nullptr},
+        {"a label too narrow",
+         [](SoundWindow &w) { w.window.findChild<QLabel *>("lblName")->setText("Business Name:"); }, "lblName"},
+        {"a wrapped label too low",
+         [](SoundWindow &w) {
+             auto *label = w.window.findChild<QLabel *>("lblCity");
+             label->setWordWrap(true);
+             label->setText("City, county and state of the business:");
+         },
+         "lblCity"},
+        {"a wrapped label that fits",
+         [](SoundWindow &w) {
+             auto *label = w.window.findChild<QLabel *>("lblCity");
+             label->setWordWrap(true);
+             label->resize(80, 60);
+             label->setText("City and state:");
+         },
+         nullptr},
+        {"a caption too wide",
+         [](SoundWindow &w) { w.window.findChild<QPushButton *>("cmdOne")->setText("Employee Information"); },
+         "cmdOne"},
+        {"a caption too low",
+         [](SoundWindow &w) {
+             auto *button = w.window.findChild<QPushButton *>("cmdTwo");
+             button->setText("Two");
+             button->resize(80, 8);
+         },
+         "cmdTwo"},
+        {"a frame's title too wide",
+         [](SoundWindow &w) { w.frame->setTitle("Planning Menu of the Business on Screen"); }, "Frame1"},
+        {"a box lower than a line", [](SoundWindow &w) { w.window.findChild<QLineEdit *>("txtCity")->resize(200, 9); },
+         "txtCity"},
+        {"a caption cut on a control that scrolls out of view",
+         [](SoundWindow &w) { w.window.findChild<QPushButton *>("cmdFar")->setText("Manage RSS Feeds"); }, "cmdFar"},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        SoundWindow spoilt;
+        entry.spoil(spoilt);
+        const QStringList faults = testing_support::cutTexts(spoilt.window);
+        if (!entry.cut) {
+            EXPECT_EQ(faults, QStringList());
+            continue;
+        }
+        ASSERT_EQ(faults.size(), 1) << faults.join(u'|').toStdString();
+        EXPECT_TRUE(faults.first().startsWith(QLatin1String(entry.cut) + QLatin1String(": text cut")))
+            << faults.first().toStdString();
+        EXPECT_EQ(layoutFaults(spoilt.window), faults);
+    }
+}
+
 TEST(LayoutCheck, TabOrderListsTheShownControlsThatTakeFocusFromTheFirst)
 {
     SoundWindow sound;

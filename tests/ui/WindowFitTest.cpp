@@ -213,6 +213,35 @@ TEST_F(WindowFit, ClosingAWindowWhereItWasLeavesTheSettingsFileUntouched)
     EXPECT_EQ(window.pos(), QPoint(260, 150));
 }
 
+TEST_F(WindowFit, ASizeKeptUnderOneDesktopFontOpensInProportionUnderAnother)
+{
+    QFont design = QApplication::font();
+    design.setPointSizeF(9);
+    QFont larger = design;
+    larger.setPointSizeF(12);
+    const QRect given(200, 150, 700, 500);
+    {
+        const testing_support::DesktopFont desktop(design);
+        FixedWindow window;
+        window.showWindow();
+        window.setGeometry(given);
+        window.close();
+    }
+    const testing_support::DesktopFont desktop(larger);
+    const double scale = ui::layoutScale();
+    ASSERT_GT(scale, 1.3);
+    FixedWindow window;
+    window.showWindow();
+    EXPECT_EQ(window.geometry().topLeft(), given.topLeft());
+    EXPECT_NEAR(window.width(), given.width() * scale, 1);
+    EXPECT_NEAR(window.height(), given.height() * scale, 1);
+    // Kept again under this font, it opens at the size it was given.
+    window.resize(1000, 700);
+    window.close();
+    window.showWindow();
+    EXPECT_EQ(window.size(), QSize(1000, 700));
+}
+
 TEST_F(WindowFit, AWindowLeftMaximizedOpensMaximizedOverItsKeptPlace)
 {
     const QRect given(200, 150, 700, 500);

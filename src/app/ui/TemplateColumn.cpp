@@ -50,17 +50,18 @@ void TemplateColumn::setTemplates(const QStringList &captions, const QFont &font
     const TemplateColumnGeometry &g = m_geometry;
     const int shown = std::min(count, g.rowsShown);
     const bool scrolls = count > shown;
-    m_buttonWidth = ui::twipsToPixels(g.buttonWidth) - (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
+    // As wide as the planning buttons of the same column, rounded as they are.
+    const int columnWidth = ui::twipsRect(g.left, g.firstTop, g.buttonWidth, g.buttonHeight).width();
+    m_buttonWidth = columnWidth - (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
     makeButtons(shown);
     // The content has the height of every button from the start, so the scroll bar is
     // right before the others exist.
     const QPoint origin = ui::twipsRect(g.left, g.firstTop, 0, 0).topLeft();
     const int contentBottom
         = ui::twipsRect(g.left, g.firstTop + (count - 1) * g.step, g.buttonWidth, g.buttonHeight).bottom();
-    m_content->resize(ui::twipsToPixels(g.buttonWidth), contentBottom - origin.y() + 1);
-    setGeometry(
-        QRect(origin, QSize(ui::twipsToPixels(g.buttonWidth),
-                            ui::twipsToPixels(g.firstTop + (shown - 1) * g.step + g.buttonHeight) - origin.y())));
+    m_content->resize(columnWidth, contentBottom - origin.y() + 1);
+    setGeometry(QRect(origin, QSize(columnWidth, ui::twipsToPixels(g.firstTop + (shown - 1) * g.step + g.buttonHeight)
+                                                     - origin.y())));
     if (scrolls) {
         connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TemplateColumn::makeTheRest,
                 Qt::SingleShotConnection);

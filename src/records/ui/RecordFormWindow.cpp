@@ -198,8 +198,9 @@ void RecordFormWindow::layoutStrips()
     m_status->setGeometry(ui::twipsRect(Strip::StatusLeft, 0, positions.statusWidth, Strip::StatusHeight));
     m_buttons[QStringLiteral("cmdNext")]->setGeometry(
         ui::twipsRect(positions.nextLeft, 0, Strip::NavigationWidth, Strip::Height));
+    // Last ends five twips past the strip by design; under a larger font that is a pixel.
     m_buttons[QStringLiteral("cmdLast")]->setGeometry(
-        ui::twipsRect(positions.lastLeft, 0, Strip::NavigationWidth, Strip::Height));
+        ui::twipsRect(positions.lastLeft, 0, Strip::NavigationWidth, Strip::Height) & m_statusStrip->rect());
     layoutBody(positions.gridHeight);
 }
 
