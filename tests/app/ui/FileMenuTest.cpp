@@ -1,6 +1,7 @@
 // The main form's File menu: backups into a folder chosen, the automatic backup of each
 // day at start-up, and the businesses exported as CSV.
 #include "app/ui/FileMenu.h"
+#include "app/DailyBackup.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
 #include "db/schema/Schema.h"
@@ -8,8 +9,10 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -79,24 +82,39 @@ TEST_F(FileMenuTest, FileIsTheFirstMenuAndBacksUpIntoTheFolderChosen)
     EXPECT_FALSE(form.fileMenu()->isBackingUp());
     EXPECT_TRUE(dialogs->messages.empty());
 
+    // A folder that does not exist yet: the user is offered to make it, and nothing is
+    // made unless they say Yes.
     const QString target = elsewhere.filePath(QStringLiteral("Monday"));
+    const QString offer = QStringLiteral("The folder %1 does not exist yet. Make it and back up into it?").arg(target);
     dialogs->folders = {target};
+    dialogs->answers = {ui::Dialogs::Answer::No};
+    trigger(form, "mnuBackUp");
+    EXPECT_FALSE(form.fileMenu()->isBackingUp());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, offer);
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+
+    dialogs->folders = {target};
+    dialogs->answers = {ui::Dialogs::Answer::Yes};
     trigger(form, "mnuBackUp");
     form.fileMenu()->waitForBackup();
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_EQ(dialogs->messages[0].text,
+    ASSERT_EQ(dialogs->messages.size(), 3u);
+    EXPECT_EQ(dialogs->messages[1].text, offer);
+    EXPECT_EQ(dialogs->messages[2].text,
               QStringLiteral("The businesses and the RSS items were backed up into %1.").arg(target));
     expectBackupOfNow(target);
 
-    // The same folder again: the backup there is left as it is, and the user is told why.
+    // The same folder again (it exists: nothing asked): the backup there is left as it is,
+    // and the user is told why.
     folder.exec("DELETE FROM BusinessInformation");
     dialogs->folders = {target};
     trigger(form, "mnuBackUp");
     form.fileMenu()->waitForBackup();
-    ASSERT_EQ(dialogs->messages.size(), 2u);
-    EXPECT_TRUE(dialogs->messages[1].text.startsWith(QLatin1String("No backup was made.")));
-    EXPECT_TRUE(dialogs->messages[1].text.contains(target + QStringLiteral("/Tallowmere.db exists already")))
-        << dialogs->messages[1].text.toStdString();
+    ASSERT_EQ(dialogs->messages.size(), 4u);
+    EXPECT_TRUE(dialogs->messages[3].text.startsWith(QLatin1String("No backup was made.")));
+    EXPECT_TRUE(dialogs->messages[3].text.contains(target + QStringLiteral("/Tallowmere.db exists already")))
+        << dialogs->messages[3].text.toStdString();
     EXPECT_EQ(rowsOf(QStringLiteral("Data Source=") + target + QStringLiteral("/Tallowmere.db"),
                      QStringLiteral("select count(*) from BusinessInformation")),
               QStringList{"2"});
@@ -147,19 +165,24 @@ TEST_F(FileMenuTest, TheFirstStartOfADayBacksUpAndKeepsTheSevenNewestDays)
 {
     folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme Bakery')");
     const QDate today = QDate::currentDate();
-    for (int daysAgo = 1; daysAgo <= 8; ++daysAgo)
-        ASSERT_TRUE(QDir().mkpath(backups() + u'/' + today.addDays(-daysAgo).toString(Qt::ISODate)));
+    // Eight earlier days' backups, and a day-named folder the backup never made.
+    for (int daysAgo = 8; daysAgo >= 1; --daysAgo)
+        ASSERT_EQ(app::DailyBackup::run(folder.path(), today.addDays(-daysAgo)), QStringList());
+    const QString usersOwn = backups() + u'/' + today.addDays(-30).toString(Qt::ISODate);
+    ASSERT_TRUE(QDir().mkpath(usersOwn));
+    ASSERT_TRUE(QFile(usersOwn + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly));
     ASSERT_TRUE(QDir().mkpath(backups() + QStringLiteral("/kept by hand")));
     const QString todays = backups() + u'/' + today.toString(Qt::ISODate);
 
     EXPECT_EQ(runProgramUntil([&] { return QFile::exists(todays + QStringLiteral("/Rss.db")); }), 0);
     EXPECT_TRUE(dialogs->messages.empty()) << dialogs->messages[0].text.toStdString();
     expectBackupOfNow(todays);
-    QStringList expected{QStringLiteral("kept by hand")};
+    QStringList expected{QStringLiteral("kept by hand"), today.addDays(-30).toString(Qt::ISODate)};
     for (int daysAgo = 0; daysAgo < 7; ++daysAgo)
         expected << today.addDays(-daysAgo).toString(Qt::ISODate);
     expected.sort();
     EXPECT_EQ(QDir(backups()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name), expected);
+    EXPECT_TRUE(QFile::exists(usersOwn + QStringLiteral("/notes.txt")));
 
     // A second start the same day leaves the day's backup as it is.
     folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Brook Farm')");
