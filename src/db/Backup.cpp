@@ -113,10 +113,11 @@ qint64 highestKeyHandedOut(PostgresSession &session, const SchemaTables::Table &
     return state.value(0, 1).toLongLong() != 0 ? last : last - 1;
 }
 
-// The rows come through a cursor, a few at a time: a table of large templates is
-// never held whole. Each chunk is sized from the last one's rows to about this much text.
-constexpr qint64 ChunkBytes = 4 * 1024 * 1024;
-constexpr int MostRowsInAChunk = 2000;
+// The rows come one by one (libpq's single-row mode), and go into the file in batches
+// of at most this much text or this many rows: a table of large templates is never
+// held whole, and rows of any size mixed in any order keep to the bound.
+constexpr qint64 BatchBytes = 4 * 1024 * 1024;
+constexpr size_t MostRowsInABatch = 1000;
 
 void copyServerTable(PostgresSession &session, Connection &file, const SchemaTables::Table &table)
 {
@@ -137,30 +138,35 @@ void copyServerTable(PostgresSession &session, Connection &file, const SchemaTab
         numeric.push_back(column.kind == SchemaTables::ColumnKind::Key
                           || column.kind == SchemaTables::ColumnKind::Number
                           || column.kind == SchemaTables::ColumnKind::YesNo);
-    session.runScript(
-        QStringLiteral("DECLARE tallowmere_backup_rows NO SCROLL CURSOR FOR SELECT %1 FROM %2 ORDER BY %3")
-            .arg(serverColumns.join(u','), quotePostgresName(table.name), quotePostgresName(table.keyColumn())));
-    int chunk = 16;
-    for (;;) {
-        const PostgresResult rows
-            = session.run(QStringLiteral("FETCH FORWARD %1 FROM tallowmere_backup_rows").arg(chunk));
-        const int fetched = rows.rowCount();
-        qint64 bytes = 0;
-        insertRows(file, insertSql, count, fetched, [&](int row, int c) -> FileField {
-            if (rows.isNull(row, c))
+    std::vector<PostgresResult> batch;
+    qint64 batchBytes = 0;
+    const auto writeBatch = [&] {
+        insertRows(file, insertSql, count, static_cast<int>(batch.size()), [&](int row, int c) -> FileField {
+            const PostgresResult &rows = batch[static_cast<size_t>(row)];
+            if (rows.isNull(0, c))
                 return {};
             if (numeric[static_cast<size_t>(c)])
-                return {false, rows.value(row, c).toLongLong(), {}};
-            const QByteArrayView text = rows.rawText(row, c);
-            bytes += text.size();
-            return {false, 0, text};
+                return {false, rows.value(0, c).toLongLong(), {}};
+            return {false, 0, rows.rawText(0, c)};
         });
-        if (fetched < chunk)
-            break;
-        chunk = static_cast<int>(
-            std::clamp<qint64>(ChunkBytes * fetched / std::max<qint64>(bytes, 1), 1, MostRowsInAChunk));
+        batch.clear();
+        batchBytes = 0;
+    };
+    session.send(
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+            .arg(serverColumns.join(u','), quotePostgresName(table.name), quotePostgresName(table.keyColumn())),
+        {}, true);
+    for (PostgresResult row = session.nextResult(); row.handle(); row = session.nextResult()) {
+        row = session.checked(std::move(row));
+        if (row.rowCount() != 1)
+            continue; // the closing result
+        for (int c = 0; c < count; ++c)
+            batchBytes += row.rawText(0, c).size();
+        batch.push_back(std::move(row));
+        if (batchBytes >= BatchBytes || batch.size() >= MostRowsInABatch)
+            writeBatch();
     }
-    session.runScript(QStringLiteral("CLOSE tallowmere_backup_rows"));
+    writeBatch();
     // Keys deleted on the server never come back from the copy either.
     const qint64 highest = highestKeyHandedOut(session, table);
     if (highest > 0)
@@ -405,11 +411,19 @@ void restoreIntoFolder(const QString &folder, const Files &backup, const QString
                        const std::function<void()> &afterEachMove)
 {
     if (!BackupFiles::nameTaken(target)) {
-        const BackupFiles::Owner owner = BackupFiles::ownerFor(QFileInfo(target).absolutePath());
+        // Each folder made on the way belongs to whoever owns the folder it is made in.
+        QStringList missing;
+        QString existing = QFileInfo(target).absoluteFilePath();
+        while (!BackupFiles::nameTaken(existing) && existing != QFileInfo(existing).absolutePath()) {
+            missing.prepend(existing);
+            existing = QFileInfo(existing).absolutePath();
+        }
+        const BackupFiles::Owner owner = BackupFiles::ownerFor(existing);
         if (!QDir().mkpath(target))
             throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(shown(target)));
         ::chmod(encoded(target).constData(), S_IRWXU);
-        BackupFiles::giveTo(target, owner);
+        for (const QString &made : std::as_const(missing))
+            BackupFiles::giveTo(made, owner);
     }
     if (sameFolder(folder, target))
         throw DbError(
