@@ -4,20 +4,27 @@
 #include "app/DailyBackup.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
+#include "db/Backup.h"
+#include "db/Connection.h"
 #include "db/schema/Schema.h"
 #include "records/ui/FormTesting.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -205,6 +212,87 @@ TEST_F(FileMenuTest, AFailedAutomaticBackupIsSaidOnceAndTheProgramGoesOn)
     EXPECT_TRUE(dialogs->messages[0].text.startsWith(QLatin1String("Today's automatic backup could not be made:")))
         << dialogs->messages[0].text.toStdString();
     EXPECT_TRUE(dialogs->messages[0].text.contains(backups())) << dialogs->messages[0].text.toStdString();
+}
+
+// Stops a restore of `backup` into `target` after its nth move, as a kill would.
+void stopRestoreAfterMove(const QString &backup, const QString &target, int stopAfter)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        int moves = 0;
+        try {
+            db::Backup::restore(backup, target, [&] {
+                if (++moves == stopAfter)
+                    ::_exit(0);
+            });
+        } catch (...) {
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST_F(FileMenuTest, AStartAfterAStoppedRestoreFinishesOrUndoesItAsTheUserSays)
+{
+    if (onServerEngine())
+        GTEST_SKIP() << "restores database files";
+    folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Before')");
+    const QString source = elsewhere.filePath(QStringLiteral("source"));
+    const QString backup = elsewhere.filePath(QStringLiteral("backup"));
+    db::Schema::createProgramDatabases(source);
+    {
+        db::Connection connection;
+        connection.openFile(source + QStringLiteral("/Tallowmere.db"));
+        connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('After')"));
+    }
+    db::Backup::write(source, backup);
+    const QString businesses = QStringLiteral("select BusninesName from BusinessInformation");
+
+    struct Case
+    {
+        int stopAfter;
+        ui::Dialogs::Answer answer;
+        const char *held;
+    };
+    for (const Case &c : {Case{2, ui::Dialogs::Answer::No, "Before"}, Case{3, ui::Dialogs::Answer::Yes, "After"}}) {
+        stopRestoreAfterMove(backup, folder.path(), c.stopAfter);
+        dialogs->messages.clear();
+        dialogs->answers = {c.answer};
+        EXPECT_EQ(runProgramUntil([] { return true; }), 0) << c.stopAfter;
+        ASSERT_FALSE(dialogs->messages.empty()) << c.stopAfter;
+        EXPECT_TRUE(dialogs->messages[0].text.startsWith(
+            QStringLiteral("A restore into %1 was stopped before it was complete").arg(folder.path())))
+            << dialogs->messages[0].text.toStdString();
+        EXPECT_EQ(dialogs->messages[0].buttons, ui::Dialogs::Buttons::YesNo);
+        EXPECT_EQ(folder.rows(businesses), QStringList{QLatin1String(c.held)}) << c.stopAfter;
+        EXPECT_EQ(db::Backup::interruptedRestore(folder.path()), QString()) << c.stopAfter;
+        ui::WindowRegistry::clear();
+    }
+}
+
+// The desktop's folder chooser behind Back Up: it takes a folder that exists, and the
+// name of one still to be made, which it does not make itself.
+TEST(BackUpFolderChooser, TakesAnExistingFolderOrTheNameOfOneToBeMade)
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("Stick"));
+    ASSERT_TRUE(QDir().mkpath(existing));
+    for (const QString &wanted : {existing, dir.filePath(QStringLiteral("New; folder 2"))}) {
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                answer.stop();
+                dialog->selectFile(wanted);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        answer.start(10);
+        EXPECT_EQ(ui::Dialogs::existingFolder(nullptr, QStringLiteral("Back Up Into Folder"), dir.path()), wanted);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Stick"});
 }
 
 } // namespace
