@@ -114,9 +114,13 @@ void removeDay(int backups, const QByteArray &name)
 QStringList daysMade(int backups)
 {
     QStringList days;
-    DIR *dir = ::fdopendir(::dup(backups));
-    if (!dir)
+    const int listing = ::dup(backups);
+    DIR *dir = listing >= 0 ? ::fdopendir(listing) : nullptr;
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
         return days;
+    }
     while (const dirent *entry = ::readdir(dir)) {
         const QString name = QFile::decodeName(entry->d_name);
         if (!dayOf(name).isValid())
