@@ -337,7 +337,12 @@ void writeJournal(const RestorePlan &plan, const BackupFiles::Owner &owner)
         throw DbError(QStringLiteral("The restore's record %1 cannot be written: %2. Nothing was changed.")
                           .arg(shown(plan.journal()), QString::fromLocal8Bit(std::strerror(error))));
     }
-    BackupFiles::giveTo(plan.journal(), owner);
+    try {
+        BackupFiles::giveTo(plan.journal(), owner);
+    } catch (...) {
+        ::unlink(path.constData()); // nothing has moved yet
+        throw;
+    }
     BackupFiles::syncFolder(plan.target);
 }
 
