@@ -245,7 +245,10 @@ void requireSoundBackup(const QString &folder, const Files &backup, const Files 
     int i = 0;
     for (const QString &file : {copies.business, copies.rss}) {
         const QString shownFile = QDir(folder).filePath(names[i++]);
-        const QStringList problems = Schema::check(file);
+        QStringList problems = Schema::check(file);
+        // Said of the backup the user named, not of the working copy that goes away.
+        problems.replaceInStrings(file, shownFile);
+        problems.replaceInStrings(shown(file), shown(shownFile));
         if (!problems.isEmpty()) {
             // A foreign file differs in everything: the first few differences say enough.
             constexpr qsizetype Shown = 3;
