@@ -181,10 +181,18 @@ TEST_F(FileMenuTest, TheFirstStartOfADayBacksUpAndKeepsTheSevenNewestDays)
     ASSERT_TRUE(QDir().mkpath(backups() + QStringLiteral("/kept by hand")));
     const QString todays = backups() + u'/' + today.toString(Qt::ISODate);
 
-    EXPECT_EQ(runProgramUntil([&] { return QFile::exists(todays + QStringLiteral("/Rss.db")); }), 0);
-    EXPECT_TRUE(dialogs->messages.empty()) << dialogs->messages[0].text.toStdString();
+    // One made while the clock was ahead: kept, and named once the day's backup is done.
+    ASSERT_EQ(app::DailyBackup::run(folder.path(), today.addDays(3)), QStringList());
+    const QString ahead = backups() + u'/' + today.addDays(3).toString(Qt::ISODate);
+
+    EXPECT_EQ(runProgramUntil([&] { return !dialogs->messages.empty(); }), 0);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(
+        dialogs->messages[0].text.startsWith(QStringLiteral("The backup folder %1 is dated after today").arg(ahead)))
+        << dialogs->messages[0].text.toStdString();
     expectBackupOfNow(todays);
-    QStringList expected{QStringLiteral("kept by hand"), today.addDays(-30).toString(Qt::ISODate)};
+    QStringList expected{QStringLiteral("kept by hand"), today.addDays(-30).toString(Qt::ISODate),
+                         today.addDays(3).toString(Qt::ISODate)};
     for (int daysAgo = 0; daysAgo < 7; ++daysAgo)
         expected << today.addDays(-daysAgo).toString(Qt::ISODate);
     expected.sort();
