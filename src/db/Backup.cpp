@@ -213,6 +213,12 @@ void writeBackup(const QString &folder, const std::function<void(const Files &)>
     const QString parent = newFolder ? place.absolutePath() : path;
     if (newFolder && !QDir().mkpath(parent))
         throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(shown(parent)));
+    if (!newFolder && BackupFiles::belongsToAnotherUser(path)) {
+        // Its owner could take the files away or put others in their place later.
+        throw DbError(QStringLiteral("The folder %1 belongs to another user; a backup goes only into a folder of "
+                                     "your own (or a new one). Nothing was written.")
+                          .arg(shown(path)));
+    }
     const QString staging = BackupFiles::makePrivateFolder(parent, QLatin1String(BackupStagingPrefix));
     const Files made = filesIn(staging);
     const Files target = filesIn(path);

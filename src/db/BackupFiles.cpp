@@ -119,6 +119,19 @@ bool nameTaken(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
+bool belongsToAnotherUser(const QString &path)
+{
+    const uid_t self = ::geteuid();
+    if (self == 0)
+        return false;
+    const auto foreign = [self](uid_t owner) { return owner != self && owner != 0; };
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info = {};
+    if (::lstat(name.constData(), &info) == 0 && foreign(info.st_uid))
+        return true;
+    return ::stat(name.constData(), &info) == 0 && foreign(info.st_uid);
+}
+
 void removePrivateFolder(const QString &folder)
 {
     const QByteArray name = QFile::encodeName(folder);

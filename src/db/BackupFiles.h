@@ -26,6 +26,11 @@ bool moveIfFree(const QString &from, const QString &to);
 // Whether anything has that name, a broken link included.
 bool nameTaken(const QString &path);
 
+// Whether the folder, or a link by that name, belongs to a user other than the one
+// running (root's own folders, /tmp among them, count as nobody else's; for root,
+// nothing does).
+bool belongsToAnotherUser(const QString &path);
+
 // Removes a private folder with what this program put in it; a link in it is removed
 // as a link, never followed.
 void removePrivateFolder(const QString &folder);

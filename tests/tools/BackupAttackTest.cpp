@@ -3,6 +3,7 @@
 #include "ToolRun.h"
 #include "db/Backup.h"
 #include "db/Connection.h"
+#include "db/DbError.h"
 #include "db/postgres/PostgresSession.h"
 #include "support/PostgresServer.h"
 
@@ -416,6 +417,64 @@ TEST(BackupAttackOnServer, ABackupWithAForeignConstraintIsNotRestoredIntoAServer
                   .value(0, 0)
                   .toInt(),
               0);
+}
+
+TEST_F(BackupAttack, AFolderOfAnotherUserIsNotWrittenInto)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to act as two other users";
+    constexpr uid_t User = 65534;  // the one who backs up
+    constexpr uid_t Other = 65533; // the one who made the folder first
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    for (const QString &owned : QStringList{program(), business(program()), rss(program())})
+        ASSERT_EQ(::chown(QFile::encodeName(owned).constData(), User, User), 0);
+    const QString shared = path("shared");
+    ASSERT_TRUE(QDir().mkpath(shared + QStringLiteral("/premade")));
+    ::chmod(QFile::encodeName(shared).constData(), 01777);
+    ::chmod(QFile::encodeName(shared + QStringLiteral("/premade")).constData(), 0777);
+    ASSERT_EQ(::chown(QFile::encodeName(shared + QStringLiteral("/premade")).constData(), Other, Other), 0);
+    link(shared + QStringLiteral("/premade"), shared + QStringLiteral("/linked"));
+    ASSERT_EQ(::lchown(QFile::encodeName(shared + QStringLiteral("/linked")).constData(), Other, Other), 0);
+
+    // What the user's run said about each folder, or "made".
+    const auto backUpAsUser = [&](const QString &folder) {
+        int pipeEnds[2];
+        if (::pipe(pipeEnds) != 0)
+            return QString();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(pipeEnds[0]);
+            QByteArray said = "made";
+            if (::setgid(User) != 0 || ::setuid(User) != 0)
+                ::_exit(2);
+            try {
+                db::Backup::write(program(), folder);
+            } catch (const db::DbError &error) {
+                said = error.description().toUtf8();
+            }
+            const bool written
+                = ::write(pipeEnds[1], said.constData(), static_cast<size_t>(said.size())) == said.size();
+            ::_exit(written ? 0 : 3);
+        }
+        ::close(pipeEnds[1]);
+        QByteArray said;
+        char buffer[512];
+        for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+            said.append(buffer, n);
+        ::close(pipeEnds[0]);
+        ::waitpid(child, nullptr, 0);
+        return QString::fromUtf8(said);
+    };
+    for (const char *name : {"/premade", "/linked"}) {
+        const QString folder = shared + QLatin1String(name);
+        EXPECT_EQ(backUpAsUser(folder),
+                  QStringLiteral("The folder %1 belongs to another user; a backup goes only into a folder of your own "
+                                 "(or a new one). Nothing was written.")
+                      .arg(folder));
+    }
+    EXPECT_EQ(entries(shared + QStringLiteral("/premade")), QStringList());
+    EXPECT_EQ(backUpAsUser(shared + QStringLiteral("/fresh")), "made");
+    EXPECT_EQ(statOf(business(shared + QStringLiteral("/fresh"))).st_uid, User);
 }
 
 } // namespace
