@@ -90,8 +90,10 @@ const char *const BackupHelp = "Usage: tallowmere-db backup SOURCE FOLDER\n"
                                "from a server the same two files are made from its rows, keys kept. The program\n"
                                "may be running and writing meanwhile: each copy is its database as it was at one\n"
                                "moment. The files appear only once both are complete; a FOLDER that holds a\n"
-                               "database already is refused and left as it is. Files are made readable by their\n"
-                               "owner only (0600), a folder made for them is open to its owner only (0700).\n";
+                               "database already, or that belongs to another user, is refused and left as it is.\n"
+                               "Files are made readable by their owner only (0600), a folder made for them is\n"
+                               "open to its owner only (0700). They are made in a new working folder of their own\n"
+                               "and never written through a link or into a file someone else put there.\n";
 
 const char *const RestoreHelp = "Usage: tallowmere-db restore FOLDER TARGET\n"
                                 "       tallowmere-db restore --finish TARGET\n"
