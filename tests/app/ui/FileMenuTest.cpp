@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -293,7 +294,14 @@ TEST(BackUpFolderChooser, TakesAnExistingFolderOrTheNameOfOneToBeMade)
         QObject::connect(&answer, &QTimer::timeout, [&] {
             if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
                 answer.stop();
-                dialog->selectFile(wanted);
+                // As typed into the name box, whatever the folder view has loaded meanwhile.
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                if (!name) {
+                    ADD_FAILURE() << "the chooser has no name box";
+                    dialog->reject();
+                    return;
+                }
+                name->setText(wanted);
                 QMetaObject::invokeMethod(dialog, "accept");
             }
         });
