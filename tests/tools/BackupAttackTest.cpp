@@ -388,7 +388,12 @@ TEST(BackupAttackOnServer, ATableOfLargeTemplatesIsStreamedNotHeldWhole)
     }
     const long large = peakMemoryOfTool({QStringLiteral("backup"), uri, dir.filePath(QStringLiteral("large"))});
     ASSERT_GT(large, 0);
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer keeps freed memory aside to catch late uses: peaks say nothing there.
+    static_cast<void>(small);
+#else
     EXPECT_LT(large - small, 40 * 1024) << "kilobytes more for 80 MB of templates";
+#endif
     EXPECT_EQ(tool({QStringLiteral("check"), dir.filePath(QStringLiteral("large/Tallowmere.db"))}).out, "ok\n");
     EXPECT_EQ(scalar(dir.filePath(QStringLiteral("large/Tallowmere.db")),
                      QStringLiteral("select sum(length(Info)) from ARTICLESOFINCORPORATION where ReportName like "
