@@ -27,6 +27,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -329,20 +330,61 @@ void move(const QString &from, const QString &to, const std::function<void()> &a
         afterEachMove();
 }
 
-void writeJournal(const RestorePlan &plan, const BackupFiles::Owner &owner)
+// The record's descriptor, locked while a run moves the databases: another run that
+// finds the record (a second restore, the program's start) can tell a running restore
+// from a stopped one, whose lock went with its process.
+class JournalLock
+{
+public:
+    explicit JournalLock(int fd)
+        : m_fd(fd)
+    {
+    }
+    // Throws DbError when a running restore holds the record.
+    explicit JournalLock(const RestorePlan &plan);
+    ~JournalLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    JournalLock(const JournalLock &) = delete;
+    JournalLock &operator=(const JournalLock &) = delete;
+
+private:
+    int m_fd = -1;
+};
+
+DbError restoreRunning(const RestorePlan &plan)
+{
+    return DbError(QStringLiteral("A restore into %1 is running now; try again once it has ended. Nothing was changed.")
+                       .arg(shown(plan.target)));
+}
+
+JournalLock::JournalLock(const RestorePlan &plan)
+    : m_fd(::open(QFile::encodeName(plan.journal()).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC))
+{
+    if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(m_fd);
+        m_fd = -1;
+        throw restoreRunning(plan);
+    }
+}
+
+// Writes the record, locked, and returns its descriptor.
+int writeJournal(const RestorePlan &plan, const BackupFiles::Owner &owner)
 {
     const QByteArray path = QFile::encodeName(plan.journal());
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     const QByteArray text = QFile::encodeName(QFileInfo(plan.staging).fileName()) + '\n';
-    const bool written = fd >= 0 && ::fchmod(fd, 0600) == 0
+    const bool written = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fchmod(fd, 0600) == 0
                          && ::write(fd, text.constData(), static_cast<size_t>(text.size())) == text.size()
                          && ::fsync(fd) == 0;
     const int error = errno;
-    if (fd >= 0)
-        ::close(fd);
     if (!written) {
-        if (fd >= 0)
+        if (fd >= 0) {
             ::unlink(path.constData());
+            ::close(fd);
+        }
         throw DbError(QStringLiteral("The restore's record %1 cannot be written: %2. Nothing was changed.")
                           .arg(shown(plan.journal()), QString::fromLocal8Bit(std::strerror(error))));
     }
@@ -350,9 +392,11 @@ void writeJournal(const RestorePlan &plan, const BackupFiles::Owner &owner)
         BackupFiles::giveTo(plan.journal(), owner);
     } catch (...) {
         ::unlink(path.constData()); // nothing has moved yet
+        ::close(fd);
         throw;
     }
     BackupFiles::syncFolder(plan.target);
+    return fd;
 }
 
 void endRestore(const RestorePlan &plan)
@@ -420,6 +464,7 @@ std::optional<RestorePlan> pendingRestore(const QString &target)
         || !S_ISDIR(folder.st_mode) || !ownedHere(folder.st_uid))
         throw foreign();
     plan.staging = QDir(plan.target).filePath(name);
+    const JournalLock notRunning(plan);
     return plan;
 }
 
@@ -454,7 +499,7 @@ void restoreIntoFolder(const QString &folder, const Files &backup, const QString
     const BackupFiles::Owner owner = BackupFiles::ownerFor(target);
     RestorePlan plan{QFileInfo(target).absoluteFilePath(),
                      BackupFiles::makePrivateFolder(target, QLatin1String(RestoreStagingPrefix))};
-    bool journalWritten = false;
+    std::optional<JournalLock> lock;
     try {
         BackupFiles::giveTo(plan.staging, owner);
         const Files copies = filesIn(plan.staging);
@@ -464,11 +509,10 @@ void restoreIntoFolder(const QString &folder, const Files &backup, const QString
         BackupFiles::syncFolder(plan.staging);
         for (const QString &name : databaseNames())
             refuseWhileOpen(plan.live(name));
-        writeJournal(plan, owner);
-        journalWritten = true;
+        lock.emplace(writeJournal(plan, owner));
         rollForward(plan, afterEachMove);
     } catch (...) {
-        if (journalWritten)
+        if (lock)
             rollBack(plan);
         else
             BackupFiles::removePrivateFolder(plan.staging);
@@ -555,6 +599,7 @@ void finishRestore(const QString &programFolder)
     const std::optional<RestorePlan> plan = pendingRestore(programFolder);
     if (!plan)
         throw DbError(QStringLiteral("No restore into %1 waits to be finished.").arg(shown(programFolder)));
+    const JournalLock lock(*plan);
     for (const QString &name : databaseNames())
         refuseWhileOpen(plan->live(name));
     rollForward(*plan);
@@ -565,6 +610,7 @@ void undoRestore(const QString &programFolder)
     const std::optional<RestorePlan> plan = pendingRestore(programFolder);
     if (!plan)
         throw DbError(QStringLiteral("No restore into %1 waits to be undone.").arg(shown(programFolder)));
+    const JournalLock lock(*plan);
     for (const QString &name : databaseNames())
         refuseWhileOpen(plan->live(name));
     rollBack(*plan);

@@ -234,6 +234,15 @@ TEST_F(BackupAttack, WhatIsPutInPlaceIsTheCopyThatWasChecked)
             connection.openFile(business(backup()));
             connection.executeScript(QStringLiteral(
                 "CREATE TRIGGER Sneaky AFTER UPDATE ON BusinessInformation BEGIN DELETE FROM MasterField; END;"));
+        } else if (moves == 2) {
+            // A running restore is not taken for a stopped one, by another run or a start.
+            for (const char *settle : {"--finish", "--undo"}) {
+                const ToolRun run = tool({QStringLiteral("restore"), QLatin1String(settle), program()});
+                EXPECT_EQ(run.exitCode, 1) << settle;
+                EXPECT_TRUE(run.err.contains(QStringLiteral("A restore into %1 is running now").arg(program())))
+                    << run.err.toStdString();
+            }
+            EXPECT_THROW(db::Backup::interruptedRestore(program()), db::DbError);
         }
     });
     EXPECT_EQ(moves, 4);
