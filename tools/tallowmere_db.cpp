@@ -90,17 +90,27 @@ const char *const BackupHelp = "Usage: tallowmere-db backup SOURCE FOLDER\n"
                                "from a server the same two files are made from its rows, keys kept. The program\n"
                                "may be running and writing meanwhile: each copy is its database as it was at one\n"
                                "moment. The files appear only once both are complete; a FOLDER that holds a\n"
-                               "database already is refused and left as it is. Files are made readable by their\n"
-                               "owner only (0600), a folder made for them is open to its owner only (0700).\n";
+                               "database already, or that belongs to another user, is refused and left as it is.\n"
+                               "Files are made readable by their owner only (0600), a folder made for them is\n"
+                               "open to its owner only (0700). They are made in a new working folder of their own\n"
+                               "and never written through a link or into a file someone else put there.\n";
 
 const char *const RestoreHelp = "Usage: tallowmere-db restore FOLDER TARGET\n"
+                                "       tallowmere-db restore --finish TARGET\n"
+                                "       tallowmere-db restore --undo TARGET\n"
                                 "\n"
-                                "Checks the backup in FOLDER (integrity and schema of Tallowmere.db and Rss.db, as\n"
-                                "check does) and puts it in place. TARGET is a program folder, whose two databases\n"
-                                "it replaces (close Tallowmere first: databases open in a program are refused), or\n"
-                                "the PostgreSQL address of an empty database, which receives every row with its key\n"
-                                "(as copy does). All or nothing: a damaged or foreign backup is refused, and a\n"
-                                "failure leaves TARGET as it was.\n";
+                                "Copies the backup in FOLDER into a working folder of its own, checks the copies\n"
+                                "(integrity, and a schema exactly Tallowmere's, as check does) and puts them in\n"
+                                "place. TARGET is a program folder, whose two databases it replaces (close\n"
+                                "Tallowmere first: databases open in a program are refused), or the PostgreSQL\n"
+                                "address of an empty database, which receives every row with its key (as copy\n"
+                                "does). All or nothing: a damaged or foreign backup is refused, and a failure\n"
+                                "leaves TARGET as it was. Run by root in a folder of another user, the files it\n"
+                                "makes are that user's.\n"
+                                "\n"
+                                "A restore into a program folder that was stopped while it moved the databases\n"
+                                "is reported by the next restore and by the program's next start; --finish puts\n"
+                                "the backup's databases in place, --undo puts back the ones from before it.\n";
 
 int fail(const QString &message)
 {
@@ -239,7 +249,12 @@ int run(int argc, char **argv)
          [&]() -> std::optional<int> {
              if (argc != 4)
                  return std::nullopt;
-             db::Backup::restore(argument(2), argument(3));
+             if (std::strcmp(argv[2], "--finish") == 0)
+                 db::Backup::finishRestore(argument(3));
+             else if (std::strcmp(argv[2], "--undo") == 0)
+                 db::Backup::undoRestore(argument(3));
+             else
+                 db::Backup::restore(argument(2), argument(3));
              return 0;
          }},
         {"check", CheckHelp,

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace db {
 
 // Copies of the two databases (Tallowmere.db and Rss.db) kept in a folder of their own.
@@ -16,12 +18,23 @@ namespace Backup {
 // and when `folder` holds a database already (it is left as it is).
 void write(const QString &source, const QString &folder);
 
-// Checks the backup in `folder` (integrity and schema of both files) and puts it in
-// place: into a program folder, replacing its databases, or into an empty server
-// database. All or nothing: a damaged or foreign backup, or a program folder whose
-// databases are open in a program, is refused and the target left as it was.
+// Copies the backup in `folder` into a working folder of its own, checks the copies
+// (integrity, and a schema exactly the program's) and puts them in place: into a
+// program folder, replacing its databases, or into an empty server database. All or
+// nothing: a damaged or foreign backup, or a program folder whose databases are open
+// in a program, is refused and the target left as it was. A restore that is stopped
+// while it moves the databases leaves a record in the program folder (see
+// interruptedRestore). Throws DbError. `afterEachMove` runs after each move of a
+// database file into or out of the program folder (tests stop the run there).
+void restore(const QString &folder, const QString &target, const std::function<void()> &afterEachMove = {});
+
+// What a stopped restore left in the program folder, in words for the user; empty when
+// none was stopped. Throws DbError when the record there is not one of the program's.
+QString interruptedRestore(const QString &programFolder);
+// Puts the stopped restore's databases in place, or the ones from before it back.
 // Throws DbError.
-void restore(const QString &folder, const QString &target);
+void finishRestore(const QString &programFolder);
+void undoRestore(const QString &programFolder);
 
 } // namespace Backup
 } // namespace db

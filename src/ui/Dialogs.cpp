@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +14,38 @@
 namespace ui {
 
 namespace {
+
+// A folder chooser that also takes the name of a folder still to be made (in a folder
+// that exists): the caller offers to make it. Qt's own dialog, as a desktop's native
+// one refuses such a name before anyone can offer anything.
+class FolderDialog final : public QFileDialog
+{
+public:
+    FolderDialog(QWidget *parent, const QString &caption, const QString &startFolder)
+        : QFileDialog(parent, caption, startFolder)
+    {
+        setFileMode(QFileDialog::Directory);
+        setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    }
+
+    QString chosen() const { return m_newFolder.isEmpty() ? selectedFiles().value(0) : m_newFolder; }
+
+protected:
+    void accept() override
+    {
+        const QStringList names = selectedFiles();
+        if (names.size() == 1 && !names.first().isEmpty() && !QFileInfo::exists(names.first())
+            && QFileInfo(QFileInfo(names.first()).absolutePath()).isDir()) {
+            m_newFolder = QFileInfo(names.first()).absoluteFilePath();
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_newFolder;
+};
 
 class RealDialogs final : public Dialogs::Backend
 {
@@ -63,7 +96,8 @@ public:
 
     QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder) override
     {
-        return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+        FolderDialog dialog(parent, caption, startFolder);
+        return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QString();
     }
 
     QString inputText(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,

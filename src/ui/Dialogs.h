@@ -53,7 +53,8 @@ public:
         virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
                                      const QString &startName)
             = 0;
-        // A folder chooser starting at startFolder; the empty string when the user cancels.
+        // A folder chooser starting at startFolder, which also takes a new folder's name;
+        // the empty string when the user cancels.
         virtual QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder) = 0;
         // A one-line input box; the empty string when the user cancels.
         virtual QString inputText(QWidget *parent, const QString &prompt, const QString &title,
@@ -75,7 +76,8 @@ public:
                                 const QString &startName = {});
     static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
                                 const QString &startName = {});
-    // Asks for a folder (one that exists); the empty string when cancelled.
+    // Asks for a folder: one that exists, or the name of one to be made in a folder that
+    // exists; the empty string when cancelled.
     static QString existingFolder(QWidget *parent, const QString &caption, const QString &startFolder = {});
     // A one-line input box with the prompt; the empty string when cancelled.
     static QString inputText(QWidget *parent, const QString &prompt, const QString &title,

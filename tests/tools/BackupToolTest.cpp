@@ -224,6 +224,7 @@ TEST_F(BackupTool, ADamagedForeignOrIncompleteBackupIsRefusedAndTheTargetLeftAsI
         const ToolRun run = tool({QStringLiteral("restore"), backup, program()});
         EXPECT_EQ(run.exitCode, 1) << c.name;
         EXPECT_TRUE(run.err.contains(QLatin1String(c.said))) << c.name << ": " << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains(QLatin1String(".tallowmere-"))) << c.name << ": " << run.err.toStdString();
         EXPECT_EQ(digest(business(program())), businessBefore) << c.name;
         EXPECT_EQ(digest(rss(program())), rssBefore) << c.name;
         EXPECT_EQ(QDir(program()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Rss.db", "Tallowmere.db"}))

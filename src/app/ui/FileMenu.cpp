@@ -10,9 +10,12 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QThread>
+
+#include <memory>
 
 namespace app {
 
@@ -46,6 +49,14 @@ void FileMenu::backUp()
     const QString folder = ui::Dialogs::existingFolder(m_form, QStringLiteral("Back Up Into Folder"));
     if (folder.isEmpty())
         return;
+    // A new folder is made by the backup itself, once both files are complete.
+    if (!QFileInfo::exists(folder)
+        && ui::Dialogs::ask(m_form,
+                            QStringLiteral("The folder %1 does not exist yet. Make it and back up into it?")
+                                .arg(QDir::toNativeSeparators(folder)),
+                            ui::Dialogs::Buttons::YesNo, QStringLiteral("Back Up"))
+               != ui::Dialogs::Answer::Yes)
+        return;
     const QString source = db::ProgramFolder::path();
     runInBackground([source, folder] { db::Backup::write(source, folder); },
                     [this, folder](const QString &failure) {
@@ -66,14 +77,18 @@ void FileMenu::startDailyBackup(const QDate &today)
     const QString programFolder = db::ProgramFolder::path();
     if (isBackingUp() || !DailyBackup::isDue(programFolder, today))
         return;
-    runInBackground([programFolder, today] { DailyBackup::run(programFolder, today); },
-                    [this](const QString &failure) {
+    // Written by the backup's thread, read once it has ended.
+    const auto notes = std::make_shared<QStringList>();
+    runInBackground([programFolder, today, notes] { *notes = DailyBackup::run(programFolder, today); },
+                    [this, notes](const QString &failure) {
                         if (!failure.isEmpty()) {
                             ui::Dialogs::message(m_form,
                                                  QStringLiteral("Today's automatic backup could not be made: %1 "
                                                                 "Your data is as it was; File > Back Up... makes "
                                                                 "a backup by hand.")
                                                      .arg(failure));
+                        } else if (!notes->isEmpty()) {
+                            ui::Dialogs::message(m_form, notes->join(u' '));
                         }
                     });
 }

@@ -4,6 +4,7 @@
 #include "app/ui/FileMenu.h"
 #include "app/ui/FontsAhead.h"
 #include "app/ui/GeneralInformation1.h"
+#include "app/ui/InterruptedRestore.h"
 #include "base/Error.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
@@ -154,7 +155,7 @@ int runProgram()
         return 1;
     }
     int status = 1;
-    if (showMainForm()) {
+    if (settleInterruptedRestore() && showMainForm()) {
         // Once the form is up: a backup that fails or takes long never holds up the start.
         ui::WindowRegistry::get<GeneralInformation1>().fileMenu()->startDailyBackup(QDate::currentDate());
         status = QApplication::exec();

@@ -1,6 +1,7 @@
 #include "db/sqlite/FileSchemaCheck.h"
 
 #include "db/DbError.h"
+#include "db/sql/SqlTokens.h"
 #include "db/sqlite/SqliteEngine.h"
 
 #include <QMap>
@@ -61,6 +62,38 @@ QMap<QString, SchemaObject> objectsOf(sqlite3 *db)
 QString simplified(const QString &sql)
 {
     return sql.simplified().toLower();
+}
+
+// A definition as the engine reads it: words and names without regard to case or
+// quoting, texts exactly, white space and comments left out. Two definitions that
+// differ here differ in what they make (a constraint, a collation, a condition).
+QString normalizedDefinition(const QString &sql)
+{
+    QStringList parts;
+    for (const sql::Token &token : sql::tokenize(sql)) {
+        if (token.kind == sql::TokenKind::Space)
+            continue;
+        if (token.kind == sql::TokenKind::Quoted && !sql::isStringLiteral(token))
+            parts << sql::bareName(token).toLower();
+        else if (token.kind == sql::TokenKind::Word)
+            parts << token.text.toLower();
+        else
+            parts << token.text;
+    }
+    return parts.join(u' ');
+}
+
+// Where two definitions part, for the message: a few words from there on.
+QString firstDifference(const QString &found, const QString &expected)
+{
+    const QStringList have = found.split(u' ');
+    const QStringList want = expected.split(u' ');
+    qsizetype i = 0;
+    while (i < have.size() && i < want.size() && have[i] == want[i])
+        ++i;
+    constexpr qsizetype Words = 6;
+    const QString at = have.mid(i, Words).join(u' ');
+    return at.isEmpty() ? QStringLiteral("(it ends early)") : QStringLiteral("\"%1\"").arg(at.left(80));
 }
 
 QString collationOf(sqlite3 *db, const QString &table, const QString &column)
@@ -163,13 +196,21 @@ QStringList schemaDifferences(sqlite3 *found, sqlite3 *expected)
             differences << QStringLiteral("%1 %2 is missing.").arg(describedType(object.type), object.name);
         } else if (have.type != object.type) {
             differences << QStringLiteral("%1 is a %2, expected a %3.").arg(object.name, have.type, object.type);
-        } else if (object.type == QLatin1String("table")) {
-            compareTable(found, expected, object, have, differences);
-        } else if (object.type == QLatin1String("index")) {
-            compareIndex(found, expected, object, differences);
-        } else if (simplified(have.sql) != simplified(object.sql)) {
-            differences
-                << QStringLiteral("%1 %2 differs from the program's.").arg(describedType(object.type), object.name);
+        } else {
+            const qsizetype before = differences.size();
+            if (object.type == QLatin1String("table"))
+                compareTable(found, expected, object, have, differences);
+            else if (object.type == QLatin1String("index"))
+                compareIndex(found, expected, object, differences);
+            // Whatever the detailed comparisons cannot see (a CHECK or UNIQUE constraint, a
+            // foreign key, a partial index, a trigger's body) shows in the definition itself.
+            const QString definition = normalizedDefinition(have.sql);
+            const QString wantedDefinition = normalizedDefinition(object.sql);
+            if (differences.size() == before && definition != wantedDefinition) {
+                differences << QStringLiteral("%1 %2 differs from the program's at %3.")
+                                   .arg(describedType(object.type), object.name,
+                                        firstDifference(definition, wantedDefinition));
+            }
         }
     }
     for (const SchemaObject &extra : std::as_const(present))

@@ -2,6 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/FileInUse.h"
 #include "db/MessageText.h"
 #include "db/RowPacking.h"
 #include "db/sql/SqlDialect.h"
@@ -421,6 +422,9 @@ void keepKeysAbove(Connection &file, const QString &table, qint64 highest)
 
 bool isOpenElsewhere(const QString &filePath)
 {
+    // An idle connection in rollback-journal mode holds no lock: the descriptors tell.
+    if (isOpenInAnotherProcess(filePath))
+        return true;
     sqlite3 *db = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(filePath).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc == SQLITE_OK) {

@@ -80,7 +80,7 @@ void insertRows(Connection &file, const QByteArray &insertSql, int columns, int 
                 const std::function<FileField(int row, int column)> &field);
 // Keys the file hands out for new rows of the table start above `highest`.
 void keepKeysAbove(Connection &file, const QString &table, qint64 highest);
-// Whether another connection (of any program) has the file open.
+// Whether another connection (of any program, in any journal mode) has the file open.
 bool isOpenElsewhere(const QString &filePath);
 
 // The readable description of the connection's last error.

@@ -1,20 +1,31 @@
 // The main form's File menu: backups into a folder chosen, the automatic backup of each
 // day at start-up, and the businesses exported as CSV.
 #include "app/ui/FileMenu.h"
+#include "app/DailyBackup.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
+#include "db/Backup.h"
+#include "db/Connection.h"
 #include "db/schema/Schema.h"
 #include "records/ui/FormTesting.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -79,24 +90,39 @@ TEST_F(FileMenuTest, FileIsTheFirstMenuAndBacksUpIntoTheFolderChosen)
     EXPECT_FALSE(form.fileMenu()->isBackingUp());
     EXPECT_TRUE(dialogs->messages.empty());
 
+    // A folder that does not exist yet: the user is offered to make it, and nothing is
+    // made unless they say Yes.
     const QString target = elsewhere.filePath(QStringLiteral("Monday"));
+    const QString offer = QStringLiteral("The folder %1 does not exist yet. Make it and back up into it?").arg(target);
     dialogs->folders = {target};
+    dialogs->answers = {ui::Dialogs::Answer::No};
+    trigger(form, "mnuBackUp");
+    EXPECT_FALSE(form.fileMenu()->isBackingUp());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, offer);
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+
+    dialogs->folders = {target};
+    dialogs->answers = {ui::Dialogs::Answer::Yes};
     trigger(form, "mnuBackUp");
     form.fileMenu()->waitForBackup();
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_EQ(dialogs->messages[0].text,
+    ASSERT_EQ(dialogs->messages.size(), 3u);
+    EXPECT_EQ(dialogs->messages[1].text, offer);
+    EXPECT_EQ(dialogs->messages[2].text,
               QStringLiteral("The businesses and the RSS items were backed up into %1.").arg(target));
     expectBackupOfNow(target);
 
-    // The same folder again: the backup there is left as it is, and the user is told why.
+    // The same folder again (it exists: nothing asked): the backup there is left as it is,
+    // and the user is told why.
     folder.exec("DELETE FROM BusinessInformation");
     dialogs->folders = {target};
     trigger(form, "mnuBackUp");
     form.fileMenu()->waitForBackup();
-    ASSERT_EQ(dialogs->messages.size(), 2u);
-    EXPECT_TRUE(dialogs->messages[1].text.startsWith(QLatin1String("No backup was made.")));
-    EXPECT_TRUE(dialogs->messages[1].text.contains(target + QStringLiteral("/Tallowmere.db exists already")))
-        << dialogs->messages[1].text.toStdString();
+    ASSERT_EQ(dialogs->messages.size(), 4u);
+    EXPECT_TRUE(dialogs->messages[3].text.startsWith(QLatin1String("No backup was made.")));
+    EXPECT_TRUE(dialogs->messages[3].text.contains(target + QStringLiteral("/Tallowmere.db exists already")))
+        << dialogs->messages[3].text.toStdString();
     EXPECT_EQ(rowsOf(QStringLiteral("Data Source=") + target + QStringLiteral("/Tallowmere.db"),
                      QStringLiteral("select count(*) from BusinessInformation")),
               QStringList{"2"});
@@ -147,19 +173,32 @@ TEST_F(FileMenuTest, TheFirstStartOfADayBacksUpAndKeepsTheSevenNewestDays)
 {
     folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme Bakery')");
     const QDate today = QDate::currentDate();
-    for (int daysAgo = 1; daysAgo <= 8; ++daysAgo)
-        ASSERT_TRUE(QDir().mkpath(backups() + u'/' + today.addDays(-daysAgo).toString(Qt::ISODate)));
+    // Eight earlier days' backups, and a day-named folder the backup never made.
+    for (int daysAgo = 8; daysAgo >= 1; --daysAgo)
+        ASSERT_EQ(app::DailyBackup::run(folder.path(), today.addDays(-daysAgo)), QStringList());
+    const QString usersOwn = backups() + u'/' + today.addDays(-30).toString(Qt::ISODate);
+    ASSERT_TRUE(QDir().mkpath(usersOwn));
+    ASSERT_TRUE(QFile(usersOwn + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly));
     ASSERT_TRUE(QDir().mkpath(backups() + QStringLiteral("/kept by hand")));
     const QString todays = backups() + u'/' + today.toString(Qt::ISODate);
 
-    EXPECT_EQ(runProgramUntil([&] { return QFile::exists(todays + QStringLiteral("/Rss.db")); }), 0);
-    EXPECT_TRUE(dialogs->messages.empty()) << dialogs->messages[0].text.toStdString();
+    // One made while the clock was ahead: kept, and named once the day's backup is done.
+    ASSERT_EQ(app::DailyBackup::run(folder.path(), today.addDays(3)), QStringList());
+    const QString ahead = backups() + u'/' + today.addDays(3).toString(Qt::ISODate);
+
+    EXPECT_EQ(runProgramUntil([&] { return !dialogs->messages.empty(); }), 0);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(
+        dialogs->messages[0].text.startsWith(QStringLiteral("The backup folder %1 is dated after today").arg(ahead)))
+        << dialogs->messages[0].text.toStdString();
     expectBackupOfNow(todays);
-    QStringList expected{QStringLiteral("kept by hand")};
+    QStringList expected{QStringLiteral("kept by hand"), today.addDays(-30).toString(Qt::ISODate),
+                         today.addDays(3).toString(Qt::ISODate)};
     for (int daysAgo = 0; daysAgo < 7; ++daysAgo)
         expected << today.addDays(-daysAgo).toString(Qt::ISODate);
     expected.sort();
     EXPECT_EQ(QDir(backups()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name), expected);
+    EXPECT_TRUE(QFile::exists(usersOwn + QStringLiteral("/notes.txt")));
 
     // A second start the same day leaves the day's backup as it is.
     folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Brook Farm')");
@@ -182,6 +221,94 @@ TEST_F(FileMenuTest, AFailedAutomaticBackupIsSaidOnceAndTheProgramGoesOn)
     EXPECT_TRUE(dialogs->messages[0].text.startsWith(QLatin1String("Today's automatic backup could not be made:")))
         << dialogs->messages[0].text.toStdString();
     EXPECT_TRUE(dialogs->messages[0].text.contains(backups())) << dialogs->messages[0].text.toStdString();
+}
+
+// Stops a restore of `backup` into `target` after its nth move, as a kill would.
+void stopRestoreAfterMove(const QString &backup, const QString &target, int stopAfter)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        int moves = 0;
+        try {
+            db::Backup::restore(backup, target, [&] {
+                if (++moves == stopAfter)
+                    ::_exit(0);
+            });
+        } catch (...) {
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST_F(FileMenuTest, AStartAfterAStoppedRestoreFinishesOrUndoesItAsTheUserSays)
+{
+    if (onServerEngine())
+        GTEST_SKIP() << "restores database files";
+    folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Before')");
+    const QString source = elsewhere.filePath(QStringLiteral("source"));
+    const QString backup = elsewhere.filePath(QStringLiteral("backup"));
+    db::Schema::createProgramDatabases(source);
+    {
+        db::Connection connection;
+        connection.openFile(source + QStringLiteral("/Tallowmere.db"));
+        connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('After')"));
+    }
+    db::Backup::write(source, backup);
+    const QString businesses = QStringLiteral("select BusninesName from BusinessInformation");
+
+    struct Case
+    {
+        int stopAfter;
+        ui::Dialogs::Answer answer;
+        const char *held;
+    };
+    for (const Case &c : {Case{2, ui::Dialogs::Answer::No, "Before"}, Case{3, ui::Dialogs::Answer::Yes, "After"}}) {
+        stopRestoreAfterMove(backup, folder.path(), c.stopAfter);
+        dialogs->messages.clear();
+        dialogs->answers = {c.answer};
+        EXPECT_EQ(runProgramUntil([] { return true; }), 0) << c.stopAfter;
+        ASSERT_FALSE(dialogs->messages.empty()) << c.stopAfter;
+        EXPECT_TRUE(dialogs->messages[0].text.startsWith(
+            QStringLiteral("A restore into %1 was stopped before it was complete").arg(folder.path())))
+            << dialogs->messages[0].text.toStdString();
+        EXPECT_EQ(dialogs->messages[0].buttons, ui::Dialogs::Buttons::YesNo);
+        EXPECT_EQ(folder.rows(businesses), QStringList{QLatin1String(c.held)}) << c.stopAfter;
+        EXPECT_EQ(db::Backup::interruptedRestore(folder.path()), QString()) << c.stopAfter;
+        ui::WindowRegistry::clear();
+    }
+}
+
+// The desktop's folder chooser behind Back Up: it takes a folder that exists, and the
+// name of one still to be made, which it does not make itself.
+TEST(BackUpFolderChooser, TakesAnExistingFolderOrTheNameOfOneToBeMade)
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("Stick"));
+    ASSERT_TRUE(QDir().mkpath(existing));
+    for (const QString &wanted : {existing, dir.filePath(QStringLiteral("New; folder 2"))}) {
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                answer.stop();
+                // As typed into the name box, whatever the folder view has loaded meanwhile.
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                if (!name) {
+                    ADD_FAILURE() << "the chooser has no name box";
+                    dialog->reject();
+                    return;
+                }
+                name->setText(wanted);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        answer.start(10);
+        EXPECT_EQ(ui::Dialogs::existingFolder(nullptr, QStringLiteral("Back Up Into Folder"), dir.path()), wanted);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Stick"});
 }
 
 } // namespace
