@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -89,6 +90,26 @@ QString ofFolder(const QString &folder)
 bool isAddress(const QString &text)
 {
     return PostgresSession::isAddress(text);
+}
+
+Named recognise(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    if (PostgresSession::isAddress(trimmed))
+        return {true, trimmed};
+    if (PostgresSession::isKeywordForm(trimmed))
+        return {true, PostgresSession::addressFromKeywordForm(trimmed)};
+    static const QRegularExpression otherScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    if (otherScheme.match(trimmed).hasMatch()) {
+        throw DbError(QStringLiteral("%1 is not a PostgreSQL address: a server's address starts with postgresql://.")
+                          .arg(PostgresSession::shownAddress(trimmed)));
+    }
+    return {false, name};
+}
+
+QString shown(const QString &address)
+{
+    return PostgresSession::shownAddress(address);
 }
 
 void openAhead(const QString &address)
