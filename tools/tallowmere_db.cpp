@@ -77,7 +77,14 @@ const char *const CheckHelp = "Usage: tallowmere-db check DBFILE\n"
                               "indexes, triggers, schema version) with the one Tallowmere makes: the RSS\n"
                               "database for a file named Rss.db, the business database for Tallowmere.db, and\n"
                               "for any other name the one whose tables the file holds. Prints \"ok\" and exits 0\n"
-                              "when they agree; otherwise prints each difference and exits 1.\n";
+                              "when they agree; otherwise prints each difference and exits 1.\n"
+                              "\n"
+                              "On a server's database it compares the tables and what they carry (triggers, rules,\n"
+                              "row-security policies, defaults, constraints, indexes: Tallowmere makes none beyond\n"
+                              "its own) and who may do what: one owner role for all tables that no user is a member\n"
+                              "of, users granted no more than SELECT, INSERT, UPDATE and DELETE on the tables and\n"
+                              "USAGE and SELECT on their key generators, and no function in the schemas the\n"
+                              "program's statements search.\n";
 
 const char *const CopyHelp = "Usage: tallowmere-db copy FOLDER URI\n"
                              "\n"
@@ -200,6 +207,17 @@ int runSql(const QString &file, const QString &sql)
     return printRows(file, sql, writer);
 }
 
+// A problem on one line whatever names it quotes: a trigger or table named "x\nok"
+// must not print a line that reads "ok".
+QString oneLine(QString text)
+{
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 int check(const QString &file)
 {
     const QStringList problems = db::Schema::check(database(file));
@@ -208,7 +226,7 @@ int check(const QString &file)
         return 0;
     }
     for (const QString &problem : problems)
-        std::printf("%s\n", problem.toUtf8().constData());
+        std::printf("%s\n", oneLine(problem).toUtf8().constData());
     return 1;
 }
 

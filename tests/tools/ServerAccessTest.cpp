@@ -155,6 +155,12 @@ TEST(ServerAccess, CheckNamesWhatTheOwnerPlantedAndEveryRightBeyondWhatUsersNeed
          "END$$; CREATE TRIGGER stamp AFTER INSERT ON \"Tbl_Rss_Feed_Items\" FOR EACH ROW EXECUTE FUNCTION "
          "tools.stamp()",
          {"Table Tbl_Rss_Feed_Items has trigger \"stamp\" (it runs tools.stamp)"}},
+        {"a trigger of a built-in function, named to break the line",
+         false,
+         "CREATE TRIGGER \"x\nok\n\" BEFORE UPDATE ON \"MasterField\" FOR EACH ROW "
+         "EXECUTE FUNCTION suppress_redundant_updates_trigger()",
+         {"Table MasterField has trigger \"x\xEF\xBF\xBDok\xEF\xBF\xBD\" (it runs "
+          "pg_catalog.suppress_redundant_updates_trigger)"}},
         {"a rule",
          false,
          "CREATE RULE keep AS ON DELETE TO \"BusinessEmployees\" DO INSTEAD NOTHING",
@@ -235,6 +241,7 @@ TEST(ServerAccess, CheckNamesWhatTheOwnerPlantedAndEveryRightBeyondWhatUsersNeed
         db::PostgresSession(planter).runScript(copy.named(planted.sql));
         const ToolRun check = tool({QStringLiteral("check"), copy.as(copy.ann)});
         EXPECT_EQ(check.exitCode, 1) << planted.what;
+        EXPECT_FALSE(check.out.split(u'\n').contains(QStringLiteral("ok"))) << planted.what;
         for (const char *named : planted.named)
             EXPECT_TRUE(check.out.contains(copy.named(named))) << planted.what << ":\n" << check.out.toStdString();
         if (*planted.undo)
