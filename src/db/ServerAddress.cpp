@@ -104,6 +104,18 @@ Named recognise(const QString &name)
         throw DbError(QStringLiteral("%1 is not a PostgreSQL address: a server's address starts with postgresql://.")
                           .arg(PostgresSession::shownAddress(trimmed)));
     }
+    // Not an address as written, but holding what reads as a password (an address in
+    // quotes, a keyword text after another word): no file is named so, and a message
+    // about a missing file would show the password.
+    static const QRegularExpression secret(QStringLiteral("://[^/\\s@]*:[^\\s@]*@|password\\s*="),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (secret.match(trimmed).hasMatch()) {
+        throw DbError(
+            QStringLiteral("%1 is neither a file's name nor a PostgreSQL address (postgresql://user@host/dbname "
+                           "or host=... dbname=...), and it seems to hold a password: keep passwords in "
+                           "~/.pgpass or PGPASSWORD.")
+                .arg(PostgresSession::shownKeywordForm(PostgresSession::shownAddress(trimmed))));
+    }
     return {false, name};
 }
 

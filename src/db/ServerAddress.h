@@ -29,8 +29,9 @@ struct Named
 // around it, or libpq's keyword form (host=office dbname=tallowmere user=ann), which
 // becomes the postgresql:// address that means the same. Anything else names a file
 // or folder. Throws DbError, never showing a password, for a keyword text libpq cannot
-// read and for another kind of address (mysql://...). A file whose name starts with
-// a word and '=' is named ./word=...
+// read, for another kind of address (mysql://...) and for a text that holds what
+// reads as a password but is no address. A file whose name starts with a word and
+// '=' is named ./word=...
 Named recognise(const QString &name);
 // A server's address for a message: any password hidden, a long one cut.
 QString shown(const QString &address);
