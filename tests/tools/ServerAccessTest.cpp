@@ -189,6 +189,10 @@ TEST(ServerAccess, CheckNamesWhatTheOwnerPlantedAndEveryRightBeyondWhatUsersNeed
          "DROP TABLE \"Tbl_Rss_Feed_Items\"; CREATE VIEW \"Tbl_Rss_Feed_Items\" AS SELECT 1::bigint AS "
          "\"RssFeedItemId\"",
          {"Table Tbl_Rss_Feed_Items is a view"}},
+        {"a child table whose rows are read with the program's",
+         false,
+         "CREATE TABLE extra (note text) INHERITS (\"BusinessPurpose\")",
+         {"Table BusinessPurpose has the child table public.extra, which Tallowmere does not make."}},
         {"every right on the tables",
          false,
          "GRANT ALL ON ALL TABLES IN SCHEMA public TO %2",

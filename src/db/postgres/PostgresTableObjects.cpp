@@ -80,6 +80,20 @@ QStringList kindDifferences(PostgresSession &session, QSet<QString> &present)
         if (found.value(row, 2).toBool())
             problems << QStringLiteral("Table %1 has row security turned on, which Tallowmere does not.").arg(table);
     }
+    // A table's rows are read together with those of its children, which may be
+    // foreign tables or carry triggers of their own.
+    const PostgresResult inherited = query(
+        session, "SELECT t.relname, n.nspname || '.' || c.relname, i.inhparent = t.oid FROM program_tables t "
+                 "JOIN pg_inherits i ON i.inhparent = t.oid OR i.inhrelid = t.oid "
+                 "JOIN pg_class c ON c.oid = CASE WHEN i.inhparent = t.oid THEN i.inhrelid ELSE i.inhparent END "
+                 "JOIN pg_namespace n ON n.oid = c.relnamespace ORDER BY 1, 2");
+    for (int row = 0; row < inherited.rowCount(); ++row) {
+        problems << QStringLiteral("Table %1 %2 %3, which Tallowmere does not make.")
+                        .arg(inherited.value(row, 0).toString(),
+                             inherited.value(row, 2).toBool() ? QStringLiteral("has the child table")
+                                                              : QStringLiteral("inherits from"),
+                             inherited.value(row, 1).toString());
+    }
     return problems;
 }
 
