@@ -142,7 +142,7 @@ QString folder(const QString &argument)
     const db::ServerAddress::Named named = db::ServerAddress::recognise(argument);
     if (named.isServer) {
         throw db::DbError(QStringLiteral("%1 is a database server's address; a folder is needed in its place.")
-                              .arg(db::ServerAddress::shown(named.text)));
+                              .arg(db::ServerAddress::shown(argument)));
     }
     return named.text;
 }

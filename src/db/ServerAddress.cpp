@@ -121,7 +121,10 @@ Named recognise(const QString &name)
 
 QString shown(const QString &address)
 {
-    return PostgresSession::shownAddress(address);
+    const QString trimmed = address.trimmed();
+    if (PostgresSession::isKeywordForm(trimmed))
+        return PostgresSession::shownKeywordForm(trimmed);
+    return PostgresSession::shownAddress(trimmed);
 }
 
 void openAhead(const QString &address)

@@ -33,7 +33,8 @@ struct Named
 // reads as a password but is no address. A file whose name starts with a word and
 // '=' is named ./word=...
 Named recognise(const QString &name);
-// A server's address for a message: any password hidden, a long one cut.
+// A server's address for a message, in the form it was typed: any password hidden, a
+// long one cut.
 QString shown(const QString &address);
 // Starts opening a session to the server while the window that needs it is built.
 void openAhead(const QString &address);
