@@ -36,9 +36,8 @@ QString sentence(QString text)
 // The texts in an address that may be a password: after "user:" up to the host's '@',
 // and any password=... parameter, as written and percent-decoded. A malformed address
 // is read generously: hiding too much is harmless, showing a password is not.
-QStringList passwordsIn(const QString &uri)
+void collectPasswords(const QString &uri, QStringList &secrets)
 {
-    QStringList secrets;
     const qsizetype authority = uri.indexOf(QLatin1String("://"));
     const qsizetype at = uri.lastIndexOf(u'@');
     if (authority >= 0 && at > authority) {
@@ -55,6 +54,17 @@ QStringList passwordsIn(const QString &uri)
                                               QRegularExpression::CaseInsensitiveOption);
     for (const QRegularExpressionMatch &match : parameter.globalMatch(uri))
         secrets << match.captured(1);
+}
+
+QStringList passwordsIn(const QString &uri)
+{
+    QStringList secrets;
+    collectPasswords(uri, secrets);
+    // A value may itself hold an address or a password=, percent-encoded (a database
+    // name given as an address): the server quotes it decoded.
+    const QString decoded = QString::fromUtf8(QByteArray::fromPercentEncoding(uri.toUtf8()));
+    if (decoded != uri)
+        collectPasswords(decoded, secrets);
     const qsizetype count = secrets.size();
     for (qsizetype i = 0; i < count; ++i)
         secrets << QString::fromUtf8(QByteArray::fromPercentEncoding(secrets[i].toUtf8()));
