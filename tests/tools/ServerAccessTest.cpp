@@ -227,7 +227,7 @@ TEST(ServerAccess, CheckNamesWhatTheOwnerPlantedAndEveryRightBeyondWhatUsersNeed
         {"a table of another owner",
          true,
          "ALTER TABLE \"MasterField\" OWNER TO %3",
-         {"Tables MasterField belong to %3, the others to %1"}},
+         {"Table MasterField belongs to %3, the others to %1"}},
         {"a user who owns the database and so its public schema",
          true,
          "ALTER DATABASE %4 OWNER TO %3",

@@ -34,8 +34,11 @@ Owner tablesOwner(PostgresSession &session, QStringList &problems)
         return {};
     const Owner owner{owners.value(0, 0).toString(), owners.value(0, 1).toString()};
     for (int row = 1; row < owners.rowCount(); ++row) {
-        problems << QStringLiteral("Tables %1 belong to %2, the others to %3: one role must own them all.")
-                        .arg(owners.value(row, 3).toString(), owners.value(row, 1).toString(), owner.name);
+        const bool one = owners.value(row, 2).toLongLong() == 1;
+        problems << QStringLiteral("%1 %2 %3 to %4, the others to %5: one role must own them all.")
+                        .arg(one ? QStringLiteral("Table") : QStringLiteral("Tables"), owners.value(row, 3).toString(),
+                             one ? QStringLiteral("belongs") : QStringLiteral("belong"),
+                             owners.value(row, 1).toString(), owner.name);
     }
     return owner;
 }
