@@ -37,8 +37,12 @@ const char *const ToolHelp = "Usage: tallowmere-db COMMAND [ARGUMENTS]\n"
                              "  backup SOURCE FOLDER   copy both databases into FOLDER, while they are in use\n"
                              "  restore FOLDER TARGET  check a backup and put it in place\n"
                              "\n"
-                             "Wherever a command takes FOLDER (init) or DBFILE, a PostgreSQL address\n"
-                             "(postgresql://user@host:port/dbname) names a shared office database instead.\n"
+                             "Wherever a command takes FOLDER (init), DBFILE, SOURCE, TARGET or URI, a\n"
+                             "PostgreSQL address names a shared office database: postgresql://user@host:port/dbname,\n"
+                             "or libpq's keyword form in one argument, 'host=server user=ann dbname=tallowmere'.\n"
+                             "Spaces around an address do not count. A file or folder whose name starts with a\n"
+                             "word and '=' is written ./word=... Passwords come from ~/.pgpass or PGPASSWORD;\n"
+                             "no message shows one.\n"
                              "\n"
                              "Run 'tallowmere-db COMMAND --help' for more about a command;\n"
                              "'tallowmere-db --version' prints the version.\n";
@@ -73,7 +77,14 @@ const char *const CheckHelp = "Usage: tallowmere-db check DBFILE\n"
                               "indexes, triggers, schema version) with the one Tallowmere makes: the RSS\n"
                               "database for a file named Rss.db, the business database for Tallowmere.db, and\n"
                               "for any other name the one whose tables the file holds. Prints \"ok\" and exits 0\n"
-                              "when they agree; otherwise prints each difference and exits 1.\n";
+                              "when they agree; otherwise prints each difference and exits 1.\n"
+                              "\n"
+                              "On a server's database it compares the tables and what they carry (triggers, rules,\n"
+                              "row-security policies, defaults, constraints, indexes: Tallowmere makes none beyond\n"
+                              "its own) and who may do what: one owner role for all tables that no user is a member\n"
+                              "of, users granted no more than SELECT, INSERT, UPDATE and DELETE on the tables and\n"
+                              "USAGE and SELECT on their key generators, and no function in the schemas the\n"
+                              "program's statements search.\n";
 
 const char *const CopyHelp = "Usage: tallowmere-db copy FOLDER URI\n"
                              "\n"
@@ -127,21 +138,40 @@ bool wantsHelp(int argc, char **argv)
     return false;
 }
 
+// An argument that names a database: a server's address in either of libpq's forms,
+// or a file or folder exactly as written.
+QString database(const QString &argument)
+{
+    return db::ServerAddress::recognise(argument).text;
+}
+
+// An argument that must name a folder: a server's address there is refused rather
+// than made into a folder of that name.
+QString folder(const QString &argument)
+{
+    const db::ServerAddress::Named named = db::ServerAddress::recognise(argument);
+    if (named.isServer) {
+        throw db::DbError(QStringLiteral("%1 is a database server's address; a folder is needed in its place.")
+                              .arg(db::ServerAddress::shown(argument)));
+    }
+    return named.text;
+}
+
 int usage(const char *help)
 {
     std::fputs(help, stderr);
     return 2;
 }
 
-int init(const QString &folder)
+int init(const QString &target)
 {
-    db::Schema::createProgramDatabases(folder);
+    db::Schema::createProgramDatabases(database(target));
     return 0;
 }
 
-int copy(const QString &folder, const QString &address)
+int copy(const QString &source, const QString &address)
 {
-    for (const auto &[table, rows] : db::copyFolderToPostgres(folder, address))
+    for (const auto &[table, rows] : db::copyFolderToPostgres(folder(source), database(address)))
         std::printf("%s\t%lld\n", table.toUtf8().constData(), static_cast<long long>(rows));
     return 0;
 }
@@ -151,10 +181,11 @@ int copy(const QString &folder, const QString &address)
 template <typename Writer> int printRows(const QString &file, const QString &sql, Writer &writer)
 {
     db::Connection connection;
-    if (db::ServerAddress::isAddress(file))
-        connection.open(file);
+    const QString named = database(file);
+    if (db::ServerAddress::isAddress(named))
+        connection.open(named);
     else
-        connection.openFile(file);
+        connection.openFile(named);
     db::Statement statement(connection, sql, {}, true);
     bool first = true;
     while (statement.step()) {
@@ -186,15 +217,26 @@ int runSql(const QString &file, const QString &sql)
     return printRows(file, sql, writer);
 }
 
+// A problem on one line whatever names it quotes: a trigger or table named "x\nok"
+// must not print a line that reads "ok".
+QString oneLine(QString text)
+{
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 int check(const QString &file)
 {
-    const QStringList problems = db::Schema::check(file);
+    const QStringList problems = db::Schema::check(database(file));
     if (problems.isEmpty()) {
         std::puts("ok");
         return 0;
     }
     for (const QString &problem : problems)
-        std::printf("%s\n", problem.toUtf8().constData());
+        std::printf("%s\n", oneLine(problem).toUtf8().constData());
     return 1;
 }
 
@@ -242,7 +284,7 @@ int run(int argc, char **argv)
          [&]() -> std::optional<int> {
              if (argc != 4)
                  return std::nullopt;
-             db::Backup::write(argument(2), argument(3));
+             db::Backup::write(database(argument(2)), folder(argument(3)));
              return 0;
          }},
         {"restore", RestoreHelp,
@@ -250,11 +292,11 @@ int run(int argc, char **argv)
              if (argc != 4)
                  return std::nullopt;
              if (std::strcmp(argv[2], "--finish") == 0)
-                 db::Backup::finishRestore(argument(3));
+                 db::Backup::finishRestore(folder(argument(3)));
              else if (std::strcmp(argv[2], "--undo") == 0)
-                 db::Backup::undoRestore(argument(3));
+                 db::Backup::undoRestore(folder(argument(3)));
              else
-                 db::Backup::restore(argument(2), argument(3));
+                 db::Backup::restore(folder(argument(2)), database(argument(3)));
              return 0;
          }},
         {"check", CheckHelp,

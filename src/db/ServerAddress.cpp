@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -89,6 +90,41 @@ QString ofFolder(const QString &folder)
 bool isAddress(const QString &text)
 {
     return PostgresSession::isAddress(text);
+}
+
+Named recognise(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    if (PostgresSession::isAddress(trimmed))
+        return {true, trimmed};
+    if (PostgresSession::isKeywordForm(trimmed))
+        return {true, PostgresSession::addressFromKeywordForm(trimmed)};
+    static const QRegularExpression otherScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    if (otherScheme.match(trimmed).hasMatch()) {
+        throw DbError(QStringLiteral("%1 is not a PostgreSQL address: a server's address starts with postgresql://.")
+                          .arg(PostgresSession::shownAddress(trimmed)));
+    }
+    // Not an address as written, but holding what reads as a password (an address in
+    // quotes, a keyword text after another word): no file is named so, and a message
+    // about a missing file would show the password.
+    static const QRegularExpression secret(QStringLiteral("://[^/\\s@]*:[^\\s@]*@|password\\s*="),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (secret.match(trimmed).hasMatch()) {
+        throw DbError(
+            QStringLiteral("%1 is neither a file's name nor a PostgreSQL address (postgresql://user@host/dbname "
+                           "or host=... dbname=...), and it seems to hold a password: keep passwords in "
+                           "~/.pgpass or PGPASSWORD.")
+                .arg(PostgresSession::shownKeywordForm(PostgresSession::shownAddress(trimmed))));
+    }
+    return {false, name};
+}
+
+QString shown(const QString &address)
+{
+    const QString trimmed = address.trimmed();
+    if (PostgresSession::isKeywordForm(trimmed))
+        return PostgresSession::shownKeywordForm(trimmed);
+    return PostgresSession::shownAddress(trimmed);
 }
 
 void openAhead(const QString &address)

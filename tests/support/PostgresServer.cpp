@@ -135,7 +135,12 @@ PostgresServer::~PostgresServer()
 
 QString PostgresServer::uri(const QString &database) const
 {
-    return QStringLiteral("postgresql://tallowmere@127.0.0.1:%1/%2").arg(m_port).arg(database);
+    return uri(database, QStringLiteral("tallowmere"));
+}
+
+QString PostgresServer::uri(const QString &database, const QString &role) const
+{
+    return QStringLiteral("postgresql://%1@127.0.0.1:%2/%3").arg(role).arg(m_port).arg(database);
 }
 
 void PostgresServer::admin(const QString &sql) const

@@ -18,8 +18,9 @@ public:
     PostgresServer(const PostgresServer &) = delete;
     PostgresServer &operator=(const PostgresServer &) = delete;
 
-    // The address of a database on this server.
+    // The address of a database on this server, for its administrator or for a role.
     QString uri(const QString &database) const;
+    QString uri(const QString &database, const QString &role) const;
     // A new empty database; returns its address.
     QString createDatabase();
     // Runs a statement on the maintenance database (dropping or creating databases).

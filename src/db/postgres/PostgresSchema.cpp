@@ -3,6 +3,7 @@
 #include "db/DbError.h"
 #include "db/postgres/PostgresDialect.h"
 #include "db/postgres/PostgresSession.h"
+#include "db/postgres/PostgresTableObjects.h"
 #include "db/schema/DeliveredTemplates.h"
 #include "db/schema/MergeFieldList.h"
 #include "db/schema/Schema.h"
@@ -17,7 +18,6 @@ using SchemaTables::Table;
 
 // Text compares without regard to case for every letter ('ÉTÉ' equals 'été').
 constexpr auto CollationName = "tallowmere_nocase";
-constexpr auto VersionTable = "tallowmere_schema";
 
 QList<Table> allTables()
 {
@@ -129,18 +129,36 @@ void create(PostgresSession &session, const std::function<void()> &fill)
     }
 }
 
-bool holdsTables(PostgresSession &session)
+QStringList tableNames()
 {
     QStringList names;
     for (const Table &table : allTables())
         names << table.name;
     names << QLatin1String(VersionTable);
+    return names;
+}
+
+QVariant tableNameArray()
+{
+    QStringList names = tableNames();
     for (QString &name : names)
         name = quotePostgresName(name); // array elements, quoted as names are
+    return QVariant(u'{' + names.join(u',') + u'}');
+}
+
+QString programTablesClause()
+{
+    return QStringLiteral("WITH program_tables AS (SELECT c.oid, c.relname, c.relowner, c.relkind, c.relacl, "
+                          "c.relrowsecurity FROM pg_class c WHERE c.relname = ANY ($1::text[]) "
+                          "AND c.relnamespace = (SELECT oid FROM pg_namespace WHERE nspname = current_schema())) ");
+}
+
+bool holdsTables(PostgresSession &session)
+{
     const PostgresResult result
         = session.run(QStringLiteral("SELECT count(*) FROM information_schema.tables "
                                      "WHERE table_schema = current_schema() AND table_name = ANY ($1::text[])"),
-                      {QVariant(u'{' + names.join(u',') + u'}')});
+                      {tableNameArray()});
     return result.value(0, 0).toLongLong() > 0;
 }
 
@@ -197,6 +215,8 @@ QStringList check(PostgresSession &session)
             }
         }
     }
+    // Before the versions: a missing version table ends the transaction a backup reads in.
+    problems << PostgresTableObjects::differences(session);
     try {
         const PostgresResult versions = session.run(
             QStringLiteral("SELECT part, version FROM %1 ORDER BY part").arg(QLatin1String(VersionTable)));

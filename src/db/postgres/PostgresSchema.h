@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <functional>
 
@@ -14,6 +15,9 @@ class PostgresSession;
 // businesses, templates and RSS items together.
 namespace PostgresSchema {
 
+// The schema versions of the business and RSS tables: columns part (the key) and version.
+inline constexpr auto VersionTable = "tallowmere_schema";
+
 // The statements that make the tables, in PostgreSQL's dialect.
 QString createScript();
 
@@ -24,6 +28,15 @@ void create(PostgresSession &session);
 // Makes the tables and runs `fill` in the same transaction, before it commits.
 void create(PostgresSession &session, const std::function<void()> &fill);
 
+// The names of every table the program makes on a server, the schema versions' too.
+QStringList tableNames();
+// The same as one parameter for `= ANY ($n::text[])`.
+QVariant tableNameArray();
+// "WITH program_tables AS (...)": the program's tables in the session's current schema
+// (oid, relname, relowner, relkind, relacl, relrowsecurity), for catalog queries whose
+// $1 is tableNameArray().
+QString programTablesClause();
+
 // Whether any of Tallowmere's tables is there.
 bool holdsTables(PostgresSession &session);
 
@@ -31,8 +44,9 @@ bool holdsTables(PostgresSession &session);
 // is not a Tallowmere database (the start-up check).
 void requireTables(PostgresSession &session);
 
-// Every difference between the database and the schema this program makes; empty
-// when they agree.
+// Every difference between the database and the schema this program makes (columns,
+// versions, and what the tables carry: triggers, rules, policies, defaults,
+// constraints, indexes); empty when they agree.
 QStringList check(PostgresSession &session);
 
 // Sets each table's key generator past its highest key, and past the highest key it

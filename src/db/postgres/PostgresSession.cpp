@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include <algorithm>
 #include <vector>
@@ -35,9 +36,8 @@ QString sentence(QString text)
 // The texts in an address that may be a password: after "user:" up to the host's '@',
 // and any password=... parameter, as written and percent-decoded. A malformed address
 // is read generously: hiding too much is harmless, showing a password is not.
-QStringList passwordsIn(const QString &uri)
+void collectPasswords(const QString &uri, QStringList &secrets)
 {
-    QStringList secrets;
     const qsizetype authority = uri.indexOf(QLatin1String("://"));
     const qsizetype at = uri.lastIndexOf(u'@');
     if (authority >= 0 && at > authority) {
@@ -54,6 +54,17 @@ QStringList passwordsIn(const QString &uri)
                                               QRegularExpression::CaseInsensitiveOption);
     for (const QRegularExpressionMatch &match : parameter.globalMatch(uri))
         secrets << match.captured(1);
+}
+
+QStringList passwordsIn(const QString &uri)
+{
+    QStringList secrets;
+    collectPasswords(uri, secrets);
+    // A value may itself hold an address or a password=, percent-encoded (a database
+    // name given as an address): the server quotes it decoded.
+    const QString decoded = QString::fromUtf8(QByteArray::fromPercentEncoding(uri.toUtf8()));
+    if (decoded != uri)
+        collectPasswords(decoded, secrets);
     const qsizetype count = secrets.size();
     for (qsizetype i = 0; i < count; ++i)
         secrets << QString::fromUtf8(QByteArray::fromPercentEncoding(secrets[i].toUtf8()));
@@ -132,6 +143,47 @@ bool PostgresSession::isAddress(const QString &text)
 QString PostgresSession::shownAddress(const QString &uri)
 {
     return cutForMessage(withoutPasswords(uri, passwordsIn(uri)));
+}
+
+bool PostgresSession::isKeywordForm(const QString &text)
+{
+    static const QRegularExpression firstWord(QStringLiteral("^\\s*[A-Za-z_][A-Za-z0-9_]*\\s*="));
+    return firstWord.match(text).hasMatch();
+}
+
+QString PostgresSession::shownKeywordForm(const QString &text)
+{
+    // A quoted value may hold escaped quotes and spaces; an unquoted one ends at a space.
+    // A text libpq cannot read may lack the =: the word after the keyword is hidden then.
+    static const QRegularExpression password(QStringLiteral("(password\\s*=?\\s*)('(?:[^'\\\\]|\\\\.)*'?|\\S*)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return cutForMessage(QString(text).replace(password, QStringLiteral("\\1***")));
+}
+
+QString PostgresSession::addressFromKeywordForm(const QString &text)
+{
+    const LibPq &pq = LibPq::get();
+    char *error = nullptr;
+    PQconninfoOption *options = pq.conninfoParse(text.toUtf8().constData(), &error);
+    if (!options) {
+        // libpq's reason quotes the words it stumbled on, which may be a password.
+        const QString reason = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("not enough memory");
+        pq.freemem(error);
+        const bool mayQuotePassword = text.contains(QLatin1String("password"), Qt::CaseInsensitive);
+        throw DbError(QStringLiteral("The connection string %1 cannot be read: %2")
+                          .arg(shownKeywordForm(text), mayQuotePassword
+                                                           ? QStringLiteral("it is not a list of keyword=value pairs.")
+                                                           : cutForMessage(reason)));
+    }
+    QStringList parameters;
+    for (PQconninfoOption *option = options; option->keyword; ++option) {
+        if (option->val) {
+            parameters << QLatin1String(option->keyword) + u'='
+                              + QString::fromLatin1(QUrl::toPercentEncoding(QString::fromUtf8(option->val)));
+        }
+    }
+    pq.conninfoFree(options);
+    return QStringLiteral("postgresql://?") + parameters.join(u'&');
 }
 
 QString PostgresSession::describeAddress(const QString &uri)

@@ -32,6 +32,15 @@ public:
     // The address as written, for a message about the address itself: any password
     // hidden (even in an address libpq cannot read) and a long one cut.
     static QString shownAddress(const QString &uri);
+    // Whether a text is in libpq's other form, keyword=value pairs separated by spaces
+    // (host=office dbname=tallowmere), judged by its first word.
+    static bool isKeywordForm(const QString &text);
+    // The same text with the value of any password keyword hidden, and a long one cut.
+    static QString shownKeywordForm(const QString &text);
+    // The postgresql:// address that means what a keyword=value text means, each of its
+    // values in the address's query. Throws DbError, without the text's password, when
+    // libpq cannot read it.
+    static QString addressFromKeywordForm(const QString &text);
     QString serverName() const { return m_serverName; }
     QString address() const { return m_address; }
     // Whether the connection to the server is still up, as far as libpq knows.

@@ -5,6 +5,7 @@
 #include "db/ProgramFolder.h"
 #include "db/ServerAddress.h"
 #include "db/Statement.h"
+#include "db/postgres/PostgresAccess.h"
 #include "db/postgres/PostgresEngine.h"
 #include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
@@ -348,7 +349,7 @@ QStringList check(const QString &filePath)
 {
     if (ServerAddress::isAddress(filePath)) {
         PostgresSession session(filePath);
-        return PostgresSchema::check(session);
+        return PostgresSchema::check(session) + PostgresAccess::check(session);
     }
     QStringList problems;
     Connection connection;

@@ -36,8 +36,8 @@ void migrate(Connection &connection);
 // of a version this program understands (the start-up check).
 void requireBusinessDatabase(Connection &connection);
 
-// Integrity and schema check of a file or a server's database; every problem found,
-// empty when it is sound.
+// Integrity and schema check of a file or a server's database (on a server also who may
+// do what to the tables); every problem found, empty when it is sound.
 QStringList check(const QString &filePath);
 
 // The merge-field names the delivered MasterField table holds, in order.
