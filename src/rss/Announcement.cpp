@@ -198,6 +198,14 @@ void Announcement::descriptionRead()
                           .arg(service, OperationName, m_operation.endpoint.host()));
         return;
     }
+    // An account fetched over TLS is never posted in clear text.
+    if (m_wsdlAddress.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0
+        && m_operation.endpoint.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
+        finish(false, QStringLiteral("The announcement service at %1 cannot be used: it sends %2 to %3 without "
+                                     "encryption, and the account is not sent there.")
+                          .arg(service, OperationName, m_operation.endpoint.toDisplayString()));
+        return;
+    }
     if (m_operation.parameterNames.size() != 3) {
         finish(false, QStringLiteral("The announcement service at %1 cannot be used: its %2 takes %3 values "
                                      "instead of user name, status and password.")
