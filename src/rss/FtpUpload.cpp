@@ -10,6 +10,14 @@
 #include <QMetaObject>
 #include <QtEndian>
 
+#include <optional>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace rss {
 
 namespace {
@@ -40,6 +48,63 @@ QString keyTypeOf(const QByteArray &blob)
 QString knownHostsFile()
 {
     return QDir::homePath() + QStringLiteral("/.ssh/known_hosts");
+}
+
+// Why the known-hosts file cannot be used, or nothing when it can (or is not there yet).
+// Anything but a regular file (a FIFO, a device) would hang or feed the key check.
+std::optional<QString> knownHostsFault(const QString &path)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT ? std::nullopt : std::optional(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("it is not a regular file");
+    return std::nullopt;
+}
+
+bool writeAll(int descriptor, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step = ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            return false;
+        written += step;
+    }
+    return true;
+}
+
+// Adds one line to the known-hosts file, making it (0600) when it is not there. A last
+// line without its line break gets one first, so the key before stays whole. Nothing
+// but a regular file is written, and opening never waits for a reader.
+std::optional<QString> appendKnownHost(const QString &path, const QByteArray &line)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                  O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (descriptor < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    const auto fault = [descriptor](const QString &reason) {
+        ::close(descriptor);
+        return std::optional(reason);
+    };
+    struct stat status = {};
+    if (::fstat(descriptor, &status) != 0)
+        return fault(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(status.st_mode))
+        return fault(QStringLiteral("it is not a regular file"));
+    QByteArray text = line;
+    char last = '\n';
+    if (status.st_size > 0 && ::pread(descriptor, &last, 1, status.st_size - 1) != 1)
+        return fault(QString::fromLocal8Bit(std::strerror(errno)));
+    if (last != '\n')
+        text.prepend('\n');
+    if (!writeAll(descriptor, text))
+        return fault(QString::fromLocal8Bit(std::strerror(errno)));
+    if (::close(descriptor) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return std::nullopt;
 }
 
 } // namespace
@@ -78,6 +143,9 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
         request.kind = TransferRequest::Kind::FtpUpload;
         request.url = staging.url();
         if (address.isSftp()) {
+            if (const auto fault = knownHostsFault(knownHostsFile()))
+                throw base::Error(QStringLiteral("the server's key cannot be checked in %1: %2")
+                                      .arg(QDir::toNativeSeparators(knownHostsFile()), *fault));
             request.knownHostsPath = knownHostsFile();
             // An SFTP rename does not replace an existing file on every server.
             request.finishCommands = {"*rm " + quotedPath(address.url()),
@@ -174,23 +242,17 @@ bool FtpUpload::trustHostKey(const QByteArray &keyBlob)
     // OpenSSH's form: a server on another port than 22 is written "[host]:port".
     const QString host = url.port(22) == 22 ? url.host() : QStringLiteral("[%1]:%2").arg(url.host()).arg(url.port());
     const QString folder = QFileInfo(path).path();
-    QFile file(path);
-    const bool fresh = !file.exists();
-    const bool madeFolder = !QFileInfo::exists(folder);
-    if ((madeFolder
-         && (!QDir().mkpath(folder)
-             || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)))
-        || !file.open(QIODevice::Append | QIODevice::Text)) {
+    if (!QFileInfo::exists(folder)
+        && (!QDir().mkpath(folder)
+            || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))) {
         finish(false, QStringLiteral("%1 was not uploaded: the server's key cannot be recorded in %2.")
                           .arg(m_localPath, QDir::toNativeSeparators(path)));
         return false;
     }
-    if (fresh)
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    file.write(host.toUtf8() + ' ' + keyTypeOf(keyBlob).toLatin1() + ' ' + keyBlob.toBase64() + '\n');
-    if (!file.flush()) {
+    const QByteArray line = host.toUtf8() + ' ' + keyTypeOf(keyBlob).toLatin1() + ' ' + keyBlob.toBase64() + '\n';
+    if (const auto fault = appendKnownHost(path, line)) {
         finish(false, QStringLiteral("%1 was not uploaded: the server's key cannot be recorded in %2: %3.")
-                          .arg(m_localPath, QDir::toNativeSeparators(path), file.errorString()));
+                          .arg(m_localPath, QDir::toNativeSeparators(path), *fault));
         return false;
     }
     return true;
