@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "rss/FtpAddress.h"
+#include "rss/ShownValue.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -128,6 +129,7 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
         return;
     m_running = true;
     m_localPath = localPath;
+    m_shownPath = shownValue(localPath);
     m_fileName = QFileInfo(localPath).fileName();
     m_directory = account.directory;
     try {
@@ -138,7 +140,7 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
         const QString temporaryName = u'.' + m_fileName + QStringLiteral(".part");
         const FtpAddress address(account.site, account.directory, m_fileName);
         const FtpAddress staging(account.site, account.directory, temporaryName);
-        m_shownDirectory = address.shownDirectory();
+        m_shownDirectory = shownValue(address.shownDirectory());
         TransferRequest request;
         request.kind = TransferRequest::Kind::FtpUpload;
         request.url = staging.url();
@@ -163,7 +165,7 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
         m_askedAboutKey = false;
         m_transfer.start(request);
     } catch (const base::Error &error) {
-        const QString message = QStringLiteral("%1 was not uploaded: %2").arg(m_localPath, error.description());
+        const QString message = QStringLiteral("%1 was not uploaded: %2").arg(m_shownPath, error.description());
         QMetaObject::invokeMethod(
             this, [this, message] { finish(false, message); }, Qt::QueuedConnection);
     }
@@ -182,7 +184,7 @@ void FtpUpload::transferFinished(const TransferResult &result)
         if (!m_askHostKey || !m_askHostKey(question)) {
             finish(false, QStringLiteral("%1 was not uploaded to %2: the server's key was not trusted, and nothing "
                                          "was sent to it.")
-                              .arg(m_localPath, m_shownDirectory));
+                              .arg(m_shownPath, m_shownDirectory));
             return;
         }
         if (trustHostKey(result.hostKey))
@@ -190,11 +192,11 @@ void FtpUpload::transferFinished(const TransferResult &result)
         return;
     }
     if (result.ok())
-        finish(true, QStringLiteral("Uploaded %1 to %2.").arg(m_fileName, m_shownDirectory));
+        finish(true, QStringLiteral("Uploaded %1 to %2.").arg(shownValue(m_fileName), m_shownDirectory));
     else
         finish(
             false,
-            QStringLiteral("%1 could not be uploaded to %2: %3").arg(m_localPath, m_shownDirectory, reasonOf(result)));
+            QStringLiteral("%1 could not be uploaded to %2: %3").arg(m_shownPath, m_shownDirectory, reasonOf(result)));
 }
 
 QString FtpUpload::reasonOf(const TransferResult &result) const
@@ -207,7 +209,7 @@ QString FtpUpload::reasonOf(const TransferResult &result) const
     case F::Connect: reason = QStringLiteral("the server cannot be reached"); break;
     case F::Login: reason = QStringLiteral("the server refused the user name or password"); break;
     case F::RemotePath:
-        reason = QStringLiteral("the directory \"%1\" cannot be entered on the server").arg(m_directory);
+        reason = QStringLiteral("the directory \"%1\" cannot be entered on the server").arg(shownValue(m_directory));
         break;
     case F::Store: reason = QStringLiteral("the server refused to store the file"); break;
     case F::Timeout: return QStringLiteral("the server did not answer within %1 seconds.").arg(m_timeout.count());
@@ -246,13 +248,13 @@ bool FtpUpload::trustHostKey(const QByteArray &keyBlob)
         && (!QDir().mkpath(folder)
             || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))) {
         finish(false, QStringLiteral("%1 was not uploaded: the server's key cannot be recorded in %2.")
-                          .arg(m_localPath, QDir::toNativeSeparators(path)));
+                          .arg(m_shownPath, QDir::toNativeSeparators(path)));
         return false;
     }
     const QByteArray line = host.toUtf8() + ' ' + keyTypeOf(keyBlob).toLatin1() + ' ' + keyBlob.toBase64() + '\n';
     if (const auto fault = appendKnownHost(path, line)) {
         finish(false, QStringLiteral("%1 was not uploaded: the server's key cannot be recorded in %2: %3.")
-                          .arg(m_localPath, QDir::toNativeSeparators(path), *fault));
+                          .arg(m_shownPath, QDir::toNativeSeparators(path), *fault));
         return false;
     }
     return true;
