@@ -48,8 +48,9 @@ EditorWindow::EditorWindow(QWidget *parent)
     setObjectName(QStringLiteral("Editor"));
     setWindowTitle(QStringLiteral("Editor"));
     ui::setClientSize(this, Layout::Client);
-    // Long field names differ at their ends, so the narrow list shows the ends.
-    m_fields->setTextElideMode(Qt::ElideLeft);
+    // Long field names share their starts ("REGISTEREDAGENT...") and differ at their
+    // ends: the narrow list keeps both and cuts the middle (the tool tip has it whole).
+    m_fields->setTextElideMode(Qt::ElideMiddle);
     m_fields->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabOrder(m_text, m_exit);
     setTabOrder(m_exit, m_save);
@@ -80,6 +81,7 @@ void EditorWindow::formLoad()
 {
     try {
         m_template.open(m_fileName);
+        setWindowTitle(QStringLiteral("Editor: %1").arg(m_fileName));
         m_text->setPlainText(withDisplayLineBreaks(m_template.text()));
         m_savedText = ui::heldText(m_text);
         checkFieldNames();
@@ -96,6 +98,7 @@ void EditorWindow::formLoad()
 void EditorWindow::formUnload()
 {
     m_template.close();
+    setWindowTitle(QStringLiteral("Editor"));
     m_text->clear();
     m_checkTimer->stop(); // clearing the text started it
     m_text->setExtraSelections({});

@@ -130,6 +130,7 @@ TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)
     edit(QStringLiteral("ARTICLES"));
     ASSERT_TRUE(editor().isVisible());
     EXPECT_EQ(editor().fileName(), QStringLiteral("articles")); // the stored name, not the listed one
+    EXPECT_EQ(editor().windowTitle(), QStringLiteral("Editor: articles"));
     EXPECT_EQ(textBox(editor())->toPlainText(),
               QStringLiteral("ARTICLES OF INCORPORATION\n\nThe name of the corporation is [BusninesName].\n"));
     EXPECT_EQ(list(editor())->item(0)->text(), QStringLiteral("businessName"));
