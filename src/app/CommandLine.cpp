@@ -10,11 +10,24 @@ namespace {
 
 // The toolkit's own options, as QGuiApplication and QApplication read them (with one
 // dash or two): those that take the next argument as their value, and the others.
-constexpr std::array<std::string_view, 16> ToolkitOptionsWithValue{
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowicon", "icon", "qwindowtitle", "title", "session", "style", "stylesheet", "display", "name", "visual"};
-constexpr std::array<std::string_view, 6> ToolkitFlags{"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                                       "qmljsdebugger"};
+constexpr std::array<std::string_view, 16> ToolkitOptionsWithValue{"platform",
+                                                                   "platformpluginpath",
+                                                                   "platformtheme",
+                                                                   "plugin",
+                                                                   "qwindowgeometry",
+                                                                   "geometry",
+                                                                   "qwindowicon",
+                                                                   "icon",
+                                                                   "qwindowtitle",
+                                                                   "title",
+                                                                   "session",
+                                                                   "style",
+                                                                   "stylesheet",
+                                                                   "display",
+                                                                   "name",
+                                                                   "visual"};
+constexpr std::array<std::string_view, 6> ToolkitFlags{"reverse", "widgetcount", "nograb",
+                                                       "dograb",  "sync",        "qmljsdebugger"};
 
 bool listed(std::string_view name, const auto &list)
 {

@@ -101,8 +101,9 @@ TEST(TemplateMerge, AValueGoesInOnceAndIsNeverReadAsATemplate)
     (*inputs.business)[QStringLiteral("BusninesName")] = QStringLiteral("Acme of [county] in [BusinessCity]");
     (*inputs.business)[QStringLiteral("BusinessCounty")] = QStringLiteral("[BusninesName]");
     (*inputs.business)[QStringLiteral("BusinessState")] = QString();
-    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\nAcme of [county] in [BusinessCity]|[BusninesName]|[[BusninesName]]"
-                                                 "|[BusinessCity]"));
+    EXPECT_EQ(mergedText(inputs),
+              QStringLiteral("\r\nAcme of [county] in [BusinessCity]|[BusninesName]|[[BusninesName]]"
+                             "|[BusinessCity]"));
 
     // Values naming each other a thousand times stay their own size.
     const QString one = QStringLiteral("[BusinessAddressOne]").repeated(1000);
@@ -120,8 +121,8 @@ TEST(TemplateMerge, BracketRunsAndUnclosedNamesMergeInOnePass)
     MergeInputs inputs = withTemplate(QString(200000, u'[') + QStringLiteral("[county]") + QString(200000, u']')
                                       + QStringLiteral("[county"));
     inputs.business = businessRow();
-    EXPECT_EQ(mergedText(inputs), u"\r\n" + QString(200000, u'[') + QStringLiteral("Sangamon")
-                                      + QString(200000, u']') + QStringLiteral("[county"));
+    EXPECT_EQ(mergedText(inputs), u"\r\n" + QString(200000, u'[') + QStringLiteral("Sangamon") + QString(200000, u']')
+                                      + QStringLiteral("[county"));
 }
 
 TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
@@ -196,8 +197,7 @@ TEST(FieldsWithoutValue, OnlyFieldsTheDocumentHoldsAfterTheMergeCount)
     QVariantHash agent = agentRow();
     agent.insert(QStringLiteral("REGISTEREDAGENTFirstName"), QStringLiteral("[county]"));
     inputs.registeredAgent = agent;
-    EXPECT_EQ(mergeTemplate(inputs).fieldsWithoutValue,
-              QStringList({QStringLiteral("[state]")}));
+    EXPECT_EQ(mergeTemplate(inputs).fieldsWithoutValue, QStringList({QStringLiteral("[state]")}));
 
     inputs.business = businessRow();
     EXPECT_TRUE(mergeTemplate(inputs).fieldsWithoutValue.isEmpty());

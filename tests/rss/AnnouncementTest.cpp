@@ -278,8 +278,8 @@ TEST_F(AnnouncementTest, AHostileServiceGetsNoAccountElsewhereAndCannotFloodTheP
         LocalServer hostile(QStringLiteral("hostile_service.py"), arguments);
         if (c.https)
             qputenv("CURL_CA_BUNDLE", QFile::encodeName(certificate));
-        const Outcome outcome = announce(
-            QStringLiteral("%1://127.0.0.1:%2/?wsdl").arg(c.https ? "https" : "http").arg(hostile.port()));
+        const Outcome outcome
+            = announce(QStringLiteral("%1://127.0.0.1:%2/?wsdl").arg(c.https ? "https" : "http").arg(hostile.port()));
         qunsetenv("CURL_CA_BUNDLE");
         const bool announced = *c.message == '\0';
         EXPECT_EQ(outcome.ok, announced) << outcome.message.toStdString();

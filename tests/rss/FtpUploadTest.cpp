@@ -325,7 +325,8 @@ TEST(FtpUploadPeerTest, TheKnownHostsFileIsNeverDamagedNorWaitedOn)
     int questions = 0;
     const auto trust = [&](const QString &) { return ++questions > 0; };
 
-    const QByteArray other = "other.example ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAIAABAgMEBQYHCAkKCwwNDg8QERITFBUWFxgZGhscHR4f";
+    const QByteArray other
+        = "other.example ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAIAABAgMEBQYHCAkKCwwNDg8QERITFBUWFxgZGhscHR4f";
     writeFile(knownHosts, other);
     Outcome outcome = upload(account, feed, std::chrono::seconds(20), trust);
     EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
@@ -338,8 +339,8 @@ TEST(FtpUploadPeerTest, TheKnownHostsFileIsNeverDamagedNorWaitedOn)
     QFile::remove(logins);
     outcome = upload(account, feed, std::chrono::seconds(20), trust);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.message.contains(QStringLiteral("cannot be checked in %1: it is not a regular file")
-                                             .arg(knownHosts)))
+    EXPECT_TRUE(
+        outcome.message.contains(QStringLiteral("cannot be checked in %1: it is not a regular file").arg(knownHosts)))
         << outcome.message.toStdString();
     EXPECT_EQ(questions, 1);
     EXPECT_TRUE(contentOf(logins).isEmpty());

@@ -95,7 +95,8 @@ void FileMenu::exportBusinesses()
         ui::Dialogs::message(m_form, QStringLiteral("The businesses were not exported. %1").arg(failure));
         return;
     }
-    const QString what = count == 1 ? QStringLiteral("1 business was") : QStringLiteral("%1 businesses were").arg(count);
+    const QString what
+        = count == 1 ? QStringLiteral("1 business was") : QStringLiteral("%1 businesses were").arg(count);
     ui::Dialogs::information(m_form, QStringLiteral("%1 exported to %2.").arg(what, QDir::toNativeSeparators(filePath)),
                              QStringLiteral("Export Businesses"));
 }

@@ -5,6 +5,7 @@
 #include "documents/OpenDocument.h"
 #include "documents/PrintError.h"
 #include "documents/TemplateMerge.h"
+#include "documents/ui/LongLines.h"
 #include "documents/ui/PrintOutput.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -87,7 +88,9 @@ void ArticlesWindow::formLoad()
 {
     const MergedDocument document = mergeTemplate(loadMergeInputs(m_reportName, m_businessInformationId));
     setWindowTitle(document.caption.value_or(DesignCaption));
-    m_text->setPlainText(withDisplayLineBreaks(document.text));
+    const QString text = withDisplayLineBreaks(document.text);
+    fitWrappingToText(m_text, text);
+    m_text->setPlainText(text);
     m_fieldsWithoutValue = document.fieldsWithoutValue;
     markFieldsWithoutValue();
     setNotice(fieldsWithoutValueNotice(m_fieldsWithoutValue));

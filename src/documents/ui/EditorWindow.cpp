@@ -5,6 +5,7 @@
 #include "documents/LineBreaks.h"
 #include "documents/MergeFieldInsertion.h"
 #include "documents/TemplateCatalog.h"
+#include "documents/ui/LongLines.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
@@ -31,6 +32,8 @@ constexpr ui::TwipsBox CmdSave{5820, 7560, 1695, 375};
 
 // Typing pauses this long before the field names are checked again.
 constexpr int CheckDelayMilliseconds = 250;
+// A person works through a list this long; more names are counted, not listed.
+constexpr qsizetype MostFieldsListed = 500;
 
 } // namespace
 
@@ -82,7 +85,9 @@ void EditorWindow::formLoad()
     try {
         m_template.open(m_fileName);
         setWindowTitle(QStringLiteral("Editor: %1").arg(m_fileName));
-        m_text->setPlainText(withDisplayLineBreaks(m_template.text()));
+        const QString text = withDisplayLineBreaks(m_template.text());
+        fitWrappingToText(m_text, text);
+        m_text->setPlainText(text);
         m_savedText = ui::heldText(m_text);
         checkFieldNames();
         for (const QString &name : mergeFieldNames()) {
@@ -127,7 +132,9 @@ void EditorWindow::insertField()
     const QTextCursor cursor = m_text->textCursor();
     const int start = cursor.selectionStart();
     const int length = cursor.selectionEnd() - start;
-    m_text->setPlainText(insertMergeField(ui::heldText(m_text), start, length, name));
+    const QString text = insertMergeField(ui::heldText(m_text), start, length, name);
+    fitWrappingToText(m_text, text);
+    m_text->setPlainText(text);
     // The caret goes after the new field, ready for the next one.
     QTextCursor after = m_text->textCursor();
     after.setPosition(start + name.size() + 2);
@@ -155,7 +162,10 @@ void EditorWindow::checkFieldNames()
     QTextCharFormat format;
     format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
     format.setUnderlineColor(Qt::red);
-    for (const UnknownField &field : unknownFields(ui::heldText(m_text))) {
+    const QString text = ui::heldText(m_text);
+    fitWrappingToText(m_text, text);
+    const FieldCheckResult check = documents::checkFieldNames(text, MostFieldsListed);
+    for (const UnknownField &field : check.fields) {
         auto *item = new QListWidgetItem(describe(field), m_fieldCheck);
         item->setData(Qt::UserRole, field.position);
         item->setData(Qt::UserRole + 1, field.written.size());
@@ -166,11 +176,17 @@ void EditorWindow::checkFieldNames()
         marks.append({mark, format});
     }
     m_text->setExtraSelections(marks);
+    const qsizetype unlisted = check.total - qsizetype(check.fields.size());
+    if (unlisted > 0)
+        new QListWidgetItem(QStringLiteral("... and %1 more names that are not merge fields.").arg(unlisted),
+                            m_fieldCheck);
 }
 
 void EditorWindow::showUnknownField(QListWidgetItem *item)
 {
     // Selects the name in the text, ready to be typed over.
+    if (!item->data(Qt::UserRole).isValid())
+        return; // the count of names not listed
     QTextCursor cursor = m_text->textCursor();
     const int start = item->data(Qt::UserRole).toInt();
     cursor.setPosition(start);

@@ -160,8 +160,9 @@ TEST_F(FileMenuTest, ExportKeepsSpreadsheetsFromRunningTypedFormulas)
     QFile written(file);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray row = written.readAll().split('\n').value(1);
-    EXPECT_TRUE(row.endsWith(",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",'+1+cmd|' /C calc'!A0,'-2+3,'@SUM(A1),'\ttab,"
-                             "\"'\rcr\",-12.5,'+49 30 1234,a=b,'-,x@y\r"))
+    EXPECT_TRUE(
+        row.endsWith(",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",'+1+cmd|' /C calc'!A0,'-2+3,'@SUM(A1),'\ttab,"
+                     "\"'\rcr\",-12.5,'+49 30 1234,a=b,'-,x@y\r"))
         << row.toStdString();
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("1 business was exported to %1.").arg(file));

@@ -183,8 +183,7 @@ TEST_F(ReportWindowTest, SaveAsPdfWritesTheTextLaidOutAsThePrintout)
     EXPECT_EQ(dialogs->fileDialogStarts.last(), title + QStringLiteral(".pdf"));
     ASSERT_TRUE(QFile::exists(saved + QStringLiteral(".pdf")));
     EXPECT_TRUE(testing_support::toolOutput(QStringLiteral("pdfinfo"), {saved + QStringLiteral(".pdf")})
-                    .contains(QRegularExpression(QStringLiteral("^Title: +") + QRegularExpression::escape(title)
-                                                     + u'$',
+                    .contains(QRegularExpression(QStringLiteral("^Title: +") + QRegularExpression::escape(title) + u'$',
                                                  QRegularExpression::MultilineOption)));
     const QString text = pdfText(saved + QStringLiteral(".pdf"));
     EXPECT_TRUE(text.contains(QStringLiteral("Sample Tools"))) << text.toStdString();

@@ -242,6 +242,37 @@ TEST_F(TemplateWindows, UnknownFieldNamesAreMarkedWithTheirLineAndANearName)
     EXPECT_EQ(check->item(0)->text(), QStringLiteral("Line 3: [Seal] is not a merge field."));
 }
 
+// Large templates open and stay workable: a line of a million characters without a
+// space wraps anywhere, and a hundred thousand unknown names are counted, not listed.
+TEST_F(TemplateWindows, HugeTemplatesOpenWithLongLinesAndManyUnknownNames)
+{
+    QString names;
+    for (int i = 0; i < 100000; ++i)
+        names += QStringLiteral("[Fld%1] ").arg(i);
+    folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('one line', '%1'), "
+                               "('names', '%2');")
+                    .arg(QString(1000000, u'x'), names));
+    edit(QStringLiteral("ONE LINE"));
+    ASSERT_TRUE(editor().isVisible());
+    EXPECT_EQ(textBox(editor())->toPlainText().size(), 1000000);
+    EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAnywhere);
+    textBox(editor())->moveCursor(QTextCursor::End);
+    QTest::keyClicks(textBox(editor()), QStringLiteral("ab"));
+    EXPECT_TRUE(textBox(editor())->toPlainText().endsWith(QStringLiteral("xab")));
+    dialogs->answers = {Dialogs::Answer::Discard};
+    click(editor(), "CmdExit");
+
+    edit(QStringLiteral("NAMES"));
+    EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
+    ASSERT_EQ(check->count(), 501);
+    EXPECT_EQ(check->item(500)->text(), QStringLiteral("... and 99500 more names that are not merge fields."));
+    EXPECT_EQ(textBox(editor())->extraSelections().size(), 500);
+    emit check->itemActivated(check->item(500)); // no name to select
+    emit check->itemActivated(check->item(1));
+    EXPECT_EQ(textBox(editor())->textCursor().selectedText(), QStringLiteral("[Fld1]"));
+}
+
 TEST_F(TemplateWindows, EditorClosedByItsCloseBoxLoadsAgain)
 {
     edit(QStringLiteral("BLANK"));
