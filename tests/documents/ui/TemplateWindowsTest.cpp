@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -271,6 +272,27 @@ TEST_F(TemplateWindows, HugeTemplatesOpenWithLongLinesAndManyUnknownNames)
     emit check->itemActivated(check->item(500)); // no name to select
     emit check->itemActivated(check->item(1));
     EXPECT_EQ(textBox(editor())->textCursor().selectedText(), QStringLiteral("[Fld1]"));
+}
+
+// Names written as markup show as written in the tool tips, not as markup.
+TEST_F(TemplateWindows, ToolTipsShowNamesAsWritten)
+{
+    folder.exec(QStringLiteral("INSERT INTO MasterField (MasterFieldName) VALUES ('<h1>Big</h1>');"));
+    edit(QStringLiteral("ARTICLES"));
+    textBox(editor())->setPlainText(QStringLiteral("[<font size=7>PAID</font>]"));
+    QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check->count() == 1; }));
+    const auto shown = [](const QString &toolTip) {
+        QTextDocument rendered;
+        rendered.setHtml(toolTip);
+        return rendered.toPlainText();
+    };
+    const auto marks = textBox(editor())->extraSelections();
+    ASSERT_EQ(marks.size(), 1);
+    EXPECT_EQ(shown(marks[0].format.toolTip()), check->item(0)->text());
+    const auto fields = list(editor())->findItems(QStringLiteral("<h1>Big</h1>"), Qt::MatchExactly);
+    ASSERT_EQ(fields.size(), 1);
+    EXPECT_EQ(shown(fields[0]->toolTip()), QStringLiteral("<h1>Big</h1>"));
 }
 
 TEST_F(TemplateWindows, EditorClosedByItsCloseBoxLoadsAgain)
