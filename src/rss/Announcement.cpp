@@ -31,14 +31,14 @@ QSettings userSettings()
 QString nameOf(const AnnouncementItem &item)
 {
     return item.title.isEmpty() ? QStringLiteral("item number %1").arg(item.id)
-                                : QStringLiteral("\"%1\"").arg(item.title);
+                                : QStringLiteral("\"%1\"").arg(shownValue(item.title));
 }
 
 // The same at the start of a sentence: 'The item "Opening"', "Item number 7".
 QString subjectOf(const AnnouncementItem &item)
 {
     return item.title.isEmpty() ? QStringLiteral("Item number %1").arg(item.id)
-                                : QStringLiteral("The item \"%1\"").arg(item.title);
+                                : QStringLiteral("The item \"%1\"").arg(shownValue(item.title));
 }
 
 QString sentence(const QString &text)
@@ -323,7 +323,7 @@ void Announcement::postArrived(const TransferResult &result)
     }
     if (const auto fault = SoapEnvelope::faultOf(result.body)) {
         // One refused item does not hold back the others.
-        m_refused << name + QStringLiteral(": ") + sentence(*fault);
+        m_refused << name + QStringLiteral(": ") + sentence(shownValue(*fault, 500));
         ++m_next;
         postNext();
         return;

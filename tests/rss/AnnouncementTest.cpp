@@ -140,6 +140,20 @@ TEST_F(AnnouncementTest, PostsEachItemWithItsStatusTextInOrderAndMarksIt)
     EXPECT_EQ(calls().size(), 2);
 }
 
+// A huge title and a huge refusal from the service make a message of a few lines.
+TEST_F(AnnouncementTest, LongTitlesAndRefusalsAreShownByTheirEnds)
+{
+    addItem(QStringLiteral("Start") + QString(100000, u't') + QStringLiteral("End"), QStringLiteral("first"));
+    startService({QStringLiteral("--fault-on-call"), QStringLiteral("1"), QStringLiteral("--fault-text"),
+                  QStringLiteral("Begin") + QString(100000, u'f') + QStringLiteral("Finish")});
+    const Outcome refused = announce(wsdl());
+    EXPECT_FALSE(refused.ok);
+    EXPECT_LT(refused.message.size(), 1000);
+    EXPECT_TRUE(refused.message.contains(QStringLiteral("\"Starttt"))) << refused.message.toStdString();
+    EXPECT_TRUE(refused.message.contains(QStringLiteral("ttEnd\": Beginff"))) << refused.message.toStdString();
+    EXPECT_TRUE(refused.message.endsWith(QStringLiteral("ffFinish."))) << refused.message.toStdString();
+}
+
 TEST_F(AnnouncementTest, ARefusedItemIsNamedAndTheRunGoesOnWithTheRest)
 {
     addItem(QStringLiteral("One"), QStringLiteral("first"));

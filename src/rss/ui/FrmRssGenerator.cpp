@@ -380,7 +380,7 @@ void FrmRssGenerator::deleteSelected()
         return;
     const RssItem item = m_items->item(row);
     const auto answer = ui::Dialogs::ask(this,
-                                         QStringLiteral("You are about to delete item (") % item.title
+                                         QStringLiteral("You are about to delete item (") % shownValue(item.title)
                                              % QStringLiteral(")\r\nDo you want to continue"),
                                          ui::Dialogs::Buttons::YesNo, QLatin1String(GeneratorTitle));
     if (answer != ui::Dialogs::Answer::Yes)
