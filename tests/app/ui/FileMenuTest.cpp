@@ -151,7 +151,7 @@ TEST_F(FileMenuTest, ExportKeepsSpreadsheetsFromRunningTypedFormulas)
     folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, "
                 "BusinessState, BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, "
                 "BusinessWebSiteURL, BusinessEMailAddress) VALUES ('=HYPERLINK(\"http://x\",\"y\")', "
-                "'+1+cmd|'' /C calc''!A0', '-2+3', '@SUM(A1)', char(9) || 'tab', char(13) || 'cr', '-12.5', "
+                "'+1+cmd|'' /C calc''!A0', '-2+3', '@SUM(A1)', '\ttab', '\rcr', '-12.5', "
                 "'+49 30 1234', 'a=b', '-', 'x@y')");
     auto &form = start();
     const QString file = elsewhere.filePath(QStringLiteral("formulas.csv"));
