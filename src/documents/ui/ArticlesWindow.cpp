@@ -64,6 +64,7 @@ ArticlesWindow::ArticlesWindow(QWidget *parent)
                                            Layout::Text1.top + Layout::SmallestText.height + Layout::BottomMargin));
     client()->installEventFilter(this);
     setDocumentBox(m_text);
+    watchForLongLines(m_text);
 
     QAction *save = fileMenu()->addAction(QStringLiteral("Save as D&ocument..."));
     save->setObjectName(QStringLiteral("mnuSaveAsDocument"));

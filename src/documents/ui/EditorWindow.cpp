@@ -68,6 +68,7 @@ EditorWindow::EditorWindow(QWidget *parent)
     setTabOrder(m_insert, m_fields);
     setTabOrder(m_fields, m_fieldCheck);
 
+    watchForLongLines(m_text);
     m_checkTimer->setSingleShot(true);
     m_checkTimer->setInterval(CheckDelayMilliseconds);
     connect(m_checkTimer, &QTimer::timeout, this, &EditorWindow::checkFieldNames);

@@ -3,6 +3,8 @@
 #include "documents/LineBreaks.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace documents {
 
@@ -18,6 +20,20 @@ void fitWrappingToText(QPlainTextEdit *box, QStringView text)
                                            : QTextOption::WrapAtWordBoundaryOrAnywhere;
     if (box->wordWrapMode() != mode)
         box->setWordWrapMode(mode);
+}
+
+void watchForLongLines(QPlainTextEdit *box)
+{
+    // The document tells of a change before its layout runs.
+    QObject::connect(box->document(), &QTextDocument::contentsChange, box, [box](int from, int, int added) {
+        if (added <= LongestRunForWordWrap || box->wordWrapMode() == QTextOption::WrapAnywhere)
+            return;
+        QTextCursor inserted(box->document());
+        inserted.setPosition(from);
+        inserted.setPosition(from + added, QTextCursor::KeepAnchor);
+        if (longestUnbrokenRun(inserted.selectedText()) > LongestRunForWordWrap)
+            box->setWordWrapMode(QTextOption::WrapAnywhere);
+    });
 }
 
 } // namespace documents

@@ -11,4 +11,9 @@ namespace documents {
 // otherwise at word boundaries, as usual. Call it with the text before showing it.
 void fitWrappingToText(QPlainTextEdit *box, QStringView text);
 
+// Switches the box to wrapping anywhere as soon as a long run without a space is pasted
+// or typed in, before the box lays it out; fitWrappingToText switches back once the
+// text holds none.
+void watchForLongLines(QPlainTextEdit *box);
+
 } // namespace documents

@@ -263,6 +263,18 @@ TEST_F(TemplateWindows, HugeTemplatesOpenWithLongLinesAndManyUnknownNames)
     dialogs->answers = {Dialogs::Answer::Discard};
     click(editor(), "CmdExit");
 
+    // Pasted into an ordinary template, and taken out again.
+    edit(QStringLiteral("BYLAWS"));
+    EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    textBox(editor())->moveCursor(QTextCursor::End);
+    textBox(editor())->insertPlainText(QString(1000000, u'y'));
+    EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAnywhere);
+    textBox(editor())->undo();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return textBox(editor())->wordWrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere; }));
+    dialogs->answers = {Dialogs::Answer::Discard};
+    click(editor(), "CmdExit");
+
     edit(QStringLiteral("NAMES"));
     EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
