@@ -10,20 +10,24 @@
 
 namespace app {
 
-void exportBusinesses(db::Connection &connection, const QString &filePath)
+qsizetype exportBusinesses(db::Connection &connection, const QString &filePath)
 {
     const QString shown = QDir::toNativeSeparators(filePath);
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         throw base::FileError(QStringLiteral("%1 cannot be written: %2").arg(shown, file.errorString()));
     file.write("\xEF\xBB\xBF");
+    qsizetype count = 0;
     {
         db::Statement rows(connection,
                            QStringLiteral("SELECT * FROM BusinessInformation ORDER BY BusinessInformationId"));
-        db::CsvWriter writer([&file](const QByteArray &text) { return file.write(text) == text.size(); });
+        db::CsvWriter writer([&file](const QByteArray &text) { return file.write(text) == text.size(); },
+                             db::CsvWriter::Cells::ForSpreadsheets);
         writer.writeHeader(rows);
-        while (rows.step())
+        while (rows.step()) {
             writer.writeRow(rows);
+            ++count;
+        }
         if (!writer.finish()) {
             file.cancelWriting();
             throw base::FileError(QStringLiteral("%1 could not be written: %2").arg(shown, file.errorString()));
@@ -31,6 +35,7 @@ void exportBusinesses(db::Connection &connection, const QString &filePath)
     }
     if (!file.commit())
         throw base::FileError(QStringLiteral("%1 could not be written: %2").arg(shown, file.errorString()));
+    return count;
 }
 
 } // namespace app

@@ -10,8 +10,10 @@ namespace app {
 
 // Writes every business, in key order, to `filePath` as CSV: UTF-8 with a byte-order
 // mark, so that spreadsheet programs read the accents, a header row of column names.
-// The file is replaced only once it is complete. Throws base::FileError naming the
-// file, and DbError.
-void exportBusinesses(db::Connection &connection, const QString &filePath);
+// A text that a spreadsheet would run as a formula (=, +, -, @, TAB or CR first) is
+// written with a leading apostrophe, so that it opens as the text it is.
+// The file is replaced only once it is complete. Returns how many businesses were
+// written. Throws base::FileError naming the file, and DbError.
+qsizetype exportBusinesses(db::Connection &connection, const QString &filePath);
 
 } // namespace app

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/ui/FontsAhead.h"
 #include "app/ui/StartUp.h"
 #include "base/TextFile.h"
@@ -7,7 +8,8 @@
 #include <QDir>
 
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -22,6 +24,8 @@ const char *const ProgramHelp = "Usage: tallowmere [OPTION]\n"
                                 "  --program-folder   print the folder that holds the databases and settings\n"
                                 "  --version          print the version\n"
                                 "  --help             print this help\n"
+                                "Qt's own options (-platform NAME, -style NAME, -reverse...) are passed on.\n"
+                                "Any other argument is refused with exit status 2.\n"
                                 "\n"
                                 "The databases are made and checked with tallowmere-db (see tallowmere-db --help).\n";
 
@@ -30,20 +34,23 @@ const char *const ProgramHelp = "Usage: tallowmere [OPTION]\n"
 int main(int argc, char *argv[])
 {
     base::reportWritesPastTheFileSizeLimit();
-    // Answered without a display, so scripts and installers can ask what and where the program is.
-    if (argc == 2 && std::strcmp(argv[1], "--program-folder") == 0) {
+    // Read before the toolkit starts: an unknown option is refused without a display,
+    // and the answers below need none, so scripts and installers can ask what and where
+    // the program is.
+    const app::CommandLine line = app::CommandLine::read(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.action) {
+    case app::CommandLine::Action::Refuse:
+        std::fprintf(stderr, "tallowmere: %s\nTry 'tallowmere --help' for the options.\n", line.fault.c_str());
+        return 2;
+    case app::CommandLine::Action::ProgramFolder: {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Tallowmere"));
         std::printf("%s\n", QDir::toNativeSeparators(db::ProgramFolder::path()).toLocal8Bit().constData());
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("Tallowmere %s\n", TALLOWMERE_VERSION);
-        return 0;
-    }
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(ProgramHelp, stdout);
-        return 0;
+    case app::CommandLine::Action::Version: std::printf("Tallowmere %s\n", TALLOWMERE_VERSION); return 0;
+    case app::CommandLine::Action::Help: std::fputs(ProgramHelp, stdout); return 0;
+    case app::CommandLine::Action::Run: break;
     }
     app::fonts::startLoadingAhead();
     // The web engine, loaded later with the first browser window, shares OpenGL

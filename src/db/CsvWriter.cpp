@@ -8,8 +8,9 @@ namespace {
 constexpr qsizetype FlushSize = 1 << 16;
 }
 
-CsvWriter::CsvWriter(std::function<bool(const QByteArray &)> sink)
+CsvWriter::CsvWriter(std::function<bool(const QByteArray &)> sink, Cells cells)
     : m_sink(std::move(sink))
+    , m_cells(cells)
 {
     m_buffer.reserve(FlushSize * 2);
 }
@@ -39,6 +40,33 @@ void CsvWriter::appendField(QByteArray &out, const char *text, qsizetype length)
     out += '"';
 }
 
+bool CsvWriter::looksLikeFormula(QByteArrayView text)
+{
+    if (text.isEmpty())
+        return false;
+    switch (text.front()) {
+    case '=':
+    case '@':
+    case '\t':
+    case '\r': return true;
+    case '+':
+    case '-': break;
+    default: return false;
+    }
+    // A signed number ("-12", "+3.5") is read as the number it is.
+    bool digits = false, point = false;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9')
+            digits = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return true;
+    }
+    return !digits;
+}
+
 void CsvWriter::writeHeader(const Statement &statement)
 {
     for (int c = 0; c < statement.columnCount(); ++c) {
@@ -59,7 +87,15 @@ void CsvWriter::writeRow(const Statement &statement)
         if (statement.isNull(c))
             continue;
         const QByteArrayView text = statement.text(c);
-        appendField(m_buffer, text.constData(), text.size());
+        if (m_cells == Cells::ForSpreadsheets && looksLikeFormula(text)) {
+            QByteArray shown;
+            shown.reserve(text.size() + 1);
+            shown += '\'';
+            shown += text;
+            appendField(m_buffer, shown.constData(), shown.size());
+        } else {
+            appendField(m_buffer, text.constData(), text.size());
+        }
     }
     endRow();
 }

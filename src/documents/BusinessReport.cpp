@@ -2,19 +2,50 @@
 
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
+#include "db/schema/SchemaTables.h"
+#include "documents/RecordRow.h"
 #include "documents/ReportBuilder.h"
 #include "documents/ReportQueries.h"
 
 namespace documents {
 
-QString buildBusinessReport(qint64 businessId)
+namespace {
+
+// Keeps a PDF's title readable and the file name offered from it within the 255
+// bytes a file name may have.
+constexpr qsizetype LongestNameInTitle = 80;
+
+} // namespace
+
+BusinessReport makeBusinessReport(qint64 businessId)
 {
     db::Connection connection;
     connection.open(db::ConnectionStrings::document());
     const ReportQueries queries = ReportQueries::run(connection, businessId);
-    const QString text = ReportBuilder::build(queries);
+    BusinessReport report;
+    report.text = ReportBuilder::build(queries);
+    if (hasRows(*queries.business))
+        report.businessName = RecordRow(*queries.business, 0)[db::tables::BusinessInformation::BusinessName].toString();
     connection.close();
-    return text;
+    return report;
+}
+
+QString buildBusinessReport(qint64 businessId)
+{
+    return makeBusinessReport(businessId).text;
+}
+
+QString businessReportTitle(const QString &businessName, const QDate &date)
+{
+    QString name = businessName.simplified();
+    if (name.size() > LongestNameInTitle) {
+        qsizetype cut = LongestNameInTitle;
+        if (name[cut].isLowSurrogate())
+            --cut;
+        name = name.first(cut).trimmed() + QChar(0x2026);
+    }
+    const QString day = date.toString(Qt::ISODate);
+    return name.isEmpty() ? QStringLiteral("Business report, %1").arg(day) : QStringLiteral("%1, %2").arg(name, day);
 }
 
 } // namespace documents

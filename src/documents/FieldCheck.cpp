@@ -2,9 +2,11 @@
 
 #include "documents/MergeFields.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 namespace documents {
@@ -65,9 +67,11 @@ bool isMergeField(QStringView written)
 
 } // namespace
 
-std::vector<UnknownField> unknownFields(QStringView text)
+FieldCheckResult checkFieldNames(QStringView text, qsizetype limit)
 {
-    std::vector<UnknownField> found;
+    FieldCheckResult result;
+    // A name written many times is compared once.
+    QHash<QStringView, std::optional<QString>> suggestions;
     int line = 1;
     qsizetype open = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -79,17 +83,33 @@ std::vector<UnknownField> unknownFields(QStringView text)
             open = i; // "[[county]" holds the field "[county]"
         } else if (c == u']' && open >= 0) {
             const QStringView written = text.sliced(open, i - open + 1);
-            if (!isMergeField(written))
-                found.push_back({written.toString(), line, open, nearestField(written)});
             open = -1;
+            if (isMergeField(written))
+                continue;
+            ++result.total;
+            if (qsizetype(result.fields.size()) >= limit)
+                continue;
+            auto suggestion = suggestions.constFind(written);
+            if (suggestion == suggestions.cend())
+                suggestion = suggestions.insert(written, nearestField(written));
+            result.fields.push_back({written.toString(), line, written.data() - text.data(), suggestion.value()});
         }
     }
-    return found;
+    return result;
+}
+
+std::vector<UnknownField> unknownFields(QStringView text)
+{
+    return checkFieldNames(text, std::numeric_limits<qsizetype>::max()).fields;
 }
 
 QString describe(const UnknownField &field)
 {
-    const QString where = QStringLiteral("Line %1: %2").arg(field.line).arg(field.written);
+    constexpr qsizetype Shown = 80;
+    const QString name = field.written.size() <= Shown
+                             ? field.written
+                             : field.written.first(Shown - 21) + QChar(0x2026) + field.written.last(20);
+    const QString where = QStringLiteral("Line %1: %2").arg(field.line).arg(name);
     if (field.suggestion)
         return where + QStringLiteral(": did you mean %1?").arg(*field.suggestion);
     return where + QStringLiteral(" is not a merge field.");

@@ -6,18 +6,19 @@ namespace documents {
 
 namespace {
 
-constexpr bool noFieldHoldsALineBreak()
+constexpr bool noFieldHoldsABracket()
 {
     for (const db::MergeFieldDefinition &definition : db::MergeFieldList) {
         for (qsizetype i = 0; i < definition.name.size(); ++i) {
-            if (definition.name[i] == u'\n')
+            if (definition.name[i] == u'[' || definition.name[i] == u']')
                 return false;
         }
     }
     return true;
 }
-// The merge fills runs of whole lines one at a time, which relies on this.
-static_assert(noFieldHoldsALineBreak());
+// The merge and the field check find a field from its opening bracket to the first
+// closing one, which relies on this.
+static_assert(noFieldHoldsABracket());
 
 struct Fields
 {

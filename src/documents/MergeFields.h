@@ -18,8 +18,7 @@ struct MergeField
     db::tables::Name column; // for Business and RegisteredAgent
 };
 
-// The merge fields of db::MergeFieldList in the order they are replaced. Order
-// matters: text inserted by one step is scanned by the steps after it.
+// The merge fields of db::MergeFieldList, in its order.
 std::span<const MergeField> mergeFields();
 
 } // namespace documents

@@ -2,7 +2,8 @@
 
 #include "documents/MergeFields.h"
 
-#include <QStringMatcher>
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -36,84 +37,42 @@ std::optional<QString> fieldValue(const MergeField &field, const MergeInputs &in
     return std::nullopt;
 }
 
-struct Replacement
+// The value of each merge field as written, brackets included; a field without a value
+// has none and stays in the text as written.
+struct FieldValues
 {
-    Replacement(QStringView fieldName, QString text)
-        : field(fieldName)
-        , matcher(fieldName, Qt::CaseSensitive)
-        , value(std::move(text))
-    {
-    }
-
-    QStringView field;
-    QStringMatcher matcher;
-    QString value;
+    QHash<QStringView, std::optional<QString>> byField;
+    qsizetype longestField = 0;
 };
 
-// Replaces every match in document into result, reusing result's buffer. False, leaving
-// result alone, when the field does not occur.
-bool replaceEveryInto(QStringView document, const Replacement &step, QString &result)
-{
-    qsizetype found = step.field.isEmpty() ? -1 : step.matcher.indexIn(document);
-    if (found < 0)
-        return false;
-
-    result.resize(0);
-    result.reserve(document.size());
-    qsizetype copied = 0;
-    while (found >= 0) {
-        result += document.sliced(copied, found - copied);
-        result += step.value;
-        copied = found + step.field.size();
-        found = step.matcher.indexIn(document, copied);
-    }
-    result += document.sliced(copied);
-    return true;
-}
-
-// The steps that run, in their order: fields whose value is missing stay as written
-// and are added to unfilled.
-std::vector<Replacement> replacementsFor(const MergeInputs &inputs, std::vector<QStringView> &unfilled)
+FieldValues fieldValuesFor(const MergeInputs &inputs)
 {
     const QString agentText = agentBlock(inputs.registeredAgent);
     const QString goalText = goalList(inputs.longTermGoals);
-    std::vector<Replacement> replacements;
+    FieldValues values;
     for (const MergeField &field : mergeFields()) {
-        if (auto value = fieldValue(field, inputs, agentText, goalText))
-            replacements.emplace_back(field.field, std::move(*value));
-        else
-            unfilled.push_back(field.field);
+        values.byField.insert(field.field, fieldValue(field, inputs, agentText, goalText));
+        values.longestField = std::max(values.longestField, field.field.size());
     }
-    return replacements;
+    return values;
 }
 
-// The unfilled fields that the merged text still holds, in the order they first occur.
-QStringList occurringFields(const QString &text, const std::vector<QStringView> &unfilled)
+// The end of the bracketed name that opens at `open`, or -1: names hold no brackets,
+// so the search stops at the next opening bracket (from where it goes on) or once no
+// merge field could be that long, which keeps the scan linear.
+qsizetype closingBracket(QStringView text, qsizetype open, qsizetype longest, qsizetype &next)
 {
-    std::vector<std::pair<qsizetype, QStringView>> found;
-    for (QStringView field : unfilled) {
-        const qsizetype at = text.indexOf(field);
-        if (at >= 0)
-            found.emplace_back(at, field);
+    const qsizetype limit = std::min(text.size(), open + longest);
+    for (qsizetype i = open + 1; i < limit; ++i) {
+        if (text[i] == u']')
+            return i;
+        if (text[i] == u'[') {
+            next = i;
+            return -1;
+        }
     }
-    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    QStringList fields;
-    for (const auto &entry : found)
-        fields << entry.second.toString();
-    return fields;
-}
-
-// No merge field holds a line break, so no match ever spans one: a run of whole lines can
-// go through every step on its own. Runs of this size stay in the processor's cache, which
-// keeps large templates as fast per character as small ones.
-constexpr qsizetype RunLength = 16 * 1024;
-
-qsizetype endOfRun(QStringView text, qsizetype start)
-{
-    if (start + RunLength >= text.size())
-        return text.size();
-    const qsizetype lineEnd = text.indexOf(u'\n', start + RunLength);
-    return lineEnd < 0 ? text.size() : lineEnd + 1;
+    next = open + 1;
+    return -1;
 }
 
 QString textOf(const QVariantHash &row, db::tables::Name column)
@@ -123,12 +82,6 @@ QString textOf(const QVariantHash &row, db::tables::Name column)
 }
 
 } // namespace
-
-QString replaceEvery(const QString &document, QStringView field, QStringView value)
-{
-    QString result;
-    return replaceEveryInto(document, Replacement(field, value.toString()), result) ? result : document;
-}
 
 QString goalList(const QVariantList &goals)
 {
@@ -162,21 +115,37 @@ MergedDocument mergeTemplate(const MergeInputs &inputs)
     if (!inputs.templateRow->info.isValid())
         return merged;
 
-    std::vector<QStringView> unfilled;
-    const std::vector<Replacement> replacements = replacementsFor(inputs, unfilled);
-    const QString document = u"\r\n" + inputs.templateRow->info.toString();
-    merged.text.reserve(document.size());
-    QString run, spare; // two buffers take turns, so the steps allocate nothing new
-    for (qsizetype start = 0, end = 0; start < document.size(); start = end) {
-        end = endOfRun(document, start);
-        run = QStringView(document).sliced(start, end - start).toString();
-        for (const Replacement &step : replacements) {
-            if (replaceEveryInto(run, step, spare))
-                run.swap(spare);
+    // One pass over the template: a value goes in once and is never read as a template
+    // again, so values holding field names cannot multiply the text.
+    const FieldValues values = fieldValuesFor(inputs);
+    const QString info = inputs.templateRow->info.toString();
+    const QStringView text(info);
+    merged.text.reserve(info.size() + 2);
+    merged.text += u"\r\n";
+    QSet<QStringView> named;
+    qsizetype copied = 0;
+    for (qsizetype open = text.indexOf(u'['); open >= 0;) {
+        qsizetype next = -1;
+        const qsizetype close = closingBracket(text, open, values.longestField, next);
+        if (close < 0) {
+            open = text.indexOf(u'[', next);
+            continue;
         }
-        merged.text += run;
+        const QStringView written = text.sliced(open, close - open + 1);
+        const auto found = values.byField.constFind(written);
+        if (found != values.byField.cend()) {
+            if (found.value()) {
+                merged.text += text.sliced(copied, open - copied);
+                merged.text += *found.value();
+                copied = close + 1;
+            } else if (!named.contains(found.key())) {
+                named.insert(found.key());
+                merged.fieldsWithoutValue << found.key().toString();
+            }
+        }
+        open = text.indexOf(u'[', close + 1);
     }
-    merged.fieldsWithoutValue = occurringFields(merged.text, unfilled);
+    merged.text += text.sliced(copied);
     return merged;
 }
 

@@ -20,12 +20,10 @@ struct MergedDocument
     QStringList fieldsWithoutValue;
 };
 
-// Fills a template with the data of one business.
+// Fills a template with the data of one business: every merge field the template holds
+// (case-sensitively) is replaced by its value, in one pass. What a value brings in is
+// text, never read as a template again. Linear time.
 MergedDocument mergeTemplate(const MergeInputs &inputs);
-
-// Replaces every occurrence of field, left to right and case-sensitively. Inserted text
-// is not scanned again, so a value holding its own field cannot loop. Linear time.
-QString replaceEvery(const QString &document, QStringView field, QStringView value);
 
 // CR LF before each non-Null goal, CR LF CR LF after the last.
 QString goalList(const QVariantList &goals);

@@ -1,6 +1,7 @@
 #include "rss/Announcement.h"
 
 #include "base/Error.h"
+#include "rss/ShownValue.h"
 #include "rss/SoapEnvelope.h"
 #include "rss/WsdlReader.h"
 
@@ -30,14 +31,14 @@ QSettings userSettings()
 QString nameOf(const AnnouncementItem &item)
 {
     return item.title.isEmpty() ? QStringLiteral("item number %1").arg(item.id)
-                                : QStringLiteral("\"%1\"").arg(item.title);
+                                : QStringLiteral("\"%1\"").arg(shownValue(item.title));
 }
 
 // The same at the start of a sentence: 'The item "Opening"', "Item number 7".
 QString subjectOf(const AnnouncementItem &item)
 {
     return item.title.isEmpty() ? QStringLiteral("Item number %1").arg(item.id)
-                                : QStringLiteral("The item \"%1\"").arg(item.title);
+                                : QStringLiteral("The item \"%1\"").arg(shownValue(item.title));
 }
 
 QString sentence(const QString &text)
@@ -77,8 +78,28 @@ QString Announcement::userWsdlAddress()
     return userSettings().value(WsdlSetting).toString().trimmed();
 }
 
+QString Announcement::addressFault(const QString &address)
+{
+    const QString trimmed = address.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("No announcement service is configured.");
+    if (trimmed.size() > MaxAddressLength)
+        return QStringLiteral("The announcement service's address \"%1\" is longer than %2 characters; it is not "
+                              "used.")
+            .arg(shownValue(trimmed))
+            .arg(MaxAddressLength);
+    const QUrl url = QUrl::fromUserInput(trimmed);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
+        return QStringLiteral("The announcement service's address \"%1\" is not a web address.")
+            .arg(shownValue(trimmed));
+    return {};
+}
+
 void Announcement::setUserWsdlAddress(const QString &address)
 {
+    if (address.trimmed().size() > MaxAddressLength)
+        throw base::Error(addressFault(address));
     QSettings settings = userSettings();
     settings.setValue(WsdlSetting, address.trimmed());
     settings.sync();
@@ -103,18 +124,15 @@ void Announcement::start(const QString &wsdlAddress, std::function<std::pair<QSt
         return;
     m_running = true;
     m_readAccount = std::move(readTwitterAccount);
-    m_wsdlAddress = QUrl::fromUserInput(wsdlAddress);
+    m_wsdlAddress = wsdlAddress.size() > MaxAddressLength ? QUrl() : QUrl::fromUserInput(wsdlAddress);
     m_toPost.clear();
     m_withoutDescription.clear();
     m_next = 0;
     m_announced.clear();
     m_refused.clear();
     m_stopRequested = false;
-    if (wsdlAddress.trimmed().isEmpty() || !m_wsdlAddress.isValid()) {
-        const QString message
-            = wsdlAddress.trimmed().isEmpty()
-                  ? QStringLiteral("No announcement service is configured.")
-                  : QStringLiteral("The announcement service's address \"%1\" is not valid.").arg(wsdlAddress);
+    if (const QString fault = addressFault(wsdlAddress); !fault.isEmpty()) {
+        const QString message = fault;
         QMetaObject::invokeMethod(
             this, [this, message] { finish(false, message); }, Qt::QueuedConnection);
         return;
@@ -139,7 +157,7 @@ void Announcement::transferFinished(const TransferResult &result)
 
 void Announcement::describedServiceArrived(const TransferResult &result)
 {
-    const QString service = m_wsdlAddress.toDisplayString();
+    const QString service = shownValue(m_wsdlAddress.toDisplayString());
     if (m_stopRequested) {
         finish(false, QStringLiteral("The announcement was stopped before any item was sent."));
         return;
@@ -179,7 +197,7 @@ void Announcement::descriptionRead()
 {
     if (m_step != Step::Reading)
         return;
-    const QString service = m_wsdlAddress.toDisplayString();
+    const QString service = shownValue(m_wsdlAddress.toDisplayString());
     const Description description = m_reading.result();
     if (m_stopRequested) {
         finish(false, QStringLiteral("The announcement was stopped before any item was sent."));
@@ -195,7 +213,15 @@ void Announcement::descriptionRead()
     if (m_operation.endpoint.host().compare(m_wsdlAddress.host(), Qt::CaseInsensitive) != 0) {
         finish(false, QStringLiteral("The announcement service at %1 cannot be used: it sends %2 to another host "
                                      "(%3), and the account is not sent there.")
-                          .arg(service, OperationName, m_operation.endpoint.host()));
+                          .arg(service, OperationName, shownValue(m_operation.endpoint.host())));
+        return;
+    }
+    // An account fetched over TLS is never posted in clear text.
+    if (m_wsdlAddress.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0
+        && m_operation.endpoint.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
+        finish(false, QStringLiteral("The announcement service at %1 cannot be used: it sends %2 to %3 without "
+                                     "encryption, and the account is not sent there.")
+                          .arg(service, OperationName, shownValue(m_operation.endpoint.toDisplayString())));
         return;
     }
     if (m_operation.parameterNames.size() != 3) {
@@ -267,7 +293,7 @@ void Announcement::postArrived(const TransferResult &result)
 {
     const AnnouncementItem &item = m_toPost.at(m_next);
     const QString name = nameOf(item);
-    const QString service = m_operation.endpoint.toDisplayString();
+    const QString service = shownValue(m_operation.endpoint.toDisplayString());
     using F = TransferResult::Failure;
     if (!result.ok() && result.requestSent && (result.failure == F::Timeout || result.failure == F::ConnectionLost)) {
         // The service may have posted it: only the person can tell, by looking.
@@ -297,7 +323,7 @@ void Announcement::postArrived(const TransferResult &result)
     }
     if (const auto fault = SoapEnvelope::faultOf(result.body)) {
         // One refused item does not hold back the others.
-        m_refused << name + QStringLiteral(": ") + sentence(*fault);
+        m_refused << name + QStringLiteral(": ") + sentence(shownValue(*fault, 500));
         ++m_next;
         postNext();
         return;

@@ -44,7 +44,12 @@ public:
     static QString configuredWsdlAddress();
     // The address the user gave the program, kept in the user's own settings.
     static QString userWsdlAddress();
+    // Throws base::Error when the address is too long to be one or cannot be kept.
     static void setUserWsdlAddress(const QString &address);
+    // An address is at most this long, however it comes (settings, environment).
+    static constexpr qsizetype MaxAddressLength = 2048;
+    // Why an address cannot be the service's, as a person reads it; empty when it can.
+    static QString addressFault(const QString &address);
     // What a peer may send back at most.
     static constexpr qsizetype MaxReplyBytes = 4 * 1024 * 1024;
 

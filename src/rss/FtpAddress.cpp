@@ -1,6 +1,7 @@
 #include "rss/FtpAddress.h"
 
 #include "base/Error.h"
+#include "rss/ShownValue.h"
 
 namespace rss {
 
@@ -36,7 +37,7 @@ FtpAddress::FtpAddress(const QString &site, const QString &directory, const QStr
         throw base::Error(QStringLiteral("The FTP site \"%1\" is not an FTP address. Write a host name such as "
                                          "ftp.example.com, optionally with :port, or an address that starts "
                                          "with ftp://, ftps://, ftpes:// or sftp://.")
-                              .arg(site));
+                              .arg(shownValue(site)));
 
     // A path in the site comes before the directory, as if changed into first.
     QString folder = siteUrl.path();

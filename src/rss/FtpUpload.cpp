@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "rss/FtpAddress.h"
+#include "rss/ShownValue.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -9,6 +10,14 @@
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QtEndian>
+
+#include <optional>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rss {
 
@@ -42,6 +51,63 @@ QString knownHostsFile()
     return QDir::homePath() + QStringLiteral("/.ssh/known_hosts");
 }
 
+// Why the known-hosts file cannot be used, or nothing when it can (or is not there yet).
+// Anything but a regular file (a FIFO, a device) would hang or feed the key check.
+std::optional<QString> knownHostsFault(const QString &path)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT ? std::nullopt : std::optional(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("it is not a regular file");
+    return std::nullopt;
+}
+
+bool writeAll(int descriptor, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step = ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            return false;
+        written += step;
+    }
+    return true;
+}
+
+// Adds one line to the known-hosts file, making it (0600) when it is not there. A last
+// line without its line break gets one first, so the key before stays whole. Nothing
+// but a regular file is written, and opening never waits for a reader.
+std::optional<QString> appendKnownHost(const QString &path, const QByteArray &line)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                  O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (descriptor < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    const auto fault = [descriptor](const QString &reason) {
+        ::close(descriptor);
+        return std::optional(reason);
+    };
+    struct stat status = {};
+    if (::fstat(descriptor, &status) != 0)
+        return fault(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(status.st_mode))
+        return fault(QStringLiteral("it is not a regular file"));
+    QByteArray text = line;
+    char last = '\n';
+    if (status.st_size > 0 && ::pread(descriptor, &last, 1, status.st_size - 1) != 1)
+        return fault(QString::fromLocal8Bit(std::strerror(errno)));
+    if (last != '\n')
+        text.prepend('\n');
+    if (!writeAll(descriptor, text))
+        return fault(QString::fromLocal8Bit(std::strerror(errno)));
+    if (::close(descriptor) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return std::nullopt;
+}
+
 } // namespace
 
 QString FtpUpload::fingerprintOf(const QByteArray &keyBlob)
@@ -63,6 +129,7 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
         return;
     m_running = true;
     m_localPath = localPath;
+    m_shownPath = shownValue(localPath);
     m_fileName = QFileInfo(localPath).fileName();
     m_directory = account.directory;
     try {
@@ -73,11 +140,14 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
         const QString temporaryName = u'.' + m_fileName + QStringLiteral(".part");
         const FtpAddress address(account.site, account.directory, m_fileName);
         const FtpAddress staging(account.site, account.directory, temporaryName);
-        m_shownDirectory = address.shownDirectory();
+        m_shownDirectory = shownValue(address.shownDirectory());
         TransferRequest request;
         request.kind = TransferRequest::Kind::FtpUpload;
         request.url = staging.url();
         if (address.isSftp()) {
+            if (const auto fault = knownHostsFault(knownHostsFile()))
+                throw base::Error(QStringLiteral("the server's key cannot be checked in %1: %2")
+                                      .arg(QDir::toNativeSeparators(knownHostsFile()), *fault));
             request.knownHostsPath = knownHostsFile();
             // An SFTP rename does not replace an existing file on every server.
             request.finishCommands = {"*rm " + quotedPath(address.url()),
@@ -95,7 +165,7 @@ void FtpUpload::start(const FtpAccount &account, const QString &localPath)
         m_askedAboutKey = false;
         m_transfer.start(request);
     } catch (const base::Error &error) {
-        const QString message = QStringLiteral("%1 was not uploaded: %2").arg(m_localPath, error.description());
+        const QString message = QStringLiteral("%1 was not uploaded: %2").arg(m_shownPath, error.description());
         QMetaObject::invokeMethod(
             this, [this, message] { finish(false, message); }, Qt::QueuedConnection);
     }
@@ -114,7 +184,7 @@ void FtpUpload::transferFinished(const TransferResult &result)
         if (!m_askHostKey || !m_askHostKey(question)) {
             finish(false, QStringLiteral("%1 was not uploaded to %2: the server's key was not trusted, and nothing "
                                          "was sent to it.")
-                              .arg(m_localPath, m_shownDirectory));
+                              .arg(m_shownPath, m_shownDirectory));
             return;
         }
         if (trustHostKey(result.hostKey))
@@ -122,11 +192,11 @@ void FtpUpload::transferFinished(const TransferResult &result)
         return;
     }
     if (result.ok())
-        finish(true, QStringLiteral("Uploaded %1 to %2.").arg(m_fileName, m_shownDirectory));
+        finish(true, QStringLiteral("Uploaded %1 to %2.").arg(shownValue(m_fileName), m_shownDirectory));
     else
         finish(
             false,
-            QStringLiteral("%1 could not be uploaded to %2: %3").arg(m_localPath, m_shownDirectory, reasonOf(result)));
+            QStringLiteral("%1 could not be uploaded to %2: %3").arg(m_shownPath, m_shownDirectory, reasonOf(result)));
 }
 
 QString FtpUpload::reasonOf(const TransferResult &result) const
@@ -139,7 +209,7 @@ QString FtpUpload::reasonOf(const TransferResult &result) const
     case F::Connect: reason = QStringLiteral("the server cannot be reached"); break;
     case F::Login: reason = QStringLiteral("the server refused the user name or password"); break;
     case F::RemotePath:
-        reason = QStringLiteral("the directory \"%1\" cannot be entered on the server").arg(m_directory);
+        reason = QStringLiteral("the directory \"%1\" cannot be entered on the server").arg(shownValue(m_directory));
         break;
     case F::Store: reason = QStringLiteral("the server refused to store the file"); break;
     case F::Timeout: return QStringLiteral("the server did not answer within %1 seconds.").arg(m_timeout.count());
@@ -174,23 +244,17 @@ bool FtpUpload::trustHostKey(const QByteArray &keyBlob)
     // OpenSSH's form: a server on another port than 22 is written "[host]:port".
     const QString host = url.port(22) == 22 ? url.host() : QStringLiteral("[%1]:%2").arg(url.host()).arg(url.port());
     const QString folder = QFileInfo(path).path();
-    QFile file(path);
-    const bool fresh = !file.exists();
-    const bool madeFolder = !QFileInfo::exists(folder);
-    if ((madeFolder
-         && (!QDir().mkpath(folder)
-             || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)))
-        || !file.open(QIODevice::Append | QIODevice::Text)) {
+    if (!QFileInfo::exists(folder)
+        && (!QDir().mkpath(folder)
+            || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))) {
         finish(false, QStringLiteral("%1 was not uploaded: the server's key cannot be recorded in %2.")
-                          .arg(m_localPath, QDir::toNativeSeparators(path)));
+                          .arg(m_shownPath, QDir::toNativeSeparators(path)));
         return false;
     }
-    if (fresh)
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    file.write(host.toUtf8() + ' ' + keyTypeOf(keyBlob).toLatin1() + ' ' + keyBlob.toBase64() + '\n');
-    if (!file.flush()) {
+    const QByteArray line = host.toUtf8() + ' ' + keyTypeOf(keyBlob).toLatin1() + ' ' + keyBlob.toBase64() + '\n';
+    if (const auto fault = appendKnownHost(path, line)) {
         finish(false, QStringLiteral("%1 was not uploaded: the server's key cannot be recorded in %2: %3.")
-                          .arg(m_localPath, QDir::toNativeSeparators(path), file.errorString()));
+                          .arg(m_shownPath, QDir::toNativeSeparators(path), *fault));
         return false;
     }
     return true;

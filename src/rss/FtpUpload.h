@@ -51,6 +51,7 @@ private:
     std::chrono::seconds m_timeout = RequestTimeout;
     bool m_running = false;
     QString m_localPath;
+    QString m_shownPath; // as messages show it
     QString m_fileName;
     QString m_directory;
     QString m_shownDirectory;

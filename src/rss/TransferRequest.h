@@ -52,7 +52,7 @@ struct TransferResult
         Tls,
         ConnectionLost, // closed by the peer before its reply was whole
         TooLarge,       // the reply passed maxReplyBytes
-        Redirect,       // a POST sent on to another host, not followed
+        Redirect,       // a POST sent on to another scheme, host or port, not followed
         Verify,         // the stored file's size is not the local file's
         UnknownHostKey, // SFTP: the server's key is not known yet (hostKey holds it)
         ChangedHostKey, // SFTP: the server's key is not the one known

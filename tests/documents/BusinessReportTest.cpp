@@ -192,4 +192,15 @@ TEST(BusinessReportFailure, MissingDatabaseOrTableIsAnError)
     EXPECT_THROW(buildBusinessReport(1), db::DbError);
 }
 
+TEST(BusinessReportTitle, NameAndDateShortEnoughForATitleAndAFileName)
+{
+    const QDate day(2026, 12, 8);
+    EXPECT_EQ(documents::businessReportTitle(QStringLiteral("Acme  Bakery\r\n"), day),
+              QStringLiteral("Acme Bakery, 2026-12-08"));
+    EXPECT_EQ(documents::businessReportTitle(QString(), day), QStringLiteral("Business report, 2026-12-08"));
+    const QString title = documents::businessReportTitle(QString(500000, u'\u00e9'), day);
+    EXPECT_LT(title.toUtf8().size(), 255 - 4); // room for ".pdf"
+    EXPECT_TRUE(title.endsWith(QStringLiteral("\u2026, 2026-12-08"))) << title.toStdString();
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 // The editor's check of bracketed names against the merge fields.
 #include "documents/FieldCheck.h"
+#include "documents/LineBreaks.h"
 
 #include "support/QStringPrinter.h"
 
@@ -77,6 +78,40 @@ TEST(FieldCheckPositions, AHugeBracketedPassageIsNotCompared)
     const auto found = unknownFields(text);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_FALSE(found[0].suggestion.has_value());
+}
+
+TEST(FieldCheckPositions, ManyUnknownNamesAreCountedAndOnlyTheFirstListed)
+{
+    QString text;
+    for (int i = 0; i < 100000; ++i)
+        text += QStringLiteral("[Fld%1] [county] [Sael]\n").arg(i);
+    const documents::FieldCheckResult check = documents::checkFieldNames(text, 500);
+    EXPECT_EQ(check.total, 200000);
+    ASSERT_EQ(check.fields.size(), 500u);
+    EXPECT_EQ(describe(check.fields[498]), QStringLiteral("Line 250: [Fld249] is not a merge field."));
+    EXPECT_EQ(check.fields[499].written, QStringLiteral("[Sael]"));
+    EXPECT_EQ(check.fields[499].line, 250);
+    EXPECT_EQ(text.mid(check.fields[499].position, 6), QStringLiteral("[Sael]"));
+}
+
+TEST(FieldCheckPositions, AHugeNameIsDescribedByItsEnds)
+{
+    const QString text = QStringLiteral("[start") + QString(100000, u'x') + QStringLiteral("end]");
+    const auto found = unknownFields(text);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].written.size(), text.size()); // marked whole in the text
+    const QString shown = describe(found[0]);
+    EXPECT_LT(shown.size(), 120);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Line 1: [startxx"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("xxend] is not a merge field."))) << shown.toStdString();
+}
+
+TEST(LongestUnbrokenRun, CountsTheLongestStretchWithoutSpaceOrLineBreak)
+{
+    EXPECT_EQ(documents::longestUnbrokenRun(u""), 0);
+    EXPECT_EQ(documents::longestUnbrokenRun(u"ab cde\nfg"), 3);
+    EXPECT_EQ(documents::longestUnbrokenRun(u"a\tbb\r\nccc   "), 3);
+    EXPECT_EQ(documents::longestUnbrokenRun(QString(QString(100000, u'x') + u" y")), 100000);
 }
 
 } // namespace

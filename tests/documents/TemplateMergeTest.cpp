@@ -1,6 +1,5 @@
 // The merge engine on its own: replacement rule, order, goal list, agent block, outcomes.
 #include "documents/TemplateMerge.h"
-#include "documents/MergeFields.h"
 
 #include <gtest/gtest.h>
 
@@ -40,18 +39,6 @@ QVariantHash agentRow()
 QString mergedText(const MergeInputs &inputs)
 {
     return mergeTemplate(inputs).text;
-}
-
-TEST(ReplaceEvery, ReplacesEveryOccurrenceCaseSensitivelyWithoutRescanning)
-{
-    const QString field = QStringLiteral("[x]");
-    EXPECT_EQ(replaceEvery(QStringLiteral("[x]a[x][X]b[x]"), field, u"1"), QStringLiteral("1a1[X]b1"));
-    // A value that holds its own field is inserted once, not expanded again.
-    EXPECT_EQ(replaceEvery(QStringLiteral("[x][x]"), field, u"<[x]>"), QStringLiteral("<[x]><[x]>"));
-    // A field rebuilt by a removal is not matched by the same pass.
-    EXPECT_EQ(replaceEvery(QStringLiteral("[[x]x]"), field, u""), QStringLiteral("[x]"));
-    EXPECT_EQ(replaceEvery(QStringLiteral("none here"), field, u"1"), QStringLiteral("none here"));
-    EXPECT_EQ(replaceEvery(QString(), field, u"1"), QString());
 }
 
 TEST(GoalList, LineBreakBeforeEachGoalAndTwoAfterTheLast)
@@ -107,18 +94,35 @@ TEST(TemplateMerge, ReplacesEveryKnownFieldExactlyAsWritten)
                                                  "|Retail|555|DE|[unknown]|Springfield"));
 }
 
-TEST(TemplateMerge, LaterStepsScanInsertedTextEarlierOnesDoNot)
+TEST(TemplateMerge, AValueGoesInOnceAndIsNeverReadAsATemplate)
 {
-    MergeInputs inputs = withTemplate(QStringLiteral("[BusninesName]"));
+    MergeInputs inputs = withTemplate(QStringLiteral("[BusninesName]|[county]|[[county]]|[Business[state]City]"));
     inputs.business = businessRow();
-    // The name goes in first, so the fields inside it are filled by the steps after it.
     (*inputs.business)[QStringLiteral("BusninesName")] = QStringLiteral("Acme of [county] in [BusinessCity]");
-    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\nAcme of Sangamon in Springfield"));
+    (*inputs.business)[QStringLiteral("BusinessCounty")] = QStringLiteral("[BusninesName]");
+    (*inputs.business)[QStringLiteral("BusinessState")] = QString();
+    EXPECT_EQ(mergedText(inputs),
+              QStringLiteral("\r\nAcme of [county] in [BusinessCity]|[BusninesName]|[[BusninesName]]"
+                             "|[BusinessCity]"));
 
-    // The county goes in after the city step has run, so a city field inside it stays.
-    inputs.templateRow->info = QStringLiteral("[county]");
-    (*inputs.business)[QStringLiteral("BusinessCounty")] = QStringLiteral("[BusinessCity]");
-    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\n[BusinessCity]"));
+    // Values naming each other a thousand times stay their own size.
+    const QString one = QStringLiteral("[BusinessAddressOne]").repeated(1000);
+    const QString two = QStringLiteral("[BusinessAddressTwo]").repeated(1000);
+    inputs.templateRow->info = QStringLiteral("[BusninesName][BusinessAddressOne][BusinessAddressTwo]");
+    (*inputs.business)[QStringLiteral("BusninesName")] = one;
+    (*inputs.business)[QStringLiteral("BusinessAddressOne")] = two;
+    (*inputs.business)[QStringLiteral("BusinessAddressTwo")] = one;
+    EXPECT_EQ(mergedText(inputs), u"\r\n" + one + two + one);
+}
+
+TEST(TemplateMerge, BracketRunsAndUnclosedNamesMergeInOnePass)
+{
+    // Many opening brackets, or a field cut short at the end, are copied as they are.
+    MergeInputs inputs = withTemplate(QString(200000, u'[') + QStringLiteral("[county]") + QString(200000, u']')
+                                      + QStringLiteral("[county"));
+    inputs.business = businessRow();
+    EXPECT_EQ(mergedText(inputs), u"\r\n" + QString(200000, u'[') + QStringLiteral("Sangamon") + QString(200000, u']')
+                                      + QStringLiteral("[county"));
 }
 
 TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
@@ -143,7 +147,7 @@ TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
 
 TEST(TemplateMerge, LargeDocumentsMergeAsOneWholeText)
 {
-    // Long enough to be filled in several runs; values carry line breaks and later fields.
+    // A large template; values carry line breaks and the names of other fields.
     QString body;
     for (int line = 0; line < 3000; ++line) {
         body += QStringLiteral("Line %1 [BusninesName] [list specific functions][county] [BusinessCity]").arg(line);
@@ -155,21 +159,13 @@ TEST(TemplateMerge, LargeDocumentsMergeAsOneWholeText)
     inputs.registeredAgent = agentRow();
     inputs.longTermGoals = {QStringLiteral("[BusinessCity]"), QStringLiteral("Grow")};
 
-    // The rule applied step by step to the whole document.
-    QString expected = u"\r\n" + body;
+    // Every field of each line, filled from the line's own text only.
+    QString expected = QStringLiteral("\r\n");
     const QString agent = agentBlock(inputs.registeredAgent);
     const QString goals = goalList(inputs.longTermGoals);
-    for (const MergeField &field : mergeFields()) {
-        QVariant value;
-        switch (field.source) {
-        case MergeSource::Business: value = inputs.business->value(field.column.toString()); break;
-        case MergeSource::RegisteredAgent: value = inputs.registeredAgent->value(field.column.toString()); break;
-        case MergeSource::AgentBlock: value = agent; break;
-        case MergeSource::GoalList: value = goals; break;
-        case MergeSource::BusinessType: break;
-        }
-        if (value.isValid())
-            expected = replaceEvery(expected, field.field, value.toString());
+    for (int line = 0; line < 3000; ++line) {
+        expected += QStringLiteral("Line %1 Acme\r\n[county] %2Sangamon Springfield").arg(line).arg(goals);
+        expected += line % 7 ? QStringLiteral("\r\n") : u' ' + agent + u' ';
     }
     EXPECT_EQ(mergedText(inputs), expected);
 }
@@ -196,13 +192,12 @@ TEST(FieldsWithoutValue, EachUnfilledFieldIsListedOnceInTheOrderItFirstOccurs)
 TEST(FieldsWithoutValue, OnlyFieldsTheDocumentHoldsAfterTheMergeCount)
 {
     // Without a business row every business field lacks a value, but only the ones in
-    // the text are named; a field brought in by an agent's value is named too.
+    // the template are named; a field's name inside an agent's value is only text.
     MergeInputs inputs = withTemplate(QStringLiteral("[RegisteredAgent] of [state]"));
     QVariantHash agent = agentRow();
     agent.insert(QStringLiteral("REGISTEREDAGENTFirstName"), QStringLiteral("[county]"));
     inputs.registeredAgent = agent;
-    EXPECT_EQ(mergeTemplate(inputs).fieldsWithoutValue,
-              QStringList({QStringLiteral("[county]"), QStringLiteral("[state]")}));
+    EXPECT_EQ(mergeTemplate(inputs).fieldsWithoutValue, QStringList({QStringLiteral("[state]")}));
 
     inputs.business = businessRow();
     EXPECT_TRUE(mergeTemplate(inputs).fieldsWithoutValue.isEmpty());

@@ -140,6 +140,20 @@ TEST_F(AnnouncementTest, PostsEachItemWithItsStatusTextInOrderAndMarksIt)
     EXPECT_EQ(calls().size(), 2);
 }
 
+// A huge title and a huge refusal from the service make a message of a few lines.
+TEST_F(AnnouncementTest, LongTitlesAndRefusalsAreShownByTheirEnds)
+{
+    addItem(QStringLiteral("Start") + QString(100000, u't') + QStringLiteral("End"), QStringLiteral("first"));
+    startService({QStringLiteral("--fault-on-call"), QStringLiteral("1"), QStringLiteral("--fault-text"),
+                  QStringLiteral("Begin") + QString(100000, u'f') + QStringLiteral("Finish")});
+    const Outcome refused = announce(wsdl());
+    EXPECT_FALSE(refused.ok);
+    EXPECT_LT(refused.message.size(), 1000);
+    EXPECT_TRUE(refused.message.contains(QStringLiteral("\"Starttt"))) << refused.message.toStdString();
+    EXPECT_TRUE(refused.message.contains(QStringLiteral("ttEnd\": Beginff"))) << refused.message.toStdString();
+    EXPECT_TRUE(refused.message.endsWith(QStringLiteral("ffFinish."))) << refused.message.toStdString();
+}
+
 TEST_F(AnnouncementTest, ARefusedItemIsNamedAndTheRunGoesOnWithTheRest)
 {
     addItem(QStringLiteral("One"), QStringLiteral("first"));
@@ -250,23 +264,37 @@ TEST_F(AnnouncementTest, AHostileServiceGetsNoAccountElsewhereAndCannotFloodTheP
         const char *mode;
         const char *message; // a part of the message; empty when the item is announced
         const char *posts;   // what reached the service, as "path host" lines
+        bool https = false;  // the service speaks HTTPS
     };
     const Case cases[] = {
         {"huge-description", "its description is longer than 4 MB", ""},
         {"foreign-endpoint", "to another host (localhost)", ""},
         {"huge-reply", "it sent more than 4 MB", "/post 127.0.0.1\n"},
-        {"redirect-away", "another host (http://localhost:", "/post 127.0.0.1\n"},
+        {"redirect-away", "another server or scheme (http://localhost:", "/post 127.0.0.1\n"},
         {"redirect-here", "", "/post 127.0.0.1\n/post-again 127.0.0.1\n"},
+        // Another port of the same host is another server.
+        {"redirect-port", "another server or scheme (http://127.0.0.1:", "/post 127.0.0.1\n"},
+        // Out of TLS: neither a redirect nor the description takes the account to plain HTTP.
+        {"redirect-port", "another server or scheme (http://127.0.0.1:", "/post 127.0.0.1\n", true},
+        {"plain-endpoint", "without encryption", "", true},
+        {"redirect-here", "", "/post 127.0.0.1\n/post-again 127.0.0.1\n", true},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.mode);
+        SCOPED_TRACE(std::string(c.mode) + (c.https ? " over https" : ""));
         testing_support::execOn(m_folder.rssConnectionString(), QStringLiteral("DELETE FROM Tbl_Rss_Feed_Items"));
         addItem(QStringLiteral("Opening"), QStringLiteral("first"));
         const QString log = m_log.filePath(QStringLiteral("%1.log").arg(QLatin1String(c.mode)));
         QFile(log).open(QIODevice::WriteOnly);
-        LocalServer hostile(QStringLiteral("hostile_service.py"), {log, QString::fromLatin1(c.mode)});
-
-        const Outcome outcome = announce(QStringLiteral("http://127.0.0.1:%1/?wsdl").arg(hostile.port()));
+        const QString certificate = m_log.filePath(QStringLiteral("service.pem"));
+        QStringList arguments{log, QString::fromLatin1(c.mode)};
+        if (c.https)
+            arguments << certificate;
+        LocalServer hostile(QStringLiteral("hostile_service.py"), arguments);
+        if (c.https)
+            qputenv("CURL_CA_BUNDLE", QFile::encodeName(certificate));
+        const Outcome outcome
+            = announce(QStringLiteral("%1://127.0.0.1:%2/?wsdl").arg(c.https ? "https" : "http").arg(hostile.port()));
+        qunsetenv("CURL_CA_BUNDLE");
         const bool announced = *c.message == '\0';
         EXPECT_EQ(outcome.ok, announced) << outcome.message.toStdString();
         if (!announced) {

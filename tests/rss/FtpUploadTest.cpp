@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using rss::FtpAccount;
 using rss::FtpAddress;
 using rss::FtpUpload;
@@ -294,6 +296,53 @@ TEST(FtpUploadPeerTest, AnSftpServerIsTrustedByItsKeyBeforeAnythingIsSent)
     EXPECT_TRUE(outcome.message.contains(QStringLiteral("is not the one recorded for it")))
         << outcome.message.toStdString();
     EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(contentOf(logins).isEmpty());
+}
+
+// The known-hosts file is the user's: a last line without its line break keeps its key
+// whole when one is added, and a FIFO in its place is refused instead of waited on.
+TEST(FtpUploadPeerTest, TheKnownHostsFileIsNeverDamagedNorWaitedOn)
+{
+    QTemporaryDir home;
+    QTemporaryDir root;
+    QTemporaryDir local;
+    struct HomeGuard
+    {
+        QByteArray saved = qgetenv("HOME");
+        ~HomeGuard() { qputenv("HOME", saved); }
+    } homeGuard;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral(".ssh")));
+    const QString knownHosts = home.filePath(QStringLiteral(".ssh/known_hosts"));
+    const QString feed = local.filePath(QStringLiteral("feed.xml"));
+    writeFile(feed, "<rss version=\"0.91\"></rss>\r\n");
+    const QString keyFile = local.filePath(QStringLiteral("key.pub"));
+    const QString logins = local.filePath(QStringLiteral("logins.log"));
+    LocalServer server(QStringLiteral("sftp_server.py"),
+                       {keyFile, logins, root.path(), QStringLiteral("webmaster"), QStringLiteral("secret")});
+    const FtpAccount account{QStringLiteral("sftp://127.0.0.1:%1").arg(server.port()), QStringLiteral("webmaster"),
+                             QStringLiteral("secret"), QString()};
+    int questions = 0;
+    const auto trust = [&](const QString &) { return ++questions > 0; };
+
+    const QByteArray other
+        = "other.example ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAIAABAgMEBQYHCAkKCwwNDg8QERITFBUWFxgZGhscHR4f";
+    writeFile(knownHosts, other);
+    Outcome outcome = upload(account, feed, std::chrono::seconds(20), trust);
+    EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(contentOf(knownHosts), other + '\n' + QStringLiteral("[127.0.0.1]:%1 ").arg(server.port()).toUtf8()
+                                         + contentOf(keyFile).trimmed() + '\n');
+
+    ASSERT_TRUE(QFile::remove(knownHosts));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(knownHosts).constData(), 0600), 0);
+    QFile::remove(logins);
+    outcome = upload(account, feed, std::chrono::seconds(20), trust);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(
+        outcome.message.contains(QStringLiteral("cannot be checked in %1: it is not a regular file").arg(knownHosts)))
+        << outcome.message.toStdString();
+    EXPECT_EQ(questions, 1);
     EXPECT_TRUE(contentOf(logins).isEmpty());
 }
 

@@ -426,6 +426,9 @@ TEST_F(DatabaseTool, SqlCsvQuotesOnlyWhatMustBeQuotedAndKeepsNullApartFromEmptyT
         {"''", "\"\""},
         {"NULL", ""},
         {"12", "12"},
+        // Exact for programs: what a spreadsheet would run as a formula stays as stored.
+        {"'=HYPERLINK(1)'", "=HYPERLINK(1)"},
+        {"'@SUM(A1)'", "@SUM(A1)"},
     };
     for (const Case &c : cases) {
         const ToolRun run

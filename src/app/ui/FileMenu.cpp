@@ -100,13 +100,20 @@ void FileMenu::exportBusinesses()
                                                        QStringLiteral("Businesses.csv"));
     if (filePath.isEmpty())
         return;
-    const QString failure = base::failureOf([&filePath] {
+    qsizetype count = 0;
+    const QString failure = base::failureOf([&filePath, &count] {
         db::Connection connection;
         connection.open(db::ConnectionStrings::document());
-        app::exportBusinesses(connection, filePath);
+        count = app::exportBusinesses(connection, filePath);
     });
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
         ui::Dialogs::message(m_form, QStringLiteral("The businesses were not exported. %1").arg(failure));
+        return;
+    }
+    const QString what
+        = count == 1 ? QStringLiteral("1 business was") : QStringLiteral("%1 businesses were").arg(count);
+    ui::Dialogs::information(m_form, QStringLiteral("%1 exported to %2.").arg(what, QDir::toNativeSeparators(filePath)),
+                             QStringLiteral("Export Businesses"));
 }
 
 void FileMenu::runInBackground(std::function<void()> work, std::function<void(const QString &)> done)

@@ -25,8 +25,7 @@ struct MergeFieldDefinition
 };
 
 // The one list of merge fields: MasterField is delivered with these names in this
-// order, and templates are filled field by field in this order (text one field puts
-// in is scanned by the fields after it).
+// order. A template is filled in one pass; the text a field puts in is not scanned again.
 inline constexpr std::array MergeFieldList{
     MergeFieldDefinition{u"businessName", MergeFieldSource::Business, tables::BusinessInformation::BusinessName},
     MergeFieldDefinition{u"BusninesName", MergeFieldSource::Business, tables::BusinessInformation::BusinessName},

@@ -5,6 +5,7 @@
 #include "documents/OpenDocument.h"
 #include "documents/PrintError.h"
 #include "documents/TemplateMerge.h"
+#include "documents/ui/LongLines.h"
 #include "documents/ui/PrintOutput.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -63,6 +64,7 @@ ArticlesWindow::ArticlesWindow(QWidget *parent)
                                            Layout::Text1.top + Layout::SmallestText.height + Layout::BottomMargin));
     client()->installEventFilter(this);
     setDocumentBox(m_text);
+    watchForLongLines(m_text);
 
     QAction *save = fileMenu()->addAction(QStringLiteral("Save as D&ocument..."));
     save->setObjectName(QStringLiteral("mnuSaveAsDocument"));
@@ -87,7 +89,9 @@ void ArticlesWindow::formLoad()
 {
     const MergedDocument document = mergeTemplate(loadMergeInputs(m_reportName, m_businessInformationId));
     setWindowTitle(document.caption.value_or(DesignCaption));
-    m_text->setPlainText(withDisplayLineBreaks(document.text));
+    const QString text = withDisplayLineBreaks(document.text);
+    fitWrappingToText(m_text, text);
+    m_text->setPlainText(text);
     m_fieldsWithoutValue = document.fieldsWithoutValue;
     markFieldsWithoutValue();
     setNotice(fieldsWithoutValueNotice(m_fieldsWithoutValue));

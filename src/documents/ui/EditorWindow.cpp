@@ -5,6 +5,7 @@
 #include "documents/LineBreaks.h"
 #include "documents/MergeFieldInsertion.h"
 #include "documents/TemplateCatalog.h"
+#include "documents/ui/LongLines.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
@@ -31,6 +32,15 @@ constexpr ui::TwipsBox CmdSave{5820, 7560, 1695, 375};
 
 // Typing pauses this long before the field names are checked again.
 constexpr int CheckDelayMilliseconds = 250;
+// A person works through a list this long; more names are counted, not listed.
+constexpr qsizetype MostFieldsListed = 500;
+
+// A tool tip shows rich text when its text looks like markup; names from templates and
+// the database are shown as written.
+QString plainToolTip(const QString &text)
+{
+    return QStringLiteral("<qt>") + text.toHtmlEscaped() + QStringLiteral("</qt>");
+}
 
 } // namespace
 
@@ -48,8 +58,9 @@ EditorWindow::EditorWindow(QWidget *parent)
     setObjectName(QStringLiteral("Editor"));
     setWindowTitle(QStringLiteral("Editor"));
     ui::setClientSize(this, Layout::Client);
-    // Long field names differ at their ends, so the narrow list shows the ends.
-    m_fields->setTextElideMode(Qt::ElideLeft);
+    // Long field names share their starts ("REGISTEREDAGENT...") and differ at their
+    // ends: the narrow list keeps both and cuts the middle (the tool tip has it whole).
+    m_fields->setTextElideMode(Qt::ElideMiddle);
     m_fields->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabOrder(m_text, m_exit);
     setTabOrder(m_exit, m_save);
@@ -57,6 +68,7 @@ EditorWindow::EditorWindow(QWidget *parent)
     setTabOrder(m_insert, m_fields);
     setTabOrder(m_fields, m_fieldCheck);
 
+    watchForLongLines(m_text);
     m_checkTimer->setSingleShot(true);
     m_checkTimer->setInterval(CheckDelayMilliseconds);
     connect(m_checkTimer, &QTimer::timeout, this, &EditorWindow::checkFieldNames);
@@ -80,12 +92,15 @@ void EditorWindow::formLoad()
 {
     try {
         m_template.open(m_fileName);
-        m_text->setPlainText(withDisplayLineBreaks(m_template.text()));
+        setWindowTitle(QStringLiteral("Editor: %1").arg(m_fileName));
+        const QString text = withDisplayLineBreaks(m_template.text());
+        fitWrappingToText(m_text, text);
+        m_text->setPlainText(text);
         m_savedText = ui::heldText(m_text);
         checkFieldNames();
         for (const QString &name : mergeFieldNames()) {
             auto *item = new QListWidgetItem(name, m_fields);
-            item->setToolTip(name);
+            item->setToolTip(plainToolTip(name));
         }
     } catch (const db::DbError &) {
         formUnload();
@@ -96,6 +111,7 @@ void EditorWindow::formLoad()
 void EditorWindow::formUnload()
 {
     m_template.close();
+    setWindowTitle(QStringLiteral("Editor"));
     m_text->clear();
     m_checkTimer->stop(); // clearing the text started it
     m_text->setExtraSelections({});
@@ -124,7 +140,9 @@ void EditorWindow::insertField()
     const QTextCursor cursor = m_text->textCursor();
     const int start = cursor.selectionStart();
     const int length = cursor.selectionEnd() - start;
-    m_text->setPlainText(insertMergeField(ui::heldText(m_text), start, length, name));
+    const QString text = insertMergeField(ui::heldText(m_text), start, length, name);
+    fitWrappingToText(m_text, text);
+    m_text->setPlainText(text);
     // The caret goes after the new field, ready for the next one.
     QTextCursor after = m_text->textCursor();
     after.setPosition(start + name.size() + 2);
@@ -152,22 +170,31 @@ void EditorWindow::checkFieldNames()
     QTextCharFormat format;
     format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
     format.setUnderlineColor(Qt::red);
-    for (const UnknownField &field : unknownFields(ui::heldText(m_text))) {
+    const QString text = ui::heldText(m_text);
+    fitWrappingToText(m_text, text);
+    const FieldCheckResult check = documents::checkFieldNames(text, MostFieldsListed);
+    for (const UnknownField &field : check.fields) {
         auto *item = new QListWidgetItem(describe(field), m_fieldCheck);
         item->setData(Qt::UserRole, field.position);
         item->setData(Qt::UserRole + 1, field.written.size());
         QTextCursor mark(m_text->document());
         mark.setPosition(int(field.position));
         mark.setPosition(int(field.position + field.written.size()), QTextCursor::KeepAnchor);
-        format.setToolTip(item->text());
+        format.setToolTip(plainToolTip(item->text()));
         marks.append({mark, format});
     }
     m_text->setExtraSelections(marks);
+    const qsizetype unlisted = check.total - qsizetype(check.fields.size());
+    if (unlisted > 0)
+        new QListWidgetItem(QStringLiteral("... and %1 more names that are not merge fields.").arg(unlisted),
+                            m_fieldCheck);
 }
 
 void EditorWindow::showUnknownField(QListWidgetItem *item)
 {
     // Selects the name in the text, ready to be typed over.
+    if (!item->data(Qt::UserRole).isValid())
+        return; // the count of names not listed
     QTextCursor cursor = m_text->textCursor();
     const int start = item->data(Qt::UserRole).toInt();
     cursor.setPosition(start);

@@ -24,6 +24,7 @@ PrintPreviewDialog::PrintPreviewDialog(QPrinter &printer, const QString &documen
     m_preview->setAccessibleName(QStringLiteral("Pages"));
     m_preview->fitToWidth();
     m_pages->setObjectName(QStringLiteral("lblPages"));
+    m_pages->setTextFormat(Qt::PlainText);
 
     QPushButton *zoomOut = ui::makeButton(this, "cmdZoomOut", QStringLiteral("Zoom &Out"));
     QPushButton *zoomIn = ui::makeButton(this, "cmdZoomIn", QStringLiteral("Zoom &In"));

@@ -57,12 +57,20 @@ void ReportWindow::showForBusiness(qint64 businessInformationId)
 
 void ReportWindow::formLoad()
 {
-    m_text->setPlainText(withDisplayLineBreaks(buildBusinessReport(m_businessInformationId)));
+    const BusinessReport report = makeBusinessReport(m_businessInformationId);
+    m_businessName = report.businessName;
+    m_text->setPlainText(withDisplayLineBreaks(report.text));
 }
 
 void ReportWindow::formUnload()
 {
     m_text->clear();
+    m_businessName.clear();
+}
+
+QString ReportWindow::documentName() const
+{
+    return businessReportTitle(m_businessName, QDate::currentDate());
 }
 
 void ReportWindow::printReport()

@@ -28,6 +28,8 @@ protected:
     // Throws db::DbError when the database cannot be read; the window stays unloaded.
     void formLoad() override;
     void formUnload() override;
+    // The business's name and today's date: the print job's and the PDF's title.
+    QString documentName() const override;
 
 private:
     void printReport();
@@ -36,6 +38,7 @@ private:
     QPushButton *m_close;
     QPushButton *m_print;
     qint64 m_businessInformationId = 0;
+    QString m_businessName;
 };
 
 } // namespace documents

@@ -25,6 +25,8 @@ TextDocumentWindow::TextDocumentWindow(QWidget *parent)
     m_client->setObjectName(QStringLiteral("clientArea"));
     ui::applyBackground(m_client);
     m_notice->setObjectName(QStringLiteral("lblNotice"));
+    // Names from templates and businesses reach the notice: never read as markup.
+    m_notice->setTextFormat(Qt::PlainText);
     m_notice->setWordWrap(true);
     m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_notice->setContentsMargins(8, 4, 8, 4);

@@ -161,21 +161,28 @@ bool isRedirect(long code)
     return code == 301 || code == 302 || code == 303 || code == 307 || code == 308;
 }
 
-// The host of an address, lower-cased; empty when it has none.
-std::string hostOf(const char *address)
+// Where an address leads: its scheme, host and port (the scheme's own when none is
+// written), lower-cased; empty when it cannot be read.
+std::string originOf(const char *address)
 {
-    std::string host;
+    std::string origin;
     CURLU *url = curl_url();
-    char *part = nullptr;
+    char *scheme = nullptr;
+    char *host = nullptr;
+    char *port = nullptr;
     if (url && curl_url_set(url, CURLUPART_URL, address, 0) == CURLUE_OK
-        && curl_url_get(url, CURLUPART_HOST, &part, 0) == CURLUE_OK) {
-        host = part;
-        for (char &c : host)
+        && curl_url_get(url, CURLUPART_SCHEME, &scheme, 0) == CURLUE_OK
+        && curl_url_get(url, CURLUPART_HOST, &host, 0) == CURLUE_OK
+        && curl_url_get(url, CURLUPART_PORT, &port, CURLU_DEFAULT_PORT) == CURLUE_OK) {
+        origin = std::string(scheme) + "://" + host + ':' + port;
+        for (char &c : origin)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    curl_free(part);
+    curl_free(scheme);
+    curl_free(host);
+    curl_free(port);
     curl_url_cleanup(url);
-    return host;
+    return origin;
 }
 
 void fail(TallowmereTransferResult *result, TallowmereTransferFailure failure, const char *detail)
@@ -242,11 +249,12 @@ void finishUpload(CURL *curl, Session &session, const char *errorText, curl_off_
     curl_easy_setopt(curl, CURLOPT_POSTQUOTE, nullptr);
 }
 
-// A POST is followed only to the host it was meant for: the body carries the account.
+// A POST is followed only to the scheme, host and port it was meant for: the body
+// carries the account, which must not reach another server, nor leave TLS.
 void post(CURL *curl, Session &session, const char *errorText, TallowmereTransferResult *result)
 {
     const TallowmereTransferRequest *request = session.request;
-    const std::string host = hostOf(request->url);
+    const std::string origin = originOf(request->url);
     std::string address = request->url;
     for (int redirects = 0;; ++redirects) {
         curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
@@ -256,9 +264,12 @@ void post(CURL *curl, Session &session, const char *errorText, TallowmereTransfe
         if (!isRedirect(result->responseCode) || curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &next) != CURLE_OK
             || !next)
             break;
-        if (hostOf(next) != host) {
+        if (origin.empty() || originOf(next) != origin) {
             char text[400];
-            std::snprintf(text, sizeof text, "the service sent the request on to another host (%.300s)", next);
+            std::snprintf(text, sizeof text,
+                          "the service sent the request on to another server or scheme (%.200s%s), and it was "
+                          "not sent there",
+                          next, std::strlen(next) > 200 ? "..." : "");
             fail(result, TallowmereRedirectFailure, text);
             break;
         }

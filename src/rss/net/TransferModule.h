@@ -29,7 +29,7 @@ enum TallowmereTransferFailure {
     TallowmereTlsFailure,            // no encrypted connection could be made
     TallowmereConnectionLostFailure, // the peer closed the connection before its reply was whole
     TallowmereTooLargeFailure,       // the reply is longer than the request allows
-    TallowmereRedirectFailure,       // a POST was sent on to another host, and not followed
+    TallowmereRedirectFailure,       // a POST was sent on to another scheme, host or port, and not followed
     TallowmereVerifyFailure,         // the stored file's size differs from the local file's
     TallowmereUnknownHostKeyFailure, // SFTP: the server's key is in no known_hosts line
     TallowmereChangedHostKeyFailure, // SFTP: the server's key differs from the known one

@@ -10,6 +10,7 @@
 #include "rss/FeedWriter.h"
 #include "rss/ItemList.h"
 #include "rss/RssStatements.h"
+#include "rss/ShownValue.h"
 #include "rss/UploadImport.h"
 #include "rss/ui/NetworkCommands.h"
 #include "rss/ui/RssWindowLayout.h"
@@ -38,6 +39,9 @@ namespace rss {
 
 namespace {
 
+// The status line is one line of the window: a longer text is cut in its middle.
+constexpr qsizetype StatusLength = 300;
+
 const QString EditHintText
     = QStringLiteral("To edit an item simply double click the item from the list above.\r\n"
                      "To delete an item select the item from the list above and then select the delete button");
@@ -45,6 +49,7 @@ const QString EditHintText
 QLabel *makeLabel(QWidget *parent, const QString &text, const ui::TwipsBox &box)
 {
     auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     ui::place(label, box);
     return label;
 }
@@ -124,6 +129,8 @@ FrmRssGenerator::FrmRssGenerator(QWidget *parent)
 
     m_status = new QLabel(m_client);
     m_status->setObjectName(QStringLiteral("lblStatus"));
+    // File names and server names reach this line: never read as markup.
+    m_status->setTextFormat(Qt::PlainText);
     ui::place(m_status, layout::StatusLine);
 
     connect(m_network, &NetworkCommands::busyChanged, this, &FrmRssGenerator::setNetworkBusy);
@@ -373,7 +380,7 @@ void FrmRssGenerator::deleteSelected()
         return;
     const RssItem item = m_items->item(row);
     const auto answer = ui::Dialogs::ask(this,
-                                         QStringLiteral("You are about to delete item (") % item.title
+                                         QStringLiteral("You are about to delete item (") % shownValue(item.title)
                                              % QStringLiteral(")\r\nDo you want to continue"),
                                          ui::Dialogs::Buttons::YesNo, QLatin1String(GeneratorTitle));
     if (answer != ui::Dialogs::Answer::Yes)
@@ -439,20 +446,18 @@ void FrmRssGenerator::chooseAnnouncementService()
               .trimmed();
     if (answer.isEmpty())
         return;
-    const QUrl address = QUrl::fromUserInput(answer);
-    const QString scheme = address.scheme().toLower();
-    if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https")) {
-        reportFailure(
-            QStringLiteral("\"%1\" is not a web address; the announcement service stays as it was.").arg(answer));
+    if (const QString fault = Announcement::addressFault(answer); !fault.isEmpty()) {
+        reportFailure(fault + QStringLiteral(" The announcement service stays as it was."));
         return;
     }
+    const QUrl address = QUrl::fromUserInput(answer);
     const bool kept
         = base::runSteps(base::FailurePolicy::Report, {[&] { Announcement::setUserWsdlAddress(address.toString()); }},
                          [this](const QString &description) { reportFailure(description); });
     if (kept && !qEnvironmentVariableIsEmpty("TALLOWMERE_ANNOUNCE_WSDL"))
         ui::Dialogs::message(this, QStringLiteral("The address is kept, but TALLOWMERE_ANNOUNCE_WSDL is set on this "
                                                   "computer: announcements go to %1 while it is.")
-                                       .arg(qEnvironmentVariable("TALLOWMERE_ANNOUNCE_WSDL")));
+                                       .arg(shownValue(qEnvironmentVariable("TALLOWMERE_ANNOUNCE_WSDL"))));
 }
 
 void FrmRssGenerator::printList()
@@ -502,9 +507,7 @@ void FrmRssGenerator::openDirectory(QListWidgetItem *entry)
         return;
     const QUrl page = directoryPage(entry->text());
     if (page.isEmpty()) {
-        constexpr int Shown = 200;
-        const QString address
-            = entry->text().size() > Shown ? entry->text().left(Shown) + QChar(0x2026) : entry->text();
+        const QString address = shownValue(entry->text());
         reportFailure(QStringLiteral("\"%1\" in urlNames.txt is not the address of a web page (http or https); "
                                      "it is not opened.")
                           .arg(address));
@@ -573,7 +576,7 @@ void FrmRssGenerator::setNetworkBusy(bool busy)
 
 void FrmRssGenerator::showStatus(const QString &text)
 {
-    m_status->setText(text);
+    m_status->setText(shownValue(text, StatusLength));
 }
 
 void FrmRssGenerator::reportFailure(const QString &description)

@@ -2,6 +2,7 @@
 
 #include "rss/Announcement.h"
 #include "rss/FtpUpload.h"
+#include "rss/ShownValue.h"
 #include "ui/Dialogs.h"
 
 #include <QDir>
@@ -61,7 +62,8 @@ bool NetworkCommands::upload(const PublishingSettings &account, const QString &l
                    == ui::Dialogs::Answer::Yes;
         });
     }
-    begin(tr("Uploading %1 to %2 ...").arg(QDir::toNativeSeparators(localPath), account.ftpSite));
+    begin(
+        tr("Uploading %1 to %2 ...").arg(shownValue(QDir::toNativeSeparators(localPath)), shownValue(account.ftpSite)));
     m_upload->start(FtpAccount{account.ftpSite, account.ftpUserName, account.ftpPassword, account.ftpDirectory},
                     localPath);
     return true;

@@ -142,7 +142,9 @@ TEST_F(FileMenuTest, ExportWritesEveryBusinessAsCsvWithAByteOrderMarkReplacingTh
     }
     dialogs->fileNames = {file};
     trigger(form, "mnuExportBusinesses");
-    EXPECT_TRUE(dialogs->messages.empty()) << dialogs->messages[0].text.toStdString();
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("2 businesses were exported to %1.").arg(file));
+    dialogs->messages.clear();
     QFile written(file);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QString keys = folder
@@ -167,6 +169,29 @@ TEST_F(FileMenuTest, ExportWritesEveryBusinessAsCsvWithAByteOrderMarkReplacingTh
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_TRUE(dialogs->messages[0].text.contains(nowhere)) << dialogs->messages[0].text.toStdString();
     EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+// A spreadsheet opening the export shows what was typed, and runs none of it.
+TEST_F(FileMenuTest, ExportKeepsSpreadsheetsFromRunningTypedFormulas)
+{
+    folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, "
+                "BusinessState, BusinessZip, BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, "
+                "BusinessWebSiteURL, BusinessEMailAddress) VALUES ('=HYPERLINK(\"http://x\",\"y\")', "
+                "'+1+cmd|'' /C calc''!A0', '-2+3', '@SUM(A1)', '\ttab', '\rcr', '-12.5', "
+                "'+49 30 1234', 'a=b', '-', 'x@y')");
+    auto &form = start();
+    const QString file = elsewhere.filePath(QStringLiteral("formulas.csv"));
+    dialogs->fileNames = {file};
+    trigger(form, "mnuExportBusinesses");
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray row = written.readAll().split('\n').value(1);
+    EXPECT_TRUE(
+        row.endsWith(",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",'+1+cmd|' /C calc'!A0,'-2+3,'@SUM(A1),'\ttab,"
+                     "\"'\rcr\",-12.5,'+49 30 1234,a=b,'-,x@y\r"))
+        << row.toStdString();
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("1 business was exported to %1.").arg(file));
 }
 
 TEST_F(FileMenuTest, TheFirstStartOfADayBacksUpAndKeepsTheSevenNewestDays)

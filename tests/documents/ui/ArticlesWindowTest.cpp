@@ -65,6 +65,20 @@ protected:
     ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
 
+// A business name of half a million characters without a space opens at once: the box
+// wraps it anywhere instead of searching it for a word boundary on every line.
+TEST_F(ArticlesWindowTest, AHugeUnbrokenNameOpensWithoutSearchingForWordBoundaries)
+{
+    folder.exec(QStringLiteral("UPDATE BusinessInformation SET BusninesName = '%1' WHERE BusinessInformationId = 2")
+                    .arg(QString(500000, u'n')));
+    open(QStringLiteral("Articles"), 2);
+    EXPECT_TRUE(text().contains(QString(500000, u'n')));
+    EXPECT_EQ(box()->wordWrapMode(), QTextOption::WrapAnywhere);
+    // An ordinary document wraps at word boundaries again.
+    open(QStringLiteral("Articles"), 1);
+    EXPECT_EQ(box()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
 TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
 {
     EXPECT_EQ(window().objectName(), QStringLiteral("rptArticlesOfCorporation"));

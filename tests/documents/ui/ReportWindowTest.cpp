@@ -177,9 +177,14 @@ TEST_F(ReportWindowTest, SaveAsPdfWritesTheTextLaidOutAsThePrintout)
     click("Command2");
     trigger("mnuSaveAsPdf");
 
+    // Named and titled for the business and the day, not "Report".
+    const QString title = QStringLiteral("Sample Tools, ") + QDate::currentDate().toString(Qt::ISODate);
     EXPECT_EQ(dialogs->fileDialogCaptions.last(), QStringLiteral("Save as PDF"));
-    EXPECT_EQ(dialogs->fileDialogStarts.last(), QStringLiteral("Report.pdf"));
+    EXPECT_EQ(dialogs->fileDialogStarts.last(), title + QStringLiteral(".pdf"));
     ASSERT_TRUE(QFile::exists(saved + QStringLiteral(".pdf")));
+    EXPECT_TRUE(testing_support::toolOutput(QStringLiteral("pdfinfo"), {saved + QStringLiteral(".pdf")})
+                    .contains(QRegularExpression(QStringLiteral("^Title: +") + QRegularExpression::escape(title) + u'$',
+                                                 QRegularExpression::MultilineOption)));
     const QString text = pdfText(saved + QStringLiteral(".pdf"));
     EXPECT_TRUE(text.contains(QStringLiteral("Sample Tools"))) << text.toStdString();
     EXPECT_EQ(text, pdfText(printed));

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -130,6 +131,7 @@ TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)
     edit(QStringLiteral("ARTICLES"));
     ASSERT_TRUE(editor().isVisible());
     EXPECT_EQ(editor().fileName(), QStringLiteral("articles")); // the stored name, not the listed one
+    EXPECT_EQ(editor().windowTitle(), QStringLiteral("Editor: articles"));
     EXPECT_EQ(textBox(editor())->toPlainText(),
               QStringLiteral("ARTICLES OF INCORPORATION\n\nThe name of the corporation is [BusninesName].\n"));
     EXPECT_EQ(list(editor())->item(0)->text(), QStringLiteral("businessName"));
@@ -239,6 +241,70 @@ TEST_F(TemplateWindows, UnknownFieldNamesAreMarkedWithTheirLineAndANearName)
     textBox(editor())->insertPlainText(QStringLiteral("[BusinessAddressOne]"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return check->count() == 1; }));
     EXPECT_EQ(check->item(0)->text(), QStringLiteral("Line 3: [Seal] is not a merge field."));
+}
+
+// Large templates open and stay workable: a line of a million characters without a
+// space wraps anywhere, and a hundred thousand unknown names are counted, not listed.
+TEST_F(TemplateWindows, HugeTemplatesOpenWithLongLinesAndManyUnknownNames)
+{
+    QString names;
+    for (int i = 0; i < 100000; ++i)
+        names += QStringLiteral("[Fld%1] ").arg(i);
+    folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('one line', '%1'), "
+                               "('names', '%2');")
+                    .arg(QString(1000000, u'x'), names));
+    edit(QStringLiteral("ONE LINE"));
+    ASSERT_TRUE(editor().isVisible());
+    EXPECT_EQ(textBox(editor())->toPlainText().size(), 1000000);
+    EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAnywhere);
+    textBox(editor())->moveCursor(QTextCursor::End);
+    QTest::keyClicks(textBox(editor()), QStringLiteral("ab"));
+    EXPECT_TRUE(textBox(editor())->toPlainText().endsWith(QStringLiteral("xab")));
+    dialogs->answers = {Dialogs::Answer::Discard};
+    click(editor(), "CmdExit");
+
+    // Pasted into an ordinary template, and taken out again.
+    edit(QStringLiteral("BYLAWS"));
+    EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    textBox(editor())->moveCursor(QTextCursor::End);
+    textBox(editor())->insertPlainText(QString(1000000, u'y'));
+    EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAnywhere);
+    textBox(editor())->undo();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return textBox(editor())->wordWrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere; }));
+    dialogs->answers = {Dialogs::Answer::Discard};
+    click(editor(), "CmdExit");
+
+    edit(QStringLiteral("NAMES"));
+    EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
+    ASSERT_EQ(check->count(), 501);
+    EXPECT_EQ(check->item(500)->text(), QStringLiteral("... and 99500 more names that are not merge fields."));
+    EXPECT_EQ(textBox(editor())->extraSelections().size(), 500);
+    emit check->itemActivated(check->item(500)); // no name to select
+    emit check->itemActivated(check->item(1));
+    EXPECT_EQ(textBox(editor())->textCursor().selectedText(), QStringLiteral("[Fld1]"));
+}
+
+// Names written as markup show as written in the tool tips, not as markup.
+TEST_F(TemplateWindows, ToolTipsShowNamesAsWritten)
+{
+    folder.exec(QStringLiteral("INSERT INTO MasterField (MasterFieldName) VALUES ('<h1>Big</h1>');"));
+    edit(QStringLiteral("ARTICLES"));
+    textBox(editor())->setPlainText(QStringLiteral("[<font size=7>PAID</font>]"));
+    QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check->count() == 1; }));
+    const auto shown = [](const QString &toolTip) {
+        QTextDocument rendered;
+        rendered.setHtml(toolTip);
+        return rendered.toPlainText();
+    };
+    const auto marks = textBox(editor())->extraSelections();
+    ASSERT_EQ(marks.size(), 1);
+    EXPECT_EQ(shown(marks[0].format.toolTip()), check->item(0)->text());
+    const auto fields = list(editor())->findItems(QStringLiteral("<h1>Big</h1>"), Qt::MatchExactly);
+    ASSERT_EQ(fields.size(), 1);
+    EXPECT_EQ(shown(fields[0]->toolTip()), QStringLiteral("<h1>Big</h1>"));
 }
 
 TEST_F(TemplateWindows, EditorClosedByItsCloseBoxLoadsAgain)

@@ -3,7 +3,11 @@ the first line of standard output). Its description is at /?wsdl; every POST tha
 reaches it is appended to LOG as a "path host" line. It stops by itself
 after a while or when its standard input closes.
 
-    hostile_service.py LOG MODE
+    hostile_service.py LOG MODE [CERT]
+
+A second, plain HTTP server on another port (the side port) logs what reaches it the
+same way. With CERT the service speaks HTTPS, with a new certificate for 127.0.0.1
+written to CERT.
 
 MODE:
     huge-description   the description is 64 MB of nested elements
@@ -11,9 +15,14 @@ MODE:
     foreign-endpoint   the description sends posts to http://localhost:PORT/post
     redirect-away      a post is redirected (307) to http://localhost:PORT/stolen
     redirect-here      a post is redirected (307) to /post-again on this host
+    redirect-port      a post is redirected (307) to the side port of this host
+    plain-endpoint     the description sends posts to the side port, in plain HTTP
 """
+import ssl
 import sys
+import threading
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from ftp_server import write_certificate
 from lifetime import stop_later
 
 
@@ -50,6 +59,8 @@ ANSWER = (b'<?xml version="1.0" encoding="utf-8"?><soap:Envelope '
           b'<SubmitUserStatusResponse xmlns="http://tempuri.org/" /></soap:Body></soap:Envelope>')
 
 log_path, mode = sys.argv[1], sys.argv[2]
+certificate = sys.argv[3] if len(sys.argv) > 3 else None
+side = None
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -88,9 +99,12 @@ class Handler(BaseHTTPRequestHandler):
         if mode == "huge-description":
             self.send_huge(b'<?xml version="1.0"?>', b"<a>")
             return
-        endpoint = "http://127.0.0.1:%d/post" % port
+        scheme = "https" if certificate else "http"
+        endpoint = "%s://127.0.0.1:%d/post" % (scheme, port)
         if mode == "foreign-endpoint":
             endpoint = "http://localhost:%d/post" % port
+        elif mode == "plain-endpoint":
+            endpoint = "http://127.0.0.1:%d/post" % side.server_port
         self.send_body(DESCRIPTION.replace("{endpoint}", endpoint).encode("utf-8"))
 
     def do_POST(self):
@@ -99,12 +113,16 @@ class Handler(BaseHTTPRequestHandler):
         with open(log_path, "a", encoding="utf-8") as log:
             log.write("%s %s\n" % (self.path, self.headers.get("Host", "").split(":")[0]))
         port = self.server.server_port
-        if mode == "huge-reply":
+        if self.server is side:
+            self.send_body(ANSWER)
+        elif mode == "huge-reply":
             self.send_huge(b'<?xml version="1.0"?><soap:Envelope>', b" ")
         elif mode == "redirect-away" and self.path == "/post":
             self.send_body(b"", 307, [("Location", "http://localhost:%d/stolen" % port)])
         elif mode == "redirect-here" and self.path == "/post":
             self.send_body(b"", 307, [("Location", "/post-again")])
+        elif mode == "redirect-port" and self.path == "/post":
+            self.send_body(b"", 307, [("Location", "http://127.0.0.1:%d/stolen" % side.server_port)])
         else:
             self.send_body(ANSWER)
 
@@ -113,5 +131,12 @@ class Handler(BaseHTTPRequestHandler):
 if __name__ == "__main__":
     stop_later()
     server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    if certificate:
+        write_certificate(certificate)
+        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        context.load_cert_chain(certificate)
+        server.socket = context.wrap_socket(server.socket, server_side=True)
+    side = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    threading.Thread(target=side.serve_forever, daemon=True).start()
     print(server.server_port, flush=True)
     server.serve_forever()

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -119,6 +120,75 @@ TEST_F(PublishingNetwork, UploadStoresTheChosenFileInTheAccountsDirectoryAndSays
     EXPECT_EQ(testing_support::statusOf(&window),
               QStringLiteral("Uploaded feed.xml to ftp://127.0.0.1:%1/www/.").arg(server.port()));
     EXPECT_EQ(readFile(QDir(root.path()).filePath(QStringLiteral("www/feed.xml"))), QByteArray("<rss/>"));
+}
+
+// File and site names reach the status line as they are written, never as markup,
+// and a huge one is cut in the middle.
+TEST_F(PublishingNetwork, TheStatusLineShowsNamesAsPlainText)
+{
+    QTemporaryDir root;
+    LocalServer server(QStringLiteral("ftp_server.py"), {root.path(), QStringLiteral("me"), QStringLiteral("secret")});
+    rss::PublishingSettings account;
+    account.ftpSite = QStringLiteral("127.0.0.1:%1").arg(server.port());
+    account.ftpUserName = QStringLiteral("me");
+    account.ftpPassword = QStringLiteral("secret");
+    account.write();
+    const QString name = QStringLiteral("<font color=red size=7>PAID x.xml");
+    const QString feed = folder.filePath(name);
+    writeFile(feed, "<rss/>");
+    dialogs->fileNames = {feed};
+    FrmRssGenerator &window = open();
+    const auto *status = testing_support::control<QLabel>(&window, "lblStatus");
+    EXPECT_EQ(status->textFormat(), Qt::PlainText);
+
+    testing_support::click(&window, "Command6");
+    QTRY_VERIFY_WITH_TIMEOUT(testing_support::buttonOf(&window, "Command6")->isEnabled(), 60000);
+    EXPECT_EQ(status->text(), QStringLiteral("Uploaded %1 to ftp://127.0.0.1:%2/.").arg(name).arg(server.port()));
+    EXPECT_EQ(readFile(root.filePath(name)), QByteArray("<rss/>"));
+
+    // A site of a megabyte in config.ini: the line names its start and its end.
+    account.ftpSite = QStringLiteral("<b>") + QString(1000000, u'w') + QStringLiteral("</b>");
+    account.write();
+    dialogs->fileNames = {feed};
+    testing_support::click(&window, "Command6");
+    EXPECT_LT(status->text().size(), 1000);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Uploading %1 to <b>www").arg(feed)))
+        << status->text().left(300).toStdString();
+    EXPECT_TRUE(status->text().endsWith(QStringLiteral("ww</b> ..."))) << status->text().right(300).toStdString();
+    QTRY_VERIFY_WITH_TIMEOUT(testing_support::buttonOf(&window, "Command6")->isEnabled(), 60000);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_LT(dialogs->messages[0].text.size(), 1000);
+}
+
+// An announcement address is a web address of at most 2,048 characters, however it
+// comes; the messages about a longer one show only its ends.
+TEST_F(PublishingNetwork, AnnouncementAddressesAreBoundedAndMessagesShowTheirEnds)
+{
+    const QString huge = QStringLiteral("http://example.com/") + QString(1000000, u'a') + QStringLiteral("?wsdl");
+    FrmRssGenerator &window = open();
+    dialogs->inputs = {huge};
+    action(window, "mnuAnnouncementService")->trigger();
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("is longer than 2048 characters")))
+        << dialogs->messages[0].text.left(300).toStdString();
+    EXPECT_LT(dialogs->messages[0].text.size(), 1000);
+    EXPECT_TRUE(rss::Announcement::userWsdlAddress().isEmpty());
+
+    const QString longest = QStringLiteral("http://127.0.0.1:9/") + QString(2048 - 19, u'a');
+    dialogs->inputs = {longest};
+    action(window, "mnuAnnouncementService")->trigger();
+    EXPECT_EQ(rss::Announcement::userWsdlAddress(), longest);
+
+    // Put into the settings by hand: refused when the announcement starts.
+    QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere"))
+        .setValue(QStringLiteral("Announcement/ServiceAddress"), huge);
+    QAction *announce = action(window, "mnuUploadTwitter");
+    announce->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(announce->isEnabled() && dialogs->messages.size() == 2u, 60000);
+    EXPECT_TRUE(dialogs->messages[1].text.contains(QStringLiteral("is longer than 2048 characters")))
+        << dialogs->messages[1].text.left(300).toStdString();
+    EXPECT_TRUE(dialogs->messages[1].text.contains(QStringLiteral("aaa?wsdl")));
+    EXPECT_LT(dialogs->messages[1].text.size(), 1000);
 }
 
 TEST_F(PublishingNetwork, AnUnknownSftpServerIsAskedAboutByItsFingerprintBeforeTheUpload)
