@@ -4,15 +4,18 @@
 #include "ui/WindowPlacement.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace ui {
@@ -31,6 +34,40 @@ QAccessibleInterface *accessibleWindow(const QString &, QObject *object)
 QSettings userSettings()
 {
     return QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere"));
+}
+
+// The frame a window manager put around a window earlier in this run: before a window is
+// first shown the platform may not know its own frame yet (X11 learns it from the
+// window manager once the window is on the screen), and the next one gets the same.
+QMargins &knownFrame()
+{
+    static QMargins frame;
+    return frame;
+}
+
+QMargins frameOf(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// The window the person opens this one from: the new one stands beside it.
+std::optional<Opener> openerOf(const QWidget *window)
+{
+    const QWidget *active = QApplication::activeWindow();
+    if (!active || active == window || !active->isVisible())
+        return std::nullopt;
+    Opener opener;
+    opener.frame = active->frameGeometry();
+    opener.step = std::max(frameOf(active).top(), window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *other : windows) {
+        if (other != window && other->isVisible() && !other->isMinimized())
+            opener.taken << other->frameGeometry().topLeft();
+    }
+    return opener;
 }
 
 const QString GeometryKey = QStringLiteral("/geometry");
@@ -92,8 +129,28 @@ bool Window::unload()
     return close();
 }
 
+void Window::closeOnEscape(std::function<void()> action)
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("escapeKey"));
+    if (!action)
+        action = [this] { close(); };
+    connect(escape, &QShortcut::activated, this, std::move(action));
+}
+
+void Window::unloadUnasked()
+{
+    if (m_loaded) {
+        keepGeometry();
+        formUnload();
+        m_loaded = false;
+    }
+    hide();
+}
+
 void Window::closeEvent(QCloseEvent *event)
 {
+    m_frameUnsettled = false;
     if (m_unloading) {
         event->accept();
         return;
@@ -122,8 +179,12 @@ void Window::placeOnScreen()
     std::optional<QRect> kept;
     if (const QVariant value = settings.value(m_settingsKey + GeometryKey); value.canConvert<QRect>())
         kept = value.toRect();
-    // The screen the window was left on, while it is still there.
+    // A window the person has not placed yet opens beside the one it is opened from.
+    const std::optional<Opener> opener = kept ? std::nullopt : openerOf(this);
+    // The screen the window was left on while it is still there, or its opener's.
     QScreen *screen = kept ? QGuiApplication::screenAt(kept->center()) : nullptr;
+    if (!screen && opener)
+        screen = QApplication::activeWindow()->screen();
     if (!screen)
         screen = this->screen();
     if (!screen)
@@ -133,10 +194,10 @@ void Window::placeOnScreen()
     // Made now rather than when shown, so that the frame the window will have is known
     // where the platform tells it in advance.
     create();
-    const QRect frame = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                           frame.bottom() - inner.bottom());
+    QMargins margins = frameOf(this);
+    m_frameUnsettled = margins.isNull() && !(windowFlags() & Qt::FramelessWindowHint);
+    if (m_frameUnsettled)
+        margins = knownFrame();
     // The design size is the one the load step left; a window never sized by its code
     // is as large as its scrolling body and menu bar need.
     QSize design = size();
@@ -151,8 +212,41 @@ void Window::placeOnScreen()
     // Placed in the normal state; one left maximized is maximized once shown, so that
     // the platform knows where it returns to.
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    setGeometry(openingGeometry(wanted, kept, screen->availableGeometry(), margins, scrollBar));
+    setGeometry(openingGeometry(wanted, kept, screen->availableGeometry(), margins, scrollBar, opener));
     m_openMaximized = kept && settings.value(m_settingsKey + MaximizedKey).toBool();
+}
+
+bool Window::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (m_frameUnsettled) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+        case QEvent::UpdateRequest: settleFrame(); break;
+        default: break;
+        }
+    }
+    return handled;
+}
+
+void Window::settleFrame()
+{
+    if (!isVisible() || isMaximized() || isFullScreen() || isMinimized())
+        return;
+    const QMargins margins = frameOf(this);
+    if (margins.isNull())
+        return; // not known yet
+    m_frameUnsettled = false;
+    knownFrame() = margins;
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect settled = openingGeometry(size(), geometry(), screen->availableGeometry(), margins);
+    if (settled != geometry())
+        setGeometry(settled);
 }
 
 void Window::keepGeometry()

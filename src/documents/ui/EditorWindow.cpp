@@ -56,6 +56,7 @@ EditorWindow::EditorWindow(QWidget *parent)
     setTabOrder(m_save, m_insert);
     setTabOrder(m_insert, m_fields);
     setTabOrder(m_fields, m_fieldCheck);
+    closeOnEscape();
 
     m_checkTimer->setSingleShot(true);
     m_checkTimer->setInterval(CheckDelayMilliseconds);

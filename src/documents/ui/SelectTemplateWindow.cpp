@@ -9,6 +9,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace documents {
 
@@ -40,6 +41,17 @@ SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
     connect(m_select, &QPushButton::clicked, this, &SelectTemplateWindow::selectTemplate);
     // Exit only hides: the list keeps what it was loaded with until a Select unloads it.
     connect(m_exit, &QPushButton::clicked, this, &SelectTemplateWindow::hide);
+    closeOnEscape([this] { m_exit->click(); });
+    // Return picks the chosen template, as Select does; on Exit it leaves.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            if (focusWidget() == m_exit)
+                m_exit->click();
+            else
+                selectTemplate();
+        });
+    }
     makeScrollable();
 }
 

@@ -72,6 +72,16 @@ protected:
     ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
 
+TEST_F(ReportWindowTest, EscapeClosesTheWindowWhereverTheKeyboardIs)
+{
+    window().showForBusiness(1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    text()->setFocus();
+    QTest::keyClick(text(), Qt::Key_Escape);
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_FALSE(window().isLoaded());
+}
+
 TEST_F(ReportWindowTest, OpensWithTheReportInItsDesignLayout)
 {
     window().showForBusiness(1);
