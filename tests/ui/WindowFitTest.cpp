@@ -185,6 +185,46 @@ TEST_F(WindowFit, OnASmallScreenTheWindowFitsAndItsControlsScrollIntoView)
     EXPECT_TRUE(testing_support::inView(window.farCorner));
 }
 
+TEST_F(WindowFit, AWindowNotPlacedYetOpensBesideTheOneItIsOpenedFromAndAPlacedOneWhereItWasLeft)
+{
+    class Plain : public ui::Window
+    {
+    public:
+        explicit Plain(const char *name)
+        {
+            setObjectName(QLatin1String(name));
+            resize(300, 200);
+        }
+
+    protected:
+        void formLoad() override { }
+    };
+    Plain opener("openerWindow");
+    Plain first("firstOpened");
+    Plain second("secondOpened");
+    opener.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+    first.showWindow();
+    QApplication::setActiveWindow(&opener);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+    second.showWindow();
+
+    const QPoint step = first.frameGeometry().topLeft() - opener.frameGeometry().topLeft();
+    EXPECT_GT(step.x(), 0);
+    EXPECT_EQ(step.x(), step.y());
+    // Opened from the same window, the second does not cover the first.
+    EXPECT_EQ(second.frameGeometry().topLeft() - first.frameGeometry().topLeft(), step);
+
+    // Once placed by the person, a window opens where it was left.
+    const QRect given(320, 240, 300, 200);
+    first.setGeometry(given);
+    first.close();
+    QApplication::setActiveWindow(&opener);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+    first.showWindow();
+    EXPECT_EQ(first.geometry(), given);
+}
+
 TEST_F(WindowFit, KeepsThePlaceAndSizeGivenFromOneShowingAndOneRunToTheNext)
 {
     const QRect given(200, 150, 700, 500);
