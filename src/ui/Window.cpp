@@ -140,6 +140,7 @@ void Window::closeOnEscape(std::function<void()> action)
 
 void Window::unloadUnasked()
 {
+    m_frameUnsettled = false;
     if (m_loaded) {
         keepGeometry();
         formUnload();
@@ -150,7 +151,6 @@ void Window::unloadUnasked()
 
 void Window::closeEvent(QCloseEvent *event)
 {
-    m_frameUnsettled = false;
     if (m_unloading) {
         event->accept();
         return;
@@ -160,6 +160,7 @@ void Window::closeEvent(QCloseEvent *event)
         return;
     }
     m_unloading = true;
+    m_frameUnsettled = false;
     if (m_loaded) {
         keepGeometry();
         formUnload();
@@ -218,9 +219,12 @@ void Window::placeOnScreen()
 
 bool Window::event(QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DeferredDelete)
+        return QWidget::event(event); // the window is gone afterwards
     const bool handled = QWidget::event(event);
     if (m_frameUnsettled) {
-        switch (event->type()) {
+        switch (type) {
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
