@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
-#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -131,11 +131,17 @@ bool Window::unload()
 
 void Window::closeOnEscape(std::function<void()> action)
 {
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setObjectName(QStringLiteral("escapeKey"));
-    if (!action)
-        action = [this] { close(); };
-    connect(escape, &QShortcut::activated, this, std::move(action));
+    m_escapeAction = action ? std::move(action) : [this] { close(); };
+}
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    // Reached when the control with the focus passes the key on, as they do with Escape.
+    if (m_escapeAction && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_escapeAction();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Window::unloadUnasked()

@@ -63,6 +63,7 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void placeOnScreen();
@@ -80,6 +81,7 @@ private:
     // What makeScrollable() put in the scroll area.
     QWidget *m_body = nullptr;
     QSize m_openingSize;
+    std::function<void()> m_escapeAction;
     // Where the window's place is kept; named when it is first placed.
     QString m_settingsKey;
 };

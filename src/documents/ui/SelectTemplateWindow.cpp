@@ -9,7 +9,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 
 namespace documents {
 
@@ -42,16 +42,6 @@ SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
     // Exit only hides: the list keeps what it was loaded with until a Select unloads it.
     connect(m_exit, &QPushButton::clicked, this, &SelectTemplateWindow::hide);
     closeOnEscape([this] { m_exit->click(); });
-    // Return picks the chosen template, as Select does; on Exit it leaves.
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *shortcut = new QShortcut(QKeySequence(key), this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            if (focusWidget() == m_exit)
-                m_exit->click();
-            else
-                selectTemplate();
-        });
-    }
     makeScrollable();
 }
 
@@ -68,6 +58,21 @@ void SelectTemplateWindow::formLoad()
 void SelectTemplateWindow::formUnload()
 {
     m_list->clear();
+}
+
+void SelectTemplateWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Return picks the chosen template, as Select does; on Exit it leaves. The list and
+    // the buttons pass the key on.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        ui::Window::keyPressEvent(event);
+        return;
+    }
+    if (focusWidget() == m_exit)
+        m_exit->click();
+    else
+        selectTemplate();
 }
 
 void SelectTemplateWindow::selectTemplate()
