@@ -1,28 +1,54 @@
 #include "ui/MenuBarKeys.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
-#include <QShortcut>
 
 namespace ui {
 
-void openMenuBarOnF10(QWidget *window, QMenuBar *bar)
+namespace {
+
+// Watches the window for an F10 that no control took, and opens the bar's first menu.
+class MenuBarKey : public QObject
 {
-    auto *key = new QShortcut(QKeySequence(Qt::Key_F10), window);
-    key->setObjectName(QStringLiteral("menuBarKey"));
-    QObject::connect(key, &QShortcut::activated, bar, [bar = QPointer<QMenuBar>(bar)] {
-        if (!bar)
-            return;
-        const QList<QAction *> actions = bar->actions();
+public:
+    MenuBarKey(QWidget *window, QMenuBar *bar)
+        : QObject(window)
+        , m_bar(bar)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !m_bar)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::NoModifier)
+            return false;
+        const QList<QAction *> actions = m_bar->actions();
         for (QAction *action : actions) {
             if (action->isVisible() && action->isEnabled() && !action->isSeparator()) {
-                bar->setFocus(Qt::MenuBarFocusReason);
-                bar->setActiveAction(action);
-                return;
+                m_bar->setFocus(Qt::MenuBarFocusReason);
+                m_bar->setActiveAction(action);
+                return true;
             }
         }
-    });
+        return false;
+    }
+
+private:
+    QPointer<QMenuBar> m_bar;
+};
+
+} // namespace
+
+void openMenuBarOnF10(QWidget *window, QMenuBar *bar)
+{
+    new MenuBarKey(window, bar);
 }
 
 } // namespace ui

@@ -212,6 +212,7 @@ TEST_F(PublishingWindow, EveryMenuOpensByItsAccessKeyOrF10AndItsCommandsHaveThei
     // F10 opens the first menu, File, wherever the keyboard is.
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    list(window)->setFocus();
     QTest::keyClick(list(window), Qt::Key_F10);
     QMenu *file = window.findChild<QMenu *>(QStringLiteral("mnuFile"));
     EXPECT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }));
