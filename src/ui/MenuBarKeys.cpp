@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 
@@ -29,15 +30,24 @@ protected:
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::NoModifier)
             return false;
-        const QList<QAction *> actions = m_bar->actions();
+        QAction *first = firstUsable(m_bar->actions());
+        if (!first)
+            return false;
+        m_bar->setFocus(Qt::MenuBarFocusReason);
+        m_bar->setActiveAction(first);
+        // As with Alt and a letter, the first command is highlighted for the arrow keys.
+        if (QMenu *menu = first->menu())
+            menu->setActiveAction(firstUsable(menu->actions()));
+        return true;
+    }
+
+    static QAction *firstUsable(const QList<QAction *> &actions)
+    {
         for (QAction *action : actions) {
-            if (action->isVisible() && action->isEnabled() && !action->isSeparator()) {
-                m_bar->setFocus(Qt::MenuBarFocusReason);
-                m_bar->setActiveAction(action);
-                return true;
-            }
+            if (action->isVisible() && action->isEnabled() && !action->isSeparator())
+                return action;
         }
-        return false;
+        return nullptr;
     }
 
 private:

@@ -216,6 +216,7 @@ TEST_F(PublishingWindow, EveryMenuOpensByItsAccessKeyOrF10AndItsCommandsHaveThei
     QTest::keyClick(list(window), Qt::Key_F10);
     QMenu *file = window.findChild<QMenu *>(QStringLiteral("mnuFile"));
     EXPECT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }));
+    EXPECT_EQ(file->activeAction(), window.findChild<QAction *>(QStringLiteral("mnuPrintList")));
     file->close();
 }
 
