@@ -305,6 +305,18 @@ QScrollArea *Window::makeScrollable(QWidget *body)
     return area;
 }
 
+void Window::bringIntoView(QWidget *control)
+{
+    auto *area = findChild<QScrollArea *>(QStringLiteral("scrollArea"), Qt::FindDirectChildrenOnly);
+    if (!area || !area->widget() || !area->widget()->isAncestorOf(control))
+        return;
+    // The whole control with a little room around it; a text box's own answer would be
+    // only its text cursor.
+    constexpr int Room = 8;
+    const QRect place(control->mapTo(area->widget(), QPoint()), control->size());
+    area->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + Room, place.height() / 2 + Room);
+}
+
 QWidget *Window::gatherControls()
 {
     auto *body = new QWidget(this);

@@ -60,6 +60,8 @@ protected:
     // then without a layout), the controls placed on the window itself are gathered
     // into one, whose design size is the window's present size.
     QScrollArea *makeScrollable(QWidget *body = nullptr);
+    // Scrolls a scrolling window so that `control` is in view (Tab does it by itself).
+    void bringIntoView(QWidget *control);
 
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;

@@ -66,6 +66,8 @@ void TextBoxRecordForm::focusFirstField()
     for (QWidget *box : std::as_const(m_boxes)) {
         if (box->isVisibleTo(this) && box->isEnabled()) {
             box->setFocus(Qt::OtherFocusReason);
+            // On a small screen the button pressed may have scrolled the form down.
+            bringIntoView(box);
             return;
         }
     }

@@ -725,6 +725,9 @@ TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsPa
     EXPECT_TRUE(inView(control(&form, "lblStatus")));
     click(&form, "cmdAdd");
     EXPECT_EQ(statusOf(&form), "Add record");
+    // The cursor goes to the first field, brought back into view above the strips.
+    EXPECT_EQ(form.focusWidget(), control(&form, "txtFields_2"));
+    EXPECT_TRUE(inView(control(&form, "txtFields_2")));
 }
 
 TEST_F(MainFormTest, UnderADarkColourSchemeEveryLabelStaysReadable)
