@@ -7,9 +7,9 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QKeyEvent>
 
 namespace documents {
 

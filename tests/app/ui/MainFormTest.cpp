@@ -332,7 +332,7 @@ TEST_F(MainFormTest, AddAndEditPutTheCursorInTheFirstFieldAndANewBusinessHandsNo
     EXPECT_TRUE(shows(&form, "cmdUpdate"));
 
     // The key on hand is still the previous business's: nothing opens for it.
-    const char *handOvers[] = {"cmdBusinessPurpose", "cmdBusinessType",  "cmdBusinessPerspectives",
+    const char *handOvers[] = {"cmdBusinessPurpose",     "cmdBusinessType",  "cmdBusinessPerspectives",
                                "cmdEmployeeInformation", "cmdLongTermGoals", "cmdShortTermGoals",
                                "cmdViewReport"};
     for (const char *button : handOvers)

@@ -21,10 +21,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSet>
 #include <QSettings>
 #include <QStringEncoder>
 #include <QTreeView>
@@ -245,8 +245,7 @@ TEST_F(PublishingWindow, OpensWithItsCaptionMenusHintAndColumns)
                                                            {"mnuTwitterSettings", "Twitter"}};
     // The captions as shown; an underlined letter opens each menu with Alt.
     for (const auto &[name, caption] : menus)
-        EXPECT_EQ(window.findChild<QMenu *>(QLatin1String(name))->title().remove(u'&'), QLatin1String(caption))
-            << name;
+        EXPECT_EQ(window.findChild<QMenu *>(QLatin1String(name))->title().remove(u'&'), QLatin1String(caption)) << name;
     EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuSubmitRssFile"))->text(),
               QStringLiteral("Submit Rss File - Off"));
     EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuUploadTwitter"))->text().remove(u'&'),
