@@ -5,8 +5,10 @@
 #include "ui/WindowPlacement.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
@@ -14,6 +16,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace ui {
@@ -32,6 +35,40 @@ QAccessibleInterface *accessibleWindow(const QString &, QObject *object)
 QSettings userSettings()
 {
     return QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere"));
+}
+
+// The frame a window manager put around a window earlier in this run: before a window is
+// first shown the platform may not know its own frame yet (X11 learns it from the
+// window manager once the window is on the screen), and the next one gets the same.
+QMargins &knownFrame()
+{
+    static QMargins frame;
+    return frame;
+}
+
+QMargins frameOf(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// The window the person opens this one from: the new one stands beside it.
+std::optional<Opener> openerOf(const QWidget *window)
+{
+    const QWidget *active = QApplication::activeWindow();
+    if (!active || active == window || !active->isVisible())
+        return std::nullopt;
+    Opener opener;
+    opener.frame = active->frameGeometry();
+    opener.step = std::max(frameOf(active).top(), window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *other : windows) {
+        if (other != window && other->isVisible() && !other->isMinimized())
+            opener.taken << other->frameGeometry().topLeft();
+    }
+    return opener;
 }
 
 const QString GeometryKey = QStringLiteral("/geometry");
@@ -101,6 +138,32 @@ bool Window::unload()
     return close();
 }
 
+void Window::closeOnEscape(std::function<void()> action)
+{
+    m_escapeAction = action ? std::move(action) : [this] { close(); };
+}
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    // Reached when the control with the focus passes the key on, as they do with Escape.
+    if (m_escapeAction && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_escapeAction();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Window::unloadUnasked()
+{
+    m_frameUnsettled = false;
+    if (m_loaded) {
+        keepGeometry();
+        formUnload();
+        m_loaded = false;
+    }
+    hide();
+}
+
 void Window::closeEvent(QCloseEvent *event)
 {
     if (m_unloading) {
@@ -112,6 +175,7 @@ void Window::closeEvent(QCloseEvent *event)
         return;
     }
     m_unloading = true;
+    m_frameUnsettled = false;
     if (m_loaded) {
         keepGeometry();
         formUnload();
@@ -134,8 +198,12 @@ void Window::placeOnScreen()
     // A size kept under another desktop font grows or shrinks with the layout.
     if (const double ratio = layoutScale() / keptScale(settings, m_settingsKey); kept && !qFuzzyCompare(ratio, 1.0))
         kept->setSize((QSizeF(kept->size()) * ratio).toSize());
-    // The screen the window was left on, while it is still there.
+    // A window the person has not placed yet opens beside the one it is opened from.
+    const std::optional<Opener> opener = kept ? std::nullopt : openerOf(this);
+    // The screen the window was left on while it is still there, or its opener's.
     QScreen *screen = kept ? QGuiApplication::screenAt(kept->center()) : nullptr;
+    if (!screen && opener)
+        screen = QApplication::activeWindow()->screen();
     if (!screen)
         screen = this->screen();
     if (!screen)
@@ -145,10 +213,10 @@ void Window::placeOnScreen()
     // Made now rather than when shown, so that the frame the window will have is known
     // where the platform tells it in advance.
     create();
-    const QRect frame = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                           frame.bottom() - inner.bottom());
+    QMargins margins = frameOf(this);
+    m_frameUnsettled = margins.isNull() && !(windowFlags() & Qt::FramelessWindowHint);
+    if (m_frameUnsettled)
+        margins = knownFrame();
     // The design size is the one the load step left; a window never sized by its code
     // is as large as its scrolling body and menu bar need.
     QSize design = size();
@@ -163,8 +231,44 @@ void Window::placeOnScreen()
     // Placed in the normal state; one left maximized is maximized once shown, so that
     // the platform knows where it returns to.
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    setGeometry(openingGeometry(wanted, kept, screen->availableGeometry(), margins, scrollBar));
+    setGeometry(openingGeometry(wanted, kept, screen->availableGeometry(), margins, scrollBar, opener));
     m_openMaximized = kept && settings.value(m_settingsKey + MaximizedKey).toBool();
+}
+
+bool Window::event(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DeferredDelete)
+        return QWidget::event(event); // the window is gone afterwards
+    const bool handled = QWidget::event(event);
+    if (m_frameUnsettled) {
+        switch (type) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+        case QEvent::UpdateRequest: settleFrame(); break;
+        default: break;
+        }
+    }
+    return handled;
+}
+
+void Window::settleFrame()
+{
+    if (!isVisible() || isMaximized() || isFullScreen() || isMinimized())
+        return;
+    const QMargins margins = frameOf(this);
+    if (margins.isNull())
+        return; // not known yet
+    m_frameUnsettled = false;
+    knownFrame() = margins;
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect settled = openingGeometry(size(), geometry(), screen->availableGeometry(), margins);
+    if (settled != geometry())
+        setGeometry(settled);
 }
 
 void Window::keepGeometry()
@@ -213,6 +317,18 @@ QScrollArea *Window::makeScrollable(QWidget *body)
     if (picture)
         applyBackground(body);
     return area;
+}
+
+void Window::bringIntoView(QWidget *control)
+{
+    auto *area = findChild<QScrollArea *>(QStringLiteral("scrollArea"), Qt::FindDirectChildrenOnly);
+    if (!area || !area->widget() || !area->widget()->isAncestorOf(control))
+        return;
+    // The whole control with a little room around it; a text box's own answer would be
+    // only its text cursor.
+    constexpr int Room = 8;
+    const QRect place(control->mapTo(area->widget(), QPoint()), control->size());
+    area->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + Room, place.height() / 2 + Room);
 }
 
 QWidget *Window::gatherControls()

@@ -3,6 +3,8 @@
 #include <QSize>
 #include <QWidget>
 
+#include <functional>
+
 class QScrollArea;
 
 namespace ui {
@@ -29,6 +31,9 @@ public:
     // Settles what closing would ask about (pending edits) without closing; false
     // when the person chose to keep the window open.
     bool confirmClose() { return !m_loaded || queryClose(); }
+    // Unloads and hides the window without asking, once confirmClose() has settled what
+    // closing would ask about (the program ends).
+    void unloadUnasked();
 
 protected:
     // The load step (Form_Load); may throw, in which case the window stays unloaded.
@@ -45,6 +50,8 @@ protected:
     // The size the window opens at when it has none kept, where it should be larger
     // than its design size (a web page needs room).
     void setOpeningSize(QSize size) { m_openingSize = size; }
+    // Escape does `action`, or without one closes the window as its close box does.
+    void closeOnEscape(std::function<void()> action = {});
 
     // Lets the window's controls scroll where the window is smaller than their design
     // size, instead of being cut off or drawn over each other; on a larger window they
@@ -53,20 +60,30 @@ protected:
     // then without a layout), the controls placed on the window itself are gathered
     // into one, whose design size is the window's present size.
     QScrollArea *makeScrollable(QWidget *body = nullptr);
+    // Scrolls a scrolling window so that `control` is in view (Tab does it by itself).
+    void bringIntoView(QWidget *control);
 
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void placeOnScreen();
+    // Once the window manager has put its frame around the window: the frame too lies
+    // on the screen, title bar included.
+    void settleFrame();
     void keepGeometry();
     QWidget *gatherControls();
 
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_openMaximized = false;
+    // Placed before its frame was known; settleFrame() has still to see it.
+    bool m_frameUnsettled = false;
     // What makeScrollable() put in the scroll area.
     QWidget *m_body = nullptr;
     QSize m_openingSize;
+    std::function<void()> m_escapeAction;
     // Where the window's place is kept; named when it is first placed.
     QString m_settingsKey;
 };

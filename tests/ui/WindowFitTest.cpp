@@ -71,6 +71,32 @@ TEST(WindowPlacement, OpensWhereLeftOrCentredAndAlwaysWholeOnTheScreen)
         EXPECT_EQ(ui::openingGeometry(c.wanted, c.kept, c.available, c.frame, c.scrollBar), c.expected) << c.what;
 }
 
+TEST(WindowPlacement, ANewWindowStandsBesideItsOpenerApartFromTheOthersAndAKeptPlaceWins)
+{
+    const QRect fullHd(0, 0, 1920, 1040);
+    const QMargins frame(4, 26, 4, 4);
+    const QRect opener(100, 100, 808, 630);
+    const std::optional<QRect> none;
+    const struct
+    {
+        const char *what;
+        std::optional<QRect> kept;
+        QRect openerFrame;
+        QList<QPoint> taken;
+        QRect expected;
+    } cases[] = {
+        {"a title bar down and right", none, opener, {opener.topLeft()}, {130, 152, 400, 300}},
+        {"past a window already there", none, opener, {opener.topLeft(), {126, 126}}, {156, 178, 400, 300}},
+        {"near enough counts as there", none, opener, {{128, 125}}, {156, 178, 400, 300}},
+        {"kept on the screen", none, QRect(1500, 800, 400, 200), {}, {1516, 736, 400, 300}},
+        {"placed before: where it was left", QRect(300, 200, 400, 300), opener, {}, {300, 200, 400, 300}},
+    };
+    for (const auto &c : cases) {
+        const ui::Opener from{c.openerFrame, c.taken, 26};
+        EXPECT_EQ(ui::openingGeometry({400, 300}, c.kept, fullHd, frame, 0, from), c.expected) << c.what;
+    }
+}
+
 // A window of fixed controls larger than the small test screen (1000 x 800 pixels),
 // with the background picture and a label on it.
 class FixedWindow : public ui::Window
@@ -157,6 +183,46 @@ TEST_F(WindowFit, OnASmallScreenTheWindowFitsAndItsControlsScrollIntoView)
     QTest::keyClick(window.name, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window.farCorner);
     EXPECT_TRUE(testing_support::inView(window.farCorner));
+}
+
+TEST_F(WindowFit, AWindowNotPlacedYetOpensBesideTheOneItIsOpenedFromAndAPlacedOneWhereItWasLeft)
+{
+    class Plain : public ui::Window
+    {
+    public:
+        explicit Plain(const char *name)
+        {
+            setObjectName(QLatin1String(name));
+            resize(300, 200);
+        }
+
+    protected:
+        void formLoad() override { }
+    };
+    Plain opener("openerWindow");
+    Plain first("firstOpened");
+    Plain second("secondOpened");
+    opener.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+    first.showWindow();
+    QApplication::setActiveWindow(&opener);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+    second.showWindow();
+
+    const QPoint step = first.frameGeometry().topLeft() - opener.frameGeometry().topLeft();
+    EXPECT_GT(step.x(), 0);
+    EXPECT_EQ(step.x(), step.y());
+    // Opened from the same window, the second does not cover the first.
+    EXPECT_EQ(second.frameGeometry().topLeft() - first.frameGeometry().topLeft(), step);
+
+    // Once placed by the person, a window opens where it was left.
+    const QRect given(320, 240, 300, 200);
+    first.setGeometry(given);
+    first.close();
+    QApplication::setActiveWindow(&opener);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+    first.showWindow();
+    EXPECT_EQ(first.geometry(), given);
 }
 
 TEST_F(WindowFit, KeepsThePlaceAndSizeGivenFromOneShowingAndOneRunToTheNext)

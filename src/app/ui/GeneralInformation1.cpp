@@ -31,6 +31,8 @@
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
@@ -158,24 +160,25 @@ void GeneralInformation1::buildPlanningMenu()
         int left;
         int top;
         void (GeneralInformation1::*open)();
+        bool handsOver;
     };
     using Self = GeneralInformation1;
     const MenuButton buttons[] = {
         {"cmdBusinessPurpose", "Business Purpose", Menu::LeftColumn, Menu::Row[0],
-         &Self::openPlanningForm<records::BusinessPurpose>},
+         &Self::openPlanningForm<records::BusinessPurpose>, true},
         {"cmdBusinessType", "Business Type", Menu::RightColumn, Menu::Row[0],
-         &Self::openPlanningForm<records::BusinessType>},
+         &Self::openPlanningForm<records::BusinessType>, true},
         {"cmdBusinessPerspectives", "Business Perspectives", Menu::LeftColumn, Menu::Row[1],
-         &Self::openPlanningForm<records::BusinessPerspective>},
+         &Self::openPlanningForm<records::BusinessPerspective>, true},
         {"cmdEmployeeInformation", "Employee Information", Menu::RightColumn, Menu::Row[1],
-         &Self::openPlanningForm<records::EmployeeInformation>},
+         &Self::openPlanningForm<records::EmployeeInformation>, true},
         {"cmdLongTermGoals", "Long Term Goals", Menu::LeftColumn, Menu::Row[2],
-         &Self::openPlanningForm<records::LongTermGoals>},
+         &Self::openPlanningForm<records::LongTermGoals>, true},
         {"cmdShortTermGoals", "Short Term Goals", Menu::RightColumn, Menu::Row[2],
-         &Self::openPlanningForm<records::ShortTermGoals>},
-        {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], &Self::viewReport},
-        {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3], &Self::openBusinessResources},
-        {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], &Self::manageRssFeeds},
+         &Self::openPlanningForm<records::ShortTermGoals>, true},
+        {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], &Self::viewReport, true},
+        {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3], &Self::openBusinessResources, false},
+        {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], &Self::manageRssFeeds, false},
     };
     for (const MenuButton &entry : buttons) {
         QPushButton *button
@@ -183,6 +186,8 @@ void GeneralInformation1::buildPlanningMenu()
                              ui::twipsRect(entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight));
         if (entry.open)
             connect(button, &QPushButton::clicked, this, entry.open);
+        if (entry.handsOver)
+            m_handOverButtons << button;
     }
     m_templatePattern
         = ui::makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
@@ -190,6 +195,8 @@ void GeneralInformation1::buildPlanningMenu()
     m_templatePattern->hide();
     ui::fitCaptions(m_planningMenu->findChildren<QAbstractButton *>());
     m_templateColumn = new TemplateColumn(TemplateColumnPlace, m_planningMenu);
+    m_handOverButtons << m_templateColumn;
+    connect(&controller(), &records::RecordFormController::buttonsChanged, this, &GeneralInformation1::enableHandOvers);
 }
 
 void GeneralInformation1::buildBusinessMenu()
@@ -198,6 +205,7 @@ void GeneralInformation1::buildBusinessMenu()
     business->setObjectName(QStringLiteral("mnuBusiness"));
     QAction *agent = business->addAction(QStringLiteral("Registered Agent..."));
     agent->setObjectName(QStringLiteral("mnuRegisteredAgent"));
+    m_agentAction = agent;
     connect(agent, &QAction::triggered, this, &GeneralInformation1::openPlanningForm<records::RegisteredAgent>);
     business->addSeparator();
     QAction *find = business->addAction(QStringLiteral("Find Business..."));
@@ -311,9 +319,28 @@ bool GeneralInformation1::queryClose()
 {
     if (!TextBoxRecordForm::queryClose())
         return false;
-    // The program ends with its last window; an upload or announcement is never cut off.
+    // Closing the main form ends the program: what another window would lose is asked
+    // about first, and if the person keeps one open, nothing closes.
+    for (ui::Window *window : ui::WindowRegistry::windows()) {
+        if (window != this && !window->confirmClose())
+            return false;
+    }
+    // An upload or announcement is never cut off.
     auto *publishing = ui::WindowRegistry::existing<rss::FrmRssGenerator>();
-    return !publishing || publishing->mayEndProgram(this, [this] { close(); });
+    return !publishing || publishing->mayEndProgram(nullptr, [this] { close(); });
+}
+
+void GeneralInformation1::closeEvent(QCloseEvent *event)
+{
+    TextBoxRecordForm::closeEvent(event);
+    if (!event->isAccepted() || isLoaded())
+        return;
+    for (ui::Window *window : ui::WindowRegistry::windows()) {
+        if (window != this)
+            window->unloadUnasked();
+    }
+    // Also past a window that no registry knows (a download's question, for instance).
+    QCoreApplication::quit();
 }
 
 void GeneralInformation1::buildTemplateButtons(const QStringList &names)
@@ -353,8 +380,27 @@ void GeneralInformation1::reportFailures(const std::function<void()> &step)
                    [this](const QString &description) { ui::Dialogs::message(this, description); });
 }
 
+bool GeneralInformation1::mayHandOver() const
+{
+    // While a new business waits for Update the key on hand is the previous business's,
+    // and what the other form stored would go to it. An Update that failed leaves the
+    // form adding, with Update and Cancel still shown.
+    return !controller().addFlag() || controller().buttons().navigation;
+}
+
+void GeneralInformation1::enableHandOvers()
+{
+    const bool enabled = mayHandOver();
+    for (QWidget *control : std::as_const(m_handOverButtons))
+        control->setEnabled(enabled);
+    if (m_agentAction)
+        m_agentAction->setEnabled(enabled);
+}
+
 template <class Form> void GeneralInformation1::openPlanningForm()
 {
+    if (!mayHandOver())
+        return;
     reportFailures([this] { ui::WindowRegistry::get<Form>().showForBusiness(businessInformationId()); });
 }
 
@@ -365,11 +411,15 @@ void GeneralInformation1::manageRssFeeds()
 
 void GeneralInformation1::viewReport()
 {
+    if (!mayHandOver())
+        return;
     reportFailures([this] { documents::reportWindow().showForBusiness(businessInformationId()); });
 }
 
 void GeneralInformation1::openTemplate(const QString &reportName)
 {
+    if (!mayHandOver())
+        return;
     reportFailures(
         [this, &reportName] { documents::articlesWindow().showTemplate(reportName, businessInformationId()); });
 }

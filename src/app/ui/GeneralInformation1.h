@@ -49,6 +49,7 @@ protected:
     void formLoad() override;
     void formUnload() override;
     bool queryClose() override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildPlanningMenu();
@@ -69,6 +70,9 @@ private:
     void viewReport();
     void manageRssFeeds();
     template <class Form> void openPlanningForm();
+    // A business being added has no key yet: nothing is handed over for it.
+    bool mayHandOver() const;
+    void enableHandOvers();
     void reportFailures(const std::function<void()> &step);
 
     db::Connection m_templateConnection;
@@ -79,6 +83,9 @@ private:
     int m_growth = 0;
     QString m_searchedText;
     QList<QAction *> m_findActions;
+    // The buttons and menu items that open another form for the business on screen.
+    QList<QWidget *> m_handOverButtons;
+    QAction *m_agentAction = nullptr;
     FileMenu *m_fileMenu = nullptr;
 };
 

@@ -67,6 +67,7 @@ EditorWindow::EditorWindow(QWidget *parent)
     setTabOrder(m_save, m_insert);
     setTabOrder(m_insert, m_fields);
     setTabOrder(m_fields, m_fieldCheck);
+    closeOnEscape();
 
     watchForLongLines(m_text);
     m_checkTimer->setSingleShot(true);

@@ -7,6 +7,7 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -40,6 +41,7 @@ SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
     connect(m_select, &QPushButton::clicked, this, &SelectTemplateWindow::selectTemplate);
     // Exit only hides: the list keeps what it was loaded with until a Select unloads it.
     connect(m_exit, &QPushButton::clicked, this, &SelectTemplateWindow::hide);
+    closeOnEscape([this] { m_exit->click(); });
     makeScrollable();
 }
 
@@ -56,6 +58,21 @@ void SelectTemplateWindow::formLoad()
 void SelectTemplateWindow::formUnload()
 {
     m_list->clear();
+}
+
+void SelectTemplateWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Return picks the chosen template, as Select does; on Exit it leaves. The list and
+    // the buttons pass the key on.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        ui::Window::keyPressEvent(event);
+        return;
+    }
+    if (focusWidget() == m_exit)
+        m_exit->click();
+    else
+        selectTemplate();
 }
 
 void SelectTemplateWindow::selectTemplate()

@@ -19,6 +19,7 @@ protected:
     // Throws db::DbError when the templates cannot be read; the window stays unloaded.
     void formLoad() override;
     void formUnload() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void selectTemplate();

@@ -31,6 +31,7 @@ TextDocumentWindow::TextDocumentWindow(QWidget *parent)
     m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_notice->setContentsMargins(8, 4, 8, 4);
     m_notice->hide();
+    closeOnEscape();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -40,13 +40,34 @@ public:
 
 } // namespace
 
+// The grid, able to hand a cell's typing to the row before the editor is left.
+class GridRecordForm::Grid : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+    void commitOpenEditor()
+    {
+        if (state() != EditingState)
+            return;
+        QWidget *editor = indexWidget(currentIndex());
+        if (!editor)
+            return;
+        // A cell opened and left as it was does not make its row a changed one.
+        const auto *line = qobject_cast<QLineEdit *>(editor);
+        if (!line || line->isModified())
+            commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+};
+
 GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QString &caption, QWidget *parent)
     : RecordFormWindow(std::make_unique<DetailFormController>(definition), Background::Plain, parent)
     , BusinessHandOver(*this, static_cast<DetailFormController &>(controller()))
 {
     setWindowTitle(caption);
     m_model = new RecordsetTableModel(this);
-    m_grid = new QTableView(clientArea());
+    m_grid = new Grid(clientArea());
     m_grid->setObjectName(QStringLiteral("grdDataGrid"));
     m_grid->setAccessibleName(caption.trimmed());
     m_grid->setModel(m_model);
@@ -72,6 +93,21 @@ GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QSt
             });
 
     setClientSizeTwips(GridWidth, GridHeight + Strip::GridGap + 2 * Strip::Height);
+}
+
+QTableView *GridRecordForm::grid() const
+{
+    return m_grid;
+}
+
+void GridRecordForm::settleTyping()
+{
+    m_grid->commitOpenEditor();
+}
+
+void GridRecordForm::focusFirstField()
+{
+    m_grid->setFocus();
 }
 
 DetailFormController &GridRecordForm::detail() const

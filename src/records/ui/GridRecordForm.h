@@ -21,12 +21,14 @@ public:
     GridRecordForm(const DetailFormDefinition &definition, const QString &caption, QWidget *parent = nullptr);
 
     DetailFormController &detail() const;
-    QTableView *grid() const { return m_grid; }
+    QTableView *grid() const;
 
 protected:
     void layoutBody(std::optional<int> gridHeightTwips) override;
     bool hasGrid() const override { return true; }
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void settleTyping() override;
+    void focusFirstField() override;
 
 private:
     void bindGrid(db::Recordset *recordset);
@@ -35,7 +37,8 @@ private:
     void moveToGridRow(int row);
     bool isEditingCell() const;
 
-    QTableView *m_grid = nullptr;
+    class Grid;
+    Grid *m_grid = nullptr;
     RecordsetTableModel *m_model = nullptr;
     QMetaObject::Connection m_moveConnection;
     bool m_following = false;

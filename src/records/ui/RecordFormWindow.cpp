@@ -5,6 +5,7 @@
 #include "ui/BackgroundPicture.h"
 #include "ui/Buttons.h"
 #include "ui/Dialogs.h"
+#include "ui/MenuBarKeys.h"
 #include "ui/Twips.h"
 
 #include <QChildEvent>
@@ -119,7 +120,6 @@ void RecordFormWindow::buildStrips()
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_status->setGeometry(ui::twipsRect(Strip::StatusLeft, 0, 0, Strip::StatusHeight));
 
-    RecordFormController *logic = m_controller.get();
     const std::pair<const char *, void (RecordFormController::*)()> actions[] = {
         {"cmdAdd", &RecordFormController::add},
         {"cmdEdit", &RecordFormController::edit},
@@ -133,9 +133,20 @@ void RecordFormWindow::buildStrips()
         {"cmdLast", &RecordFormController::moveLast},
     };
     for (const auto &[name, action] : actions)
-        connect(m_buttons[QLatin1String(name)], &QPushButton::clicked, logic, action);
+        connect(m_buttons[QLatin1String(name)], &QPushButton::clicked, this, [this, action] { runCommand(action); });
     connect(m_buttons[QStringLiteral("cmdClose")], &QPushButton::clicked, this, &RecordFormWindow::unload);
     applyButtons();
+}
+
+void RecordFormWindow::runCommand(void (RecordFormController::*action)())
+{
+    // A button pressed by its access key leaves the focus, and so an open cell editor,
+    // where it was: what was typed there goes into the row first.
+    settleTyping();
+    (m_controller.get()->*action)();
+    const bool opened = action == &RecordFormController::add || action == &RecordFormController::edit;
+    if (opened && (m_controller->addFlag() || m_controller->editFlag()))
+        focusFirstField();
 }
 
 QPushButton *RecordFormWindow::addStripButton(QWidget *strip, const char *name, const QString &caption, int left)
@@ -158,6 +169,7 @@ QMenuBar *RecordFormWindow::menuBar()
         return bar;
     auto *bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
+    ui::openMenuBarOnF10(this, bar);
     return bar;
 }
 
@@ -211,6 +223,7 @@ void RecordFormWindow::formLoad()
 
 bool RecordFormWindow::queryClose()
 {
+    settleTyping();
     m_controller->dropUntouchedRow();
     if (!m_controller->hasUnsavedWork())
         return true;
@@ -247,10 +260,10 @@ bool RecordFormWindow::handleKey(QKeyEvent *event)
     switch (m_controller->commandForKey(event->key(), event->modifiers())) {
     case KeyCommand::None: return false;
     case KeyCommand::Close: unload(); break;
-    case KeyCommand::First: m_controller->moveFirst(); break;
-    case KeyCommand::Last: m_controller->moveLast(); break;
-    case KeyCommand::Previous: m_controller->movePrevious(); break;
-    case KeyCommand::Next: m_controller->moveNext(); break;
+    case KeyCommand::First: runCommand(&RecordFormController::moveFirst); break;
+    case KeyCommand::Last: runCommand(&RecordFormController::moveLast); break;
+    case KeyCommand::Previous: runCommand(&RecordFormController::movePrevious); break;
+    case KeyCommand::Next: runCommand(&RecordFormController::moveNext); break;
     }
     return true;
 }

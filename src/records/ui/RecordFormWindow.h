@@ -44,6 +44,11 @@ protected:
     // Lays out what stands above the strips; the grid forms size their grid here.
     virtual void layoutBody(std::optional<int> gridHeightTwips) { Q_UNUSED(gridHeightTwips); }
     virtual bool hasGrid() const { return false; }
+    // Hands what is being typed into a control that has not passed it on yet (a grid
+    // cell's editor) to the row, so that every operation and every closing sees it.
+    virtual void settleTyping() { }
+    // Where the cursor goes once Add or Edit has opened a row for typing.
+    virtual void focusFirstField() { }
 
     void formLoad() override;
     bool queryClose() override;
@@ -56,6 +61,7 @@ private:
     void layoutStrips();
     bool handleKey(QKeyEvent *event);
     void watchKeysOf(QObject *widget);
+    void runCommand(void (RecordFormController::*action)());
 
     std::unique_ptr<RecordFormController> m_controller;
     QWidget *m_client = nullptr;

@@ -56,6 +56,21 @@ void TextBoxRecordForm::addField(int index, const FieldSpec &entry, FieldColumns
         label->hide();
     }
     m_binding->addField(entry.column, box);
+    m_boxes << box;
+}
+
+void TextBoxRecordForm::focusFirstField()
+{
+    // The button just pressed may be hidden now (Update stands in Add's place): typing
+    // goes into the row, and a Space no longer presses what stands there.
+    for (QWidget *box : std::as_const(m_boxes)) {
+        if (box->isVisibleTo(this) && box->isEnabled()) {
+            box->setFocus(Qt::OtherFocusReason);
+            // On a small screen the button pressed may have scrolled the form down.
+            bringIntoView(box);
+            return;
+        }
+    }
 }
 
 } // namespace records

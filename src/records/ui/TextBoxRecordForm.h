@@ -50,10 +50,14 @@ public:
                       FieldColumns columns, QWidget *parent = nullptr);
     ~TextBoxRecordForm() override;
 
+protected:
+    void focusFirstField() override;
+
 private:
     void addField(int index, const FieldSpec &entry, FieldColumns columns);
 
     FieldBinding *m_binding = nullptr;
+    QList<QWidget *> m_boxes;
 };
 
 } // namespace records

@@ -18,6 +18,7 @@
 #include "ui/BackgroundPicture.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
+#include "ui/MenuBarKeys.h"
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
@@ -144,14 +145,15 @@ void FrmRssGenerator::buildMenus()
 {
     auto *bar = new QMenuBar(this);
     static_cast<QVBoxLayout *>(QWidget::layout())->setMenuBar(bar);
+    ui::openMenuBarOnF10(this, bar);
     using Self = FrmRssGenerator;
 
-    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *print = file->addAction(QStringLiteral("Print List"));
+    QAction *print = file->addAction(QStringLiteral("&Print List"));
     print->setObjectName(QStringLiteral("mnuPrintList"));
     connect(print, &QAction::triggered, this, &Self::printList);
-    QAction *exit = file->addAction(QStringLiteral("Exit"));
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &Self::exitProgram);
 
@@ -180,27 +182,27 @@ void FrmRssGenerator::buildMenus()
               }
               return menu;
           };
-    addSettings("mnuCompanyInformation", "Company Information",
-                {{"mnuCompanyName", "Company Name", "Enter company name", 1},
-                 {"munWebSiteURL", "Web Site URL", "Enter web site URL", 2},
-                 {"mnuDescription", "Description", "Enter description", 3}});
-    addSettings("mnuFtpInformation", "FTP Information",
-                {{"mnuFtpSite", "FTP Site", "Enter FTP Site", 4},
-                 {"mnuUserName", "User Name", "Enter User Name", 5},
-                 {"mnuPassword", "Password", "Enter Password", 6},
-                 {"mnuFTPDirectory", "FTP Directory", "Enter FTP Directory", 7}});
+    addSettings("mnuCompanyInformation", "&Company Information",
+                {{"mnuCompanyName", "Company &Name", "Enter company name", 1},
+                 {"munWebSiteURL", "&Web Site URL", "Enter web site URL", 2},
+                 {"mnuDescription", "&Description", "Enter description", 3}});
+    addSettings("mnuFtpInformation", "FT&P Information",
+                {{"mnuFtpSite", "FTP &Site", "Enter FTP Site", 4},
+                 {"mnuUserName", "&User Name", "Enter User Name", 5},
+                 {"mnuPassword", "&Password", "Enter Password", 6},
+                 {"mnuFTPDirectory", "FTP &Directory", "Enter FTP Directory", 7}});
 
     m_submitAction = bar->addAction(QStringLiteral("Submit Rss File - Off"));
     m_submitAction->setObjectName(QStringLiteral("mnuSubmitRssFile"));
     connect(m_submitAction, &QAction::triggered, this, &Self::toggleSubmissionMode);
 
-    QMenu *twitter = addSettings("mnuTwitterSettings", "Twitter",
-                                 {{"mnuUserNameTwitter", "User Name (Twitter)", "Enter Twitter User Name", 8},
-                                  {"mnuPasswordTwitter", "Password (Twitter)", "Enter User Twitter Password", 9}});
-    QAction *service = twitter->addAction(QStringLiteral("Announcement Service..."));
+    QMenu *twitter = addSettings("mnuTwitterSettings", "&Twitter",
+                                 {{"mnuUserNameTwitter", "&User Name (Twitter)", "Enter Twitter User Name", 8},
+                                  {"mnuPasswordTwitter", "&Password (Twitter)", "Enter User Twitter Password", 9}});
+    QAction *service = twitter->addAction(QStringLiteral("Announcement &Service..."));
     service->setObjectName(QStringLiteral("mnuAnnouncementService"));
     connect(service, &QAction::triggered, this, &Self::chooseAnnouncementService);
-    m_announceAction = twitter->addAction(QStringLiteral("Upload New Rss Infomation to Twitter"));
+    m_announceAction = twitter->addAction(QStringLiteral("Upload &New Rss Infomation to Twitter"));
     m_announceAction->setObjectName(QStringLiteral("mnuUploadTwitter"));
     connect(m_announceAction, &QAction::triggered, this, &Self::announce);
 }

@@ -198,6 +198,13 @@ TEST_F(AccessibilityTest, TabReachesEveryCommandOfTheMainFormAndTheMenuOpensFrom
         EXPECT_TRUE(entry->menu()->isVisible()) << caption.toStdString();
         entry->menu()->close();
     }
+    // F10 opens the first menu, File, from wherever the keyboard is.
+    QWidget *name = control(&form, "txtFields_2");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_F10);
+    QMenu *file = form.findChild<QMenu *>(QStringLiteral("mnuFile"));
+    EXPECT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }));
+    file->close();
 }
 
 } // namespace

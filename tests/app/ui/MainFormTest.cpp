@@ -319,6 +319,87 @@ TEST_F(MainFormTest, AddingABusinessMakesItsGeneratedKeyCurrentOnceStored)
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
+TEST_F(MainFormTest, AddAndEditPutTheCursorInTheFirstFieldAndANewBusinessHandsNothingOver)
+{
+    addBusinesses({"Acme Bakery"});
+    auto &form = start();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shows(&form, "cmdUpdate"); }));
+    QTest::keyClicks(QApplication::focusWidget(), "Abc");
+    // A Space is typed too, rather than pressing the button that stands where Add was.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(name(form), "Abc ");
+    EXPECT_TRUE(shows(&form, "cmdUpdate"));
+
+    // The key on hand is still the previous business's: nothing opens for it.
+    const char *handOvers[] = {"cmdBusinessPurpose",     "cmdBusinessType",  "cmdBusinessPerspectives",
+                               "cmdEmployeeInformation", "cmdLongTermGoals", "cmdShortTermGoals",
+                               "cmdViewReport"};
+    for (const char *button : handOvers)
+        EXPECT_FALSE(buttonOf(&form, button)->isEnabled()) << button;
+    EXPECT_FALSE(form.templateColumn()->isEnabled());
+    EXPECT_FALSE(form.findChild<QAction *>("mnuRegisteredAgent")->isEnabled());
+    EXPECT_TRUE(buttonOf(&form, "Command1")->isEnabled());
+    EXPECT_TRUE(buttonOf(&form, "CmdResource")->isEnabled());
+
+    click(&form, "cmdUpdate");
+    for (const char *button : handOvers)
+        EXPECT_TRUE(buttonOf(&form, button)->isEnabled()) << button;
+    click(&form, "cmdBusinessPurpose");
+    EXPECT_EQ(ui::WindowRegistry::get<records::BusinessPurpose>().businessInformationId(), keyOf("Abc "));
+
+    click(&form, "cmdEdit");
+    EXPECT_EQ(form.focusWidget(), control(&form, "txtFields_2"));
+    // Editing a stored business keeps its key: the forms open for it.
+    EXPECT_TRUE(buttonOf(&form, "cmdLongTermGoals")->isEnabled());
+    click(&form, "cmdCancel");
+
+    // A Cancel after Add brings the hand-over back as well.
+    click(&form, "cmdAdd");
+    EXPECT_FALSE(buttonOf(&form, "cmdLongTermGoals")->isEnabled());
+    click(&form, "cmdCancel");
+    EXPECT_TRUE(buttonOf(&form, "cmdLongTermGoals")->isEnabled());
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(MainFormTest, ExitEndsTheProgramClosingEveryWindowOnceWhatWouldBeLostIsSettled)
+{
+    addBusinesses({"Acme Bakery"});
+    auto &form = start();
+    click(&form, "cmdLongTermGoals");
+    click(&form, "cmdBusinessPurpose");
+    click(&form, "cmdViewReport");
+    click(&form, "Command1");
+    auto &goals = ui::WindowRegistry::get<records::LongTermGoals>();
+    click(&goals, "cmdAdd");
+    QTableView *grid = control<QTableView>(&goals, "grdDataGrid");
+    QTest::keyClicks(grid, "G");
+    auto *cell = grid->viewport()->findChild<QLineEdit *>();
+    ASSERT_NE(cell, nullptr) << "typing did not open the cell";
+    QTest::keyClicks(cell, "row"); // the cell is still open
+
+    // Cancel keeps every window open, the typed row included.
+    dialogs->answers = {ui::Dialogs::Answer::Cancel};
+    click(&form, "cmdClose");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(goals.isVisible());
+    EXPECT_EQ(folder.scalar("select count(*) from [Business Long Term Goal]"), "0");
+
+    dialogs->answers = {ui::Dialogs::Answer::Save};
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_FALSE(form.isVisible());
+    for (const ui::Window *window : ui::WindowRegistry::windows()) {
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+        EXPECT_FALSE(window->isLoaded()) << window->objectName().toStdString();
+    }
+    EXPECT_EQ(folder.rows("select BusinessInformationId, BusinessLongTermGoal from [Business Long Term Goal]"),
+              QStringList{QStringLiteral("%1|Grow").arg(keyOf("Acme Bakery"))});
+}
+
 TEST_F(MainFormTest, PlanningButtonsHandTheBusinessOnScreenToTheirForms)
 {
     addBusinesses({"Acme Bakery", "Brook Farm"});
@@ -646,6 +727,9 @@ TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsPa
     EXPECT_TRUE(inView(control(&form, "lblStatus")));
     click(&form, "cmdAdd");
     EXPECT_EQ(statusOf(&form), "Add record");
+    // The cursor goes to the first field, brought back into view above the strips.
+    EXPECT_EQ(form.focusWidget(), control(&form, "txtFields_2"));
+    EXPECT_TRUE(inView(control(&form, "txtFields_2")));
 }
 
 TEST_F(MainFormTest, UnderADarkColourSchemeEveryLabelStaysReadable)

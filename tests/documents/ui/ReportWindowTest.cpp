@@ -72,6 +72,15 @@ protected:
     ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
 
+TEST_F(ReportWindowTest, EscapeClosesTheWindowWhereverTheKeyboardIs)
+{
+    window().showForBusiness(1);
+    text()->setFocus();
+    QTest::keyClick(text(), Qt::Key_Escape); // whether the window is active yet or not
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_FALSE(window().isLoaded());
+}
+
 TEST_F(ReportWindowTest, OpensWithTheReportInItsDesignLayout)
 {
     window().showForBusiness(1);

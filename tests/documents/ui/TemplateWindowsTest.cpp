@@ -8,6 +8,7 @@
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -124,6 +125,38 @@ TEST_F(TemplateWindows, ExitHidesTheChooserWhichKeepsItsListUntilASelect)
     EXPECT_FALSE(chooser().isVisible());
     chooser().showWindow();
     EXPECT_EQ(list(chooser())->count(), 5);
+}
+
+TEST_F(TemplateWindows, ReturnSelectsAndEscapeLeavesTheChooserAndTheEditor)
+{
+    chooser().showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser()));
+    QTest::keyClick(list(chooser()), Qt::Key_Escape); // as Exit: hidden, its list kept
+    EXPECT_FALSE(chooser().isVisible());
+    EXPECT_TRUE(chooser().isLoaded());
+
+    chooser().showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser()));
+    choose(list(chooser()), QStringLiteral("BYLAWS"));
+    list(chooser())->setFocus();
+    QTest::keyClick(list(chooser()), Qt::Key_Return);
+    ASSERT_TRUE(editor().isVisible());
+    EXPECT_EQ(editor().fileName(), QStringLiteral("bylaws"));
+    EXPECT_FALSE(chooser().isLoaded());
+
+    // Escape closes the editor as its close box does: unsaved changes are asked about.
+    QApplication::setActiveWindow(&editor());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor()));
+    QTest::keyClicks(textBox(editor()), "x");
+    dialogs->answers = {Dialogs::Answer::Cancel};
+    QTest::keyClick(textBox(editor()), Qt::Key_Escape);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(editor().isVisible());
+    dialogs->answers = {Dialogs::Answer::Discard};
+    QTest::keyClick(textBox(editor()), Qt::Key_Escape);
+    EXPECT_FALSE(editor().isVisible());
+    EXPECT_FALSE(editor().isLoaded());
+    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("Bylaws of [businessName]"));
 }
 
 TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include <functional>
+
 using namespace testing_support;
 
 namespace {
@@ -30,6 +32,20 @@ protected:
     }
 
     static QTableView *gridOf(const QWidget *form) { return control<QTableView>(form, "grdDataGrid"); }
+
+    // Types where the keyboard is, as a person does, and leaves the cell open.
+    static void typeWithoutEnter(const QString &text)
+    {
+        QTest::keyClicks(QApplication::focusWidget(), text.left(1));
+        QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+    }
+
+    // An access key presses its button a moment later, once the press has been shown.
+    static bool pressAccessKey(QWidget *form, Qt::Key key, const std::function<bool()> &done)
+    {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form, key, Qt::AltModifier);
+        return QTest::qWaitFor(done);
+    }
 
     void addGoal(const char *table, int business, const char *goal)
     {
@@ -289,6 +305,66 @@ TEST_F(GridFormsTest, ClosingWithAnAddedRowPendingAsksWhetherToStoreIt)
     EXPECT_TRUE(form.close());
     EXPECT_EQ(folder.rows("select BusinessInformationId, EmployeeFirstName from BusinessEmployees"),
               QStringList{"8|Bea"});
+}
+
+TEST_F(GridFormsTest, RowsTypedWithTheKeyboardAloneAreKeptOrAskedAboutOnEveryGrid)
+{
+    struct Grid
+    {
+        records::GridRecordForm *form;
+        const char *table;
+        const char *column;
+    };
+    const Grid grids[] = {
+        {&ui::WindowRegistry::get<records::EmployeeInformation>(), "BusinessEmployees", "EmployeeFirstName"},
+        {&ui::WindowRegistry::get<records::LongTermGoals>(), "[Business Long Term Goal]", "BusinessLongTermGoal"},
+        {&ui::WindowRegistry::get<records::ShortTermGoals>(), "[Business Short Term Goal]", "BusinessShortTermGoal"},
+    };
+    for (const Grid &grid : grids) {
+        SCOPED_TRACE(grid.table);
+        QWidget *form = grid.form;
+        QAbstractItemModel *model = gridOf(form)->model();
+        grid.form->showForBusiness(7);
+        QApplication::setActiveWindow(form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+
+        // Add, type, Add: the first row is not dropped for having its cell still open.
+        ASSERT_TRUE(pressAccessKey(form, Qt::Key_A, [&] { return model->rowCount() == 1; }));
+        typeWithoutEnter("Ann");
+        ASSERT_TRUE(pressAccessKey(form, Qt::Key_A, [&] { return model->rowCount() == 2; }));
+        typeWithoutEnter("Bea");
+        EXPECT_EQ(model->index(0, 3).data().toString(), "Ann");
+
+        // Close with the second row's cell still open asks, and Cancel keeps it all.
+        const size_t asked = dialogs->messages.size();
+        dialogs->answers.push_back(ui::Dialogs::Answer::Cancel);
+        pressAccessKey(form, Qt::Key_C, [&] { return dialogs->messages.size() > asked; });
+        ASSERT_EQ(dialogs->messages.size(), asked + 1) << "closing with a typed row did not ask";
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(model->index(1, 3).data().toString(), "Bea");
+
+        dialogs->answers.push_back(ui::Dialogs::Answer::Save);
+        ASSERT_TRUE(pressAccessKey(form, Qt::Key_C, [&] { return !form->isVisible(); }));
+        EXPECT_EQ(folder.rows(QStringLiteral("select BusinessInformationId, %1 from %2 order by 1, 2")
+                                  .arg(QLatin1String(grid.column), QLatin1String(grid.table))),
+                  (QStringList{"7|Ann", "7|Bea"}));
+    }
+}
+
+TEST_F(GridFormsTest, ACellOpenedAndLeftAsItWasLeavesAnAddedRowUntouched)
+{
+    auto &form = ui::WindowRegistry::get<records::LongTermGoals>();
+    form.showForBusiness(2);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    click(&form, "cmdAdd");
+    QTableView *grid = gridOf(&form);
+    grid->setCurrentIndex(grid->model()->index(0, 3));
+    QTest::keyClick(grid, Qt::Key_F2);
+    ASSERT_NE(grid->viewport()->findChild<QLineEdit *>(), nullptr) << "F2 did not open the cell";
+    EXPECT_TRUE(form.close()); // nothing was typed: nothing to ask about
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(folder.scalar("select count(*) from [Business Long Term Goal]"), "0");
 }
 
 TEST_F(GridFormsTest, TheGridAndStripsStandApartInsideTheFormAndFollowItsSize)

@@ -6,6 +6,7 @@
 #include "support/ui_Layout.h"
 #include "support/ui_WindowFit.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -108,6 +109,36 @@ TEST_F(SingleRecordFormsTest, MissionStatementAddedWithClicksBelongsToTheHandedO
     click(&form, "cmdNext");
     EXPECT_EQ(dialogs->beeps, 1);
     EXPECT_FALSE(shows(&form, "cmdAdd"));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(SingleRecordFormsTest, AddAndEditByTheirKeysPutTheCursorInTheFirstFieldThatTakesTyping)
+{
+    for (const FormFacts &facts : allForms()) {
+        records::SingleRecordForm *form = facts.make();
+        SCOPED_TRACE(facts.caption.toStdString());
+        form->showForBusiness(9);
+        QApplication::setActiveWindow(form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form, Qt::Key_A, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([form] { return shows(form, "cmdUpdate"); }));
+        // The key boxes before it show values only.
+        EXPECT_EQ(QApplication::focusWidget(), control(form, "txtFields_3"));
+        QTest::keyClicks(QApplication::focusWidget(), "Abc");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_TRUE(shows(form, "cmdUpdate")); // the Space was typed, not pressed
+        EXPECT_EQ(fieldText(form, 3), "Abc ");
+        click(form, "cmdUpdate");
+
+        QApplication::setActiveWindow(form);
+        QTest::keyClick(form, Qt::Key_E, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([form] { return shows(form, "cmdUpdate"); }));
+        EXPECT_EQ(QApplication::focusWidget(), control(form, "txtFields_3"));
+        click(form, "cmdCancel");
+        form->close();
+    }
+    EXPECT_EQ(folder.scalar("select BusinessPurpose from BusinessPurpose where BusinessInformationId = 9"), "Abc ");
+    EXPECT_EQ(folder.scalar("select BusinessConcept from BusinessPerspective where BusinessInformationId = 9"), "Abc ");
     EXPECT_TRUE(dialogs->messages.empty());
 }
 

@@ -13,15 +13,18 @@
 #include "support/ui_WindowFit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSet>
 #include <QSettings>
 #include <QStringEncoder>
 #include <QTreeView>
@@ -174,6 +177,49 @@ TEST_F(PublishingWindow, FitsASmallScreenAndKeepsItsTextReadableUnderADarkScheme
 
 } // namespace
 
+TEST_F(PublishingWindow, EveryMenuOpensByItsAccessKeyOrF10AndItsCommandsHaveTheirOwn)
+{
+    FrmRssGenerator &window = open();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QMenuBar *bar = window.findChild<QMenuBar *>();
+    ASSERT_NE(bar, nullptr);
+    QSet<QChar> barKeys;
+    for (QAction *entry : bar->actions()) {
+        QMenu *menu = entry->menu();
+        if (!menu)
+            continue; // "Submit Rss File" toggles; F10 and the arrows reach it
+        const QString caption = menu->title();
+        const qsizetype amp = caption.indexOf(u'&');
+        ASSERT_TRUE(amp >= 0 && amp + 1 < caption.size()) << caption.toStdString() << " has no access key";
+        const QChar key = caption.at(amp + 1).toUpper();
+        EXPECT_FALSE(barKeys.contains(key)) << caption.toStdString();
+        barKeys.insert(key);
+        QSet<QChar> itemKeys;
+        for (const QAction *item : menu->actions()) {
+            const qsizetype itemAmp = item->text().indexOf(u'&');
+            ASSERT_GE(itemAmp, 0) << item->text().toStdString() << " has no access key";
+            const QChar itemKey = item->text().at(itemAmp + 1).toUpper();
+            EXPECT_FALSE(itemKeys.contains(itemKey)) << item->text().toStdString();
+            itemKeys.insert(itemKey);
+        }
+        QApplication::setActiveWindow(&window);
+        QTest::keyClick(&window, static_cast<Qt::Key>(key.unicode()), Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << caption.toStdString();
+        menu->close();
+    }
+
+    // F10 opens the first menu, File, wherever the keyboard is.
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    list(window)->setFocus();
+    QTest::keyClick(list(window), Qt::Key_F10);
+    QMenu *file = window.findChild<QMenu *>(QStringLiteral("mnuFile"));
+    EXPECT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }));
+    EXPECT_EQ(file->activeAction(), window.findChild<QAction *>(QStringLiteral("mnuPrintList")));
+    file->close();
+}
+
 TEST_F(PublishingWindow, OpensWithItsCaptionMenusHintAndColumns)
 {
     addItems(QStringLiteral("('One', 'http://one.test', NULL)"));
@@ -197,11 +243,12 @@ TEST_F(PublishingWindow, OpensWithItsCaptionMenusHintAndColumns)
                                                            {"mnuCompanyInformation", "Company Information"},
                                                            {"mnuFtpInformation", "FTP Information"},
                                                            {"mnuTwitterSettings", "Twitter"}};
+    // The captions as shown; an underlined letter opens each menu with Alt.
     for (const auto &[name, caption] : menus)
-        EXPECT_EQ(window.findChild<QMenu *>(QLatin1String(name))->title(), QLatin1String(caption)) << name;
+        EXPECT_EQ(window.findChild<QMenu *>(QLatin1String(name))->title().remove(u'&'), QLatin1String(caption)) << name;
     EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuSubmitRssFile"))->text(),
               QStringLiteral("Submit Rss File - Off"));
-    EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuUploadTwitter"))->text(),
+    EXPECT_EQ(window.findChild<QAction *>(QStringLiteral("mnuUploadTwitter"))->text().remove(u'&'),
               QStringLiteral("Upload New Rss Infomation to Twitter"));
     for (const char *button : {"Command1", "Command3", "Command4", "Command5", "Command6"})
         EXPECT_TRUE(testing_support::shows(&window, button)) << button;
