@@ -1,0 +1,120 @@
+#include "WindowSummary.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextEdit>
+
+#include <algorithm>
+
+namespace screenshots {
+
+namespace {
+
+// The texts of a list or table as shown: its header and each row's cells.
+QString itemViewText(const QAbstractItemView &view)
+{
+    const QAbstractItemModel *model = view.model();
+    if (!model)
+        return {};
+    QStringList cells;
+    for (int column = 0; column < model->columnCount(); ++column)
+        cells << model->headerData(column, Qt::Horizontal).toString();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+    }
+    return QStringLiteral("%1 rows: ").arg(model->rowCount()) % cells.join(u'|');
+}
+
+// What one control shows; empty for a control that shows no text of its own.
+QString shownText(const QWidget &widget)
+{
+    if (const auto *bar = qobject_cast<const QMenuBar *>(&widget)) {
+        QStringList titles;
+        for (const QAction *menu : bar->actions()) {
+            if (menu->isVisible())
+                titles << menu->text();
+        }
+        return titles.join(u'|');
+    }
+    if (const auto *label = qobject_cast<const QLabel *>(&widget))
+        return label->text().isEmpty() && !label->pixmap().isNull() ? QStringLiteral("(picture)") : label->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(&widget))
+        return button->isCheckable() && button->isChecked() ? button->text() % QStringLiteral(" (on)") : button->text();
+    if (const auto *field = qobject_cast<const QLineEdit *>(&widget))
+        return field->text();
+    if (const auto *box = qobject_cast<const QComboBox *>(&widget))
+        return box->currentText();
+    if (const auto *group = qobject_cast<const QGroupBox *>(&widget))
+        return group->title();
+    if (const auto *text = qobject_cast<const QPlainTextEdit *>(&widget))
+        return text->toPlainText();
+    if (const auto *text = qobject_cast<const QTextEdit *>(&widget))
+        return text->toPlainText();
+    if (const auto *status = qobject_cast<const QStatusBar *>(&widget))
+        return status->currentMessage();
+    if (const auto *view = qobject_cast<const QAbstractItemView *>(&widget))
+        return itemViewText(*view);
+    return {};
+}
+
+void summarise(const QWidget &widget, QStringList &lines)
+{
+    for (const QObject *object : widget.children()) {
+        const auto *child = qobject_cast<const QWidget *>(object);
+        // Windows of their own (menus, dialogs) and hidden controls are not in the picture.
+        if (!child || child->isWindow() || !child->isVisibleTo(&widget))
+            continue;
+        const QString kind = QString::fromLatin1(child->metaObject()->className());
+        QString line = kind % u' ' % child->objectName() % (child->isEnabled() ? QString() : QStringLiteral(" disabled"));
+        // A web page is drawn by the engine (or the tool's placeholder for it).
+        if (child->inherits("browser::WebView")) {
+            lines << line;
+            continue;
+        }
+        const QString text = shownText(*child);
+        if (!text.isEmpty())
+            line += QStringLiteral(": ") + text;
+        lines << line;
+        // A list's or a text box's own parts (scroll bars, viewport) add nothing.
+        if (!qobject_cast<const QAbstractScrollArea *>(child) || child->inherits("QScrollArea"))
+            summarise(*child, lines);
+    }
+}
+
+bool holdsWebPage(const QWidget &window)
+{
+    const QList<QWidget *> all = window.findChildren<QWidget *>();
+    return std::any_of(all.begin(), all.end(), [](const QWidget *widget) { return widget->inherits("browser::WebView"); });
+}
+
+} // namespace
+
+QStringList windowSummary(const QWidget &window)
+{
+    // A window showing a web page takes that page's title.
+    QStringList lines{QString::fromLatin1(window.metaObject()->className()) % u' ' % window.objectName()
+                      % (holdsWebPage(window) ? QString() : QStringLiteral(": ") + window.windowTitle())};
+    summarise(window, lines);
+    return lines;
+}
+
+QString windowFingerprint(const QWidget &window)
+{
+    // 32 hexadecimal digits: short enough that the picture keeps it as plain text.
+    const QByteArray summary = windowSummary(window).join(u'\n').toUtf8();
+    return QString::fromLatin1(QCryptographicHash::hash(summary, QCryptographicHash::Sha256).toHex().left(32));
+}
+
+} // namespace screenshots
