@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -101,19 +103,26 @@ bool holdsWebPage(const QWidget &window)
 
 } // namespace
 
-QStringList windowSummary(const QWidget &window)
+QStringList windowSummary(const QWidget &window, const QString &sampleFolder)
 {
     // A window showing a web page takes that page's title.
     QStringList lines{QString::fromLatin1(window.metaObject()->className()) % u' ' % window.objectName()
                       % (holdsWebPage(window) ? QString() : QStringLiteral(": ") + window.windowTitle())};
     summarise(window, lines);
+    if (!sampleFolder.isEmpty()) {
+        const QString folder = QDir::cleanPath(sampleFolder);
+        // File addresses spell the folder with its special characters encoded.
+        const QString address = QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded);
+        for (QString &line : lines)
+            line.replace(address, QStringLiteral("file://SAMPLE")).replace(folder, QStringLiteral("SAMPLE"));
+    }
     return lines;
 }
 
-QString windowFingerprint(const QWidget &window)
+QString windowFingerprint(const QWidget &window, const QString &sampleFolder)
 {
     // 32 hexadecimal digits: short enough that the picture keeps it as plain text.
-    const QByteArray summary = windowSummary(window).join(u'\n').toUtf8();
+    const QByteArray summary = windowSummary(window, sampleFolder).join(u'\n').toUtf8();
     return QString::fromLatin1(QCryptographicHash::hash(summary, QCryptographicHash::Sha256).toHex().left(32));
 }
 

@@ -217,14 +217,14 @@ void Tour::shoot(QWidget &window, const QString &name)
         throw TourError{QStringLiteral("%1: the window %2 drew nothing").arg(name, window.objectName())};
     // What the window shows goes with its picture: the guide's check compares it with
     // what this build shows.
-    image.setText(QLatin1String(FingerprintKey), windowFingerprint(window));
+    image.setText(QLatin1String(FingerprintKey), windowFingerprint(window, db::ProgramFolder::path()));
     // Highest compression: the pictures go into the repository with the guide.
     if (!image.save(path, "PNG", 0))
         throw TourError{QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(path))};
     if (m_withSummaries) {
         QFile summary(m_folder.filePath(name + QStringLiteral(".txt")));
         if (!summary.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || summary.write(windowSummary(window).join(u'\n').toUtf8() + '\n') < 0 || !summary.flush())
+            || summary.write(windowSummary(window, db::ProgramFolder::path()).join(u'\n').toUtf8() + '\n') < 0 || !summary.flush())
             throw TourError{QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(summary.fileName()))};
     }
     ++m_written;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -149,6 +150,19 @@ TEST_F(WindowFingerprint, StaysWhateverTheSizeAndFont)
     window->setFont(larger);
     button->move(100, 100);
     EXPECT_EQ(screenshots::windowFingerprint(*window), before);
+}
+
+TEST_F(WindowFingerprint, StaysWhicheverFolderTheSampleOfficeIsIn)
+{
+    const QString first = QStringLiteral("/tmp/Tallowmere-aB3x9Q");
+    const QString second = QStringLiteral("/tmp/Tallowmere-Zz81kP");
+    field->setText(QUrl::fromLocalFile(first + QStringLiteral("/BusineeResources.html")).toString());
+    label->setText(first);
+    const QString inFirst = screenshots::windowFingerprint(*window, first);
+    field->setText(QUrl::fromLocalFile(second + QStringLiteral("/BusineeResources.html")).toString());
+    label->setText(second);
+    EXPECT_EQ(screenshots::windowFingerprint(*window, second), inFirst);
+    EXPECT_NE(screenshots::windowFingerprint(*window, first), inFirst);
 }
 
 } // namespace
