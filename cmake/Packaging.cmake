@@ -14,12 +14,15 @@ elseif(NOT CPACK_PACKAGE_CONTACT MATCHES "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
                         "written \"Name <address>\"")
 endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small-business planning: records, reports and documents")
+# Debian shows each line of the description with a space before it, in at most 80
+# columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tallowmere keeps the plans of small businesses (address, mission statement, type,
-perspective, goals and employees), prints a business report, fills documents such
-as articles of incorporation from stored templates, and keeps, writes, uploads and
-announces the RSS feed of the company web site. The data lives in SQLite files in
-each user's data folder or in a shared PostgreSQL database.")
+    "Tallowmere keeps the plans of small businesses (address, mission statement,
+type, perspective, goals and employees), prints a business report, fills
+documents such as articles of incorporation from stored templates, and keeps,
+writes, uploads and announces the RSS feed of the company web site. The data
+lives in SQLite files in each user's data folder or in a shared PostgreSQL
+database.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
