@@ -78,6 +78,15 @@ void summarise(const QWidget &widget, QStringList &lines)
         // Windows of their own (menus, dialogs) and hidden controls are not in the picture.
         if (!child || child->isWindow() || !child->isVisibleTo(&widget))
             continue;
+        // Scroll bars and Qt's own parts (a scroll area's viewport, the menu bar's button
+        // for the menus that do not fit) come and go with sizes and fonts; what the
+        // parts hold counts.
+        if (child->inherits("QScrollBar") || child->inherits("QSizeGrip"))
+            continue;
+        if (child->objectName().startsWith(QLatin1String("qt_"))) {
+            summarise(*child, lines);
+            continue;
+        }
         const QString kind = QString::fromLatin1(child->metaObject()->className());
         QString line = kind % u' ' % child->objectName() % (child->isEnabled() ? QString() : QStringLiteral(" disabled"));
         // A web page is drawn by the engine (or the tool's placeholder for it).

@@ -5,6 +5,7 @@
 #include "support/QStringPrinter.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -113,6 +115,7 @@ protected:
         before = screenshots::windowFingerprint(*window);
     }
 
+public: // the table of changes below reaches in
     std::unique_ptr<QMainWindow> window;
     QLabel *label = nullptr;
     QLineEdit *field = nullptr;
@@ -149,7 +152,26 @@ TEST_F(WindowFingerprint, StaysWhateverTheSizeAndFont)
     larger.setPointSize(larger.pointSize() + 3);
     window->setFont(larger);
     button->move(100, 100);
+    QCoreApplication::processEvents();
     EXPECT_EQ(screenshots::windowFingerprint(*window), before);
+}
+
+TEST_F(WindowFingerprint, StaysWhetherTheWindowScrollsOrNot)
+{
+    // A form larger than its window scrolls, as on a small screen; its scroll bars and
+    // Qt's parts of the scroll area come and go with the window's size.
+    auto *scroll = new QScrollArea(window.get());
+    auto *form = new QWidget;
+    form->setMinimumSize(500, 500);
+    new QLabel(QStringLiteral("Business Name:"), form);
+    scroll->setWidget(form);
+    window->setCentralWidget(scroll);
+    window->resize(200, 200);
+    QCoreApplication::processEvents();
+    const QString scrolling = screenshots::windowFingerprint(*window);
+    window->resize(900, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screenshots::windowFingerprint(*window), scrolling);
 }
 
 TEST_F(WindowFingerprint, StaysWhicheverFolderTheSampleOfficeIsIn)
