@@ -63,14 +63,13 @@ const char *const RssRows
 
 // Rows are dated the day they are added; the pictures show one fixed day instead, so
 // that a window shows the same on any day (the user guide's check compares them).
-const char *const FixedDates
-    = "UPDATE BusinessInformation SET BusinessInformationDate = '2026-12-07';"
-      "UPDATE BusinessPurpose SET BusinessPurposeDate = '2026-12-07';"
-      "UPDATE BusinessType SET BusinessTypeDate = '2026-12-07';"
-      "UPDATE BusinessPerspective SET BusinessPerspectiveDate = '2026-12-07';"
-      "UPDATE BusinessEmployees SET EmployeeDate = '2026-12-07';"
-      "UPDATE [Business Long Term Goal] SET BusinessLongTermGoalDate = '2026-12-07';"
-      "UPDATE [Business Short Term Goal] SET BusinessShortTermGoalDate = '2026-12-07';";
+const char *const FixedDates = "UPDATE BusinessInformation SET BusinessInformationDate = '2026-12-07';"
+                               "UPDATE BusinessPurpose SET BusinessPurposeDate = '2026-12-07';"
+                               "UPDATE BusinessType SET BusinessTypeDate = '2026-12-07';"
+                               "UPDATE BusinessPerspective SET BusinessPerspectiveDate = '2026-12-07';"
+                               "UPDATE BusinessEmployees SET EmployeeDate = '2026-12-07';"
+                               "UPDATE [Business Long Term Goal] SET BusinessLongTermGoalDate = '2026-12-07';"
+                               "UPDATE [Business Short Term Goal] SET BusinessShortTermGoalDate = '2026-12-07';";
 
 void run(const QString &connectionString, const char *statements)
 {

@@ -1,9 +1,9 @@
 #include "WindowSummary.h"
 
 #include <QAbstractButton>
-#include <QAbstractScrollArea>
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -88,7 +88,8 @@ void summarise(const QWidget &widget, QStringList &lines)
             continue;
         }
         const QString kind = QString::fromLatin1(child->metaObject()->className());
-        QString line = kind % u' ' % child->objectName() % (child->isEnabled() ? QString() : QStringLiteral(" disabled"));
+        QString line
+            = kind % u' ' % child->objectName() % (child->isEnabled() ? QString() : QStringLiteral(" disabled"));
         // A web page is drawn by the engine (or the tool's placeholder for it).
         if (child->inherits("browser::WebView")) {
             lines << line;
@@ -107,7 +108,8 @@ void summarise(const QWidget &widget, QStringList &lines)
 bool holdsWebPage(const QWidget &window)
 {
     const QList<QWidget *> all = window.findChildren<QWidget *>();
-    return std::any_of(all.begin(), all.end(), [](const QWidget *widget) { return widget->inherits("browser::WebView"); });
+    return std::any_of(all.begin(), all.end(),
+                       [](const QWidget *widget) { return widget->inherits("browser::WebView"); });
 }
 
 } // namespace

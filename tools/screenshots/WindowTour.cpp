@@ -29,8 +29,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QPalette>
@@ -224,7 +224,8 @@ void Tour::shoot(QWidget &window, const QString &name)
     if (m_withSummaries) {
         QFile summary(m_folder.filePath(name + QStringLiteral(".txt")));
         if (!summary.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || summary.write(windowSummary(window, db::ProgramFolder::path()).join(u'\n').toUtf8() + '\n') < 0 || !summary.flush())
+            || summary.write(windowSummary(window, db::ProgramFolder::path()).join(u'\n').toUtf8() + '\n') < 0
+            || !summary.flush())
             throw TourError{QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(summary.fileName()))};
     }
     ++m_written;

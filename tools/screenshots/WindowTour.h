@@ -11,7 +11,6 @@ class QuietDialogs;
 // the web engine, web pages show as a placeholder. Returns the number of pictures that
 // could not be made (a window that failed to open, showed a message, or drew nothing).
 // With withSummaries, what each picture shows (windowSummary) goes beside it as text.
-int takeScreenshots(const QString &outputFolder, QuietDialogs &dialogs, bool withWebEngine,
-                    bool withSummaries = false);
+int takeScreenshots(const QString &outputFolder, QuietDialogs &dialogs, bool withWebEngine, bool withSummaries = false);
 
 } // namespace screenshots

@@ -94,7 +94,8 @@ int main(int argc, char *argv[])
     auto dialogs = std::make_unique<screenshots::QuietDialogs>();
     screenshots::QuietDialogs &answers = *dialogs;
     ui::Dialogs::setBackend(std::move(dialogs));
-    const int failures = screenshots::takeScreenshots(QDir(outputFolder).absolutePath(), answers, withWebEngine, withSummaries);
+    const int failures
+        = screenshots::takeScreenshots(QDir(outputFolder).absolutePath(), answers, withWebEngine, withSummaries);
     ui::Dialogs::setBackend(nullptr);
     db::ProgramFolder::clearOverride();
     if (failures > 0) {

@@ -460,8 +460,9 @@ void GeneralInformation1::openUserGuide()
         for (const QString &place : UserGuide::places())
             places << QDir::toNativeSeparators(place);
         ui::Dialogs::message(this, QStringLiteral("The user guide could not be found. It was looked for in:\n")
-                                       % places.join(u'\n') % QStringLiteral("\n\nThe resource browser, which holds a "
-                                                                              "copy of it, could not start. ")
+                                       % places.join(u'\n')
+                                       % QStringLiteral("\n\nThe resource browser, which holds a "
+                                                        "copy of it, could not start. ")
                                        % failure);
         return;
     }

@@ -337,7 +337,8 @@ TEST_F(FrmBrowserEngineTest, TheBuiltInUserGuideShowsItsPictures)
 {
     FrmBrowser &window = open(QStringLiteral("qrc:/guide/user-guide.html"));
     ASSERT_TRUE(settlesOn(window, QStringLiteral("Tallowmere User Guide"))) << window.windowTitle().toStdString();
-    auto *view = qobject_cast<QWebEngineView *>(window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView")));
+    auto *view
+        = qobject_cast<QWebEngineView *>(window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView")));
     ASSERT_NE(view, nullptr);
     // "pictures shown incomplete": broken ones count as complete, with no width.
     QString counts;
@@ -345,7 +346,8 @@ TEST_F(FrmBrowserEngineTest, TheBuiltInUserGuideShowsItsPictures)
         counts.clear();
         view->page()->runJavaScript(
             QStringLiteral("(function () { var all = Array.from(document.images);"
-                           " return all.length + ' ' + all.filter(function (i) { return i.complete && i.naturalWidth > 0; }).length"
+                           " return all.length + ' ' + all.filter(function (i) { return i.complete && i.naturalWidth > "
+                           "0; }).length"
                            " + ' ' + all.filter(function (i) { return !i.complete; }).length; })()"),
             [&counts](const QVariant &result) { counts = result.toString(); });
         return waitUntil([&] { return !counts.isEmpty(); });
