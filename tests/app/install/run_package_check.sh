@@ -111,7 +111,12 @@ for binary in "$work"/unpacked/usr/lib/tallowmere/*; do
     readelf -lW "$binary" | grep -q GNU_RELRO || fail "$name has no read-only relocations (-z relro)"
     readelf --dyn-syms -W "$binary" >"$work/symbols"
     grep -q '__stack_chk_fail' "$work/symbols" || fail "$name has no stack protector"
-    grep -Eq '__[a-z0-9_]+_chk(@|$| )' "$work/symbols" || fail "$name calls no checked (_chk) function"
+    # As lintian judges it: a binary that uses buffer functions the C library checks when
+    # fortified uses some in their checked (_chk) form; one that uses none has no need.
+    if grep -Eq ' (memcpy|memmove|memset|strcpy|strncpy|strcat|strncat|sprintf|snprintf|vsnprintf|fprintf|printf|read|fgets|realpath|getcwd)@' "$work/symbols" &&
+        ! grep -Eq ' __[a-z0-9_]+_chk@' "$work/symbols"; then
+        fail "$name calls buffer functions but none in its checked (_chk) form"
+    fi
     id=$(readelf -n "$binary" | sed -n 's/.*Build ID: \([0-9a-f]*\).*/\1/p')
     [ -n "$id" ] || fail "$name has no build ID"
     [ -f "$work/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] || fail "$name's symbols are not in the -dbgsym package"
