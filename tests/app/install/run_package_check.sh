@@ -141,7 +141,7 @@ echo "ok   tallowmere-db(1) describes $(echo $commands) and the exit statuses"
 # Lintian as Debian runs it on every upload; hardening shows as information only, so
 # those tags are looked for too.
 status=0
-lintian --fail-on error,warning --display-info --no-tag-display-limit "$deb" >"$work/lintian.out" 2>&1 || status=$?
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$work/lintian.out" 2>&1 || status=$?
 if [ "$status" -ne 0 ] || grep -Eq '^(E|W): |hardening-' "$work/lintian.out"; then
     cat "$work/lintian.out"
     fail "lintian (exit status $status)"
