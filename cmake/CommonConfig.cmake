@@ -11,6 +11,16 @@ target_compile_definitions(tallowmere_common INTERFACE
     QT_NO_CAST_FROM_BYTEARRAY
     QT_NO_URL_CAST_FROM_STRING
     QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+# Hardened as Debian hardens its packages: checked string and memory functions where
+# the compiler optimises (it needs that to see buffer sizes), a stack protector, and
+# relocations made read-only and bound at start. A packager's own _FORTIFY_SOURCE level
+# gives way to this one rather than clash with it.
+option(TALLOWMERE_HARDENING "Build with Debian's hardening flags" ON)
+if(TALLOWMERE_HARDENING)
+    target_compile_options(tallowmere_common INTERFACE -fstack-protector-strong
+        $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE> $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+    target_link_options(tallowmere_common INTERFACE LINKER:-z,relro,-z,now)
+endif()
 # The test builds treat every warning as an error (scripts/test.sh, the sanitize preset);
 # a packager's build with a newer compiler does not.
 option(TALLOWMERE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)

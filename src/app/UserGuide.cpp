@@ -59,6 +59,12 @@ QString UserGuide::path()
     return {};
 }
 
+QUrl UserGuide::builtInAddress()
+{
+    // docs/CMakeLists.txt builds docs/ into the resources under this prefix.
+    return QUrl(QStringLiteral("qrc:/guide/") % QLatin1String(GuideFile));
+}
+
 void UserGuide::setProgramDirectory(const QString &folder)
 {
     programDirectoryOverride() = folder;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 namespace app {
 
@@ -15,6 +16,11 @@ public:
     static QStringList places();
     // The first place that holds the guide; empty when none does.
     static QString path();
+    // The copy of the guide built into the program, pictures and all, for the resource
+    // browser: that browser lets a page opened from a file read no other file, not even
+    // the pictures beside it, while pages of the program's own resources may show each
+    // other.
+    static QUrl builtInAddress();
     // Tests stand the program in another folder; empty restores the executable's.
     static void setProgramDirectory(const QString &folder);
 };

@@ -61,6 +61,16 @@ const char *const RssRows
       "('Baking classes', 'http://www.acme-bakery.example/classes', "
       "'Bread for beginners, Sunday mornings, six places per class.');";
 
+// Rows are dated the day they are added; the pictures show one fixed day instead, so
+// that a window shows the same on any day (the user guide's check compares them).
+const char *const FixedDates = "UPDATE BusinessInformation SET BusinessInformationDate = '2026-12-07';"
+                               "UPDATE BusinessPurpose SET BusinessPurposeDate = '2026-12-07';"
+                               "UPDATE BusinessType SET BusinessTypeDate = '2026-12-07';"
+                               "UPDATE BusinessPerspective SET BusinessPerspectiveDate = '2026-12-07';"
+                               "UPDATE BusinessEmployees SET EmployeeDate = '2026-12-07';"
+                               "UPDATE [Business Long Term Goal] SET BusinessLongTermGoalDate = '2026-12-07';"
+                               "UPDATE [Business Short Term Goal] SET BusinessShortTermGoalDate = '2026-12-07';";
+
 void run(const QString &connectionString, const char *statements)
 {
     db::Connection connection;
@@ -78,6 +88,7 @@ void fillSampleOffice(const QString &folder)
         = QStringLiteral("Data Source=") + dir.filePath(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile));
     run(business, BusinessRows);
     run(business, PlanningRows);
+    run(business, FixedDates);
     run(QStringLiteral("Data Source=") + dir.filePath(QLatin1String(db::ConnectionStrings::RssDatabaseFile)), RssRows);
 }
 

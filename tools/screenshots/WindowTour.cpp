@@ -2,6 +2,7 @@
 
 #include "PlaceholderEngine.h"
 #include "QuietDialogs.h"
+#include "WindowSummary.h"
 #include "app/ui/GeneralInformation1.h"
 #include "app/ui/StartUp.h"
 #include "base/Error.h"
@@ -29,6 +30,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QPalette>
@@ -129,10 +131,11 @@ private:
 class Tour
 {
 public:
-    Tour(const QString &outputFolder, QuietDialogs &dialogs, bool withWebEngine)
+    Tour(const QString &outputFolder, QuietDialogs &dialogs, bool withWebEngine, bool withSummaries)
         : m_folder(outputFolder)
         , m_dialogs(dialogs)
         , m_withWebEngine(withWebEngine)
+        , m_withSummaries(withSummaries)
     {
     }
 
@@ -157,6 +160,7 @@ private:
     QDir m_folder;
     QuietDialogs &m_dialogs;
     bool m_withWebEngine;
+    bool m_withSummaries;
     int m_failures = 0;
     int m_written = 0;
 };
@@ -208,12 +212,22 @@ void Tour::shoot(QWidget &window, const QString &name)
     }
     if (!window.isVisible())
         throw TourError{QStringLiteral("%1: the window %2 is not shown").arg(name, window.objectName())};
-    const QImage image = window.grab().toImage();
+    QImage image = window.grab().toImage();
     if (!hasContent(image))
         throw TourError{QStringLiteral("%1: the window %2 drew nothing").arg(name, window.objectName())};
+    // What the window shows goes with its picture: the guide's check compares it with
+    // what this build shows.
+    image.setText(QLatin1String(FingerprintKey), windowFingerprint(window, db::ProgramFolder::path()));
     // Highest compression: the pictures go into the repository with the guide.
     if (!image.save(path, "PNG", 0))
         throw TourError{QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(path))};
+    if (m_withSummaries) {
+        QFile summary(m_folder.filePath(name + QStringLiteral(".txt")));
+        if (!summary.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || summary.write(windowSummary(window, db::ProgramFolder::path()).join(u'\n').toUtf8() + '\n') < 0
+            || !summary.flush())
+            throw TourError{QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(summary.fileName()))};
+    }
     ++m_written;
     std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
 }
@@ -416,9 +430,9 @@ void Tour::resourceBrowser()
 
 } // namespace
 
-int takeScreenshots(const QString &outputFolder, QuietDialogs &dialogs, bool withWebEngine)
+int takeScreenshots(const QString &outputFolder, QuietDialogs &dialogs, bool withWebEngine, bool withSummaries)
 {
-    return Tour(outputFolder, dialogs, withWebEngine).run();
+    return Tour(outputFolder, dialogs, withWebEngine, withSummaries).run();
 }
 
 } // namespace screenshots

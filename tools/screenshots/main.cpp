@@ -18,12 +18,14 @@
 
 namespace {
 
-const char *const Usage = "Usage: tallowmere-screenshots [--without-web-engine] FOLDER\n"
+const char *const Usage = "Usage: tallowmere-screenshots [--without-web-engine] [--summaries] FOLDER\n"
                           "\n"
                           "Opens every window of Tallowmere over a sample database in a temporary folder and\n"
                           "writes one PNG per window and state into FOLDER (made when missing). Runs offscreen\n"
                           "unless QT_QPA_PLATFORM says otherwise. --without-web-engine shows web pages as a\n"
-                          "placeholder instead of loading the web engine.\n"
+                          "placeholder instead of loading the web engine. --summaries writes beside each\n"
+                          "picture what its window shows, as text (NAME.txt), which each picture holds as a\n"
+                          "fingerprint: the user guide's check compares its pictures' with this build's.\n"
                           "Exits with status 1 when a picture could not be made.\n";
 
 bool copyCompanion(const char *source, const QString &folder)
@@ -37,6 +39,7 @@ bool copyCompanion(const char *source, const QString &folder)
 int main(int argc, char *argv[])
 {
     bool withWebEngine = true;
+    bool withSummaries = false;
     QString outputFolder;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -45,6 +48,8 @@ int main(int argc, char *argv[])
         }
         if (std::strcmp(argv[i], "--without-web-engine") == 0)
             withWebEngine = false;
+        else if (std::strcmp(argv[i], "--summaries") == 0)
+            withSummaries = true;
         else if (outputFolder.isEmpty() && argv[i][0] != '-')
             outputFolder = QString::fromLocal8Bit(argv[i]);
         else {
@@ -89,7 +94,8 @@ int main(int argc, char *argv[])
     auto dialogs = std::make_unique<screenshots::QuietDialogs>();
     screenshots::QuietDialogs &answers = *dialogs;
     ui::Dialogs::setBackend(std::move(dialogs));
-    const int failures = screenshots::takeScreenshots(QDir(outputFolder).absolutePath(), answers, withWebEngine);
+    const int failures
+        = screenshots::takeScreenshots(QDir(outputFolder).absolutePath(), answers, withWebEngine, withSummaries);
     ui::Dialogs::setBackend(nullptr);
     db::ProgramFolder::clearOverride();
     if (failures > 0) {

@@ -497,24 +497,29 @@ void GeneralInformation1::showAbout()
 
 void GeneralInformation1::openUserGuide()
 {
+    // The desktop's browser reads the guide's file and the pictures beside it; without
+    // one, or when the file is missing, the resource browser shows the copy built in.
     const QString guide = UserGuide::path();
+    if (!guide.isEmpty() && ui::Dialogs::openUrl(QUrl::fromLocalFile(guide)))
+        return;
+    const QString failure = showInResourceBrowser(UserGuide::builtInAddress());
+    if (failure.isEmpty())
+        return;
     if (guide.isEmpty()) {
         QStringList places;
         for (const QString &place : UserGuide::places())
             places << QDir::toNativeSeparators(place);
         ui::Dialogs::message(this, QStringLiteral("The user guide could not be found. It was looked for in:\n")
-                                       % places.join(u'\n'));
+                                       % places.join(u'\n')
+                                       % QStringLiteral("\n\nThe resource browser, which holds a "
+                                                        "copy of it, could not start. ")
+                                       % failure);
         return;
     }
-    const QUrl page = QUrl::fromLocalFile(guide);
-    if (ui::Dialogs::openUrl(page))
-        return;
-    const QString failure = showInResourceBrowser(page);
-    if (!failure.isEmpty())
-        ui::Dialogs::message(this, QStringLiteral("The user guide %1 could not be opened: no program on this computer "
-                                                  "is set up to open web pages, and the resource browser could not "
-                                                  "start. %2")
-                                       .arg(QDir::toNativeSeparators(guide), failure));
+    ui::Dialogs::message(this, QStringLiteral("The user guide %1 could not be opened: no program on this computer "
+                                              "is set up to open web pages, and the resource browser could not "
+                                              "start. %2")
+                                   .arg(QDir::toNativeSeparators(guide), failure));
 }
 
 void GeneralInformation1::uploadTemplate()

@@ -27,7 +27,15 @@ metainfo="$source/resources/org.tallowmere.Tallowmere.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate $metainfo"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -1 | cut -d'"' -f2)
 [ "$newest" = "$version" ] || fail "the newest release in $metainfo is $newest, the program is $version"
-echo "ok   AppStream metainfo, release $newest"
+grep -q '<developer_name>[^<]' "$metainfo" || fail "$metainfo names no developer"
+# Software centres show the screenshots; each is one of the guide's pictures.
+shots=$(grep -o '<image>[^<]*</image>' "$metainfo" | sed 's|<image>\(.*\)</image>|\1|')
+[ -n "$shots" ] || fail "$metainfo has no screenshots"
+for shot in $shots; do
+    [[ "$shot" == https://* ]] || fail "$metainfo: screenshot $shot is not an https address"
+    [ -f "$source/docs/images/${shot##*/}" ] || fail "$metainfo: screenshot $shot is none of docs/images"
+done
+echo "ok   AppStream metainfo, release $newest, $(echo "$shots" | wc -l) screenshots"
 
 for page in "$source"/docs/man/*.1; do
     # man's --warnings reports what groff cannot lay out; any warning fails.

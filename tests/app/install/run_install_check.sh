@@ -66,7 +66,7 @@ for name in Tallowmere.db Rss.db BusineeResources.html urlNames.txt docs/user-gu
 done
 for name in applications/tallowmere.desktop metainfo/org.tallowmere.Tallowmere.metainfo.xml \
     icons/hicolor/scalable/apps/tallowmere.svg icons/hicolor/256x256/apps/tallowmere.png \
-    man/man1/tallowmere.1.gz man/man1/tallowmere-db.1.gz doc/tallowmere/copyright; do
+    man/man1/tallowmere.1.gz man/man1/tallowmere-db.1.gz doc/tallowmere/copyright doc/tallowmere/changelog.gz; do
     [ -f "$prefix/share/$name" ] || fail "share/$name is missing"
 done
 echo "ok   the layout: commands linked from bin/, programs in lib/tallowmere, data in share/"

@@ -3,8 +3,10 @@
 # would: its name, its control fields (the libraries it needs, found or named), its
 # files, and, installed with dpkg into a throwaway root (never the machine's own), that
 # an ordinary user can start it and that purging it leaves no file behind.
-# Usage: run_package_check.sh BUILD_FOLDER VERSION. Needs root, cpack, dpkg-deb and
-# dpkg-shlibdeps; skips otherwise.
+# Lintian, Debian's package checker, finds no error and no warning, and every program
+# and plug-in ships stripped and hardened, its symbols in the -dbgsym package beside it.
+# Usage: run_package_check.sh BUILD_FOLDER VERSION. Needs root, cpack, dpkg-deb,
+# dpkg-shlibdeps, readelf and lintian; skips otherwise.
 set -euo pipefail
 build=$(cd "${1:?build folder}" && pwd)
 version=${2:?version}
@@ -13,9 +15,9 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "needs root to install into a throwaway root: skipped"
     exit 77
 fi
-for tool in cpack dpkg-deb dpkg-shlibdeps dpkg file; do
+for tool in cpack dpkg-deb dpkg-shlibdeps dpkg file readelf lintian; do
     if ! command -v "$tool" >/dev/null; then
-        echo "needs $tool (packages dpkg-dev, file): skipped"
+        echo "needs $tool (packages dpkg-dev, file, binutils, lintian): skipped"
         exit 77
     fi
 done
@@ -45,7 +47,15 @@ for package in libpq5 ca-certificates fonts-dejavu-core libqt6core6 libqt6gui6 l
     libqt6printsupport6 libqt6webenginewidgets6 libcurl4 libsqlite3-0; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+[[ "$(field Maintainer)" =~ ^[^\<\>]+\ \<[^\<\>@\ ]+@[^\<\>@\ ]+\>$ ]] || fail "Maintainer without an address: $(field Maintainer)"
+[ "$(field Section)" = misc ] || fail "Section: $(field Section)"
 echo "ok   control fields, Depends: $depends"
+
+# The plug-ins are private: nothing runs ldconfig for them, nor anything else on install.
+dpkg-deb --ctrl-tarfile "$deb" | tar -t >"$work/control-files"
+! grep -Eq '(preinst|postinst|prerm|postrm|triggers)$' "$work/control-files" ||
+    fail "maintainer scripts: $(tr '\n' ' ' <"$work/control-files")"
+echo "ok   no maintainer scripts"
 
 # What the package holds: the commands linked from bin/, the programs and plug-ins in
 # lib/tallowmere, data in share/, nothing of the build (tests, benchmarks, tools).
@@ -60,6 +70,7 @@ expected=$(
 ./usr/lib/tallowmere/tallowmere
 ./usr/lib/tallowmere/tallowmere-db
 ./usr/share/applications/tallowmere.desktop
+./usr/share/doc/tallowmere/changelog.gz
 ./usr/share/doc/tallowmere/copyright
 ./usr/share/icons/hicolor/scalable/apps/tallowmere.svg
 ./usr/share/man/man1/tallowmere-db.1.gz
@@ -81,6 +92,61 @@ owners=$(awk '{print $2}' "$work/contents" | sort -u)
 [ "$owners" = root/root ] || fail "files not owned by root: $owners"
 ! awk '$1 ~ /^-.{7}w/' "$work/contents" | grep -q . || fail "files writable by all"
 echo "ok   the package's files"
+
+# Each program and plug-in: stripped, linked against the C library, with a stack
+# protector, checked (_chk) buffer functions, read-only relocations bound at start;
+# its symbols in the -dbgsym package under its build ID.
+dbgsym="$work/out/tallowmere-dbgsym_${version}_$(dpkg --print-architecture).ddeb"
+[ -f "$dbgsym" ] || fail "no $(basename "$dbgsym") among: $(ls "$work/out")"
+mkdir "$work/unpacked" "$work/dbgsym"
+dpkg-deb -x "$deb" "$work/unpacked"
+dpkg-deb -x "$dbgsym" "$work/dbgsym"
+for binary in "$work"/unpacked/usr/lib/tallowmere/*; do
+    name=${binary#"$work/unpacked"}
+    [ -L "$binary" ] && continue
+    file -b "$binary" | grep -q ', stripped' || fail "$name is not stripped: $(file -b "$binary")"
+    readelf -d "$binary" >"$work/dynamic"
+    grep -q 'NEEDED.*\[libc\.so\.6\]' "$work/dynamic" || fail "$name is not linked against libc"
+    grep -Eq 'BIND_NOW|FLAGS.*\bNOW\b' "$work/dynamic" || fail "$name is not bound at start (-z now)"
+    readelf -lW "$binary" | grep -q GNU_RELRO || fail "$name has no read-only relocations (-z relro)"
+    readelf --dyn-syms -W "$binary" >"$work/symbols"
+    grep -q '__stack_chk_fail' "$work/symbols" || fail "$name has no stack protector"
+    # As lintian judges it: a binary that uses buffer functions the C library checks when
+    # fortified uses some in their checked (_chk) form; one that uses none has no need.
+    if grep -Eq ' (memcpy|memmove|memset|strcpy|strncpy|strcat|strncat|sprintf|snprintf|vsnprintf|fprintf|printf|read|fgets|realpath|getcwd)@' "$work/symbols" &&
+        ! grep -Eq ' __[a-z0-9_]+_chk@' "$work/symbols"; then
+        fail "$name calls buffer functions but none in its checked (_chk) form"
+    fi
+    id=$(readelf -n "$binary" | sed -n 's/.*Build ID: \([0-9a-f]*\).*/\1/p')
+    [ -n "$id" ] || fail "$name has no build ID"
+    [ -f "$work/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] || fail "$name's symbols are not in the -dbgsym package"
+done
+echo "ok   stripped, hardened, symbols in $(basename "$dbgsym")"
+
+# The manual page of tallowmere-db describes every command its --help lists, --csv,
+# and each exit status.
+page=$(zcat "$work/unpacked/usr/share/man/man1/tallowmere-db.1.gz")
+commands=$("$work/unpacked/usr/lib/tallowmere/tallowmere-db" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z]\+\) .*/\1/p')
+[ -n "$commands" ] || fail "tallowmere-db --help lists no commands"
+for command in $commands; do
+    grep -q "^\.BI \"\?$command[\" ]" <<<"$page" || fail "tallowmere-db(1) does not describe $command"
+done
+grep -q 'sql \\-\\-csv' <<<"$page" || fail "tallowmere-db(1) does not describe sql --csv"
+exit_status=$(sed -n '/^\.SH EXIT STATUS/,/^\.SH /p' <<<"$page")
+for status in 0 1 2; do
+    grep -q "^\.B $status$" <<<"$exit_status" || fail "tallowmere-db(1) does not describe exit status $status"
+done
+echo "ok   tallowmere-db(1) describes $(echo $commands) and the exit statuses"
+
+# Lintian as Debian runs it on every upload; hardening shows as information only, so
+# those tags are looked for too.
+status=0
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$work/lintian.out" 2>&1 || status=$?
+if [ "$status" -ne 0 ] || grep -Eq '^(E|W): |hardening-' "$work/lintian.out"; then
+    cat "$work/lintian.out"
+    fail "lintian (exit status $status)"
+fi
+echo "ok   lintian: $(grep -c '^[IP]: ' "$work/lintian.out" || true) notes, no warning or error"
 
 # A throwaway root with its own package database; the package's dependencies are the
 # machine's own libraries, so dpkg is told not to look for them there. Maintainer scripts

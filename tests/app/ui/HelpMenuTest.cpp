@@ -151,8 +151,67 @@ INSTANTIATE_TEST_SUITE_P(
                    {"usr/share/doc/tallowmere/user-guide.html", "usr/share/tallowmere/docs/user-guide.html"},
                    "usr/share/tallowmere/docs/user-guide.html"}));
 
-TEST_F(HelpMenuTest, AMissingGuideIsReportedWithEveryPlaceLookedIn)
+class BuiltInGuideTest : public HelpMenuTest
 {
+protected:
+    // Help > User Guide ends in the resource browser, on the guide built into the program.
+    void expectTheBuiltInGuideShown()
+    {
+        FakeWebEngine *engine = nullptr;
+        browser::WebView::setEngineFactory([&engine](QWidget *host, const browser::WebEngineEvents &events) {
+            auto made = std::make_unique<FakeWebEngine>(host, events);
+            engine = made.get();
+            return made;
+        });
+        auto &form = start();
+        choose(form, "mnuUserGuide");
+        EXPECT_TRUE(ui::WindowRegistry::get<browser::FrmBrowser>().isVisible());
+        ASSERT_NE(engine, nullptr);
+        EXPECT_EQ(engine->requests, QStringList{QStringLiteral("navigate qrc:/guide/user-guide.html")});
+        EXPECT_TRUE(dialogs->messages.empty());
+    }
+};
+
+TEST_F(BuiltInGuideTest, IsShownWhenNoDesktopProgramOpensTheGuideFile)
+{
+    programIn(QStringLiteral("bin"));
+    const QString guide = put(QStringLiteral("bin/docs/user-guide.html"));
+    dialogs->desktopOpensUrls = false;
+    expectTheBuiltInGuideShown();
+    EXPECT_EQ(dialogs->openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(guide)});
+}
+
+TEST_F(BuiltInGuideTest, IsShownWhenTheGuideFileIsMissing)
+{
+    programIn(QStringLiteral("usr/local/lib/tallowmere"));
+    expectTheBuiltInGuideShown();
+    EXPECT_TRUE(dialogs->openedUrls.empty());
+}
+
+// The resource browser shows the guide from the program's resources: a page opened
+// from a file may read no other file, its pictures included.
+TEST(BuiltInUserGuide, HoldsTheGuideWithEveryPictureItShows)
+{
+    QFile guide(QStringLiteral(":/guide/user-guide.html"));
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(guide.readAll());
+    EXPECT_EQ(app::UserGuide::builtInAddress(), QUrl(QStringLiteral("qrc") + guide.fileName()));
+    int pictures = 0;
+    for (const QRegularExpressionMatch &picture :
+         QRegularExpression(QStringLiteral("src=\"(images/[^\"]+)\"")).globalMatch(html)) {
+        ++pictures;
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/guide/") + picture.captured(1)))
+            << picture.captured(1).toStdString();
+    }
+    EXPECT_GT(pictures, 10);
+}
+
+TEST_F(HelpMenuTest, AMissingGuideThatTheResourceBrowserCannotShowIsReportedWithEveryPlaceLookedIn)
+{
+    browser::WebView::setEngineFactory(
+        [](QWidget *, const browser::WebEngineEvents &) -> std::unique_ptr<browser::WebEngine> {
+            throw base::Error(QStringLiteral("The program part tallowmere_webengine could not be loaded: not found"));
+        });
     programIn(QStringLiteral("usr/local/lib/tallowmere"));
     // A folder of that name is not the guide.
     ASSERT_TRUE(QDir().mkpath(tree.filePath(QStringLiteral("usr/local/share/tallowmere/docs/user-guide.html"))));
@@ -162,33 +221,13 @@ TEST_F(HelpMenuTest, AMissingGuideIsReportedWithEveryPlaceLookedIn)
     ASSERT_EQ(dialogs->messages.size(), 1u);
     const QString text = dialogs->messages[0].text;
     EXPECT_TRUE(text.contains(QStringLiteral("user guide could not be found"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("tallowmere_webengine could not be loaded"))) << text.toStdString();
     for (const char *place :
          {"usr/local/lib/tallowmere/docs/user-guide.html", "usr/local/share/tallowmere/docs/user-guide.html",
           "usr/local/share/doc/tallowmere/user-guide.html"})
         EXPECT_TRUE(text.contains(QDir::toNativeSeparators(tree.filePath(QLatin1String(place)))))
             << place << " not in:\n"
             << text.toStdString();
-}
-
-TEST_F(HelpMenuTest, WithoutADesktopProgramForPagesTheGuideOpensInTheResourceBrowser)
-{
-    FakeWebEngine *engine = nullptr;
-    browser::WebView::setEngineFactory([&engine](QWidget *host, const browser::WebEngineEvents &events) {
-        auto made = std::make_unique<FakeWebEngine>(host, events);
-        engine = made.get();
-        return made;
-    });
-    programIn(QStringLiteral("bin"));
-    const QString guide = put(QStringLiteral("bin/docs/user-guide.html"));
-    dialogs->desktopOpensUrls = false;
-    auto &form = start();
-    choose(form, "mnuUserGuide");
-    auto &window = ui::WindowRegistry::get<browser::FrmBrowser>();
-    EXPECT_TRUE(window.isVisible());
-    ASSERT_NE(engine, nullptr);
-    EXPECT_EQ(engine->requests,
-              QStringList{QStringLiteral("navigate ") + QUrl::fromLocalFile(guide).toString(QUrl::FullyEncoded)});
-    EXPECT_TRUE(dialogs->messages.empty());
 }
 
 TEST_F(HelpMenuTest, AGuideThatNothingCanShowIsReportedWithTheReason)

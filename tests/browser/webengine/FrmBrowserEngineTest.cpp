@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
@@ -328,6 +329,34 @@ TEST_F(FrmBrowserEngineTest, ALocalPageReadsNoOtherLocalFile)
                || window.windowTitle().startsWith(QStringLiteral("Read:"));
     })) << window.windowTitle().toStdString();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Refused"));
+}
+
+// The user guide built into the program shows every picture, though a page opened from
+// a file may read no other file.
+TEST_F(FrmBrowserEngineTest, TheBuiltInUserGuideShowsItsPictures)
+{
+    FrmBrowser &window = open(QStringLiteral("qrc:/guide/user-guide.html"));
+    ASSERT_TRUE(settlesOn(window, QStringLiteral("Tallowmere User Guide"))) << window.windowTitle().toStdString();
+    auto *view
+        = qobject_cast<QWebEngineView *>(window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView")));
+    ASSERT_NE(view, nullptr);
+    // "pictures shown incomplete": broken ones count as complete, with no width.
+    QString counts;
+    const auto count = [&] {
+        counts.clear();
+        view->page()->runJavaScript(
+            QStringLiteral("(function () { var all = Array.from(document.images);"
+                           " return all.length + ' ' + all.filter(function (i) { return i.complete && i.naturalWidth > "
+                           "0; }).length"
+                           " + ' ' + all.filter(function (i) { return !i.complete; }).length; })()"),
+            [&counts](const QVariant &result) { counts = result.toString(); });
+        return waitUntil([&] { return !counts.isEmpty(); });
+    };
+    ASSERT_TRUE(waitUntil([&] { return count() && counts.endsWith(QStringLiteral(" 0")); })) << counts.toStdString();
+    const QStringList numbers = counts.split(u' ');
+    ASSERT_EQ(numbers.size(), 3);
+    EXPECT_GT(numbers[0].toInt(), 10);
+    EXPECT_EQ(numbers[1], numbers[0]) << "pictures shown of those on the page: " << counts.toStdString();
 }
 
 TEST_F(FrmBrowserEngineTest, ATypedDataAddressOpens)
