@@ -27,9 +27,8 @@ int largestDifference(const QImage &shown, const QImage &file)
         const auto *a = reinterpret_cast<const QRgb *>(one.constScanLine(y));
         const auto *b = reinterpret_cast<const QRgb *>(other.constScanLine(y));
         for (int x = 0; x < one.width(); ++x) {
-            largest = std::max({largest, std::abs(qRed(a[x]) - qRed(b[x])),
-                                std::abs(qGreen(a[x]) - qGreen(b[x])), std::abs(qBlue(a[x]) - qBlue(b[x])),
-                                std::abs(qAlpha(a[x]) - qAlpha(b[x]))});
+            largest = std::max({largest, std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                                std::abs(qBlue(a[x]) - qBlue(b[x])), std::abs(qAlpha(a[x]) - qAlpha(b[x]))});
         }
     }
     return largest;
