@@ -1,5 +1,6 @@
 #include "app/DailyBackup.h"
 
+#include "base/Descriptor.h"
 #include "db/Backup.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
@@ -20,6 +21,8 @@ namespace app::DailyBackup {
 
 namespace {
 
+using base::Descriptor;
+
 constexpr auto DayFormat = "yyyy-MM-dd";
 // Put in each day folder the backup makes: the only folders it ever removes.
 constexpr auto MadeHereMark = ".tallowmere-daily-backup";
@@ -38,27 +41,6 @@ QDate dayOf(const QString &name)
 {
     return name.size() == 10 ? QDate::fromString(name, QLatin1String(DayFormat)) : QDate();
 }
-
-// An fd that closes itself.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // backups/ as a folder of this user's own, made when missing; never a link's target
 // (a link there may lead to any folder of the user's, whose date-named folders are

@@ -1,5 +1,7 @@
 #include "base/TextFile.h"
 
+#include "base/Descriptor.h"
+
 #include "base/Error.h"
 
 #include <QDir>
@@ -64,27 +66,6 @@ QString megabytes(qint64 bytes)
 {
     return QString::number((bytes + 1024 * 1024 - 1) / (1024 * 1024));
 }
-
-// Closes the descriptor when reading ends, however it ends.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 

@@ -12,18 +12,6 @@ namespace {
 
 constexpr qreal SmallestPointSize = 7.0;
 
-// The caption as drawn: a single '&' marks a mnemonic, "&&" shows one '&'.
-QString shownText(const QString &caption)
-{
-    QString shown;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        shown += caption[i];
-    }
-    return shown;
-}
-
 int roomFor(const QAbstractButton *button)
 {
     const QStyle *style = button->style();
@@ -35,6 +23,17 @@ int roomFor(const QAbstractButton *button)
 
 } // namespace
 
+QString shownCaption(const QString &caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 void fitCaptions(const QList<QAbstractButton *> &buttons)
 {
     if (buttons.isEmpty())
@@ -43,7 +42,7 @@ void fitCaptions(const QList<QAbstractButton *> &buttons)
     const auto allFit = [&](const QFont &font) {
         const QFontMetrics metrics(font);
         return std::all_of(buttons.begin(), buttons.end(), [&](const QAbstractButton *button) {
-            return metrics.horizontalAdvance(shownText(button->text())) <= room;
+            return metrics.horizontalAdvance(shownCaption(button->text())) <= room;
         });
     };
 
@@ -69,7 +68,7 @@ void fitCaptions(const QList<QAbstractButton *> &buttons)
 void elideCaption(QAbstractButton *button)
 {
     const QFontMetrics metrics(button->font());
-    const QString shown = shownText(button->text());
+    const QString shown = shownCaption(button->text());
     const int room = roomFor(button);
     if (metrics.horizontalAdvance(shown) <= room)
         return;

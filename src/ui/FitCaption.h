@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 class QAbstractButton;
 
@@ -15,5 +16,8 @@ void fitCaptions(const QList<QAbstractButton *> &buttons);
 // Shortens a caption that does not fit its button in the button's font, the full text
 // becoming the tool-tip.
 void elideCaption(QAbstractButton *button);
+
+// The caption as drawn: a single '&' marks a mnemonic, "&&" shows one '&'.
+QString shownCaption(const QString &caption);
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "support/ui_Layout.h"
 
+#include "ui/FitCaption.h"
+
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
@@ -74,18 +76,6 @@ template <class Visit> void eachHolder(const QWidget &holder, const QWidget &roo
     }
 }
 
-// The caption as drawn: a single '&' marks a mnemonic, "&&" shows one '&'.
-QString shownCaption(const QString &caption)
-{
-    QString shown;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        shown += caption[i];
-    }
-    return shown;
-}
-
 // The room a control needs for its text, where it needs more than it has; else empty.
 QSize textNeeds(const QWidget &control)
 {
@@ -113,12 +103,12 @@ QSize textNeeds(const QWidget &control)
         // Room inside the button's bevel and margins, as the style lays out its caption.
         const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control) + frame;
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-        needs = QSize(metrics.horizontalAdvance(shownCaption(button->text())) + icon + 2 * margin,
+        needs = QSize(metrics.horizontalAdvance(ui::shownCaption(button->text())) + icon + 2 * margin,
                       metrics.height() + 2 * frame);
     } else if (const auto *frameBox = qobject_cast<const QGroupBox *>(&control)) {
         if (frameBox->title().isEmpty())
             return {};
-        needs = QSize(metrics.horizontalAdvance(shownCaption(frameBox->title())) + 2 * metrics.averageCharWidth(),
+        needs = QSize(metrics.horizontalAdvance(ui::shownCaption(frameBox->title())) + 2 * metrics.averageCharWidth(),
                       metrics.height());
     } else if (qobject_cast<const QLineEdit *>(&control) || qobject_cast<const QComboBox *>(&control)
                || qobject_cast<const QAbstractSpinBox *>(&control)) {

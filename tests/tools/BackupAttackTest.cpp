@@ -6,6 +6,7 @@
 #include "db/DbError.h"
 #include "db/postgres/PostgresSession.h"
 #include "support/PostgresServer.h"
+#include "support/StoppedRestore.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -268,23 +269,7 @@ TEST_F(BackupAttack, ARestoreStoppedBetweenItsMovesIsReportedAndCanBeFinishedOrU
             ASSERT_TRUE(QFile::copy(business(pristine), business(target)));
             ASSERT_TRUE(QFile::copy(rss(pristine), rss(target)));
 
-            // Killed in the middle: nothing of the run's own cleaning up happens.
-            const pid_t child = ::fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                int moves = 0;
-                try {
-                    db::Backup::restore(backup(), target, [&] {
-                        if (++moves == stopAfter)
-                            ::_exit(0);
-                    });
-                } catch (...) {
-                }
-                ::_exit(1);
-            }
-            int status = 0;
-            ASSERT_EQ(::waitpid(child, &status, 0), child);
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << label;
+            ASSERT_TRUE(restoreStoppedAfterMove(backup(), target, stopAfter)) << label;
 
             EXPECT_TRUE(db::Backup::interruptedRestore(target).startsWith(
                 QStringLiteral("A restore into %1 was stopped before it was complete").arg(target)))

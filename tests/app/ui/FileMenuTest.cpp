@@ -8,6 +8,7 @@
 #include "db/Connection.h"
 #include "db/schema/Schema.h"
 #include "records/ui/FormTesting.h"
+#include "support/StoppedRestore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -248,27 +249,6 @@ TEST_F(FileMenuTest, AFailedAutomaticBackupIsSaidOnceAndTheProgramGoesOn)
     EXPECT_TRUE(dialogs->messages[0].text.contains(backups())) << dialogs->messages[0].text.toStdString();
 }
 
-// Stops a restore of `backup` into `target` after its nth move, as a kill would.
-void stopRestoreAfterMove(const QString &backup, const QString &target, int stopAfter)
-{
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        int moves = 0;
-        try {
-            db::Backup::restore(backup, target, [&] {
-                if (++moves == stopAfter)
-                    ::_exit(0);
-            });
-        } catch (...) {
-        }
-        ::_exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-}
-
 TEST_F(FileMenuTest, AStartAfterAStoppedRestoreFinishesOrUndoesItAsTheUserSays)
 {
     if (onServerEngine())
@@ -292,7 +272,7 @@ TEST_F(FileMenuTest, AStartAfterAStoppedRestoreFinishesOrUndoesItAsTheUserSays)
         const char *held;
     };
     for (const Case &c : {Case{2, ui::Dialogs::Answer::No, "Before"}, Case{3, ui::Dialogs::Answer::Yes, "After"}}) {
-        stopRestoreAfterMove(backup, folder.path(), c.stopAfter);
+        ASSERT_TRUE(restoreStoppedAfterMove(backup, folder.path(), c.stopAfter));
         dialogs->messages.clear();
         dialogs->answers = {c.answer};
         EXPECT_EQ(runProgramUntil([] { return true; }), 0) << c.stopAfter;
