@@ -2,6 +2,7 @@
 #include "LocalServer.h"
 #include "base/Error.h"
 #include "rss/FtpAddress.h"
+#include "rss/RssTesting.h"
 
 #include <QDir>
 #include <QFile>
@@ -225,16 +226,9 @@ QByteArray contentOf(const QString &path)
 // replace an existing file.
 TEST(FtpUploadPeerTest, AnSftpServerIsTrustedByItsKeyBeforeAnythingIsSent)
 {
-    QTemporaryDir home;
+    const rss_testing::TestHome home;
     QTemporaryDir root;
     QTemporaryDir local;
-    // The account's known_hosts is the test's own.
-    struct HomeGuard
-    {
-        QByteArray saved = qgetenv("HOME");
-        ~HomeGuard() { qputenv("HOME", saved); }
-    } homeGuard;
-    qputenv("HOME", QFile::encodeName(home.path()));
     const QString knownHosts = home.filePath(QStringLiteral(".ssh/known_hosts"));
     ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("htdocs")));
     const QString live = root.filePath(QStringLiteral("htdocs/feed.xml"));
@@ -303,15 +297,9 @@ TEST(FtpUploadPeerTest, AnSftpServerIsTrustedByItsKeyBeforeAnythingIsSent)
 // whole when one is added, and a FIFO in its place is refused instead of waited on.
 TEST(FtpUploadPeerTest, TheKnownHostsFileIsNeverDamagedNorWaitedOn)
 {
-    QTemporaryDir home;
+    const rss_testing::TestHome home;
     QTemporaryDir root;
     QTemporaryDir local;
-    struct HomeGuard
-    {
-        QByteArray saved = qgetenv("HOME");
-        ~HomeGuard() { qputenv("HOME", saved); }
-    } homeGuard;
-    qputenv("HOME", QFile::encodeName(home.path()));
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral(".ssh")));
     const QString knownHosts = home.filePath(QStringLiteral(".ssh/known_hosts"));
     const QString feed = local.filePath(QStringLiteral("feed.xml"));

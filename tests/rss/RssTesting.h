@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <thread>
@@ -14,6 +15,20 @@
 #include <unistd.h>
 
 namespace rss_testing {
+
+// A home folder of the test's own for as long as it lives, so that SSH's known_hosts is
+// the test's and never the user's.
+struct TestHome
+{
+    QTemporaryDir folder;
+    QByteArray saved = qgetenv("HOME");
+    TestHome() { qputenv("HOME", QFile::encodeName(folder.path())); }
+    ~TestHome() { qputenv("HOME", saved); }
+    TestHome(const TestHome &) = delete;
+    TestHome &operator=(const TestHome &) = delete;
+    QString filePath(const QString &name) const { return folder.filePath(name); }
+    QString path() const { return folder.path(); }
+};
 
 // Runs statements on the folder's RSS items, on either engine.
 inline void execRss(const testing_support::TempProgramFolder &folder, const QString &sql)

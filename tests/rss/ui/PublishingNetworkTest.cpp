@@ -193,14 +193,8 @@ TEST_F(PublishingNetwork, AnnouncementAddressesAreBoundedAndMessagesShowTheirEnd
 
 TEST_F(PublishingNetwork, AnUnknownSftpServerIsAskedAboutByItsFingerprintBeforeTheUpload)
 {
-    QTemporaryDir home;
+    const rss_testing::TestHome home;
     QTemporaryDir root;
-    struct HomeGuard
-    {
-        QByteArray saved = qgetenv("HOME");
-        ~HomeGuard() { qputenv("HOME", saved); }
-    } homeGuard;
-    qputenv("HOME", QFile::encodeName(home.path()));
     const QString keyFile = folder.filePath(QStringLiteral("key.pub"));
     LocalServer server(QStringLiteral("sftp_server.py"), {keyFile, folder.filePath(QStringLiteral("logins.log")),
                                                           root.path(), QStringLiteral("me"), QStringLiteral("secret")});
