@@ -12,14 +12,14 @@ packages=(
     qt6-webengine-dev qt6-webengine-dev-tools fonts-dejavu-core
 )
 # What the tests, benchmarks and checks need besides: GoogleTest and Google Benchmark,
-# the test servers, Xvfb and the accessibility bus, the format checker, and the Debian
+# the test servers, Xvfb, a window manager and the accessibility bus, the format checker, and the Debian
 # package's builder and its checker (lintian), and the validators of the desktop files.
 if [ "${1:-}" != "--program" ]; then
     packages+=(
         libgtest-dev libgmock-dev googletest libbenchmark-dev
         sqlite3 postgresql-15 poppler-utils unzip xvfb xauth time
         python3 python3-pyftpdlib python3-openssl python3-spyne python3-paramiko
-        python3-pyatspi at-spi2-core dbus dbus-x11 clang-format
+        python3-pyatspi at-spi2-core dbus dbus-x11 openbox x11-utils clang-format
         dpkg-dev file lintian desktop-file-utils appstream man-db
     )
 fi
