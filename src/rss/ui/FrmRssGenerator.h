@@ -80,6 +80,8 @@ private:
     void setNetworkBusy(bool busy);
     void showStatus(const QString &text);
     void reportFailure(const QString &description);
+    // Runs one step, showing the description of its failure; true when it ran through.
+    bool runReportingFailure(const std::function<void()> &step);
     int selectedRow() const;
 
     std::unique_ptr<ItemEditor> m_editor;
