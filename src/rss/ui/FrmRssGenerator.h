@@ -37,9 +37,6 @@ public:
     explicit FrmRssGenerator(QWidget *parent = nullptr);
     ~FrmRssGenerator() override;
 
-    // The file name last chosen in the window's file dialog, shared by the feed and
-    // the upload.
-    const QString &lastFileName() const { return m_lastFileName; }
     // What "File" > "Exit" calls once every window may close (tests replace it).
     void setProgramEnd(std::function<void()> end) { m_endProgram = std::move(end); }
 
@@ -102,6 +99,7 @@ private:
     QListWidget *m_directories = nullptr;
     QListWidgetItem *m_entryAtPress = nullptr;
     browser::WebView *m_webView = nullptr;
+    // The file name last chosen in the window's file dialog, shared by the feed and the upload.
     QString m_lastFileName;
     std::function<void()> m_endProgram;
     bool m_endWaitsForNetwork = false;
