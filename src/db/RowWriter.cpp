@@ -3,7 +3,7 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/Engine.h"
-#include "db/RowPacking.h"
+#include "db/RowPacker.h"
 #include "db/Statement.h"
 
 namespace db {
