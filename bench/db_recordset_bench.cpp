@@ -39,7 +39,6 @@ void OpenAndWalk(benchmark::State &state)
     QTemporaryDir dir;
     const QString file = databaseWith(dir, static_cast<int>(state.range(0)));
     db::Connection connection;
-    connection.setCursorLocation(db::CursorLocation::Client);
     connection.openFile(file);
     for (auto _ : state) {
         db::Recordset rs;

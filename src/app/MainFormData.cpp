@@ -11,7 +11,6 @@ namespace app {
 MainFormData MainFormData::read()
 {
     auto connection = std::make_unique<db::Connection>();
-    connection->setCursorLocation(db::CursorLocation::Client);
     connection->open(db::ConnectionStrings::recordForm());
     // A file that is not a business database ends the start here, before anything is shown.
     db::Schema::requireBusinessDatabase(*connection);

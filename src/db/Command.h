@@ -10,17 +10,12 @@ namespace db {
 class Connection;
 class Recordset;
 
-enum class CommandType {
-    Text = 1
-};
-
 // A statement run on a connection. execute() gives a forward-only, read-only
 // recordset, or a closed one when the statement returns no rows.
 class Command
 {
 public:
     void setActiveConnection(Connection *connection) { m_connection = connection; }
-    void setCommandType(CommandType type) { m_type = type; }
     void setCommandText(const QString &text) { m_text = text; }
     // Values for the '?' placeholders of the command text.
     void setParameters(const QVariantList &parameters) { m_parameters = parameters; }
@@ -29,7 +24,6 @@ public:
 
 private:
     Connection *m_connection = nullptr;
-    CommandType m_type = CommandType::Text;
     QString m_text;
     QVariantList m_parameters;
 };

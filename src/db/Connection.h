@@ -11,11 +11,6 @@ namespace db {
 
 class Engine;
 
-enum class CursorLocation {
-    Server = 2,
-    Client = 3
-};
-
 // One connection to a database file. The connection string takes the form the
 // windows build ("Provider=...;Data Source=<file>;..."); Data Source names the file,
 // and "Mode=Read" opens it read-only. A value holding ';', quotes or surrounding
@@ -28,8 +23,6 @@ public:
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
-
-    void setCursorLocation(CursorLocation location) { m_cursorLocation = location; }
 
     // Opens an existing database; never creates one. Throws DbError naming the file.
     // A PostgreSQL address (postgresql://user@host:port/dbname) opens that server's
@@ -86,7 +79,6 @@ private:
 
     std::unique_ptr<Engine> m_engine;
     QString m_filePath;
-    CursorLocation m_cursorLocation = CursorLocation::Server;
     std::map<const void *, std::function<void()>> m_readers;
 };
 

@@ -50,6 +50,7 @@ public:
         = 0;
     virtual void executeScript(const QString &sql) = 0;
     virtual void setBusyTimeout(int milliseconds) = 0;
+    // The key of the row the connection added last.
     virtual qint64 lastInsertRowId() = 0;
 
     virtual void beginTransaction() = 0;
@@ -68,8 +69,6 @@ public:
     // A condition true while `column` (a quoted name) holds the value bound to the
     // next '?' exactly, Null and case included: the optimistic lock of a stored row.
     virtual QString holdsExactly(const QString &column) const = 0;
-    // The key of the row the connection added last.
-    virtual qint64 newRowKey(const QString &table) = 0;
 };
 
 } // namespace db

@@ -1,6 +1,6 @@
 #include "db/RowCache.h"
 
-#include "db/RowPacking.h"
+#include "db/RowPacker.h"
 
 #include <algorithm>
 

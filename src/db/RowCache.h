@@ -18,7 +18,7 @@ public:
     {
         qint64 rowId = 0;
         int bookmark = 0;
-        QByteArray values; // packed, see RowPacking.h
+        QByteArray values; // packed, see RowPacker.h
     };
     struct Pending
     {

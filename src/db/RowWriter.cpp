@@ -3,7 +3,7 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/Engine.h"
-#include "db/RowPacking.h"
+#include "db/RowPacker.h"
 #include "db/Statement.h"
 
 namespace db {
@@ -49,7 +49,7 @@ qint64 RowWriter::insert(const RowCache::Pending &pending)
                                  % QStringLiteral(") VALUES (") % marks.join(u',') % u')',
                              values);
     }
-    return m_connection.engine()->newRowKey(m_shape.table);
+    return m_connection.lastInsertRowId();
 }
 
 void RowWriter::update(const RowCache::Row &row, const RowCache::Pending &pending)

@@ -1,27 +1,15 @@
 #pragma once
 
+#include "db/QueryShape.h"
 #include "db/RowCache.h"
-#include "db/schema/ColumnRoles.h"
 
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
 namespace db {
 
 class Connection;
-
-// The columns of a query, and the one table its rows can be stored in.
-struct QueryShape
-{
-    QStringList names;
-    QStringList originColumns;
-    QStringList declaredTypes;
-    std::vector<ColumnRole> roles;
-    QString table;
-    bool updatable = false;
-};
 
 // Stores a recordset's changes in its table. The row's identity and the check that
 // nobody changed it since it was read come from the connection's engine.

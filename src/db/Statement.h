@@ -44,7 +44,7 @@ public:
     bool isNull(int column) const { return m_rows->isNull(column); }
     // The field as UTF-8 text, as the engine holds it, valid until the next step.
     QByteArrayView text(int column) const { return m_rows->text(column); }
-    // The current row's columns from `first` on, packed (see RowPacking.h).
+    // The current row's columns from `first` on, packed (see RowPacker.h).
     QByteArray packedRow(int first, int count) const { return m_rows->packedRow(first, count); }
     // The text to build a further statement on (a count of its rows): as the engine
     // took it.

@@ -63,7 +63,6 @@ MergeInputs loadMergeInputs(const QString &reportName, qint64 businessId)
     }
     db::Command command;
     command.setActiveConnection(&connection);
-    command.setCommandType(db::CommandType::Text);
 
     optionalStep([&] {
         inputs.business = firstRow(*run(command, perBusinessQuery(db::tables::BusinessInformation::Table, businessId)));

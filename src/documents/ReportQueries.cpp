@@ -20,7 +20,6 @@ ReportQueries ReportQueries::run(db::Connection &connection, qint64 businessId)
 {
     db::Command command;
     command.setActiveConnection(&connection);
-    command.setCommandType(db::CommandType::Text);
 
     ReportQueries queries;
     queries.longTermGoals = select(command, db::tables::LongTermGoal::Table, businessId);

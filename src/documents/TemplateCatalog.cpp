@@ -18,7 +18,6 @@ QStringList columnTexts(db::Connection &connection, const QString &sql, const QS
 {
     db::Command command;
     command.setActiveConnection(&connection);
-    command.setCommandType(db::CommandType::Text);
     command.setCommandText(sql);
     const auto rows = command.execute();
 

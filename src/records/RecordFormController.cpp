@@ -74,7 +74,6 @@ OpenedRecords::~OpenedRecords() = default;
 OpenedRecords RecordFormController::openRecords(const QString &query)
 {
     auto connection = std::make_unique<db::Connection>();
-    connection->setCursorLocation(db::CursorLocation::Client);
     connection->open(db::ConnectionStrings::recordForm());
     return openRecords(query, std::move(connection));
 }

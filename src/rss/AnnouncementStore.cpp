@@ -43,7 +43,6 @@ void AnnouncementStore::markAnnounced(const QList<int> &ids)
         keys << QString::number(id);
     db::Connection connection;
     connection.open(db::ConnectionStrings::rss());
-    connection.setCursorLocation(db::CursorLocation::Client);
     connection.execute(QStringLiteral("UPDATE Tbl_Rss_Feed_Items SET Tbl_Rss_Feed_Items.Twittered = Yes WHERE "
                                       "Tbl_Rss_Feed_Items.RssFeedItemId IN (")
                        + keys.join(QStringLiteral(", ")) + QStringLiteral(");"));

@@ -26,7 +26,6 @@ int ExecuteRssStatement(const QString &sql)
 {
     db::Connection itemConnection;
     itemConnection.open(db::ConnectionStrings::rss());
-    itemConnection.setCursorLocation(db::CursorLocation::Client);
     const int changed = itemConnection.execute(sql);
     itemConnection.close();
     return changed;

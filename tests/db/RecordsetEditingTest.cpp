@@ -22,7 +22,6 @@ protected:
         Recordset::setFirstChunkSize(1);
         folder.exec(QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) "
                                    "VALUES (7, 'Make tools'), (7, 'Sell tools');"));
-        connection.setCursorLocation(CursorLocation::Client);
         connection.open(ConnectionStrings::recordForm());
         QObject::connect(&rs, &Recordset::moveComplete, [this] { ++moves; });
         rs.open(QStringLiteral("select BusinessPurposeId,BusinessPurposeDate,BusinessInformationId,BusinessPurpose "

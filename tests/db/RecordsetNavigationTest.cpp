@@ -23,7 +23,6 @@ protected:
         Recordset::setFirstChunkSize(1);
         folder.exec(
             QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Alpha'), ('Beta'), ('Gamma');"));
-        connection.setCursorLocation(CursorLocation::Client);
         connection.open(ConnectionStrings::recordForm());
         QObject::connect(&rs, &Recordset::moveComplete, [this] { ++moves; });
     }

@@ -119,7 +119,6 @@ TEST_P(WindowStatements, RunAsWritten)
                                                                       : ConnectionStrings::document());
     Command command;
     command.setActiveConnection(&connection);
-    command.setCommandType(CommandType::Text);
     command.setCommandText(QString::fromUtf8(c.sql));
     std::unique_ptr<Recordset> result;
     try {

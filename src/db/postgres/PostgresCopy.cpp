@@ -4,9 +4,9 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/Statement.h"
-#include "db/postgres/PostgresDialect.h"
 #include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
+#include "db/postgres/PostgresStatement.h"
 #include "db/schema/Schema.h"
 #include "db/schema/SchemaTables.h"
 

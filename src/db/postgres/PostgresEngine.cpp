@@ -2,10 +2,10 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
-#include "db/RowPacking.h"
-#include "db/postgres/PostgresDialect.h"
+#include "db/RowPacker.h"
 #include "db/postgres/PostgresRows.h"
 #include "db/postgres/PostgresSession.h"
+#include "db/postgres/PostgresStatement.h"
 #include "db/postgres/ServerSessions.h"
 #include "db/schema/SchemaTables.h"
 #include "db/sql/SqlTokens.h"

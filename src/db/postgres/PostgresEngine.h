@@ -35,7 +35,6 @@ public:
     int countRows(const QString &countingSql, const QVariantList &parameters) override;
     QString rowIdentity(const QString &table) const override;
     QString holdsExactly(const QString &column) const override;
-    qint64 newRowKey(const QString &) override { return lastInsertRowId(); }
 
     // The session, for running a statement: a session the server has closed (it was
     // restarted, or it ended idle sessions) is replaced by a new one first. A session

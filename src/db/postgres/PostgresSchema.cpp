@@ -1,8 +1,8 @@
 #include "db/postgres/PostgresSchema.h"
 
 #include "db/DbError.h"
-#include "db/postgres/PostgresDialect.h"
 #include "db/postgres/PostgresSession.h"
+#include "db/postgres/PostgresStatement.h"
 #include "db/postgres/PostgresTableObjects.h"
 #include "db/schema/DeliveredTemplates.h"
 #include "db/schema/MergeFieldList.h"

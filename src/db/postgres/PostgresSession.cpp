@@ -4,7 +4,7 @@
 #include "db/DbError.h"
 #include "db/MessageText.h"
 #include "db/postgres/LibPq.h"
-#include "db/postgres/PostgresDialect.h"
+#include "db/postgres/PostgresStatement.h"
 
 #include <QList>
 #include <QRegularExpression>

@@ -4,7 +4,7 @@
 #include "db/DbError.h"
 #include "db/FileInUse.h"
 #include "db/MessageText.h"
-#include "db/RowPacking.h"
+#include "db/RowPacker.h"
 #include "db/sql/SqlDialect.h"
 #include "db/sqlite/TextCollation.h"
 

@@ -48,7 +48,6 @@ public:
     {
         return column + QStringLiteral(" IS ? COLLATE BINARY");
     }
-    qint64 newRowKey(const QString &) override { return lastInsertRowId(); }
 
     sqlite3 *handle() const { return m_handle; }
 

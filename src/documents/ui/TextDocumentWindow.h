@@ -29,7 +29,6 @@ protected:
     void setClientSizeTwips(const ui::TwipsSize &size);
     // The box whose text the File menu prints.
     void setDocumentBox(QPlainTextEdit *box) { m_document = box; }
-    QPlainTextEdit *documentBox() const { return m_document; }
     // Shows text under the document; empty text hides the line.
     void setNotice(const QString &text);
     // The name of the print job, the PDF's title and the file name offered.

@@ -176,8 +176,7 @@ void FrmRssGenerator::buildMenus()
                   connect(action, &QAction::triggered, this, [this, prompt, line] {
                       // A file that cannot be written keeps its old content, and the person
                       // learns that the typed value was not stored.
-                      base::runSteps(base::FailurePolicy::Report, {[&] { editSetting(this, prompt, line); }},
-                                     [this](const QString &description) { reportFailure(description); });
+                      runReportingFailure([&] { editSetting(this, prompt, line); });
                   });
               }
               return menu;
@@ -321,8 +320,7 @@ void FrmRssGenerator::formUnload()
 
 void FrmRssGenerator::RefreshItemList()
 {
-    base::runSteps(base::FailurePolicy::Report, {[this] { m_items->refresh(); }},
-                   [this](const QString &description) { reportFailure(description); });
+    runReportingFailure([this] { m_items->refresh(); });
 }
 
 int FrmRssGenerator::selectedRow() const
@@ -336,9 +334,8 @@ void FrmRssGenerator::save()
     const QString description = ui::heldText(m_description).replace(u'\n', QLatin1String("\r\n"));
     const QString editedId = m_editor->editMarker();
     ItemEditor::SaveResult result = ItemEditor::SaveResult::Saved;
-    const bool stored = base::runSteps(base::FailurePolicy::Report,
-                                       {[&] { result = m_editor->save(m_title->text(), m_link->text(), description); }},
-                                       [this](const QString &failure) { reportFailure(failure); });
+    const bool stored
+        = runReportingFailure([&] { result = m_editor->save(m_title->text(), m_link->text(), description); });
     m_saveButton->setToolTip(m_editor->editMarker());
     if (!stored)
         return; // what was typed stays, to be saved again
@@ -453,9 +450,7 @@ void FrmRssGenerator::chooseAnnouncementService()
         return;
     }
     const QUrl address = QUrl::fromUserInput(answer);
-    const bool kept
-        = base::runSteps(base::FailurePolicy::Report, {[&] { Announcement::setUserWsdlAddress(address.toString()); }},
-                         [this](const QString &description) { reportFailure(description); });
+    const bool kept = runReportingFailure([&] { Announcement::setUserWsdlAddress(address.toString()); });
     if (kept && !qEnvironmentVariableIsEmpty("TALLOWMERE_ANNOUNCE_WSDL"))
         ui::Dialogs::message(this, QStringLiteral("The address is kept, but TALLOWMERE_ANNOUNCE_WSDL is set on this "
                                                   "computer: announcements go to %1 while it is.")
@@ -468,8 +463,7 @@ void FrmRssGenerator::printList()
     documents::LVPrint printer;
     printer.LV = m_list;
     printer.ReportTitle = QStringLiteral("RSS Items");
-    base::runSteps(base::FailurePolicy::Report, {[&] { printer.PrintList(this); }},
-                   [this](const QString &description) { reportFailure(description); });
+    runReportingFailure([&] { printer.PrintList(this); });
 }
 
 bool FrmRssGenerator::inSubmissionMode() const
@@ -484,12 +478,11 @@ void FrmRssGenerator::toggleSubmissionMode()
         m_submitAction->setText(QStringLiteral("Submit Rss File - On"));
         if (!m_webView) {
             // The web engine loads only when the pages are first wanted.
-            base::runSteps(base::FailurePolicy::Report, {[this] {
-                               m_webView = browser::WebView::create(m_client);
-                               m_webView->setObjectName(QStringLiteral("WebBrowser1"));
-                               ui::place(m_webView, layout::Browser);
-                           }},
-                           [this](const QString &description) { reportFailure(description); });
+            runReportingFailure([this] {
+                m_webView = browser::WebView::create(m_client);
+                m_webView->setObjectName(QStringLiteral("WebBrowser1"));
+                ui::place(m_webView, layout::Browser);
+            });
         }
         if (m_webView)
             m_webView->show();
@@ -515,8 +508,7 @@ void FrmRssGenerator::openDirectory(QListWidgetItem *entry)
                           .arg(address));
         return;
     }
-    base::runSteps(base::FailurePolicy::Report, {[&] { m_webView->navigate(page.toString()); }},
-                   [this](const QString &description) { reportFailure(description); });
+    runReportingFailure([&] { m_webView->navigate(page.toString()); });
 }
 
 void FrmRssGenerator::exitProgram()
@@ -584,6 +576,12 @@ void FrmRssGenerator::showStatus(const QString &text)
 void FrmRssGenerator::reportFailure(const QString &description)
 {
     ui::Dialogs::message(this, description);
+}
+
+bool FrmRssGenerator::runReportingFailure(const std::function<void()> &step)
+{
+    return base::runSteps(base::FailurePolicy::Report, {step},
+                          [this](const QString &description) { reportFailure(description); });
 }
 
 } // namespace rss

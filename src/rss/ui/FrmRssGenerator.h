@@ -37,9 +37,6 @@ public:
     explicit FrmRssGenerator(QWidget *parent = nullptr);
     ~FrmRssGenerator() override;
 
-    // The file name last chosen in the window's file dialog, shared by the feed and
-    // the upload.
-    const QString &lastFileName() const { return m_lastFileName; }
     // What "File" > "Exit" calls once every window may close (tests replace it).
     void setProgramEnd(std::function<void()> end) { m_endProgram = std::move(end); }
 
@@ -80,6 +77,8 @@ private:
     void setNetworkBusy(bool busy);
     void showStatus(const QString &text);
     void reportFailure(const QString &description);
+    // Runs one step, showing the description of its failure; true when it ran through.
+    bool runReportingFailure(const std::function<void()> &step);
     int selectedRow() const;
 
     std::unique_ptr<ItemEditor> m_editor;
@@ -100,6 +99,7 @@ private:
     QListWidget *m_directories = nullptr;
     QListWidgetItem *m_entryAtPress = nullptr;
     browser::WebView *m_webView = nullptr;
+    // The file name last chosen in the window's file dialog, shared by the feed and the upload.
     QString m_lastFileName;
     std::function<void()> m_endProgram;
     bool m_endWaitsForNetwork = false;

@@ -1,4 +1,4 @@
-#include "db/postgres/PostgresDialect.h"
+#include "db/postgres/PostgresStatement.h"
 
 #include "db/DbError.h"
 #include "db/schema/SchemaTables.h"

@@ -1,5 +1,5 @@
 // Statements as the windows write them, rewritten for PostgreSQL.
-#include "db/postgres/PostgresDialect.h"
+#include "db/postgres/PostgresStatement.h"
 #include "db/DbError.h"
 
 #include "support/QStringPrinter.h"

@@ -1,4 +1,4 @@
-#include "db/RowPacking.h"
+#include "db/RowPacker.h"
 
 #include <cstring>
 #include <vector>
