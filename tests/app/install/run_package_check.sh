@@ -142,7 +142,14 @@ echo "ok   tallowmere-db(1) describes $(echo $commands) and the exit statuses"
 # those tags are looked for too.
 status=0
 lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$work/lintian.out" 2>&1 || status=$?
-if [ "$status" -ne 0 ] || grep -Eq '^(E|W): |hardening-' "$work/lintian.out"; then
+# The C library's checked functions need an optimised build: a Debug build (the one the
+# sanitizers run) cannot have them, so there that one tag is no fault.
+hardening='hardening-'
+case "$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")" in
+Release | RelWithDebInfo | MinSizeRel) ;;
+*) hardening='hardening-(no-relro|no-bindnow|no-pie|no-stackprotector)' ;;
+esac
+if [ "$status" -ne 0 ] || grep -Eq "^(E|W): |$hardening" "$work/lintian.out"; then
     cat "$work/lintian.out"
     fail "lintian (exit status $status)"
 fi
