@@ -56,4 +56,9 @@ QString heldText(const QPlainTextEdit *box)
     return box->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
 }
 
+QString plainToolTip(const QString &text)
+{
+    return QStringLiteral("<qt>") + text.toHtmlEscaped() + QStringLiteral("</qt>");
+}
+
 } // namespace ui

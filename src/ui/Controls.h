@@ -22,6 +22,10 @@ QListWidget *makeList(QWidget *window, const char *objectName, const QString &ac
 // characters unless told otherwise, and a save would store the cut text. Returns box.
 QLineEdit *keepWholeText(QLineEdit *box);
 
+// A tool tip shows rich text when its text looks like markup: names from templates and
+// the database go through this to be shown as written.
+QString plainToolTip(const QString &text);
+
 // The text exactly as a multi-line box holds it, lines ended by LF: toPlainText() would
 // turn non-breaking spaces into spaces and line separators (U+2028) into line breaks.
 QString heldText(const QPlainTextEdit *box);

@@ -1,5 +1,7 @@
 #include "ui/FitCaption.h"
 
+#include "ui/Controls.h"
+
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QStyle>
@@ -72,7 +74,7 @@ void elideCaption(QAbstractButton *button)
     const int room = roomFor(button);
     if (metrics.horizontalAdvance(shown) <= room)
         return;
-    button->setToolTip(shown);
+    button->setToolTip(plainToolTip(shown));
     button->setText(metrics.elidedText(shown, Qt::ElideRight, room).replace(u'&', QLatin1String("&&")));
 }
 

@@ -35,13 +35,6 @@ constexpr int CheckDelayMilliseconds = 250;
 // A person works through a list this long; more names are counted, not listed.
 constexpr qsizetype MostFieldsListed = 500;
 
-// A tool tip shows rich text when its text looks like markup; names from templates and
-// the database are shown as written.
-QString plainToolTip(const QString &text)
-{
-    return QStringLiteral("<qt>") + text.toHtmlEscaped() + QStringLiteral("</qt>");
-}
-
 } // namespace
 
 EditorWindow::EditorWindow(QWidget *parent)
@@ -101,7 +94,7 @@ void EditorWindow::formLoad()
         checkFieldNames();
         for (const QString &name : mergeFieldNames()) {
             auto *item = new QListWidgetItem(name, m_fields);
-            item->setToolTip(plainToolTip(name));
+            item->setToolTip(ui::plainToolTip(name));
         }
     } catch (const db::DbError &) {
         formUnload();
@@ -181,7 +174,7 @@ void EditorWindow::checkFieldNames()
         QTextCursor mark(m_text->document());
         mark.setPosition(int(field.position));
         mark.setPosition(int(field.position + field.written.size()), QTextCursor::KeepAnchor);
-        format.setToolTip(plainToolTip(item->text()));
+        format.setToolTip(ui::plainToolTip(item->text()));
         marks.append({mark, format});
     }
     m_text->setExtraSelections(marks);
