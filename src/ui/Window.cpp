@@ -14,7 +14,9 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -48,6 +50,10 @@ QMargins &knownFrame()
 
 QMargins frameOf(const QWidget *window)
 {
+    // The platform's answer, not the widget's copy, which is renewed only when the
+    // window moves or is resized: a frame added later would not show in it.
+    if (const QWindow *handle = window->windowHandle(); handle && window->isVisible())
+        return handle->frameMargins();
     const QRect frame = window->frameGeometry();
     const QRect inner = window->geometry();
     return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
@@ -243,9 +249,13 @@ bool Window::event(QEvent *event)
     const bool handled = QWidget::event(event);
     if (m_frameUnsettled) {
         switch (type) {
+        case QEvent::Show:
+            settleFrame();
+            if (m_frameUnsettled)
+                settleFrameLater(200);
+            break;
         case QEvent::Move:
         case QEvent::Resize:
-        case QEvent::Show:
         case QEvent::WindowActivate:
         case QEvent::UpdateRequest: settleFrame(); break;
         default: break;
@@ -269,6 +279,17 @@ void Window::settleFrame()
     const QRect settled = openingGeometry(size(), geometry(), screen->availableGeometry(), margins);
     if (settled != geometry())
         setGeometry(settled);
+}
+
+void Window::settleFrameLater(int triesLeft)
+{
+    QTimer::singleShot(50, this, [this, triesLeft] {
+        if (!m_frameUnsettled)
+            return;
+        settleFrame();
+        if (m_frameUnsettled && triesLeft > 1)
+            settleFrameLater(triesLeft - 1);
+    });
 }
 
 void Window::keepGeometry()

@@ -72,6 +72,9 @@ private:
     // Once the window manager has put its frame around the window: the frame too lies
     // on the screen, title bar included.
     void settleFrame();
+    // Asks again for a while: the window manager may frame the window after every event
+    // that would have asked.
+    void settleFrameLater(int triesLeft);
     void keepGeometry();
     QWidget *gatherControls();
 
