@@ -2,6 +2,7 @@
 // removes only the day folders it made, with only the files it put there.
 #include "app/DailyBackup.h"
 #include "base/Error.h"
+#include "support/Files.h"
 #include "support/TempFolder.h"
 
 #include <QDate>
@@ -21,7 +22,7 @@ namespace {
 class DailyBackupTest : public ::testing::Test
 {
 protected:
-    QString backups() const { return folder.filePath(QStringLiteral("backups")); }
+    QString backups() const { return folder.filePath("backups"); }
     QString day(int fromToday) const { return today.addDays(fromToday).toString(Qt::ISODate); }
     QString dayFolder(int fromToday) const { return backups() + u'/' + day(fromToday); }
     QStringList run(int fromToday) const { return app::DailyBackup::run(folder.path(), today.addDays(fromToday)); }
@@ -29,12 +30,7 @@ protected:
     {
         return QDir(backups()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     }
-    static void touch(const QString &file)
-    {
-        QFile made(file);
-        ASSERT_TRUE(made.open(QIODevice::WriteOnly)) << file.toStdString();
-        made.write("mine");
-    }
+    static void touch(const QString &file) { testing_support::writeFile(file, "mine"); }
 
     TempProgramFolder folder;
     const QDate today = QDate::currentDate();

@@ -13,7 +13,7 @@ namespace {
 
 QString lines(const QStringList &all)
 {
-    return all.join(QStringLiteral("\r\n"));
+    return all.join("\r\n");
 }
 
 class BusinessReport : public ::testing::Test
@@ -25,7 +25,7 @@ protected:
     int addBusiness(const QString &columns, const QString &values)
     {
         folder.exec(QStringLiteral("INSERT INTO BusinessInformation (%1) VALUES (%2);").arg(columns, values));
-        return folder.scalar(QStringLiteral("SELECT max(BusinessInformationId) FROM BusinessInformation")).toInt();
+        return folder.scalar("SELECT max(BusinessInformationId) FROM BusinessInformation").toInt();
     }
 };
 
@@ -34,7 +34,7 @@ TEST_F(BusinessReport, WorkedExampleToTheCharacter)
     const int key = addBusiness(
         QStringLiteral(
             "BusninesName, BusinessAddressOne, BusinessCity, BusinessState, BusinessZip, BusinessPhoneNumber"),
-        QStringLiteral("'Sample Tools', '1 Main St', 'Springfield', 'IL', '627', '555 0100'"));
+        "'Sample Tools', '1 Main St', 'Springfield', 'IL', '627', '555 0100'");
     folder.exec(
         QStringLiteral("INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'Make tools');"
                        "INSERT INTO [Business Short Term Goal] (BusinessInformationId, BusinessShortTermGoal) VALUES "
@@ -45,29 +45,29 @@ TEST_F(BusinessReport, WorkedExampleToTheCharacter)
             .arg(key));
 
     EXPECT_EQ(buildBusinessReport(key), lines({QString(),
-                                               QStringLiteral("\tGeneral Business Information"),
+                                               "\tGeneral Business Information",
                                                QString(),
-                                               QStringLiteral("\t\tSample Tools"),
-                                               QStringLiteral("\t\t1 Main St"),
-                                               QStringLiteral("\t\tSpringfield\t\tIL\t\t627"),
-                                               QStringLiteral("\t\t555 0100"),
-                                               QString(),
-                                               QString(),
-                                               QStringLiteral("\tBusiness Mission Statement"),
-                                               QString(),
-                                               QStringLiteral("\t\tMake tools"),
+                                               "\t\tSample Tools",
+                                               "\t\t1 Main St",
+                                               "\t\tSpringfield\t\tIL\t\t627",
+                                               "\t\t555 0100",
                                                QString(),
                                                QString(),
-                                               QStringLiteral("\tBusiness Short Term Goals"),
+                                               "\tBusiness Mission Statement",
                                                QString(),
-                                               QStringLiteral("\t\tOpen a shop"),
+                                               "\t\tMake tools",
                                                QString(),
                                                QString(),
-                                               QStringLiteral("\tBusiness Employee Information"),
+                                               "\tBusiness Short Term Goals",
                                                QString(),
-                                               QStringLiteral("\t\tF1\t\tL1"),
-                                               QStringLiteral("\t\tOwner"),
-                                               QStringLiteral("\t\tMBA")}));
+                                               "\t\tOpen a shop",
+                                               QString(),
+                                               QString(),
+                                               "\tBusiness Employee Information",
+                                               QString(),
+                                               "\t\tF1\t\tL1",
+                                               "\t\tOwner",
+                                               "\t\tMBA"}));
 }
 
 TEST_F(BusinessReport, EveryFieldAndSectionInItsPlace)
@@ -76,7 +76,7 @@ TEST_F(BusinessReport, EveryFieldAndSectionInItsPlace)
         QStringLiteral(
             "BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, BusinessState, BusinessZip,"
             " BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress"),
-        QStringLiteral("'N', 'A1', 'A2', 'C', 'S', 'Z', 'County', 'P', 'F', 'W', 'E'"));
+        "'N', 'A1', 'A2', 'C', 'S', 'Z', 'County', 'P', 'F', 'W', 'E'");
     folder.exec(
         QStringLiteral(
             "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (%1, 'Retail');"
@@ -93,56 +93,55 @@ TEST_F(BusinessReport, EveryFieldAndSectionInItsPlace)
     // Short-term goals come before long-term ones; no empty line between employees;
     // the county and the perspective are not part of the report.
     EXPECT_EQ(buildBusinessReport(key), lines({QString(),
-                                               QStringLiteral("\tGeneral Business Information"),
+                                               "\tGeneral Business Information",
                                                QString(),
-                                               QStringLiteral("\t\tN"),
-                                               QStringLiteral("\t\tA1"),
-                                               QStringLiteral("\t\tA2"),
-                                               QStringLiteral("\t\tC\t\tS\t\tZ"),
-                                               QStringLiteral("\t\tP\t\tF"),
-                                               QStringLiteral("\t\tW\t\tE"),
-                                               QString(),
-                                               QString(),
-                                               QStringLiteral("\tBusiness Type"),
-                                               QString(),
-                                               QStringLiteral("\t\tRetail"),
+                                               "\t\tN",
+                                               "\t\tA1",
+                                               "\t\tA2",
+                                               "\t\tC\t\tS\t\tZ",
+                                               "\t\tP\t\tF",
+                                               "\t\tW\t\tE",
                                                QString(),
                                                QString(),
-                                               QStringLiteral("\tBusiness Short Term Goals"),
+                                               "\tBusiness Type",
                                                QString(),
-                                               QStringLiteral("\t\tS1"),
-                                               QString(),
-                                               QString(),
-                                               QStringLiteral("\tBusiness Long Term Goals"),
-                                               QString(),
-                                               QStringLiteral("\t\tL1"),
-                                               QStringLiteral("\t\tL2"),
+                                               "\t\tRetail",
                                                QString(),
                                                QString(),
-                                               QStringLiteral("\tBusiness Employee Information"),
+                                               "\tBusiness Short Term Goals",
                                                QString(),
-                                               QStringLiteral("\t\tF1\t\tM1\t\tL1"),
-                                               QStringLiteral("\t\tP1"),
-                                               QStringLiteral("\t\tQ1"),
-                                               QStringLiteral("\t\tF2\t\tM2\t\tL2"),
-                                               QStringLiteral("\t\tP2"),
-                                               QStringLiteral("\t\tQ2")}));
+                                               "\t\tS1",
+                                               QString(),
+                                               QString(),
+                                               "\tBusiness Long Term Goals",
+                                               QString(),
+                                               "\t\tL1",
+                                               "\t\tL2",
+                                               QString(),
+                                               QString(),
+                                               "\tBusiness Employee Information",
+                                               QString(),
+                                               "\t\tF1\t\tM1\t\tL1",
+                                               "\t\tP1",
+                                               "\t\tQ1",
+                                               "\t\tF2\t\tM2\t\tL2",
+                                               "\t\tP2",
+                                               "\t\tQ2"}));
 }
 
 TEST_F(BusinessReport, UnknownKeyKeepsOnlyTheHeadingAndSectionsWithRows)
 {
-    EXPECT_EQ(buildBusinessReport(4242), QStringLiteral("\r\n\tGeneral Business Information\r\n"));
+    EXPECT_EQ(buildBusinessReport(4242), "\r\n\tGeneral Business Information\r\n");
 
     // Rows left behind by a deleted business still show under their headings.
-    folder.exec(
-        QStringLiteral("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (4242, 'Orphan');"));
+    folder.exec("INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (4242, 'Orphan');");
     EXPECT_EQ(buildBusinessReport(4242),
-              QStringLiteral("\r\n\tGeneral Business Information\r\n\r\n\r\n\r\n\tBusiness Type\r\n\r\n\t\tOrphan"));
+              "\r\n\tGeneral Business Information\r\n\r\n\r\n\r\n\tBusiness Type\r\n\r\n\t\tOrphan");
 }
 
 TEST_F(BusinessReport, OnlyTheFirstMissionStatementAndBusinessTypeAppear)
 {
-    const int key = addBusiness(QStringLiteral("BusninesName"), QStringLiteral("'N'"));
+    const int key = addBusiness("BusninesName", "'N'");
     folder.exec(
         QStringLiteral(
             "INSERT INTO BusinessPurpose (BusinessInformationId, BusinessPurpose) VALUES (%1, 'First'), (%1, 'Second');"
@@ -150,35 +149,34 @@ TEST_F(BusinessReport, OnlyTheFirstMissionStatementAndBusinessTypeAppear)
             .arg(key));
 
     const QString report = buildBusinessReport(key);
-    EXPECT_TRUE(report.contains(QStringLiteral("\t\tFirst")));
-    EXPECT_TRUE(report.contains(QStringLiteral("\t\tT1")));
-    EXPECT_FALSE(report.contains(QStringLiteral("Second")));
-    EXPECT_FALSE(report.contains(QStringLiteral("T2")));
+    EXPECT_TRUE(report.contains("\t\tFirst"));
+    EXPECT_TRUE(report.contains("\t\tT1"));
+    EXPECT_FALSE(report.contains("Second"));
+    EXPECT_FALSE(report.contains("T2"));
 }
 
 TEST_F(BusinessReport, NullFieldsDropTheirSeparatorSoLaterFieldsJoinTheOpenLine)
 {
     // City Null: the state joins the line of address two. Null is not the same as empty.
-    const int key = addBusiness(QStringLiteral("BusninesName, BusinessAddressTwo, BusinessState, BusinessFaxNumber"),
-                                QStringLiteral("'N', 'A2', 'S', ''"));
+    const int key
+        = addBusiness("BusninesName, BusinessAddressTwo, BusinessState, BusinessFaxNumber", "'N', 'A2', 'S', ''");
     // First name Null: middle and last name join the otherwise empty line under the heading.
     folder.exec(QStringLiteral("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeMiddleName, "
                                "EmployeeLastName, EmployeePosition)"
                                " VALUES (%1, 'M', 'L', '');")
                     .arg(key));
 
-    EXPECT_EQ(buildBusinessReport(key), lines({QString(), QStringLiteral("\tGeneral Business Information"), QString(),
-                                               QStringLiteral("\t\tN"), QStringLiteral("\t\tA2\t\tS\t\t"), QString(),
-                                               QString(), QStringLiteral("\tBusiness Employee Information"),
-                                               QStringLiteral("\t\tM\t\tL"), QStringLiteral("\t\t")}));
+    EXPECT_EQ(buildBusinessReport(key),
+              lines({QString(), "\tGeneral Business Information", QString(), "\t\tN", "\t\tA2\t\tS\t\t", QString(),
+                     QString(), "\tBusiness Employee Information", "\t\tM\t\tL", "\t\t"}));
 }
 
 TEST_F(BusinessReport, ChangedDataShowsInTheNextReport)
 {
-    const int key = addBusiness(QStringLiteral("BusninesName"), QStringLiteral("'Before'"));
-    EXPECT_TRUE(buildBusinessReport(key).endsWith(QStringLiteral("\t\tBefore")));
-    folder.exec(QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'After';"));
-    EXPECT_TRUE(buildBusinessReport(key).endsWith(QStringLiteral("\t\tAfter")));
+    const int key = addBusiness("BusninesName", "'Before'");
+    EXPECT_TRUE(buildBusinessReport(key).endsWith("\t\tBefore"));
+    folder.exec("UPDATE BusinessInformation SET BusninesName = 'After';");
+    EXPECT_TRUE(buildBusinessReport(key).endsWith("\t\tAfter"));
 }
 
 TEST(BusinessReportFailure, MissingDatabaseOrTableIsAnError)
@@ -188,19 +186,18 @@ TEST(BusinessReportFailure, MissingDatabaseOrTableIsAnError)
         EXPECT_THROW(buildBusinessReport(1), db::DbError);
     }
     testing_support::TempProgramFolder folder;
-    folder.exec(QStringLiteral("DROP TABLE BusinessEmployees;"));
+    folder.exec("DROP TABLE BusinessEmployees;");
     EXPECT_THROW(buildBusinessReport(1), db::DbError);
 }
 
 TEST(BusinessReportTitle, NameAndDateShortEnoughForATitleAndAFileName)
 {
     const QDate day(2026, 12, 8);
-    EXPECT_EQ(documents::businessReportTitle(QStringLiteral("Acme  Bakery\r\n"), day),
-              QStringLiteral("Acme Bakery, 2026-12-08"));
-    EXPECT_EQ(documents::businessReportTitle(QString(), day), QStringLiteral("Business report, 2026-12-08"));
+    EXPECT_EQ(documents::businessReportTitle("Acme  Bakery\r\n", day), "Acme Bakery, 2026-12-08");
+    EXPECT_EQ(documents::businessReportTitle(QString(), day), "Business report, 2026-12-08");
     const QString title = documents::businessReportTitle(QString(500000, u'\u00e9'), day);
     EXPECT_LT(title.toUtf8().size(), 255 - 4); // room for ".pdf"
-    EXPECT_TRUE(title.endsWith(QStringLiteral("\u2026, 2026-12-08"))) << title.toStdString();
+    EXPECT_TRUE(title.endsWith("\u2026, 2026-12-08")) << title.toStdString();
 }
 
 } // namespace

@@ -37,7 +37,7 @@ public:
     int itemCount() const override { return int(rows.size()); }
     bool hasCell(int item, int column) const override { return column < rows[item].size(); }
     QString cellText(int item, int column) const override { return rows[item][column]; }
-    QFont font() const override { return QFont(QStringLiteral("Sans"), 10); }
+    QFont font() const override { return QFont("Sans", 10); }
 };
 
 class FixedDestination final : public documents::PrintDestination
@@ -59,7 +59,7 @@ public:
 TableList namesList(int rows)
 {
     TableList list;
-    list.columns = {{QStringLiteral("Name"), 100}};
+    list.columns = {{"Name", 100}};
     for (int row = 0; row < rows; ++row)
         list.rows.push_back({QStringLiteral("Row %1").arg(row)});
     return list;
@@ -74,29 +74,24 @@ const RecordingSurface::Text *findText(const RecordingSurface &surface, const QS
     return nullptr;
 }
 
-std::vector<RecordingSurface::Line> horizontalLines(const RecordingSurface &surface, int page)
+// The rules drawn on one page, across (y1 == y2) or down (x1 == x2).
+std::vector<RecordingSurface::Line> rules(const RecordingSurface &surface, int page, bool across)
 {
     std::vector<RecordingSurface::Line> found;
     for (const auto &line : surface.lines) {
-        if (line.page == page && line.y1 == line.y2)
+        if (line.page == page && (across ? line.y1 == line.y2 : line.x1 == line.x2))
             found.push_back(line);
     }
     return found;
 }
 
-std::vector<RecordingSurface::Line> verticalLines(const RecordingSurface &surface, int page)
+// One cell of `count` lines, "line 0" to "line <count - 1>".
+QString tallCell(int count)
 {
-    std::vector<RecordingSurface::Line> found;
-    for (const auto &line : surface.lines) {
-        if (line.page == page && line.x1 == line.x2)
-            found.push_back(line);
-    }
-    return found;
-}
-
-QString join(const QStringList &lines)
-{
-    return lines.join(QStringLiteral("\r\n"));
+    QStringList lines;
+    for (int line = 0; line < count; ++line)
+        lines << QStringLiteral("line %1").arg(line);
+    return lines.join("\r\n");
 }
 
 } // namespace
@@ -106,7 +101,7 @@ TEST(ListPrinterPage, HeaderTitleDateAndPageNumberSitWhereTheLayoutPutsThem)
     TableList list = namesList(1);
     RecordingSurface surface;
     ListPrinter printer;
-    printer.reportTitle = QStringLiteral("Stock");
+    printer.reportTitle = "Stock";
     printer.printDate = QDate(2024, 3, 5);
     printer.printList(list, surface);
 
@@ -148,24 +143,24 @@ TEST(ListPrinterPage, HeaderTitleDateAndPageNumberSitWhereTheLayoutPutsThem)
 TEST(ListPrinterPage, RulesAreThickAroundTheHeaderThinUnderRowsAndVerticalsSpanTheTable)
 {
     TableList list = namesList(2);
-    list.columns = {{QStringLiteral("Part"), 100}, {QStringLiteral("Count"), 200}};
+    list.columns = {{"Part", 100}, {"Count", 200}};
     RecordingSurface surface;
     ListPrinter().printList(list, surface);
 
-    const auto rules = horizontalLines(surface, 0);
-    ASSERT_EQ(rules.size(), 4u);
+    const auto across = rules(surface, 0, true);
+    ASSERT_EQ(across.size(), 4u);
     const double expectedY[] = {20, 26, 32, 38};
     const int expectedWidth[] = {9, 9, 5, 5};
-    for (size_t i = 0; i < rules.size(); ++i) {
-        EXPECT_DOUBLE_EQ(rules[i].y1, expectedY[i]) << i;
-        EXPECT_EQ(rules[i].widthInDots, expectedWidth[i]) << i;
-        EXPECT_DOUBLE_EQ(rules[i].x1, 15);
-        EXPECT_DOUBLE_EQ(rules[i].x2, 195);
-        EXPECT_EQ(rules[i].color, QColor(Qt::black));
+    for (size_t i = 0; i < across.size(); ++i) {
+        EXPECT_DOUBLE_EQ(across[i].y1, expectedY[i]) << i;
+        EXPECT_EQ(across[i].widthInDots, expectedWidth[i]) << i;
+        EXPECT_DOUBLE_EQ(across[i].x1, 15);
+        EXPECT_DOUBLE_EQ(across[i].x2, 195);
+        EXPECT_EQ(across[i].color, QColor(Qt::black));
     }
 
     // 100 : 200 of a printable width of 180 gives columns 60 and 120 wide.
-    const auto verticals = verticalLines(surface, 0);
+    const auto verticals = rules(surface, 0, false);
     ASSERT_EQ(verticals.size(), 3u);
     const double expectedX[] = {15, 75, 195};
     for (size_t i = 0; i < verticals.size(); ++i) {
@@ -173,38 +168,36 @@ TEST(ListPrinterPage, RulesAreThickAroundTheHeaderThinUnderRowsAndVerticalsSpanT
         EXPECT_DOUBLE_EQ(verticals[i].y1, 20);
         EXPECT_DOUBLE_EQ(verticals[i].y2, 38);
     }
-    EXPECT_DOUBLE_EQ(findText(surface, QStringLiteral("Count"))->x, 76);
+    EXPECT_DOUBLE_EQ(findText(surface, "Count")->x, 76);
 }
 
 TEST(ListPrinterCells, AlignTrimAndLeaveMissingSubItemsEmpty)
 {
     TableList list;
-    list.columns = {{QStringLiteral("L"), 60, ColumnAlignment::Left},
-                    {QStringLiteral("R"), 60, ColumnAlignment::Right},
-                    {QStringLiteral("C"), 60, ColumnAlignment::Center}};
-    list.rows
-        = {{QStringLiteral("  ab  "), QStringLiteral("abc  "), QStringLiteral("abcd")}, {QStringLiteral("alone")}};
+    list.columns
+        = {{"L", 60, ColumnAlignment::Left}, {"R", 60, ColumnAlignment::Right}, {"C", 60, ColumnAlignment::Center}};
+    list.rows = {{"  ab  ", "abc  ", "abcd"}, {"alone"}};
     RecordingSurface surface;
     ListPrinter().printList(list, surface);
 
-    EXPECT_DOUBLE_EQ(findText(surface, QStringLiteral("ab"))->x, 16);
-    EXPECT_DOUBLE_EQ(findText(surface, QStringLiteral("abc"))->x, 75 + 60 - 6 - 1);
-    EXPECT_DOUBLE_EQ(findText(surface, QStringLiteral("abcd"))->x, 135 + (60 - 8 - 2) / 2.0 + 1);
+    EXPECT_DOUBLE_EQ(findText(surface, "ab")->x, 16);
+    EXPECT_DOUBLE_EQ(findText(surface, "abc")->x, 75 + 60 - 6 - 1);
+    EXPECT_DOUBLE_EQ(findText(surface, "abcd")->x, 135 + (60 - 8 - 2) / 2.0 + 1);
     // Headers stay left-aligned whatever their column's alignment.
-    EXPECT_DOUBLE_EQ(findText(surface, QStringLiteral("C"))->x, 136);
+    EXPECT_DOUBLE_EQ(findText(surface, "C")->x, 136);
 
     const auto *alone = findText(surface, QStringLiteral("alone"));
     ASSERT_NE(alone, nullptr);
     EXPECT_DOUBLE_EQ(alone->y, firstRowTop + rowPitch);
-    EXPECT_EQ(surface.texts.back().text, QStringLiteral("alone"));
+    EXPECT_EQ(surface.texts.back().text, "alone");
 }
 
 TEST(ListPrinterCells, WrappedCellsAndHeadersMakeTheirRowTaller)
 {
     TableList list;
-    list.columns = {{QStringLiteral("Part"), 150}, {QStringLiteral("Quantity on hand"), 30}};
+    list.columns = {{"Part", 150}, {"Quantity on hand", 30}};
     // Column 2 is 30 mm: headers wrap at 15 characters, cells at 14.
-    list.rows = {{QStringLiteral("Bolt"), QStringLiteral("   \r\nsome words to wrap")}, {QStringLiteral("Nut")}};
+    list.rows = {{"Bolt", "   \r\nsome words to wrap"}, {"Nut"}};
     RecordingSurface surface;
     ListPrinter().printList(list, surface);
 
@@ -215,13 +208,13 @@ TEST(ListPrinterCells, WrappedCellsAndHeadersMakeTheirRowTaller)
     EXPECT_DOUBLE_EQ(headerFirst->y, 21);
     EXPECT_DOUBLE_EQ(headerSecond->y, 25);
     // Two header lines: the header rule lies 1.25 x 8 mm below the header's top.
-    EXPECT_DOUBLE_EQ(horizontalLines(surface, 0)[1].y1, 31);
+    EXPECT_DOUBLE_EQ(rules(surface, 0, true)[1].y1, 31);
 
     // The blank line takes no space; the cell wraps at spaces onto three lines.
     const double rowTop = 32;
-    EXPECT_DOUBLE_EQ(findText(surface, QStringLiteral("some words"))->y, rowTop);
-    EXPECT_DOUBLE_EQ(findText(surface, QStringLiteral("to wrap"))->y, rowTop + 4);
-    EXPECT_DOUBLE_EQ(findText(surface, QStringLiteral("Nut"))->y, rowTop + 8 + 2);
+    EXPECT_DOUBLE_EQ(findText(surface, "some words")->y, rowTop);
+    EXPECT_DOUBLE_EQ(findText(surface, "to wrap")->y, rowTop + 4);
+    EXPECT_DOUBLE_EQ(findText(surface, "Nut")->y, rowTop + 8 + 2);
 }
 
 TEST(ListPrinterPages, PageBreaksPrintEveryRowOnceWithHeaderAndNumberOnEachPage)
@@ -240,9 +233,9 @@ TEST(ListPrinterPages, PageBreaksPrintEveryRowOnceWithHeaderAndNumberOnEachPage)
         EXPECT_EQ(text->page, row / 41) << row;
         EXPECT_DOUBLE_EQ(text->y, firstRowTop + (row % 41) * rowPitch) << row;
     }
-    EXPECT_EQ(findText(surface, QStringLiteral("PAGE 3"))->page, 2);
-    EXPECT_EQ(findText(surface, QStringLiteral("Name"), 1)->page, 1);
-    const auto verticals = verticalLines(surface, 0);
+    EXPECT_EQ(findText(surface, "PAGE 3")->page, 2);
+    EXPECT_EQ(findText(surface, "Name", 1)->page, 1);
+    const auto verticals = rules(surface, 0, false);
     ASSERT_FALSE(verticals.empty());
     EXPECT_DOUBLE_EQ(verticals.front().y2, firstRowTop + 41 * rowPitch - 1);
 }
@@ -259,10 +252,7 @@ TEST(ListPrinterPages, LastRowFillingThePageEndsTheDocumentWithoutABlankPage)
 TEST(ListPrinterPages, CutRowIsMarkedAndRepeatedWholeOnTheNextPage)
 {
     TableList list = namesList(40);
-    QStringList tall;
-    for (int line = 0; line < 10; ++line)
-        tall << QStringLiteral("line %1").arg(line);
-    list.rows[38] = {join(tall)};
+    list.rows[38] = {tallCell(10)};
     RecordingSurface surface;
     ListPrinter().printList(list, surface);
 
@@ -272,30 +262,27 @@ TEST(ListPrinterPages, CutRowIsMarkedAndRepeatedWholeOnTheNextPage)
     EXPECT_EQ(mark->page, 0);
     EXPECT_DOUBLE_EQ(mark->y, 279);
     EXPECT_DOUBLE_EQ(mark->x, 15 + (180 - 10 - 2) / 2.0 + 1);
-    EXPECT_EQ(findText(surface, QStringLiteral("line 6"))->page, 1);
-    EXPECT_EQ(findText(surface, QStringLiteral("line 6"), 1), nullptr);
+    EXPECT_EQ(findText(surface, "line 6")->page, 1);
+    EXPECT_EQ(findText(surface, "line 6", 1), nullptr);
 
     const auto *repeated = findText(surface, QStringLiteral("line 0"), 1);
     ASSERT_NE(repeated, nullptr);
     EXPECT_EQ(repeated->page, 1);
     EXPECT_DOUBLE_EQ(repeated->y, firstRowTop);
-    EXPECT_EQ(findText(surface, QStringLiteral("Row 39"))->page, 1);
+    EXPECT_EQ(findText(surface, "Row 39")->page, 1);
 }
 
 TEST(ListPrinterPages, RowTallerThanAPageIsCutOnceAndPrintingGoesOn)
 {
     TableList list = namesList(2);
-    QStringList tall;
-    for (int line = 0; line < 100; ++line)
-        tall << QStringLiteral("line %1").arg(line);
-    list.rows[0] = {join(tall)};
+    list.rows[0] = {tallCell(100)};
     RecordingSurface surface;
     ListPrinter().printList(list, surface);
 
     EXPECT_EQ(surface.pageBreaks(), 1);
-    EXPECT_EQ(findText(surface, QStringLiteral("* * *"))->page, 0);
-    EXPECT_EQ(findText(surface, QStringLiteral("line 0"), 1), nullptr);
-    EXPECT_EQ(findText(surface, QStringLiteral("Row 1"))->page, 1);
+    EXPECT_EQ(findText(surface, "* * *")->page, 0);
+    EXPECT_EQ(findText(surface, "line 0", 1), nullptr);
+    EXPECT_EQ(findText(surface, "Row 1")->page, 1);
     EXPECT_EQ(surface.endedDocuments, 1);
 }
 
@@ -314,34 +301,30 @@ TEST(ListPrinterDestination, EmptyListAsksNothingAndCancelPrintsNothing)
 
     EXPECT_TRUE(ListPrinter().printList(list, destination));
     EXPECT_EQ(surface.endedDocuments, 1);
-    EXPECT_NE(findText(surface, QStringLiteral("Row 2")), nullptr);
+    EXPECT_NE(findText(surface, "Row 2"), nullptr);
 }
 
 TEST(ListPrinterWrap, NextWordTakesTheWordWithItsTrailingSpaces)
 {
-    const QString text = QStringLiteral("ab  c\td\r\ne  ");
-    EXPECT_EQ(ListPrinter::nextWord(text, 0), QStringLiteral("ab  "));
-    EXPECT_EQ(ListPrinter::nextWord(text, 4), QStringLiteral("c\td\r\ne  "));
-    EXPECT_EQ(ListPrinter::nextWord(QStringLiteral("  x"), 0), QStringLiteral("  "));
+    const QString text = "ab  c\td\r\ne  ";
+    EXPECT_EQ(ListPrinter::nextWord(text, 0), "ab  ");
+    EXPECT_EQ(ListPrinter::nextWord(text, 4), "c\td\r\ne  ");
+    EXPECT_EQ(ListPrinter::nextWord("  x", 0), "  ");
     EXPECT_EQ(ListPrinter::nextWord(text, text.size()), QString());
 }
 
 TEST(ListPrinterWrap, WrapTextBreaksAtSpacesAndKeepsItsQuirks)
 {
     const RecordingSurface surface; // 2 mm per character
-    EXPECT_EQ(ListPrinter::wrapText(QStringLiteral("one two"), 100, surface), QStringLiteral("one two"));
-    EXPECT_EQ(ListPrinter::wrapText(QStringLiteral("one two three"), 16, surface),
-              QStringLiteral("one \r\ntwo \r\nthree"));
+    EXPECT_EQ(ListPrinter::wrapText("one two", 100, surface), "one two");
+    EXPECT_EQ(ListPrinter::wrapText("one two three", 16, surface), "one \r\ntwo \r\nthree");
     // A text exactly as wide as the width does not fit.
-    EXPECT_EQ(ListPrinter::wrapText(QStringLiteral("abcd"), 8, surface), QStringLiteral("\r\nabcd"));
+    EXPECT_EQ(ListPrinter::wrapText("abcd", 8, surface), "\r\nabcd");
     // Once a line is too wide, every later word starts a line of its own.
-    EXPECT_EQ(ListPrinter::wrapText(QStringLiteral("a verylongword b c"), 12, surface),
-              QStringLiteral("a \r\nverylongword \r\nb \r\nc"));
-    EXPECT_EQ(ListPrinter::wrapText(QStringLiteral("verylongword x"), 12, surface),
-              QStringLiteral("\r\nverylongword \r\nx"));
+    EXPECT_EQ(ListPrinter::wrapText("a verylongword b c", 12, surface), "a \r\nverylongword \r\nb \r\nc");
+    EXPECT_EQ(ListPrinter::wrapText("verylongword x", 12, surface), "\r\nverylongword \r\nx");
     // Line breaks inside the text count: only the widest line is measured.
-    EXPECT_EQ(ListPrinter::wrapText(QStringLiteral("ab\r\ncd ef gh"), 14, surface),
-              QStringLiteral("ab\r\ncd ef \r\ngh"));
+    EXPECT_EQ(ListPrinter::wrapText("ab\r\ncd ef gh", 14, surface), "ab\r\ncd ef \r\ngh");
 }
 
 namespace {
@@ -378,7 +361,7 @@ TEST(ListPrinterProgress, EveryPageIsToldAndAStopLeavesTheDocumentUnfinished)
     EXPECT_FALSE(printer.printList(list, stopped));
     EXPECT_EQ(log.calls.size(), 2u);
     EXPECT_EQ(stopped.endedDocuments, 0);
-    EXPECT_EQ(findText(stopped, QStringLiteral("Row 82")), nullptr);
+    EXPECT_EQ(findText(stopped, "Row 82"), nullptr);
 
     // Stopping at the last page changes nothing: the printout is whole by then.
     log = {};
@@ -391,21 +374,21 @@ TEST(ListPrinterProgress, EveryPageIsToldAndAStopLeavesTheDocumentUnfinished)
 TEST(ListPrinterProgress, ACopyKeepsTheListAsItWasWithItsMissingCells)
 {
     TableList list = namesList(2);
-    list.columns.push_back({QStringLiteral("Note"), 50, ColumnAlignment::Right});
-    list.rows[1].append(QStringLiteral("second"));
+    list.columns.push_back({"Note", 50, ColumnAlignment::Right});
+    list.rows[1].append("second");
     const documents::ListCopy copy(list);
     list.rows.clear();
     list.columns.clear();
 
     ASSERT_EQ(copy.columnCount(), 2);
     ASSERT_EQ(copy.itemCount(), 2);
-    EXPECT_EQ(copy.headerText(1), QStringLiteral("Note"));
+    EXPECT_EQ(copy.headerText(1), "Note");
     EXPECT_DOUBLE_EQ(copy.headerWidth(1), 50);
     EXPECT_EQ(copy.headerAlignment(1), ColumnAlignment::Right);
     EXPECT_FALSE(copy.hasCell(0, 1));
     EXPECT_TRUE(copy.hasCell(1, 1));
-    EXPECT_EQ(copy.cellText(1, 1), QStringLiteral("second"));
-    EXPECT_EQ(copy.font().family(), QStringLiteral("Sans"));
+    EXPECT_EQ(copy.cellText(1, 1), "second");
+    EXPECT_EQ(copy.font().family(), "Sans");
 }
 
 } // namespace

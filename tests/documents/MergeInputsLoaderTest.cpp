@@ -33,13 +33,13 @@ TEST_F(MergeInputsLoader, ReadsTheFirstRowsAndEveryGoalOfTheBusiness)
 {
     const auto inputs = loadMergeInputs(QStringLiteral("articles"), 1);
     ASSERT_TRUE(inputs.templateRow && inputs.business && inputs.registeredAgent);
-    EXPECT_EQ(inputs.templateRow->info, QStringLiteral("first"));
-    EXPECT_EQ(inputs.business->value(QStringLiteral("BusninesName")), QStringLiteral("Acme"));
-    EXPECT_FALSE(inputs.business->value(QStringLiteral("BusinessCity")).isValid());
-    EXPECT_EQ(inputs.registeredAgent->value(QStringLiteral("REGISTEREDAGENTFirstName")), QStringLiteral("Ann"));
-    EXPECT_EQ(inputs.businessType, QStringLiteral("Retail"));
+    EXPECT_EQ(inputs.templateRow->info, "first");
+    EXPECT_EQ(inputs.business->value("BusninesName"), "Acme");
+    EXPECT_FALSE(inputs.business->value("BusinessCity").isValid());
+    EXPECT_EQ(inputs.registeredAgent->value("REGISTEREDAGENTFirstName"), "Ann");
+    EXPECT_EQ(inputs.businessType, "Retail");
     ASSERT_EQ(inputs.longTermGoals.size(), 3);
-    EXPECT_EQ(inputs.longTermGoals[0], QStringLiteral("G1"));
+    EXPECT_EQ(inputs.longTermGoals[0], "G1");
     EXPECT_FALSE(inputs.longTermGoals[1].isValid());
 }
 
@@ -47,13 +47,13 @@ TEST_F(MergeInputsLoader, FindsTemplateIgnoringCaseAndWithQuotesInItsName)
 {
     const auto capitalised = loadMergeInputs(QStringLiteral("Articles"), 1);
     ASSERT_TRUE(capitalised.templateRow);
-    EXPECT_EQ(capitalised.templateRow->reportName, QStringLiteral("articles"));
+    EXPECT_EQ(capitalised.templateRow->reportName, "articles");
 
     const auto quoted = loadMergeInputs(QStringLiteral("Owner's deed"), 1);
     ASSERT_TRUE(quoted.templateRow);
-    EXPECT_EQ(quoted.templateRow->info, QStringLiteral("quoted"));
+    EXPECT_EQ(quoted.templateRow->info, "quoted");
 
-    EXPECT_FALSE(loadMergeInputs(QStringLiteral("' OR 1=1 --"), 1).templateRow);
+    EXPECT_FALSE(loadMergeInputs("' OR 1=1 --", 1).templateRow);
 }
 
 TEST_F(MergeInputsLoader, UnknownBusinessGivesNoRows)
@@ -66,7 +66,7 @@ TEST_F(MergeInputsLoader, UnknownBusinessGivesNoRows)
 
 TEST_F(MergeInputsLoader, AFailingQuerySkipsOnlyItsOwnPart)
 {
-    folder.exec(QStringLiteral("DROP TABLE REGISTEREDAGENT;"));
+    folder.exec("DROP TABLE REGISTEREDAGENT;");
     const auto inputs = loadMergeInputs(QStringLiteral("articles"), 1);
     EXPECT_FALSE(inputs.registeredAgent);
     EXPECT_TRUE(inputs.templateRow && inputs.business && inputs.businessType.isValid());

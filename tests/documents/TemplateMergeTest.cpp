@@ -10,30 +10,26 @@ namespace {
 MergeInputs withTemplate(const QString &info)
 {
     MergeInputs inputs;
-    inputs.templateRow = MergeInputs::Template{QStringLiteral("articles"), info};
+    inputs.templateRow = MergeInputs::Template{"articles", info};
     return inputs;
 }
 
 QVariantHash businessRow()
 {
-    return {{QStringLiteral("BusninesName"), QStringLiteral("Acme")},
-            {QStringLiteral("BusinessCity"), QStringLiteral("Springfield")},
-            {QStringLiteral("BusinessState"), QStringLiteral("IL")},
-            {QStringLiteral("BusinessCounty"), QStringLiteral("Sangamon")},
-            {QStringLiteral("BusinessZip"), QVariant()}};
+    return {{"BusninesName", "Acme"},
+            {"BusinessCity", "Springfield"},
+            {"BusinessState", "IL"},
+            {"BusinessCounty", "Sangamon"},
+            {"BusinessZip", QVariant()}};
 }
 
 QVariantHash agentRow()
 {
-    return {{QStringLiteral("REGISTEREDAGENTFirstName"), QStringLiteral("Ann")},
-            {QStringLiteral("REGISTEREDAGENTMiddleName"), QStringLiteral("B")},
-            {QStringLiteral("REGISTEREDAGENTLastName"), QStringLiteral("Cole")},
-            {QStringLiteral("REGISTEREDAGENTAddressOne"), QStringLiteral("1 Elm")},
-            {QStringLiteral("REGISTEREDAGENTAddressTwo"), QStringLiteral("Suite 2")},
-            {QStringLiteral("REGISTEREDAGENTCity"), QStringLiteral("Dover")},
-            {QStringLiteral("REGISTEREDAGENTState"), QStringLiteral("DE")},
-            {QStringLiteral("REGISTEREDAGENTZip"), QStringLiteral("19901")},
-            {QStringLiteral("REGISTEREDAGENTPhoneNumber"), QStringLiteral("555")}};
+    return {{"REGISTEREDAGENTFirstName", "Ann"},      {"REGISTEREDAGENTMiddleName", "B"},
+            {"REGISTEREDAGENTLastName", "Cole"},      {"REGISTEREDAGENTAddressOne", "1 Elm"},
+            {"REGISTEREDAGENTAddressTwo", "Suite 2"}, {"REGISTEREDAGENTCity", "Dover"},
+            {"REGISTEREDAGENTState", "DE"},           {"REGISTEREDAGENTZip", "19901"},
+            {"REGISTEREDAGENTPhoneNumber", "555"}};
 }
 
 QString mergedText(const MergeInputs &inputs)
@@ -43,29 +39,29 @@ QString mergedText(const MergeInputs &inputs)
 
 TEST(GoalList, LineBreakBeforeEachGoalAndTwoAfterTheLast)
 {
-    EXPECT_EQ(goalList({}), QStringLiteral("\r\n\r\n\r\n"));
-    EXPECT_EQ(goalList({QStringLiteral("A"), QStringLiteral("B")}), QStringLiteral("\r\n\r\nA\r\nB\r\n\r\n"));
+    EXPECT_EQ(goalList({}), "\r\n\r\n\r\n");
+    EXPECT_EQ(goalList({"A", "B"}), "\r\n\r\nA\r\nB\r\n\r\n");
     // A Null goal adds nothing at all, an empty one an empty line.
-    EXPECT_EQ(goalList({QVariant(), QString(""), QStringLiteral("C")}), QStringLiteral("\r\n\r\n\r\nC\r\n\r\n"));
+    EXPECT_EQ(goalList({QVariant(), QString(""), "C"}), "\r\n\r\n\r\nC\r\n\r\n");
 }
 
 TEST(AgentBlock, NameAddressAndCityLinesWithNullsLeftOut)
 {
     EXPECT_EQ(agentBlock(std::nullopt), QString());
-    EXPECT_EQ(agentBlock(agentRow()), QStringLiteral("\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\nDover\tDE\t19901\r\n"));
+    EXPECT_EQ(agentBlock(agentRow()), "\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\nDover\tDE\t19901\r\n");
 
     QVariantHash noMiddleName = agentRow();
-    noMiddleName[QStringLiteral("REGISTEREDAGENTMiddleName")] = QVariant();
-    noMiddleName.remove(QStringLiteral("REGISTEREDAGENTAddressTwo"));
-    EXPECT_EQ(agentBlock(noMiddleName), QStringLiteral("\r\n\tAnn\t\tCole\r\n1 Elm\r\n\r\nDover\tDE\t19901\r\n"));
+    noMiddleName["REGISTEREDAGENTMiddleName"] = QVariant();
+    noMiddleName.remove("REGISTEREDAGENTAddressTwo");
+    EXPECT_EQ(agentBlock(noMiddleName), "\r\n\tAnn\t\tCole\r\n1 Elm\r\n\r\nDover\tDE\t19901\r\n");
 }
 
 TEST(TemplateMerge, DocumentStartsWithLineBreakAndCaptionNamesTheTemplate)
 {
-    const MergedDocument merged = mergeTemplate(withTemplate(QStringLiteral("Body")));
-    EXPECT_EQ(merged.caption, QStringLiteral("Report: articles"));
-    EXPECT_EQ(merged.text, QStringLiteral("\r\nBody"));
-    EXPECT_EQ(mergedText(withTemplate(QString(""))), QStringLiteral("\r\n"));
+    const MergedDocument merged = mergeTemplate(withTemplate("Body"));
+    EXPECT_EQ(merged.caption, "Report: articles");
+    EXPECT_EQ(merged.text, "\r\nBody");
+    EXPECT_EQ(mergedText(withTemplate(QString(""))), "\r\n");
 }
 
 TEST(TemplateMerge, OutcomesWithoutTemplateOrText)
@@ -75,9 +71,9 @@ TEST(TemplateMerge, OutcomesWithoutTemplateOrText)
     EXPECT_TRUE(none.text.isEmpty());
 
     MergeInputs nullInfo;
-    nullInfo.templateRow = MergeInputs::Template{QStringLiteral("empty"), QVariant()};
+    nullInfo.templateRow = MergeInputs::Template{"empty", QVariant()};
     const MergedDocument captionOnly = mergeTemplate(nullInfo);
-    EXPECT_EQ(captionOnly.caption, QStringLiteral("Report: empty"));
+    EXPECT_EQ(captionOnly.caption, "Report: empty");
     EXPECT_TRUE(captionOnly.text.isEmpty());
 }
 
@@ -88,7 +84,7 @@ TEST(TemplateMerge, ReplacesEveryKnownFieldExactlyAsWritten)
         "|[insert type of business]|[REGISTEREDAGENTPhoneNumber]|[registeredagentstate]|[unknown]|[BusinessCity]"));
     inputs.business = businessRow();
     inputs.registeredAgent = agentRow();
-    inputs.businessType = QStringLiteral("Retail");
+    inputs.businessType = "Retail";
 
     EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\nAcme|Acme|Springfield|[BUSINESSCITY]|IL|IL|[State]|Sangamon"
                                                  "|Retail|555|DE|[unknown]|Springfield"));
@@ -96,11 +92,11 @@ TEST(TemplateMerge, ReplacesEveryKnownFieldExactlyAsWritten)
 
 TEST(TemplateMerge, AValueGoesInOnceAndIsNeverReadAsATemplate)
 {
-    MergeInputs inputs = withTemplate(QStringLiteral("[BusninesName]|[county]|[[county]]|[Business[state]City]"));
+    MergeInputs inputs = withTemplate("[BusninesName]|[county]|[[county]]|[Business[state]City]");
     inputs.business = businessRow();
-    (*inputs.business)[QStringLiteral("BusninesName")] = QStringLiteral("Acme of [county] in [BusinessCity]");
-    (*inputs.business)[QStringLiteral("BusinessCounty")] = QStringLiteral("[BusninesName]");
-    (*inputs.business)[QStringLiteral("BusinessState")] = QString();
+    (*inputs.business)["BusninesName"] = "Acme of [county] in [BusinessCity]";
+    (*inputs.business)["BusinessCounty"] = "[BusninesName]";
+    (*inputs.business)["BusinessState"] = QString();
     EXPECT_EQ(mergedText(inputs),
               QStringLiteral("\r\nAcme of [county] in [BusinessCity]|[BusninesName]|[[BusninesName]]"
                              "|[BusinessCity]"));
@@ -108,10 +104,10 @@ TEST(TemplateMerge, AValueGoesInOnceAndIsNeverReadAsATemplate)
     // Values naming each other a thousand times stay their own size.
     const QString one = QStringLiteral("[BusinessAddressOne]").repeated(1000);
     const QString two = QStringLiteral("[BusinessAddressTwo]").repeated(1000);
-    inputs.templateRow->info = QStringLiteral("[BusninesName][BusinessAddressOne][BusinessAddressTwo]");
-    (*inputs.business)[QStringLiteral("BusninesName")] = one;
-    (*inputs.business)[QStringLiteral("BusinessAddressOne")] = two;
-    (*inputs.business)[QStringLiteral("BusinessAddressTwo")] = one;
+    inputs.templateRow->info = "[BusninesName][BusinessAddressOne][BusinessAddressTwo]";
+    (*inputs.business)["BusninesName"] = one;
+    (*inputs.business)["BusinessAddressOne"] = two;
+    (*inputs.business)["BusinessAddressTwo"] = one;
     EXPECT_EQ(mergedText(inputs), u"\r\n" + one + two + one);
 }
 
@@ -137,7 +133,7 @@ TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
 
     inputs.business = businessRow(); // BusinessZip is Null
     inputs.registeredAgent = agentRow();
-    inputs.longTermGoals = {QStringLiteral("Grow")};
+    inputs.longTermGoals = {"Grow"};
     inputs.businessType = QVariant(); // the first type row's column is Null
     EXPECT_EQ(
         mergedText(inputs),
@@ -151,16 +147,16 @@ TEST(TemplateMerge, LargeDocumentsMergeAsOneWholeText)
     QString body;
     for (int line = 0; line < 3000; ++line) {
         body += QStringLiteral("Line %1 [BusninesName] [list specific functions][county] [BusinessCity]").arg(line);
-        body += line % 7 ? QStringLiteral("\r\n") : QStringLiteral(" [RegisteredAgent] ");
+        body += line % 7 ? "\r\n" : " [RegisteredAgent] ";
     }
     MergeInputs inputs = withTemplate(body);
     inputs.business = businessRow();
-    (*inputs.business)[QStringLiteral("BusninesName")] = QStringLiteral("Acme\r\n[county]");
+    (*inputs.business)["BusninesName"] = "Acme\r\n[county]";
     inputs.registeredAgent = agentRow();
-    inputs.longTermGoals = {QStringLiteral("[BusinessCity]"), QStringLiteral("Grow")};
+    inputs.longTermGoals = {"[BusinessCity]", "Grow"};
 
     // Every field of each line, filled from the line's own text only.
-    QString expected = QStringLiteral("\r\n");
+    QString expected = "\r\n";
     const QString agent = agentBlock(inputs.registeredAgent);
     const QString goals = goalList(inputs.longTermGoals);
     for (int line = 0; line < 3000; ++line) {
@@ -184,20 +180,19 @@ TEST(FieldsWithoutValue, EachUnfilledFieldIsListedOnceInTheOrderItFirstOccurs)
     // County is filled; the Null zip, the missing agent and the missing type are not.
     // A name the merge does not know is no field of it.
     EXPECT_EQ(merged.fieldsWithoutValue,
-              QStringList({QStringLiteral("[BusinessZip]"), QStringLiteral("[REGISTEREDAGENTFirstName]"),
-                           QStringLiteral("[insert type of business]")}));
-    EXPECT_TRUE(merged.text.contains(QStringLiteral("[BusinessZip] [REGISTEREDAGENTFirstName]")));
+              QStringList({"[BusinessZip]", "[REGISTEREDAGENTFirstName]", "[insert type of business]"}));
+    EXPECT_TRUE(merged.text.contains("[BusinessZip] [REGISTEREDAGENTFirstName]"));
 }
 
 TEST(FieldsWithoutValue, OnlyFieldsTheDocumentHoldsAfterTheMergeCount)
 {
     // Without a business row every business field lacks a value, but only the ones in
     // the template are named; a field's name inside an agent's value is only text.
-    MergeInputs inputs = withTemplate(QStringLiteral("[RegisteredAgent] of [state]"));
+    MergeInputs inputs = withTemplate("[RegisteredAgent] of [state]");
     QVariantHash agent = agentRow();
-    agent.insert(QStringLiteral("REGISTEREDAGENTFirstName"), QStringLiteral("[county]"));
+    agent.insert("REGISTEREDAGENTFirstName", "[county]");
     inputs.registeredAgent = agent;
-    EXPECT_EQ(mergeTemplate(inputs).fieldsWithoutValue, QStringList({QStringLiteral("[state]")}));
+    EXPECT_EQ(mergeTemplate(inputs).fieldsWithoutValue, QStringList({"[state]"}));
 
     inputs.business = businessRow();
     EXPECT_TRUE(mergeTemplate(inputs).fieldsWithoutValue.isEmpty());

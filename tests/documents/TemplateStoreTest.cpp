@@ -34,58 +34,56 @@ protected:
 
 TEST_F(Templates, NamesComeAsStoredInStoredOrderWithNullsLeftOutOrEmpty)
 {
-    EXPECT_EQ(storedTemplateNames(), QStringList({QStringLiteral("zeta"), QStringLiteral("alpha"),
-                                                  QStringLiteral("blank"), QStringLiteral("o'brien")}));
+    EXPECT_EQ(storedTemplateNames(), QStringList({"zeta", "alpha", "blank", "o'brien"}));
     db::Connection connection;
     connection.open(db::ConnectionStrings::document());
     EXPECT_EQ(storedTemplateNames(connection, NullNames::AsEmpty),
-              QStringList({QStringLiteral("zeta"), QStringLiteral("alpha"), QString(), QStringLiteral("blank"),
-                           QStringLiteral("o'brien")}));
+              QStringList({"zeta", "alpha", QString(), "blank", "o'brien"}));
 }
 
 TEST_F(Templates, FieldListIsTheDeliveredFieldNames)
 {
     const QStringList names = mergeFieldNames();
     ASSERT_FALSE(names.isEmpty());
-    EXPECT_EQ(names.first(), QStringLiteral("businessName"));
-    EXPECT_TRUE(names.contains(QStringLiteral("list specific functions")));
+    EXPECT_EQ(names.first(), "businessName");
+    EXPECT_TRUE(names.contains("list specific functions"));
 }
 
 TEST_F(Templates, OpensByUpperCaseOrQuotedNameAndSavesTextAsGiven)
 {
     TemplateStore store;
-    store.open(QStringLiteral("ALPHA"));
-    EXPECT_EQ(store.text(), QStringLiteral("A\r\nB"));
-    store.save(QStringLiteral("New\r\n[BusinessCity]\r\n"));
+    store.open("ALPHA");
+    EXPECT_EQ(store.text(), "A\r\nB");
+    store.save("New\r\n[BusinessCity]\r\n");
     store.close();
-    EXPECT_EQ(storedInfo(QStringLiteral("alpha")), QStringLiteral("New\r\n[BusinessCity]\r\n"));
+    EXPECT_EQ(storedInfo("alpha"), "New\r\n[BusinessCity]\r\n");
     EXPECT_EQ(folder.scalar(QStringLiteral(
                   "SELECT ReportName FROM ARTICLESOFINCORPORATION WHERE Info = 'New\r\n[BusinessCity]\r\n'")),
-              QStringLiteral("alpha"));
+              "alpha");
 
-    store.open(QStringLiteral("O'BRIEN"));
-    EXPECT_EQ(store.text(), QStringLiteral("quoted"));
+    store.open("O'BRIEN");
+    EXPECT_EQ(store.text(), "quoted");
 }
 
 TEST_F(Templates, NullTextOpensEmptyAndUnknownNameFails)
 {
     TemplateStore store;
-    store.open(QStringLiteral("BLANK"));
+    store.open("BLANK");
     EXPECT_TRUE(store.text().isEmpty());
 
-    EXPECT_THROW(store.open(QStringLiteral("missing")), db::DbError);
+    EXPECT_THROW(store.open("missing"), db::DbError);
     EXPECT_FALSE(store.isOpen());
-    EXPECT_THROW(store.save(QStringLiteral("x")), db::DbError);
+    EXPECT_THROW(store.save("x"), db::DbError);
 }
 
 TEST_F(Templates, ClosedStoreCanBeOpenedAgain)
 {
     TemplateStore store;
-    store.open(QStringLiteral("zeta"));
+    store.open("zeta");
     store.close();
-    store.open(QStringLiteral("zeta"));
-    store.open(QStringLiteral("alpha")); // opening again releases the previous row first
-    EXPECT_EQ(store.text(), QStringLiteral("A\r\nB"));
+    store.open("zeta");
+    store.open("alpha"); // opening again releases the previous row first
+    EXPECT_EQ(store.text(), "A\r\nB");
 }
 
 TEST(TemplatesFailure, UnreadableDatabaseIsAnError)
@@ -94,7 +92,7 @@ TEST(TemplatesFailure, UnreadableDatabaseIsAnError)
     EXPECT_THROW(storedTemplateNames(), db::DbError);
     EXPECT_THROW(mergeFieldNames(), db::DbError);
     TemplateStore store;
-    EXPECT_THROW(store.open(QStringLiteral("alpha")), db::DbError);
+    EXPECT_THROW(store.open("alpha"), db::DbError);
 }
 
 } // namespace

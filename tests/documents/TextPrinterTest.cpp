@@ -39,7 +39,7 @@ TEST(TextPrinter, EveryLineEndStartsALineAndLongTextsContinueOnNextPages)
 {
     const QStringList lines = numberedLines(200);
     RecordingSurface surface;
-    TextPrinter::print(lines.join(QStringLiteral("\r\n")), surface);
+    TextPrinter::print(lines.join("\r\n"), surface);
 
     EXPECT_EQ(printedTexts(surface), lines);
     EXPECT_EQ(surface.pageBreaks(), 3);
@@ -52,7 +52,7 @@ TEST(TextPrinter, EveryLineEndStartsALineAndLongTextsContinueOnNextPages)
 
     // Empty lines keep their place; a bare LF or CR also ends a line.
     RecordingSurface mixed;
-    TextPrinter::print(QStringLiteral("a\r\n\r\nb\nc\rd"), mixed);
+    TextPrinter::print("a\r\n\r\nb\nc\rd", mixed);
     EXPECT_EQ(printedTexts(mixed), (QStringList{"a", "b", "c", "d"}));
     EXPECT_DOUBLE_EQ(mixed.texts[1].y, 28);
     EXPECT_DOUBLE_EQ(mixed.texts[3].y, 36);
@@ -60,12 +60,12 @@ TEST(TextPrinter, EveryLineEndStartsALineAndLongTextsContinueOnNextPages)
 
 TEST(TextPrinter, TabsStopEveryEightCharacters)
 {
-    EXPECT_EQ(TextPrinter::expandTabs(QStringLiteral("\t\tSpringfield\t\tIL")),
+    EXPECT_EQ(TextPrinter::expandTabs("\t\tSpringfield\t\tIL"),
               QString(16, u' ') + QStringLiteral("Springfield") + QString(13, u' ') + QStringLiteral("IL"));
-    EXPECT_EQ(TextPrinter::expandTabs(QStringLiteral("abcdefgh\tx")), QStringLiteral("abcdefgh        x"));
+    EXPECT_EQ(TextPrinter::expandTabs("abcdefgh\tx"), "abcdefgh        x");
 
     RecordingSurface surface;
-    TextPrinter::print(QStringLiteral("\r\n\tGeneral Business Information"), surface);
+    TextPrinter::print("\r\n\tGeneral Business Information", surface);
     ASSERT_EQ(surface.texts.size(), 1u);
     EXPECT_EQ(surface.texts[0].text, QString(8, u' ') + QStringLiteral("General Business Information"));
 }
@@ -98,21 +98,21 @@ TEST(TextPrinter, LongLinesWrapAtSpacesUnderTheirIndentation)
 TEST(TextPrinter, PrintsPagesIntoAPdfFile)
 {
     QTemporaryDir folder;
-    QPdfWriter writer(folder.filePath(QStringLiteral("report.pdf")));
+    QPdfWriter writer(folder.filePath("report.pdf"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     documents::PainterSurface surface(writer);
-    TextPrinter::print(numberedLines(150).join(QStringLiteral("\r\n")), surface);
+    TextPrinter::print(numberedLines(150).join("\r\n"), surface);
 
     EXPECT_GE(surface.pageCount(), 2);
-    EXPECT_GT(QFileInfo(folder.filePath(QStringLiteral("report.pdf"))).size(), 1000);
+    EXPECT_GT(QFileInfo(folder.filePath("report.pdf")).size(), 1000);
 }
 
 TEST(TextPrinter, DeviceThatCannotWriteGivesPrintError)
 {
     QTemporaryDir folder;
-    QPdfWriter writer(folder.filePath(QStringLiteral("missing/folder/report.pdf")));
+    QPdfWriter writer(folder.filePath("missing/folder/report.pdf"));
     try {
-        TextPrinter::print(QStringLiteral("text"), writer);
+        TextPrinter::print("text", writer);
         FAIL() << "printing into a missing folder succeeded";
     } catch (const documents::PrintError &error) {
         EXPECT_FALSE(error.description().isEmpty());
@@ -121,7 +121,7 @@ TEST(TextPrinter, DeviceThatCannotWriteGivesPrintError)
 
 TEST(TextPrinter, ProgressIsToldPerPageAndCanStopBetweenPages)
 {
-    const QString text = numberedLines(3 * linesPerPage).join(QStringLiteral("\r\n"));
+    const QString text = numberedLines(3 * linesPerPage).join("\r\n");
     std::vector<int> pages;
     RecordingSurface whole;
     EXPECT_TRUE(TextPrinter::print(text, whole, [&](int done, double) {

@@ -12,16 +12,18 @@ namespace DetailForms = records::DetailForms;
 
 namespace {
 
-// A controller with everything it tells its window written down.
+// A controller with everything it tells its window written down, loaded unless asked not to be.
 struct Observed
 {
-    explicit Observed(const records::DetailFormDefinition &definition, int business)
+    Observed(const records::DetailFormDefinition &definition, int business, bool loaded = true)
         : controller(definition)
     {
         QObject::connect(&controller, &DetailFormController::errorOccurred,
                          [this](const QString &text) { errors << text; });
         QObject::connect(&controller, &DetailFormController::beepRequested, [this] { ++beeps; });
         controller.setRequestedBusiness(business);
+        if (loaded)
+            controller.load();
     }
 
     db::Recordset &rows() const { return *controller.recordset(); }
@@ -58,7 +60,6 @@ protected:
 TEST_F(RecordFormControllerTest, AddThenUpdateStoresTheRowForTheHandedOverBusinessAndReturnsToBrowsing)
 {
     Observed form(DetailForms::businessType(), 7);
-    form.controller.load();
     EXPECT_EQ(form.controller.status(), "Business Types Associated With Business: 0");
     EXPECT_TRUE(form.controller.buttons().add);
 
@@ -68,7 +69,7 @@ TEST_F(RecordFormControllerTest, AddThenUpdateStoresTheRowForTheHandedOverBusine
     EXPECT_EQ(form.controller.buttons(), editing());
     EXPECT_EQ(form.current("BusinessInformationId").toInt(), 7); // the new row carries its business at once
 
-    form.rows().setValue(QStringLiteral("BusinessType"), QStringLiteral("Bakery"));
+    form.rows().setValue("BusinessType", "Bakery");
     form.controller.update();
 
     EXPECT_FALSE(form.controller.addFlag());
@@ -84,13 +85,12 @@ TEST_F(RecordFormControllerTest, EditKeepsItsStatusAfterUpdateAndCancelReturnsTo
 {
     addTypes(3, {"first", "second", "third"});
     Observed form(DetailForms::businessType(), 3);
-    form.controller.load();
     EXPECT_FALSE(form.controller.buttons().add); // rows exist: one type per business is the rule
 
     form.controller.moveLast();
     form.controller.edit();
     EXPECT_TRUE(form.controller.editFlag());
-    form.rows().setValue(QStringLiteral("BusinessType"), QStringLiteral("changed"));
+    form.rows().setValue("BusinessType", "changed");
     form.controller.update();
     EXPECT_EQ(form.controller.status(), "Edit record");
     EXPECT_EQ(folder.scalar("select BusinessType from BusinessType where BusinessTypeId = 3"), "changed");
@@ -98,7 +98,7 @@ TEST_F(RecordFormControllerTest, EditKeepsItsStatusAfterUpdateAndCancelReturnsTo
     // Cancel without an earlier Add goes to the first row.
     form.controller.moveLast();
     form.controller.edit();
-    form.rows().setValue(QStringLiteral("BusinessType"), QStringLiteral("dropped"));
+    form.rows().setValue("BusinessType", "dropped");
     form.controller.cancel();
     EXPECT_EQ(form.current("BusinessType").toString(), "first");
     EXPECT_EQ(folder.scalar("select BusinessType from BusinessType where BusinessTypeId = 3"), "changed");
@@ -118,7 +118,6 @@ TEST_F(RecordFormControllerTest, EditKeepsItsStatusAfterUpdateAndCancelReturnsTo
 TEST_F(RecordFormControllerTest, AddOnAnEmptyRecordsetKeepsTheSavedBookmark)
 {
     Observed form(DetailForms::businessType(), 1);
-    form.controller.load();
     form.controller.add();
     EXPECT_EQ(form.controller.savedBookmark(), 0);
     form.controller.cancel();
@@ -131,7 +130,6 @@ TEST_F(RecordFormControllerTest, NextAndPreviousBeepAtTheEndsButNotOnAnEmptyReco
 {
     addTypes(2, {"a", "b"});
     Observed form(DetailForms::businessType(), 2);
-    form.controller.load();
     form.controller.movePrevious();
     EXPECT_EQ(form.beeps, 1);
     EXPECT_EQ(form.current("BusinessType").toString(), "a");
@@ -142,7 +140,6 @@ TEST_F(RecordFormControllerTest, NextAndPreviousBeepAtTheEndsButNotOnAnEmptyReco
     EXPECT_EQ(form.current("BusinessType").toString(), "b");
 
     Observed empty(DetailForms::businessType(), 99);
-    empty.controller.load();
     empty.controller.moveNext();
     empty.controller.movePrevious();
     EXPECT_EQ(empty.beeps, 0);
@@ -153,7 +150,6 @@ TEST_F(RecordFormControllerTest, TextBoxFormsReportFailuresWhileGridFormsPassThe
 {
     addTypes(4, {"only"});
     Observed types(DetailForms::businessType(), 4);
-    types.controller.load();
     types.controller.deleteCurrent();
     // The row goes; the move to the last row of the now empty recordset fails and is shown.
     EXPECT_EQ(types.errors, QStringList{"No current record."});
@@ -165,7 +161,6 @@ TEST_F(RecordFormControllerTest, TextBoxFormsReportFailuresWhileGridFormsPassThe
 
     folder.exec("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName) VALUES (4, 'Ann')");
     Observed employees(DetailForms::employeeInformation(), 4);
-    employees.controller.load();
     employees.controller.deleteCurrent();
     employees.controller.moveFirst();
     employees.controller.moveLast();
@@ -180,9 +175,8 @@ TEST_F(RecordFormControllerTest, ARefusedStoreKeepsTheFormInItsStateWithTheTyped
     folder.exec(
         "CREATE TRIGGER refuse BEFORE INSERT ON BusinessType BEGIN SELECT RAISE(ABORT, 'no types today'); END;");
     Observed form(DetailForms::businessType(), 5);
-    form.controller.load();
     form.controller.add();
-    form.rows().setValue(QStringLiteral("BusinessType"), QStringLiteral("Florist"));
+    form.rows().setValue("BusinessType", "Florist");
     form.controller.update();
     ASSERT_EQ(form.errors.size(), 1);
     EXPECT_TRUE(form.errors.first().contains("no types today"));
@@ -196,7 +190,7 @@ TEST_F(RecordFormControllerTest, GridAddStaysInBrowseStateAndItsRowBelongsToTheB
 {
     folder.exec(
         "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES (8, 'grow')");
-    Observed goals(DetailForms::longTermGoals(), 8);
+    Observed goals(DetailForms::longTermGoals(), 8, false);
     int focusRequests = 0;
     QObject::connect(&goals.controller, &DetailFormController::gridFocusRequested, [&] { ++focusRequests; });
     goals.controller.load();
@@ -206,7 +200,7 @@ TEST_F(RecordFormControllerTest, GridAddStaysInBrowseStateAndItsRowBelongsToTheB
     EXPECT_FALSE(goals.controller.addFlag());
     EXPECT_EQ(goals.controller.buttons(), ButtonStates{});
     EXPECT_EQ(goals.controller.status(), "Long Term Goals Associated With Business: 2");
-    goals.rows().setValue(QStringLiteral("BusinessLongTermGoal"), QStringLiteral("hire"));
+    goals.rows().setValue("BusinessLongTermGoal", "hire");
     goals.controller.moveFirst(); // leaving the row stores it
 
     EXPECT_EQ(folder.rows("select BusinessInformationId, BusinessLongTermGoal from [Business Long Term Goal] "
@@ -217,7 +211,6 @@ TEST_F(RecordFormControllerTest, GridAddStaysInBrowseStateAndItsRowBelongsToTheB
 TEST_F(RecordFormControllerTest, AnUntouchedGridRowIsNeitherStoredNorAskedAboutWhenTheFormMovesOn)
 {
     Observed goals(DetailForms::longTermGoals(), 8);
-    goals.controller.load();
     goals.controller.add();
     EXPECT_FALSE(goals.controller.hasUnsavedWork());
 
@@ -234,10 +227,9 @@ TEST_F(RecordFormControllerTest, AKeyHandedOverMidEditNeverMovesRowsToAnotherBus
     addTypes(1, {"one"});
     addTypes(2, {"two"});
     Observed form(DetailForms::businessType(), 1);
-    form.controller.load();
 
     form.controller.edit();
-    form.rows().setValue(QStringLiteral("BusinessType"), QStringLiteral("one, edited"));
+    form.rows().setValue("BusinessType", "one, edited");
     form.controller.setRequestedBusiness(2);
     form.controller.followRequestedBusiness();
     EXPECT_EQ(form.controller.shownBusiness(), 1); // the edit keeps its business
@@ -259,9 +251,8 @@ TEST_F(RecordFormControllerTest, AKeyHandedOverMidEditNeverMovesRowsToAnotherBus
 TEST_F(RecordFormControllerTest, BusinessKeysAbove32767AreHandedOverAndWritten)
 {
     Observed form(DetailForms::businessPurpose(), 40000);
-    form.controller.load();
     form.controller.add();
-    form.rows().setValue(QStringLiteral("BusinessPurpose"), QStringLiteral("Serve"));
+    form.rows().setValue("BusinessPurpose", "Serve");
     form.controller.update();
     EXPECT_EQ(folder.scalar("select BusinessInformationId from BusinessPurpose"), "40000");
     EXPECT_EQ(form.controller.status(), "Mission Statements Associated With Business: 1");
@@ -270,7 +261,6 @@ TEST_F(RecordFormControllerTest, BusinessKeysAbove32767AreHandedOverAndWritten)
 TEST_F(RecordFormControllerTest, KeysAreIgnoredWhileAnEditOrAddedRowIsPending)
 {
     Observed form(DetailForms::businessType(), 1);
-    form.controller.load();
     EXPECT_EQ(form.controller.commandForKey(Qt::Key_Escape, Qt::NoModifier), KeyCommand::Close);
     form.controller.edit();
     EXPECT_EQ(form.controller.commandForKey(Qt::Key_Escape, Qt::NoModifier), KeyCommand::None);

@@ -42,8 +42,8 @@ TEST_F(RecordsetTableModelTest, ShowsEveryColumnHeadedByItsNameAndNullAsNothing)
 
 TEST_F(RecordsetTableModelTest, EditingAnotherRowMovesThereAndStoresTheRowLeft)
 {
-    ASSERT_TRUE(model.setData(model.index(0, 3), QStringLiteral("open a shop")));
-    ASSERT_TRUE(model.setData(model.index(1, 3), QStringLiteral("hire two")));
+    ASSERT_TRUE(model.setData(model.index(0, 3), "open a shop"));
+    ASSERT_TRUE(model.setData(model.index(1, 3), "hire two"));
     EXPECT_EQ(goals.currentIndex(), 1);
     EXPECT_EQ(
         folder.scalar("select BusinessShortTermGoal from [Business Short Term Goal] where BusinessShortTermGoalID = 1"),
@@ -64,14 +64,14 @@ TEST_F(RecordsetTableModelTest, FollowsRowsAddedAndRemovedAndEmptiesWhenUnbound)
     EXPECT_EQ(model.rowCount(), 2);
     model.setRecordset(nullptr);
     EXPECT_EQ(model.rowCount(), 0);
-    EXPECT_FALSE(model.setData(model.index(0, 3), QStringLiteral("x")));
+    EXPECT_FALSE(model.setData(model.index(0, 3), "x"));
 }
 
 TEST_F(RecordsetTableModelTest, ARefusedValueIsNotTakenAndNothingIsThrown)
 {
-    EXPECT_FALSE(model.setData(model.index(0, 7), QStringLiteral("no such column")));
-    model.setData(model.index(0, 2), QStringLiteral("not a number"));
-    EXPECT_FALSE(model.setData(model.index(1, 3), QStringLiteral("moving stores the bad row")));
+    EXPECT_FALSE(model.setData(model.index(0, 7), "no such column"));
+    model.setData(model.index(0, 2), "not a number");
+    EXPECT_FALSE(model.setData(model.index(1, 3), "moving stores the bad row"));
     EXPECT_EQ(
         folder.scalar("select BusinessInformationId from [Business Short Term Goal] where BusinessShortTermGoalID = 1"),
         "1");

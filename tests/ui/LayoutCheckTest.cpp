@@ -30,10 +30,10 @@ struct SoundWindow
     {
         window.resize(400, 300);
         auto *name = add<QLabel>(&window, "lblName", {10, 10, 80, 20});
-        name->setText(QStringLiteral("Name:"));
+        name->setText("Name:");
         name->setBuddy(add<QLineEdit>(&window, "txtName", {100, 10, 200, 20}));
         auto *city = add<QLabel>(&window, "lblCity", {100, 40, 80, 20});
-        city->setText(QStringLiteral("City:"));
+        city->setText("City:");
         city->setBuddy(add<QLineEdit>(&window, "txtCity", {100, 62, 200, 20}));
         frame = add<QGroupBox>(&window, "Frame1", {10, 100, 200, 80});
         add<QPushButton>(frame, "cmdOne", {10, 20, 80, 25});
@@ -69,15 +69,14 @@ TEST(LayoutCheck, EachFaultIsNamed)
     } cases[] = {
         {"a button wider than its frame",
          [](SoundWindow &w) { w.window.findChild<QWidget *>("cmdTwo")->resize(120, 25); },
-         QStringLiteral("cmdTwo: reaches outside Frame1")},
+         "cmdTwo: reaches outside Frame1"},
         {"a frame past the window's edge", [](SoundWindow &w) { w.frame->move(250, 100); },
-         QStringLiteral("Frame1: reaches outside QWidget")},
-        {"a shown control over another", [](SoundWindow &w) { w.hidden->show(); },
-         QStringLiteral("cmdOne: overlaps cmdHidden")},
+         "Frame1: reaches outside QWidget"},
+        {"a shown control over another", [](SoundWindow &w) { w.hidden->show(); }, "cmdOne: overlaps cmdHidden"},
         {"a label right of its box", [](SoundWindow &w) { w.window.findChild<QWidget *>("lblName")->move(310, 10); },
-         QStringLiteral("lblName: neither left of nor above txtName")},
+         "lblName: neither left of nor above txtName"},
         {"a label below its box", [](SoundWindow &w) { w.window.findChild<QWidget *>("lblCity")->move(100, 84); },
-         QStringLiteral("lblCity: neither left of nor above txtCity")},
+         "lblCity: neither left of nor above txtCity"},
     };
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.what);

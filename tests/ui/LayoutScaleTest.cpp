@@ -16,7 +16,7 @@ namespace {
 
 QFont designFont()
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font("DejaVu Sans");
     font.setPointSizeF(9);
     return font;
 }
@@ -39,12 +39,8 @@ TEST(LayoutScale, TextGivenItsRoomAtTheDesignSizeFitsItAtEveryDesktopFontSize)
 {
     // Wide letters, narrow ones, digits and the captions of a form.
     const QString texts[] = {
-        QStringLiteral("Business E-mail Address:"),
-        QStringLiteral("Employee Information"),
-        QStringLiteral("WWWWMMMM"),
-        QStringLiteral("illlliiiil.,:;"),
-        QStringLiteral("0123456789"),
-        QStringLiteral("Reason For Business Market:"),
+        "Business E-mail Address:", "Employee Information", "WWWWMMMM",
+        "illlliiiil.,:;",           "0123456789",           "Reason For Business Market:",
     };
     const QFont fonts[]
         = {sized(8),  sized(9),  sized(9.5),        sized(10),        sized(10.5),       sized(11),

@@ -42,10 +42,25 @@ QImage painted(const QStyle &style, const QStyleOptionFrame &option, const QWidg
     return image;
 }
 
+// A box's panel as a box of `box`'s kind is drawn, one pixel wide.
+QStyleOptionFrame panel(const QWidget &box, const QRect &rect, QStyle::State state, const QPalette &palette,
+                        Qt::LayoutDirection direction = Qt::LeftToRight)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = rect;
+    option.state = state;
+    option.palette = palette;
+    option.palette.setCurrentColorGroup(state & QStyle::State_Enabled ? QPalette::Active : QPalette::Disabled);
+    option.direction = direction;
+    option.lineWidth = 1;
+    return option;
+}
+
 TEST(PaintSavingStyle, EachBoxPanelLooksAsTheStyleUnderneathDrawsIt)
 {
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const ui::PaintSavingStyle quicker(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    const ui::PaintSavingStyle quicker(QStyleFactory::create("Fusion"));
     QLineEdit box;
     const QPalette light = fusion->standardPalette();
     const QPalette dark = testing_support::darkPalette();
@@ -69,14 +84,7 @@ TEST(PaintSavingStyle, EachBoxPanelLooksAsTheStyleUnderneathDrawsIt)
         {"plain again", {10, 8, 296, 19}, enabled, light, Qt::LeftToRight},
     };
     for (const auto &c : cases) {
-        QStyleOptionFrame option;
-        option.initFrom(&box);
-        option.rect = c.rect;
-        option.state = c.state;
-        option.palette = c.palette;
-        option.palette.setCurrentColorGroup(c.state & QStyle::State_Enabled ? QPalette::Active : QPalette::Disabled);
-        option.direction = c.direction;
-        option.lineWidth = 1;
+        const QStyleOptionFrame option = panel(box, c.rect, c.state, c.palette, c.direction);
         EXPECT_LE(largestDifference(painted(quicker, option, &box), painted(*fusion, option, &box)), 2) << c.what;
     }
 }
@@ -84,35 +92,26 @@ TEST(PaintSavingStyle, EachBoxPanelLooksAsTheStyleUnderneathDrawsIt)
 TEST(PaintSavingStyle, TheCasesAboveLookDifferent)
 {
     // Else the table would pass with one copy for all.
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
     QLineEdit box;
-    QStyleOptionFrame plain;
-    plain.initFrom(&box);
-    plain.rect = QRect(10, 8, 296, 19);
-    plain.state = QStyle::State_Enabled;
-    plain.palette = fusion->standardPalette();
-    plain.lineWidth = 1;
-    QStyleOptionFrame focused = plain;
-    focused.state |= QStyle::State_HasFocus;
-    QStyleOptionFrame dark = plain;
-    dark.palette = testing_support::darkPalette();
+    const QRect place(10, 8, 296, 19);
+    const QStyleOptionFrame plain = panel(box, place, QStyle::State_Enabled, fusion->standardPalette());
+    const QStyleOptionFrame focused
+        = panel(box, place, QStyle::State_Enabled | QStyle::State_HasFocus, fusion->standardPalette());
+    const QStyleOptionFrame dark = panel(box, place, QStyle::State_Enabled, testing_support::darkPalette());
     EXPECT_GT(largestDifference(painted(*fusion, focused, &box), painted(*fusion, plain, &box)), 20);
     EXPECT_GT(largestDifference(painted(*fusion, dark, &box), painted(*fusion, plain, &box)), 20);
 }
 
 TEST(PaintSavingStyle, ABoxInsideAComboBoxKeepsItsPanelUndrawn)
 {
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const ui::PaintSavingStyle quicker(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    const ui::PaintSavingStyle quicker(QStyleFactory::create("Fusion"));
     QLineEdit plainBox;
     QComboBox combo;
     combo.setEditable(true);
-    QStyleOptionFrame option;
-    option.initFrom(&plainBox);
-    option.rect = QRect(10, 8, 296, 19);
-    option.state = QStyle::State_Enabled;
-    option.palette = fusion->standardPalette();
-    option.lineWidth = 1;
+    const QStyleOptionFrame option
+        = panel(plainBox, QRect(10, 8, 296, 19), QStyle::State_Enabled, fusion->standardPalette());
     // A plain box first, so that a copy of its panel is at hand.
     painted(quicker, option, &plainBox);
     EXPECT_LE(largestDifference(painted(quicker, option, combo.lineEdit()), painted(*fusion, option, combo.lineEdit())),

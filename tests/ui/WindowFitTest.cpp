@@ -104,19 +104,19 @@ class FixedWindow : public ui::Window
 public:
     FixedWindow()
     {
-        setObjectName(QStringLiteral("fixedWindow"));
+        setObjectName("fixedWindow");
         ui::setClientSize(this, {15000, 12000});
         ui::applyBackground(this);
-        label = new QLabel(QStringLiteral("&Name:"), this);
-        label->setObjectName(QStringLiteral("lblName"));
+        label = new QLabel("&Name:", this);
+        label->setObjectName("lblName");
         ui::place(label, {120, 1500, 1500, 285});
         name = new QLineEdit(this);
-        name->setObjectName(QStringLiteral("txtName"));
+        name->setObjectName("txtName");
         ui::place(name, {1700, 1500, 3000, 285});
         label->setBuddy(name);
-        hidden = ui::makeButton(this, "cmdHidden", QStringLiteral("Hidden"), {120, 600, 1200, 375});
+        hidden = ui::makeButton(this, "cmdHidden", "Hidden", {120, 600, 1200, 375});
         hidden->hide();
-        farCorner = ui::makeButton(this, "cmdFar", QStringLiteral("Far"), {13500, 11400, 1200, 375});
+        farCorner = ui::makeButton(this, "cmdFar", "Far", {13500, 11400, 1200, 375});
         makeScrollable();
     }
 
@@ -253,7 +253,7 @@ TEST_F(WindowFit, KeepsThePlaceAndSizeGivenFromOneShowingAndOneRunToTheNext)
 
 TEST_F(WindowFit, ClosingAWindowWhereItWasLeavesTheSettingsFileUntouched)
 {
-    const QString file = QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere")).fileName();
+    const QString file = QSettings("Tallowmere", "Tallowmere").fileName();
     const QDateTime longAgo(QDate(2001, 1, 1), QTime(0, 0));
     const auto lastWritten = [&file] { return QFileInfo(file).lastModified(); };
     FixedWindow window;
@@ -368,13 +368,12 @@ TEST(InputBox, APasswordBoxShowsDotsAndAnOrdinaryOneTheText)
             if (!box)
                 return;
             shown = box->findChild<QLineEdit *>()->echoMode();
-            box->setTextValue(QStringLiteral("s3cret"));
+            box->setTextValue("s3cret");
             box->accept();
         });
-        const QString typed
-            = ui::Dialogs::inputText(nullptr, QStringLiteral("Enter Password"), QStringLiteral("Test"), {}, echo);
+        const QString typed = ui::Dialogs::inputText(nullptr, "Enter Password", "Test", {}, echo);
         EXPECT_EQ(shown, expected);
-        EXPECT_EQ(typed, QStringLiteral("s3cret"));
+        EXPECT_EQ(typed, "s3cret");
     }
 }
 

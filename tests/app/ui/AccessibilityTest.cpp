@@ -1,10 +1,8 @@
 // What screen readers and keyboard users get: windows announced as windows, text put
 // in through the accessibility interface stored like typed text, every command of the
 // main form within reach of the keyboard.
-#include "app/ui/GeneralInformation1.h"
-#include "app/ui/StartUp.h"
+#include "app/ui/MainFormTesting.h"
 #include "records/ui/BusinessPurpose.h"
-#include "records/ui/FormTesting.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
@@ -49,7 +47,7 @@ void expectDistinctAccessKeys(const QWidget *window)
         }
         for (const auto &[key, sharing] : holders)
             EXPECT_EQ(sharing.size(), 1) << "Alt+" << QString(key).toStdString() << " on "
-                                         << sharing.join(QStringLiteral(", ")).toStdString();
+                                         << sharing.join(", ").toStdString();
     };
     QStringList windowKeys;
     for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
@@ -70,15 +68,14 @@ void expectDistinctAccessKeys(const QWidget *window)
     expectDistinct(windowKeys);
 }
 
-class AccessibilityTest : public FormTest
+class AccessibilityTest : public MainFormFixture
 {
 protected:
     app::GeneralInformation1 &start()
     {
         folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES ('Acme Bakery', 'Leeds')");
         folder.exec("INSERT INTO BusinessInformation (BusninesName, BusinessCity) VALUES ('Brook Farm', 'York')");
-        EXPECT_TRUE(app::showMainForm());
-        return ui::WindowRegistry::get<app::GeneralInformation1>();
+        return MainFormFixture::start();
     }
 };
 
@@ -89,7 +86,7 @@ TEST_F(AccessibilityTest, EveryWindowIsAnnouncedAsAWindowNamedByItsCaption)
          {"cmdBusinessPurpose", "cmdBusinessType", "cmdBusinessPerspectives", "cmdEmployeeInformation",
           "cmdLongTermGoals", "cmdShortTermGoals", "cmdViewReport", "cmdArticleOfCorporation_1"})
         click(&form, command);
-    form.findChild<QAction *>("mnuEditTemplate")->trigger();
+    trigger(form, "mnuEditTemplate");
 
     int windows = 0;
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -124,8 +121,8 @@ TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
     for (const char *command :
          {"cmdBusinessPurpose", "cmdEmployeeInformation", "cmdViewReport", "cmdArticleOfCorporation_1", "Command1"})
         click(form, command);
-    form->findChild<QAction *>("mnuRegisteredAgent")->trigger();
-    form->findChild<QAction *>("mnuEditTemplate")->trigger();
+    trigger(*form, "mnuRegisteredAgent");
+    trigger(*form, "mnuEditTemplate");
     int windows = 0;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window->isVisible() && !qobject_cast<QMenu *>(window)) {
@@ -147,8 +144,8 @@ TEST_F(AccessibilityTest, TextInsertedByAnAssistiveToolIsStoredButShowingARowCha
     QAccessibleInterface *name = QAccessible::queryAccessibleInterface(control(&form, "txtFields_2"));
     QAccessibleInterface *city = QAccessible::queryAccessibleInterface(control(&form, "txtFields_5"));
     ASSERT_TRUE(name && name->editableTextInterface() && city && city->editableTextInterface());
-    name->editableTextInterface()->insertText(0, QStringLiteral("The "));
-    city->editableTextInterface()->replaceText(0, 5, QStringLiteral("Hull"));
+    name->editableTextInterface()->insertText(0, "The ");
+    city->editableTextInterface()->replaceText(0, 5, "Hull");
     EXPECT_EQ(control<QLineEdit>(&form, "txtFields_2")->text(), "The Acme Bakery");
     click(&form, "cmdUpdate");
 
@@ -202,7 +199,7 @@ TEST_F(AccessibilityTest, TabReachesEveryCommandOfTheMainFormAndTheMenuOpensFrom
     QWidget *name = control(&form, "txtFields_2");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_F10);
-    QMenu *file = form.findChild<QMenu *>(QStringLiteral("mnuFile"));
+    QMenu *file = form.findChild<QMenu *>("mnuFile");
     EXPECT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }));
     file->close();
 }

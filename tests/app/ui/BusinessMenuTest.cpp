@@ -1,9 +1,7 @@
 // The main form's Business menu: the registered-agent form and finding a business by name.
-#include "app/ui/GeneralInformation1.h"
-#include "app/ui/StartUp.h"
+#include "app/ui/MainFormTesting.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
-#include "records/ui/FormTesting.h"
 #include "records/ui/RegisteredAgent.h"
 #include "support/ui_Layout.h"
 
@@ -15,29 +13,13 @@ using namespace testing_support;
 
 namespace {
 
-class BusinessMenuTest : public FormTest
+class BusinessMenuTest : public MainFormFixture
 {
 protected:
-    app::GeneralInformation1 &start()
-    {
-        EXPECT_TRUE(app::showMainForm());
-        return ui::WindowRegistry::get<app::GeneralInformation1>();
-    }
-
-    static QAction *action(const app::GeneralInformation1 &form, const char *name)
-    {
-        return form.findChild<QAction *>(QLatin1String(name));
-    }
-
-    static QString name(const app::GeneralInformation1 &form)
-    {
-        return control<QLineEdit>(&form, "txtFields_2")->text();
-    }
-
     void find(app::GeneralInformation1 &form, const QString &text)
     {
         dialogs->inputs.push_back(text);
-        action(form, "mnuFindBusiness")->trigger();
+        trigger(form, "mnuFindBusiness");
     }
 
     static records::RegisteredAgent &agentForm() { return ui::WindowRegistry::get<records::RegisteredAgent>(); }
@@ -51,7 +33,7 @@ TEST_F(BusinessMenuTest, AnAgentAddedEditedAndDeletedForTheBusinessOnScreenFills
                 "INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme Bakery'), ('Brook Farm');");
     auto &form = start();
     click(&form, "cmdNext");
-    action(form, "mnuRegisteredAgent")->trigger();
+    trigger(form, "mnuRegisteredAgent");
     auto &agent = agentForm();
     ASSERT_TRUE(agent.isVisible());
     EXPECT_EQ(agent.windowTitle(), "Registered Agent");
@@ -90,12 +72,12 @@ TEST_F(BusinessMenuTest, TheAgentFormFollowsTheBusinessItIsHanded)
     folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme Bakery'), ('Brook Farm');"
                 "INSERT INTO REGISTEREDAGENT (BusinessInformationId, REGISTEREDAGENTFirstName) VALUES (2, 'Bo');");
     auto &form = start();
-    action(form, "mnuRegisteredAgent")->trigger();
+    trigger(form, "mnuRegisteredAgent");
     EXPECT_TRUE(shows(&agentForm(), "cmdAdd"));
     EXPECT_EQ(control<QLineEdit>(&agentForm(), "txtFields_2")->text(), "");
 
     click(&form, "cmdNext");
-    action(form, "mnuRegisteredAgent")->trigger();
+    trigger(form, "mnuRegisteredAgent");
     EXPECT_EQ(control<QLineEdit>(&agentForm(), "txtFields_2")->text(), "Bo");
     EXPECT_EQ(control<QLineEdit>(&agentForm(), "txtFields_1")->text(), "2");
     EXPECT_FALSE(shows(&agentForm(), "cmdAdd"));
@@ -116,9 +98,9 @@ TEST_F(BusinessMenuTest, FindAndFindNextMatchAnyLetterCaseWrapAndReportNoMatch)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F3);
     EXPECT_EQ(name(form), "Summer Bakery");
-    action(form, "mnuFindNext")->trigger();
+    trigger(form, "mnuFindNext");
     EXPECT_EQ(name(form), "bakery corner");
-    action(form, "mnuFindNext")->trigger();
+    trigger(form, "mnuFindNext");
     EXPECT_EQ(name(form), "Acme Bakery"); // wrapped
 
     find(form, "Mill");
@@ -127,7 +109,7 @@ TEST_F(BusinessMenuTest, FindAndFindNextMatchAnyLetterCaseWrapAndReportNoMatch)
     EXPECT_EQ(name(form), "Acme Bakery");
 
     // A cancelled input box moves nothing.
-    action(form, "mnuFindBusiness")->trigger();
+    trigger(form, "mnuFindBusiness");
     EXPECT_EQ(name(form), "Acme Bakery");
 }
 
@@ -138,7 +120,7 @@ TEST_F(BusinessMenuTest, FindIgnoresAccentsAndOtherSpellingsOfALetter)
     auto &form = start();
     find(form, "cafe");
     EXPECT_EQ(name(form), "Café Lumière");
-    action(form, "mnuFindNext")->trigger();
+    trigger(form, "mnuFindNext");
     EXPECT_EQ(name(form), "CAFE CORNER");
     find(form, "muller");
     EXPECT_EQ(name(form), "Müller Tools");

@@ -2,12 +2,11 @@
 // day at start-up, and the businesses exported as CSV.
 #include "app/ui/FileMenu.h"
 #include "app/DailyBackup.h"
-#include "app/ui/GeneralInformation1.h"
-#include "app/ui/StartUp.h"
+#include "app/ui/MainFormTesting.h"
 #include "db/Backup.h"
 #include "db/Connection.h"
 #include "db/schema/Schema.h"
-#include "records/ui/FormTesting.h"
+#include "support/Files.h"
 #include "support/StoppedRestore.h"
 
 #include <QAction>
@@ -32,22 +31,9 @@ using namespace testing_support;
 
 namespace {
 
-class FileMenuTest : public FormTest
+class FileMenuTest : public MainFormFixture
 {
 protected:
-    app::GeneralInformation1 &start()
-    {
-        EXPECT_TRUE(app::showMainForm());
-        return ui::WindowRegistry::get<app::GeneralInformation1>();
-    }
-
-    static void trigger(const app::GeneralInformation1 &form, const char *name)
-    {
-        QAction *action = form.findChild<QAction *>(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        action->trigger();
-    }
-
     // Both files of a backup are sound, and hold the businesses the program has now.
     void expectBackupOfNow(const QString &backup)
     {
@@ -74,7 +60,7 @@ protected:
         return app::runProgram();
     }
 
-    QString backups() const { return folder.filePath(QStringLiteral("backups")); }
+    QString backups() const { return folder.filePath("backups"); }
     QTemporaryDir elsewhere;
 };
 
@@ -93,7 +79,7 @@ TEST_F(FileMenuTest, FileIsTheFirstMenuAndBacksUpIntoTheFolderChosen)
 
     // A folder that does not exist yet: the user is offered to make it, and nothing is
     // made unless they say Yes.
-    const QString target = elsewhere.filePath(QStringLiteral("Monday"));
+    const QString target = elsewhere.filePath("Monday");
     const QString offer = QStringLiteral("The folder %1 does not exist yet. Make it and back up into it?").arg(target);
     dialogs->folders = {target};
     dialogs->answers = {ui::Dialogs::Answer::No};
@@ -125,7 +111,7 @@ TEST_F(FileMenuTest, FileIsTheFirstMenuAndBacksUpIntoTheFolderChosen)
     EXPECT_TRUE(dialogs->messages[3].text.contains(target + QStringLiteral("/Tallowmere.db exists already")))
         << dialogs->messages[3].text.toStdString();
     EXPECT_EQ(rowsOf(QStringLiteral("Data Source=") + target + QStringLiteral("/Tallowmere.db"),
-                     QStringLiteral("select count(*) from BusinessInformation")),
+                     "select count(*) from BusinessInformation"),
               QStringList{"2"});
 }
 
@@ -135,12 +121,8 @@ TEST_F(FileMenuTest, ExportWritesEveryBusinessAsCsvWithAByteOrderMarkReplacingTh
                 "VALUES ('2024-02-29', 'Caf\u00e9 \"Zum Ost\", GmbH', 'K\u00f6ln', NULL), "
                 "('2024-03-01', 'Two\r\nLines', '', '12345')");
     auto &form = start();
-    const QString file = elsewhere.filePath(QStringLiteral("Businesses.csv"));
-    {
-        QFile old(file);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(100000, 'x'));
-    }
+    const QString file = elsewhere.filePath("Businesses.csv");
+    writeFile(file, QByteArray(100000, 'x'));
     dialogs->fileNames = {file};
     trigger(form, "mnuExportBusinesses");
     ASSERT_EQ(dialogs->messages.size(), 1u);
@@ -164,7 +146,7 @@ TEST_F(FileMenuTest, ExportWritesEveryBusinessAsCsvWithAByteOrderMarkReplacingTh
 
     // Cancelled: nothing asked, nothing written. A folder that is not there: named in the message.
     trigger(form, "mnuExportBusinesses");
-    const QString nowhere = elsewhere.filePath(QStringLiteral("missing/Businesses.csv"));
+    const QString nowhere = elsewhere.filePath("missing/Businesses.csv");
     dialogs->fileNames = {nowhere};
     trigger(form, "mnuExportBusinesses");
     ASSERT_EQ(dialogs->messages.size(), 1u);
@@ -181,7 +163,7 @@ TEST_F(FileMenuTest, ExportKeepsSpreadsheetsFromRunningTypedFormulas)
                 "'+1+cmd|'' /C calc''!A0', '-2+3', '@SUM(A1)', '\ttab', '\rcr', '-12.5', "
                 "'+49 30 1234', 'a=b', '-', 'x@y')");
     auto &form = start();
-    const QString file = elsewhere.filePath(QStringLiteral("formulas.csv"));
+    const QString file = elsewhere.filePath("formulas.csv");
     dialogs->fileNames = {file};
     trigger(form, "mnuExportBusinesses");
     QFile written(file);
@@ -204,7 +186,7 @@ TEST_F(FileMenuTest, TheFirstStartOfADayBacksUpAndKeepsTheSevenNewestDays)
         ASSERT_EQ(app::DailyBackup::run(folder.path(), today.addDays(-daysAgo)), QStringList());
     const QString usersOwn = backups() + u'/' + today.addDays(-30).toString(Qt::ISODate);
     ASSERT_TRUE(QDir().mkpath(usersOwn));
-    ASSERT_TRUE(QFile(usersOwn + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly));
+    writeFile(usersOwn + QStringLiteral("/notes.txt"));
     ASSERT_TRUE(QDir().mkpath(backups() + QStringLiteral("/kept by hand")));
     const QString todays = backups() + u'/' + today.toString(Qt::ISODate);
 
@@ -218,7 +200,7 @@ TEST_F(FileMenuTest, TheFirstStartOfADayBacksUpAndKeepsTheSevenNewestDays)
         dialogs->messages[0].text.startsWith(QStringLiteral("The backup folder %1 is dated after today").arg(ahead)))
         << dialogs->messages[0].text.toStdString();
     expectBackupOfNow(todays);
-    QStringList expected{QStringLiteral("kept by hand"), today.addDays(-30).toString(Qt::ISODate),
+    QStringList expected{"kept by hand", today.addDays(-30).toString(Qt::ISODate),
                          today.addDays(3).toString(Qt::ISODate)};
     for (int daysAgo = 0; daysAgo < 7; ++daysAgo)
         expected << today.addDays(-daysAgo).toString(Qt::ISODate);
@@ -232,16 +214,13 @@ TEST_F(FileMenuTest, TheFirstStartOfADayBacksUpAndKeepsTheSevenNewestDays)
     form.fileMenu()->startDailyBackup(today);
     EXPECT_FALSE(form.fileMenu()->isBackingUp());
     EXPECT_EQ(rowsOf(QStringLiteral("Data Source=") + todays + QStringLiteral("/Tallowmere.db"),
-                     QStringLiteral("select count(*) from BusinessInformation")),
+                     "select count(*) from BusinessInformation"),
               QStringList{"1"});
 }
 
 TEST_F(FileMenuTest, AFailedAutomaticBackupIsSaidOnceAndTheProgramGoesOn)
 {
-    {
-        QFile notAFolder(backups()); // where the backups' folder belongs
-        ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
-    }
+    writeFile(backups()); // a file where the backups' folder belongs
     EXPECT_EQ(runProgramUntil([&] { return !dialogs->messages.empty(); }), 0);
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_TRUE(dialogs->messages[0].text.startsWith(QLatin1String("Today's automatic backup could not be made:")))
@@ -254,16 +233,16 @@ TEST_F(FileMenuTest, AStartAfterAStoppedRestoreFinishesOrUndoesItAsTheUserSays)
     if (onServerEngine())
         GTEST_SKIP() << "restores database files";
     folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Before')");
-    const QString source = elsewhere.filePath(QStringLiteral("source"));
-    const QString backup = elsewhere.filePath(QStringLiteral("backup"));
+    const QString source = elsewhere.filePath("source");
+    const QString backup = elsewhere.filePath("backup");
     db::Schema::createProgramDatabases(source);
     {
         db::Connection connection;
         connection.openFile(source + QStringLiteral("/Tallowmere.db"));
-        connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('After')"));
+        connection.execute("INSERT INTO BusinessInformation (BusninesName) VALUES ('After')");
     }
     db::Backup::write(source, backup);
-    const QString businesses = QStringLiteral("select BusninesName from BusinessInformation");
+    const QString businesses = "select BusninesName from BusinessInformation";
 
     struct Case
     {
@@ -292,9 +271,9 @@ TEST_F(FileMenuTest, AStartAfterAStoppedRestoreFinishesOrUndoesItAsTheUserSays)
 TEST(BackUpFolderChooser, TakesAnExistingFolderOrTheNameOfOneToBeMade)
 {
     QTemporaryDir dir;
-    const QString existing = dir.filePath(QStringLiteral("Stick"));
+    const QString existing = dir.filePath("Stick");
     ASSERT_TRUE(QDir().mkpath(existing));
-    for (const QString &wanted : {existing, dir.filePath(QStringLiteral("New; folder 2"))}) {
+    for (const QString &wanted : {existing, dir.filePath("New; folder 2")}) {
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [&] {
             if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
@@ -311,7 +290,7 @@ TEST(BackUpFolderChooser, TakesAnExistingFolderOrTheNameOfOneToBeMade)
             }
         });
         answer.start(10);
-        EXPECT_EQ(ui::Dialogs::existingFolder(nullptr, QStringLiteral("Back Up Into Folder"), dir.path()), wanted);
+        EXPECT_EQ(ui::Dialogs::existingFolder(nullptr, "Back Up Into Folder", dir.path()), wanted);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Stick"});
 }

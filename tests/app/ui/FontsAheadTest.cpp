@@ -16,7 +16,7 @@ TEST(FontsAhead, WaitingWithoutAStartOrTwiceIsHarmlessAndTextIsMeasuredAfterward
     app::fonts::awaitLoaded();
     EXPECT_FALSE(QFontDatabase::families().isEmpty());
     QWidget window;
-    EXPECT_GT(QFontMetrics(window.font()).horizontalAdvance(QStringLiteral("Business")), 0);
+    EXPECT_GT(QFontMetrics(window.font()).horizontalAdvance("Business"), 0);
 
     // A second round, as a second start in the same process would make, works alike.
     app::fonts::startLoadingAhead();

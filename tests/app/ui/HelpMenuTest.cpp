@@ -2,14 +2,11 @@
 // found and how it opens.
 #include "app/About.h"
 #include "app/UserGuide.h"
-#include "app/ui/GeneralInformation1.h"
-#include "app/ui/StartUp.h"
-#include "base/Error.h"
+#include "app/ui/MainFormTesting.h"
 #include "browser/ui/FrmBrowser.h"
-#include "browser/ui/WebView.h"
 #include "db/sqlite/EngineVersions.h"
-#include "records/ui/FormTesting.h"
-#include "support/ui_FakeWebEngine.h"
+#include "support/Files.h"
+#include "support/ui_FakeEngines.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,27 +20,13 @@ using namespace testing_support;
 
 namespace {
 
-class HelpMenuTest : public FormTest
+class HelpMenuTest : public MainFormFixture
 {
 protected:
     void TearDown() override
     {
         FormTest::TearDown();
         app::UserGuide::setProgramDirectory({});
-        browser::WebView::setEngineFactory({});
-    }
-
-    app::GeneralInformation1 &start()
-    {
-        EXPECT_TRUE(app::showMainForm());
-        return ui::WindowRegistry::get<app::GeneralInformation1>();
-    }
-
-    static void choose(const app::GeneralInformation1 &form, const char *name)
-    {
-        auto *action = form.findChild<QAction *>(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        action->trigger();
     }
 
     // A file at a path below the temporary tree, with its folders.
@@ -51,10 +34,7 @@ protected:
     {
         const QString path = tree.filePath(relativePath);
         EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("<html><title>Tallowmere User Guide</title></html>");
-        return path;
+        return writeFile(path, "<html><title>Tallowmere User Guide</title></html>");
     }
 
     // The program stands in a folder below the temporary tree.
@@ -75,29 +55,29 @@ TEST_F(HelpMenuTest, HelpIsTheLastMenuWithTheGuideAndTheAboutBox)
     ASSERT_NE(bar, nullptr);
     const QList<QAction *> menus = bar->actions();
     ASSERT_FALSE(menus.isEmpty());
-    EXPECT_EQ(menus.last()->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(menus.last()->text(), "&Help");
     ASSERT_NE(menus.last()->menu(), nullptr);
     QStringList items;
     for (const QAction *item : menus.last()->menu()->actions())
         items << item->text();
-    EXPECT_EQ(items, (QStringList{QStringLiteral("&User Guide"), QStringLiteral("&About Tallowmere")}));
+    EXPECT_EQ(items, (QStringList{"&User Guide", "&About Tallowmere"}));
 }
 
 TEST_F(HelpMenuTest, AboutNamesTheProgramItsVersionLicenceLibrariesAndDataFolder)
 {
     auto &form = start();
-    choose(form, "mnuAbout");
+    trigger(form, "mnuAbout");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     const ScriptedDialogs::Message &box = dialogs->messages[0];
-    EXPECT_EQ(box.title, QStringLiteral("About Tallowmere"));
+    EXPECT_EQ(box.title, "About Tallowmere");
     EXPECT_EQ(box.buttons, ui::Dialogs::Buttons::Ok);
     // A build that lost the version would show "Tallowmere " and nothing after it.
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(app::programVersion()).hasMatch())
+    EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d+\\.\\d+$").match(app::programVersion()).hasMatch())
         << app::programVersion().toStdString();
-    EXPECT_TRUE(db::sqliteVersion().startsWith(QStringLiteral("3."))) << db::sqliteVersion().toStdString();
+    EXPECT_TRUE(db::sqliteVersion().startsWith("3.")) << db::sqliteVersion().toStdString();
     for (const QString &expected :
-         QStringList{QStringLiteral("Tallowmere ") + app::programVersion(), QStringLiteral("MIT licence"),
-                     QStringLiteral("the Tallowmere authors"), QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+         QStringList{QStringLiteral("Tallowmere ") + app::programVersion(), "MIT licence", "the Tallowmere authors",
+                     QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
                      QStringLiteral("SQLite ") + db::sqliteVersion(), QDir::toNativeSeparators(folder.path())})
         EXPECT_TRUE(box.text.contains(expected)) << expected.toStdString() << " not in:\n" << box.text.toStdString();
     EXPECT_TRUE(dialogs->openedUrls.empty());
@@ -126,7 +106,7 @@ TEST_P(UserGuidePlaceTest, OpensTheFirstGuideFoundAsAFileAddress)
     for (const char *guide : place.guides)
         put(QLatin1String(guide));
     auto &form = start();
-    choose(form, "mnuUserGuide");
+    trigger(form, "mnuUserGuide");
     EXPECT_TRUE(dialogs->messages.empty());
     ASSERT_EQ(dialogs->openedUrls.size(), 1u);
     EXPECT_EQ(dialogs->openedUrls[0], QUrl::fromLocalFile(tree.filePath(QLatin1String(place.expected))));
@@ -157,25 +137,19 @@ protected:
     // Help > User Guide ends in the resource browser, on the guide built into the program.
     void expectTheBuiltInGuideShown()
     {
-        FakeWebEngine *engine = nullptr;
-        browser::WebView::setEngineFactory([&engine](QWidget *host, const browser::WebEngineEvents &events) {
-            auto made = std::make_unique<FakeWebEngine>(host, events);
-            engine = made.get();
-            return made;
-        });
-        auto &form = start();
-        choose(form, "mnuUserGuide");
+        FakeEngines engines;
+        trigger(start(), "mnuUserGuide");
         EXPECT_TRUE(ui::WindowRegistry::get<browser::FrmBrowser>().isVisible());
-        ASSERT_NE(engine, nullptr);
-        EXPECT_EQ(engine->requests, QStringList{QStringLiteral("navigate qrc:/guide/user-guide.html")});
+        ASSERT_NE(engines.latest, nullptr);
+        EXPECT_EQ(engines.latest->requests, QStringList{"navigate qrc:/guide/user-guide.html"});
         EXPECT_TRUE(dialogs->messages.empty());
     }
 };
 
 TEST_F(BuiltInGuideTest, IsShownWhenNoDesktopProgramOpensTheGuideFile)
 {
-    programIn(QStringLiteral("bin"));
-    const QString guide = put(QStringLiteral("bin/docs/user-guide.html"));
+    programIn("bin");
+    const QString guide = put("bin/docs/user-guide.html");
     dialogs->desktopOpensUrls = false;
     expectTheBuiltInGuideShown();
     EXPECT_EQ(dialogs->openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(guide)});
@@ -183,7 +157,7 @@ TEST_F(BuiltInGuideTest, IsShownWhenNoDesktopProgramOpensTheGuideFile)
 
 TEST_F(BuiltInGuideTest, IsShownWhenTheGuideFileIsMissing)
 {
-    programIn(QStringLiteral("usr/local/lib/tallowmere"));
+    programIn("usr/local/lib/tallowmere");
     expectTheBuiltInGuideShown();
     EXPECT_TRUE(dialogs->openedUrls.empty());
 }
@@ -192,13 +166,12 @@ TEST_F(BuiltInGuideTest, IsShownWhenTheGuideFileIsMissing)
 // from a file may read no other file, its pictures included.
 TEST(BuiltInUserGuide, HoldsTheGuideWithEveryPictureItShows)
 {
-    QFile guide(QStringLiteral(":/guide/user-guide.html"));
+    QFile guide(":/guide/user-guide.html");
     ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(guide.readAll());
     EXPECT_EQ(app::UserGuide::builtInAddress(), QUrl(QStringLiteral("qrc") + guide.fileName()));
     int pictures = 0;
-    for (const QRegularExpressionMatch &picture :
-         QRegularExpression(QStringLiteral("src=\"(images/[^\"]+)\"")).globalMatch(html)) {
+    for (const QRegularExpressionMatch &picture : QRegularExpression("src=\"(images/[^\"]+)\"").globalMatch(html)) {
         ++pictures;
         EXPECT_TRUE(QFile::exists(QStringLiteral(":/guide/") + picture.captured(1)))
             << picture.captured(1).toStdString();
@@ -208,20 +181,17 @@ TEST(BuiltInUserGuide, HoldsTheGuideWithEveryPictureItShows)
 
 TEST_F(HelpMenuTest, AMissingGuideThatTheResourceBrowserCannotShowIsReportedWithEveryPlaceLookedIn)
 {
-    browser::WebView::setEngineFactory(
-        [](QWidget *, const browser::WebEngineEvents &) -> std::unique_ptr<browser::WebEngine> {
-            throw base::Error(QStringLiteral("The program part tallowmere_webengine could not be loaded: not found"));
-        });
-    programIn(QStringLiteral("usr/local/lib/tallowmere"));
+    FakeEngines missing(FakeEngines::Missing);
+    programIn("usr/local/lib/tallowmere");
     // A folder of that name is not the guide.
-    ASSERT_TRUE(QDir().mkpath(tree.filePath(QStringLiteral("usr/local/share/tallowmere/docs/user-guide.html"))));
+    ASSERT_TRUE(QDir().mkpath(tree.filePath("usr/local/share/tallowmere/docs/user-guide.html")));
     auto &form = start();
-    choose(form, "mnuUserGuide");
+    trigger(form, "mnuUserGuide");
     EXPECT_TRUE(dialogs->openedUrls.empty());
     ASSERT_EQ(dialogs->messages.size(), 1u);
     const QString text = dialogs->messages[0].text;
-    EXPECT_TRUE(text.contains(QStringLiteral("user guide could not be found"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("tallowmere_webengine could not be loaded"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("user guide could not be found")) << text.toStdString();
+    EXPECT_TRUE(text.contains("tallowmere_webengine could not be loaded")) << text.toStdString();
     for (const char *place :
          {"usr/local/lib/tallowmere/docs/user-guide.html", "usr/local/share/tallowmere/docs/user-guide.html",
           "usr/local/share/doc/tallowmere/user-guide.html"})
@@ -232,19 +202,16 @@ TEST_F(HelpMenuTest, AMissingGuideThatTheResourceBrowserCannotShowIsReportedWith
 
 TEST_F(HelpMenuTest, AGuideThatNothingCanShowIsReportedWithTheReason)
 {
-    browser::WebView::setEngineFactory(
-        [](QWidget *, const browser::WebEngineEvents &) -> std::unique_ptr<browser::WebEngine> {
-            throw base::Error(QStringLiteral("The program part tallowmere_webengine could not be loaded: not found"));
-        });
-    programIn(QStringLiteral("bin"));
-    const QString guide = put(QStringLiteral("bin/docs/user-guide.html"));
+    FakeEngines missing(FakeEngines::Missing);
+    programIn("bin");
+    const QString guide = put("bin/docs/user-guide.html");
     dialogs->desktopOpensUrls = false;
     auto &form = start();
-    choose(form, "mnuUserGuide");
+    trigger(form, "mnuUserGuide");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     const QString text = dialogs->messages[0].text;
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(guide))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("tallowmere_webengine could not be loaded")));
+    EXPECT_TRUE(text.contains("tallowmere_webengine could not be loaded"));
     EXPECT_FALSE(ui::WindowRegistry::get<browser::FrmBrowser>().isVisible());
 }
 

@@ -1,6 +1,6 @@
 // The general business information form: start-up, records, planning menu and templates.
 #include "app/MainFormData.h"
-#include "app/ui/GeneralInformation1.h"
+#include "app/ui/MainFormTesting.h"
 #include "app/ui/StartUp.h"
 #include "db/ProgramFolder.h"
 #include "db/postgres/PostgresSession.h"
@@ -9,10 +9,10 @@
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
 #include "records/ui/BusinessPurpose.h"
-#include "records/ui/FormTesting.h"
 #include "records/ui/LongTermGoals.h"
 #include "rss/PublishingSettings.h"
 #include "rss/ui/FrmRssGenerator.h"
+#include "support/Files.h"
 #include "support/PostgresServer.h"
 #include "support/ui_Layout.h"
 #include "support/ui_WindowFit.h"
@@ -40,7 +40,7 @@ using namespace testing_support;
 
 namespace {
 
-class MainFormTest : public FormTest
+class MainFormTest : public MainFormFixture
 {
 protected:
     void addBusinesses(std::initializer_list<const char *> names)
@@ -57,17 +57,6 @@ protected:
         for (const char *name : names)
             folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('%1', 'text')")
                             .arg(QLatin1String(name)));
-    }
-
-    app::GeneralInformation1 &start()
-    {
-        EXPECT_TRUE(app::showMainForm());
-        return ui::WindowRegistry::get<app::GeneralInformation1>();
-    }
-
-    static QString name(const app::GeneralInformation1 &form)
-    {
-        return control<QLineEdit>(&form, "txtFields_2")->text();
     }
 
     // Starts the form anew over the templates given.
@@ -277,19 +266,11 @@ TEST_F(MainFormTest, UploadTemplateStoresTheFileUnderItsNameWithTrimmedLines)
 {
     setTemplates({});
     auto &form = start();
-    const auto writeFile = [&](const QString &fileName, const QByteArray &bytes) {
-        QFile file(folder.filePath(fileName));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    };
-    dialogs->fileNames = {writeFile("Bylaws.TXT", "  ARTICLE ONE  \r\nName: [BusninesName]\r\n"),
-                          writeFile("My.txt.Notes.txt", "x"), QString()};
-    QAction *upload = form.findChild<QAction *>("mnuUploadTemplate");
-    ASSERT_NE(upload, nullptr);
-    upload->trigger();
-    upload->trigger();
-    upload->trigger(); // cancelled: nothing stored
+    dialogs->fileNames = {writeFile(folder.filePath("Bylaws.TXT"), "  ARTICLE ONE  \r\nName: [BusninesName]\r\n"),
+                          writeFile(folder.filePath("My.txt.Notes.txt"), "x"), QString()};
+    trigger(form, "mnuUploadTemplate");
+    trigger(form, "mnuUploadTemplate");
+    trigger(form, "mnuUploadTemplate"); // cancelled: nothing stored
 
     EXPECT_EQ(folder.rows("select ReportName, Info from ARTICLESOFINCORPORATION order by ReportId"),
               (QStringList{"bylaws.txt|\r\nARTICLE ONE\r\nName: [BusninesName]", "my.notes|\r\nx"}));
@@ -442,7 +423,7 @@ TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)
     EXPECT_EQ(documents::articlesWindow().reportName(), "bylaws"); // the stored name
     EXPECT_EQ(documents::articlesWindow().businessInformationId(), keyOf("Brook Farm"));
 
-    form.findChild<QAction *>("mnuEditTemplate")->trigger();
+    trigger(form, "mnuEditTemplate");
     EXPECT_TRUE(documents::selectTemplateWindow().isVisible());
     EXPECT_TRUE(dialogs->messages.empty());
 }
@@ -539,14 +520,10 @@ TEST_F(MainFormTest, ClosingTheMainFormWaitsForARunningUpload)
     getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length);
     rss::PublishingSettings account;
     account.ftpSite = QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port));
-    account.ftpUserName = QStringLiteral("me");
-    account.ftpPassword = QStringLiteral("secret");
+    account.ftpUserName = "me";
+    account.ftpPassword = "secret";
     account.write();
-    const QString feed = folder.filePath(QStringLiteral("feed.xml"));
-    QFile file(feed);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<rss/>");
-    file.close();
+    const QString feed = writeFile(folder.filePath("feed.xml"), "<rss/>");
 
     auto &form = start();
     auto &publishing = ui::WindowRegistry::get<rss::FrmRssGenerator>();
@@ -561,7 +538,7 @@ TEST_F(MainFormTest, ClosingTheMainFormWaitsForARunningUpload)
     dialogs->answers = {ui::Dialogs::Answer::No};
     EXPECT_FALSE(form.close());
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.startsWith(QStringLiteral("A transfer is still running.")));
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith("A transfer is still running."));
     EXPECT_TRUE(form.isVisible());
 
     dialogs->answers = {ui::Dialogs::Answer::Yes};
@@ -616,11 +593,8 @@ protected:
 
 TEST_F(StartUpTest, WhatAKilledSettingsWriteLeftBehindIsRemoved)
 {
-    for (const char *name : {"config.ini.Qw3rty", "config.ini.bak"}) {
-        QFile file(folder.filePath(QLatin1String(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("new password\r\n");
-    }
+    for (const char *name : {"config.ini.Qw3rty", "config.ini.bak"})
+        writeFile(folder.filePath(QLatin1String(name)), "new password\r\n");
     app::showMainForm();
     EXPECT_FALSE(QFile::exists(folder.filePath("config.ini.Qw3rty")));
     EXPECT_TRUE(QFile::exists(folder.filePath("config.ini.bak")));
@@ -638,13 +612,6 @@ struct UnopenableStart
 void PrintTo(const UnopenableStart &start, std::ostream *os)
 {
     *os << start.what;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
 }
 
 QString theDatabase(const TempProgramFolder &folder)
@@ -708,7 +675,7 @@ TEST_F(MainFormTest, OnAScreenSmallerThanTheFormItScrollsInsteadOfSqueezingItsPa
     setTemplates({"articles of incorporation", "bylaws", "registered agent"});
     const QSize design = start().clientArea()->size();
     ui::WindowRegistry::clear();
-    QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere")).clear(); // where it stood on the large screen
+    QSettings("Tallowmere", "Tallowmere").clear(); // where it stood on the large screen
     QScreen *small = smallScreen();
     ASSERT_NE(small, nullptr);
     ui::WindowRegistry::get<app::GeneralInformation1>().setScreen(small);

@@ -42,7 +42,7 @@ TEST(ProgramIconTest, EveryWindowCarriesTheIconAtEachSize)
     const QIcon icon = QApplication::windowIcon();
     ASSERT_FALSE(icon.isNull()) << "the icons are missing from the program's resources";
     const QList<QSize> sizes = icon.availableSizes();
-    const QImage largestFile(QStringLiteral(":/icons/tallowmere-256.png"));
+    const QImage largestFile(":/icons/tallowmere-256.png");
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
         // Each file is drawn at its own size, not stretched from another.
@@ -58,5 +58,5 @@ TEST(ProgramIconTest, EveryWindowCarriesTheIconAtEachSize)
     }
     QWidget window;
     EXPECT_EQ(window.windowIcon().cacheKey(), icon.cacheKey());
-    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("tallowmere"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "tallowmere");
 }

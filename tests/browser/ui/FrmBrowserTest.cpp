@@ -3,7 +3,7 @@
 #include "browser/ui/FrmBrowser.h"
 #include "browser/AddressList.h"
 #include "browser/ui/WebView.h"
-#include "support/ui_FakeWebEngine.h"
+#include "support/ui_FakeEngines.h"
 #include "support/ui_Layout.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
@@ -36,20 +36,10 @@ protected:
     void SetUp() override
     {
         // Each test starts without a size kept from another.
-        QSettings(QStringLiteral("Tallowmere"), QStringLiteral("Tallowmere")).clear();
-        WebView::setEngineFactory([this](QWidget *host, const browser::WebEngineEvents &events) {
-            auto engine = std::make_unique<FakeWebEngine>(host, events);
-            engine_ = engine.get();
-            ++enginesMade;
-            return engine;
-        });
+        QSettings("Tallowmere", "Tallowmere").clear();
     }
 
-    void TearDown() override
-    {
-        ui::WindowRegistry::clear();
-        WebView::setEngineFactory({});
-    }
+    void TearDown() override { ui::WindowRegistry::clear(); }
 
     FrmBrowser &open(const QString &startingAddress = {})
     {
@@ -59,8 +49,8 @@ protected:
         return window;
     }
 
-    QComboBox *addressBox(FrmBrowser &window) { return window.findChild<QComboBox *>(QStringLiteral("cboAddress")); }
-    QTimer *timer(FrmBrowser &window) { return window.findChild<QTimer *>(QStringLiteral("timTimer")); }
+    QComboBox *addressBox(FrmBrowser &window) { return window.findChild<QComboBox *>("cboAddress"); }
+    QTimer *timer(FrmBrowser &window) { return window.findChild<QTimer *>("timTimer"); }
 
     QStringList entries(FrmBrowser &window)
     {
@@ -77,10 +67,9 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    FakeWebEngine &engine() { return *engine_; }
+    FakeWebEngine &engine() { return *engines.latest; }
 
-    FakeWebEngine *engine_ = nullptr;
-    int enginesMade = 0;
+    testing_support::FakeEngines engines;
 };
 
 TEST_F(FrmBrowserTest, OpensWithoutAPageWhenNoStartingAddressIsGiven)
@@ -90,8 +79,8 @@ TEST_F(FrmBrowserTest, OpensWithoutAPageWhenNoStartingAddressIsGiven)
     EXPECT_FALSE(timer(window)->isActive());
     EXPECT_EQ(entries(window), browser::AddressList::presets());
     EXPECT_EQ(addressBox(window)->currentText(), QString());
-    EXPECT_EQ(addressBox(window)->accessibleName(), QStringLiteral("Address"));
-    EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("lblAddress"))->buddy(), addressBox(window));
+    EXPECT_EQ(addressBox(window)->accessibleName(), "Address");
+    EXPECT_EQ(window.findChild<QLabel *>("lblAddress")->buddy(), addressBox(window));
 }
 
 TEST_F(FrmBrowserTest, ToolBarHasSixButtonsInOrderNamedByTheirKeysWithPictures)
@@ -106,28 +95,27 @@ TEST_F(FrmBrowserTest, ToolBarHasSixButtonsInOrderNamedByTheirKeysWithPictures)
         EXPECT_EQ(action->toolTip(), action->data().toString());
         EXPECT_FALSE(action->icon().isNull()) << action->data().toString().toStdString();
     }
-    EXPECT_EQ(keys, (QStringList{QStringLiteral("Back"), QStringLiteral("Forward"), QStringLiteral("Stop"),
-                                 QStringLiteral("Refresh"), QStringLiteral("Home"), QStringLiteral("Search")}));
+    EXPECT_EQ(keys, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
 }
 
 TEST_F(FrmBrowserTest, StartingAddressIsAddedAtTheEndAndOpened)
 {
-    FrmBrowser &window = open(QStringLiteral("example.org/start"));
+    FrmBrowser &window = open("example.org/start");
     EXPECT_EQ(addressBox(window)->count(), 26);
-    EXPECT_EQ(addressBox(window)->itemText(25), QStringLiteral("example.org/start"));
-    EXPECT_EQ(addressBox(window)->currentText(), QStringLiteral("example.org/start"));
-    EXPECT_EQ(engine().requests, QStringList{QStringLiteral("navigate http://example.org/start")});
+    EXPECT_EQ(addressBox(window)->itemText(25), "example.org/start");
+    EXPECT_EQ(addressBox(window)->currentText(), "example.org/start");
+    EXPECT_EQ(engine().requests, QStringList{"navigate http://example.org/start"});
     ASSERT_TRUE(timer(window)->isActive());
 
     QTRY_COMPARE(window.windowTitle(), QStringLiteral("Working..."));
-    engine().arrive(QUrl(QStringLiteral("http://example.org/start")), QStringLiteral("Start page"));
+    engine().arrive(QUrl("http://example.org/start"), "Start page");
     QTRY_VERIFY(!timer(window)->isActive());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Start page"));
+    EXPECT_EQ(window.windowTitle(), "Start page");
 
     // The engine writes the address with its scheme: the typed entry at the end stays.
     EXPECT_EQ(addressBox(window)->count(), 27);
-    EXPECT_EQ(addressBox(window)->itemText(0), QStringLiteral("http://example.org/start"));
-    EXPECT_EQ(addressBox(window)->itemText(26), QStringLiteral("example.org/start"));
+    EXPECT_EQ(addressBox(window)->itemText(0), "http://example.org/start");
+    EXPECT_EQ(addressBox(window)->itemText(26), "example.org/start");
     EXPECT_EQ(addressBox(window)->currentIndex(), 0);
     // Selecting the visited address did not start another navigation.
     EXPECT_EQ(engine().requests.size(), 1);
@@ -135,18 +123,17 @@ TEST_F(FrmBrowserTest, StartingAddressIsAddedAtTheEndAndOpened)
 
 TEST_F(FrmBrowserTest, AVisitRemovesOnlyAnExactlyEqualEntry)
 {
-    FrmBrowser &window = open(QStringLiteral("http://example.org/"));
-    engine().arrive(QUrl(QStringLiteral("http://example.org/")), QStringLiteral("Example"));
+    FrmBrowser &window = open("http://example.org/");
+    engine().arrive(QUrl("http://example.org/"), "Example");
     EXPECT_EQ(addressBox(window)->count(), 26);
-    EXPECT_EQ(addressBox(window)->itemText(0), QStringLiteral("http://example.org/"));
+    EXPECT_EQ(addressBox(window)->itemText(0), "http://example.org/");
     EXPECT_EQ(addressBox(window)->itemText(25), browser::AddressList::presets().last());
 
-    engine().arrive(QUrl(QStringLiteral("http://example.org/other")), QStringLiteral("Other"));
-    engine().arrive(QUrl(QStringLiteral("http://example.org/")), QStringLiteral("Example"));
-    EXPECT_EQ(entries(window).mid(0, 2),
-              (QStringList{QStringLiteral("http://example.org/"), QStringLiteral("http://example.org/other")}));
+    engine().arrive(QUrl("http://example.org/other"), "Other");
+    engine().arrive(QUrl("http://example.org/"), "Example");
+    EXPECT_EQ(entries(window).mid(0, 2), (QStringList{"http://example.org/", "http://example.org/other"}));
     EXPECT_EQ(addressBox(window)->count(), 27);
-    EXPECT_EQ(entries(window).count(QStringLiteral("http://example.org/")), 1);
+    EXPECT_EQ(entries(window).count("http://example.org/"), 1);
     EXPECT_EQ(engine().requests.size(), 1);
 }
 
@@ -155,14 +142,14 @@ TEST_F(FrmBrowserTest, EnterOrChoosingAnEntryOpensTheAddressBoxText)
     FrmBrowser &window = open();
     QComboBox *box = addressBox(window);
     box->setFocus();
-    QTest::keyClicks(box, QStringLiteral("127.0.0.1:8000/typed"));
+    QTest::keyClicks(box, "127.0.0.1:8000/typed");
     EXPECT_TRUE(engine().requests.isEmpty());
     QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(engine().requests, QStringList{QStringLiteral("navigate http://127.0.0.1:8000/typed")});
+    EXPECT_EQ(engine().requests, QStringList{"navigate http://127.0.0.1:8000/typed"});
     EXPECT_TRUE(timer(window)->isActive());
     // Typing never adds to the list; only visits do.
     EXPECT_EQ(box->count(), 25);
-    EXPECT_EQ(box->currentText(), QStringLiteral("127.0.0.1:8000/typed"));
+    EXPECT_EQ(box->currentText(), "127.0.0.1:8000/typed");
 
     box->setCurrentIndex(2);
     emit box->activated(2);
@@ -173,17 +160,17 @@ TEST_F(FrmBrowserTest, AnAddressTheEngineCannotOpenEndsTheHandlerQuietly)
 {
     FrmBrowser &window = open();
     QComboBox *box = addressBox(window);
-    box->setEditText(QStringLiteral("http://exa mple.org/"));
+    box->setEditText("http://exa mple.org/");
     QTest::keyClick(box, Qt::Key_Return);
     box->setEditText(QString());
     QTest::keyClick(box, Qt::Key_Enter);
     EXPECT_TRUE(engine().requests.isEmpty());
     QTRY_VERIFY(!timer(window)->isActive());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Resource Browser"));
+    EXPECT_EQ(window.windowTitle(), "Resource Browser");
 
-    box->setEditText(QStringLiteral("example.org"));
+    box->setEditText("example.org");
     QTest::keyClick(box, Qt::Key_Enter);
-    EXPECT_EQ(engine().requests, QStringList{QStringLiteral("navigate http://example.org")});
+    EXPECT_EQ(engine().requests, QStringList{"navigate http://example.org"});
 }
 
 TEST_F(FrmBrowserTest, ToolBarButtonsDriveTheEngine)
@@ -195,19 +182,18 @@ TEST_F(FrmBrowserTest, ToolBarButtonsDriveTheEngine)
     press(window, "Home");
     press(window, "Search");
     EXPECT_EQ(engine().requests,
-              (QStringList{QStringLiteral("back"), QStringLiteral("forward"), QStringLiteral("reload"),
-                           QStringLiteral("navigate ") + browser::AddressList::homePage(),
+              (QStringList{"back", "forward", "reload", QStringLiteral("navigate ") + browser::AddressList::homePage(),
                            QStringLiteral("navigate ") + browser::AddressList::searchPage()}));
     EXPECT_TRUE(timer(window)->isActive());
 
-    engine().arrive(QUrl(browser::AddressList::searchPage()), QStringLiteral("Search"));
-    engine().navigate(QUrl(QStringLiteral("http://example.org/slow")));
+    engine().arrive(QUrl(browser::AddressList::searchPage()), "Search");
+    engine().navigate(QUrl("http://example.org/slow"));
     press(window, "Refresh");
     QTRY_COMPARE(window.windowTitle(), QStringLiteral("Working..."));
     press(window, "Stop");
-    EXPECT_EQ(engine().requests.last(), QStringLiteral("stop"));
+    EXPECT_EQ(engine().requests.last(), "stop");
     EXPECT_FALSE(timer(window)->isActive());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Search"));
+    EXPECT_EQ(window.windowTitle(), "Search");
 }
 
 TEST_F(FrmBrowserTest, AFailingButtonLeavesTheWindowUsable)
@@ -260,18 +246,18 @@ TEST_F(FrmBrowserTest, ResizingFitsAddressBoxAndPageAndSurvivesATinyWindow)
 
 TEST_F(FrmBrowserTest, OneInstanceRaisedAgainAndFreshAfterClosing)
 {
-    FrmBrowser &window = open(QStringLiteral("example.org/a"));
-    FrmBrowser &again = open(QStringLiteral("example.org/a"));
+    FrmBrowser &window = open("example.org/a");
+    FrmBrowser &again = open("example.org/a");
     EXPECT_EQ(&window, &again);
     EXPECT_EQ(addressBox(window)->count(), 26);
-    EXPECT_EQ(enginesMade, 1);
+    EXPECT_EQ(engines.made, 1);
 
     window.close();
     QCoreApplication::processEvents();
     EXPECT_FALSE(timer(window)->isActive());
     FrmBrowser &reopened = open();
     EXPECT_EQ(&reopened, &window);
-    EXPECT_EQ(enginesMade, 2);
+    EXPECT_EQ(engines.made, 2);
     EXPECT_EQ(entries(window), browser::AddressList::presets());
     EXPECT_TRUE(engine().requests.isEmpty());
 }
@@ -296,7 +282,7 @@ TEST_F(FrmBrowserTest, OnlyEnterOrAPickFromTheOpenedListOpensAnAddress)
 
     // Typed text equal to an entry is taken up when the box loses focus, without opening it.
     box->lineEdit()->setText(browser::AddressList::presets()[4]);
-    window.findChild<QToolButton *>(QStringLiteral("Back"))->setFocus();
+    window.findChild<QToolButton *>("Back")->setFocus();
     box->setFocus();
     EXPECT_TRUE(engine().requests.isEmpty()) << engine().requests.join(u'|').toStdString();
 
@@ -324,9 +310,7 @@ TEST_F(FrmBrowserTest, TabReachesTheToolBarAndTheUsualKeysWork)
         if (QApplication::focusWidget() == box)
             break;
     }
-    EXPECT_EQ(reached, (QStringList{QStringLiteral("Back"), QStringLiteral("Forward"), QStringLiteral("Stop"),
-                                    QStringLiteral("Refresh"), QStringLiteral("Home"), QStringLiteral("Search"),
-                                    QStringLiteral("cboAddress")}));
+    EXPECT_EQ(reached, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search", "cboAddress"}));
     // A focused button is pressed with the space bar.
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Tab, Qt::ShiftModifier);
@@ -342,16 +326,15 @@ TEST_F(FrmBrowserTest, TabReachesTheToolBarAndTheUsualKeysWork)
     EXPECT_TRUE(timer(window)->isActive());
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_FALSE(timer(window)->isActive());
-    EXPECT_EQ(engine().requests,
-              (QStringList{QStringLiteral("back"), QStringLiteral("forward"), QStringLiteral("reload"),
-                           QStringLiteral("navigate ") + browser::AddressList::homePage(), QStringLiteral("stop")}));
+    EXPECT_EQ(engine().requests, (QStringList{"back", "forward", "reload",
+                                              QStringLiteral("navigate ") + browser::AddressList::homePage(), "stop"}));
 
     // Ctrl+L: to the address box, its text selected for typing over.
-    box->lineEdit()->setText(QStringLiteral("example.org/typed"));
-    window.findChild<QToolButton *>(QStringLiteral("Home"))->setFocus();
+    box->lineEdit()->setText("example.org/typed");
+    window.findChild<QToolButton *>("Home")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), box);
-    EXPECT_EQ(box->lineEdit()->selectedText(), QStringLiteral("example.org/typed"));
+    EXPECT_EQ(box->lineEdit()->selectedText(), "example.org/typed");
 }
 
 TEST_F(FrmBrowserTest, OpensLargeWithinTheScreenAndKeepsTheSizeGiven)
@@ -380,22 +363,20 @@ TEST_F(FrmBrowserTest, OpensLargeWithinTheScreenAndKeepsTheSizeGiven)
 TEST_F(FrmBrowserTest, AJavascriptAddressIsRefusedWithAWord)
 {
     auto dialogs = testing_support::ScriptedDialogs::install();
-    FrmBrowser &window = open(QStringLiteral("http://example.org/"));
-    engine().arrive(QUrl(QStringLiteral("http://example.org/")), QStringLiteral("Example"));
+    FrmBrowser &window = open("http://example.org/");
+    engine().arrive(QUrl("http://example.org/"), "Example");
     QTRY_VERIFY(!timer(window)->isActive());
     engine().requests.clear();
 
-    for (const QString &typed :
-         {QStringLiteral("javascript:document.title='x'"), QStringLiteral(" JavaScript:void(0)")}) {
+    for (const char *typed : {"javascript:document.title='x'", " JavaScript:void(0)"}) {
         addressBox(window)->lineEdit()->setText(typed);
         QTest::keyClick(addressBox(window), Qt::Key_Return);
     }
     EXPECT_TRUE(engine().requests.isEmpty());
     ASSERT_EQ(dialogs->messages.size(), 2u);
-    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("\"javascript:\"")))
-        << dialogs->messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs->messages[0].text.contains("\"javascript:\"")) << dialogs->messages[0].text.toStdString();
     EXPECT_FALSE(timer(window)->isActive());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Example"));
+    EXPECT_EQ(window.windowTitle(), "Example");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // What the web view does with a file a link leads to, over a fake engine.
 #include "browser/ui/WebView.h"
-#include "support/ui_FakeWebEngine.h"
+#include "support/ui_FakeEngines.h"
 #include "support/ui_ScriptedDialogs.h"
 
 #include <QDir>
@@ -22,20 +22,12 @@ class WebViewDownload : public ::testing::Test
 protected:
     void SetUp() override
     {
-        WebView::setEngineFactory([this](QWidget *host, const browser::WebEngineEvents &events) {
-            auto engine = std::make_unique<FakeWebEngine>(host, events);
-            engine_ = engine.get();
-            return engine;
-        });
         view.reset(WebView::create(&window));
+        engine_ = engines.latest;
     }
 
-    void TearDown() override
-    {
-        view.reset();
-        WebView::setEngineFactory({});
-    }
-
+    // Members go in reverse: the view before its window and its engine factory.
+    testing_support::FakeEngines engines;
     ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
     QWidget window;
     std::unique_ptr<WebView> view;
@@ -51,9 +43,9 @@ TEST_F(WebViewDownload, AsksWhereToSaveStartingFromTheFileName)
         QString suggested;
         QString start;
     } cases[] = {
-        {QStringLiteral("http://127.0.0.1/forms/get?id=4"), QStringLiteral("ss-4.pdf"), QStringLiteral("ss-4.pdf")},
-        {QStringLiteral("http://127.0.0.1/forms/f1040.pdf"), QString(), QStringLiteral("f1040.pdf")},
-        {QStringLiteral("http://127.0.0.1/"), QString(), QStringLiteral("download")},
+        {"http://127.0.0.1/forms/get?id=4", "ss-4.pdf", "ss-4.pdf"},
+        {"http://127.0.0.1/forms/f1040.pdf", QString(), "f1040.pdf"},
+        {"http://127.0.0.1/", QString(), "download"},
     };
     for (const auto &c : cases) {
         dialogs->fileNames.push_back(QStringLiteral("/chosen/") + c.start);
@@ -61,14 +53,13 @@ TEST_F(WebViewDownload, AsksWhereToSaveStartingFromTheFileName)
         EXPECT_EQ(dialogs->fileDialogStarts.last(), downloads.isEmpty() ? c.start : QDir(downloads).filePath(c.start));
     }
     // Cancelled: the file is let go, without further words.
-    EXPECT_EQ(engine_->offerDownload(QUrl(QStringLiteral("http://127.0.0.1/a.zip")), QStringLiteral("a.zip")),
-              QString());
+    EXPECT_EQ(engine_->offerDownload(QUrl("http://127.0.0.1/a.zip"), "a.zip"), QString());
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
 TEST_F(WebViewDownload, SaysHowTheDownloadEndedAndOffersTheDesktopsProgram)
 {
-    const QString path = QStringLiteral("/home/ann/Downloads/form.pdf");
+    const QString path = "/home/ann/Downloads/form.pdf";
     dialogs->answers = {ui::Dialogs::Answer::No, ui::Dialogs::Answer::Yes};
     engine_->finishDownload(path);
     engine_->finishDownload(path);
@@ -78,11 +69,11 @@ TEST_F(WebViewDownload, SaysHowTheDownloadEndedAndOffersTheDesktopsProgram)
     ASSERT_EQ(dialogs->openedUrls.size(), 1u);
     EXPECT_EQ(dialogs->openedUrls[0], QUrl::fromLocalFile(path));
 
-    engine_->finishDownload(path, QStringLiteral("Insufficient permissions"));
+    engine_->finishDownload(path, "Insufficient permissions");
     ASSERT_EQ(dialogs->messages.size(), 3u);
     EXPECT_EQ(dialogs->messages[2].buttons, ui::Dialogs::Buttons::Ok);
     EXPECT_TRUE(dialogs->messages[2].text.contains(path));
-    EXPECT_TRUE(dialogs->messages[2].text.contains(QStringLiteral("Insufficient permissions")));
+    EXPECT_TRUE(dialogs->messages[2].text.contains("Insufficient permissions"));
     EXPECT_EQ(dialogs->openedUrls.size(), 1u);
 }
 

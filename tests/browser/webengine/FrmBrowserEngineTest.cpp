@@ -2,6 +2,7 @@
 #include "LocalSite.h"
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
+#include "support/Files.h"
 #include "support/QStringPrinter.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
@@ -75,8 +76,8 @@ class FrmBrowserEngineTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        site.addPage(QStringLiteral("one.html"), QStringLiteral("Page One"), {QStringLiteral("two.html")});
-        site.addPage(QStringLiteral("two.html"), QStringLiteral("Page Two"), {QStringLiteral("one.html")});
+        site.addPage("one.html", "Page One", {"two.html"});
+        site.addPage("two.html", "Page Two", {"one.html"});
         ASSERT_TRUE(site.start());
     }
 
@@ -93,15 +94,9 @@ protected:
         return window;
     }
 
-    static QComboBox *addressBox(FrmBrowser &window)
-    {
-        return window.findChild<QComboBox *>(QStringLiteral("cboAddress"));
-    }
+    static QComboBox *addressBox(FrmBrowser &window) { return window.findChild<QComboBox *>("cboAddress"); }
 
-    static bool timerRuns(FrmBrowser &window)
-    {
-        return window.findChild<QTimer *>(QStringLiteral("timTimer"))->isActive();
-    }
+    static bool timerRuns(FrmBrowser &window) { return window.findChild<QTimer *>("timTimer")->isActive(); }
 
     static void press(FrmBrowser &window, const char *key)
     {
@@ -128,12 +123,12 @@ protected:
 
 TEST_F(FrmBrowserEngineTest, StartingAddressSaysWorkingThenShowsThePageTitle)
 {
-    const QString one = site.address(QStringLiteral("one.html"));
+    const QString one = site.address("one.html");
     FrmBrowser &window = open(one);
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
-    const qsizetype working = captions.indexOf(QStringLiteral("Working..."));
+    ASSERT_TRUE(settlesOn(window, "Page One")) << window.windowTitle().toStdString();
+    const qsizetype working = captions.indexOf("Working...");
     ASSERT_GE(working, 0) << captions.join(u'|').toStdString();
-    EXPECT_EQ(captions.last(), QStringLiteral("Page One"));
+    EXPECT_EQ(captions.last(), "Page One");
     EXPECT_EQ(window.webView()->url().toString(), one);
     // The engine's address equals the starting address: the entry at the end made room for it at the top.
     EXPECT_EQ(addressBox(window)->count(), 26);
@@ -144,14 +139,14 @@ TEST_F(FrmBrowserEngineTest, StartingAddressSaysWorkingThenShowsThePageTitle)
 TEST_F(FrmBrowserEngineTest, EnterOpensTheTypedAddressAndVisitsGoToTheTopOfTheList)
 {
     FrmBrowser &window = open();
-    const QString one = site.address(QStringLiteral("one.html"));
-    const QString two = site.address(QStringLiteral("two.html"));
+    const QString one = site.address("one.html");
+    const QString two = site.address("two.html");
     enter(window, one.mid(7)); // without "http://"
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    ASSERT_TRUE(settlesOn(window, "Page One"));
     enter(window, two);
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+    ASSERT_TRUE(settlesOn(window, "Page Two"));
     enter(window, one);
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    ASSERT_TRUE(settlesOn(window, "Page One"));
 
     QStringList entries;
     for (int i = 0; i < addressBox(window)->count(); ++i)
@@ -163,41 +158,41 @@ TEST_F(FrmBrowserEngineTest, EnterOpensTheTypedAddressAndVisitsGoToTheTopOfTheLi
 
 TEST_F(FrmBrowserEngineTest, BackAndForwardAfterTwoVisits)
 {
-    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
-    enter(window, site.address(QStringLiteral("two.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+    FrmBrowser &window = open(site.address("one.html"));
+    ASSERT_TRUE(settlesOn(window, "Page One"));
+    enter(window, site.address("two.html"));
+    ASSERT_TRUE(settlesOn(window, "Page Two"));
 
     press(window, "Back");
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
-    EXPECT_EQ(addressBox(window)->itemText(0), site.address(QStringLiteral("one.html")));
+    ASSERT_TRUE(settlesOn(window, "Page One")) << window.windowTitle().toStdString();
+    EXPECT_EQ(addressBox(window)->itemText(0), site.address("one.html"));
     press(window, "Forward");
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two"))) << window.windowTitle().toStdString();
-    EXPECT_EQ(addressBox(window)->itemText(0), site.address(QStringLiteral("two.html")));
+    ASSERT_TRUE(settlesOn(window, "Page Two")) << window.windowTitle().toStdString();
+    EXPECT_EQ(addressBox(window)->itemText(0), site.address("two.html"));
 }
 
 TEST_F(FrmBrowserEngineTest, RefreshLoadsThePageAgain)
 {
-    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
-    site.addPage(QStringLiteral("one.html"), QStringLiteral("Page One, changed"));
+    FrmBrowser &window = open(site.address("one.html"));
+    ASSERT_TRUE(settlesOn(window, "Page One"));
+    site.addPage("one.html", "Page One, changed");
     captions.clear();
     press(window, "Refresh");
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One, changed"))) << window.windowTitle().toStdString();
-    EXPECT_TRUE(captions.contains(QStringLiteral("Working..."))) << captions.join(u'|').toStdString();
+    ASSERT_TRUE(settlesOn(window, "Page One, changed")) << window.windowTitle().toStdString();
+    EXPECT_TRUE(captions.contains("Working...")) << captions.join(u'|').toStdString();
 }
 
 TEST_F(FrmBrowserEngineTest, StopEndsALoadInProgress)
 {
-    FrmBrowser &window = open(site.address(QStringLiteral("slow")));
-    ASSERT_TRUE(waitUntil([&] { return window.windowTitle() == QStringLiteral("Working..."); }));
+    FrmBrowser &window = open(site.address("slow"));
+    ASSERT_TRUE(waitUntil([&] { return window.windowTitle() == "Working..."; }));
     press(window, "Stop");
     EXPECT_FALSE(timerRuns(window));
     EXPECT_FALSE(window.webView()->isLoading());
-    EXPECT_NE(window.windowTitle(), QStringLiteral("Working..."));
+    EXPECT_NE(window.windowTitle(), "Working...");
     // The window goes on working.
-    enter(window, site.address(QStringLiteral("two.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+    enter(window, site.address("two.html"));
+    ASSERT_TRUE(settlesOn(window, "Page Two"));
 }
 
 TEST_F(FrmBrowserEngineTest, EmptyStartingAddressLoadsNothing)
@@ -223,19 +218,19 @@ TEST_F(FrmBrowserEngineTest, AnUnreachableAddressLeavesTheWindowUsable)
     EXPECT_FALSE(finished.first().first().toBool());
     ASSERT_TRUE(waitUntil([&] { return !timerRuns(window); }));
 
-    enter(window, site.address(QStringLiteral("one.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    enter(window, site.address("one.html"));
+    ASSERT_TRUE(settlesOn(window, "Page One"));
 }
 
 TEST_F(FrmBrowserEngineTest, ASamePageAddressComesBackToThePageName)
 {
-    const QString one = site.address(QStringLiteral("one.html"));
+    const QString one = site.address("one.html");
     FrmBrowser &window = open(one);
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    ASSERT_TRUE(settlesOn(window, "Page One"));
     // The jump has no load of its own; the caption and the timer must not wait for one.
     for (int round = 0; round < 2; ++round) {
         enter(window, one + QStringLiteral("#part"));
-        ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")))
+        ASSERT_TRUE(settlesOn(window, "Page One"))
             << round << " " << window.windowTitle().toStdString() << " timer " << timerRuns(window);
     }
     EXPECT_EQ(window.webView()->url().toString(), one + QStringLiteral("#part"));
@@ -245,25 +240,24 @@ TEST_F(FrmBrowserEngineTest, ASamePageAddressComesBackToThePageName)
 TEST_F(FrmBrowserEngineTest, ALinkForANewWindowOpensInTheSameView)
 {
     // The link covers the page, so a click anywhere follows it.
-    site.addFile(QStringLiteral("links.html"),
-                 "<!DOCTYPE html><html><head><title>Links</title></head><body style=\"margin:0\">"
-                 "<a href=\"two.html\" target=\"_blank\" style=\"display:block;width:100%;height:600px\">"
-                 "Page Two in a new window</a></body></html>");
-    FrmBrowser &window = open(site.address(QStringLiteral("links.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Links")));
-    QWidget *page = window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView"));
+    site.addFile("links.html", "<!DOCTYPE html><html><head><title>Links</title></head><body style=\"margin:0\">"
+                               "<a href=\"two.html\" target=\"_blank\" style=\"display:block;width:100%;height:600px\">"
+                               "Page Two in a new window</a></body></html>");
+    FrmBrowser &window = open(site.address("links.html"));
+    ASSERT_TRUE(settlesOn(window, "Links"));
+    QWidget *page = window.webView()->findChild<QWidget *>("webEngineView");
     ASSERT_NE(page, nullptr);
     // The engine takes clicks once it has drawn the page; click again until it has.
-    for (int attempt = 0; attempt < 20 && window.windowTitle() != QStringLiteral("Page Two"); ++attempt) {
+    for (int attempt = 0; attempt < 20 && window.windowTitle() != "Page Two"; ++attempt) {
         QWidget *target = page->focusProxy() ? page->focusProxy() : page;
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(40, 40));
-        waitUntil([&] { return window.windowTitle() == QStringLiteral("Page Two"); }, 1500);
+        waitUntil([&] { return window.windowTitle() == "Page Two"; }, 1500);
     }
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two"))) << window.windowTitle().toStdString();
-    EXPECT_EQ(window.webView()->url().toString(), site.address(QStringLiteral("two.html")));
+    ASSERT_TRUE(settlesOn(window, "Page Two")) << window.windowTitle().toStdString();
+    EXPECT_EQ(window.webView()->url().toString(), site.address("two.html"));
     // One window: the way back leads to the page with the link.
     press(window, "Back");
-    EXPECT_TRUE(settlesOn(window, QStringLiteral("Links")));
+    EXPECT_TRUE(settlesOn(window, "Links"));
 }
 
 TEST_F(FrmBrowserEngineTest, AFileALinkLeadsToIsSavedWhereThePersonChooses)
@@ -271,18 +265,18 @@ TEST_F(FrmBrowserEngineTest, AFileALinkLeadsToIsSavedWhereThePersonChooses)
     QByteArray pdf("%PDF-1.4\n1 0 obj << /Type /Catalog >> endobj\ntrailer << /Root 1 0 R >>\n%%EOF\n");
     QByteArray zip("PK\x05\x06", 4);
     zip.append(QByteArray(18, '\0'));
-    site.addFile(QStringLiteral("form.pdf"), pdf);
-    site.addFile(QStringLiteral("forms.zip"), zip);
+    site.addFile("form.pdf", pdf);
+    site.addFile("forms.zip", zip);
     QTemporaryDir saved;
     auto dialogs = testing_support::ScriptedDialogs::install();
 
-    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    FrmBrowser &window = open(site.address("one.html"));
+    ASSERT_TRUE(settlesOn(window, "Page One"));
     const struct
     {
         QString name;
         QByteArray content;
-    } files[] = {{QStringLiteral("form.pdf"), pdf}, {QStringLiteral("forms.zip"), zip}};
+    } files[] = {{"form.pdf", pdf}, {"forms.zip", zip}};
     for (const auto &file : files) {
         const QString target = QDir(saved.path()).filePath(QStringLiteral("saved-") + file.name);
         dialogs->fileNames.push_back(target);
@@ -296,49 +290,43 @@ TEST_F(FrmBrowserEngineTest, AFileALinkLeadsToIsSavedWhereThePersonChooses)
         ASSERT_TRUE(landed.open(QIODevice::ReadOnly)) << target.toStdString();
         EXPECT_EQ(landed.readAll(), file.content);
         // The page stays, and the window is not left working.
-        EXPECT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
+        EXPECT_TRUE(settlesOn(window, "Page One")) << window.windowTitle().toStdString();
     }
 
     // Let go: nothing is written.
-    enter(window, site.address(QStringLiteral("form.pdf")));
+    enter(window, site.address("form.pdf"));
     ASSERT_TRUE(waitUntil([&] { return dialogs->fileDialogStarts.size() == 3; }));
-    EXPECT_TRUE(settlesOn(window, QStringLiteral("Page One")));
+    EXPECT_TRUE(settlesOn(window, "Page One"));
     EXPECT_EQ(QDir(saved.path()).entryList(QDir::Files).size(), 2);
 }
 
 TEST_F(FrmBrowserEngineTest, ALocalPageReadsNoOtherLocalFile)
 {
     QTemporaryDir local;
-    QFile secret(QDir(local.path()).filePath(QStringLiteral("secret.txt")));
-    ASSERT_TRUE(secret.open(QIODevice::WriteOnly));
-    secret.write("the owner's notes");
-    secret.close();
-    QFile reader(QDir(local.path()).filePath(QStringLiteral("reader.html")));
-    ASSERT_TRUE(reader.open(QIODevice::WriteOnly));
-    reader.write("<!DOCTYPE html><html><head><title>Local page</title><script>"
-                 "var request = new XMLHttpRequest();"
-                 "request.onload = function () { document.title = 'Read: ' + request.responseText; };"
-                 "request.onerror = function () { document.title = 'Refused'; };"
-                 "request.open('GET', 'secret.txt'); request.send();"
-                 "</script></head><body></body></html>");
-    reader.close();
+    testing_support::writeFile(local.filePath("secret.txt"), "the owner's notes");
+    const QString reader = testing_support::writeFile(
+        local.filePath("reader.html"),
+        "<!DOCTYPE html><html><head><title>Local page</title><script>"
+        "var request = new XMLHttpRequest();"
+        "request.onload = function () { document.title = 'Read: ' + request.responseText; };"
+        "request.onerror = function () { document.title = 'Refused'; };"
+        "request.open('GET', 'secret.txt'); request.send();"
+        "</script></head><body></body></html>");
 
-    FrmBrowser &window = open(QUrl::fromLocalFile(reader.fileName()).toString());
+    FrmBrowser &window = open(QUrl::fromLocalFile(reader).toString());
     ASSERT_TRUE(waitUntil([&] {
-        return window.windowTitle() == QStringLiteral("Refused")
-               || window.windowTitle().startsWith(QStringLiteral("Read:"));
+        return window.windowTitle() == "Refused" || window.windowTitle().startsWith("Read:");
     })) << window.windowTitle().toStdString();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Refused"));
+    EXPECT_EQ(window.windowTitle(), "Refused");
 }
 
 // The user guide built into the program shows every picture, though a page opened from
 // a file may read no other file.
 TEST_F(FrmBrowserEngineTest, TheBuiltInUserGuideShowsItsPictures)
 {
-    FrmBrowser &window = open(QStringLiteral("qrc:/guide/user-guide.html"));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Tallowmere User Guide"))) << window.windowTitle().toStdString();
-    auto *view
-        = qobject_cast<QWebEngineView *>(window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView")));
+    FrmBrowser &window = open("qrc:/guide/user-guide.html");
+    ASSERT_TRUE(settlesOn(window, "Tallowmere User Guide")) << window.windowTitle().toStdString();
+    auto *view = qobject_cast<QWebEngineView *>(window.webView()->findChild<QWidget *>("webEngineView"));
     ASSERT_NE(view, nullptr);
     // "pictures shown incomplete": broken ones count as complete, with no width.
     QString counts;
@@ -352,7 +340,7 @@ TEST_F(FrmBrowserEngineTest, TheBuiltInUserGuideShowsItsPictures)
             [&counts](const QVariant &result) { counts = result.toString(); });
         return waitUntil([&] { return !counts.isEmpty(); });
     };
-    ASSERT_TRUE(waitUntil([&] { return count() && counts.endsWith(QStringLiteral(" 0")); })) << counts.toStdString();
+    ASSERT_TRUE(waitUntil([&] { return count() && counts.endsWith(" 0"); })) << counts.toStdString();
     const QStringList numbers = counts.split(u' ');
     ASSERT_EQ(numbers.size(), 3);
     EXPECT_GT(numbers[0].toInt(), 10);
@@ -362,28 +350,28 @@ TEST_F(FrmBrowserEngineTest, TheBuiltInUserGuideShowsItsPictures)
 TEST_F(FrmBrowserEngineTest, ATypedDataAddressOpens)
 {
     FrmBrowser &window = open();
-    enter(window, QStringLiteral("data:text/html,<title>Typed data</title><p>A page in its address</p>"));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Typed data"))) << window.windowTitle().toStdString();
+    enter(window, "data:text/html,<title>Typed data</title><p>A page in its address</p>");
+    ASSERT_TRUE(settlesOn(window, "Typed data")) << window.windowTitle().toStdString();
 }
 
 TEST_F(FrmBrowserEngineTest, TheBrowserKeysWorkWhileThePageHasTheFocus)
 {
-    FrmBrowser &window = open(site.address(QStringLiteral("one.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One")));
-    enter(window, site.address(QStringLiteral("two.html")));
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two")));
+    FrmBrowser &window = open(site.address("one.html"));
+    ASSERT_TRUE(settlesOn(window, "Page One"));
+    enter(window, site.address("two.html"));
+    ASSERT_TRUE(settlesOn(window, "Page Two"));
     QApplication::setActiveWindow(&window);
-    QWidget *page = window.webView()->findChild<QWidget *>(QStringLiteral("webEngineView"));
+    QWidget *page = window.webView()->findChild<QWidget *>("webEngineView");
     ASSERT_NE(page, nullptr);
     QWidget *target = page->focusProxy() ? page->focusProxy() : page;
     target->setFocus();
     ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == target; }));
 
     QTest::keyClick(target, Qt::Key_Left, Qt::AltModifier);
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page One"))) << window.windowTitle().toStdString();
+    ASSERT_TRUE(settlesOn(window, "Page One")) << window.windowTitle().toStdString();
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Right, Qt::AltModifier);
-    ASSERT_TRUE(settlesOn(window, QStringLiteral("Page Two"))) << window.windowTitle().toStdString();
+    ASSERT_TRUE(settlesOn(window, "Page Two")) << window.windowTitle().toStdString();
 
     target->setFocus();
     QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier);

@@ -35,7 +35,7 @@ void LocalSite::addFile(const QString &fileName, const QByteArray &content)
 
 bool LocalSite::start()
 {
-    m_server.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(TALLOWMERE_LOCAL_SITE_SCRIPT), m_folder.path()});
+    m_server.start("/usr/bin/python3", {QStringLiteral(TALLOWMERE_LOCAL_SITE_SCRIPT), m_folder.path()});
     if (!m_server.waitForStarted(10000) || !m_server.waitForReadyRead(10000))
         return false;
     m_port = m_server.readLine().trimmed().toInt();

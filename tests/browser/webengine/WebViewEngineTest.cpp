@@ -19,7 +19,7 @@ constexpr int LoadWait = 30000;
 TEST(WebViewEngine, OpensAnAddressWithoutSchemeAndReportsItsTitleAndAddress)
 {
     LocalSite site;
-    site.addPage(QStringLiteral("first.html"), QStringLiteral("First page"));
+    site.addPage("first.html", "First page");
     ASSERT_TRUE(site.start());
     QWidget window;
     std::unique_ptr<WebView> view(WebView::create(&window));
@@ -29,14 +29,14 @@ TEST(WebViewEngine, OpensAnAddressWithoutSchemeAndReportsItsTitleAndAddress)
     QSignalSpy finished(view.get(), &WebView::loadFinished);
     QSignalSpy started(view.get(), &WebView::loadStarted);
 
-    const QString withoutScheme = site.address(QStringLiteral("first.html")).mid(7);
+    const QString withoutScheme = site.address("first.html").mid(7);
     view->navigate(withoutScheme);
     EXPECT_TRUE(view->isLoading());
     ASSERT_TRUE(finished.wait(LoadWait));
     EXPECT_TRUE(finished.first().first().toBool());
     EXPECT_GE(started.count(), 1);
     EXPECT_FALSE(view->isLoading());
-    EXPECT_EQ(view->url().toString(), site.address(QStringLiteral("first.html")));
+    EXPECT_EQ(view->url().toString(), site.address("first.html"));
     QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("First page"), LoadWait);
 }
 

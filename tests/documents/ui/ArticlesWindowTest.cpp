@@ -2,12 +2,10 @@
 
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
+#include "records/ui/FormTesting.h"
 #include "support/PdfText.h"
 #include "support/QStringPrinter.h"
-#include "support/TempFolder.h"
 #include "support/ui_Layout.h"
-#include "support/ui_ScriptedDialogs.h"
-#include "ui/WindowRegistry.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,7 +18,6 @@
 #include <gtest/gtest.h>
 
 using documents::ArticlesWindow;
-using testing_support::ScriptedDialogs;
 
 namespace {
 
@@ -30,7 +27,7 @@ const QString Articles = QStringLiteral(
     "The registered agent is:[RegisteredAgent]\r\nThe corporation is formed to [insert type of business]:"
     "[list specific functions]Signed, [REGISTEREDAGENTFirstName] [REGISTEREDAGENTLastName]");
 
-class ArticlesWindowTest : public ::testing::Test
+class ArticlesWindowTest : public testing_support::FormTest
 {
 protected:
     void SetUp() override
@@ -49,20 +46,15 @@ protected:
                 "INSERT INTO [Business Long Term Goal] (BusinessInformationId, BusinessLongTermGoal) VALUES"
                 " (1, 'Sell tools in three states'), (1, 'Train apprentices');")
                 .arg(Articles));
-        open(QStringLiteral("Articles"), 1);
+        open("Articles", 1);
     }
 
-    void TearDown() override { ui::WindowRegistry::clear(); }
-
     static ArticlesWindow &window() { return documents::articlesWindow(); }
-    static QString text() { return window().findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText(); }
+    static QString text() { return window().findChild<QPlainTextEdit *>("Text1")->toPlainText(); }
     static void open(const QString &reportName, qint64 businessId) { window().showTemplate(reportName, businessId); }
-    static QPlainTextEdit *box() { return window().findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }
-    static QLabel *notice() { return window().findChild<QLabel *>(QStringLiteral("lblNotice")); }
+    static QPlainTextEdit *box() { return window().findChild<QPlainTextEdit *>("Text1"); }
+    static QLabel *notice() { return window().findChild<QLabel *>("lblNotice"); }
     static void trigger(const char *command) { window().findChild<QAction *>(QLatin1String(command))->trigger(); }
-
-    testing_support::TempProgramFolder folder;
-    ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
 
 // A business name of half a million characters without a space opens at once: the box
@@ -71,18 +63,18 @@ TEST_F(ArticlesWindowTest, AHugeUnbrokenNameOpensWithoutSearchingForWordBoundari
 {
     folder.exec(QStringLiteral("UPDATE BusinessInformation SET BusninesName = '%1' WHERE BusinessInformationId = 2")
                     .arg(QString(500000, u'n')));
-    open(QStringLiteral("Articles"), 2);
+    open("Articles", 2);
     EXPECT_TRUE(text().contains(QString(500000, u'n')));
     EXPECT_EQ(box()->wordWrapMode(), QTextOption::WrapAnywhere);
     // An ordinary document wraps at word boundaries again.
-    open(QStringLiteral("Articles"), 1);
+    open("Articles", 1);
     EXPECT_EQ(box()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
 {
-    EXPECT_EQ(window().objectName(), QStringLiteral("rptArticlesOfCorporation"));
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
+    EXPECT_EQ(window().objectName(), "rptArticlesOfCorporation");
+    EXPECT_EQ(window().windowTitle(), "Report: articles");
     EXPECT_EQ(text(), QStringLiteral("\nARTICLES OF INCORPORATION\n\nThe name of the corporation is Sample Tools.\n"
                                      "Its office is at 1 Main St, Springfield, Sangamon County, IL 62701.\n\n"
                                      "The registered agent is:\n\tAnn\t\tCole\n9 Elm St\n\nDover\tDE\t19901\n\n"
@@ -93,28 +85,28 @@ TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
 TEST_F(ArticlesWindowTest, ShowingAgainMergesWhatIsAskedForUnderItsCaption)
 {
     // The same template and business only come to the front, with what was typed into the box.
-    window().findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("notes"));
-    open(QStringLiteral("Articles"), 1);
-    EXPECT_EQ(text(), QStringLiteral("notes"));
+    window().findChild<QPlainTextEdit *>("Text1")->setPlainText("notes");
+    open("Articles", 1);
+    EXPECT_EQ(text(), "notes");
 
-    open(QStringLiteral("Articles"), 2);
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
-    EXPECT_TRUE(text().contains(QStringLiteral("The name of the corporation is Other Business.")));
+    open("Articles", 2);
+    EXPECT_EQ(window().windowTitle(), "Report: articles");
+    EXPECT_TRUE(text().contains("The name of the corporation is Other Business."));
 
-    open(QStringLiteral("Blank"), 2);
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: blank"));
+    open("Blank", 2);
+    EXPECT_EQ(window().windowTitle(), "Report: blank");
     EXPECT_TRUE(text().isEmpty());
 
-    open(QStringLiteral("no such template"), 2);
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report Article Of Corporation"));
+    open("no such template", 2);
+    EXPECT_EQ(window().windowTitle(), "Report Article Of Corporation");
     EXPECT_TRUE(text().isEmpty());
     EXPECT_TRUE(window().isVisible());
 
     // Closed and shown again, the window loads what it was last handed.
     window().close();
-    open(QStringLiteral("Articles"), 1);
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report: articles"));
-    EXPECT_TRUE(text().contains(QStringLiteral("Sample Tools")));
+    open("Articles", 1);
+    EXPECT_EQ(window().windowTitle(), "Report: articles");
+    EXPECT_TRUE(text().contains("Sample Tools"));
 }
 
 TEST_F(ArticlesWindowTest, TextBoxFollowsTheWindowDownToALowerBound)
@@ -145,20 +137,20 @@ TEST_F(ArticlesWindowTest, FieldsWithoutAValueAreHighlightedAndListedOnce)
     EXPECT_TRUE(box()->extraSelections().isEmpty());
 
     // The other business has no address, county, state, agent or business type.
-    open(QStringLiteral("Articles"), 2);
-    const QStringList expected = {QStringLiteral("[BusinessAddressOne]"),
-                                  QStringLiteral("[BusinessCity]"),
-                                  QStringLiteral("[county]"),
-                                  QStringLiteral("[state]"),
-                                  QStringLiteral("[BusinessZip]"),
-                                  QStringLiteral("[insert type of business]"),
-                                  QStringLiteral("[REGISTEREDAGENTFirstName]"),
-                                  QStringLiteral("[REGISTEREDAGENTLastName]")};
+    open("Articles", 2);
+    const QStringList expected = {"[BusinessAddressOne]",
+                                  "[BusinessCity]",
+                                  "[county]",
+                                  "[state]",
+                                  "[BusinessZip]",
+                                  "[insert type of business]",
+                                  "[REGISTEREDAGENTFirstName]",
+                                  "[REGISTEREDAGENTLastName]"};
     EXPECT_EQ(window().fieldsWithoutValue(), expected);
     EXPECT_TRUE(notice()->isVisibleTo(&window()));
     EXPECT_EQ(notice()->text(), QStringLiteral("8 fields have no value: %1. They stay in the text as written, "
                                                "highlighted.")
-                                    .arg(expected.join(QStringLiteral(", "))));
+                                    .arg(expected.join(", ")));
     const auto marks = box()->extraSelections();
     ASSERT_EQ(marks.size(), expected.size());
     QStringList marked;
@@ -166,48 +158,46 @@ TEST_F(ArticlesWindowTest, FieldsWithoutAValueAreHighlightedAndListedOnce)
         marked << mark.cursor.selectedText();
     EXPECT_EQ(marked, expected);
     // The document itself is unchanged: the fields print as written.
-    EXPECT_TRUE(text().contains(QStringLiteral("Its office is at [BusinessAddressOne], [BusinessCity],")));
+    EXPECT_TRUE(text().contains("Its office is at [BusinessAddressOne], [BusinessCity],"));
     // The text box still shares the window with the notice.
     EXPECT_LE(box()->mapTo(&window(), QPoint(0, box()->height())).y(), notice()->geometry().top());
 
     window().close();
-    open(QStringLiteral("Articles"), 1);
+    open("Articles", 1);
     EXPECT_FALSE(notice()->isVisibleTo(&window()));
     EXPECT_TRUE(box()->extraSelections().isEmpty());
 }
 
 TEST_F(ArticlesWindowTest, SaveAsDocumentWritesAWordProcessorFileAndCopyAllTakesTheWholeText)
 {
-    const QString odt = folder.filePath(QStringLiteral("articles"));
+    const QString odt = folder.filePath("articles");
     dialogs->fileNames = {odt};
     trigger("mnuSaveAsDocument");
-    EXPECT_EQ(dialogs->fileDialogStarts.last(), QStringLiteral("Report articles.odt"));
+    EXPECT_EQ(dialogs->fileDialogStarts.last(), "Report articles.odt");
     EXPECT_TRUE(dialogs->messages.empty());
     QProcess unzip;
-    unzip.start(QStringLiteral("unzip"),
-                {QStringLiteral("-p"), odt + QStringLiteral(".odt"), QStringLiteral("content.xml")});
+    unzip.start("unzip", {"-p", odt + QStringLiteral(".odt"), "content.xml"});
     ASSERT_TRUE(unzip.waitForFinished(60000));
     const QString content = QString::fromUtf8(unzip.readAllStandardOutput());
-    EXPECT_TRUE(content.contains(QStringLiteral("The name of the corporation is Sample Tools.")))
-        << content.toStdString();
+    EXPECT_TRUE(content.contains("The name of the corporation is Sample Tools.")) << content.toStdString();
 
     // A folder that is not there is named in the message.
-    dialogs->fileNames = {folder.filePath(QStringLiteral("gone/articles.odt"))};
+    dialogs->fileNames = {folder.filePath("gone/articles.odt")};
     trigger("mnuSaveAsDocument");
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("gone")))));
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QDir::toNativeSeparators(folder.filePath("gone"))));
 
-    box()->appendPlainText(QStringLiteral("Typed note"));
+    box()->appendPlainText("Typed note");
     trigger("mnuCopyAll");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), box()->toPlainText());
 }
 
 TEST_F(ArticlesWindowTest, PdfOfTheMergedDocumentCarriesItsText)
 {
-    const QString pdf = folder.filePath(QStringLiteral("articles.pdf"));
+    const QString pdf = folder.filePath("articles.pdf");
     dialogs->fileNames = {pdf};
     trigger("mnuSaveAsPdf");
-    EXPECT_TRUE(testing_support::pdfText(pdf).contains(QStringLiteral("ARTICLES OF INCORPORATION")));
+    EXPECT_TRUE(testing_support::pdfText(pdf).contains("ARTICLES OF INCORPORATION"));
 }
 
 } // namespace

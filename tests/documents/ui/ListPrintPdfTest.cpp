@@ -27,8 +27,7 @@ using testing_support::pdfPages;
 void fillPartsList(QTreeWidget &tree, int rows)
 {
     tree.setColumnCount(4);
-    tree.setHeaderLabels(
-        {QStringLiteral("Item"), QStringLiteral("Description"), QStringLiteral("Quantity"), QStringLiteral("Status")});
+    tree.setHeaderLabels({"Item", "Description", "Quantity", "Status"});
     tree.headerItem()->setTextAlignment(2, Qt::AlignRight);
     tree.headerItem()->setTextAlignment(3, Qt::AlignHCenter);
     const int widths[] = {80, 260, 70, 90};
@@ -42,27 +41,22 @@ void fillPartsList(QTreeWidget &tree, int rows)
                                       : QStringLiteral("Hex bolt M%1").arg(4 + row % 8));
         item->setText(2, QString::number((row * 37) % 500));
         if (row % 5 != 4)
-            item->setText(3, row % 3 ? QStringLiteral("In stock") : QStringLiteral("Ordered"));
+            item->setText(3, row % 3 ? "In stock" : "Ordered");
     }
 }
 
 QString sampleReport()
 {
-    QStringList lines = {QString(),
-                         QStringLiteral("\tGeneral Business Information"),
-                         QString(),
-                         QStringLiteral("\t\tSample Tools"),
-                         QStringLiteral("\t\t1 Main St"),
-                         QStringLiteral("\t\tSpringfield\t\tIL\t\t627"),
-                         QStringLiteral("\t\t555 0100")};
-    lines << QString() << QString() << QStringLiteral("\tBusiness Short Term Goals") << QString();
+    QStringList lines = {QString(),       "\tGeneral Business Information", QString(),     "\t\tSample Tools",
+                         "\t\t1 Main St", "\t\tSpringfield\t\tIL\t\t627",   "\t\t555 0100"};
+    lines << QString() << QString() << "\tBusiness Short Term Goals" << QString();
     for (int goal = 1; goal <= 70; ++goal) {
         lines << (goal % 10 == 1 ? QStringLiteral("\t\tGoal %1: open a second shop in the neighbouring town, hire two "
                                                   "apprentices and offer repairs on Saturdays")
                                        .arg(goal)
                                  : QStringLiteral("\t\tGoal %1").arg(goal));
     }
-    return lines.join(QStringLiteral("\r\n"));
+    return lines.join("\r\n");
 }
 
 class ListPrintPdf : public ::testing::Test
@@ -82,12 +76,12 @@ TEST_F(ListPrintPdf, SourceReadsHeaderWidthsAlignmentsAndMissingSubItems)
     const documents::ListViewSource source(tree);
 
     ASSERT_EQ(source.columnCount(), 3);
-    EXPECT_EQ(source.headerText(1), QStringLiteral("Description"));
+    EXPECT_EQ(source.headerText(1), "Description");
     EXPECT_DOUBLE_EQ(source.headerWidth(1), 260);
     EXPECT_EQ(source.headerAlignment(0), ColumnAlignment::Left);
     EXPECT_EQ(source.headerAlignment(2), ColumnAlignment::Right);
     EXPECT_EQ(source.itemCount(), 5);
-    EXPECT_EQ(source.cellText(1, 0), QStringLiteral("Part 2"));
+    EXPECT_EQ(source.cellText(1, 0), "Part 2");
 
     tree.setColumnHidden(3, false);
     const documents::ListViewSource withStatus(tree);
@@ -100,18 +94,18 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
 {
     QTreeWidget tree;
     fillPartsList(tree, 90);
-    const QString pdf = folder.filePath(QStringLiteral("printed-list.pdf"));
+    const QString pdf = folder.filePath("printed-list.pdf");
     dialogs->fileNames.push_back(pdf);
 
     documents::LVPrint printer;
     printer.LV = &tree;
     EXPECT_EQ(printer.ReportTitle, "ListView Control Sample Printout");
-    printer.ReportTitle = QStringLiteral("Parts List");
+    printer.ReportTitle = "Parts List";
     // The preview comes first and shows the pages that are then printed.
     QString previewed;
-    ModalAnswer print(QStringLiteral("PrintPreview"), [&](QWidget &preview) {
-        previewed = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text();
-        EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview: Parts List"));
+    ModalAnswer print("PrintPreview", [&](QWidget &preview) {
+        previewed = preview.findChild<QLabel *>("lblPages")->text();
+        EXPECT_EQ(preview.windowTitle(), "Print Preview: Parts List");
         ModalAnswer::click("cmdPrint")(preview);
     });
     ASSERT_TRUE(printer.PrintList());
@@ -121,14 +115,14 @@ TEST_F(ListPrintPdf, ListGoesIntoThePdfFileWithHeaderOnEveryPage)
     ASSERT_GE(pages.size(), 2);
     EXPECT_EQ(previewed, QStringLiteral("%1 pages").arg(pages.size()));
     for (int page = 0; page < pages.size(); ++page) {
-        EXPECT_TRUE(pages[page].contains(QStringLiteral("Parts List"))) << page;
+        EXPECT_TRUE(pages[page].contains("Parts List")) << page;
         EXPECT_TRUE(pages[page].contains(QStringLiteral("PAGE %1").arg(page + 1))) << page;
-        EXPECT_TRUE(pages[page].contains(QStringLiteral("Description"))) << page;
+        EXPECT_TRUE(pages[page].contains("Description")) << page;
     }
     const QString all = pages.join(QString());
     for (int row = 1; row <= 90; ++row)
         EXPECT_TRUE(all.contains(QStringLiteral("Part %1 ").arg(row))) << row;
-    EXPECT_TRUE(pages.first().contains(QStringLiteral("Stainless steel hex bolt")));
+    EXPECT_TRUE(pages.first().contains("Stainless steel hex bolt"));
 }
 
 TEST_F(ListPrintPdf, PrintingWithoutAListIsRefused)
@@ -144,24 +138,24 @@ TEST_F(ListPrintPdf, CancellingThePrintDialogOrTheFileChoicePrintsNothing)
     fillPartsList(tree, 3);
     {
         // Closing the preview asks nothing more.
-        ModalAnswer close(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdClose"));
-        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+        ModalAnswer close("PrintPreview", ModalAnswer::click("cmdClose"));
+        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, "Parts"));
         EXPECT_EQ(dialogs->printDialogs + dialogs->fileDialogCaptions.size(), 0);
     }
     dialogs->printerAvailable = true;
     dialogs->acceptPrintDialog = false;
     {
-        ModalAnswer print(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdPrint"));
-        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+        ModalAnswer print("PrintPreview", ModalAnswer::click("cmdPrint"));
+        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, "Parts"));
         EXPECT_EQ(dialogs->printDialogs, 1);
     }
 
     dialogs->printerAvailable = false;
     {
-        ModalAnswer print(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdPrint"));
-        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+        ModalAnswer print("PrintPreview", ModalAnswer::click("cmdPrint"));
+        EXPECT_FALSE(PrintOutput::printList(nullptr, tree, "Parts"));
     }
-    EXPECT_FALSE(PrintOutput::printText(nullptr, QStringLiteral("text"), QStringLiteral("Report")));
+    EXPECT_FALSE(PrintOutput::printText(nullptr, "text", "Report"));
     EXPECT_EQ(dialogs->fileDialogCaptions.size(), 2);
     EXPECT_TRUE(dialogs->messages.empty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
@@ -169,36 +163,35 @@ TEST_F(ListPrintPdf, CancellingThePrintDialogOrTheFileChoicePrintsNothing)
 
 TEST_F(ListPrintPdf, ReportTextGoesIntoThePdfFilePageAfterPage)
 {
-    const QString pdf = folder.filePath(QStringLiteral("printed-report.pdf"));
+    const QString pdf = folder.filePath("printed-report.pdf");
     dialogs->fileNames.push_back(pdf.chopped(4)); // the file's type is added when missing
 
-    ASSERT_TRUE(PrintOutput::printText(nullptr, sampleReport(), QStringLiteral("Business Report")));
+    ASSERT_TRUE(PrintOutput::printText(nullptr, sampleReport(), "Business Report"));
     EXPECT_TRUE(dialogs->messages.empty());
 
     const QStringList pages = pdfPages(pdf);
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("General Business Information")));
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("Springfield")));
-    EXPECT_TRUE(pages[1].contains(QStringLiteral("Goal 70")));
-    EXPECT_TRUE(
-        testing_support::toolOutput(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Business Report")));
+    EXPECT_TRUE(pages[0].contains("General Business Information"));
+    EXPECT_TRUE(pages[0].contains("Springfield"));
+    EXPECT_TRUE(pages[1].contains("Goal 70"));
+    EXPECT_TRUE(testing_support::toolOutput("pdfinfo", {pdf}).contains("Business Report"));
 }
 
 TEST_F(ListPrintPdf, UnwritableFileIsReportedWithItsReason)
 {
-    const QString pdf = folder.filePath(QStringLiteral("missing/report.pdf"));
+    const QString pdf = folder.filePath("missing/report.pdf");
     dialogs->fileNames.push_back(pdf);
-    EXPECT_FALSE(PrintOutput::printText(nullptr, QStringLiteral("text"), QStringLiteral("Report")));
+    EXPECT_FALSE(PrintOutput::printText(nullptr, "text", "Report"));
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_TRUE(dialogs->messages[0].text.contains(QDir::toNativeSeparators(pdf)));
-    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("No such file or directory")));
-    EXPECT_EQ(dialogs->messages[0].title, QStringLiteral("Tallowmere"));
+    EXPECT_TRUE(dialogs->messages[0].text.contains("No such file or directory"));
+    EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
 
     QTreeWidget tree;
     fillPartsList(tree, 3);
     dialogs->fileNames.push_back(pdf);
-    ModalAnswer print(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdPrint"));
-    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+    ModalAnswer print("PrintPreview", ModalAnswer::click("cmdPrint"));
+    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, "Parts"));
     EXPECT_EQ(dialogs->messages.size(), 2u);
 }
 
@@ -206,27 +199,27 @@ TEST_F(ListPrintPdf, ALongListShowsProgressAndCancelStopsIt)
 {
     // Some 2,000 pages of one-line rows.
     QTreeWidget tree;
-    tree.setHeaderLabels({QStringLiteral("Item"), QStringLiteral("Quantity")});
+    tree.setHeaderLabels({"Item", "Quantity"});
     QList<QTreeWidgetItem *> rows;
     for (int row = 0; row < 82000; ++row)
         rows << new QTreeWidgetItem({QStringLiteral("Part %1").arg(row), QString::number(row % 97)});
     tree.addTopLevelItems(rows);
 
     QString shown;
-    ModalAnswer cancel(QStringLiteral("PrintProgress"), [&](QWidget &progress) {
+    ModalAnswer cancel("PrintProgress", [&](QWidget &progress) {
         shown = progress.findChild<QLabel *>()->text();
         ModalAnswer::click(nullptr)(progress);
     });
     // Should the preview come up all the same, it is closed so the test ends.
-    ModalAnswer closeLeftover(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdClose"));
-    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, QStringLiteral("Parts")));
+    ModalAnswer closeLeftover("PrintPreview", ModalAnswer::click("cmdClose"));
+    EXPECT_FALSE(PrintOutput::printList(nullptr, tree, "Parts"));
     ASSERT_TRUE(cancel.answered());
     EXPECT_FALSE(closeLeftover.answered());
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Preparing the preview"))) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith("Preparing the preview")) << shown.toStdString();
     // Nothing reached a printer or a file, and the person is told so.
     EXPECT_EQ(dialogs->printDialogs + dialogs->fileDialogCaptions.size(), 0);
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.startsWith(QStringLiteral("The preview was stopped after page ")))
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith("The preview was stopped after page "))
         << dialogs->messages[0].text.toStdString();
-    EXPECT_TRUE(dialogs->messages[0].text.endsWith(QStringLiteral(", as asked. Nothing was printed.")));
+    EXPECT_TRUE(dialogs->messages[0].text.endsWith(", as asked. Nothing was printed."));
 }

@@ -4,13 +4,11 @@
 #include "db/DbError.h"
 #include "db/schema/Schema.h"
 #include "documents/ui/DocumentWindows.h"
+#include "records/ui/FormTesting.h"
 #include "support/PdfText.h"
 #include "support/QStringPrinter.h"
-#include "support/TempFolder.h"
 #include "support/ui_Layout.h"
 #include "support/ui_ModalAnswer.h"
-#include "support/ui_ScriptedDialogs.h"
-#include "ui/WindowRegistry.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,13 +24,13 @@
 #include <gtest/gtest.h>
 
 using documents::ReportWindow;
+using testing_support::click;
 using testing_support::ModalAnswer;
 using testing_support::pdfText;
-using testing_support::ScriptedDialogs;
 
 namespace {
 
-class ReportWindowTest : public ::testing::Test
+class ReportWindowTest : public testing_support::FormTest
 {
 protected:
     void SetUp() override
@@ -53,23 +51,14 @@ protected:
             " (1, 'Frank', 'J', 'Lang', 'Owner', 'MBA'), (1, 'Rita', 'M', 'Ortiz', 'Smith', 'Journeyman');"));
     }
 
-    void TearDown() override { ui::WindowRegistry::clear(); }
-
     static ReportWindow &window() { return documents::reportWindow(); }
-    static QPlainTextEdit *text() { return window().findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }
-    static void click(const char *button)
-    {
-        QTest::mouseClick(window().findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
-    }
+    static QPlainTextEdit *text() { return window().findChild<QPlainTextEdit *>("Text1"); }
     static void trigger(const char *command)
     {
         auto *action = window().findChild<QAction *>(QLatin1String(command));
         ASSERT_NE(action, nullptr) << command;
         action->trigger();
     }
-
-    testing_support::TempProgramFolder folder;
-    ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
 
 TEST_F(ReportWindowTest, EscapeClosesTheWindowWhereverTheKeyboardIs)
@@ -85,42 +74,40 @@ TEST_F(ReportWindowTest, OpensWithTheReportInItsDesignLayout)
 {
     window().showForBusiness(1);
     ASSERT_TRUE(window().isVisible());
-    EXPECT_EQ(window().objectName(), QStringLiteral("Report"));
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Report"));
+    EXPECT_EQ(window().objectName(), "Report");
+    EXPECT_EQ(window().windowTitle(), "Report");
     EXPECT_EQ(testing_support::layoutFaults(window()), QStringList());
-    EXPECT_EQ(window().findChild<QPushButton *>(QStringLiteral("Command2"))->accessibleName(), QStringLiteral("Print"));
-    EXPECT_TRUE(
-        text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tSample Tools")));
-    EXPECT_TRUE(text()->toPlainText().endsWith(QStringLiteral("\t\tRita\t\tM\t\tOrtiz\n\t\tSmith\n\t\tJourneyman")));
+    EXPECT_EQ(window().findChild<QPushButton *>("Command2")->accessibleName(), "Print");
+    EXPECT_TRUE(text()->toPlainText().startsWith("\n\tGeneral Business Information\n\n\t\tSample Tools"));
+    EXPECT_TRUE(text()->toPlainText().endsWith("\t\tRita\t\tM\t\tOrtiz\n\t\tSmith\n\t\tJourneyman"));
 }
 
 TEST_F(ReportWindowTest, ShowingAgainKeepsEditsAndCloseRebuildsFromTheDatabase)
 {
     window().showForBusiness(1);
-    text()->setPlainText(QStringLiteral("edited"));
-    folder.exec(QStringLiteral("UPDATE BusinessInformation SET BusninesName = 'Renamed Tools';"));
+    text()->setPlainText("edited");
+    folder.exec("UPDATE BusinessInformation SET BusninesName = 'Renamed Tools';");
 
     window().showForBusiness(1);
-    EXPECT_EQ(text()->toPlainText(), QStringLiteral("edited"));
+    EXPECT_EQ(text()->toPlainText(), "edited");
 
-    click("Command1");
+    click(&window(), "Command1");
     EXPECT_FALSE(window().isLoaded());
     EXPECT_FALSE(window().isVisible());
     window().showForBusiness(1);
-    EXPECT_TRUE(text()->toPlainText().contains(QStringLiteral("\t\tRenamed Tools\n")));
+    EXPECT_TRUE(text()->toPlainText().contains("\t\tRenamed Tools\n"));
 }
 
 TEST_F(ReportWindowTest, AnotherBusinessGetsItsOwnReportAndAFailedOneLeavesNoneOnScreen)
 {
-    folder.exec(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Other Business');"));
+    folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Other Business');");
     window().showForBusiness(1);
-    text()->setPlainText(QStringLiteral("edited"));
+    text()->setPlainText("edited");
 
     window().showForBusiness(2);
     EXPECT_TRUE(window().isVisible());
-    EXPECT_TRUE(
-        text()->toPlainText().startsWith(QStringLiteral("\n\tGeneral Business Information\n\n\t\tOther Business")));
-    EXPECT_FALSE(text()->toPlainText().contains(QStringLiteral("Sample Tools")));
+    EXPECT_TRUE(text()->toPlainText().startsWith("\n\tGeneral Business Information\n\n\t\tOther Business"));
+    EXPECT_FALSE(text()->toPlainText().contains("Sample Tools"));
 
     QFile::remove(folder.businessDatabase());
     EXPECT_THROW(window().showForBusiness(1), db::DbError);
@@ -131,30 +118,30 @@ TEST_F(ReportWindowTest, AnotherBusinessGetsItsOwnReportAndAFailedOneLeavesNoneO
 TEST_F(ReportWindowTest, PrintWithoutPrinterWritesTheBoxTextToAPdf)
 {
     window().showForBusiness(1);
-    text()->appendPlainText(QStringLiteral("Signed\tby hand"));
-    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    text()->appendPlainText("Signed\tby hand");
+    const QString pdf = folder.filePath("report.pdf");
     dialogs->fileNames.push_back(pdf);
 
-    click("Command2");
+    click(&window(), "Command2");
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_TRUE(dialogs->messages.empty());
 
     const QString printed = pdfText(pdf);
-    EXPECT_TRUE(printed.contains(QStringLiteral("General Business Information")));
-    EXPECT_TRUE(printed.contains(QStringLiteral("Sample Tools")));
+    EXPECT_TRUE(printed.contains("General Business Information"));
+    EXPECT_TRUE(printed.contains("Sample Tools"));
     // The tab is expanded to spaces on paper.
-    EXPECT_TRUE(printed.contains(QRegularExpression(QStringLiteral("Signed +by hand"))));
+    EXPECT_TRUE(printed.contains(QRegularExpression("Signed +by hand")));
 }
 
 TEST_F(ReportWindowTest, PrintFailureIsShownAndCancelPrintsNothing)
 {
     window().showForBusiness(1);
-    dialogs->fileNames.push_back(folder.filePath(QStringLiteral("no such folder/report.pdf")));
-    click("Command2");
+    dialogs->fileNames.push_back(folder.filePath("no such folder/report.pdf"));
+    click(&window(), "Command2");
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("report.pdf")));
+    EXPECT_TRUE(dialogs->messages[0].text.contains("report.pdf"));
 
-    click("Command2"); // the file dialog is cancelled this time
+    click(&window(), "Command2"); // the file dialog is cancelled this time
     EXPECT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->fileDialogCaptions.size(), 2);
 }
@@ -170,7 +157,7 @@ TEST_F(ReportWindowTest, UnreadableDatabaseLeavesTheWindowClosed)
     db::Schema::createBusinessDatabase(folder.businessDatabase());
     window().showForBusiness(1);
     EXPECT_TRUE(window().isLoaded());
-    EXPECT_EQ(text()->toPlainText(), QStringLiteral("\n\tGeneral Business Information\n"));
+    EXPECT_EQ(text()->toPlainText(), "\n\tGeneral Business Information\n");
 }
 
 } // namespace
@@ -180,22 +167,22 @@ namespace {
 TEST_F(ReportWindowTest, SaveAsPdfWritesTheTextLaidOutAsThePrintout)
 {
     window().showForBusiness(1);
-    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
-    const QString saved = folder.filePath(QStringLiteral("saved"));
+    const QString printed = folder.filePath("printed.pdf");
+    const QString saved = folder.filePath("saved");
     dialogs->fileNames = {printed, saved};
-    click("Command2");
+    click(&window(), "Command2");
     trigger("mnuSaveAsPdf");
 
     // Named and titled for the business and the day, not "Report".
     const QString title = QStringLiteral("Sample Tools, ") + QDate::currentDate().toString(Qt::ISODate);
-    EXPECT_EQ(dialogs->fileDialogCaptions.last(), QStringLiteral("Save as PDF"));
+    EXPECT_EQ(dialogs->fileDialogCaptions.last(), "Save as PDF");
     EXPECT_EQ(dialogs->fileDialogStarts.last(), title + QStringLiteral(".pdf"));
     ASSERT_TRUE(QFile::exists(saved + QStringLiteral(".pdf")));
-    EXPECT_TRUE(testing_support::toolOutput(QStringLiteral("pdfinfo"), {saved + QStringLiteral(".pdf")})
+    EXPECT_TRUE(testing_support::toolOutput("pdfinfo", {saved + QStringLiteral(".pdf")})
                     .contains(QRegularExpression(QStringLiteral("^Title: +") + QRegularExpression::escape(title) + u'$',
                                                  QRegularExpression::MultilineOption)));
     const QString text = pdfText(saved + QStringLiteral(".pdf"));
-    EXPECT_TRUE(text.contains(QStringLiteral("Sample Tools"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("Sample Tools")) << text.toStdString();
     EXPECT_EQ(text, pdfText(printed));
     EXPECT_TRUE(dialogs->messages.empty());
 }
@@ -211,10 +198,10 @@ TEST_F(ReportWindowTest, PrintFromTheMenuAsksForThePrinterFirst)
 
     // Without a printer the printout goes into the PDF file named instead.
     dialogs->printerAvailable = false;
-    const QString pdf = folder.filePath(QStringLiteral("menu.pdf"));
+    const QString pdf = folder.filePath("menu.pdf");
     dialogs->fileNames = {pdf};
     trigger("mnuPrint");
-    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("General Business Information")));
+    EXPECT_TRUE(pdfText(pdf).contains("General Business Information"));
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
@@ -223,8 +210,8 @@ TEST_F(ReportWindowTest, PreviewShowsThePagesAndPrintsOnlyWhenAsked)
     window().showForBusiness(1);
     int pages = 0;
     {
-        ModalAnswer close(QStringLiteral("PrintPreview"), [&](QWidget &preview) {
-            pages = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text().split(u' ').first().toInt();
+        ModalAnswer close("PrintPreview", [&](QWidget &preview) {
+            pages = preview.findChild<QLabel *>("lblPages")->text().split(u' ').first().toInt();
             ModalAnswer::click("cmdClose")(preview);
         });
         trigger("mnuPrintPreview");
@@ -233,11 +220,11 @@ TEST_F(ReportWindowTest, PreviewShowsThePagesAndPrintsOnlyWhenAsked)
     EXPECT_EQ(pages, 1);
     EXPECT_TRUE(dialogs->fileDialogCaptions.isEmpty());
 
-    const QString pdf = folder.filePath(QStringLiteral("previewed.pdf"));
+    const QString pdf = folder.filePath("previewed.pdf");
     dialogs->fileNames = {pdf};
-    ModalAnswer print(QStringLiteral("PrintPreview"), ModalAnswer::click("cmdPrint"));
+    ModalAnswer print("PrintPreview", ModalAnswer::click("cmdPrint"));
     trigger("mnuPrintPreview");
-    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Sample Tools")));
+    EXPECT_TRUE(pdfText(pdf).contains("Sample Tools"));
 }
 
 TEST_F(ReportWindowTest, CancelStopsALongPrintoutAndSaysWhatBecameOfIt)
@@ -248,16 +235,16 @@ TEST_F(ReportWindowTest, CancelStopsALongPrintoutAndSaysWhatBecameOfIt)
     for (int line = 0; line < 150000; ++line)
         lines << QStringLiteral("Line %1 of a very long report").arg(line);
     text()->setPlainText(lines.join(u'\n'));
-    const QString pdf = folder.filePath(QStringLiteral("long.pdf"));
+    const QString pdf = folder.filePath("long.pdf");
     dialogs->fileNames = {pdf};
 
-    ModalAnswer cancel(QStringLiteral("PrintProgress"), ModalAnswer::click(nullptr));
+    ModalAnswer cancel("PrintProgress", ModalAnswer::click(nullptr));
     trigger("mnuPrint");
     EXPECT_TRUE(cancel.answered());
     ASSERT_EQ(dialogs->messages.size(), 1u);
     const QString said = dialogs->messages[0].text;
-    EXPECT_TRUE(said.startsWith(QStringLiteral("Printing was stopped after page "))) << said.toStdString();
-    EXPECT_TRUE(said.contains(QStringLiteral("as asked")));
+    EXPECT_TRUE(said.startsWith("Printing was stopped after page ")) << said.toStdString();
+    EXPECT_TRUE(said.contains("as asked"));
     EXPECT_TRUE(said.contains(QDir::toNativeSeparators(pdf) + QStringLiteral(" was not written")));
     EXPECT_FALSE(QFile::exists(pdf));
 }
@@ -267,14 +254,14 @@ TEST_F(ReportWindowTest, FileMenuHasOneAccessKeyPerCommandAndKeepsTheLayout)
     window().showForBusiness(1);
     auto *menu = window().findChild<QMenu *>(QStringLiteral("mnuFile"));
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->title(), QStringLiteral("&File"));
+    EXPECT_EQ(menu->title(), "&File");
     QStringList keys;
     for (const QAction *action : menu->actions()) {
         const qsizetype amp = action->text().indexOf(u'&');
         ASSERT_GE(amp, 0) << action->text().toStdString();
         keys << action->text().mid(amp + 1, 1).toUpper();
     }
-    EXPECT_EQ(keys, QStringList({QStringLiteral("V"), QStringLiteral("P"), QStringLiteral("D")}));
+    EXPECT_EQ(keys, QStringList({"V", "P", "D"}));
     // The menu bar sits above the controls, which keep their places below it.
     const QRect bar = window().findChild<QMenuBar *>()->geometry();
     EXPECT_GT(testing_support::placeIn(*text(), window()).top(), bar.bottom());

@@ -3,10 +3,8 @@
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/EditorWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
-#include "support/TempFolder.h"
+#include "records/ui/FormTesting.h"
 #include "support/ui_Layout.h"
-#include "support/ui_ScriptedDialogs.h"
-#include "ui/WindowRegistry.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -19,26 +17,19 @@
 
 using documents::EditorWindow;
 using documents::SelectTemplateWindow;
-using testing_support::ScriptedDialogs;
+using testing_support::click;
 using ui::Dialogs;
 
 namespace {
 
 QListWidget *list(QWidget &window)
 {
-    return window.findChild<QListWidget *>(QStringLiteral("List1"));
+    return window.findChild<QListWidget *>("List1");
 }
 
 QPlainTextEdit *textBox(QWidget &window)
 {
-    return window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-}
-
-void click(QWidget &window, const char *button)
-{
-    auto *control = window.findChild<QPushButton *>(QLatin1String(button));
-    ASSERT_NE(control, nullptr) << button;
-    QTest::mouseClick(control, Qt::LeftButton);
+    return window.findChild<QPlainTextEdit *>("Text1");
 }
 
 void choose(QListWidget *items, const QString &text)
@@ -48,7 +39,7 @@ void choose(QListWidget *items, const QString &text)
     items->setCurrentItem(found.first());
 }
 
-class TemplateWindows : public ::testing::Test
+class TemplateWindows : public testing_support::FormTest
 {
 protected:
     void SetUp() override
@@ -60,8 +51,6 @@ protected:
             " ('bylaws', 'Bylaws of [businessName]'), ('blank', NULL), ('o''brien lease', 'Lease');"));
     }
 
-    void TearDown() override { ui::WindowRegistry::clear(); }
-
     static SelectTemplateWindow &chooser() { return documents::selectTemplateWindow(); }
     static EditorWindow &editor() { return documents::editorWindow(); }
 
@@ -70,7 +59,7 @@ protected:
     {
         chooser().showWindow();
         choose(list(chooser()), listedName);
-        click(chooser(), "CmdSelect");
+        click(&chooser(), "CmdSelect");
     }
 
     QString storedInfo(const QString &name) const
@@ -78,23 +67,20 @@ protected:
         return folder.scalar(
             QStringLiteral("SELECT Info FROM ARTICLESOFINCORPORATION WHERE ReportName = '%1'").arg(name));
     }
-
-    testing_support::TempProgramFolder folder;
-    ScriptedDialogs::Guard dialogs = ScriptedDialogs::install();
 };
 
 TEST_F(TemplateWindows, ChooserListsNamesInUpperCaseAndAsksForASelection)
 {
     chooser().showWindow();
-    EXPECT_EQ(chooser().windowTitle(), QStringLiteral("Select Template"));
+    EXPECT_EQ(chooser().windowTitle(), "Select Template");
     ASSERT_EQ(list(chooser())->count(), 4);
-    EXPECT_EQ(list(chooser())->item(0)->text(), QStringLiteral("ARTICLES"));
-    EXPECT_EQ(list(chooser())->item(3)->text(), QStringLiteral("O'BRIEN LEASE"));
+    EXPECT_EQ(list(chooser())->item(0)->text(), "ARTICLES");
+    EXPECT_EQ(list(chooser())->item(3)->text(), "O'BRIEN LEASE");
 
-    click(chooser(), "CmdSelect");
+    click(&chooser(), "CmdSelect");
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("Nothing Selected Try Again"));
-    EXPECT_EQ(dialogs->messages[0].title, QStringLiteral("Tallowmere"));
+    EXPECT_EQ(dialogs->messages[0].text, "Nothing Selected Try Again");
+    EXPECT_EQ(dialogs->messages[0].title, "Tallowmere");
     EXPECT_TRUE(chooser().isVisible());
     EXPECT_EQ(list(chooser())->count(), 4);
     EXPECT_FALSE(editor().isLoaded());
@@ -104,7 +90,7 @@ TEST_F(TemplateWindows, ChooserAndEditorKeepTheirControlsApartInsideTheWindow)
 {
     chooser().showWindow();
     EXPECT_EQ(testing_support::layoutFaults(chooser()), QStringList());
-    edit(QStringLiteral("ARTICLES"));
+    edit("ARTICLES");
     ASSERT_TRUE(editor().isVisible());
     EXPECT_EQ(testing_support::layoutFaults(editor()), QStringList());
 }
@@ -112,15 +98,15 @@ TEST_F(TemplateWindows, ChooserAndEditorKeepTheirControlsApartInsideTheWindow)
 TEST_F(TemplateWindows, ExitHidesTheChooserWhichKeepsItsListUntilASelect)
 {
     chooser().showWindow();
-    click(chooser(), "cmdExit");
+    click(&chooser(), "cmdExit");
     EXPECT_FALSE(chooser().isVisible());
     EXPECT_TRUE(chooser().isLoaded());
 
-    folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('uploaded', 'U');"));
+    folder.exec("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('uploaded', 'U');");
     chooser().showWindow();
     EXPECT_EQ(list(chooser())->count(), 4);
 
-    edit(QStringLiteral("BYLAWS"));
+    edit("BYLAWS");
     EXPECT_FALSE(chooser().isLoaded());
     EXPECT_FALSE(chooser().isVisible());
     chooser().showWindow();
@@ -137,11 +123,11 @@ TEST_F(TemplateWindows, ReturnSelectsAndEscapeLeavesTheChooserAndTheEditor)
 
     chooser().showWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser()));
-    choose(list(chooser()), QStringLiteral("BYLAWS"));
+    choose(list(chooser()), "BYLAWS");
     list(chooser())->setFocus();
     QTest::keyClick(list(chooser()), Qt::Key_Return);
     ASSERT_TRUE(editor().isVisible());
-    EXPECT_EQ(editor().fileName(), QStringLiteral("bylaws"));
+    EXPECT_EQ(editor().fileName(), "bylaws");
     EXPECT_FALSE(chooser().isLoaded());
 
     // Escape closes the editor as its close box does: unsaved changes are asked about.
@@ -156,124 +142,122 @@ TEST_F(TemplateWindows, ReturnSelectsAndEscapeLeavesTheChooserAndTheEditor)
     QTest::keyClick(textBox(editor()), Qt::Key_Escape);
     EXPECT_FALSE(editor().isVisible());
     EXPECT_FALSE(editor().isLoaded());
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("Bylaws of [businessName]"));
+    EXPECT_EQ(storedInfo("bylaws"), "Bylaws of [businessName]");
 }
 
 TEST_F(TemplateWindows, SelectOpensTheEditorOnTheChosenTemplate)
 {
-    edit(QStringLiteral("ARTICLES"));
+    edit("ARTICLES");
     ASSERT_TRUE(editor().isVisible());
-    EXPECT_EQ(editor().fileName(), QStringLiteral("articles")); // the stored name, not the listed one
-    EXPECT_EQ(editor().windowTitle(), QStringLiteral("Editor: articles"));
+    EXPECT_EQ(editor().fileName(), "articles"); // the stored name, not the listed one
+    EXPECT_EQ(editor().windowTitle(), "Editor: articles");
     EXPECT_EQ(textBox(editor())->toPlainText(),
-              QStringLiteral("ARTICLES OF INCORPORATION\n\nThe name of the corporation is [BusninesName].\n"));
-    EXPECT_EQ(list(editor())->item(0)->text(), QStringLiteral("businessName"));
+              "ARTICLES OF INCORPORATION\n\nThe name of the corporation is [BusninesName].\n");
+    EXPECT_EQ(list(editor())->item(0)->text(), "businessName");
 
     // A further Select only brings the loaded editor forward, still on its first template.
-    edit(QStringLiteral("BYLAWS"));
-    EXPECT_EQ(editor().fileName(), QStringLiteral("bylaws"));
-    EXPECT_TRUE(textBox(editor())->toPlainText().startsWith(QStringLiteral("ARTICLES")));
+    edit("BYLAWS");
+    EXPECT_EQ(editor().fileName(), "bylaws");
+    EXPECT_TRUE(textBox(editor())->toPlainText().startsWith("ARTICLES"));
 }
 
 TEST_F(TemplateWindows, InsertPutsTheFieldAtTheCaretOrOverTheSelection)
 {
-    edit(QStringLiteral("BYLAWS"));
+    edit("BYLAWS");
     QPlainTextEdit *text = textBox(editor());
     QListWidget *fields = list(editor());
 
-    click(editor(), "CmdInsert"); // caret at the start, no field chosen
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("[]Bylaws of [businessName]"));
+    click(&editor(), "CmdInsert"); // caret at the start, no field chosen
+    EXPECT_EQ(text->toPlainText(), "[]Bylaws of [businessName]");
 
-    choose(fields, QStringLiteral("BusinessCity"));
+    choose(fields, "BusinessCity");
     QTextCursor cursor = text->textCursor();
     cursor.setPosition(2);
     cursor.setPosition(8, QTextCursor::KeepAnchor); // "Bylaws"
     text->setTextCursor(cursor);
-    click(editor(), "CmdInsert");
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("[][BusinessCity] of [businessName]"));
-    EXPECT_EQ(fields->currentItem()->text(), QStringLiteral("BusinessCity"));
+    click(&editor(), "CmdInsert");
+    EXPECT_EQ(text->toPlainText(), "[][BusinessCity] of [businessName]");
+    EXPECT_EQ(fields->currentItem()->text(), "BusinessCity");
 
     cursor.movePosition(QTextCursor::End);
     text->setTextCursor(cursor);
-    click(editor(), "CmdInsert");
-    EXPECT_TRUE(text->toPlainText().endsWith(QStringLiteral("[businessName][BusinessCity]")));
+    click(&editor(), "CmdInsert");
+    EXPECT_TRUE(text->toPlainText().endsWith("[businessName][BusinessCity]"));
 }
 
 TEST_F(TemplateWindows, SaveStoresTheTextWithCrLfAndExitAsksBeforeDroppingChanges)
 {
-    edit(QStringLiteral("BYLAWS"));
-    textBox(editor())->setPlainText(QStringLiteral("Line one\n[county] typed by hand\n[NotAField]"));
-    click(editor(), "CmdSave");
-    const QString saved = QStringLiteral("Line one\r\n[county] typed by hand\r\n[NotAField]");
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), saved);
+    edit("BYLAWS");
+    textBox(editor())->setPlainText("Line one\n[county] typed by hand\n[NotAField]");
+    click(&editor(), "CmdSave");
+    const QString saved = "Line one\r\n[county] typed by hand\r\n[NotAField]";
+    EXPECT_EQ(storedInfo("bylaws"), saved);
     EXPECT_TRUE(dialogs->messages.empty());
 
     // Saved text leaves without a question.
-    click(editor(), "CmdExit");
+    click(&editor(), "CmdExit");
     EXPECT_FALSE(editor().isLoaded());
     EXPECT_TRUE(dialogs->messages.empty());
 
     // Cancel stays; Discard drops the change.
-    edit(QStringLiteral("BYLAWS"));
-    textBox(editor())->setPlainText(QStringLiteral("never saved"));
+    edit("BYLAWS");
+    textBox(editor())->setPlainText("never saved");
     dialogs->answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Discard};
-    click(editor(), "CmdExit");
+    click(&editor(), "CmdExit");
     EXPECT_TRUE(editor().isLoaded());
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].buttons, Dialogs::Buttons::SaveDiscardCancel);
-    EXPECT_EQ(dialogs->messages[0].text,
-              QStringLiteral("The template bylaws has changes that are not saved. Save them?"));
+    EXPECT_EQ(dialogs->messages[0].text, "The template bylaws has changes that are not saved. Save them?");
     editor().close(); // the close box asks as well
     EXPECT_FALSE(editor().isLoaded());
     EXPECT_EQ(dialogs->messages.size(), 2u);
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), saved);
+    EXPECT_EQ(storedInfo("bylaws"), saved);
 
     // Save stores before leaving; an inserted field is a change too.
-    edit(QStringLiteral("BYLAWS"));
-    click(editor(), "CmdInsert");
+    edit("BYLAWS");
+    click(&editor(), "CmdInsert");
     dialogs->answers = {Dialogs::Answer::Save};
-    click(editor(), "CmdExit");
+    click(&editor(), "CmdExit");
     EXPECT_FALSE(editor().isLoaded());
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("[]") + saved);
+    EXPECT_EQ(storedInfo("bylaws"), QStringLiteral("[]") + saved);
 }
 
 TEST_F(TemplateWindows, SaveThatFailsKeepsTheEditorOpenWithItsText)
 {
-    edit(QStringLiteral("BYLAWS"));
-    textBox(editor())->setPlainText(QStringLiteral("changed"));
-    folder.exec(QStringLiteral("DROP TABLE ARTICLESOFINCORPORATION;"));
+    edit("BYLAWS");
+    textBox(editor())->setPlainText("changed");
+    folder.exec("DROP TABLE ARTICLESOFINCORPORATION;");
     dialogs->answers = {Dialogs::Answer::Save};
-    click(editor(), "CmdExit");
+    click(&editor(), "CmdExit");
     EXPECT_TRUE(editor().isLoaded());
     ASSERT_EQ(dialogs->messages.size(), 2u); // the question, then why saving failed
-    EXPECT_EQ(textBox(editor())->toPlainText(), QStringLiteral("changed"));
+    EXPECT_EQ(textBox(editor())->toPlainText(), "changed");
     dialogs->answers = {Dialogs::Answer::Discard};
-    click(editor(), "CmdExit");
+    click(&editor(), "CmdExit");
     EXPECT_FALSE(editor().isLoaded());
 }
 
 TEST_F(TemplateWindows, UnknownFieldNamesAreMarkedWithTheirLineAndANearName)
 {
-    edit(QStringLiteral("ARTICLES"));
-    QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
+    edit("ARTICLES");
+    QListWidget *check = editor().findChild<QListWidget *>("lstFieldCheck");
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(check->count(), 0);
 
-    textBox(editor())->setPlainText(
-        QStringLiteral("Name: [BusninesName]\nOffice: [BusinessAdress]\n[Seal] [BusinessCity]"));
+    textBox(editor())->setPlainText("Name: [BusninesName]\nOffice: [BusinessAdress]\n[Seal] [BusinessCity]");
     ASSERT_TRUE(QTest::qWaitFor([&] { return check->count() == 2; }));
-    EXPECT_EQ(check->item(0)->text(), QStringLiteral("Line 2: [BusinessAdress]: did you mean [BusinessAddressOne]?"));
-    EXPECT_EQ(check->item(1)->text(), QStringLiteral("Line 3: [Seal] is not a merge field."));
+    EXPECT_EQ(check->item(0)->text(), "Line 2: [BusinessAdress]: did you mean [BusinessAddressOne]?");
+    EXPECT_EQ(check->item(1)->text(), "Line 3: [Seal] is not a merge field.");
     const auto marks = textBox(editor())->extraSelections();
     ASSERT_EQ(marks.size(), 2);
-    EXPECT_EQ(marks[0].cursor.selectedText(), QStringLiteral("[BusinessAdress]"));
+    EXPECT_EQ(marks[0].cursor.selectedText(), "[BusinessAdress]");
 
     // Choosing an entry selects the name in the text, ready to be typed over.
     emit check->itemActivated(check->item(0));
-    EXPECT_EQ(textBox(editor())->textCursor().selectedText(), QStringLiteral("[BusinessAdress]"));
-    textBox(editor())->insertPlainText(QStringLiteral("[BusinessAddressOne]"));
+    EXPECT_EQ(textBox(editor())->textCursor().selectedText(), "[BusinessAdress]");
+    textBox(editor())->insertPlainText("[BusinessAddressOne]");
     ASSERT_TRUE(QTest::qWaitFor([&] { return check->count() == 1; }));
-    EXPECT_EQ(check->item(0)->text(), QStringLiteral("Line 3: [Seal] is not a merge field."));
+    EXPECT_EQ(check->item(0)->text(), "Line 3: [Seal] is not a merge field.");
 }
 
 // Large templates open and stay workable: a line of a million characters without a
@@ -286,18 +270,18 @@ TEST_F(TemplateWindows, HugeTemplatesOpenWithLongLinesAndManyUnknownNames)
     folder.exec(QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('one line', '%1'), "
                                "('names', '%2');")
                     .arg(QString(1000000, u'x'), names));
-    edit(QStringLiteral("ONE LINE"));
+    edit("ONE LINE");
     ASSERT_TRUE(editor().isVisible());
     EXPECT_EQ(textBox(editor())->toPlainText().size(), 1000000);
     EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAnywhere);
     textBox(editor())->moveCursor(QTextCursor::End);
-    QTest::keyClicks(textBox(editor()), QStringLiteral("ab"));
-    EXPECT_TRUE(textBox(editor())->toPlainText().endsWith(QStringLiteral("xab")));
+    QTest::keyClicks(textBox(editor()), "ab");
+    EXPECT_TRUE(textBox(editor())->toPlainText().endsWith("xab"));
     dialogs->answers = {Dialogs::Answer::Discard};
-    click(editor(), "CmdExit");
+    click(&editor(), "CmdExit");
 
     // Pasted into an ordinary template, and taken out again.
-    edit(QStringLiteral("BYLAWS"));
+    edit("BYLAWS");
     EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     textBox(editor())->moveCursor(QTextCursor::End);
     textBox(editor())->insertPlainText(QString(1000000, u'y'));
@@ -306,26 +290,26 @@ TEST_F(TemplateWindows, HugeTemplatesOpenWithLongLinesAndManyUnknownNames)
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return textBox(editor())->wordWrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere; }));
     dialogs->answers = {Dialogs::Answer::Discard};
-    click(editor(), "CmdExit");
+    click(&editor(), "CmdExit");
 
-    edit(QStringLiteral("NAMES"));
+    edit("NAMES");
     EXPECT_EQ(textBox(editor())->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
-    QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
+    QListWidget *check = editor().findChild<QListWidget *>("lstFieldCheck");
     ASSERT_EQ(check->count(), 501);
-    EXPECT_EQ(check->item(500)->text(), QStringLiteral("... and 99500 more names that are not merge fields."));
+    EXPECT_EQ(check->item(500)->text(), "... and 99500 more names that are not merge fields.");
     EXPECT_EQ(textBox(editor())->extraSelections().size(), 500);
     emit check->itemActivated(check->item(500)); // no name to select
     emit check->itemActivated(check->item(1));
-    EXPECT_EQ(textBox(editor())->textCursor().selectedText(), QStringLiteral("[Fld1]"));
+    EXPECT_EQ(textBox(editor())->textCursor().selectedText(), "[Fld1]");
 }
 
 // Names written as markup show as written in the tool tips, not as markup.
 TEST_F(TemplateWindows, ToolTipsShowNamesAsWritten)
 {
-    folder.exec(QStringLiteral("INSERT INTO MasterField (MasterFieldName) VALUES ('<h1>Big</h1>');"));
-    edit(QStringLiteral("ARTICLES"));
-    textBox(editor())->setPlainText(QStringLiteral("[<font size=7>PAID</font>]"));
-    QListWidget *check = editor().findChild<QListWidget *>(QStringLiteral("lstFieldCheck"));
+    folder.exec("INSERT INTO MasterField (MasterFieldName) VALUES ('<h1>Big</h1>');");
+    edit("ARTICLES");
+    textBox(editor())->setPlainText("[<font size=7>PAID</font>]");
+    QListWidget *check = editor().findChild<QListWidget *>("lstFieldCheck");
     ASSERT_TRUE(QTest::qWaitFor([&] { return check->count() == 1; }));
     const auto shown = [](const QString &toolTip) {
         QTextDocument rendered;
@@ -337,58 +321,57 @@ TEST_F(TemplateWindows, ToolTipsShowNamesAsWritten)
     EXPECT_EQ(shown(marks[0].format.toolTip()), check->item(0)->text());
     const auto fields = list(editor())->findItems(QStringLiteral("<h1>Big</h1>"), Qt::MatchExactly);
     ASSERT_EQ(fields.size(), 1);
-    EXPECT_EQ(shown(fields[0]->toolTip()), QStringLiteral("<h1>Big</h1>"));
+    EXPECT_EQ(shown(fields[0]->toolTip()), "<h1>Big</h1>");
 }
 
 TEST_F(TemplateWindows, EditorClosedByItsCloseBoxLoadsAgain)
 {
-    edit(QStringLiteral("BLANK"));
+    edit("BLANK");
     EXPECT_TRUE(textBox(editor())->toPlainText().isEmpty());
     editor().close();
     EXPECT_FALSE(editor().isLoaded());
 
-    edit(QStringLiteral("O'BRIEN LEASE"));
+    edit("O'BRIEN LEASE");
     ASSERT_TRUE(editor().isLoaded());
-    EXPECT_EQ(textBox(editor())->toPlainText(), QStringLiteral("Lease"));
-    textBox(editor())->setPlainText(QStringLiteral("Lease, renewed"));
-    click(editor(), "CmdSave");
-    EXPECT_EQ(storedInfo(QStringLiteral("o''brien lease")), QStringLiteral("Lease, renewed"));
+    EXPECT_EQ(textBox(editor())->toPlainText(), "Lease");
+    textBox(editor())->setPlainText("Lease, renewed");
+    click(&editor(), "CmdSave");
+    EXPECT_EQ(storedInfo("o''brien lease"), "Lease, renewed");
 }
 
 TEST_F(TemplateWindows, NamesWhoseUpperCaseChangesTheirLettersStillOpenTheirTemplate)
 {
-    folder.exec(
-        QStringLiteral("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('straße plan', 'Plan');"));
-    edit(QStringLiteral("STRASSE PLAN"));
+    folder.exec("INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('straße plan', 'Plan');");
+    edit("STRASSE PLAN");
     ASSERT_TRUE(editor().isLoaded()) << (dialogs->messages.empty() ? "" : dialogs->messages[0].text.toStdString());
-    EXPECT_EQ(textBox(editor())->toPlainText(), QStringLiteral("Plan"));
+    EXPECT_EQ(textBox(editor())->toPlainText(), "Plan");
 }
 
 TEST_F(TemplateWindows, SaveKeepsEveryCharacterOfAnUnchangedText)
 {
     // A Windows-1252 upload brings non-breaking spaces; U+2028 is a line separator, not a line end.
-    const QString stored = QStringLiteral("Name:\u00a0[BusninesName]\r\nOne\u2028two\r\n\tend");
+    const QString stored = "Name:\u00a0[BusninesName]\r\nOne\u2028two\r\n\tend";
     folder.exec(
         QStringLiteral("UPDATE ARTICLESOFINCORPORATION SET Info = '%1' WHERE ReportName = 'bylaws';").arg(stored));
-    edit(QStringLiteral("BYLAWS"));
-    click(editor(), "CmdSave");
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), stored);
+    edit("BYLAWS");
+    click(&editor(), "CmdSave");
+    EXPECT_EQ(storedInfo("bylaws"), stored);
 
     // Inserting a field keeps them too.
-    click(editor(), "CmdInsert");
-    click(editor(), "CmdSave");
-    EXPECT_EQ(storedInfo(QStringLiteral("bylaws")), QStringLiteral("[]") + stored);
+    click(&editor(), "CmdInsert");
+    click(&editor(), "CmdSave");
+    EXPECT_EQ(storedInfo("bylaws"), QStringLiteral("[]") + stored);
 }
 
 TEST_F(TemplateWindows, TemplateGoneSinceListingIsReportedAndTheChooserStays)
 {
     chooser().showWindow();
-    folder.exec(QStringLiteral("DELETE FROM ARTICLESOFINCORPORATION WHERE ReportName = 'bylaws';"));
-    choose(list(chooser()), QStringLiteral("BYLAWS"));
-    click(chooser(), "CmdSelect");
+    folder.exec("DELETE FROM ARTICLESOFINCORPORATION WHERE ReportName = 'bylaws';");
+    choose(list(chooser()), "BYLAWS");
+    click(&chooser(), "CmdSelect");
 
     ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("bylaws")));
+    EXPECT_TRUE(dialogs->messages[0].text.contains("bylaws"));
     EXPECT_FALSE(editor().isLoaded());
     EXPECT_TRUE(chooser().isVisible());
 }

@@ -17,6 +17,43 @@ using namespace testing_support;
 
 namespace {
 
+// What tells the three grids apart: caption, count, columns, and the table and column
+// a typed goal or first name goes to.
+struct GridFacts
+{
+    records::GridRecordForm *form;
+    QString caption;
+    QString status;
+    QStringList columns;
+    const char *table;
+    const char *typedColumn;
+};
+
+std::vector<GridFacts> allGrids()
+{
+    return {
+        {&ui::WindowRegistry::get<records::EmployeeInformation>(),
+         " Employees Information",
+         "Employees Associated With Business: ",
+         {"EmpyoleeId", "EmployeeDate", "BusinessInformationId", "EmployeeFirstName", "EmployeeMiddleName",
+          "EmployeeLastName", "EmployeePosition", "EmployeeQualifications"},
+         "BusinessEmployees",
+         "EmployeeFirstName"},
+        {&ui::WindowRegistry::get<records::LongTermGoals>(),
+         "Business Long Term Goal",
+         "Long Term Goals Associated With Business: ",
+         {"BusinessLongTermGoalID", "BusinessLongTermGoalDate", "BusinessInformationId", "BusinessLongTermGoal"},
+         "[Business Long Term Goal]",
+         "BusinessLongTermGoal"},
+        {&ui::WindowRegistry::get<records::ShortTermGoals>(),
+         "Business Short Term Goal",
+         "Short Term Goals Associated With Business: ",
+         {"BusinessShortTermGoalID", "BusinessShortTermGoalDate", "BusinessInformationId", "BusinessShortTermGoal"},
+         "[Business Short Term Goal]",
+         "BusinessShortTermGoal"},
+    };
+}
+
 class GridFormsTest : public FormTest
 {
 protected:
@@ -58,29 +95,7 @@ protected:
 
 TEST_F(GridFormsTest, EachGridShowsItsCaptionQueryColumnsAndCount)
 {
-    struct Facts
-    {
-        records::GridRecordForm *form;
-        QString caption;
-        QString status;
-        QStringList columns;
-    };
-    const Facts all[] = {
-        {&ui::WindowRegistry::get<records::EmployeeInformation>(),
-         " Employees Information",
-         "Employees Associated With Business: ",
-         {"EmpyoleeId", "EmployeeDate", "BusinessInformationId", "EmployeeFirstName", "EmployeeMiddleName",
-          "EmployeeLastName", "EmployeePosition", "EmployeeQualifications"}},
-        {&ui::WindowRegistry::get<records::LongTermGoals>(),
-         "Business Long Term Goal",
-         "Long Term Goals Associated With Business: ",
-         {"BusinessLongTermGoalID", "BusinessLongTermGoalDate", "BusinessInformationId", "BusinessLongTermGoal"}},
-        {&ui::WindowRegistry::get<records::ShortTermGoals>(),
-         "Business Short Term Goal",
-         "Short Term Goals Associated With Business: ",
-         {"BusinessShortTermGoalID", "BusinessShortTermGoalDate", "BusinessInformationId", "BusinessShortTermGoal"}},
-    };
-    for (const Facts &facts : all) {
+    for (const GridFacts &facts : allGrids()) {
         SCOPED_TRACE(facts.caption.toStdString());
         facts.form->showForBusiness(6);
         EXPECT_EQ(facts.form->windowTitle(), facts.caption);
@@ -99,14 +114,11 @@ TEST_F(GridFormsTest, EachGridShowsItsCaptionQueryColumnsAndCount)
 
 TEST_F(GridFormsTest, KeyAndDateAddedCellsCannotBeTypedIntoOnAnyGrid)
 {
-    folder.exec("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName) VALUES (4, 'Ann')");
-    addGoal("Business Long Term Goal", 4, "grow");
-    addGoal("Business Short Term Goal", 4, "paint");
-    records::GridRecordForm *forms[]
-        = {&ui::WindowRegistry::get<records::EmployeeInformation>(), &ui::WindowRegistry::get<records::LongTermGoals>(),
-           &ui::WindowRegistry::get<records::ShortTermGoals>()};
-    for (records::GridRecordForm *form : forms) {
-        SCOPED_TRACE(form->objectName().toStdString());
+    for (const GridFacts &facts : allGrids()) {
+        SCOPED_TRACE(facts.table);
+        folder.exec(QStringLiteral("INSERT INTO %1 (BusinessInformationId, %2) VALUES (4, 'Ann')")
+                        .arg(QLatin1String(facts.table), QLatin1String(facts.typedColumn)));
+        records::GridRecordForm *form = facts.form;
         form->showForBusiness(4);
         QTableView *grid = gridOf(form);
         const QString key = grid->model()->index(0, 0).data().toString();
@@ -309,18 +321,7 @@ TEST_F(GridFormsTest, ClosingWithAnAddedRowPendingAsksWhetherToStoreIt)
 
 TEST_F(GridFormsTest, RowsTypedWithTheKeyboardAloneAreKeptOrAskedAboutOnEveryGrid)
 {
-    struct Grid
-    {
-        records::GridRecordForm *form;
-        const char *table;
-        const char *column;
-    };
-    const Grid grids[] = {
-        {&ui::WindowRegistry::get<records::EmployeeInformation>(), "BusinessEmployees", "EmployeeFirstName"},
-        {&ui::WindowRegistry::get<records::LongTermGoals>(), "[Business Long Term Goal]", "BusinessLongTermGoal"},
-        {&ui::WindowRegistry::get<records::ShortTermGoals>(), "[Business Short Term Goal]", "BusinessShortTermGoal"},
-    };
-    for (const Grid &grid : grids) {
+    for (const GridFacts &grid : allGrids()) {
         SCOPED_TRACE(grid.table);
         QWidget *form = grid.form;
         QAbstractItemModel *model = gridOf(form)->model();
@@ -346,7 +347,7 @@ TEST_F(GridFormsTest, RowsTypedWithTheKeyboardAloneAreKeptOrAskedAboutOnEveryGri
         dialogs->answers.push_back(ui::Dialogs::Answer::Save);
         ASSERT_TRUE(pressAccessKey(form, Qt::Key_C, [&] { return !form->isVisible(); }));
         EXPECT_EQ(folder.rows(QStringLiteral("select BusinessInformationId, %1 from %2 order by 1, 2")
-                                  .arg(QLatin1String(grid.column), QLatin1String(grid.table))),
+                                  .arg(QLatin1String(grid.typedColumn), QLatin1String(grid.table))),
                   (QStringList{"7|Ann", "7|Bea"}));
     }
 }
@@ -369,11 +370,9 @@ TEST_F(GridFormsTest, ACellOpenedAndLeftAsItWasLeavesAnAddedRowUntouched)
 
 TEST_F(GridFormsTest, TheGridAndStripsStandApartInsideTheFormAndFollowItsSize)
 {
-    records::GridRecordForm *forms[]
-        = {&ui::WindowRegistry::get<records::EmployeeInformation>(), &ui::WindowRegistry::get<records::LongTermGoals>(),
-           &ui::WindowRegistry::get<records::ShortTermGoals>()};
-    for (records::GridRecordForm *form : forms) {
-        SCOPED_TRACE(form->objectName().toStdString());
+    for (const GridFacts &facts : allGrids()) {
+        SCOPED_TRACE(facts.table);
+        records::GridRecordForm *form = facts.form;
         form->showForBusiness(1);
         QCoreApplication::processEvents();
         EXPECT_EQ(layoutFaults(*form), QStringList());

@@ -275,7 +275,7 @@ TEST_F(SingleRecordFormsTest, AStoreOverAnotherUsersChangeIsRefusedAndKeepsWhatW
 TEST_F(SingleRecordFormsTest, AMultiLineBoxStoresEveryCharacterItShows)
 {
     // A non-breaking space and a line separator, as files from other programs bring them.
-    const QString stored = QStringLiteral("Fresh\u00A0bread\u2028daily");
+    const QString stored = "Fresh\u00A0bread\u2028daily";
     addPurpose(4, stored);
     auto &form = ui::WindowRegistry::get<records::BusinessPurpose>();
     form.showForBusiness(4);
