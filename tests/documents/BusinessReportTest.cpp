@@ -73,9 +73,8 @@ TEST_F(BusinessReport, WorkedExampleToTheCharacter)
 TEST_F(BusinessReport, EveryFieldAndSectionInItsPlace)
 {
     const int key = addBusiness(
-        QStringLiteral(
-            "BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, BusinessState, BusinessZip,"
-            " BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress"),
+        "BusninesName, BusinessAddressOne, BusinessAddressTwo, BusinessCity, BusinessState, BusinessZip,"
+        " BusinessCounty, BusinessPhoneNumber, BusinessFaxNumber, BusinessWebSiteURL, BusinessEMailAddress",
         "'N', 'A1', 'A2', 'C', 'S', 'Z', 'County', 'P', 'F', 'W', 'E'");
     folder.exec(
         QStringLiteral(

@@ -13,7 +13,7 @@ class MergeInputsLoader : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder.exec(QStringLiteral(
+        folder.exec(
             "DELETE FROM ARTICLESOFINCORPORATION;"
             "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('articles', 'first'), ('articles', "
             "'second'),"
@@ -23,7 +23,7 @@ protected:
             "NULL), (1, 'G3');"
             "INSERT INTO REGISTEREDAGENT (BusinessInformationId, REGISTEREDAGENTFirstName) VALUES (1, 'Ann'), (1, "
             "'Bob');"
-            "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (1, 'Retail'), (1, 'Wholesale');"));
+            "INSERT INTO BusinessType (BusinessInformationId, BusinessType) VALUES (1, 'Retail'), (1, 'Wholesale');");
     }
 
     testing_support::TempProgramFolder folder;

@@ -79,15 +79,15 @@ TEST(TemplateMerge, OutcomesWithoutTemplateOrText)
 
 TEST(TemplateMerge, ReplacesEveryKnownFieldExactlyAsWritten)
 {
-    MergeInputs inputs = withTemplate(QStringLiteral(
+    MergeInputs inputs = withTemplate(
         "[businessName]|[BusninesName]|[BusinessCity]|[BUSINESSCITY]|[state]|[BusinessState]|[State]|[county]"
-        "|[insert type of business]|[REGISTEREDAGENTPhoneNumber]|[registeredagentstate]|[unknown]|[BusinessCity]"));
+        "|[insert type of business]|[REGISTEREDAGENTPhoneNumber]|[registeredagentstate]|[unknown]|[BusinessCity]");
     inputs.business = businessRow();
     inputs.registeredAgent = agentRow();
     inputs.businessType = "Retail";
 
-    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\nAcme|Acme|Springfield|[BUSINESSCITY]|IL|IL|[State]|Sangamon"
-                                                 "|Retail|555|DE|[unknown]|Springfield"));
+    EXPECT_EQ(mergedText(inputs), "\r\nAcme|Acme|Springfield|[BUSINESSCITY]|IL|IL|[State]|Sangamon"
+                                  "|Retail|555|DE|[unknown]|Springfield");
 }
 
 TEST(TemplateMerge, AValueGoesInOnceAndIsNeverReadAsATemplate)
@@ -97,9 +97,8 @@ TEST(TemplateMerge, AValueGoesInOnceAndIsNeverReadAsATemplate)
     (*inputs.business)["BusninesName"] = "Acme of [county] in [BusinessCity]";
     (*inputs.business)["BusinessCounty"] = "[BusninesName]";
     (*inputs.business)["BusinessState"] = QString();
-    EXPECT_EQ(mergedText(inputs),
-              QStringLiteral("\r\nAcme of [county] in [BusinessCity]|[BusninesName]|[[BusninesName]]"
-                             "|[BusinessCity]"));
+    EXPECT_EQ(mergedText(inputs), "\r\nAcme of [county] in [BusinessCity]|[BusninesName]|[[BusninesName]]"
+                                  "|[BusinessCity]");
 
     // Values naming each other a thousand times stay their own size.
     const QString one = QStringLiteral("[BusinessAddressOne]").repeated(1000);
@@ -123,22 +122,20 @@ TEST(TemplateMerge, BracketRunsAndUnclosedNamesMergeInOnePass)
 
 TEST(TemplateMerge, MissingRowsAndNullColumnsLeaveTheirFieldsAsWritten)
 {
-    const QString body
-        = QStringLiteral("[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]|[registeredagentstate]"
-                         "|[RegisteredAgent]|[list specific functions]|[insert type of business]");
+    const QString body = "[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]|[registeredagentstate]"
+                         "|[RegisteredAgent]|[list specific functions]|[insert type of business]";
     MergeInputs inputs = withTemplate(body);
     // No business, agent, type or goals: only the agent block and goal list steps run.
-    EXPECT_EQ(mergedText(inputs), QStringLiteral("\r\n[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]"
-                                                 "|[registeredagentstate]||\r\n\r\n\r\n|[insert type of business]"));
+    EXPECT_EQ(mergedText(inputs), "\r\n[BusinessCity]|[BusinessZip]|[county]|[REGISTEREDAGENTCity]"
+                                  "|[registeredagentstate]||\r\n\r\n\r\n|[insert type of business]");
 
     inputs.business = businessRow(); // BusinessZip is Null
     inputs.registeredAgent = agentRow();
     inputs.longTermGoals = {"Grow"};
     inputs.businessType = QVariant(); // the first type row's column is Null
-    EXPECT_EQ(
-        mergedText(inputs),
-        QStringLiteral("\r\nSpringfield|[BusinessZip]|Sangamon|Dover|DE|\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\n"
-                       "Dover\tDE\t19901\r\n|\r\n\r\nGrow\r\n\r\n|[insert type of business]"));
+    EXPECT_EQ(mergedText(inputs),
+              "\r\nSpringfield|[BusinessZip]|Sangamon|Dover|DE|\r\n\tAnn\tB\tCole\r\n1 Elm\r\nSuite 2\r\n"
+              "Dover\tDE\t19901\r\n|\r\n\r\nGrow\r\n\r\n|[insert type of business]");
 }
 
 TEST(TemplateMerge, LargeDocumentsMergeAsOneWholeText)
@@ -172,9 +169,9 @@ namespace {
 
 TEST(FieldsWithoutValue, EachUnfilledFieldIsListedOnceInTheOrderItFirstOccurs)
 {
-    MergeInputs inputs = withTemplate(QStringLiteral("[county] [BusinessZip] [businessName]\r\n"
-                                                     "[BusinessZip] [REGISTEREDAGENTFirstName] [NotAField] [county]"
-                                                     " [insert type of business]"));
+    MergeInputs inputs = withTemplate("[county] [BusinessZip] [businessName]\r\n"
+                                      "[BusinessZip] [REGISTEREDAGENTFirstName] [NotAField] [county]"
+                                      " [insert type of business]");
     inputs.business = businessRow();
     const MergedDocument merged = mergeTemplate(inputs);
     // County is filled; the Null zip, the missing agent and the missing type are not.

@@ -17,10 +17,9 @@ class Templates : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder.exec(QStringLiteral(
-            "DELETE FROM ARTICLESOFINCORPORATION;"
-            "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('zeta', 'Z'), ('alpha', 'A\r\nB'),"
-            " (NULL, 'nameless'), ('blank', NULL), ('o''brien', 'quoted');"));
+        folder.exec("DELETE FROM ARTICLESOFINCORPORATION;"
+                    "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES ('zeta', 'Z'), ('alpha', 'A\r\nB'),"
+                    " (NULL, 'nameless'), ('blank', NULL), ('o''brien', 'quoted');");
     }
 
     QString storedInfo(const QString &name) const

@@ -39,8 +39,8 @@ protected:
     {
         EXPECT_EQ(db::Schema::check(backup + QStringLiteral("/Tallowmere.db")), QStringList()) << backup.toStdString();
         EXPECT_EQ(db::Schema::check(backup + QStringLiteral("/Rss.db")), QStringList()) << backup.toStdString();
-        const QString businesses = QStringLiteral("select BusinessInformationId, BusninesName from BusinessInformation "
-                                                  "order by BusinessInformationId");
+        const QString businesses = "select BusinessInformationId, BusninesName from BusinessInformation "
+                                   "order by BusinessInformationId";
         EXPECT_EQ(rowsOf(QStringLiteral("Data Source=") + backup + QStringLiteral("/Tallowmere.db"), businesses),
                   folder.rows(businesses));
     }
@@ -131,8 +131,8 @@ TEST_F(FileMenuTest, ExportWritesEveryBusinessAsCsvWithAByteOrderMarkReplacingTh
     QFile written(file);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QString keys = folder
-                             .rows(QStringLiteral("select BusinessInformationId from BusinessInformation order by "
-                                                  "BusinessInformationId"))
+                             .rows("select BusinessInformationId from BusinessInformation order by "
+                                   "BusinessInformationId")
                              .join(u' ');
     const QStringList key = keys.split(u' ');
     ASSERT_EQ(key.size(), 2);

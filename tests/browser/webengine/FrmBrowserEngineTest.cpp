@@ -333,10 +333,10 @@ TEST_F(FrmBrowserEngineTest, TheBuiltInUserGuideShowsItsPictures)
     const auto count = [&] {
         counts.clear();
         view->page()->runJavaScript(
-            QStringLiteral("(function () { var all = Array.from(document.images);"
-                           " return all.length + ' ' + all.filter(function (i) { return i.complete && i.naturalWidth > "
-                           "0; }).length"
-                           " + ' ' + all.filter(function (i) { return !i.complete; }).length; })()"),
+            "(function () { var all = Array.from(document.images);"
+            " return all.length + ' ' + all.filter(function (i) { return i.complete && i.naturalWidth > "
+            "0; }).length"
+            " + ' ' + all.filter(function (i) { return !i.complete; }).length; })()",
             [&counts](const QVariant &result) { counts = result.toString(); });
         return waitUntil([&] { return !counts.isEmpty(); });
     };

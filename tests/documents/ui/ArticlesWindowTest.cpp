@@ -21,11 +21,11 @@ using documents::ArticlesWindow;
 
 namespace {
 
-const QString Articles = QStringLiteral(
-    "ARTICLES OF INCORPORATION\r\n\r\nThe name of the corporation is [BusninesName].\r\n"
-    "Its office is at [BusinessAddressOne], [BusinessCity], [county] County, [state] [BusinessZip].\r\n\r\n"
-    "The registered agent is:[RegisteredAgent]\r\nThe corporation is formed to [insert type of business]:"
-    "[list specific functions]Signed, [REGISTEREDAGENTFirstName] [REGISTEREDAGENTLastName]");
+const QString Articles
+    = "ARTICLES OF INCORPORATION\r\n\r\nThe name of the corporation is [BusninesName].\r\n"
+      "Its office is at [BusinessAddressOne], [BusinessCity], [county] County, [state] [BusinessZip].\r\n\r\n"
+      "The registered agent is:[RegisteredAgent]\r\nThe corporation is formed to [insert type of business]:"
+      "[list specific functions]Signed, [REGISTEREDAGENTFirstName] [REGISTEREDAGENTLastName]";
 
 class ArticlesWindowTest : public testing_support::FormTest
 {
@@ -75,11 +75,11 @@ TEST_F(ArticlesWindowTest, ShowsTheFilledTemplateUnderItsName)
 {
     EXPECT_EQ(window().objectName(), "rptArticlesOfCorporation");
     EXPECT_EQ(window().windowTitle(), "Report: articles");
-    EXPECT_EQ(text(), QStringLiteral("\nARTICLES OF INCORPORATION\n\nThe name of the corporation is Sample Tools.\n"
-                                     "Its office is at 1 Main St, Springfield, Sangamon County, IL 62701.\n\n"
-                                     "The registered agent is:\n\tAnn\t\tCole\n9 Elm St\n\nDover\tDE\t19901\n\n"
-                                     "The corporation is formed to make hand tools:\n\nSell tools in three "
-                                     "states\nTrain apprentices\n\nSigned, Ann Cole"));
+    EXPECT_EQ(text(), "\nARTICLES OF INCORPORATION\n\nThe name of the corporation is Sample Tools.\n"
+                      "Its office is at 1 Main St, Springfield, Sangamon County, IL 62701.\n\n"
+                      "The registered agent is:\n\tAnn\t\tCole\n9 Elm St\n\nDover\tDE\t19901\n\n"
+                      "The corporation is formed to make hand tools:\n\nSell tools in three "
+                      "states\nTrain apprentices\n\nSigned, Ann Cole");
 }
 
 TEST_F(ArticlesWindowTest, ShowingAgainMergesWhatIsAskedForUnderItsCaption)

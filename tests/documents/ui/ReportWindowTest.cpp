@@ -35,7 +35,7 @@ class ReportWindowTest : public testing_support::FormTest
 protected:
     void SetUp() override
     {
-        folder.exec(QStringLiteral(
+        folder.exec(
             "INSERT INTO BusinessInformation (BusninesName, BusinessAddressOne, BusinessCity, BusinessState, "
             "BusinessZip,"
             " BusinessPhoneNumber, BusinessWebSiteURL, BusinessEMailAddress) VALUES ('Sample Tools', '1 Main St',"
@@ -48,7 +48,7 @@ protected:
             " (1, 'Sell in three states');"
             "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName, EmployeeMiddleName,"
             " EmployeeLastName, EmployeePosition, EmployeeQualifications) VALUES"
-            " (1, 'Frank', 'J', 'Lang', 'Owner', 'MBA'), (1, 'Rita', 'M', 'Ortiz', 'Smith', 'Journeyman');"));
+            " (1, 'Frank', 'J', 'Lang', 'Owner', 'MBA'), (1, 'Rita', 'M', 'Ortiz', 'Smith', 'Journeyman');");
     }
 
     static ReportWindow &window() { return documents::reportWindow(); }

@@ -44,11 +44,11 @@ class TemplateWindows : public testing_support::FormTest
 protected:
     void SetUp() override
     {
-        folder.exec(QStringLiteral(
+        folder.exec(
             "DELETE FROM ARTICLESOFINCORPORATION;"
             "INSERT INTO ARTICLESOFINCORPORATION (ReportName, Info) VALUES"
             " ('articles', 'ARTICLES OF INCORPORATION\r\n\r\nThe name of the corporation is [BusninesName].\r\n'),"
-            " ('bylaws', 'Bylaws of [businessName]'), ('blank', NULL), ('o''brien lease', 'Lease');"));
+            " ('bylaws', 'Bylaws of [businessName]'), ('blank', NULL), ('o''brien lease', 'Lease');");
     }
 
     static SelectTemplateWindow &chooser() { return documents::selectTemplateWindow(); }
