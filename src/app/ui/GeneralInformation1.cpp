@@ -42,11 +42,7 @@
 
 namespace app {
 
-namespace {
-
 using namespace mainform;
-
-} // namespace
 
 GeneralInformation1::GeneralInformation1(QWidget *parent)
     : TextBoxRecordForm(std::make_unique<BusinessInformationController>(), Fields, Columns, parent)
