@@ -197,19 +197,38 @@ void writeFileAtomically(const QString &filePath, const QByteArray &bytes, bool 
     }
 }
 
+namespace {
+
+// A temporary file's name: the file's own name, a dot and six ASCII letters or digits.
+// Spelled out rather than matched by a pattern: the start runs this, and a regular
+// expression would load and compile its engine for it.
+bool isLeftoverName(const QString &name, const QString &fileName)
+{
+    constexpr int Suffix = 6;
+    if (name.size() != fileName.size() + 1 + Suffix || !name.startsWith(fileName) || name[fileName.size()] != u'.')
+        return false;
+    for (const QChar c : QStringView(name).last(Suffix)) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int removeAtomicWriteLeftovers(const QString &filePath)
 {
     const QFileInfo target(filePath);
-    // The temporary files' names: the file's own name, a dot and six letters or digits.
-    const QRegularExpression leftover(QRegularExpression::anchoredPattern(QRegularExpression::escape(target.fileName())
-                                                                          + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QString fileName = target.fileName();
     const QDir folder = target.absoluteDir();
     int removed = 0;
-    const QStringList candidates
-        = folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : candidates) {
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (!isLeftoverName(name, fileName))
+            continue;
         const QFileInfo file(folder.filePath(name));
-        if (leftover.match(name).hasMatch() && file.isFile() && !file.isSymLink() && QFile::remove(file.filePath()))
+        if (file.isFile() && !file.isSymLink() && QFile::remove(file.filePath()))
             ++removed;
     }
     return removed;

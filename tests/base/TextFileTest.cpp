@@ -119,8 +119,14 @@ TEST(TextFileWriting, LeftoversOfKilledWritesAreRemovedAndNothingElse)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("config.ini"));
-    const QStringList kept{QStringLiteral("config.ini"), QStringLiteral("config.ini.bak"),
-                           QStringLiteral("config.ini.AbC12"), QStringLiteral("feed.xml.AbC123")};
+    const QStringList kept{QStringLiteral("config.ini"),
+                           QStringLiteral("config.ini.bak"),
+                           QStringLiteral("config.ini.AbC12"),
+                           QStringLiteral("feed.xml.AbC123"),
+                           QStringLiteral("config.ini.AbC1-3"),
+                           QStringLiteral("CONFIG.INI.AbC123"),
+                           QStringLiteral("config.ini.AbC1\u00e93"),
+                           QStringLiteral("config.inixAbC123")};
     for (const QString &name :
          kept + QStringList{QStringLiteral("config.ini.AbC123"), QStringLiteral("config.ini.x9Y8z7")}) {
         QFile file(folder.filePath(name));

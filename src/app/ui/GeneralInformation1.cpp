@@ -6,6 +6,7 @@
 #include "app/Templates.h"
 #include "app/UserGuide.h"
 #include "app/ui/FileMenu.h"
+#include "app/ui/MainFormLayout.h"
 #include "base/FailurePolicy.h"
 #include "base/TextFile.h"
 #include "browser/ui/FrmBrowser.h"
@@ -41,83 +42,7 @@
 
 namespace app {
 
-namespace {
-
-using records::FieldKind;
-using records::SingleLineHeight;
-
-// The business fields (twips): labels right-aligned against one column of boxes.
-constexpr records::FieldColumns Columns{120, 2400, 2640};
-constexpr int FirstRowTop = 1140;
-constexpr int RowStep = 360;
-constexpr int BoxWidth = 4440;
-constexpr int ClientWidth = 7200;
-
-constexpr int rowTop(int row)
-{
-    return FirstRowTop + row * RowStep;
-}
-
-namespace column = db::tables::BusinessInformation;
-
-constexpr records::FieldSpec Fields[] = {
-    {column::Id, "BusinessInformationId:", FieldKind::Hidden, rowTop(0), BoxWidth, SingleLineHeight},
-    {column::DateAdded, "BusinessInformationDate:", FieldKind::Hidden, rowTop(1), BoxWidth, SingleLineHeight},
-    {column::BusinessName, "Busnines Name:", FieldKind::SingleLine, rowTop(0), BoxWidth, SingleLineHeight},
-    {column::AddressOne, "Business Address One:", FieldKind::SingleLine, rowTop(1), BoxWidth, SingleLineHeight},
-    {column::AddressTwo, "Business Address Two:", FieldKind::SingleLine, rowTop(2), BoxWidth, SingleLineHeight},
-    {column::City, "Business City:", FieldKind::SingleLine, rowTop(3), BoxWidth, SingleLineHeight},
-    {column::State, "Business State:", FieldKind::SingleLine, rowTop(4), BoxWidth, SingleLineHeight},
-    {column::Zip, "Business Zip:", FieldKind::SingleLine, rowTop(5), BoxWidth, SingleLineHeight},
-    {column::County, "Business County:", FieldKind::SingleLine, rowTop(6), BoxWidth, SingleLineHeight},
-    {column::PhoneNumber, "Business Phone Number:", FieldKind::SingleLine, rowTop(7), BoxWidth, SingleLineHeight},
-    {column::FaxNumber, "Business Fax Number:", FieldKind::SingleLine, rowTop(8), BoxWidth, SingleLineHeight},
-    {column::WebSiteUrl, "Business Web Site URL:", FieldKind::SingleLine, rowTop(9), BoxWidth, SingleLineHeight},
-    {column::EMailAddress, "Business E-mail Address:", FieldKind::SingleLine, rowTop(10), BoxWidth, SingleLineHeight},
-};
-
-// The planning menu frame and its buttons (twips, buttons relative to the frame).
-namespace Menu {
-constexpr int Left = 1320;
-constexpr int Top = 5280;
-constexpr int Width = 5295;
-constexpr int Height = 2715;
-constexpr int ButtonWidth = 1935;
-constexpr int ButtonHeight = 375;
-constexpr int LeftColumn = 600;
-constexpr int RightColumn = 2640;
-constexpr int Row[] = {300, 780, 1260, 1740, 2220};
-constexpr int TemplateGap = 100;
-} // namespace Menu
-
-constexpr int BottomMargin = 120;
-constexpr int DesignClientHeight = Menu::Top + Menu::Height + BottomMargin + 2 * records::Strip::Height;
-
-constexpr int TemplateStep = Menu::ButtonHeight + Menu::TemplateGap;
-// Beyond this many templates the column scrolls rather than growing the form.
-constexpr int TemplateRowsShown = 10;
-
-// The frame and the form grow by a button's height per template, and further when the
-// column would otherwise leave the frame.
-constexpr int growthForTemplates(int count)
-{
-    if (count == 0)
-        return 0;
-    const int shown = std::min(count, TemplateRowsShown);
-    const int lastBottom = Menu::Row[3] + shown * TemplateStep + Menu::ButtonHeight;
-    return std::max(shown * Menu::ButtonHeight, lastBottom + Menu::TemplateGap - Menu::Height);
-}
-
-constexpr TemplateColumnGeometry TemplateColumnPlace{
-    Menu::LeftColumn, Menu::Row[3] + TemplateStep, Menu::ButtonWidth, Menu::ButtonHeight,
-    TemplateStep,     TemplateRowsShown,
-};
-
-// The hidden template commands stand left of the frame.
-constexpr int HiddenCommandLeft = 120;
-constexpr int HiddenCommandWidth = 1095;
-
-} // namespace
+using namespace mainform;
 
 GeneralInformation1::GeneralInformation1(QWidget *parent)
     : TextBoxRecordForm(std::make_unique<BusinessInformationController>(), Fields, Columns, parent)
@@ -153,44 +78,39 @@ void GeneralInformation1::buildPlanningMenu()
     m_planningMenu->setObjectName(QStringLiteral("Frame1"));
     m_planningMenu->setGeometry(ui::twipsRect(Menu::Left, Menu::Top, Menu::Width, Menu::Height));
 
-    struct MenuButton
+    using Self = GeneralInformation1;
+    struct Action
     {
-        const char *name;
-        const char *caption;
-        int left;
-        int top;
-        void (GeneralInformation1::*open)();
+        void (Self::*open)();
         bool handsOver;
     };
-    using Self = GeneralInformation1;
-    const MenuButton buttons[] = {
-        {"cmdBusinessPurpose", "Business Purpose", Menu::LeftColumn, Menu::Row[0],
-         &Self::openPlanningForm<records::BusinessPurpose>, true},
-        {"cmdBusinessType", "Business Type", Menu::RightColumn, Menu::Row[0],
-         &Self::openPlanningForm<records::BusinessType>, true},
-        {"cmdBusinessPerspectives", "Business Perspectives", Menu::LeftColumn, Menu::Row[1],
-         &Self::openPlanningForm<records::BusinessPerspective>, true},
-        {"cmdEmployeeInformation", "Employee Information", Menu::RightColumn, Menu::Row[1],
-         &Self::openPlanningForm<records::EmployeeInformation>, true},
-        {"cmdLongTermGoals", "Long Term Goals", Menu::LeftColumn, Menu::Row[2],
-         &Self::openPlanningForm<records::LongTermGoals>, true},
-        {"cmdShortTermGoals", "Short Term Goals", Menu::RightColumn, Menu::Row[2],
-         &Self::openPlanningForm<records::ShortTermGoals>, true},
-        {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], &Self::viewReport, true},
-        {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3], &Self::openBusinessResources, false},
-        {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], &Self::manageRssFeeds, false},
+    const auto actionOf = [](PlanningCommand command) -> Action {
+        switch (command) {
+        case PlanningCommand::BusinessPurpose: return {&Self::openPlanningForm<records::BusinessPurpose>, true};
+        case PlanningCommand::BusinessType: return {&Self::openPlanningForm<records::BusinessType>, true};
+        case PlanningCommand::BusinessPerspectives:
+            return {&Self::openPlanningForm<records::BusinessPerspective>, true};
+        case PlanningCommand::EmployeeInformation: return {&Self::openPlanningForm<records::EmployeeInformation>, true};
+        case PlanningCommand::LongTermGoals: return {&Self::openPlanningForm<records::LongTermGoals>, true};
+        case PlanningCommand::ShortTermGoals: return {&Self::openPlanningForm<records::ShortTermGoals>, true};
+        case PlanningCommand::BusinessReport: return {&Self::viewReport, true};
+        case PlanningCommand::BusinessResources: return {&Self::openBusinessResources, false};
+        case PlanningCommand::ManageRssFeeds: return {&Self::manageRssFeeds, false};
+        }
+        return {nullptr, false};
     };
-    for (const MenuButton &entry : buttons) {
+    for (const PlanningButton &entry : PlanningButtons) {
         QPushButton *button
             = ui::makeButton(m_planningMenu, entry.name, QLatin1String(entry.caption),
                              ui::twipsRect(entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight));
-        if (entry.open)
-            connect(button, &QPushButton::clicked, this, entry.open);
-        if (entry.handsOver)
+        const auto [open, handsOver] = actionOf(entry.command);
+        if (open)
+            connect(button, &QPushButton::clicked, this, open);
+        if (handsOver)
             m_handOverButtons << button;
     }
     m_templatePattern
-        = ui::makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
+        = ui::makeButton(m_planningMenu, TemplatePatternName, QString(),
                          ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
     m_templatePattern->hide();
     ui::fitCaptions(m_planningMenu->findChildren<QAbstractButton *>());

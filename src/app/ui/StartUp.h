@@ -1,10 +1,8 @@
 #pragma once
 
-namespace app {
+#include "app/ui/ProgramIcon.h"
 
-// Gives every window the program's icon (from the program's resources), and tells the
-// desktop which entry the windows belong to.
-void useProgramIcon();
+namespace app {
 
 // Loads and shows the main form. When the business database cannot be opened or is
 // not one, shows the reason with the file's name and returns false; nothing is created.
