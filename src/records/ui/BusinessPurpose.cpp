@@ -24,7 +24,7 @@ constexpr FieldSpec Fields[] = {
 
 BusinessPurpose::BusinessPurpose(QWidget *parent)
     : SingleRecordForm(DetailForms::businessPurpose(), QStringLiteral("Business Purpose"), Fields, Columns,
-                       QSize(clientWidth(PurposeWidth), clientHeight(rowTop(3) + PurposeHeight)), parent)
+                       ui::TwipsSize{clientWidth(PurposeWidth), clientHeight(rowTop(3) + PurposeHeight)}, parent)
 {
     setObjectName(QStringLiteral("BusinessPurpose"));
 }
