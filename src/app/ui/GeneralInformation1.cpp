@@ -8,11 +8,8 @@
 #include "app/ui/FileMenu.h"
 #include "app/ui/GeneralInformation1Layout.h"
 #include "base/FailurePolicy.h"
-#include "base/TextFile.h"
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
-#include "db/ProgramFolder.h"
-#include "documents/TemplateCatalog.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
@@ -209,10 +206,7 @@ void GeneralInformation1::findNext()
 void GeneralInformation1::findAfter(std::optional<qint64> key)
 {
     reportFailures([this, key] {
-        db::Connection connection;
-        connection.open(db::ConnectionStrings::document());
-        const std::vector<qint64> keys = businessesNamed(connection, m_searchedText);
-        connection.close();
+        const std::vector<qint64> keys = businessesNamed(m_searchedText);
         // A business stored elsewhere since this form loaded is not among its rows: pass it over.
         std::optional<qint64> candidate = key;
         for (size_t tried = 0; tried < keys.size(); ++tried) {
@@ -487,18 +481,7 @@ void GeneralInformation1::uploadTemplate()
         = ui::Dialogs::openFileName(this, QStringLiteral("Open"), QStringLiteral("Text files (*.txt);;All files (*)"));
     if (filePath.isEmpty())
         return;
-    const QString name = templateNameForFile(filePath);
-    reportFailures([&] {
-        const QString text = templateTextFromLines(base::readTextFileLines(filePath));
-        m_templateConnection.open(db::ConnectionStrings::document());
-        try {
-            storeTemplate(m_templateConnection, name, text);
-        } catch (...) {
-            m_templateConnection.close();
-            throw;
-        }
-        m_templateConnection.close();
-    });
+    reportFailures([&filePath] { storeTemplateFile(filePath); });
 }
 
 } // namespace app
