@@ -10,9 +10,6 @@ using namespace DetailLayout;
 
 namespace column = db::tables::BusinessPurpose;
 
-constexpr int PurposeWidth = 5535;
-constexpr int PurposeHeight = 4725;
-
 constexpr FieldSpec Fields[] = {
     {column::Id, "Purpose Identification:", FieldKind::Disabled, rowTop(0), SingleLineWidth, SingleLineHeight},
     {column::DateAdded, "Purpose Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth, SingleLineHeight},

@@ -20,9 +20,6 @@ namespace records {
 
 namespace {
 
-// The window frame that the layout arithmetic counts into the form's outer width.
-constexpr int FrameAllowance = 120;
-
 struct StripButton
 {
     const char *name;
@@ -205,7 +202,7 @@ void RecordFormWindow::layoutStrips()
     m_statusStrip->setGeometry(0, height - stripHeight, width, stripHeight);
     m_buttonStrip->setGeometry(0, height - 2 * stripHeight, width, stripHeight);
 
-    const FormSize size{ui::pixelsToTwips(width) + FrameAllowance, ui::pixelsToTwips(height)};
+    const FormSize size{ui::pixelsToTwips(width) + Strip::FrameAllowance, ui::pixelsToTwips(height)};
     const StripPositions positions = resizeStrips(size, ui::pixelsToTwips(m_status->width()), hasGrid());
     ui::place(m_status, {Strip::StatusLeft, 0, positions.statusWidth, Strip::StatusHeight});
     ui::place(m_buttons[QStringLiteral("cmdNext")], {positions.nextLeft, 0, Strip::NavigationWidth, Strip::Height});
