@@ -31,6 +31,15 @@ int twipsToPixels(int twips);
 int pixelsToTwips(int pixels);
 QRect twipsRect(const TwipsBox &box);
 QSize twipsSize(const TwipsSize &size);
+// The same for a place worked out as loose numbers.
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return twipsRect(TwipsBox{left, top, width, height});
+}
+inline QSize twipsSize(int width, int height)
+{
+    return twipsSize(TwipsSize{width, height});
+}
 
 // Puts a control at its box; gives a window a client area of this size.
 void place(QWidget *control, const TwipsBox &box);

@@ -92,7 +92,7 @@ TEST(LayoutScale, ConversionsFollowTheDesktopFontAsItChanges)
     {
         const testing_support::DesktopFont desktop(designFont());
         EXPECT_EQ(ui::twipsToPixels(1440), 96); // 15 twips to a pixel at 96 DPI
-        EXPECT_EQ(ui::twipsRect({150, 300, 1500, 285}), QRect(10, 20, 100, 19));
+        EXPECT_EQ(ui::twipsRect(150, 300, 1500, 285), QRect(10, 20, 100, 19));
         EXPECT_EQ(ui::pixelsToTwips(96), 1440);
     }
     {
@@ -104,13 +104,13 @@ TEST(LayoutScale, ConversionsFollowTheDesktopFontAsItChanges)
         const int twipsPerPixel = ui::pixelsToTwips(1);
         EXPECT_DOUBLE_EQ(scale, 15.0 / twipsPerPixel);
         EXPECT_EQ(ui::twipsToPixels(1440), std::lround(96 * scale));
-        EXPECT_EQ(ui::twipsSize({7200, 360}), QSize(std::lround(480 * scale), std::lround(24 * scale)));
+        EXPECT_EQ(ui::twipsSize(7200, 360), QSize(std::lround(480 * scale), std::lround(24 * scale)));
         // Pixels become twips and back unchanged, so sizes worked out in twips follow the window.
         for (const int pixels : {1, 7, 120, 333, 1001})
             EXPECT_EQ(ui::twipsToPixels(ui::pixelsToTwips(pixels)), pixels);
         // Controls that meet in twips meet in pixels: edges are rounded, not sizes.
-        const QRect first = ui::twipsRect({59, 1560, 1095, 240});
-        const QRect second = ui::twipsRect({59 + 1095, 1560 + 240, 1095, 240});
+        const QRect first = ui::twipsRect(59, 1560, 1095, 240);
+        const QRect second = ui::twipsRect(59 + 1095, 1560 + 240, 1095, 240);
         EXPECT_EQ(first.right() + 1, second.left());
         EXPECT_EQ(first.bottom() + 1, second.top());
     }

@@ -149,10 +149,10 @@ TEST_F(WindowFit, OnALargeScreenTheControlsLieAtTheirDesignPlacesWithoutScrollBa
     window.showWindow();
     const QRect screen = window.screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(window.frameGeometry()));
-    EXPECT_EQ(window.size(), ui::twipsSize({15000, 12000}));
+    EXPECT_EQ(window.size(), ui::twipsSize(15000, 12000));
     EXPECT_EQ(QRect(window.farCorner->mapTo(&window, QPoint()), window.farCorner->size()),
-              ui::twipsRect({13500, 11400, 1200, 375}));
-    EXPECT_EQ(window.label->mapTo(&window, QPoint()), ui::twipsRect({120, 1500, 0, 0}).topLeft());
+              ui::twipsRect(13500, 11400, 1200, 375));
+    EXPECT_EQ(window.label->mapTo(&window, QPoint()), ui::twipsRect(120, 1500, 0, 0).topLeft());
     // The scroll bars settle once the window has taken its size.
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.scrollArea()->horizontalScrollBar()->isVisible());
@@ -172,7 +172,7 @@ TEST_F(WindowFit, OnASmallScreenTheWindowFitsAndItsControlsScrollIntoView)
     EXPECT_TRUE(area->verticalScrollBar()->isVisible());
     EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
     // Nothing squeezed: the controls keep their places, the far corner out of view.
-    EXPECT_EQ(window.farCorner->geometry(), ui::twipsRect({13500, 11400, 1200, 375}));
+    EXPECT_EQ(window.farCorner->geometry(), ui::twipsRect(13500, 11400, 1200, 375));
     EXPECT_TRUE(testing_support::inView(window.name));
     EXPECT_FALSE(testing_support::inView(window.farCorner));
     EXPECT_FALSE(window.hidden->isVisible());

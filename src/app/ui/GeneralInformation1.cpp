@@ -6,14 +6,17 @@
 #include "app/Templates.h"
 #include "app/UserGuide.h"
 #include "app/ui/FileMenu.h"
-#include "app/ui/GeneralInformation1Layout.h"
 #include "base/FailurePolicy.h"
+#include "base/TextFile.h"
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
+#include "db/ProgramFolder.h"
+#include "documents/TemplateCatalog.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
+#include "records/StripLayout.h"
 #include "records/ui/BusinessPerspective.h"
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/BusinessType.h"
@@ -22,7 +25,7 @@
 #include "records/ui/RegisteredAgent.h"
 #include "records/ui/ShortTermGoals.h"
 #include "rss/ui/FrmRssGenerator.h"
-#include "ui/Controls.h"
+#include "ui/Buttons.h"
 #include "ui/Dialogs.h"
 #include "ui/FitCaption.h"
 #include "ui/Twips.h"
@@ -42,7 +45,18 @@ namespace {
 
 using records::FieldKind;
 using records::SingleLineHeight;
-using namespace GeneralInformation1Layout;
+
+// The business fields (twips): labels right-aligned against one column of boxes.
+constexpr records::FieldColumns Columns{120, 2400, 2640};
+constexpr int FirstRowTop = 1140;
+constexpr int RowStep = 360;
+constexpr int BoxWidth = 4440;
+constexpr int ClientWidth = 7200;
+
+constexpr int rowTop(int row)
+{
+    return FirstRowTop + row * RowStep;
+}
 
 namespace column = db::tables::BusinessInformation;
 
@@ -62,6 +76,27 @@ constexpr records::FieldSpec Fields[] = {
     {column::EMailAddress, "Business E-mail Address:", FieldKind::SingleLine, rowTop(10), BoxWidth, SingleLineHeight},
 };
 
+// The planning menu frame and its buttons (twips, buttons relative to the frame).
+namespace Menu {
+constexpr int Left = 1320;
+constexpr int Top = 5280;
+constexpr int Width = 5295;
+constexpr int Height = 2715;
+constexpr int ButtonWidth = 1935;
+constexpr int ButtonHeight = 375;
+constexpr int LeftColumn = 600;
+constexpr int RightColumn = 2640;
+constexpr int Row[] = {300, 780, 1260, 1740, 2220};
+constexpr int TemplateGap = 100;
+} // namespace Menu
+
+constexpr int BottomMargin = 120;
+constexpr int DesignClientHeight = Menu::Top + Menu::Height + BottomMargin + 2 * records::Strip::Height;
+
+constexpr int TemplateStep = Menu::ButtonHeight + Menu::TemplateGap;
+// Beyond this many templates the column scrolls rather than growing the form.
+constexpr int TemplateRowsShown = 10;
+
 // The frame and the form grow by a button's height per template, and further when the
 // column would otherwise leave the frame.
 constexpr int growthForTemplates(int count)
@@ -72,6 +107,15 @@ constexpr int growthForTemplates(int count)
     const int lastBottom = Menu::Row[3] + shown * TemplateStep + Menu::ButtonHeight;
     return std::max(shown * Menu::ButtonHeight, lastBottom + Menu::TemplateGap - Menu::Height);
 }
+
+constexpr TemplateColumnGeometry TemplateColumnPlace{
+    Menu::LeftColumn, Menu::Row[3] + TemplateStep, Menu::ButtonWidth, Menu::ButtonHeight,
+    TemplateStep,     TemplateRowsShown,
+};
+
+// The hidden template commands stand left of the frame.
+constexpr int HiddenCommandLeft = 120;
+constexpr int HiddenCommandWidth = 1095;
 
 } // namespace
 
@@ -107,7 +151,7 @@ void GeneralInformation1::buildPlanningMenu()
 {
     m_planningMenu = new QGroupBox(QStringLiteral("Planning Menu"), clientArea());
     m_planningMenu->setObjectName(QStringLiteral("Frame1"));
-    ui::place(m_planningMenu, {Menu::Left, Menu::Top, Menu::Width, Menu::Height});
+    m_planningMenu->setGeometry(ui::twipsRect(Menu::Left, Menu::Top, Menu::Width, Menu::Height));
 
     struct MenuButton
     {
@@ -139,7 +183,7 @@ void GeneralInformation1::buildPlanningMenu()
     for (const MenuButton &entry : buttons) {
         QPushButton *button
             = ui::makeButton(m_planningMenu, entry.name, QLatin1String(entry.caption),
-                             ui::TwipsBox{entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight});
+                             ui::twipsRect(entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight));
         if (entry.open)
             connect(button, &QPushButton::clicked, this, entry.open);
         if (entry.handsOver)
@@ -147,7 +191,7 @@ void GeneralInformation1::buildPlanningMenu()
     }
     m_templatePattern
         = ui::makeButton(m_planningMenu, "cmdArticleOfCorporation_0", QString(),
-                         ui::TwipsBox{Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight});
+                         ui::twipsRect(Menu::LeftColumn, Menu::Row[3], Menu::ButtonWidth, Menu::ButtonHeight));
     m_templatePattern->hide();
     ui::fitCaptions(m_planningMenu->findChildren<QAbstractButton *>());
     m_templateColumn = new TemplateColumn(TemplateColumnPlace, m_planningMenu);
@@ -222,10 +266,10 @@ void GeneralInformation1::buildTemplateCommands()
 {
     const int top = Menu::Top;
     QPushButton *edit = ui::makeButton(clientArea(), "cmdEditTemplate", QStringLiteral("Edit Tempate"),
-                                       ui::TwipsBox{HiddenCommandLeft, top, HiddenCommandWidth, Menu::ButtonHeight});
+                                       ui::twipsRect(HiddenCommandLeft, top, HiddenCommandWidth, Menu::ButtonHeight));
     QPushButton *upload = ui::makeButton(clientArea(), "CmdUpload", QStringLiteral("Upload Template"),
-                                         ui::TwipsBox{HiddenCommandLeft, top + Menu::ButtonHeight + Menu::TemplateGap,
-                                                      HiddenCommandWidth, Menu::ButtonHeight});
+                                         ui::twipsRect(HiddenCommandLeft, top + Menu::ButtonHeight + Menu::TemplateGap,
+                                                       HiddenCommandWidth, Menu::ButtonHeight));
     edit->hide();
     upload->hide();
     connect(edit, &QPushButton::clicked, this, &GeneralInformation1::editTemplate);
@@ -323,7 +367,7 @@ void GeneralInformation1::growBy(int twips)
     if (twips == 0)
         return;
     m_growth += twips;
-    ui::place(m_planningMenu, {Menu::Left, Menu::Top, Menu::Width, Menu::Height + m_growth});
+    m_planningMenu->setGeometry(ui::twipsRect(Menu::Left, Menu::Top, Menu::Width, Menu::Height + m_growth));
     setClientSizeTwips({ClientWidth, DesignClientHeight + m_growth});
 }
 
