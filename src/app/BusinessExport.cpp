@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "db/Connection.h"
 #include "db/CsvWriter.h"
+#include "db/ProgramFolder.h"
 #include "db/Statement.h"
 
 #include <QDir>
@@ -36,6 +37,13 @@ qsizetype exportBusinesses(db::Connection &connection, const QString &filePath)
     if (!file.commit())
         throw base::FileError(QStringLiteral("%1 could not be written: %2").arg(shown, file.errorString()));
     return count;
+}
+
+qsizetype exportBusinesses(const QString &filePath)
+{
+    db::Connection connection;
+    connection.open(db::ConnectionStrings::document());
+    return exportBusinesses(connection, filePath);
 }
 
 } // namespace app

@@ -15,5 +15,7 @@ namespace app {
 // The file is replaced only once it is complete. Returns how many businesses were
 // written. Throws base::FileError naming the file, and DbError.
 qsizetype exportBusinesses(db::Connection &connection, const QString &filePath);
+// The same through a connection of its own to the business database.
+qsizetype exportBusinesses(const QString &filePath);
 
 } // namespace app

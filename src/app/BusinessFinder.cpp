@@ -1,5 +1,7 @@
 #include "app/BusinessFinder.h"
 
+#include "db/Connection.h"
+#include "db/ProgramFolder.h"
 #include "db/Statement.h"
 #include "db/sqlite/TextCollation.h"
 
@@ -22,6 +24,13 @@ std::vector<qint64> businessesNamed(db::Connection &connection, const QString &p
             keys.push_back(names.value(0).toLongLong());
     }
     return keys;
+}
+
+std::vector<qint64> businessesNamed(const QString &part)
+{
+    db::Connection connection;
+    connection.open(db::ConnectionStrings::document());
+    return businessesNamed(connection, part);
 }
 
 std::optional<qint64> nextKey(const std::vector<qint64> &keys, std::optional<qint64> after)

@@ -1,6 +1,8 @@
 #include "app/Templates.h"
 
+#include "base/TextFile.h"
 #include "db/Connection.h"
+#include "db/ProgramFolder.h"
 #include "db/Recordset.h"
 #include "db/TextConventions.h"
 #include "db/schema/SchemaTables.h"
@@ -39,6 +41,14 @@ void storeTemplate(db::Connection &connection, const QString &name, const QStrin
     templates.setValue(db::tables::Templates::Info, text);
     templates.setValue(db::tables::Templates::ReportName, name);
     templates.update();
+}
+
+void storeTemplateFile(const QString &filePath)
+{
+    const QString text = templateTextFromLines(base::readTextFileLines(filePath));
+    db::Connection connection;
+    connection.open(db::ConnectionStrings::document());
+    storeTemplate(connection, templateNameForFile(filePath), text);
 }
 
 } // namespace app

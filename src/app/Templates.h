@@ -22,4 +22,8 @@ QString templateTextFromLines(const QStringList &lines);
 // Adds a template row. Throws db::DbError.
 void storeTemplate(db::Connection &connection, const QString &name, const QString &text);
 
+// Stores a text file as a template, under templateNameForFile()'s name, through a
+// connection of its own. Throws base::FileError naming the file, and db::DbError.
+void storeTemplateFile(const QString &filePath);
+
 } // namespace app

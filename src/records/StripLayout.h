@@ -22,6 +22,8 @@ inline constexpr int StatusWidthAllowance = 1500; // form width less the status 
 inline constexpr int NextAfterStatus = 700;
 inline constexpr int LastAfterNext = 340;
 inline constexpr int GridGap = 30;
+// The window frame that the resize arithmetic counts into the form's outer width.
+inline constexpr int FrameAllowance = 120;
 } // namespace Strip
 
 struct FormSize

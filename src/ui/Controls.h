@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/TwipsLayout.h"
+#include "ui/Twips.h"
 
 #include <QString>
 

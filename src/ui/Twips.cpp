@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -96,18 +97,28 @@ int pixelsToTwips(int pixels)
     return static_cast<int>(std::lround(pixels / pixelsPerTwip()));
 }
 
-QRect twipsRect(int left, int top, int width, int height)
+QRect twipsRect(const TwipsBox &box)
 {
     // Edges, not sizes, are rounded: controls that meet in twips meet in pixels, and one
     // that ends at its holder's edge ends there in pixels too.
-    const int x = twipsToPixels(left);
-    const int y = twipsToPixels(top);
-    return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
+    const int x = twipsToPixels(box.left);
+    const int y = twipsToPixels(box.top);
+    return {x, y, twipsToPixels(box.left + box.width) - x, twipsToPixels(box.top + box.height) - y};
 }
 
-QSize twipsSize(int width, int height)
+QSize twipsSize(const TwipsSize &size)
 {
-    return {twipsToPixels(width), twipsToPixels(height)};
+    return {twipsToPixels(size.width), twipsToPixels(size.height)};
+}
+
+void place(QWidget *control, const TwipsBox &box)
+{
+    control->setGeometry(twipsRect(box));
+}
+
+void setClientSize(QWidget *window, const TwipsSize &size)
+{
+    window->resize(twipsSize(size));
 }
 
 } // namespace ui

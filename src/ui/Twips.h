@@ -1,12 +1,27 @@
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 #include <QSize>
 
 class QFont;
+class QWidget;
 
 namespace ui {
+
+// A control's place on its window or frame, in twips.
+struct TwipsBox
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct TwipsSize
+{
+    int width;
+    int height;
+};
 
 // Window layouts are given in twips (1440 to the inch); these turn them into pixels
 // with the screen's logical DPI (15 twips to a pixel at 96 DPI) and back, times the
@@ -14,8 +29,21 @@ namespace ui {
 // twips meet in pixels; its size may then differ by a pixel from twipsSize()'s.
 int twipsToPixels(int twips);
 int pixelsToTwips(int pixels);
-QRect twipsRect(int left, int top, int width, int height);
-QSize twipsSize(int width, int height);
+QRect twipsRect(const TwipsBox &box);
+QSize twipsSize(const TwipsSize &size);
+// The same for a place worked out as loose numbers.
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return twipsRect(TwipsBox{left, top, width, height});
+}
+inline QSize twipsSize(int width, int height)
+{
+    return twipsSize(TwipsSize{width, height});
+}
+
+// Puts a control at its box; gives a window a client area of this size.
+void place(QWidget *control, const TwipsBox &box);
+void setClientSize(QWidget *window, const TwipsSize &size);
 
 // The layouts were drawn for text of the size of a 9 pt sans face (DejaVu Sans, the
 // default without a desktop). A larger desktop font makes every window larger in the

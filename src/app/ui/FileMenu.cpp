@@ -4,7 +4,6 @@
 #include "app/DailyBackup.h"
 #include "base/FailurePolicy.h"
 #include "db/Backup.h"
-#include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "ui/Dialogs.h"
 
@@ -101,11 +100,7 @@ void FileMenu::exportBusinesses()
     if (filePath.isEmpty())
         return;
     qsizetype count = 0;
-    const QString failure = base::failureOf([&filePath, &count] {
-        db::Connection connection;
-        connection.open(db::ConnectionStrings::document());
-        count = app::exportBusinesses(connection, filePath);
-    });
+    const QString failure = base::failureOf([&filePath, &count] { count = app::exportBusinesses(filePath); });
     if (!failure.isEmpty()) {
         ui::Dialogs::message(m_form, QStringLiteral("The businesses were not exported. %1").arg(failure));
         return;

@@ -57,7 +57,7 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
     buildResourcesMenu();
     buildHelpMenu();
     m_fileMenu = new FileMenu(this, menuBar());
-    setClientSizeTwips(ClientWidth, DesignClientHeight);
+    setClientSizeTwips({ClientWidth, DesignClientHeight});
 }
 
 GeneralInformation1::~GeneralInformation1() = default;
@@ -170,10 +170,7 @@ void GeneralInformation1::findNext()
 void GeneralInformation1::findAfter(std::optional<qint64> key)
 {
     reportFailures([this, key] {
-        db::Connection connection;
-        connection.open(db::ConnectionStrings::document());
-        const std::vector<qint64> keys = businessesNamed(connection, m_searchedText);
-        connection.close();
+        const std::vector<qint64> keys = businessesNamed(m_searchedText);
         // A business stored elsewhere since this form loaded is not among its rows: pass it over.
         std::optional<qint64> candidate = key;
         for (size_t tried = 0; tried < keys.size(); ++tried) {
@@ -291,7 +288,7 @@ void GeneralInformation1::growBy(int twips)
         return;
     m_growth += twips;
     m_planningMenu->setGeometry(ui::twipsRect(Menu::Left, Menu::Top, Menu::Width, Menu::Height + m_growth));
-    setClientSizeTwips(ClientWidth, DesignClientHeight + m_growth);
+    setClientSizeTwips({ClientWidth, DesignClientHeight + m_growth});
 }
 
 void GeneralInformation1::reportFailures(const std::function<void()> &step)
@@ -448,18 +445,7 @@ void GeneralInformation1::uploadTemplate()
         = ui::Dialogs::openFileName(this, QStringLiteral("Open"), QStringLiteral("Text files (*.txt);;All files (*)"));
     if (filePath.isEmpty())
         return;
-    const QString name = templateNameForFile(filePath);
-    reportFailures([&] {
-        const QString text = templateTextFromLines(base::readTextFileLines(filePath));
-        m_templateConnection.open(db::ConnectionStrings::document());
-        try {
-            storeTemplate(m_templateConnection, name, text);
-        } catch (...) {
-            m_templateConnection.close();
-            throw;
-        }
-        m_templateConnection.close();
-    });
+    reportFailures([&filePath] { storeTemplateFile(filePath); });
 }
 
 } // namespace app

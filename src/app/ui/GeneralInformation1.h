@@ -3,7 +3,6 @@
 #include "app/BusinessInformationController.h"
 #include "app/MainFormData.h"
 #include "app/ui/TemplateColumn.h"
-#include "db/Connection.h"
 #include "records/ui/TextBoxRecordForm.h"
 
 #include <functional>
@@ -75,7 +74,6 @@ private:
     void enableHandOvers();
     void reportFailures(const std::function<void()> &step);
 
-    db::Connection m_templateConnection;
     std::optional<MainFormData> m_readAhead;
     QGroupBox *m_planningMenu = nullptr;
     QPushButton *m_templatePattern = nullptr;

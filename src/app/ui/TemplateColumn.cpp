@@ -51,14 +51,14 @@ void TemplateColumn::setTemplates(const QStringList &captions, const QFont &font
     const int shown = std::min(count, g.rowsShown);
     const bool scrolls = count > shown;
     // As wide as the planning buttons of the same column, rounded as they are.
-    const int columnWidth = ui::twipsRect(g.left, g.firstTop, g.buttonWidth, g.buttonHeight).width();
+    const int columnWidth = ui::twipsRect({g.left, g.firstTop, g.buttonWidth, g.buttonHeight}).width();
     m_buttonWidth = columnWidth - (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
     makeButtons(shown);
     // The content has the height of every button from the start, so the scroll bar is
     // right before the others exist.
-    const QPoint origin = ui::twipsRect(g.left, g.firstTop, 0, 0).topLeft();
+    const QPoint origin = ui::twipsRect({g.left, g.firstTop, 0, 0}).topLeft();
     const int contentBottom
-        = ui::twipsRect(g.left, g.firstTop + (count - 1) * g.step, g.buttonWidth, g.buttonHeight).bottom();
+        = ui::twipsRect({g.left, g.firstTop + (count - 1) * g.step, g.buttonWidth, g.buttonHeight}).bottom();
     m_content->resize(columnWidth, contentBottom - origin.y() + 1);
     setGeometry(QRect(origin, QSize(columnWidth, ui::twipsToPixels(g.firstTop + (shown - 1) * g.step + g.buttonHeight)
                                                      - origin.y())));
@@ -75,7 +75,7 @@ void TemplateColumn::makeButtons(int upTo)
     const TemplateColumnGeometry &g = m_geometry;
     // The column's origin in pixels; each button is placed from its own twips position so
     // rounding never adds up.
-    const QPoint origin = ui::twipsRect(g.left, g.firstTop, 0, 0).topLeft();
+    const QPoint origin = ui::twipsRect({g.left, g.firstTop, 0, 0}).topLeft();
     QWidget *previous = m_buttons.empty() ? nullptr : m_buttons.back();
     for (int i = madeCount(); i < upTo; ++i) {
         const QString caption = m_captions[i];
@@ -84,7 +84,7 @@ void TemplateColumn::makeButtons(int upTo)
         button->setAccessibleName(caption);
         button->setAutoDefault(false);
         button->setFont(m_font);
-        const QRect place = ui::twipsRect(g.left, g.firstTop + i * g.step, g.buttonWidth, g.buttonHeight);
+        const QRect place = ui::twipsRect({g.left, g.firstTop + i * g.step, g.buttonWidth, g.buttonHeight});
         button->setGeometry(QRect(place.topLeft() - origin, QSize(m_buttonWidth, place.height())));
         // Template names are the user's: one that is too long is shortened, not cut off.
         ui::elideCaption(button);

@@ -6,12 +6,12 @@
 #include "browser/BrowserLayout.h"
 #include "browser/WebAddress.h"
 #include "browser/ui/AddressBox.h"
+#include "browser/ui/BrowserWindowLayout.h"
 #include "browser/ui/ToolbarIcons.h"
 #include "browser/ui/WebView.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
-#include "ui/TwipsLayout.h"
 
 #include <QAction>
 #include <QLabel>
@@ -25,19 +25,7 @@ namespace browser {
 
 namespace {
 
-namespace Layout {
-constexpr ui::TwipsSize Client{6540, 5130};
-constexpr int ToolBarHeight = 540;
-constexpr ui::TwipsBox AddressStrip{0, 540, 6540, 675};
-// Inside the strip.
-constexpr ui::TwipsBox AddressLabel{45, 60, 3075, 255};
-constexpr ui::TwipsBox AddressBox{45, 300, 3795, 315};
-constexpr int AddressBoxLeftWhenLoaded = 50;
-constexpr int AddressBoxGapBelowLabel = 15;
-constexpr ui::TwipsBox Page{50, 1215, 5393, 3734};
-constexpr int StripBottom = AddressStrip.top + AddressStrip.height;
-constexpr int ToolBarIcon = 360;
-} // namespace Layout
+namespace Layout = BrowserWindowLayout;
 
 constexpr int TimerInterval = 5; // milliseconds
 
@@ -84,7 +72,7 @@ void FrmBrowser::buildToolBar()
 {
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
-    m_toolBar->setIconSize(ui::twipsSize(Layout::ToolBarIcon, Layout::ToolBarIcon));
+    m_toolBar->setIconSize(ui::twipsSize({Layout::ToolBarIcon, Layout::ToolBarIcon}));
     // The toolbar and the address strip are solid, as the page is; the picture shows
     // around them.
     m_toolBar->setAutoFillBackground(true);

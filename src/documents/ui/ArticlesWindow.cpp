@@ -5,6 +5,7 @@
 #include "documents/OpenDocument.h"
 #include "documents/PrintError.h"
 #include "documents/TemplateMerge.h"
+#include "documents/ui/ArticlesWindowLayout.h"
 #include "documents/ui/LongLines.h"
 #include "documents/ui/PrintOutput.h"
 #include "ui/Controls.h"
@@ -26,15 +27,7 @@ namespace documents {
 
 namespace {
 
-namespace Layout {
-constexpr ui::TwipsSize Client{9315, 9210};
-constexpr ui::TwipsBox Text1{1260, 1320, 7815, 7635};
-// Space kept right of and below the text box, as at the design size.
-constexpr int RightMargin = Client.width - Text1.left - Text1.width;
-constexpr int BottomMargin = Client.height - Text1.top - Text1.height;
-// The text box never gets smaller than this, however small the window.
-constexpr ui::TwipsSize SmallestText{2880, 1440};
-} // namespace Layout
+namespace Layout = ArticlesWindowLayout;
 
 const QString DesignCaption = QStringLiteral("Report Article Of Corporation");
 
@@ -60,8 +53,8 @@ ArticlesWindow::ArticlesWindow(QWidget *parent)
     setObjectName(QStringLiteral("rptArticlesOfCorporation"));
     setWindowTitle(DesignCaption);
     setClientSizeTwips(Layout::Client);
-    client()->setMinimumSize(ui::twipsSize(Layout::Text1.left + Layout::SmallestText.width + Layout::RightMargin,
-                                           Layout::Text1.top + Layout::SmallestText.height + Layout::BottomMargin));
+    client()->setMinimumSize(ui::twipsSize({Layout::Text1.left + Layout::SmallestText.width + Layout::RightMargin,
+                                            Layout::Text1.top + Layout::SmallestText.height + Layout::BottomMargin}));
     client()->installEventFilter(this);
     setDocumentBox(m_text);
     watchForLongLines(m_text);

@@ -5,6 +5,7 @@
 #include "documents/LineBreaks.h"
 #include "documents/MergeFieldInsertion.h"
 #include "documents/TemplateCatalog.h"
+#include "documents/ui/EditorWindowLayout.h"
 #include "documents/ui/LongLines.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -20,15 +21,7 @@ namespace documents {
 
 namespace {
 
-namespace Layout {
-constexpr ui::TwipsSize Client{10815, 7980};
-constexpr ui::TwipsBox List1{60, 60, 2055, 6495};
-constexpr ui::TwipsBox CmdInsert{480, 6960, 1455, 375};
-constexpr ui::TwipsBox Text1{2160, 60, 8595, 6015};
-constexpr ui::TwipsBox LstFieldCheck{2160, 6135, 8595, 1320};
-constexpr ui::TwipsBox CmdExit{3300, 7560, 1695, 375};
-constexpr ui::TwipsBox CmdSave{5820, 7560, 1695, 375};
-} // namespace Layout
+namespace Layout = EditorWindowLayout;
 
 // Typing pauses this long before the field names are checked again.
 constexpr int CheckDelayMilliseconds = 250;

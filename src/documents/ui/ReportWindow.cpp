@@ -3,6 +3,7 @@
 #include "documents/BusinessReport.h"
 #include "documents/LineBreaks.h"
 #include "documents/ui/PrintOutput.h"
+#include "documents/ui/ReportWindowLayout.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -13,12 +14,7 @@ namespace documents {
 
 namespace {
 
-namespace Layout {
-constexpr ui::TwipsSize Client{9285, 9285};
-constexpr ui::TwipsBox Text1{1200, 1260, 7995, 7455};
-constexpr ui::TwipsBox Command1{3255, 8820, 1275, 375};
-constexpr ui::TwipsBox Command2{4755, 8820, 1275, 375};
-} // namespace Layout
+namespace Layout = ReportWindowLayout;
 
 } // namespace
 
@@ -41,7 +37,7 @@ ReportWindow::ReportWindow(QWidget *parent)
 
     connect(m_close, &QPushButton::clicked, this, &ReportWindow::unload);
     connect(m_print, &QPushButton::clicked, this, &ReportWindow::printReport);
-    client()->setMinimumSize(ui::twipsSize(Layout::Client.width, Layout::Client.height));
+    client()->setMinimumSize(ui::twipsSize(Layout::Client));
     makeScrollable(client());
 }
 

@@ -4,6 +4,7 @@
 #include "documents/TemplateCatalog.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/EditorWindow.h"
+#include "documents/ui/SelectTemplateWindowLayout.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
@@ -15,12 +16,7 @@ namespace documents {
 
 namespace {
 
-namespace Layout {
-constexpr ui::TwipsSize Client{3825, 3390};
-constexpr ui::TwipsBox List1{60, 60, 3675, 2595};
-constexpr ui::TwipsBox CmdSelect{2025, 2880, 1695, 375};
-constexpr ui::TwipsBox CmdExit{105, 2880, 1695, 375};
-} // namespace Layout
+namespace Layout = SelectTemplateWindowLayout;
 
 constexpr int StoredNameRole = Qt::UserRole;
 

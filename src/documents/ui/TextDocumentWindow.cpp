@@ -54,7 +54,7 @@ TextDocumentWindow::TextDocumentWindow(QWidget *parent)
 
 void TextDocumentWindow::setClientSizeTwips(const ui::TwipsSize &size)
 {
-    const QSize client = ui::twipsSize(size.width, size.height);
+    const QSize client = ui::twipsSize(size);
     resize(client.width(), client.height() + m_menuBar->sizeHint().height());
 }
 

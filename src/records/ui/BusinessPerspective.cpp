@@ -27,7 +27,7 @@ constexpr FieldSpec Fields[] = {
 
 BusinessPerspective::BusinessPerspective(QWidget *parent)
     : SingleRecordForm(DetailForms::businessPerspective(), QStringLiteral("Business Perspective"), Fields, Columns,
-                       QSize(clientWidth(SingleLineWidth), clientHeight(rowTop(6) + SingleLineHeight)), parent)
+                       ui::TwipsSize{clientWidth(SingleLineWidth), clientHeight(rowTop(6) + SingleLineHeight)}, parent)
 {
     setObjectName(QStringLiteral("BusinessPerspective"));
 }

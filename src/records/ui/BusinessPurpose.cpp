@@ -10,9 +10,6 @@ using namespace DetailLayout;
 
 namespace column = db::tables::BusinessPurpose;
 
-constexpr int PurposeWidth = 5535;
-constexpr int PurposeHeight = 4725;
-
 constexpr FieldSpec Fields[] = {
     {column::Id, "Purpose Identification:", FieldKind::Disabled, rowTop(0), SingleLineWidth, SingleLineHeight},
     {column::DateAdded, "Purpose Date (Added):", FieldKind::Disabled, rowTop(1), SingleLineWidth, SingleLineHeight},
@@ -24,7 +21,7 @@ constexpr FieldSpec Fields[] = {
 
 BusinessPurpose::BusinessPurpose(QWidget *parent)
     : SingleRecordForm(DetailForms::businessPurpose(), QStringLiteral("Business Purpose"), Fields, Columns,
-                       QSize(clientWidth(PurposeWidth), clientHeight(rowTop(3) + PurposeHeight)), parent)
+                       ui::TwipsSize{clientWidth(PurposeWidth), clientHeight(rowTop(3) + PurposeHeight)}, parent)
 {
     setObjectName(QStringLiteral("BusinessPurpose"));
 }

@@ -21,7 +21,7 @@ constexpr FieldSpec Fields[] = {
 
 BusinessType::BusinessType(QWidget *parent)
     : SingleRecordForm(DetailForms::businessType(), QStringLiteral("Business Type"), Fields, Columns,
-                       QSize(clientWidth(SingleLineWidth), clientHeight(rowTop(3) + SingleLineHeight)), parent)
+                       ui::TwipsSize{clientWidth(SingleLineWidth), clientHeight(rowTop(3) + SingleLineHeight)}, parent)
 {
     setObjectName(QStringLiteral("BusinessType"));
 }

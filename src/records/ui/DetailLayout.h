@@ -12,6 +12,9 @@ inline constexpr int FirstRowTop = 1200;
 inline constexpr int RowStep = 375;
 inline constexpr int SingleLineWidth = 3375;
 inline constexpr int Margin = 240;
+// The business purpose's one multi-line box.
+inline constexpr int PurposeWidth = 5535;
+inline constexpr int PurposeHeight = 4725;
 
 constexpr int rowTop(int row)
 {

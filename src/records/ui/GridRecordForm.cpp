@@ -1,7 +1,7 @@
 #include "records/ui/GridRecordForm.h"
 
 #include "records/RecordsetTableModel.h"
-#include "records/StripLayout.h"
+#include "records/ui/GridFormLayout.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -16,12 +16,10 @@ namespace records {
 
 namespace {
 
-constexpr int GridWidth = 7725;
-constexpr int GridHeight = 3495;
+namespace Layout = GridFormLayout;
+
 // Key, date added and business key come first; typing starts in the column after them.
 constexpr int FirstTypedColumn = 3;
-// Enough of a column's name to tell the columns apart.
-constexpr int NarrowestColumn = 1350;
 
 // Cells edited in boxes that hold their stored text whole.
 class WholeTextDelegate : public QStyledItemDelegate
@@ -78,9 +76,9 @@ GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QSt
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_grid->horizontalHeader()->setTextElideMode(Qt::ElideRight);
-    m_grid->verticalHeader()->setDefaultSectionSize(ui::twipsToPixels(300));
+    m_grid->verticalHeader()->setDefaultSectionSize(ui::twipsToPixels(Layout::RowHeight));
     m_grid->verticalHeader()->hide();
-    m_grid->setGeometry(ui::twipsRect(0, 0, GridWidth, GridHeight));
+    ui::place(m_grid, Layout::Grid);
 
     connect(&controller(), &RecordFormController::fieldsBound, this, &GridRecordForm::bindGrid);
     connect(&controller(), &RecordFormController::fieldsUnbound, this, [this] { bindGrid(nullptr); });
@@ -92,7 +90,7 @@ GridRecordForm::GridRecordForm(const DetailFormDefinition &definition, const QSt
                     moveToGridRow(current.row());
             });
 
-    setClientSizeTwips(GridWidth, GridHeight + Strip::GridGap + 2 * Strip::Height);
+    setClientSizeTwips(Layout::Client);
 }
 
 QTableView *GridRecordForm::grid() const
@@ -130,7 +128,7 @@ void GridRecordForm::fitColumns()
     // Columns are as wide as their values, not their long names, so the typed columns
     // stay in sight; the last one takes what is left.
     const QAbstractItemView *view = m_grid;
-    const int narrowest = ui::twipsToPixels(NarrowestColumn);
+    const int narrowest = ui::twipsToPixels(Layout::NarrowestColumn);
     const int widest = std::max(narrowest, m_grid->viewport()->width() / 2);
     for (int column = 0; column < m_model->columnCount(); ++column)
         m_grid->setColumnWidth(column, std::clamp(view->sizeHintForColumn(column), narrowest, widest));

@@ -4,6 +4,7 @@
 #include "records/ui/NavigationIcons.h"
 #include "ui/BackgroundPicture.h"
 #include "ui/Buttons.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/MenuBarKeys.h"
 #include "ui/Twips.h"
@@ -18,9 +19,6 @@
 namespace records {
 
 namespace {
-
-// The window frame that the layout arithmetic counts into the form's outer width.
-constexpr int FrameAllowance = 120;
 
 struct StripButton
 {
@@ -110,15 +108,14 @@ void RecordFormWindow::buildStrips()
         button->setToolTip(QLatin1String(entry.tip));
         button->setAccessibleName(QLatin1String(entry.tip));
     }
-    m_buttons[QStringLiteral("cmdFirst")]->setGeometry(
-        ui::twipsRect(Strip::FirstLeft, 0, Strip::NavigationWidth, Strip::Height));
-    m_buttons[QStringLiteral("cmdPrevious")]->setGeometry(
-        ui::twipsRect(Strip::PreviousLeft, 0, Strip::NavigationWidth, Strip::Height));
+    ui::place(m_buttons[QStringLiteral("cmdFirst")], {Strip::FirstLeft, 0, Strip::NavigationWidth, Strip::Height});
+    ui::place(m_buttons[QStringLiteral("cmdPrevious")],
+              {Strip::PreviousLeft, 0, Strip::NavigationWidth, Strip::Height});
 
     m_status = new QLabel(m_statusStrip);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_status->setGeometry(ui::twipsRect(Strip::StatusLeft, 0, 0, Strip::StatusHeight));
+    ui::place(m_status, {Strip::StatusLeft, 0, 0, Strip::StatusHeight});
 
     const std::pair<const char *, void (RecordFormController::*)()> actions[] = {
         {"cmdAdd", &RecordFormController::add},
@@ -152,7 +149,7 @@ void RecordFormWindow::runCommand(void (RecordFormController::*action)())
 QPushButton *RecordFormWindow::addStripButton(QWidget *strip, const char *name, const QString &caption, int left)
 {
     QPushButton *button
-        = ui::makeButton(strip, name, caption, ui::twipsRect(left, 0, Strip::ButtonWidth, Strip::Height));
+        = ui::makeButton(strip, name, caption, ui::TwipsBox{left, 0, Strip::ButtonWidth, Strip::Height});
     m_buttons.insert(QLatin1String(name), button);
     return button;
 }
@@ -173,9 +170,9 @@ QMenuBar *RecordFormWindow::menuBar()
     return bar;
 }
 
-void RecordFormWindow::setClientSizeTwips(int width, int height)
+void RecordFormWindow::setClientSizeTwips(const ui::TwipsSize &size)
 {
-    const QSize client = ui::twipsSize(width, height);
+    const QSize client = ui::twipsSize(size);
     const int menuHeight = layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
     // Smaller than this, the form scrolls rather than squeezing its parts together.
     m_client->setMinimumSize(client);
@@ -205,14 +202,13 @@ void RecordFormWindow::layoutStrips()
     m_statusStrip->setGeometry(0, height - stripHeight, width, stripHeight);
     m_buttonStrip->setGeometry(0, height - 2 * stripHeight, width, stripHeight);
 
-    const FormSize size{ui::pixelsToTwips(width) + FrameAllowance, ui::pixelsToTwips(height)};
+    const FormSize size{ui::pixelsToTwips(width) + Strip::FrameAllowance, ui::pixelsToTwips(height)};
     const StripPositions positions = resizeStrips(size, ui::pixelsToTwips(m_status->width()), hasGrid());
-    m_status->setGeometry(ui::twipsRect(Strip::StatusLeft, 0, positions.statusWidth, Strip::StatusHeight));
-    m_buttons[QStringLiteral("cmdNext")]->setGeometry(
-        ui::twipsRect(positions.nextLeft, 0, Strip::NavigationWidth, Strip::Height));
+    ui::place(m_status, {Strip::StatusLeft, 0, positions.statusWidth, Strip::StatusHeight});
+    ui::place(m_buttons[QStringLiteral("cmdNext")], {positions.nextLeft, 0, Strip::NavigationWidth, Strip::Height});
     // Last ends five twips past the strip by design; under a larger font that is a pixel.
     m_buttons[QStringLiteral("cmdLast")]->setGeometry(
-        ui::twipsRect(positions.lastLeft, 0, Strip::NavigationWidth, Strip::Height) & m_statusStrip->rect());
+        ui::twipsRect({positions.lastLeft, 0, Strip::NavigationWidth, Strip::Height}) & m_statusStrip->rect());
     layoutBody(positions.gridHeight);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/RecordFormController.h"
+#include "ui/Twips.h"
 #include "ui/Window.h"
 
 #include <QMap>
@@ -37,7 +38,7 @@ public:
     QWidget *clientArea() const { return m_client; }
 
 protected:
-    void setClientSizeTwips(int width, int height);
+    void setClientSizeTwips(const ui::TwipsSize &size);
     void setCloseCaption(const QString &caption);
     // The form's menu bar, made on first use.
     QMenuBar *menuBar();

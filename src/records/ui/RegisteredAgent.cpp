@@ -37,7 +37,8 @@ constexpr int LastRow = 12;
 
 RegisteredAgent::RegisteredAgent(QWidget *parent)
     : SingleRecordForm(DetailForms::registeredAgent(), QStringLiteral("Registered Agent"), Fields, Columns,
-                       QSize(clientWidth(SingleLineWidth), clientHeight(rowTop(LastRow) + SingleLineHeight)), parent)
+                       ui::TwipsSize{clientWidth(SingleLineWidth), clientHeight(rowTop(LastRow) + SingleLineHeight)},
+                       parent)
 {
     setObjectName(QStringLiteral("RegisteredAgent"));
 }

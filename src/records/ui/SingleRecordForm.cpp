@@ -3,13 +3,13 @@
 namespace records {
 
 SingleRecordForm::SingleRecordForm(const DetailFormDefinition &definition, const QString &caption,
-                                   std::span<const FieldSpec> fields, FieldColumns columns, QSize clientTwips,
+                                   std::span<const FieldSpec> fields, FieldColumns columns, ui::TwipsSize clientTwips,
                                    QWidget *parent)
     : TextBoxRecordForm(std::make_unique<DetailFormController>(definition), fields, columns, parent)
     , BusinessHandOver(*this, static_cast<DetailFormController &>(controller()))
 {
     setWindowTitle(caption);
-    setClientSizeTwips(clientTwips.width(), clientTwips.height());
+    setClientSizeTwips(clientTwips);
 }
 
 DetailFormController &SingleRecordForm::detail() const

@@ -14,7 +14,7 @@ class SingleRecordForm : public TextBoxRecordForm, public BusinessHandOver
 
 public:
     SingleRecordForm(const DetailFormDefinition &definition, const QString &caption, std::span<const FieldSpec> fields,
-                     FieldColumns columns, QSize clientTwips, QWidget *parent = nullptr);
+                     FieldColumns columns, ui::TwipsSize clientTwips, QWidget *parent = nullptr);
 
     DetailFormController &detail() const;
 };

@@ -29,7 +29,7 @@ void TextBoxRecordForm::addField(int index, const FieldSpec &entry, FieldColumns
     auto *label = new QLabel(labelText, clientArea());
     label->setObjectName(QStringLiteral("lblLabels_%1").arg(index));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(ui::twipsRect(columns.labelLeft, entry.top, columns.labelWidth, entry.height));
+    ui::place(label, {columns.labelLeft, entry.top, columns.labelWidth, entry.height});
 
     QWidget *box = nullptr;
     if (entry.kind == FieldKind::MultiLine) {
@@ -39,13 +39,13 @@ void TextBoxRecordForm::addField(int index, const FieldSpec &entry, FieldColumns
         text->setTabChangesFocus(true);
         box = text;
         // A tall box keeps its label level with its first line.
-        label->setGeometry(ui::twipsRect(columns.labelLeft, entry.top, columns.labelWidth, SingleLineHeight));
+        ui::place(label, {columns.labelLeft, entry.top, columns.labelWidth, SingleLineHeight});
     } else {
         box = ui::keepWholeText(new QLineEdit(clientArea()));
     }
     box->setObjectName(QStringLiteral("txtFields_%1").arg(index));
     box->setAccessibleName(labelText);
-    box->setGeometry(ui::twipsRect(columns.boxLeft, entry.top, entry.width, entry.height));
+    ui::place(box, {columns.boxLeft, entry.top, entry.width, entry.height});
     label->setBuddy(box);
 
     if (entry.kind == FieldKind::Disabled) {

@@ -119,7 +119,7 @@ FrmRssGenerator::FrmRssGenerator(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("clientArea"));
-    m_client->setMinimumSize(ui::twipsSize(layout::Client.width, layout::Client.height));
+    m_client->setMinimumSize(ui::twipsSize(layout::Client));
     layout->addWidget(m_client);
     ui::applyBackground(m_client);
     makeScrollable(m_client);
