@@ -262,6 +262,16 @@ void removePlan(db::Connection &connection, qint64 businessId)
                            {businessId});
 }
 
+// The plans of businesses deleted since: a business is deleted as one row, which leaves
+// its plan's rows behind, unreachable (keys are never reused); they go with the next save.
+void removeOrphans(db::Connection &connection)
+{
+    namespace info = t::BusinessInformation;
+    for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
+        connection.execute(QStringLiteral("DELETE FROM %1 WHERE %2 NOT IN (SELECT %3 FROM %4)")
+                               .arg(table.name, t::BusinessId, info::Id, info::Table));
+}
+
 // Runs `steps` in the caller's transaction, or in one of its own that commits only
 // when every step succeeded.
 template<typename Steps>
@@ -326,6 +336,7 @@ void PlanStore::save(qint64 businessId, const Plan &plan)
     try {
         inTransaction(m_connection, [&] {
             removePlan(m_connection, businessId);
+            removeOrphans(m_connection);
             writePlan(m_connection, businessId, plan);
         });
     } catch (const db::DbError &error) {

@@ -91,6 +91,16 @@ TEST_P(PlanStorage, SavedPlanLoadsBackForItsBusinessOnly)
     EXPECT_FALSE(store.load(1));
     EXPECT_EQ(store.load(2), garage);
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM PlanRevenue WHERE BusinessInformationId = 1")), "0");
+
+    // A deleted business's plan goes with the next plan stored.
+    connection.execute(QStringLiteral("DELETE FROM BusinessInformation WHERE BusinessInformationId = 2"));
+    store.save(1, smaller);
+    for (const char *table : {"PlanSettings", "PlanRevenue", "PlanPeople", "PlanExpenses", "PlanFinancing", "PlanAssets"})
+        EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE BusinessInformationId = 2")
+                             .arg(QLatin1String(table))),
+                  "0")
+            << table;
+    EXPECT_EQ(store.load(1), smaller);
 }
 
 TEST_P(PlanStorage, RefusedSaveLeavesTheStoredPlanAsItWas)
