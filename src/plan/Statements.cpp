@@ -247,8 +247,12 @@ KeyFigures keyFigures(const Statement &profitAndLoss, const Statement &cashFlow)
         Int128 product = 0;
         if (__builtin_mul_overflow(Int128(fixed.cents()), Int128(revenue.years[0].cents()), &product))
             throw PlanError(tr("The plan's amounts grow too large to be computed; lower its amounts or growth."));
-        const Decimal cents = Decimal::quotient(product, Int128(yearOneMargin.cents()) * 12, 0);
-        figures.breakEvenMonthlyRevenueYear1 = Money::fromCents(static_cast<std::int64_t>(cents.raw() / Decimal::Scale));
+        // Costs and revenue are never negative here, so half up is half away from zero.
+        const Int128 divisor = Int128(yearOneMargin.cents()) * 12;
+        const Int128 cents = product / divisor + (product % divisor * 2 >= divisor ? 1 : 0);
+        // A margin of a few cents on a large revenue needs more than any amount: none.
+        if (cents <= INT64_MAX)
+            figures.breakEvenMonthlyRevenueYear1 = Money::fromCents(static_cast<std::int64_t>(cents));
     }
 
     const MonthlyAmounts &cash = cashFlow.line(CashFlow::CashAtEndOfMonth).months;

@@ -174,6 +174,15 @@ TEST(KeyFigures, BreakEvenLowestCashAndRevenueNeeded)
     EXPECT_EQ(figures.lowestCashMonth, 7);
     EXPECT_EQ(figures.lowestCash, Money::fromCents(100000 - 84000 - 81000 - 76500 - 69750 - 59625 - 44437 - 21657));
 
+    // A cent of margin a month against a billion of salary a month needs more revenue
+    // than any amount holds.
+    Plan thin = emptyPlan();
+    thin.revenue << sales("1");
+    thin.revenue.back().price = d("1000000000");
+    thin.revenue.back().directCostPerUnit = d("999999999.99");
+    thin.people << Person{QStringLiteral("Chief"), std::nullopt, Money::fromCents(100'000'000'000), 1, std::nullopt};
+    EXPECT_FALSE(computeStatements(thin).keyFigures.breakEvenMonthlyRevenueYear1);
+
     const Statements none = computeStatements(emptyPlan());
     EXPECT_FALSE(none.keyFigures.breakEvenMonthlyRevenueYear1) << "no gross margin in year 1";
     EXPECT_FALSE(none.keyFigures.grossMarginPercent);
