@@ -78,8 +78,7 @@ QJsonObject assetObject(const Asset &a)
             {QStringLiteral("lifeMonths"), a.lifeMonths}};
 }
 
-template<typename Item>
-QJsonArray arrayOf(const QList<Item> &items, QJsonObject (*write)(const Item &))
+template <typename Item> QJsonArray arrayOf(const QList<Item> &items, QJsonObject (*write)(const Item &))
 {
     QJsonArray array;
     for (const Item &item : items)
@@ -128,10 +127,7 @@ public:
         return Money::fromCents(static_cast<std::int64_t>(value.raw() / (Decimal::Scale / 100)));
     }
 
-    qint64 integer(Field field)
-    {
-        return integerValue(field, take(field));
-    }
+    qint64 integer(Field field) { return integerValue(field, take(field)); }
 
     std::optional<qint64> optionalInteger(Field field)
     {
@@ -217,7 +213,7 @@ private:
     QSet<QString> m_taken;
 };
 
-template<typename Item>
+template <typename Item>
 QList<Item> readLines(Reader &top, const QString &name, const std::function<Item(Reader &)> &read)
 {
     QList<Item> items;

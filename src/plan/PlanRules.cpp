@@ -61,8 +61,7 @@ std::vector<FieldRule> makeRules()
         number(F::EmployeeId, "employeeId", "Employee", T::Key, whole(1), whole(INT64_MAX), 0),
         number(F::MonthlySalary, "monthlySalary", "Monthly salary", T::Money, {}, Billion, 2),
         number(F::Amount, "amount", "Amount", T::Money, {}, Billion, 2),
-        number(F::AnnualInterestPercent, "annualInterestPercent", "Annual interest (%)", T::Decimal, {}, whole(100),
-               4),
+        number(F::AnnualInterestPercent, "annualInterestPercent", "Annual interest (%)", T::Decimal, {}, whole(100), 4),
         number(F::TermMonths, "termMonths", "Term (months)", T::Whole, whole(1), whole(600), 0),
         number(F::Cost, "cost", "Cost", T::Money, {}, Billion, 2),
         number(F::LifeMonths, "lifeMonths", "Useful life (months)", T::Whole, whole(1), whole(600), 0),
@@ -88,7 +87,8 @@ QString checkText(Field field, const QString &text)
     const FieldRule &rule = fieldRule(field);
     if (text.size() > rule.maximumLength)
         return tr("%1 takes at most %2 characters.").arg(rule.label).arg(rule.maximumLength);
-    const bool control = std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    const bool control
+        = std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
     if (control)
         return tr("%1 takes no tabs, line breaks or other control characters.").arg(rule.label);
     return {};
@@ -149,8 +149,7 @@ QString assetFault(const Asset &a)
                   checkNumber(Field::Month, whole(a.month)), checkNumber(Field::LifeMonths, whole(a.lifeMonths))});
 }
 
-template<typename Item, typename Check>
-QString linesFault(const QString &kind, const QList<Item> &items, Check check)
+template <typename Item, typename Check> QString linesFault(const QString &kind, const QList<Item> &items, Check check)
 {
     if (items.size() > MaximumLinesPerKind)
         return tr("%1: a plan holds at most %2 lines of each kind.").arg(kind).arg(MaximumLinesPerKind);
@@ -207,13 +206,13 @@ FieldReading readField(Field field, const QString &text)
 QString firstFault(const Plan &plan)
 {
     const PlanSettings &s = plan.settings;
-    const QString settings
-        = first({s.firstMonth.year < 1900 || s.firstMonth.year > 9999 || s.firstMonth.month < 1 || s.firstMonth.month > 12
-                     ? rangeMessage(Field::FirstMonth)
-                     : QString(),
-                 checkNumber(Field::StartingCash, Decimal::fromMoney(s.startingCash)),
-                 checkNumber(Field::TaxRatePercent, s.taxRatePercent),
-                 checkNumber(Field::PayrollBurdenPercent, s.payrollBurdenPercent)});
+    const QString settings = first(
+        {s.firstMonth.year < 1900 || s.firstMonth.year > 9999 || s.firstMonth.month < 1 || s.firstMonth.month > 12
+             ? rangeMessage(Field::FirstMonth)
+             : QString(),
+         checkNumber(Field::StartingCash, Decimal::fromMoney(s.startingCash)),
+         checkNumber(Field::TaxRatePercent, s.taxRatePercent),
+         checkNumber(Field::PayrollBurdenPercent, s.payrollBurdenPercent)});
     if (!settings.isEmpty())
         return tr("Settings: ") + settings;
     return first({linesFault(tr("Revenue"), plan.revenue, revenueFault),

@@ -56,8 +56,8 @@ struct FieldRule
     FieldType type;
     Decimal minimum; // numbers only
     Decimal maximum;
-    int decimals = 0;       // Money: 2; Decimal: at most this many
-    int maximumLength = 0;  // Text only
+    int decimals = 0;      // Money: 2; Decimal: at most this many
+    int maximumLength = 0; // Text only
 };
 
 const FieldRule &fieldRule(Field field);

@@ -1,6 +1,7 @@
 // Plans stored in a business database, on a file and on a server: what is saved loads
 // back, a save is all or nothing, a damaged value is named, and a database of the
 // version before the plan gains its tables.
+#include "plan/PlanStore.h"
 #include "PlanGenerator.h"
 #include "db/Connection.h"
 #include "db/ConnectionString.h"
@@ -10,7 +11,6 @@
 #include "db/schema/Schema.h"
 #include "db/schema/SchemaTables.h"
 #include "plan/PlanError.h"
-#include "plan/PlanStore.h"
 #include "support/PostgresServer.h"
 
 #include <QDir>
@@ -22,7 +22,10 @@ using namespace plan;
 
 namespace {
 
-enum class Engine { File, Server };
+enum class Engine {
+    File,
+    Server
+};
 
 class PlanStorage : public testing::TestWithParam<Engine>
 {
@@ -95,10 +98,11 @@ TEST_P(PlanStorage, SavedPlanLoadsBackForItsBusinessOnly)
     // A deleted business's plan goes with the next plan stored.
     connection.execute(QStringLiteral("DELETE FROM BusinessInformation WHERE BusinessInformationId = 2"));
     store.save(1, smaller);
-    for (const char *table : {"PlanSettings", "PlanRevenue", "PlanPeople", "PlanExpenses", "PlanFinancing", "PlanAssets"})
-        EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE BusinessInformationId = 2")
-                             .arg(QLatin1String(table))),
-                  "0")
+    for (const char *table :
+         {"PlanSettings", "PlanRevenue", "PlanPeople", "PlanExpenses", "PlanFinancing", "PlanAssets"})
+        EXPECT_EQ(
+            scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE BusinessInformationId = 2").arg(QLatin1String(table))),
+            "0")
             << table;
     EXPECT_EQ(store.load(1), smaller);
 }
