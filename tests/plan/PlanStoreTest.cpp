@@ -3,6 +3,7 @@
 // version before the plan gains its tables.
 #include "plan/PlanStore.h"
 #include "PlanGenerator.h"
+#include "db/Backup.h"
 #include "db/Connection.h"
 #include "db/ConnectionString.h"
 #include "db/Statement.h"
@@ -181,6 +182,53 @@ TEST_P(PlanStorage, DatabaseOfTheVersionBeforeGainsThePlanTables)
     const Plan plan = plan_testing::PlanGenerator(8).next(1);
     PlanStore(connection).save(2, plan);
     EXPECT_EQ(PlanStore(connection).load(2), plan);
+}
+
+// Plans travel with the databases: a file's backup restored onto a server, and a
+// server's backup restored into a program folder, hold the same plans; a backup made
+// before plans existed is restored with their tables.
+TEST(PlanBackup, PlansTravelBetweenEnginesAndOldBackupsRestore)
+{
+    QTemporaryDir temporary;
+    const QString office = temporary.filePath(QStringLiteral("office"));
+    db::Schema::createProgramDatabases(office);
+    const Plan plan = plan_testing::PlanGenerator(9).next(3);
+    {
+        db::Connection connection;
+        connection.openFile(QDir(office).filePath(QStringLiteral("Tallowmere.db")));
+        connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Bakery')"));
+        PlanStore(connection).save(1, plan);
+    }
+    const QString fileBackup = temporary.filePath(QStringLiteral("from file"));
+    db::Backup::write(office, fileBackup);
+    const QString server = testing_support::PostgresServer::shared().createDatabase();
+    db::Backup::restore(fileBackup, server);
+    {
+        db::Connection connection;
+        connection.open(server);
+        EXPECT_EQ(PlanStore(connection).load(1), plan);
+    }
+    const QString serverBackup = temporary.filePath(QStringLiteral("from server"));
+    db::Backup::write(server, serverBackup);
+    const QString restored = temporary.filePath(QStringLiteral("restored"));
+    db::Schema::createProgramDatabases(restored);
+    db::Backup::restore(serverBackup, restored);
+    {
+        db::Connection connection;
+        connection.openFile(QDir(restored).filePath(QStringLiteral("Tallowmere.db")));
+        EXPECT_EQ(PlanStore(connection).load(1), plan);
+    }
+
+    // A backup of the version before plans.
+    {
+        db::Connection old;
+        old.openFile(QDir(fileBackup).filePath(QStringLiteral("Tallowmere.db")));
+        for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
+            old.executeScript(QStringLiteral("DROP TABLE %1").arg(table.name));
+        old.executeScript(QStringLiteral("PRAGMA user_version = 3"));
+    }
+    db::Backup::restore(fileBackup, restored);
+    EXPECT_EQ(db::Schema::check(QDir(restored).filePath(QStringLiteral("Tallowmere.db"))), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, PlanStorage, testing::Values(Engine::File, Engine::Server),
