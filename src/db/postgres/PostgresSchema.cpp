@@ -180,7 +180,12 @@ void upgrade(PostgresSession &session)
                                                      .arg(QLatin1String(VersionTable), QLatin1String(lock)));
         return found.rowCount() == 1 ? found.value(0, 0).toInt() : Schema::ServerBusinessVersion;
     };
-    const int version = businessVersion("");
+    int version = 0;
+    try {
+        version = businessVersion("");
+    } catch (const DbError &) {
+        return; // not Tallowmere's tables: requireTables and check name what is missing
+    }
     if (version > Schema::ServerBusinessVersion) {
         throw DbError(QStringLiteral("The database %1 was made by a newer version of Tallowmere (schema %2).")
                           .arg(session.serverName())
