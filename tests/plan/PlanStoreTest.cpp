@@ -12,10 +12,12 @@
 #include "db/schema/Schema.h"
 #include "db/schema/SchemaTables.h"
 #include "plan/PlanError.h"
+#include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +231,49 @@ TEST(PlanBackup, PlansTravelBetweenEnginesAndOldBackupsRestore)
     }
     db::Backup::restore(fileBackup, restored);
     EXPECT_EQ(db::Schema::check(QDir(restored).filePath(QStringLiteral("Tallowmere.db"))), QStringList());
+}
+
+// An office server of the version before plans: a user cannot make the tables and is
+// told who can and how; once its owner has upgraded and granted, the user keeps plans.
+TEST(PlanServerUpgrade, OwnerUpgradesUsersAreToldHow)
+{
+    testing_support::PostgresServer &server = testing_support::PostgresServer::shared();
+    const QString database = QUrl(server.createDatabase()).path().mid(1);
+    const QString owner = database + QStringLiteral("_owner"), user = database + QStringLiteral("_user");
+    server.admin(QStringLiteral("CREATE ROLE %1 LOGIN; CREATE ROLE %2 LOGIN; ALTER DATABASE %3 OWNER TO %1")
+                     .arg(owner, user, database));
+    const QString asOwner = server.uri(database, owner), asUser = server.uri(database, user);
+    const QString grants = QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO %1; "
+                                          "GRANT USAGE, SELECT ON ALL SEQUENCES IN SCHEMA public TO %1")
+                               .arg(user);
+    db::Schema::createProgramDatabases(asOwner);
+    {
+        db::PostgresSession session(asOwner);
+        for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
+            session.runScript(QStringLiteral("DROP TABLE \"%1\"").arg(table.name));
+        session.runScript(QStringLiteral("UPDATE tallowmere_schema SET version = 2 WHERE part = 'business'; ")
+                          + grants);
+        session.runScript(QStringLiteral("INSERT INTO \"BusinessInformation\" (\"BusninesName\") VALUES ('Bakery')"));
+    }
+    const auto openAsUser = [&](db::Connection &connection) {
+        connection.open(asUser);
+        db::Schema::requireBusinessDatabase(connection);
+    };
+    {
+        db::Connection connection;
+        const QString refused = testing_support::errorOf([&] { openAsUser(connection); });
+        EXPECT_TRUE(refused.contains(QStringLiteral("tallowmere-db upgrade"))) << refused.toStdString();
+    }
+
+    db::Schema::upgrade(asOwner);
+    db::PostgresSession owned(asOwner);
+    owned.runScript(grants);
+    EXPECT_EQ(db::PostgresSchema::check(owned), QStringList());
+    db::Connection connection;
+    openAsUser(connection);
+    const Plan plan = plan_testing::PlanGenerator(10).next(2);
+    PlanStore(connection).save(1, plan);
+    EXPECT_EQ(PlanStore(connection).load(1), plan);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, PlanStorage, testing::Values(Engine::File, Engine::Server),
