@@ -82,7 +82,9 @@ QString checkNumber(Field field, Decimal value)
     return {};
 }
 
-QString checkText(Field field, const QString &text)
+} // namespace
+
+QString textFault(Field field, const QString &text)
 {
     const FieldRule &rule = fieldRule(field);
     if (text.size() > rule.maximumLength)
@@ -93,6 +95,8 @@ QString checkText(Field field, const QString &text)
         return tr("%1 takes no tabs, line breaks or other control characters.").arg(rule.label);
     return {};
 }
+
+namespace {
 
 // The first non-empty message.
 QString first(std::initializer_list<QString> messages)
@@ -106,7 +110,7 @@ QString first(std::initializer_list<QString> messages)
 
 QString revenueFault(const RevenueStream &s)
 {
-    return first({checkText(Field::Name, s.name), checkNumber(Field::StartMonth, whole(s.startMonth)),
+    return first({textFault(Field::Name, s.name), checkNumber(Field::StartMonth, whole(s.startMonth)),
                   checkNumber(Field::FirstQuantity, s.firstQuantity),
                   checkNumber(Field::MonthlyGrowthPercent, s.monthlyGrowthPercent), checkNumber(Field::Price, s.price),
                   checkNumber(Field::ChurnPercent, s.churnPercent),
@@ -122,7 +126,7 @@ QString personFault(const Person &p)
         if (endFault.isEmpty() && *p.endMonth < p.startMonth)
             endFault = tr("End month must not come before the start month.");
     }
-    return first({checkText(Field::Role, p.role),
+    return first({textFault(Field::Role, p.role),
                   p.employeeId ? checkNumber(Field::EmployeeId, whole(*p.employeeId)) : QString(),
                   checkNumber(Field::MonthlySalary, Decimal::fromMoney(p.monthlySalary)),
                   checkNumber(Field::StartMonth, whole(p.startMonth)), endFault});
@@ -130,14 +134,14 @@ QString personFault(const Person &p)
 
 QString expenseFault(const Expense &e)
 {
-    return first({checkText(Field::Name, e.name), checkNumber(Field::Amount, Decimal::fromMoney(e.amount)),
+    return first({textFault(Field::Name, e.name), checkNumber(Field::Amount, Decimal::fromMoney(e.amount)),
                   checkNumber(Field::StartMonth, whole(e.startMonth)),
                   checkNumber(Field::MonthlyGrowthPercent, e.monthlyGrowthPercent)});
 }
 
 QString financingFault(const Financing &f)
 {
-    return first({checkText(Field::Name, f.name), checkNumber(Field::Amount, Decimal::fromMoney(f.amount)),
+    return first({textFault(Field::Name, f.name), checkNumber(Field::Amount, Decimal::fromMoney(f.amount)),
                   checkNumber(Field::Month, whole(f.month)),
                   checkNumber(Field::AnnualInterestPercent, f.annualInterestPercent),
                   checkNumber(Field::TermMonths, whole(f.termMonths))});
@@ -145,7 +149,7 @@ QString financingFault(const Financing &f)
 
 QString assetFault(const Asset &a)
 {
-    return first({checkText(Field::Name, a.name), checkNumber(Field::Cost, Decimal::fromMoney(a.cost)),
+    return first({textFault(Field::Name, a.name), checkNumber(Field::Cost, Decimal::fromMoney(a.cost)),
                   checkNumber(Field::Month, whole(a.month)), checkNumber(Field::LifeMonths, whole(a.lifeMonths))});
 }
 

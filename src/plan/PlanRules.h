@@ -79,6 +79,10 @@ struct FieldReading
 // for emptiness by the caller.
 FieldReading readField(Field field, const QString &text);
 
+// The fault of a text typed for a name or role (too long, control characters); empty
+// when it is acceptable.
+QString textFault(Field field, const QString &text);
+
 // The message for a value out of its field's range, e.g. "Start month must be a whole
 // number from 1 to 36."
 QString rangeMessage(Field field);
