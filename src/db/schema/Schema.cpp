@@ -354,6 +354,12 @@ void upgrade(const QString &database)
     Connection connection;
     connection.openFile(database);
     requireBusinessDatabase(connection);
+    // A file that cannot be written is used as it is, but is not up to date.
+    Statement statement(connection, QStringLiteral("PRAGMA user_version"));
+    if (!statement.step() || statement.value(0).toInt() != BusinessVersion) {
+        throw DbError(QStringLiteral("The database %1 cannot be written; it was left as it is.")
+                          .arg(QDir::toNativeSeparators(connection.filePath())));
+    }
 }
 
 void requireBusinessDatabase(Connection &connection)
