@@ -335,8 +335,10 @@ QByteArray planToJson(const Plan &plan)
 Plan planFromJson(const QByteArray &json, const QString &source)
 {
     const QString name = QDir::toNativeSeparators(source);
+    // An editor on Windows may put a byte-order mark before the text.
+    const QByteArray text = json.startsWith("\xEF\xBB\xBF") ? json.mid(3) : json;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
         throw PlanError(tr("%1 is not a plan: %2 at byte %3.").arg(name, error.errorString()).arg(error.offset));
     if (!document.isObject())

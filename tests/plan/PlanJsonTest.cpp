@@ -54,6 +54,8 @@ TEST(PlanJson, WrittenPlansReadBackUnchanged)
     person.people[0].endMonth = std::nullopt;
     EXPECT_EQ(planFromJson(planToJson(person), QStringLiteral("plan.json")), person);
     EXPECT_TRUE(planToJson(person).contains("\"endMonth\": null"));
+    EXPECT_EQ(planFromJson(QByteArrayLiteral("\xEF\xBB\xBF") + planToJson(person), QStringLiteral("plan.json")), person)
+        << "saved by an editor that writes a byte-order mark";
 }
 
 TEST(PlanJson, FaultyFilesAreRefusedNamingTheFirstFault)
