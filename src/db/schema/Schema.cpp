@@ -219,6 +219,13 @@ void deliverBusinessContent(Connection &connection)
                            {item.name, item.text});
 }
 
+// The business tables of the versions before the financial plan's (they come last).
+QList<Table> tablesBeforePlans()
+{
+    return SchemaTables::businessTables().first(SchemaTables::businessTables().size()
+                                                - SchemaTables::planTables().size());
+}
+
 QStringList tableColumns(Connection &connection, const QString &table)
 {
     QStringList columns;
@@ -321,7 +328,15 @@ void migrate(Connection &connection)
             connection.executeScript(dateAddedRules());
         }
         if (version < 3) // the index businesses are counted from; the others are older
-            connection.executeScript(indexesScript(SchemaTables::businessTables()));
+            connection.executeScript(indexesScript(tablesBeforePlans()));
+        if (version < 4) { // the plan's tables, where no earlier step or hand made them
+            QList<Table> missing;
+            for (const Table &table : SchemaTables::planTables()) {
+                if (tableColumns(connection, table.name).isEmpty())
+                    missing << table;
+            }
+            connection.executeScript(tablesScript(missing));
+        }
         connection.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(BusinessVersion));
         connection.commit();
     } catch (...) {
@@ -330,13 +345,32 @@ void migrate(Connection &connection)
     }
 }
 
+void upgrade(const QString &database)
+{
+    if (ServerAddress::isAddress(database)) {
+        PostgresSession session(database);
+        return PostgresSchema::upgrade(session);
+    }
+    Connection connection;
+    connection.openFile(database);
+    requireBusinessDatabase(connection);
+    // A file that cannot be written is used as it is, but is not up to date.
+    Statement statement(connection, QStringLiteral("PRAGMA user_version"));
+    if (!statement.step() || statement.value(0).toInt() != BusinessVersion) {
+        throw DbError(QStringLiteral("The database %1 cannot be written; it was left as it is.")
+                          .arg(QDir::toNativeSeparators(connection.filePath())));
+    }
+}
+
 void requireBusinessDatabase(Connection &connection)
 {
     if (PostgresSession *server = postgresSessionOf(connection)) {
+        PostgresSchema::upgrade(*server);
         PostgresSchema::requireTables(*server);
         return;
     }
-    for (const Table &table : SchemaTables::businessTables()) {
+    // An earlier version's file gets the plan's tables from the upgrade below.
+    for (const Table &table : tablesBeforePlans()) {
         if (tableColumns(connection, table.name).isEmpty()) {
             throw DbError(QStringLiteral("%1 is not a Tallowmere business database: table %2 is missing.")
                               .arg(QDir::toNativeSeparators(connection.filePath()), table.name));
