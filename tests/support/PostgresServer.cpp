@@ -2,8 +2,10 @@
 
 #include "db/postgres/PostgresSession.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <arpa/inet.h>
@@ -55,6 +57,30 @@ void runOrThrow(const QString &command)
     }
 }
 
+// initdb takes most of a server test's time, and every test program runs it for the
+// same cluster: the first one made is kept (per build folder, or where
+// TALLOWMERE_TEST_POSTGRES_TEMPLATE says, so that builds can share it) and copied for
+// each server after it. Its name holds what made it, so other options make another.
+QString templateFolder(const QString &initdb)
+{
+    const QString base = qEnvironmentVariable("TALLOWMERE_TEST_POSTGRES_TEMPLATE",
+                                              QStringLiteral(TALLOWMERE_TEST_POSTGRES_TEMPLATE));
+    const QByteArray made = QCryptographicHash::hash(initdb.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return base + u'-' + QString::fromLatin1(made);
+}
+
+// Keeps a fresh, never started cluster as the template, unless one is there already:
+// it appears whole or not at all (renamed into place), whatever runs beside.
+void keepAsTemplate(const QString &data, const QString &folder)
+{
+    const QString building = folder + QStringLiteral(".%1").arg(::getpid());
+    const QString keep = QStringLiteral("(mkdir -p \"$(dirname '%2')\" && cp -a '%1' '%2' && mv -T '%2' '%3'; "
+                                        "rm -rf '%2') >/dev/null 2>&1")
+                             .arg(data, building, folder);
+    // Without a template the next server runs initdb again: slower, no less sound.
+    [[maybe_unused]] const int status = std::system(keep.toLocal8Bit().constData());
+}
+
 } // namespace
 
 PostgresServer &PostgresServer::shared()
@@ -83,8 +109,16 @@ void PostgresServer::start()
     const QString data = folder + QStringLiteral("/data");
     if (::geteuid() == 0)
         runOrThrow(QStringLiteral("chown postgres: '%1'").arg(folder));
-    runOrThrow(asServerUser(QStringLiteral("'%1' -D '%2' -U tallowmere -A trust -E UTF8 --locale=C.UTF-8 --no-sync")
-                                .arg(binary("initdb"), data)));
+    const QString initdb = QStringLiteral("'%1' -U tallowmere -A trust -E UTF8 --locale=C.UTF-8 --no-sync --wal-segsize=1")
+                               .arg(binary("initdb"));
+    const QString made = templateFolder(initdb);
+    if (QFileInfo::exists(made + QStringLiteral("/PG_VERSION"))) {
+        // A copy keeps the template's owner: the server's user when run as root.
+        runOrThrow(QStringLiteral("cp -a '%1' '%2'").arg(made, data));
+    } else {
+        runOrThrow(asServerUser(QStringLiteral("%1 -D '%2'").arg(initdb, data)));
+        keepAsTemplate(data, made);
+    }
     m_port = freePort();
     launch();
     // Should this program die without its destructors, the server goes with it.
