@@ -92,9 +92,7 @@ ImportResult importUploadFile()
         RepeatedStatement savepoint(connection, QStringLiteral("SAVEPOINT item"));
         RepeatedStatement release(connection, QStringLiteral("RELEASE item"));
         RepeatedStatement rollBack(connection, QStringLiteral("ROLLBACK TO item"));
-        const auto insertOne = [&](const RssItem &item) {
-            insert.run({item.title, item.link, item.description});
-        };
+        const auto insertOne = [&](const RssItem &item) { insert.run({item.title, item.link, item.description}); };
         // A savepoint for each item costs the engine a copy of the page it writes:
         // items go in a batch at a time under one savepoint, and only a batch that
         // holds a failing item is undone and done again one item at a time.

@@ -62,8 +62,7 @@ TEST(UploadImport, FailingItemsAtEitherEndOfABatchLeaveOnlyThemselvesOut)
     TempProgramFolder folder;
     refuseTitle(folder, QStringLiteral("bad"));
     const int count = static_cast<int>(2 * ImportBatchSize + 3);
-    const std::set<int> refused{0, static_cast<int>(ImportBatchSize) - 1, static_cast<int>(ImportBatchSize),
-                                count - 1};
+    const std::set<int> refused{0, static_cast<int>(ImportBatchSize) - 1, static_cast<int>(ImportBatchSize), count - 1};
     QByteArray file;
     QStringList expected;
     for (int i = 0; i < count; ++i) {

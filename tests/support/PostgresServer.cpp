@@ -63,8 +63,8 @@ void runOrThrow(const QString &command)
 // each server after it. Its name holds what made it, so other options make another.
 QString templateFolder(const QString &initdb)
 {
-    const QString base = qEnvironmentVariable("TALLOWMERE_TEST_POSTGRES_TEMPLATE",
-                                              QStringLiteral(TALLOWMERE_TEST_POSTGRES_TEMPLATE));
+    const QString base
+        = qEnvironmentVariable("TALLOWMERE_TEST_POSTGRES_TEMPLATE", QStringLiteral(TALLOWMERE_TEST_POSTGRES_TEMPLATE));
     const QByteArray made = QCryptographicHash::hash(initdb.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
     return base + u'-' + QString::fromLatin1(made);
 }
@@ -109,8 +109,9 @@ void PostgresServer::start()
     const QString data = folder + QStringLiteral("/data");
     if (::geteuid() == 0)
         runOrThrow(QStringLiteral("chown postgres: '%1'").arg(folder));
-    const QString initdb = QStringLiteral("'%1' -U tallowmere -A trust -E UTF8 --locale=C.UTF-8 --no-sync --wal-segsize=1")
-                               .arg(binary("initdb"));
+    const QString initdb
+        = QStringLiteral("'%1' -U tallowmere -A trust -E UTF8 --locale=C.UTF-8 --no-sync --wal-segsize=1")
+              .arg(binary("initdb"));
     const QString made = templateFolder(initdb);
     if (QFileInfo::exists(made + QStringLiteral("/PG_VERSION"))) {
         // A copy keeps the template's owner: the server's user when run as root.
