@@ -69,16 +69,21 @@ QString templateFolder(const QString &initdb)
     return base + u'-' + QString::fromLatin1(made);
 }
 
+// cp -a, without a shell: the folders' names may hold anything.
+bool copyCluster(const QString &from, const QString &to)
+{
+    return QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"), from, to}) == 0;
+}
+
 // Keeps a fresh, never started cluster as the template, unless one is there already:
 // it appears whole or not at all (renamed into place), whatever runs beside.
 void keepAsTemplate(const QString &data, const QString &folder)
 {
     const QString building = folder + QStringLiteral(".%1").arg(::getpid());
-    const QString keep = QStringLiteral("(mkdir -p \"$(dirname '%2')\" && cp -a '%1' '%2' && mv -T '%2' '%3'; "
-                                        "rm -rf '%2') >/dev/null 2>&1")
-                             .arg(data, building, folder);
     // Without a template the next server runs initdb again: slower, no less sound.
-    [[maybe_unused]] const int status = std::system(keep.toLocal8Bit().constData());
+    if (QDir().mkpath(QFileInfo(folder).path()) && copyCluster(data, building))
+        QDir().rename(building, folder); // refused when another program's copy is there
+    QDir(building).removeRecursively();
 }
 
 } // namespace
@@ -115,7 +120,8 @@ void PostgresServer::start()
     const QString made = templateFolder(initdb);
     if (QFileInfo::exists(made + QStringLiteral("/PG_VERSION"))) {
         // A copy keeps the template's owner: the server's user when run as root.
-        runOrThrow(QStringLiteral("cp -a '%1' '%2'").arg(made, data));
+        if (!copyCluster(made, data))
+            throw std::runtime_error("test server: the cluster in " + made.toStdString() + " could not be copied");
     } else {
         runOrThrow(asServerUser(QStringLiteral("%1 -D '%2'").arg(initdb, data)));
         keepAsTemplate(data, made);
