@@ -69,10 +69,18 @@ QString templateFolder(const QString &initdb)
     return base + u'-' + QString::fromLatin1(made);
 }
 
-// cp -a, without a shell: the folders' names may hold anything.
-bool copyCluster(const QString &from, const QString &to)
+// cp -a, without a shell: the folders' names may hold anything. Empty when done,
+// otherwise what cp said.
+QString copyCluster(const QString &from, const QString &to)
 {
-    return QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"), from, to}) == 0;
+    QProcess copy;
+    copy.setProcessChannelMode(QProcess::MergedChannels);
+    copy.start(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"), from, to});
+    if (copy.waitForFinished(120000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0)
+        return {};
+    copy.kill();
+    const QString said = QString::fromLocal8Bit(copy.readAll()).trimmed();
+    return said.isEmpty() ? QStringLiteral("cp did not finish") : said;
 }
 
 // Keeps a fresh, never started cluster as the template, unless one is there already:
@@ -81,7 +89,7 @@ void keepAsTemplate(const QString &data, const QString &folder)
 {
     const QString building = folder + QStringLiteral(".%1").arg(::getpid());
     // Without a template the next server runs initdb again: slower, no less sound.
-    if (QDir().mkpath(QFileInfo(folder).path()) && copyCluster(data, building))
+    if (QDir().mkpath(QFileInfo(folder).path()) && copyCluster(data, building).isEmpty())
         QDir().rename(building, folder); // refused when another program's copy is there
     QDir(building).removeRecursively();
 }
@@ -120,8 +128,9 @@ void PostgresServer::start()
     const QString made = templateFolder(initdb);
     if (QFileInfo::exists(made + QStringLiteral("/PG_VERSION"))) {
         // A copy keeps the template's owner: the server's user when run as root.
-        if (!copyCluster(made, data))
-            throw std::runtime_error("test server: the cluster in " + made.toStdString() + " could not be copied");
+        if (const QString failure = copyCluster(made, data); !failure.isEmpty())
+            throw std::runtime_error(
+                QStringLiteral("test server: %1 could not be copied: %2").arg(made, failure).toStdString());
     } else {
         runOrThrow(asServerUser(QStringLiteral("%1 -D '%2'").arg(initdb, data)));
         keepAsTemplate(data, made);
