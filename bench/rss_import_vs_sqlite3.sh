@@ -28,22 +28,26 @@ INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink, RssFeedDescri
 SQL
 
 median() { sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'; }
-time_runs() { # prints the median seconds of $runs runs, each on a fresh Rss.db
-    local times=() start end
-    for _ in $(seq "$runs"); do
-        cp "$work/fresh/Rss.db" "$work/run/Rss.db"
-        start=$(date +%s%N)
-        "$@" >/dev/null
-        end=$(date +%s%N)
-        times+=("$(( (end - start) / 1000 ))")
-        count=$(sqlite3 "$work/run/Rss.db" "select count(*) from Tbl_Rss_Feed_Items")
-        [ "$count" -eq "$items" ] || { echo "expected $items rows, found $count" >&2; exit 1; }
-    done
-    printf '%s\n' "${times[@]}" | median | awk '{printf "%.4f\n", $1/1000000}'
+time_run() { # prints the microseconds of one run on a fresh Rss.db, after checking its rows
+    local start end count
+    cp "$work/fresh/Rss.db" "$work/run/Rss.db"
+    start=$(date +%s%N)
+    "$@" >/dev/null
+    end=$(date +%s%N)
+    count=$(sqlite3 "$work/run/Rss.db" "select count(*) from Tbl_Rss_Feed_Items")
+    [ "$count" -eq "$items" ] || { echo "expected $items rows, found $count" >&2; exit 1; }
+    echo $(( (end - start) / 1000 ))
 }
+seconds() { median | awk '{printf "%.4f\n", $1/1000000}'; }
 
-ours=$(time_runs "$bin/rss_import_process" "$work/run")
-lite=$(time_runs sqlite3 "$work/run/Rss.db" ".read $work/import.sql")
+# The two take turns, so that a busy spell of the machine weighs on both alike.
+ours_runs=() lite_runs=()
+for _ in $(seq "$runs"); do
+    ours_runs+=("$(time_run "$bin/rss_import_process" "$work/run")")
+    lite_runs+=("$(time_run sqlite3 "$work/run/Rss.db" ".read $work/import.sql")")
+done
+ours=$(printf '%s\n' "${ours_runs[@]}" | seconds)
+lite=$(printf '%s\n' "${lite_runs[@]}" | seconds)
 echo "Upload File import of $items items: ${ours}s"
 echo "sqlite3 .import of the same rows:    ${lite}s"
 awk "BEGIN{printf \"time ratio %.2f\n\", $ours/$lite}"

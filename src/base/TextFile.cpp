@@ -139,10 +139,23 @@ QString decodeText(const QByteArray &bytes)
 
 QStringList decodeTextLines(const QByteArray &bytes)
 {
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = decodeText(bytes).split(lineEnd);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    // CR LF, CR and LF each end a line. Split by hand: a regular expression takes a
+    // third of the time of importing a large file.
+    const QString text = decodeText(bytes);
+    QStringList lines;
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
     return lines;
 }
 

@@ -97,6 +97,10 @@ Named recognise(const QString &name)
     const QString trimmed = name.trimmed();
     if (PostgresSession::isAddress(trimmed))
         return {true, trimmed};
+    // Every form looked for below holds a '=' or "://": a plain file name, the usual
+    // case, is known without starting the regular-expression engine.
+    if (!trimmed.contains(u'=') && !trimmed.contains(QLatin1String("://")))
+        return {false, name};
     if (PostgresSession::isKeywordForm(trimmed))
         return {true, PostgresSession::addressFromKeywordForm(trimmed)};
     static const QRegularExpression otherScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));

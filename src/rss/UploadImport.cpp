@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace rss {
@@ -91,16 +92,35 @@ ImportResult importUploadFile()
         RepeatedStatement savepoint(connection, QStringLiteral("SAVEPOINT item"));
         RepeatedStatement release(connection, QStringLiteral("RELEASE item"));
         RepeatedStatement rollBack(connection, QStringLiteral("ROLLBACK TO item"));
-        for (const RssItem &item : items) {
+        const auto insertOne = [&](const RssItem &item) { insert.run({item.title, item.link, item.description}); };
+        // A savepoint for each item costs the engine a copy of the page it writes:
+        // items go in a batch at a time under one savepoint, and only a batch that
+        // holds a failing item is undone and done again one item at a time.
+        const std::size_t count = items.size();
+        for (std::size_t first = 0; first < count; first += ImportBatchSize) {
+            const std::size_t end = std::min(count, first + ImportBatchSize);
             savepoint.run();
             try {
-                insert.run({item.title, item.link, item.description});
+                for (std::size_t i = first; i < end; ++i)
+                    insertOne(items[i]);
                 release.run();
-                ++result.imported;
+                result.imported += static_cast<int>(end - first);
+                continue;
             } catch (const db::DbError &) {
                 rollBack.run();
                 release.run();
-                ++result.failed;
+            }
+            for (std::size_t i = first; i < end; ++i) {
+                savepoint.run();
+                try {
+                    insertOne(items[i]);
+                    release.run();
+                    ++result.imported;
+                } catch (const db::DbError &) {
+                    rollBack.run();
+                    release.run();
+                    ++result.failed;
+                }
             }
         }
         connection.commit();

@@ -20,11 +20,15 @@ struct ImportResult
     int failed = 0;
 };
 
+// Items stored under one savepoint by the import; a batch with a failing item is
+// done again item by item.
+inline constexpr std::size_t ImportBatchSize = 500;
+
 // Adds the items of Upload.txt in the program folder to Rss.db; an item whose insert
-// fails is left out and the rest go on. All items go in as one transaction, each in a
-// savepoint of its own. Throws base::FileError naming the file when it is missing or
-// cannot be read (then nothing is imported), db::DbError when Rss.db cannot be opened
-// or the whole import cannot be stored.
+// fails is left out and the rest go on. All items go in as one transaction. Throws
+// base::FileError naming the file when it is missing or cannot be read (then nothing is
+// imported), db::DbError when Rss.db cannot be opened or the whole import cannot be
+// stored.
 ImportResult importUploadFile();
 
 // What the window says after an import: how many items came in, and how many could

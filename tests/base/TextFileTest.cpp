@@ -39,6 +39,9 @@ TEST(TextFileLines, AnyLineEndAndAFinalLineEndGiveTheSameLines)
     EXPECT_EQ(base::decodeTextLines("one\r\ntwo\rthree\nfour\r\n"), (QStringList{"one", "two", "three", "four"}));
     EXPECT_EQ(base::decodeTextLines("one\n\n"), (QStringList{"one", ""}));
     EXPECT_TRUE(base::decodeTextLines("").isEmpty());
+    // CR CR LF is an empty line ended by CR LF; LF CR is two line ends.
+    EXPECT_EQ(base::decodeTextLines("a\r\r\nb\n\rc"), (QStringList{"a", "", "b", "", "c"}));
+    EXPECT_EQ(base::decodeTextLines("\r\nlast"), (QStringList{"", "last"}));
 }
 
 TEST(TextFileLines, ByteOrderMarksAndEachLinesOwnEncodingAreHonoured)

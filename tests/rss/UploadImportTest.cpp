@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QStringEncoder>
 
+#include <set>
+
 #include <gtest/gtest.h>
 
 using namespace rss;
@@ -53,6 +55,28 @@ TEST(UploadImport, ImportsTheFileAndAFailingItemIsSimplyMissing)
                                              "from Tbl_Rss_Feed_Items order by RssFeedItemId")),
               (QStringList{QStringLiteral("It's one|http://one.test|First|0"),
                            QStringLiteral("Three||Café (Windows-1252)|0")}));
+}
+
+TEST(UploadImport, FailingItemsAtEitherEndOfABatchLeaveOnlyThemselvesOut)
+{
+    TempProgramFolder folder;
+    refuseTitle(folder, QStringLiteral("bad"));
+    const int count = static_cast<int>(2 * ImportBatchSize + 3);
+    const std::set<int> refused{0, static_cast<int>(ImportBatchSize) - 1, static_cast<int>(ImportBatchSize), count - 1};
+    QByteArray file;
+    QStringList expected;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray title = refused.count(i) ? QByteArray("bad") : "item " + QByteArray::number(i);
+        file += title + "\r\nl\r\nd\r\n\r\n";
+        if (!refused.count(i))
+            expected << QString::fromLatin1(title);
+    }
+    writeFile(folder.filePath(QStringLiteral("Upload.txt")), file);
+    const ImportResult result = importUploadFile();
+    EXPECT_EQ(result.imported, count - 4);
+    EXPECT_EQ(result.failed, 4);
+    EXPECT_EQ(rssRows(folder, QStringLiteral("select RssFeedItemTitle from Tbl_Rss_Feed_Items order by RssFeedItemId")),
+              expected);
 }
 
 TEST(UploadImport, AMissingFileIsNamedAndAnEmptyOneImportsNothing)

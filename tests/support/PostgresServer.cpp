@@ -2,8 +2,10 @@
 
 #include "db/postgres/PostgresSession.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <arpa/inet.h>
@@ -55,6 +57,43 @@ void runOrThrow(const QString &command)
     }
 }
 
+// initdb takes most of a server test's time, and every test program runs it for the
+// same cluster: the first one made is kept (per build folder, or where
+// TALLOWMERE_TEST_POSTGRES_TEMPLATE says, so that builds can share it) and copied for
+// each server after it. Its name holds what made it, so other options make another.
+QString templateFolder(const QString &initdb)
+{
+    const QString base
+        = qEnvironmentVariable("TALLOWMERE_TEST_POSTGRES_TEMPLATE", QStringLiteral(TALLOWMERE_TEST_POSTGRES_TEMPLATE));
+    const QByteArray made = QCryptographicHash::hash(initdb.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return base + u'-' + QString::fromLatin1(made);
+}
+
+// cp -a, without a shell: the folders' names may hold anything. Empty when done,
+// otherwise what cp said.
+QString copyCluster(const QString &from, const QString &to)
+{
+    QProcess copy;
+    copy.setProcessChannelMode(QProcess::MergedChannels);
+    copy.start(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"), from, to});
+    if (copy.waitForFinished(120000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0)
+        return {};
+    copy.kill();
+    const QString said = QString::fromLocal8Bit(copy.readAll()).trimmed();
+    return said.isEmpty() ? QStringLiteral("cp did not finish") : said;
+}
+
+// Keeps a fresh, never started cluster as the template, unless one is there already:
+// it appears whole or not at all (renamed into place), whatever runs beside.
+void keepAsTemplate(const QString &data, const QString &folder)
+{
+    const QString building = folder + QStringLiteral(".%1").arg(::getpid());
+    // Without a template the next server runs initdb again: slower, no less sound.
+    if (QDir().mkpath(QFileInfo(folder).path()) && copyCluster(data, building).isEmpty())
+        QDir().rename(building, folder); // refused when another program's copy is there
+    QDir(building).removeRecursively();
+}
+
 } // namespace
 
 PostgresServer &PostgresServer::shared()
@@ -83,8 +122,19 @@ void PostgresServer::start()
     const QString data = folder + QStringLiteral("/data");
     if (::geteuid() == 0)
         runOrThrow(QStringLiteral("chown postgres: '%1'").arg(folder));
-    runOrThrow(asServerUser(QStringLiteral("'%1' -D '%2' -U tallowmere -A trust -E UTF8 --locale=C.UTF-8 --no-sync")
-                                .arg(binary("initdb"), data)));
+    const QString initdb
+        = QStringLiteral("'%1' -U tallowmere -A trust -E UTF8 --locale=C.UTF-8 --no-sync --wal-segsize=1")
+              .arg(binary("initdb"));
+    const QString made = templateFolder(initdb);
+    if (QFileInfo::exists(made + QStringLiteral("/PG_VERSION"))) {
+        // A copy keeps the template's owner: the server's user when run as root.
+        if (const QString failure = copyCluster(made, data); !failure.isEmpty())
+            throw std::runtime_error(
+                QStringLiteral("test server: %1 could not be copied: %2").arg(made, failure).toStdString());
+    } else {
+        runOrThrow(asServerUser(QStringLiteral("%1 -D '%2'").arg(initdb, data)));
+        keepAsTemplate(data, made);
+    }
     m_port = freePort();
     launch();
     // Should this program die without its destructors, the server goes with it.

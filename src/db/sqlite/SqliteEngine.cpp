@@ -14,6 +14,8 @@
 
 #include <sqlite3.h>
 
+#include <vector>
+
 namespace db {
 
 namespace {
@@ -59,7 +61,9 @@ bool nothingElseFollows(sqlite3 *db, const char *tail)
     return true;
 }
 
-int bindOne(sqlite3_stmt *statement, int index, const QVariant &value)
+// Texts and bytes are bound without a copy: the engine reads them where `kept` holds
+// them, which must outlive the binding (until the statement is reset or finalized).
+int bindOne(sqlite3_stmt *statement, int index, const QVariant &value, std::vector<QByteArray> &kept)
 {
     if (!value.isValid() || value.isNull())
         return sqlite3_bind_null(statement, index);
@@ -74,27 +78,29 @@ int bindOne(sqlite3_stmt *statement, int index, const QVariant &value)
     case QMetaType::Double:
     case QMetaType::Float: return sqlite3_bind_double(statement, index, value.toDouble());
     case QMetaType::QByteArray: {
-        const QByteArray bytes = value.toByteArray();
+        const QByteArray &bytes = kept.emplace_back(value.toByteArray());
         return sqlite3_bind_blob64(statement, index, bytes.constData(), static_cast<sqlite3_uint64>(bytes.size()),
-                                   SQLITE_TRANSIENT);
+                                   SQLITE_STATIC);
     }
     default: {
-        const QByteArray text = value.toString().toUtf8();
+        const QByteArray &text = kept.emplace_back(value.toString().toUtf8());
         return sqlite3_bind_text64(statement, index, text.constData(), static_cast<sqlite3_uint64>(text.size()),
-                                   SQLITE_TRANSIENT, SQLITE_UTF8);
+                                   SQLITE_STATIC, SQLITE_UTF8);
     }
     }
 }
 
-void bind(sqlite3_stmt *statement, const QVariantList &parameters, sqlite3 *db)
+void bind(sqlite3_stmt *statement, const QVariantList &parameters, sqlite3 *db, std::vector<QByteArray> &kept)
 {
     const int expected = sqlite3_bind_parameter_count(statement);
     if (expected != parameters.size()) {
         throw DbError(
             QStringLiteral("The statement takes %1 values but %2 were given.").arg(expected).arg(parameters.size()));
     }
+    kept.clear();
+    kept.reserve(static_cast<std::size_t>(parameters.size()));
     for (int i = 0; i < parameters.size(); ++i) {
-        const int rc = bindOne(statement, i + 1, parameters[i]);
+        const int rc = bindOne(statement, i + 1, parameters[i], kept);
         if (rc != SQLITE_OK)
             throwError(db, rc, QString());
     }
@@ -113,7 +119,7 @@ public:
     {
         sqlite3_reset(m_statement);
         sqlite3_clear_bindings(m_statement);
-        bind(m_statement, parameters, m_db);
+        bind(m_statement, parameters, m_db, m_bound);
     }
     int columnCount() const override { return sqlite3_column_count(m_statement); }
     QString columnName(int column) const override { return utf8(sqlite3_column_name(m_statement, column)); }
@@ -136,6 +142,8 @@ private:
 
     sqlite3 *m_db;
     QString m_filePath;
+    // The bound texts, which the statement reads in place; destroyed after it.
+    std::vector<QByteArray> m_bound;
     sqlite3_stmt *m_statement = nullptr;
 };
 
@@ -155,7 +163,7 @@ SqliteRows::SqliteRows(sqlite3 *db, const QString &filePath, const QString &sql,
         throw DbError(QStringLiteral("Only one statement can be run at a time."));
     }
     try {
-        bind(m_statement, parameters, db);
+        bind(m_statement, parameters, db, m_bound);
     } catch (...) {
         sqlite3_finalize(m_statement);
         throw;
