@@ -8,9 +8,9 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/ServerAddress.h"
+#include "db/ServerCopy.h"
 #include "db/Statement.h"
-#include "db/postgres/PostgresCopy.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -171,7 +171,7 @@ int init(const QString &target)
 
 int copy(const QString &source, const QString &address)
 {
-    for (const auto &[table, rows] : db::copyFolderToPostgres(folder(source), database(address)))
+    for (const auto &[table, rows] : db::copyFolderToServer(folder(source), database(address)))
         std::printf("%s\t%lld\n", table.toUtf8().constData(), static_cast<long long>(rows));
     return 0;
 }
@@ -181,11 +181,7 @@ int copy(const QString &source, const QString &address)
 template <typename Writer> int printRows(const QString &file, const QString &sql, Writer &writer)
 {
     db::Connection connection;
-    const QString named = database(file);
-    if (db::ServerAddress::isAddress(named))
-        connection.open(named);
-    else
-        connection.openFile(named);
+    connection.openLocation(database(file));
     db::Statement statement(connection, sql, {}, true);
     bool first = true;
     while (statement.step()) {

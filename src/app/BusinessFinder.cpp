@@ -1,7 +1,7 @@
 #include "app/BusinessFinder.h"
 
 #include "db/Statement.h"
-#include "db/sqlite/TextCollation.h"
+#include "db/TextFolding.h"
 
 #include <algorithm>
 

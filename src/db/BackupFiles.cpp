@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -148,6 +149,57 @@ void syncFolder(const QString &folder)
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
+    }
+}
+
+void refuseExisting(const QString &databaseFile)
+{
+    if (nameTaken(databaseFile))
+        throw DbError(QStringLiteral("The database %1 exists already; it was left as it is.").arg(shown(databaseFile)));
+}
+
+bool sameFolder(const QString &one, const QString &other)
+{
+    const QString a = QFileInfo(one).canonicalFilePath();
+    return !a.isEmpty() && a == QFileInfo(other).canonicalFilePath();
+}
+
+void buildThenMove(const QString &folder, const QString &workingPrefix, const QStringList &names,
+                   const std::function<void(const QString &workingFolder)> &build)
+{
+    const QFileInfo place(folder);
+    const QString path = place.absoluteFilePath();
+    const bool newFolder = !nameTaken(path);
+    const QString parent = newFolder ? place.absolutePath() : path;
+    if (newFolder && !QDir().mkpath(parent))
+        throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(shown(parent)));
+    const QString working = makePrivateFolder(parent, workingPrefix);
+    const QDir made(working);
+    const QDir target(path);
+    try {
+        build(working);
+        syncFolder(working);
+        if (newFolder) {
+            moveWithoutReplacing(working, path);
+        } else {
+            QStringList moved;
+            try {
+                for (const QString &name : names) {
+                    moveWithoutReplacing(made.filePath(name), target.filePath(name));
+                    moved << name;
+                }
+            } catch (...) {
+                // Ours: this run put them there a moment ago, under names nothing held.
+                for (const QString &name : std::as_const(moved))
+                    moveIfFree(target.filePath(name), made.filePath(name));
+                throw;
+            }
+            removePrivateFolder(working);
+        }
+        syncFolder(parent);
+    } catch (...) {
+        removePrivateFolder(working);
+        throw;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Storage.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -11,11 +13,13 @@ namespace db {
 
 class Engine;
 
-// One connection to a database file. The connection string takes the form the
-// windows build ("Provider=...;Data Source=<file>;..."); Data Source names the file,
-// and "Mode=Read" opens it read-only. A value holding ';', quotes or surrounding
-// spaces is written in double quotes, a double quote inside it doubled.
-// Several connections to one file may be open at once.
+// One connection to a database: a file, or a server's database. The connection string
+// takes the form the windows build ("Provider=...;Data Source=<file>;..."); Data Source
+// names the file, and "Mode=Read" opens it read-only. A value holding ';', quotes or
+// surrounding spaces is written in double quotes, a double quote inside it doubled. A
+// server's address stands for itself. The engine behind it comes from the Storage the
+// location names (Storage.h); nothing here depends on which one it is. Several
+// connections to one database may be open at once.
 class Connection
 {
 public:
@@ -30,6 +34,8 @@ public:
     void open(const QString &connectionString);
     // The same for a file path taken exactly as it is given.
     void openFile(const QString &filePath, bool readOnly = false);
+    // A server's address, or else a file path taken exactly as it is given.
+    void openLocation(const QString &location);
     // Opens (and creates when missing) a database file; used to build new databases.
     void create(const QString &filePath);
     void close();
@@ -76,6 +82,7 @@ public:
 
 private:
     void requireOpen() const;
+    void attach(const Storage &storage, Storage::Opening opening);
 
     std::unique_ptr<Engine> m_engine;
     QString m_filePath;

@@ -5,7 +5,7 @@
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
 #include "db/Statement.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "db/sql/SqlDialect.h"
 #include "support/ErrorOf.h"
 #include "support/TempFolder.h"

@@ -1,6 +1,6 @@
 #include "support/PostgresServer.h"
 
-#include "db/postgres/PostgresSession.h"
+#include "support/ServerSql.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,8 +150,7 @@ QString PostgresServer::uri(const QString &database, const QString &role) const
 
 void PostgresServer::admin(const QString &sql) const
 {
-    db::PostgresSession session(uri(QStringLiteral("postgres")));
-    session.runScript(sql);
+    ServerSql(uri(QStringLiteral("postgres"))).runScript(sql);
 }
 
 QString PostgresServer::createDatabase()

@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "db/RowPacker.h"
 #include "db/postgres/PostgresRows.h"
+#include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
 #include "db/postgres/PostgresStatement.h"
 #include "db/postgres/ServerSessions.h"
@@ -70,12 +71,6 @@ private:
 };
 
 } // namespace
-
-PostgresSession *postgresSessionOf(Connection &connection)
-{
-    auto *engine = dynamic_cast<PostgresEngine *>(connection.engine());
-    return engine ? &engine->liveSession() : nullptr;
-}
 
 PostgresEngine::PostgresEngine(const QString &address)
     : m_session(ServerSessions::take(address))
@@ -210,6 +205,11 @@ QString PostgresEngine::holdsExactly(const QString &column) const
     // Equal to the last byte, case included, whatever the column's type. Written as
     // the windows write, like every statement here: [C] becomes the collation "C".
     return column + QStringLiteral("::text IS NOT DISTINCT FROM ?::text COLLATE [C]");
+}
+
+void PostgresEngine::requireBusinessTables()
+{
+    PostgresSchema::requireTables(liveSession());
 }
 
 } // namespace db

@@ -6,7 +6,7 @@
 #include "db/postgres/PostgresTableObjects.h"
 #include "db/schema/DeliveredTemplates.h"
 #include "db/schema/MergeFieldList.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "db/schema/SchemaTables.h"
 
 namespace db::PostgresSchema {

@@ -6,7 +6,7 @@
 #include "app/ui/StartUp.h"
 #include "db/Backup.h"
 #include "db/Connection.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "records/ui/FormTesting.h"
 #include "support/StoppedRestore.h"
 

@@ -7,7 +7,7 @@
 #include "base/Error.h"
 #include "browser/ui/FrmBrowser.h"
 #include "browser/ui/WebView.h"
-#include "db/sqlite/EngineVersions.h"
+#include "db/EngineVersions.h"
 #include "records/ui/FormTesting.h"
 #include "support/ui_FakeWebEngine.h"
 

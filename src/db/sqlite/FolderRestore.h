@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// A backup put into a program folder: its two checked copies replace the folder's
+// databases together, under a record (.tallowmere-restore) that lets a stopped run be
+// finished or undone. See Backup.h.
+namespace db::FolderRestore {
+
+void restore(const QString &folder, const QString &target, const std::function<void()> &afterEachMove);
+QString interrupted(const QString &programFolder);
+void finish(const QString &programFolder);
+void undo(const QString &programFolder);
+
+} // namespace db::FolderRestore
