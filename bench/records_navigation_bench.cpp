@@ -6,8 +6,8 @@
 #include "app/ui/StartUp.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
-#include "db/ServerCopy.h"
 #include "db/Schema.h"
+#include "db/ServerCopy.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>

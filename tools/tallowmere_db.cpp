@@ -7,10 +7,10 @@
 #include "db/CsvWriter.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/Schema.h"
 #include "db/ServerAddress.h"
 #include "db/ServerCopy.h"
 #include "db/Statement.h"
-#include "db/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -36,12 +36,12 @@ void write(const QString &source, const QString &folder)
                                      "your own (or a new one). Nothing was written.")
                           .arg(QDir::toNativeSeparators(path)));
     }
-    BackupFiles::buildThenMove(folder, QLatin1String(BackupWorkingPrefix), databaseNames(),
-                               [&storage](const QString &working) {
-                                   const QDir made(working);
-                                   storage->backUp(made.filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile)),
-                                                   made.filePath(QLatin1String(ConnectionStrings::RssDatabaseFile)));
-                               });
+    BackupFiles::buildThenMove(
+        folder, QLatin1String(BackupWorkingPrefix), databaseNames(), [&storage](const QString &working) {
+            const QDir made(working);
+            storage->backUp(made.filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile)),
+                            made.filePath(QLatin1String(ConnectionStrings::RssDatabaseFile)));
+        });
 }
 
 void restore(const QString &folder, const QString &target, const std::function<void()> &afterEachMove)

@@ -3,6 +3,7 @@
 #include "db/DbError.h"
 #include "db/Engine.h"
 #include "db/Statement.h"
+#include "db/Storage.h"
 
 namespace db {
 
@@ -17,29 +18,31 @@ void Connection::open(const QString &connectionString)
 {
     bool readOnly = false;
     const std::unique_ptr<Storage> storage = Storage::ofConnectionString(connectionString, readOnly);
-    attach(*storage, readOnly ? Storage::Opening::ReadOnly : Storage::Opening::ReadWrite);
+    attach([&] { return storage->open(readOnly ? Storage::Opening::ReadOnly : Storage::Opening::ReadWrite); });
 }
 
 void Connection::openFile(const QString &filePath, bool readOnly)
 {
-    attach(*Storage::ofFile(filePath), readOnly ? Storage::Opening::ReadOnly : Storage::Opening::ReadWrite);
+    attach([&] {
+        return Storage::ofFile(filePath)->open(readOnly ? Storage::Opening::ReadOnly : Storage::Opening::ReadWrite);
+    });
 }
 
 void Connection::openLocation(const QString &location)
 {
-    attach(*Storage::at(location), Storage::Opening::ReadWrite);
+    attach([&] { return Storage::at(location)->open(Storage::Opening::ReadWrite); });
 }
 
 void Connection::create(const QString &filePath)
 {
-    attach(*Storage::ofFile(filePath), Storage::Opening::Create);
+    attach([&] { return Storage::ofFile(filePath)->open(Storage::Opening::Create); });
 }
 
-void Connection::attach(const Storage &storage, Storage::Opening opening)
+void Connection::attach(const std::function<std::unique_ptr<Engine>()> &openEngine)
 {
     // Closed first: a server's session goes back to be taken by the new engine.
     close();
-    m_engine = storage.open(opening);
+    m_engine = openEngine();
     m_filePath = m_engine->description();
 }
 

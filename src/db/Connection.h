@@ -1,7 +1,5 @@
 #pragma once
 
-#include "db/Storage.h"
-
 #include <QString>
 #include <QVariant>
 
@@ -82,7 +80,7 @@ public:
 
 private:
     void requireOpen() const;
-    void attach(const Storage &storage, Storage::Opening opening);
+    void attach(const std::function<std::unique_ptr<Engine>()> &openEngine);
 
     std::unique_ptr<Engine> m_engine;
     QString m_filePath;

@@ -137,8 +137,9 @@ void Recordset::readSnapshot(bool lazy)
 {
     Engine &engine = *m_connection->engine();
     // Counted before the rows where the engine runs one statement at a time.
-    int total
-        = lazy && engine.traits().countsBeforeRows ? engine.countRows(SnapshotReader::countingQuery(m_sql), m_parameters) : -1;
+    int total = lazy && engine.traits().countsBeforeRows
+                    ? engine.countRows(SnapshotReader::countingQuery(m_sql), m_parameters)
+                    : -1;
     int first = 0;
     std::unique_ptr<Statement> statement = openStatement(first);
     std::unique_ptr<QueryShape> shape = readShape(*statement, first);

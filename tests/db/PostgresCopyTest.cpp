@@ -1,7 +1,7 @@
 // Moving a program folder's two database files into a server database.
-#include "db/ServerCopy.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/ServerCopy.h"
 #include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
 #include "support/ErrorOf.h"

@@ -3,8 +3,8 @@
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
-#include "db/ServerAddress.h"
 #include "db/Schema.h"
+#include "db/ServerAddress.h"
 #include "support/PostgresServer.h"
 
 #include <QFile>

@@ -4,8 +4,8 @@
 #include "db/Backup.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
-#include "support/ServerSql.h"
 #include "support/PostgresServer.h"
+#include "support/ServerSql.h"
 #include "support/StoppedRestore.h"
 
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "ToolRun.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "support/ServerSql.h"
 #include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
+#include "support/ServerSql.h"
 
 #include <QTemporaryDir>
 #include <QUrl>

@@ -2,9 +2,9 @@
 #include "ToolRun.h"
 #include "db/Connection.h"
 #include "db/schema/SchemaTables.h"
-#include "support/ServerSql.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
+#include "support/ServerSql.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -3,11 +3,11 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/Schema.h"
 #include "db/Statement.h"
 #include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
 #include "db/postgres/PostgresStatement.h"
-#include "db/Schema.h"
 #include "db/schema/SchemaTables.h"
 
 #include <QDir>

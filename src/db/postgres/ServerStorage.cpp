@@ -2,9 +2,9 @@
 
 #include "db/BackupCheck.h"
 #include "db/BackupFiles.h"
+#include "db/ServerCopy.h"
 #include "db/postgres/PostgresAccess.h"
 #include "db/postgres/PostgresBackup.h"
-#include "db/ServerCopy.h"
 #include "db/postgres/PostgresEngine.h"
 #include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"

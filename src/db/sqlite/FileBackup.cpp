@@ -33,9 +33,9 @@ void copyWholeFile(SqliteEngine &source, SqliteEngine &copy)
     const int rc = sqlite3_backup_step(backup, -1);
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE) {
-        throw DbError(QStringLiteral("The database %1 could not be copied to %2: %3.")
-                          .arg(shown(source.description()), shown(copy.description()),
-                               QString::fromUtf8(sqlite3_errstr(rc))));
+        throw DbError(
+            QStringLiteral("The database %1 could not be copied to %2: %3.")
+                .arg(shown(source.description()), shown(copy.description()), QString::fromUtf8(sqlite3_errstr(rc))));
     }
 }
 
@@ -75,8 +75,8 @@ void copyDatabase(const QString &from, const QString &to)
 
 void copyAndCheckBackup(const QString &folder, const QString &workingFolder)
 {
-    const QStringList names = {QLatin1String(ConnectionStrings::BusinessDatabaseFile),
-                               QLatin1String(ConnectionStrings::RssDatabaseFile)};
+    const QStringList names
+        = {QLatin1String(ConnectionStrings::BusinessDatabaseFile), QLatin1String(ConnectionStrings::RssDatabaseFile)};
     for (const QString &name : names) {
         if (!QFileInfo(QDir(folder).filePath(name)).isFile())
             throw DbError(QStringLiteral("The backup in %1 has no %2; nothing was restored.").arg(shown(folder), name));

@@ -25,8 +25,8 @@ public:
         : m_file(file)
     {
     }
-    void insert(const SchemaTables::Table &table, int rows, const std::function<Field(int row, int column)> &field)
-        override;
+    void insert(const SchemaTables::Table &table, int rows,
+                const std::function<Field(int row, int column)> &field) override;
     void keepKeysAbove(const QString &table, qint64 highest) override;
 
 private:

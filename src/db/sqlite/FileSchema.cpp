@@ -234,16 +234,14 @@ void createProgramDatabases(const QString &folder)
     // A log without its database would be read into the new one.
     removeCompanionFiles(business);
     removeCompanionFiles(rss);
-    BackupFiles::buildThenMove(folder, QStringLiteral(".tallowmere-init-"),
-                               {QLatin1String(ConnectionStrings::BusinessDatabaseFile),
-                                QLatin1String(ConnectionStrings::RssDatabaseFile)},
-                               [](const QString &working) {
-                                   const QDir made(working);
-                                   Schema::createBusinessDatabase(
-                                       made.filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile)));
-                                   Schema::createRssDatabase(
-                                       made.filePath(QLatin1String(ConnectionStrings::RssDatabaseFile)));
-                               });
+    BackupFiles::buildThenMove(
+        folder, QStringLiteral(".tallowmere-init-"),
+        {QLatin1String(ConnectionStrings::BusinessDatabaseFile), QLatin1String(ConnectionStrings::RssDatabaseFile)},
+        [](const QString &working) {
+            const QDir made(working);
+            Schema::createBusinessDatabase(made.filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile)));
+            Schema::createRssDatabase(made.filePath(QLatin1String(ConnectionStrings::RssDatabaseFile)));
+        });
 }
 
 QStringList check(const QString &filePath)

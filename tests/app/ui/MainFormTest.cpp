@@ -140,12 +140,12 @@ TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
     auto &form = start();
     // On a shared office database the caption names the server as well.
     EXPECT_EQ(form.windowTitle(), testing_support::onServerEngine()
-                                      ? QStringLiteral("General Business Information - ")
-                                            + [&] {
-                                                  db::Connection server;
-                                                  server.open(folder.connectionString());
-                                                  return server.filePath();
-                                              }()
+                                      ? QStringLiteral("General Business Information - ") +
+                                            [&] {
+                                                db::Connection server;
+                                                server.open(folder.connectionString());
+                                                return server.filePath();
+                                            }()
                                       : QStringLiteral("General Business Information"));
     EXPECT_EQ(statusOf(&form), "Business Currently In System: 3");
     EXPECT_EQ(name(form), "Acme Bakery");
