@@ -51,7 +51,8 @@ bool sameFolder(const QString &one, const QString &other);
 // random characters) and moves them into `folder` only once `build` has made them all
 // there, under names nothing holds: into a folder that does not exist yet the working
 // folder itself becomes it (0700), into an existing one the files move. A failure, or a
-// run that is stopped, leaves none of them in `folder`. Throws DbError.
+// run that is stopped, leaves none of them in `folder`; what a stopped run left of its
+// working folder the next run removes. Throws DbError.
 void buildThenMove(const QString &folder, const QString &workingPrefix, const QStringList &names,
                    const std::function<void(const QString &workingFolder)> &build);
 
