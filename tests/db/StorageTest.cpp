@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 using namespace db;
@@ -119,6 +121,38 @@ TEST(Storage, AProgramFolderGetsBothDatabasesForItsOwnerAloneOrNeither)
     EXPECT_TRUE(errorOf([&] { Schema::createProgramDatabases(other); }).contains(QLatin1String("Rss.db")));
     EXPECT_EQ(QDir(other).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("Rss.db")});
+}
+
+// What a stopped run left of its working folder goes with the next run; a folder
+// another run still works in, a link, and a name of another form stay.
+TEST(Storage, TheNextRunRemovesOnlyWorkingFoldersThatStoppedRunsLeft)
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const QString stale = folder.filePath(QStringLiteral(".tallowmere-init-Stale1"));
+    const QString inUse = folder.filePath(QStringLiteral(".tallowmere-init-InUse1"));
+    const QString otherForm = folder.filePath(QStringLiteral(".tallowmere-init-longer-name"));
+    const QString outside = folder.filePath(QStringLiteral("outside"));
+    const QString link = folder.filePath(QStringLiteral(".tallowmere-init-Link01"));
+    for (const QString &made : {stale, inUse, otherForm, outside})
+        ASSERT_TRUE(QDir().mkpath(made));
+    QFile kept(QDir(outside).filePath(QStringLiteral("kept")));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.close();
+    ASSERT_EQ(::symlink(QFile::encodeName(outside).constData(), QFile::encodeName(link).constData()), 0);
+    const int running = ::open(QFile::encodeName(inUse).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(running, 0);
+    ASSERT_EQ(::flock(running, LOCK_EX), 0);
+
+    Schema::createProgramDatabases(dir.path());
+    ::close(running);
+
+    EXPECT_FALSE(QFileInfo::exists(stale));
+    EXPECT_TRUE(QFileInfo(inUse).isDir());
+    EXPECT_TRUE(QFileInfo(otherForm).isDir());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo::exists(kept.fileName()));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("Tallowmere.db"))));
 }
 
 } // namespace
