@@ -4,7 +4,6 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 #include "db/Storage.h"
-#include "db/sqlite/FolderRestore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,21 +46,6 @@ void write(const QString &source, const QString &folder)
 void restore(const QString &folder, const QString &target, const std::function<void()> &afterEachMove)
 {
     Storage::at(target)->restoreBackup(folder, afterEachMove);
-}
-
-QString interruptedRestore(const QString &programFolder)
-{
-    return FolderRestore::interrupted(programFolder);
-}
-
-void finishRestore(const QString &programFolder)
-{
-    FolderRestore::finish(programFolder);
-}
-
-void undoRestore(const QString &programFolder)
-{
-    FolderRestore::undo(programFolder);
 }
 
 } // namespace db::Backup

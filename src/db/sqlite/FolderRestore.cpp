@@ -1,5 +1,7 @@
 #include "db/sqlite/FolderRestore.h"
 
+#include "db/Backup.h"
+
 #include "db/BackupCheck.h"
 #include "db/BackupFiles.h"
 #include "db/DbError.h"
@@ -20,7 +22,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace db::FolderRestore {
+namespace db {
 
 namespace {
 
@@ -265,12 +267,13 @@ void restoreIntoFolder(const QString &folder, const QString &target, const std::
 
 } // namespace
 
-void restore(const QString &folder, const QString &target, const std::function<void()> &afterEachMove)
+void FolderRestore::restore(const QString &folder, const QString &target, const std::function<void()> &afterEachMove)
 {
     restoreIntoFolder(folder, target, afterEachMove);
 }
 
-QString interrupted(const QString &programFolder)
+// A stopped restore is one into a program folder: the file engine's to settle.
+QString Backup::interruptedRestore(const QString &programFolder)
 {
     if (!pendingRestore(programFolder))
         return {};
@@ -293,7 +296,7 @@ QString interrupted(const QString &programFolder)
     return QStringLiteral("A restore into %1 was stopped before it was complete: %2.").arg(shown(plan.target), state);
 }
 
-void finish(const QString &programFolder)
+void Backup::finishRestore(const QString &programFolder)
 {
     const std::optional<RestorePlan> plan = pendingRestore(programFolder);
     if (!plan)
@@ -304,7 +307,7 @@ void finish(const QString &programFolder)
     rollForward(*plan);
 }
 
-void undo(const QString &programFolder)
+void Backup::undoRestore(const QString &programFolder)
 {
     const std::optional<RestorePlan> plan = pendingRestore(programFolder);
     if (!plan)
@@ -315,4 +318,4 @@ void undo(const QString &programFolder)
     rollBack(*plan);
 }
 
-} // namespace db::FolderRestore
+} // namespace db
