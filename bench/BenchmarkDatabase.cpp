@@ -1,7 +1,7 @@
 #include "BenchmarkDatabase.h"
 
 #include "db/Connection.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 
 namespace bench {
 

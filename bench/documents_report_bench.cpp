@@ -1,7 +1,7 @@
 // The business report's load step for a large business and for one tenth of it.
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "documents/BusinessReport.h"
 
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 #include "base/Module.h"
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "rss/Announcement.h"
 #include "rss/FtpUpload.h"
 #include "rss/net/TransferModule.h"

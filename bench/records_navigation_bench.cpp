@@ -6,8 +6,8 @@
 #include "app/ui/StartUp.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
-#include "db/postgres/PostgresCopy.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
+#include "db/ServerCopy.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@ void fillBusinesses(const QString &folder)
     const QString rss = folder + QStringLiteral("/Rss.db");
     if (!QFile::exists(rss))
         db::Schema::createRssDatabase(rss);
-    db::copyFolderToPostgres(folder, server);
+    db::copyFolderToServer(folder, server);
     QFile::remove(folder + QStringLiteral("/Tallowmere.db"));
     QFile::remove(rss);
     QFile url(folder + QStringLiteral("/Tallowmere.url"));

@@ -2,7 +2,7 @@
 // every row is in, and writing the feed of every row; 10,000 against 100,000 items.
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "rss/FeedWriter.h"
 #include "rss/ItemList.h"
 #include "rss/ui/FrmRssGenerator.h"

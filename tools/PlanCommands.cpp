@@ -4,7 +4,7 @@
 #include "db/DbError.h"
 #include "db/ServerAddress.h"
 #include "db/Statement.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "db/schema/SchemaTables.h"
 #include "plan/PlanError.h"
 #include "plan/PlanJson.h"
@@ -59,11 +59,7 @@ bool writeOut(const QByteArray &bytes)
 
 void open(db::Connection &connection, const QString &argument)
 {
-    const QString database = db::ServerAddress::recognise(argument).text;
-    if (db::ServerAddress::isAddress(database))
-        connection.open(database);
-    else
-        connection.openFile(database);
+    connection.openLocation(db::ServerAddress::recognise(argument).text);
     // A file of an earlier version gets the plan's tables (the program would do the same).
     db::Schema::requireBusinessDatabase(connection);
 }

@@ -8,10 +8,10 @@
 #include "db/CsvWriter.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/Schema.h"
 #include "db/ServerAddress.h"
+#include "db/ServerCopy.h"
 #include "db/Statement.h"
-#include "db/postgres/PostgresCopy.h"
-#include "db/schema/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -175,7 +175,7 @@ int init(const QString &target)
 
 int copy(const QString &source, const QString &address)
 {
-    for (const auto &[table, rows] : db::copyFolderToPostgres(folder(source), database(address)))
+    for (const auto &[table, rows] : db::copyFolderToServer(folder(source), database(address)))
         std::printf("%s\t%lld\n", table.toUtf8().constData(), static_cast<long long>(rows));
     return 0;
 }
@@ -185,15 +185,8 @@ int copy(const QString &source, const QString &address)
 template <typename Writer> int printRows(const QString &file, const QString &sql, Writer &writer)
 {
     db::Connection connection;
-    const QString named = database(file);
-    if (db::ServerAddress::isAddress(named)) {
-        connection.open(named);
-    } else {
-        connection.openFile(named);
-        // Rows are printed as they are read, each page once: a cache of a few pages
-        // does, where the engine's usual one would grow by megabytes over a large table.
-        connection.executeScript(QStringLiteral("PRAGMA cache_size = -256"));
-    }
+    connection.openLocation(database(file));
+    connection.readRowsOnceThrough();
     db::Statement statement(connection, sql, {}, true);
     bool first = true;
     while (statement.step()) {

@@ -1,7 +1,7 @@
 #include "app/About.h"
 
+#include "db/EngineVersions.h"
 #include "db/ProgramFolder.h"
-#include "db/sqlite/EngineVersions.h"
 
 #include <QDir>
 

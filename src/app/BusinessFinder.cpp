@@ -3,7 +3,7 @@
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "db/Statement.h"
-#include "db/sqlite/TextCollation.h"
+#include "db/TextFolding.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "app/BusinessInformationController.h"
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "documents/TemplateCatalog.h"
 
 namespace app {

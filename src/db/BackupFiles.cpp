@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,6 +69,50 @@ void removeContents(int fd)
         }
     }
     ::closedir(dir);
+}
+
+// A working folder's descriptor, locked while its run lasts: another run can tell a
+// folder a stopped run left behind (its lock went with its process) from one in use.
+class WorkingFolderLock
+{
+public:
+    explicit WorkingFolderLock(const QString &folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC))
+    {
+        m_held = m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
+    }
+    ~WorkingFolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    WorkingFolderLock(const WorkingFolderLock &) = delete;
+    WorkingFolderLock &operator=(const WorkingFolderLock &) = delete;
+    bool held() const { return m_held; }
+
+private:
+    int m_fd;
+    bool m_held = false;
+};
+
+// Removes the working folders of `prefix` in `parent` that stopped runs of this user
+// left: the run's own name form, a real folder (never a link), this user's, and locked
+// by no run.
+void removeStaleWorkingFolders(const QString &parent, const QString &prefix)
+{
+    constexpr qsizetype RandomPart = 6;
+    const QStringList names = QDir(parent).entryList({prefix + QStringLiteral("*")},
+                                                     QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        const QString path = QDir(parent).filePath(name);
+        struct stat info = {};
+        if (name.size() != prefix.size() + RandomPart || ::lstat(QFile::encodeName(path).constData(), &info) != 0
+            || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
+            continue;
+        const WorkingFolderLock unused(path);
+        if (unused.held())
+            removePrivateFolder(path);
+    }
 }
 
 } // namespace
@@ -148,6 +194,59 @@ void syncFolder(const QString &folder)
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
+    }
+}
+
+void refuseExisting(const QString &databaseFile)
+{
+    if (nameTaken(databaseFile))
+        throw DbError(QStringLiteral("The database %1 exists already; it was left as it is.").arg(shown(databaseFile)));
+}
+
+bool sameFolder(const QString &one, const QString &other)
+{
+    const QString a = QFileInfo(one).canonicalFilePath();
+    return !a.isEmpty() && a == QFileInfo(other).canonicalFilePath();
+}
+
+void buildThenMove(const QString &folder, const QString &workingPrefix, const QStringList &names,
+                   const std::function<void(const QString &workingFolder)> &build)
+{
+    const QFileInfo place(folder);
+    const QString path = place.absoluteFilePath();
+    const bool newFolder = !nameTaken(path);
+    const QString parent = newFolder ? place.absolutePath() : path;
+    if (newFolder && !QDir().mkpath(parent))
+        throw DbError(QStringLiteral("The folder %1 cannot be created.").arg(shown(parent)));
+    removeStaleWorkingFolders(parent, workingPrefix);
+    const QString working = makePrivateFolder(parent, workingPrefix);
+    const WorkingFolderLock inUse(working);
+    const QDir made(working);
+    const QDir target(path);
+    try {
+        build(working);
+        syncFolder(working);
+        if (newFolder) {
+            moveWithoutReplacing(working, path);
+        } else {
+            QStringList moved;
+            try {
+                for (const QString &name : names) {
+                    moveWithoutReplacing(made.filePath(name), target.filePath(name));
+                    moved << name;
+                }
+            } catch (...) {
+                // Ours: this run put them there a moment ago, under names nothing held.
+                for (const QString &name : std::as_const(moved))
+                    moveIfFree(target.filePath(name), made.filePath(name));
+                throw;
+            }
+            removePrivateFolder(working);
+        }
+        syncFolder(parent);
+    } catch (...) {
+        removePrivateFolder(working);
+        throw;
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 #include <sys/types.h>
 
@@ -37,6 +40,21 @@ void removePrivateFolder(const QString &folder);
 
 // Makes every earlier rename in the folder last through a power cut.
 void syncFolder(const QString &folder);
+
+// Throws DbError naming the database when anything (a broken link included) has its name.
+void refuseExisting(const QString &databaseFile);
+
+// Whether two names lead to one existing folder.
+bool sameFolder(const QString &one, const QString &other);
+
+// Builds the files `names` in a new private working folder (`workingPrefix` and six
+// random characters) and moves them into `folder` only once `build` has made them all
+// there, under names nothing holds: into a folder that does not exist yet the working
+// folder itself becomes it (0700), into an existing one the files move. A failure, or a
+// run that is stopped, leaves none of them in `folder`; what a stopped run left of its
+// working folder the next run removes. Throws DbError.
+void buildThenMove(const QString &folder, const QString &workingPrefix, const QStringList &names,
+                   const std::function<void(const QString &workingFolder)> &build);
 
 // Who is to own what a run makes in a folder: the folder's owner, when the run is
 // root's and the folder another user's (so that the user is not locked out of files

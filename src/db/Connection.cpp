@@ -1,19 +1,9 @@
 #include "db/Connection.h"
 
-#include "db/ConnectionString.h"
 #include "db/DbError.h"
 #include "db/Engine.h"
 #include "db/Statement.h"
-#include "db/postgres/PostgresEngine.h"
-#include "db/postgres/PostgresSession.h"
-#include "db/sqlite/SqliteEngine.h"
-
-#include <QDir>
-#include <QFileInfo>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "db/Storage.h"
 
 namespace db {
 
@@ -26,52 +16,39 @@ Connection::~Connection()
 
 void Connection::open(const QString &connectionString)
 {
-    if (PostgresSession::isAddress(connectionString.trimmed())) {
-        close();
-        m_engine = std::make_unique<PostgresEngine>(connectionString.trimmed());
-        m_filePath = m_engine->description();
-        return;
-    }
-    const ConnectionString settings(connectionString);
-    const QString path = settings.value(QStringLiteral("Data Source"));
-    if (path.isEmpty())
-        throw DbError(QStringLiteral("The connection string names no database file (Data Source is missing)."));
-    openFile(path, settings.value(QStringLiteral("Mode")).compare(QLatin1String("Read"), Qt::CaseInsensitive) == 0);
+    bool readOnly = false;
+    const std::unique_ptr<Storage> storage = Storage::ofConnectionString(connectionString, readOnly);
+    attach([&] { return storage->open(readOnly ? Storage::Opening::ReadOnly : Storage::Opening::ReadWrite); });
 }
 
 void Connection::openFile(const QString &filePath, bool readOnly)
 {
-    const QFileInfo info(filePath);
-    const QString shown = QDir::toNativeSeparators(filePath);
-    if (filePath.isEmpty() || !info.exists())
-        throw DbError(QStringLiteral("The database file %1 does not exist.").arg(shown));
-    if (!info.isFile())
-        throw DbError(QStringLiteral("%1 is not a database file.").arg(shown));
-    if (!info.isReadable())
-        throw DbError(QStringLiteral("The database file %1 cannot be read: permission denied.").arg(shown));
-    close();
-    m_engine = std::make_unique<SqliteEngine>(filePath,
-                                              readOnly ? SqliteEngine::Mode::ReadOnly : SqliteEngine::Mode::ReadWrite);
-    m_filePath = filePath;
+    attach([&] {
+        return Storage::ofFile(filePath)->open(readOnly ? Storage::Opening::ReadOnly : Storage::Opening::ReadWrite);
+    });
+}
+
+void Connection::openLocation(const QString &location)
+{
+    attach([&] { return Storage::at(location)->open(Storage::Opening::ReadWrite); });
 }
 
 void Connection::create(const QString &filePath)
 {
-    // Made here rather than by the engine, which would give it the umask's mode: a
-    // database is its owner's alone, and its -wal and -shm files take its mode.
-    const int fd = ::open(QFile::encodeName(filePath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::fchmod(fd, 0600);
-        ::close(fd);
-    }
+    attach([&] { return Storage::ofFile(filePath)->open(Storage::Opening::Create); });
+}
+
+void Connection::attach(const std::function<std::unique_ptr<Engine>()> &openEngine)
+{
+    // Closed first: a server's session goes back to be taken by the new engine.
     close();
-    m_engine = std::make_unique<SqliteEngine>(filePath, SqliteEngine::Mode::Create);
-    m_filePath = filePath;
+    m_engine = openEngine();
+    m_filePath = m_engine->description();
 }
 
 bool Connection::isShared() const
 {
-    return m_engine && m_engine->isShared();
+    return m_engine && m_engine->traits().shared;
 }
 
 void Connection::requireOpen() const
@@ -86,9 +63,15 @@ void Connection::setBusyTimeout(int milliseconds)
         m_engine->setBusyTimeout(milliseconds);
 }
 
+void Connection::readRowsOnceThrough()
+{
+    if (m_engine)
+        m_engine->readRowsOnceThrough();
+}
+
 bool Connection::readersBlockNoWriter() const
 {
-    return m_engine && m_engine->readersBlockNoWriter();
+    return m_engine && m_engine->traits().readersBlockNoWriter;
 }
 
 void Connection::deferReader(const void *reader, std::function<void()> finish)

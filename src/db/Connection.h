@@ -11,11 +11,13 @@ namespace db {
 
 class Engine;
 
-// One connection to a database file. The connection string takes the form the
-// windows build ("Provider=...;Data Source=<file>;..."); Data Source names the file,
-// and "Mode=Read" opens it read-only. A value holding ';', quotes or surrounding
-// spaces is written in double quotes, a double quote inside it doubled.
-// Several connections to one file may be open at once.
+// One connection to a database: a file, or a server's database. The connection string
+// takes the form the windows build ("Provider=...;Data Source=<file>;..."); Data Source
+// names the file, and "Mode=Read" opens it read-only. A value holding ';', quotes or
+// surrounding spaces is written in double quotes, a double quote inside it doubled. A
+// server's address stands for itself. The engine behind it comes from the Storage the
+// location names (Storage.h); nothing here depends on which one it is. Several
+// connections to one database may be open at once.
 class Connection
 {
 public:
@@ -30,6 +32,8 @@ public:
     void open(const QString &connectionString);
     // The same for a file path taken exactly as it is given.
     void openFile(const QString &filePath, bool readOnly = false);
+    // A server's address, or else a file path taken exactly as it is given.
+    void openLocation(const QString &location);
     // Opens (and creates when missing) a database file; used to build new databases.
     void create(const QString &filePath);
     void close();
@@ -52,6 +56,9 @@ public:
     // Long enough to wait out another window's or user's write, short enough that a
     // database held by a hung program gives an error rather than a frozen window.
     static constexpr int DefaultBusyTimeoutMs = 5000;
+    // For a connection that reads its rows once through: a cache of a few pages does,
+    // where the engine's usual one would grow by megabytes over a large table.
+    void readRowsOnceThrough();
     // Whether a reader's open snapshot keeps no other connection's write waiting.
     bool readersBlockNoWriter() const;
     qint64 lastInsertRowId() const;
@@ -76,6 +83,7 @@ public:
 
 private:
     void requireOpen() const;
+    void attach(const std::function<std::unique_ptr<Engine>()> &openEngine);
 
     std::unique_ptr<Engine> m_engine;
     QString m_filePath;

@@ -32,24 +32,37 @@ public:
 };
 
 // One open database, whatever keeps it: a file (sqlite/) or a server (postgres/).
-// Connection chooses the engine once when it opens and asks it everything that
-// differs between them; nothing above the data layer sees which one it is.
+// Connection gets it from the Storage its location names (Storage.h) and asks it
+// everything that differs between them; nothing above the data layer sees which one
+// it is. Work on the databases as a whole (making, checking, backing up) is Storage's.
 class Engine
 {
 public:
     virtual ~Engine() = default;
 
+    // What sets the engines apart without any work of theirs.
+    struct Traits
+    {
+        // Other people work on the same data at the same time (a server).
+        bool shared = false;
+        // A reader's open snapshot keeps no other connection's write waiting.
+        bool readersBlockNoWriter = false;
+        // Rows of a query are counted before its rows are read (a server runs one
+        // statement at a time), rather than beside them.
+        bool countsBeforeRows = false;
+    };
+
     // The file, or user@host:port/dbname for a server: what messages name.
     virtual QString description() const = 0;
-    // Whether other people work on the same data at the same time (a server).
-    virtual bool isShared() const = 0;
-    virtual bool readersBlockNoWriter() const = 0;
+    virtual Traits traits() const = 0;
 
     // One statement in the windows' dialect, translated for this engine.
     virtual std::unique_ptr<EngineRows> prepare(const QString &sql, const QVariantList &parameters, bool wholeResult)
         = 0;
     virtual void executeScript(const QString &sql) = 0;
     virtual void setBusyTimeout(int milliseconds) = 0;
+    // Rows are read once, in order: the engine may keep less of them in memory.
+    virtual void readRowsOnceThrough() = 0;
     // The key of the row the connection added last.
     virtual qint64 lastInsertRowId() = 0;
 
@@ -59,9 +72,6 @@ public:
     virtual void rollback() = 0;
     virtual bool inTransaction() const = 0;
 
-    // Rows of a query counted before its rows are read (a server runs one statement
-    // at a time), rather than beside them.
-    virtual bool countsBeforeRows() const = 0;
     // The number of rows of a counting query, at the least cost to the engine.
     virtual int countRows(const QString &countingSql, const QVariantList &parameters) = 0;
     // An expression naming one row of `table` for as long as the row lives.
@@ -69,6 +79,11 @@ public:
     // A condition true while `column` (a quoted name) holds the value bound to the
     // next '?' exactly, Null and case included: the optimistic lock of a stored row.
     virtual QString holdsExactly(const QString &column) const = 0;
+
+    // Throws DbError naming the database when it is not a business database of a
+    // version this program understands; brings one of an older version up to date
+    // where it can be written (the start-up check).
+    virtual void requireBusinessTables() = 0;
 };
 
 } // namespace db

@@ -2,7 +2,7 @@
 
 #include "db/ConnectionString.h"
 #include "db/ProgramFolderDelivery.h"
-#include "db/ServerAddress.h"
+#include "db/Storage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,27 +74,21 @@ QString dataSource(const char *fileName)
 
 QString recordForm()
 {
-    const QString server = ServerAddress::ofFolder(ProgramFolder::path());
-    if (!server.isEmpty())
-        return server;
-    return QStringLiteral("PROVIDER=SQLite;Data Source=") % dataSource(BusinessDatabaseFile) % u';';
+    return Storage::ofProgramFolder(ProgramFolder::path())
+        ->connectionString(QStringLiteral("PROVIDER=SQLite;Data Source=") % dataSource(BusinessDatabaseFile) % u';');
 }
 
 QString document()
 {
-    const QString server = ServerAddress::ofFolder(ProgramFolder::path());
-    if (!server.isEmpty())
-        return server;
-    return QStringLiteral("Provider=SQLite;Data Source=") % dataSource(BusinessDatabaseFile) % u';';
+    return Storage::ofProgramFolder(ProgramFolder::path())
+        ->connectionString(QStringLiteral("Provider=SQLite;Data Source=") % dataSource(BusinessDatabaseFile) % u';');
 }
 
 QString rss()
 {
-    const QString server = ServerAddress::ofFolder(ProgramFolder::path());
-    if (!server.isEmpty())
-        return server;
-    return QStringLiteral("Provider=SQLite;Data Source=") % dataSource(RssDatabaseFile)
-           % QStringLiteral(";Persist Security Info=False");
+    return Storage::ofProgramFolder(ProgramFolder::path())
+        ->connectionString(QStringLiteral("Provider=SQLite;Data Source=") % dataSource(RssDatabaseFile)
+                           % QStringLiteral(";Persist Security Info=False"));
 }
 
 } // namespace ConnectionStrings

@@ -137,12 +137,13 @@ void Recordset::readSnapshot(bool lazy)
 {
     Engine &engine = *m_connection->engine();
     // Counted before the rows where the engine runs one statement at a time.
-    int total
-        = lazy && engine.countsBeforeRows() ? engine.countRows(SnapshotReader::countingQuery(m_sql), m_parameters) : -1;
+    int total = lazy && engine.traits().countsBeforeRows
+                    ? engine.countRows(SnapshotReader::countingQuery(m_sql), m_parameters)
+                    : -1;
     int first = 0;
     std::unique_ptr<Statement> statement = openStatement(first);
     std::unique_ptr<QueryShape> shape = readShape(*statement, first);
-    if (lazy && !shape->names.isEmpty() && !engine.countsBeforeRows())
+    if (lazy && !shape->names.isEmpty() && !engine.traits().countsBeforeRows)
         total = engine.countRows(SnapshotReader::countingQuery(statement->reusableText()), m_parameters);
     m_shape = std::move(shape);
     forgetRows();

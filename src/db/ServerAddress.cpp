@@ -3,7 +3,6 @@
 #include "base/TextFile.h"
 #include "db/DbError.h"
 #include "db/postgres/PostgresSession.h"
-#include "db/postgres/ServerSessions.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,11 +128,6 @@ QString shown(const QString &address)
     if (PostgresSession::isKeywordForm(trimmed))
         return PostgresSession::shownKeywordForm(trimmed);
     return PostgresSession::shownAddress(trimmed);
-}
-
-void openAhead(const QString &address)
-{
-    ServerSessions::openAhead(address);
 }
 
 } // namespace db::ServerAddress

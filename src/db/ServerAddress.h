@@ -36,8 +36,6 @@ Named recognise(const QString &name);
 // A server's address for a message, in the form it was typed: any password hidden, a
 // long one cut.
 QString shown(const QString &address);
-// Starts opening a session to the server while the window that needs it is built.
-void openAhead(const QString &address);
 
 } // namespace ServerAddress
 } // namespace db

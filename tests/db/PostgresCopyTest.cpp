@@ -1,7 +1,7 @@
 // Moving a program folder's two database files into a server database.
-#include "db/postgres/PostgresCopy.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/ServerCopy.h"
 #include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
 #include "support/ErrorOf.h"
@@ -55,7 +55,7 @@ TEST(PostgresCopy, EveryRowKeepsItsKeyAndItsValueAndNewKeysComeAfterTheHighest)
                                    "('b', 0); DELETE FROM Tbl_Rss_Feed_Items WHERE RssFeedItemTitle = 'b';"));
     const QString uri = PostgresServer::shared().createDatabase();
 
-    const auto counts = copyFolderToPostgres(folder.path(), uri);
+    const auto counts = copyFolderToServer(folder.path(), uri);
 
     EXPECT_TRUE(counts.contains({QStringLiteral("BusinessInformation"), 2}));
     EXPECT_TRUE(counts.contains({QStringLiteral("MasterField"), 29}));
@@ -94,14 +94,14 @@ TEST(PostgresCopy, ADatabaseThatHoldsTheTablesOrADamagedFileLeavesTheServerAsItW
         PostgresSchema::create(session);
         session.runJet(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Theirs')"));
     }
-    EXPECT_TRUE(errorOf([&] { copyFolderToPostgres(folder.path(), filled); }).contains(QLatin1String("already holds")));
+    EXPECT_TRUE(errorOf([&] { copyFolderToServer(folder.path(), filled); }).contains(QLatin1String("already holds")));
     PostgresSession filledSession(filled);
     EXPECT_EQ(serverRows(filledSession, QStringLiteral("select BusninesName from BusinessInformation")),
               QStringList{QStringLiteral("Theirs")});
 
     QFile::remove(folder.rssDatabase());
     const QString empty = PostgresServer::shared().createDatabase();
-    EXPECT_TRUE(errorOf([&] { copyFolderToPostgres(folder.path(), empty); }).contains(QLatin1String("Rss.db")));
+    EXPECT_TRUE(errorOf([&] { copyFolderToServer(folder.path(), empty); }).contains(QLatin1String("Rss.db")));
     PostgresSession emptySession(empty);
     EXPECT_FALSE(PostgresSchema::holdsTables(emptySession));
 }

@@ -29,7 +29,8 @@ int cacheStatus(Connection &connection, int which, bool reset = false)
 {
     int current = 0;
     int highest = 0;
-    sqlite3_db_status(db::sqliteHandleOf(connection), which, &current, &highest, reset ? 1 : 0);
+    sqlite3_db_status(dynamic_cast<db::SqliteEngine &>(*connection.engine()).handle(), which, &current, &highest,
+                      reset ? 1 : 0);
     return current;
 }
 

@@ -216,8 +216,8 @@ TEST_F(LazySnapshot, FailedReadingClosesTheRecordsetInsteadOfLeavingItHalfLoaded
     if (testing_support::onServerEngine())
         GTEST_SKIP() << "fails its reading through an SQLite function";
     tripwireArmed = false;
-    sqlite3_create_function(db::sqliteHandleOf(connection), "tripwire", 1, SQLITE_UTF8, nullptr, tripwire, nullptr,
-                            nullptr);
+    sqlite3_create_function(dynamic_cast<db::SqliteEngine &>(*connection.engine()).handle(), "tripwire", 1, SQLITE_UTF8,
+                            nullptr, tripwire, nullptr, nullptr);
     const QString query = QStringLiteral("select BusinessInformationId, tripwire(BusninesName) as Name "
                                          "from BusinessInformation Order by BusinessInformationId");
     const auto expectClosedSaying = [this](const char *when) {

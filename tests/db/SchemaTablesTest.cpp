@@ -2,8 +2,8 @@
 // of the tables; files delivered before must keep agreeing with it.
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
+#include "db/Schema.h"
 #include "db/schema/ColumnRoles.h"
-#include "db/schema/Schema.h"
 #include "support/QStringPrinter.h"
 #include "support/TempFolder.h"
 

@@ -3,7 +3,7 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // How a search by name compares: case, accents and letter variants set aside.
-#include "db/sqlite/TextCollation.h"
+#include "db/TextFolding.h"
 #include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>

@@ -7,9 +7,8 @@
 #include "db/Connection.h"
 #include "db/ConnectionString.h"
 #include "db/Statement.h"
-#include "db/postgres/PostgresSchema.h"
-#include "db/postgres/PostgresSession.h"
-#include "db/schema/Schema.h"
+#include "support/ServerSql.h"
+#include "db/Schema.h"
 #include "db/schema/SchemaTables.h"
 #include "plan/PlanError.h"
 #include "support/ErrorOf.h"
@@ -158,13 +157,13 @@ TEST_P(PlanStorage, DatabaseOfTheVersionBeforeGainsThePlanTables)
 {
     connection.close();
     if (GetParam() == Engine::Server) {
-        db::PostgresSession session(address);
+        testing_support::ServerSql session(address);
         for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
             session.runScript(QStringLiteral("DROP TABLE \"%1\"").arg(table.name));
         session.runScript(QStringLiteral("UPDATE tallowmere_schema SET version = 2 WHERE part = 'business'"));
-        EXPECT_FALSE(db::PostgresSchema::check(session).isEmpty());
+        EXPECT_FALSE(db::Schema::check(address).isEmpty());
         db::Schema::upgrade(address);
-        EXPECT_EQ(db::PostgresSchema::check(session), QStringList());
+        EXPECT_EQ(db::Schema::check(address), QStringList());
     } else {
         {
             db::Connection old;
@@ -248,7 +247,7 @@ TEST(PlanServerUpgrade, OwnerUpgradesUsersAreToldHow)
                                .arg(user);
     db::Schema::createProgramDatabases(asOwner);
     {
-        db::PostgresSession session(asOwner);
+        testing_support::ServerSql session(asOwner);
         for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
             session.runScript(QStringLiteral("DROP TABLE \"%1\"").arg(table.name));
         session.runScript(QStringLiteral("UPDATE tallowmere_schema SET version = 2 WHERE part = 'business'; ")
@@ -266,9 +265,8 @@ TEST(PlanServerUpgrade, OwnerUpgradesUsersAreToldHow)
     }
 
     db::Schema::upgrade(asOwner);
-    db::PostgresSession owned(asOwner);
-    owned.runScript(grants);
-    EXPECT_EQ(db::PostgresSchema::check(owned), QStringList());
+    testing_support::ServerSql(asOwner).runScript(grants);
+    EXPECT_EQ(db::Schema::check(asOwner), QStringList());
     db::Connection connection;
     openAsUser(connection);
     const Plan plan = plan_testing::PlanGenerator(10).next(2);

@@ -1,6 +1,6 @@
 #include "support/PostgresServer.h"
 
-#include "db/postgres/PostgresSession.h"
+#include "support/ServerSql.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -200,8 +200,7 @@ QString PostgresServer::uri(const QString &database, const QString &role) const
 
 void PostgresServer::admin(const QString &sql) const
 {
-    db::PostgresSession session(uri(QStringLiteral("postgres")));
-    session.runScript(sql);
+    ServerSql(uri(QStringLiteral("postgres"))).runScript(sql);
 }
 
 QString PostgresServer::createDatabase()

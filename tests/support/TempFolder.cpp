@@ -3,10 +3,8 @@
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
+#include "db/Schema.h"
 #include "db/ServerAddress.h"
-#include "db/postgres/PostgresSchema.h"
-#include "db/postgres/PostgresSession.h"
-#include "db/schema/Schema.h"
 #include "support/PostgresServer.h"
 
 #include <QFile>
@@ -22,8 +20,7 @@ TempProgramFolder::TempProgramFolder(bool withDatabases)
 {
     if (withDatabases && onServerEngine()) {
         const QString uri = PostgresServer::shared().createDatabase();
-        db::PostgresSession session(uri);
-        db::PostgresSchema::create(session);
+        db::Schema::createProgramDatabases(uri);
         QFile url(m_dir.filePath(QLatin1String(db::ServerAddress::FileName)));
         if (url.open(QIODevice::WriteOnly))
             url.write(uri.toUtf8() + "\r\n");

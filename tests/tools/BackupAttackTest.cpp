@@ -4,8 +4,8 @@
 #include "db/Backup.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
-#include "db/postgres/PostgresSession.h"
 #include "support/PostgresServer.h"
+#include "support/ServerSql.h"
 #include "support/StoppedRestore.h"
 
 #include <QDir>
@@ -375,8 +375,8 @@ TEST(BackupAttackOnServer, ATableOfLargeTemplatesIsStreamedNotHeldWhole)
     ASSERT_GT(small, 0);
     {
         // 40 templates of 2 MB: 80 MB in one table.
-        db::PostgresSession session(uri);
-        session.run(
+        testing_support::ServerSql session(uri);
+        session.runScript(
             QStringLiteral("INSERT INTO \"ARTICLESOFINCORPORATION\" (\"ReportName\", \"Info\") "
                            "SELECT 'Template ' || i, repeat(md5(i::text), 65536) FROM generate_series(1, 40) i"));
     }
@@ -409,13 +409,11 @@ TEST(BackupAttackOnServer, ABackupWithAForeignConstraintIsNotRestoredIntoAServer
     const ToolRun run = tool({QStringLiteral("restore"), backup, uri});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(business(backup) + QStringLiteral(" is not restored"))) << run.err.toStdString();
-    db::PostgresSession session(uri);
-    EXPECT_EQ(session
-                  .run(QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE table_schema = "
-                                      "'public'"))
-                  .value(0, 0)
-                  .toInt(),
-              0);
+    testing_support::ServerSql session(uri);
+    EXPECT_EQ(
+        session.value(QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE table_schema = 'public'"))
+            .toInt(),
+        0);
 }
 
 TEST_F(BackupAttack, AFolderOfAnotherUserIsNotWrittenInto)

@@ -2,7 +2,6 @@
 // writes, and a restore that puts a sound backup in place or changes nothing at all.
 #include "ToolRun.h"
 #include "db/Connection.h"
-#include "db/postgres/PostgresSession.h"
 #include "support/PostgresServer.h"
 
 #include <QCryptographicHash>

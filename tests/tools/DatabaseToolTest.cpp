@@ -329,7 +329,8 @@ TEST(DatabaseToolInit, StoppedOrFailedInitLeavesNeitherDatabaseAndTheNextRunWork
         for (const bool killed : {true, false}) {
             QProcess process;
             if (killed) {
-                // Killed the moment its first file appears, as a kill or a crash would stop it.
+                // Killed the moment its first file or working folder appears, as a kill or a
+                // crash would stop it.
                 // A run too quick to be caught is tried again.
                 for (int attempt = 0; attempt < 20 && process.exitStatus() != QProcess::CrashExit; ++attempt) {
                     QDir(folder).removeRecursively();
@@ -341,7 +342,7 @@ TEST(DatabaseToolInit, StoppedOrFailedInitLeavesNeitherDatabaseAndTheNextRunWork
                     process.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("init"), folder});
                     ASSERT_TRUE(process.waitForStarted());
                     const QDeadlineTimer deadline(30000);
-                    while (!deadline.hasExpired() && QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty()
+                    while (!deadline.hasExpired() && QDir(folder).entryList(all).isEmpty()
                            && QDir(dir.path()).entryList(all) == before) { }
                     ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
                     process.waitForFinished(60000);

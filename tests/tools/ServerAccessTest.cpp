@@ -5,9 +5,9 @@
 #include "ToolRun.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "db/postgres/PostgresSession.h"
 #include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
+#include "support/ServerSql.h"
 
 #include <QTemporaryDir>
 #include <QUrl>
@@ -63,7 +63,7 @@ Office makeOffice()
                               "ALTER DATABASE %4 OWNER TO %1"));
     const ToolRun init = tool({QStringLiteral("init"), office.as(office.owner)});
     EXPECT_EQ(init.exitCode, 0) << init.err.toStdString();
-    db::PostgresSession(office.as(office.owner))
+    testing_support::ServerSql(office.as(office.owner))
         .runScript(QString::fromUtf8(UserGrants).arg(office.ann + QStringLiteral(", ") + office.bob));
     return office;
 }
@@ -71,7 +71,7 @@ Office makeOffice()
 TEST(ServerAccess, AUserCanNeitherPlantCodeNorTakeOverTheTablesYetDoesAllTheWorkTheProgramDoes)
 {
     const Office office = makeOffice();
-    db::PostgresSession bob(office.as(office.bob));
+    testing_support::ServerSql bob(office.as(office.bob));
     const char *attacks[] = {
         // The attack that ran ALTER ROLE as the next user to store a business.
         "CREATE FUNCTION pg_temp.plant() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN "
@@ -242,7 +242,7 @@ TEST(ServerAccess, CheckNamesWhatTheOwnerPlantedAndEveryRightBeyondWhatUsersNeed
         const Office copy = office.copy(++number);
         const QString planter
             = planted.byAdministrator ? PostgresServer::shared().uri(copy.database) : copy.as(copy.owner);
-        db::PostgresSession(planter).runScript(copy.named(planted.sql));
+        testing_support::ServerSql(planter).runScript(copy.named(planted.sql));
         const ToolRun check = tool({QStringLiteral("check"), copy.as(copy.ann)});
         EXPECT_EQ(check.exitCode, 1) << planted.what;
         EXPECT_FALSE(check.out.split(u'\n').contains(QStringLiteral("ok"))) << planted.what;

@@ -1,10 +1,10 @@
 // tallowmere-db on a PostgreSQL server the tests start: init, sql, check and copy.
 #include "ToolRun.h"
 #include "db/Connection.h"
-#include "db/postgres/PostgresSchema.h"
-#include "db/postgres/PostgresSession.h"
+#include "db/schema/SchemaTables.h"
 #include "support/PostgresServer.h"
 #include "support/QStringPrinter.h"
+#include "support/ServerSql.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -76,8 +76,7 @@ TEST(ServerTool, InitSqlAndCheckTakeAnAddressWhereverTheyTakeAFile)
     EXPECT_TRUE(huge.err.contains(QLatin1String("nterminated"))) << huge.err.left(300).toStdString();
     EXPECT_LT(huge.err.size(), 1000);
 
-    db::PostgresSession session(uri);
-    session.runScript(QStringLiteral("DROP TABLE \"MasterField\""));
+    testing_support::ServerSql(uri).runScript(QStringLiteral("DROP TABLE \"MasterField\""));
     const ToolRun damaged = tool({QStringLiteral("check"), uri});
     EXPECT_EQ(damaged.exitCode, 1);
     EXPECT_EQ(damaged.out, QStringLiteral("Table MasterField is missing.\n"));
@@ -92,15 +91,14 @@ TEST(ServerTool, CopyMovesEveryRowAndKeyAndAKilledCopyLeavesTheDatabaseEmpty)
     const QString killed = PostgresServer::shared().createDatabase();
     QProcess copying;
     copying.start(QStringLiteral(TALLOWMERE_DB_TOOL), {QStringLiteral("copy"), folder, killed});
-    db::PostgresSession watcher(PostgresServer::shared().uri(QStringLiteral("postgres")));
+    testing_support::ServerSql watcher(PostgresServer::shared().uri(QStringLiteral("postgres")));
     bool seen = false;
     QElapsedTimer waited;
     waited.start();
     while (!seen && waited.elapsed() < 60000 && copying.state() != QProcess::NotRunning) {
         seen = watcher
-                   .run(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE application_name = 'Tallowmere' "
-                                       "AND query LIKE 'COPY%'"))
-                   .value(0, 0)
+                   .value(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE application_name = 'Tallowmere' "
+                                         "AND query LIKE 'COPY%'"))
                    .toInt()
                > 0;
     }
@@ -109,16 +107,23 @@ TEST(ServerTool, CopyMovesEveryRowAndKeyAndAKilledCopyLeavesTheDatabaseEmpty)
     ASSERT_TRUE(seen) << "the copy ended before it could be stopped";
     // The server notices the dropped connection and rolls its transaction back.
     for (int i = 0; i < 100; ++i) {
-        if (watcher.run(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE application_name = 'Tallowmere'"))
-                .value(0, 0)
+        if (watcher.value(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE application_name = 'Tallowmere'"))
                 .toInt()
             == 0)
             break;
         QThread::msleep(50);
     }
     {
-        db::PostgresSession session(killed);
-        EXPECT_FALSE(db::PostgresSchema::holdsTables(session));
+        // None of the program's tables is there.
+        QStringList names = {QStringLiteral("'tallowmere_schema'")};
+        for (const db::SchemaTables::Table &table : db::SchemaTables::businessTables() + db::SchemaTables::rssTables())
+            names << u'\'' + table.name + u'\'';
+        EXPECT_EQ(testing_support::ServerSql(killed)
+                      .value(QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE table_schema = "
+                                            "current_schema() AND table_name IN (%1)")
+                                 .arg(names.join(u',')))
+                      .toInt(),
+                  0);
     }
 
     const QString uri = PostgresServer::shared().createDatabase();

@@ -2,7 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 
 #include <QDir>
 

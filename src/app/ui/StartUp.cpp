@@ -8,7 +8,7 @@
 #include "base/Error.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
-#include "db/ServerAddress.h"
+#include "db/Storage.h"
 #include "rss/PublishingSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/PaintSavingStyle.h"
@@ -24,16 +24,15 @@ namespace {
 
 QString failureText(const QString &description)
 {
+    QString file;
     try {
-        // A server's messages name the server.
-        if (!db::ServerAddress::ofFolder(db::ProgramFolder::path()).isEmpty())
-            return description;
+        // Empty on a server, whose messages name it.
+        file = QDir::toNativeSeparators(db::Storage::ofProgramFolder(db::ProgramFolder::path())
+                                            ->databaseFile(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile)));
     } catch (const db::DbError &) {
         return description; // the file's own fault, named in the description
     }
-    const QString file = QDir::toNativeSeparators(
-        db::ProgramFolder::filePath(QLatin1String(db::ConnectionStrings::BusinessDatabaseFile)));
-    if (description.contains(file))
+    if (file.isEmpty() || description.contains(file))
         return description;
     return file % QStringLiteral(": ") % description;
 }
@@ -43,9 +42,7 @@ QString failureText(const QString &description)
 void openServerAhead()
 {
     try {
-        const QString server = db::ServerAddress::ofFolder(db::ProgramFolder::path());
-        if (!server.isEmpty())
-            db::ServerAddress::openAhead(server);
+        db::Storage::ofProgramFolder(db::ProgramFolder::path())->openAhead();
     } catch (const db::DbError &) {
         // The main form's own opening names the file at fault.
     }

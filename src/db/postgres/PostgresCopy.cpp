@@ -1,13 +1,13 @@
-#include "db/postgres/PostgresCopy.h"
+#include "db/ServerCopy.h"
 
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
+#include "db/Schema.h"
 #include "db/Statement.h"
 #include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
 #include "db/postgres/PostgresStatement.h"
-#include "db/schema/Schema.h"
 #include "db/schema/SchemaTables.h"
 
 #include <QDir>
@@ -92,7 +92,7 @@ qint64 copyTable(const QString &file, const SchemaTables::Table &table, Postgres
 
 } // namespace
 
-QList<QPair<QString, qint64>> copyFolderToPostgres(const QString &folder, const QString &uri)
+QList<QPair<QString, qint64>> copyFolderToServer(const QString &folder, const QString &uri)
 {
     const QDir dir(folder);
     const QString business = dir.filePath(QLatin1String(ConnectionStrings::BusinessDatabaseFile));

@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "db/RowPacker.h"
 #include "db/postgres/PostgresRows.h"
+#include "db/postgres/PostgresSchema.h"
 #include "db/postgres/PostgresSession.h"
 #include "db/postgres/PostgresStatement.h"
 #include "db/postgres/ServerSessions.h"
@@ -71,12 +72,6 @@ private:
 
 } // namespace
 
-PostgresSession *postgresSessionOf(Connection &connection)
-{
-    auto *engine = dynamic_cast<PostgresEngine *>(connection.engine());
-    return engine ? &engine->liveSession() : nullptr;
-}
-
 PostgresEngine::PostgresEngine(const QString &address)
     : m_session(ServerSessions::take(address))
     , m_serverName(m_session->serverName())
@@ -129,6 +124,11 @@ void PostgresEngine::executeScript(const QString &sql)
 {
     for (const QString &statement : sql::splitStatements(sql))
         liveSession().runJet(statement);
+}
+
+void PostgresEngine::readRowsOnceThrough()
+{
+    // The server keeps its pages; the rows arrive as they are read.
 }
 
 void PostgresEngine::setBusyTimeout(int milliseconds)
@@ -210,6 +210,12 @@ QString PostgresEngine::holdsExactly(const QString &column) const
     // Equal to the last byte, case included, whatever the column's type. Written as
     // the windows write, like every statement here: [C] becomes the collation "C".
     return column + QStringLiteral("::text IS NOT DISTINCT FROM ?::text COLLATE [C]");
+}
+
+void PostgresEngine::requireBusinessTables()
+{
+    PostgresSchema::upgrade(liveSession());
+    PostgresSchema::requireTables(liveSession());
 }
 
 } // namespace db

@@ -6,7 +6,6 @@
 
 namespace db {
 
-class Connection;
 class PostgresSession;
 
 // A database on a PostgreSQL server, through a session kept for the address.
@@ -19,22 +18,22 @@ public:
     PostgresEngine &operator=(const PostgresEngine &) = delete;
 
     QString description() const override { return m_serverName; }
-    bool isShared() const override { return true; }
     // A server never lets a reader hold up a writer.
-    bool readersBlockNoWriter() const override { return true; }
+    Traits traits() const override { return {true, true, true}; }
     std::unique_ptr<EngineRows> prepare(const QString &sql, const QVariantList &parameters, bool wholeResult) override;
     void executeScript(const QString &sql) override;
     void setBusyTimeout(int milliseconds) override;
+    void readRowsOnceThrough() override;
     qint64 lastInsertRowId() override;
     void beginTransaction() override;
     void beginSnapshot() override;
     void commit() override;
     void rollback() override;
     bool inTransaction() const override;
-    bool countsBeforeRows() const override { return true; }
     int countRows(const QString &countingSql, const QVariantList &parameters) override;
     QString rowIdentity(const QString &table) const override;
     QString holdsExactly(const QString &column) const override;
+    void requireBusinessTables() override;
 
     // The session, for running a statement: a session the server has closed (it was
     // restarted, or it ended idle sessions) is replaced by a new one first. A session
@@ -53,9 +52,5 @@ private:
     int m_busyTimeoutMs;
     bool m_transaction = false; // begun here and not ended yet, even if the session was lost
 };
-
-// The server's session for the data layer's server-only work (the schema check,
-// backup); null when the connection is to a file.
-PostgresSession *postgresSessionOf(Connection &connection);
 
 } // namespace db

@@ -1,12 +1,12 @@
 #include "db/postgres/PostgresSchema.h"
 
 #include "db/DbError.h"
+#include "db/Schema.h"
 #include "db/postgres/PostgresSession.h"
 #include "db/postgres/PostgresStatement.h"
 #include "db/postgres/PostgresTableObjects.h"
 #include "db/schema/DeliveredTemplates.h"
 #include "db/schema/MergeFieldList.h"
-#include "db/schema/Schema.h"
 #include "db/schema/SchemaTables.h"
 
 namespace db::PostgresSchema {

@@ -1,4 +1,4 @@
-#include "db/sqlite/EngineVersions.h"
+#include "db/EngineVersions.h"
 
 #include <sqlite3.h>
 

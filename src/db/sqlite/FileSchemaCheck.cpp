@@ -220,19 +220,14 @@ QStringList schemaDifferences(sqlite3 *found, sqlite3 *expected)
 
 } // namespace
 
-QStringList fileSchemaDifferences(const Connection &file, const QByteArray &expectedScript)
+QStringList fileSchemaDifferences(SqliteEngine &file, const QByteArray &expectedScript)
 {
     sqlite3 *memory = nullptr;
     sqlite3_open(":memory:", &memory);
     const std::unique_ptr<sqlite3, int (*)(sqlite3 *)> expected(memory, sqlite3_close);
     if (sqlite3_exec(memory, expectedScript.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         throw DbError(QStringLiteral("The expected schema could not be built."));
-    return schemaDifferences(sqliteHandleOf(file), memory);
-}
-
-bool isReadOnlyFile(const Connection &file)
-{
-    return sqlite3_db_readonly(sqliteHandleOf(file), "main") == 1;
+    return schemaDifferences(file.handle(), memory);
 }
 
 } // namespace db

@@ -5,7 +5,7 @@
 
 namespace db {
 
-class Connection;
+class SqliteEngine;
 
 // Every way in which a database file's schema differs from the one the script makes:
 // objects missing, of another kind or unknown to the program, columns (type, default,
@@ -13,9 +13,6 @@ class Connection;
 // version, and any other difference in a table's, index's, trigger's or view's
 // definition (a CHECK or UNIQUE constraint, a foreign key, a partial index, a
 // trigger's body). Empty when they are the same. Throws DbError when the script fails.
-QStringList fileSchemaDifferences(const Connection &file, const QByteArray &expectedScript);
-
-// Whether the file was opened (or could only be opened) for reading.
-bool isReadOnlyFile(const Connection &file);
+QStringList fileSchemaDifferences(SqliteEngine &file, const QByteArray &expectedScript);
 
 } // namespace db

@@ -2,10 +2,10 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
-#include "db/FileInUse.h"
 #include "db/MessageText.h"
 #include "db/RowPacker.h"
 #include "db/sql/SqlDialect.h"
+#include "db/sqlite/FileSchema.h"
 #include "db/sqlite/TextCollation.h"
 
 #include <QDir>
@@ -276,12 +276,6 @@ void throwError(sqlite3 *db, int code, const QString &filePath)
     throw DbError(describeError(db, code, filePath));
 }
 
-sqlite3 *sqliteHandleOf(const Connection &connection)
-{
-    const auto *engine = dynamic_cast<const SqliteEngine *>(connection.engine());
-    return engine ? engine->handle() : nullptr;
-}
-
 SqliteEngine::SqliteEngine(const QString &filePath, Mode mode)
     : m_filePath(filePath)
 {
@@ -351,6 +345,12 @@ void SqliteEngine::executeScript(const QString &sql)
         throwError(m_handle, rc, m_filePath);
 }
 
+void SqliteEngine::readRowsOnceThrough()
+{
+    // Each page is read once: a few of them cached are enough.
+    executeScript(QStringLiteral("PRAGMA cache_size = -256"));
+}
+
 void SqliteEngine::setBusyTimeout(int milliseconds)
 {
     sqlite3_busy_timeout(m_handle, milliseconds);
@@ -379,70 +379,14 @@ int SqliteEngine::countRows(const QString &countingSql, const QVariantList &para
     return counter.step() ? counter.value(0).toInt() : -1;
 }
 
-void copyWholeFile(Connection &source, Connection &copy)
+void SqliteEngine::requireBusinessTables()
 {
-    sqlite3 *to = sqliteHandleOf(copy);
-    sqlite3_backup *backup = sqlite3_backup_init(to, "main", sqliteHandleOf(source), "main");
-    if (!backup)
-        throwError(to, sqlite3_errcode(to), copy.filePath());
-    const int rc = sqlite3_backup_step(backup, -1);
-    sqlite3_backup_finish(backup);
-    if (rc != SQLITE_DONE) {
-        throw DbError(QStringLiteral("The database %1 could not be copied to %2: %3.")
-                          .arg(QDir::toNativeSeparators(source.filePath()), QDir::toNativeSeparators(copy.filePath()),
-                               QString::fromUtf8(sqlite3_errstr(rc))));
-    }
+    FileSchema::requireBusinessTables(*this);
 }
 
-void insertRows(Connection &file, const QByteArray &insertSql, int columns, int rows,
-                const std::function<FileField(int row, int column)> &field)
+bool SqliteEngine::isReadOnly() const
 {
-    sqlite3 *db = sqliteHandleOf(file);
-    sqlite3_stmt *insert = nullptr;
-    int rc = sqlite3_prepare_v2(db, insertSql.constData(), -1, &insert, nullptr);
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> owner(insert, sqlite3_finalize);
-    if (rc != SQLITE_OK)
-        throwError(db, rc, file.filePath());
-    for (int row = 0; row < rows; ++row) {
-        for (int c = 0; c < columns; ++c) {
-            const FileField value = field(row, c);
-            if (value.isNull)
-                sqlite3_bind_null(insert, c + 1);
-            else if (value.text.isNull())
-                sqlite3_bind_int64(insert, c + 1, value.number);
-            else
-                sqlite3_bind_text(insert, c + 1, value.text.constData(), static_cast<int>(value.text.size()),
-                                  SQLITE_TRANSIENT);
-        }
-        rc = sqlite3_step(insert);
-        if (rc != SQLITE_DONE)
-            throwError(db, rc, file.filePath());
-        sqlite3_reset(insert);
-    }
-}
-
-void keepKeysAbove(Connection &file, const QString &table, qint64 highest)
-{
-    if (file.execute(QStringLiteral("UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = ?"), {highest, table})
-        == 0)
-        file.execute(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (?, ?)"), {table, highest});
-}
-
-bool isOpenElsewhere(const QString &filePath)
-{
-    // An idle connection in rollback-journal mode holds no lock: the descriptors tell.
-    if (isOpenInAnotherProcess(filePath))
-        return true;
-    sqlite3 *db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(filePath).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc == SQLITE_OK) {
-        // Every other connection to a file in write-ahead-log mode holds a shared lock.
-        rc = sqlite3_exec(db, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr);
-        if (rc == SQLITE_OK)
-            sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
-    }
-    sqlite3_close(db);
-    return rc == SQLITE_BUSY || rc == SQLITE_LOCKED;
+    return sqlite3_db_readonly(m_handle, "main") == 1;
 }
 
 } // namespace db

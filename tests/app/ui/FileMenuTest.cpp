@@ -5,7 +5,7 @@
 #include "app/ui/MainFormTesting.h"
 #include "db/Backup.h"
 #include "db/Connection.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "support/Files.h"
 #include "support/StoppedRestore.h"
 

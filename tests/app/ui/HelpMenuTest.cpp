@@ -4,7 +4,7 @@
 #include "app/UserGuide.h"
 #include "app/ui/MainFormTesting.h"
 #include "browser/ui/FrmBrowser.h"
-#include "db/sqlite/EngineVersions.h"
+#include "db/EngineVersions.h"
 #include "support/Files.h"
 #include "support/ui_FakeEngines.h"
 

@@ -2,8 +2,8 @@
 #include "app/MainFormData.h"
 #include "app/ui/MainFormTesting.h"
 #include "app/ui/StartUp.h"
+#include "db/Connection.h"
 #include "db/ProgramFolder.h"
-#include "db/postgres/PostgresSession.h"
 #include "documents/ui/ArticlesWindow.h"
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
@@ -129,8 +129,12 @@ TEST_F(MainFormTest, StartsOnTheFirstBusinessWithTheCountAndItsKey)
     auto &form = start();
     // On a shared office database the caption names the server as well.
     EXPECT_EQ(form.windowTitle(), testing_support::onServerEngine()
-                                      ? QStringLiteral("General Business Information - ")
-                                            + db::PostgresSession::describeAddress(folder.connectionString())
+                                      ? QStringLiteral("General Business Information - ") +
+                                            [&] {
+                                                db::Connection server;
+                                                server.open(folder.connectionString());
+                                                return server.filePath();
+                                            }()
                                       : QStringLiteral("General Business Information"));
     EXPECT_EQ(statusOf(&form), "Business Currently In System: 3");
     EXPECT_EQ(name(form), "Acme Bakery");

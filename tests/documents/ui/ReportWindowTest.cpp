@@ -2,7 +2,7 @@
 
 #include "documents/ui/ReportWindow.h"
 #include "db/DbError.h"
-#include "db/schema/Schema.h"
+#include "db/Schema.h"
 #include "documents/ui/DocumentWindows.h"
 #include "records/ui/FormTesting.h"
 #include "support/PdfText.h"
