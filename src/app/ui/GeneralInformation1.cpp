@@ -16,6 +16,7 @@
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
+#include "plan/ui/PlanWindow.h"
 #include "records/StripLayout.h"
 #include "records/ui/BusinessPerspective.h"
 #include "records/ui/BusinessPurpose.h"
@@ -88,6 +89,8 @@ constexpr int LeftColumn = 600;
 constexpr int RightColumn = 2640;
 constexpr int Row[] = {300, 780, 1260, 1740, 2220};
 constexpr int TemplateGap = 100;
+// Financial Plan stands beside the second template button (Bylaws, as delivered).
+constexpr int PlanTop = Row[3] + 2 * (ButtonHeight + TemplateGap);
 } // namespace Menu
 
 constexpr int BottomMargin = 120;
@@ -101,8 +104,10 @@ constexpr int TemplateRowsShown = 10;
 // column would otherwise leave the frame.
 constexpr int growthForTemplates(int count)
 {
+    // Financial Plan stands a row below the frame's design height: the frame grows by a
+    // button's height for it even without templates.
     if (count == 0)
-        return 0;
+        return Menu::ButtonHeight;
     const int shown = std::min(count, TemplateRowsShown);
     const int lastBottom = Menu::Row[3] + shown * TemplateStep + Menu::ButtonHeight;
     return std::max(shown * Menu::ButtonHeight, lastBottom + Menu::TemplateGap - Menu::Height);
@@ -179,6 +184,7 @@ void GeneralInformation1::buildPlanningMenu()
         {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], &Self::viewReport, true},
         {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3], &Self::openBusinessResources, false},
         {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], &Self::manageRssFeeds, false},
+        {"cmdFinancialPlan", "Financial Plan", Menu::RightColumn, Menu::PlanTop, &Self::openFinancialPlan, true},
     };
     for (const MenuButton &entry : buttons) {
         QPushButton *button
@@ -414,6 +420,13 @@ void GeneralInformation1::viewReport()
     if (!mayHandOver())
         return;
     reportFailures([this] { documents::reportWindow().showForBusiness(businessInformationId()); });
+}
+
+void GeneralInformation1::openFinancialPlan()
+{
+    if (!mayHandOver())
+        return;
+    reportFailures([this] { ui::WindowRegistry::get<plan::PlanWindow>().showForBusiness(businessInformationId()); });
 }
 
 void GeneralInformation1::openTemplate(const QString &reportName)
