@@ -1,0 +1,1 @@
+#include "plan/PlanRules.h"
