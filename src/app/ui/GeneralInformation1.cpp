@@ -426,7 +426,7 @@ void GeneralInformation1::openFinancialPlan()
 {
     if (!mayHandOver())
         return;
-    reportFailures([this] { ui::WindowRegistry::get<plan::PlanWindow>().showForBusiness(businessInformationId()); });
+    reportFailures([this] { ui::WindowRegistry::get<plan::ui::PlanWindow>().showForBusiness(businessInformationId()); });
 }
 
 void GeneralInformation1::openTemplate(const QString &reportName)

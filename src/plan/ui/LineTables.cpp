@@ -38,7 +38,7 @@ QString label(Field field)
 
 template <class Line> Column<Line> textColumn(Field field, QString Line::*member)
 {
-    return {{label(field)},
+    return {{label(field), CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return line.*member; },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
                 const FieldRule &rule = fieldRule(field);
@@ -54,7 +54,7 @@ template <class Line> Column<Line> textColumn(Field field, QString Line::*member
 
 template <class Line> Column<Line> moneyColumn(Field field, Money Line::*member)
 {
-    return {{label(field)},
+    return {{label(field), CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return editableAmount(line.*member); },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
                 Decimal value;
@@ -67,7 +67,7 @@ template <class Line> Column<Line> moneyColumn(Field field, Money Line::*member)
 
 template <class Line> Column<Line> decimalColumn(Field field, Decimal Line::*member)
 {
-    return {{label(field)},
+    return {{label(field), CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return editableNumber(line.*member); },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
                 Decimal value;
@@ -80,7 +80,7 @@ template <class Line> Column<Line> decimalColumn(Field field, Decimal Line::*mem
 
 template <class Line> Column<Line> wholeColumn(Field field, int Line::*member)
 {
-    return {{label(field)},
+    return {{label(field), CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return QString::number(line.*member); },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
                 Decimal value;
@@ -94,7 +94,7 @@ template <class Line> Column<Line> wholeColumn(Field field, int Line::*member)
 // Void for an empty cell, else a whole number in range.
 template <class Line> Column<Line> optionalWholeColumn(Field field, std::optional<int> Line::*member)
 {
-    return {{label(field)},
+    return {{label(field), CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) {
                 return (line.*member) ? QString::number(*(line.*member)) : QString();
             },
