@@ -1,4 +1,5 @@
 // tallowmere-db: makes, queries and checks Tallowmere's databases from the shell.
+#include "PlanCommands.h"
 #include "TableWriter.h"
 
 #include "base/TextFile.h"
@@ -36,6 +37,9 @@ const char *const ToolHelp = "Usage: tallowmere-db COMMAND [ARGUMENTS]\n"
                              "  copy FOLDER URI        move FOLDER's two databases into an empty server database\n"
                              "  backup SOURCE FOLDER   copy both databases into FOLDER, while they are in use\n"
                              "  restore FOLDER TARGET  check a backup and put it in place\n"
+                             "  upgrade DBFILE         bring a database of an earlier version up to date\n"
+                             "  plan ACTION DBFILE BUSINESS-ID [FILE]\n"
+                             "                         export, import or print the statements of a financial plan\n"
                              "\n"
                              "Wherever a command takes FOLDER (init), DBFILE, SOURCE, TARGET or URI, a\n"
                              "PostgreSQL address names a shared office database: postgresql://user@host:port/dbname,\n"
@@ -299,6 +303,8 @@ int run(int argc, char **argv)
                  db::Backup::restore(folder(argument(2)), database(argument(3)));
              return 0;
          }},
+        {"upgrade", planCommands::UpgradeHelp, [&] { return planCommands::runUpgrade(argc, argv); }},
+        {"plan", planCommands::PlanHelp, [&] { return planCommands::runPlan(argc, argv); }},
         {"check", CheckHelp,
          [&]() -> std::optional<int> { return argc == 3 ? std::optional(check(argument(2))) : std::nullopt; }},
     };

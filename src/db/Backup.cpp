@@ -268,6 +268,18 @@ void requireSoundBackup(const QString &folder, const Files &backup, const Files 
     }
 }
 
+// A backup made by an earlier version gets this version's tables before its check;
+// what is not a business database this version knows is left for the check to name.
+void upgradeCopy(const QString &file)
+{
+    try {
+        Connection connection;
+        connection.openFile(file);
+        Schema::migrate(connection);
+    } catch (const DbError &) {
+    }
+}
+
 // The backup is copied into the working folder first and the copies are what is
 // checked and put in place: a backup changed after its check is never restored.
 void copyAndCheckBackup(const QString &folder, const Files &backup, const Files &copies)
@@ -281,6 +293,7 @@ void copyAndCheckBackup(const QString &folder, const Files &backup, const Files 
     try {
         copyDatabase(backup.business, copies.business);
         copyDatabase(backup.rss, copies.rss);
+        upgradeCopy(copies.business);
     } catch (const DbError &error) {
         throw DbError(QStringLiteral("The backup in %1 is not restored: %2 Nothing was changed.")
                           .arg(shown(folder), error.description()));

@@ -36,6 +36,9 @@ public:
     Decimal operator*(Decimal other) const;
     // Throws PlanError on a division by zero.
     Decimal operator/(Decimal other) const;
+    // numerator / denominator to `digits` decimals (0-18), rounded half away from zero
+    // from the exact quotient.
+    static Decimal quotient(Int128 numerator, Int128 denominator, int digits);
     Decimal &operator+=(Decimal other);
     Decimal &operator-=(Decimal other);
     // The value to a whole non-negative power, by repeated multiplication from 1,

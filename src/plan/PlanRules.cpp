@@ -1,1 +1,226 @@
 #include "plan/PlanRules.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <vector>
+
+namespace plan {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("plan::PlanRules", text);
+}
+
+Decimal whole(std::int64_t value)
+{
+    return Decimal::fromInteger(value);
+}
+
+// Amounts up to a billion keep every sum of a plan far inside the arithmetic's range,
+// while no small business's line comes near them.
+const Decimal Billion = whole(1'000'000'000);
+
+FieldRule number(Field field, const char *json, const char *label, FieldType type, Decimal minimum, Decimal maximum,
+                 int decimals)
+{
+    return FieldRule{field, QString::fromLatin1(json), tr(label), type, minimum, maximum, decimals, 0};
+}
+
+FieldRule other(Field field, const char *json, const char *label, FieldType type, int maximumLength = 0)
+{
+    return FieldRule{field, QString::fromLatin1(json), tr(label), type, {}, {}, 0, maximumLength};
+}
+
+std::vector<FieldRule> makeRules()
+{
+    using T = FieldType;
+    using F = Field;
+    const Decimal months = whole(PlanMonths);
+    return {
+        other(F::FirstMonth, "firstMonth", "First month", T::Choice),
+        number(F::StartingCash, "startingCash", "Starting cash", T::Money, {}, Billion, 2),
+        number(F::TaxRatePercent, "taxRatePercent", "Income-tax rate (%)", T::Decimal, {}, whole(100), 4),
+        number(F::PayrollBurdenPercent, "payrollBurdenPercent", "Payroll burden (%)", T::Decimal, {}, whole(100), 4),
+        other(F::Name, "name", "Name", T::Text, 200),
+        other(F::Role, "role", "Role", T::Text, 200),
+        other(F::RevenueKind, "kind", "Kind", T::Choice),
+        other(F::FinancingKind, "kind", "Kind", T::Choice),
+        number(F::StartMonth, "startMonth", "Start month", T::Whole, whole(1), months, 0),
+        number(F::EndMonth, "endMonth", "End month", T::Whole, whole(1), months, 0),
+        number(F::Month, "month", "Month", T::Whole, whole(1), months, 0),
+        number(F::FirstQuantity, "firstQuantity", "First quantity", T::Decimal, {}, Billion, 4),
+        number(F::MonthlyGrowthPercent, "monthlyGrowthPercent", "Monthly growth (%)", T::Decimal, whole(-100),
+               whole(100), 4),
+        number(F::Price, "price", "Price", T::Decimal, {}, Billion, 4),
+        number(F::ChurnPercent, "churnPercent", "Churn (%)", T::Decimal, {}, whole(100), 4),
+        number(F::DirectCostPercent, "directCostPercent", "Direct cost (%)", T::Decimal, {}, whole(1000), 4),
+        number(F::DirectCostPerUnit, "directCostPerUnit", "Direct cost per unit", T::Decimal, {}, Billion, 4),
+        number(F::EmployeeId, "employeeId", "Employee", T::Key, whole(1), whole(INT64_MAX), 0),
+        number(F::MonthlySalary, "monthlySalary", "Monthly salary", T::Money, {}, Billion, 2),
+        number(F::Amount, "amount", "Amount", T::Money, {}, Billion, 2),
+        number(F::AnnualInterestPercent, "annualInterestPercent", "Annual interest (%)", T::Decimal, {}, whole(100),
+               4),
+        number(F::TermMonths, "termMonths", "Term (months)", T::Whole, whole(1), whole(600), 0),
+        number(F::Cost, "cost", "Cost", T::Money, {}, Billion, 2),
+        number(F::LifeMonths, "lifeMonths", "Useful life (months)", T::Whole, whole(1), whole(600), 0),
+    };
+}
+
+QString line(const QString &kind, int index)
+{
+    return tr("%1 line %2: ").arg(kind).arg(index + 1);
+}
+
+// The first fault of one value already read into a plan, empty when there is none.
+QString checkNumber(Field field, Decimal value)
+{
+    const FieldRule &rule = fieldRule(field);
+    if (value < rule.minimum || value > rule.maximum || value.decimals() > rule.decimals)
+        return rangeMessage(field);
+    return {};
+}
+
+QString checkText(Field field, const QString &text)
+{
+    const FieldRule &rule = fieldRule(field);
+    if (text.size() > rule.maximumLength)
+        return tr("%1 takes at most %2 characters.").arg(rule.label).arg(rule.maximumLength);
+    const bool control = std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (control)
+        return tr("%1 takes no tabs, line breaks or other control characters.").arg(rule.label);
+    return {};
+}
+
+// The first non-empty message.
+QString first(std::initializer_list<QString> messages)
+{
+    for (const QString &message : messages) {
+        if (!message.isEmpty())
+            return message;
+    }
+    return {};
+}
+
+QString revenueFault(const RevenueStream &s)
+{
+    return first({checkText(Field::Name, s.name), checkNumber(Field::StartMonth, whole(s.startMonth)),
+                  checkNumber(Field::FirstQuantity, s.firstQuantity),
+                  checkNumber(Field::MonthlyGrowthPercent, s.monthlyGrowthPercent), checkNumber(Field::Price, s.price),
+                  checkNumber(Field::ChurnPercent, s.churnPercent),
+                  checkNumber(Field::DirectCostPercent, s.directCostPercent),
+                  checkNumber(Field::DirectCostPerUnit, s.directCostPerUnit)});
+}
+
+QString personFault(const Person &p)
+{
+    QString endFault;
+    if (p.endMonth) {
+        endFault = checkNumber(Field::EndMonth, whole(*p.endMonth));
+        if (endFault.isEmpty() && *p.endMonth < p.startMonth)
+            endFault = tr("End month must not come before the start month.");
+    }
+    return first({checkText(Field::Role, p.role),
+                  p.employeeId ? checkNumber(Field::EmployeeId, whole(*p.employeeId)) : QString(),
+                  checkNumber(Field::MonthlySalary, Decimal::fromMoney(p.monthlySalary)),
+                  checkNumber(Field::StartMonth, whole(p.startMonth)), endFault});
+}
+
+QString expenseFault(const Expense &e)
+{
+    return first({checkText(Field::Name, e.name), checkNumber(Field::Amount, Decimal::fromMoney(e.amount)),
+                  checkNumber(Field::StartMonth, whole(e.startMonth)),
+                  checkNumber(Field::MonthlyGrowthPercent, e.monthlyGrowthPercent)});
+}
+
+QString financingFault(const Financing &f)
+{
+    return first({checkText(Field::Name, f.name), checkNumber(Field::Amount, Decimal::fromMoney(f.amount)),
+                  checkNumber(Field::Month, whole(f.month)),
+                  checkNumber(Field::AnnualInterestPercent, f.annualInterestPercent),
+                  checkNumber(Field::TermMonths, whole(f.termMonths))});
+}
+
+QString assetFault(const Asset &a)
+{
+    return first({checkText(Field::Name, a.name), checkNumber(Field::Cost, Decimal::fromMoney(a.cost)),
+                  checkNumber(Field::Month, whole(a.month)), checkNumber(Field::LifeMonths, whole(a.lifeMonths))});
+}
+
+template<typename Item, typename Check>
+QString linesFault(const QString &kind, const QList<Item> &items, Check check)
+{
+    if (items.size() > MaximumLinesPerKind)
+        return tr("%1: a plan holds at most %2 lines of each kind.").arg(kind).arg(MaximumLinesPerKind);
+    for (int i = 0; i < items.size(); ++i) {
+        const QString fault = check(items[i]);
+        if (!fault.isEmpty())
+            return line(kind, i) + fault;
+    }
+    return {};
+}
+
+} // namespace
+
+const FieldRule &fieldRule(Field field)
+{
+    static const std::vector<FieldRule> rules = makeRules();
+    const FieldRule &rule = rules.at(static_cast<std::size_t>(field));
+    Q_ASSERT(rule.field == field);
+    return rule;
+}
+
+QString rangeMessage(Field field)
+{
+    const FieldRule &rule = fieldRule(field);
+    const QString low = rule.minimum.toString(), high = rule.maximum.toString();
+    switch (rule.type) {
+    case FieldType::Whole:
+    case FieldType::Key: return tr("%1 must be a whole number from %2 to %3.").arg(rule.label, low, high);
+    case FieldType::Money:
+        return tr("%1 must be an amount from %2 to %3 with at most two decimals.").arg(rule.label, low, high);
+    case FieldType::Decimal:
+        return tr("%1 must be a number from %2 to %3 with at most %4 decimals.")
+            .arg(rule.label, low, high)
+            .arg(rule.decimals);
+    case FieldType::Text: return tr("%1 takes at most %2 characters.").arg(rule.label).arg(rule.maximumLength);
+    case FieldType::Choice:
+        if (field == Field::FirstMonth)
+            return tr("First month must be a month written YYYY-MM, such as 2027-01.");
+        if (field == Field::RevenueKind)
+            return tr("Kind must be \"Unit sales\", \"Recurring\" or \"Billable hours\".");
+        return tr("Kind must be \"Investment\" or \"Loan\".");
+    }
+    return {};
+}
+
+FieldReading readField(Field field, const QString &text)
+{
+    const std::optional<Decimal> value = Decimal::parse(text.trimmed());
+    if (!value || !checkNumber(field, *value).isEmpty())
+        return {std::nullopt, rangeMessage(field)};
+    return {value, {}};
+}
+
+QString firstFault(const Plan &plan)
+{
+    const PlanSettings &s = plan.settings;
+    const QString settings
+        = first({s.firstMonth.year < 1900 || s.firstMonth.year > 9999 || s.firstMonth.month < 1 || s.firstMonth.month > 12
+                     ? rangeMessage(Field::FirstMonth)
+                     : QString(),
+                 checkNumber(Field::StartingCash, Decimal::fromMoney(s.startingCash)),
+                 checkNumber(Field::TaxRatePercent, s.taxRatePercent),
+                 checkNumber(Field::PayrollBurdenPercent, s.payrollBurdenPercent)});
+    if (!settings.isEmpty())
+        return tr("Settings: ") + settings;
+    return first({linesFault(tr("Revenue"), plan.revenue, revenueFault),
+                  linesFault(tr("People"), plan.people, personFault),
+                  linesFault(tr("Expenses"), plan.expenses, expenseFault),
+                  linesFault(tr("Financing"), plan.financing, financingFault),
+                  linesFault(tr("Assets"), plan.assets, assetFault)});
+}
+
+} // namespace plan

@@ -44,6 +44,12 @@ bool holdsTables(PostgresSession &session);
 // is not a Tallowmere database (the start-up check).
 void requireTables(PostgresSession &session);
 
+// Brings the business tables of a database made by an earlier version up to this one
+// (the financial plan's tables), all or nothing; nothing when they are current. Throws
+// DbError naming the server when they are newer, or when the user may not make tables
+// (the tables' owner runs `tallowmere-db upgrade`).
+void upgrade(PostgresSession &session);
+
 // Every difference between the database and the schema this program makes (columns,
 // versions, and what the tables carry: triggers, rules, policies, defaults,
 // constraints, indexes); empty when they agree.

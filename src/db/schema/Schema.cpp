@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -322,6 +323,8 @@ void migrate(Connection &connection)
         }
         if (version < 3) // the index businesses are counted from; the others are older
             connection.executeScript(indexesScript(SchemaTables::businessTables()));
+        if (version < 4)
+            connection.executeScript(tablesScript(SchemaTables::planTables()));
         connection.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(BusinessVersion));
         connection.commit();
     } catch (...) {
@@ -330,14 +333,29 @@ void migrate(Connection &connection)
     }
 }
 
+void upgrade(const QString &database)
+{
+    if (ServerAddress::isAddress(database)) {
+        PostgresSession session(database);
+        return PostgresSchema::upgrade(session);
+    }
+    Connection connection;
+    connection.openFile(database);
+    requireBusinessDatabase(connection);
+}
+
 void requireBusinessDatabase(Connection &connection)
 {
     if (PostgresSession *server = postgresSessionOf(connection)) {
+        PostgresSchema::upgrade(*server);
         PostgresSchema::requireTables(*server);
         return;
     }
     for (const Table &table : SchemaTables::businessTables()) {
-        if (tableColumns(connection, table.name).isEmpty()) {
+        // An earlier version's file gets the plan's tables from the upgrade below.
+        const bool planTable = std::any_of(SchemaTables::planTables().begin(), SchemaTables::planTables().end(),
+                                           [&](const Table &plan) { return plan.name == table.name; });
+        if (!planTable && tableColumns(connection, table.name).isEmpty()) {
             throw DbError(QStringLiteral("%1 is not a Tallowmere business database: table %2 is missing.")
                               .arg(QDir::toNativeSeparators(connection.filePath()), table.name));
         }

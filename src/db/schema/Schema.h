@@ -32,6 +32,10 @@ void createProgramDatabases(const QString &folder);
 // written is left as it is.
 void migrate(Connection &connection);
 
+// Brings a file's or a server's business database up to the current schema version:
+// `tallowmere-db upgrade`, for a server's tables, which only their owner may change.
+void upgrade(const QString &database);
+
 // Throws DbError naming the file when an open database is not a business database
 // of a version this program understands (the start-up check).
 void requireBusinessDatabase(Connection &connection);

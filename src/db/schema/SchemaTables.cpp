@@ -53,7 +53,7 @@ QList<Table> makeBusinessTables()
 
     namespace perspective = t::BusinessPerspective;
     namespace employees = t::BusinessEmployees;
-    return {
+    const QList<Table> older = {
         information,
         perBusiness(t::BusinessPurpose::Table, t::BusinessPurpose::Id, t::BusinessPurpose::DateAdded,
                     {t::BusinessPurpose::Purpose}, "BusinessPurposeByBusiness"),
@@ -77,6 +77,57 @@ QList<Table> makeBusinessTables()
               {}},
         registeredAgent,
         Table{t::MasterField::Table, {col(t::MasterField::Id, K::Key), col(t::MasterField::FieldName, K::Text)}, {}},
+    };
+    return older + planTables();
+}
+
+// A table of one kind of plan line: key, business key, then its values.
+Table planTable(tables::Name name, tables::Name key, std::initializer_list<Column> values, const char *indexName)
+{
+    Table table{name, {col(key, K::Key), col(t::BusinessId, K::Number)}, {{QLatin1String(indexName), t::BusinessId}}};
+    for (const Column &value : values)
+        table.columns.append(value);
+    return table;
+}
+
+QList<Table> makePlanTables()
+{
+    namespace settings = t::PlanSettings;
+    namespace revenue = t::PlanRevenue;
+    namespace people = t::PlanPeople;
+    namespace expenses = t::PlanExpenses;
+    namespace financing = t::PlanFinancing;
+    namespace assets = t::PlanAssets;
+    return {
+        planTable(settings::Table, settings::Id,
+                  {col(settings::FirstMonth, K::Text), col(settings::StartingCash, K::Text),
+                   col(settings::TaxRatePercent, K::Text), col(settings::PayrollBurdenPercent, K::Text)},
+                  "PlanSettingsByBusiness"),
+        planTable(revenue::Table, revenue::Id,
+                  {col(revenue::LineName, K::Text), col(revenue::Kind, K::Text), col(revenue::StartMonth, K::Number),
+                   col(revenue::FirstQuantity, K::Text), col(revenue::MonthlyGrowthPercent, K::Text),
+                   col(revenue::Price, K::Text), col(revenue::ChurnPercent, K::Text),
+                   col(revenue::DirectCostPercent, K::Text), col(revenue::DirectCostPerUnit, K::Text)},
+                  "PlanRevenueByBusiness"),
+        planTable(people::Table, people::Id,
+                  {col(people::Role, K::Text), col(people::EmployeeId, K::Number),
+                   col(people::MonthlySalary, K::Text), col(people::StartMonth, K::Number),
+                   col(people::EndMonth, K::Number)},
+                  "PlanPeopleByBusiness"),
+        planTable(expenses::Table, expenses::Id,
+                  {col(expenses::LineName, K::Text), col(expenses::Amount, K::Text),
+                   col(expenses::StartMonth, K::Number), col(expenses::MonthlyGrowthPercent, K::Text),
+                   col(expenses::OneOff, K::YesNo)},
+                  "PlanExpensesByBusiness"),
+        planTable(financing::Table, financing::Id,
+                  {col(financing::LineName, K::Text), col(financing::Kind, K::Text), col(financing::Amount, K::Text),
+                   col(financing::Month, K::Number), col(financing::AnnualInterestPercent, K::Text),
+                   col(financing::TermMonths, K::Number)},
+                  "PlanFinancingByBusiness"),
+        planTable(assets::Table, assets::Id,
+                  {col(assets::LineName, K::Text), col(assets::Cost, K::Text), col(assets::Month, K::Number),
+                   col(assets::LifeMonths, K::Number)},
+                  "PlanAssetsByBusiness"),
     };
 }
 
@@ -104,6 +155,12 @@ QString Table::dateAddedColumn() const
 const QList<Table> &businessTables()
 {
     static const QList<Table> tables = makeBusinessTables();
+    return tables;
+}
+
+const QList<Table> &planTables()
+{
+    static const QList<Table> tables = makePlanTables();
     return tables;
 }
 

@@ -11,10 +11,12 @@ namespace db {
 namespace Schema {
 // 2: date-added columns take only dates, and empty text as no date.
 // 3: businesses are counted from a narrow index instead of the whole table.
-inline constexpr int BusinessVersion = 3;
-// The server's business tables have had neither change: its dates were always dates,
-// and its count does not read the table's pages the way a file's does.
-inline constexpr int ServerBusinessVersion = 2;
+// 4: the financial plan's tables.
+inline constexpr int BusinessVersion = 4;
+// The server's business tables have had neither of the first two changes: its dates
+// were always dates, and its count does not read the table's pages the way a file's
+// does. 3: the financial plan's tables.
+inline constexpr int ServerBusinessVersion = 3;
 inline constexpr int RssVersion = 1;
 } // namespace Schema
 
@@ -128,6 +130,78 @@ inline constexpr Name Id{"MasterFieldId"};
 inline constexpr Name FieldName{"MasterFieldName"};
 } // namespace MasterField
 
+// A business's financial plan: its settings, and one table for each kind of line, in
+// key order. Amounts, quantities and percents are decimal texts ("1250.50", "2.5"), so
+// that no value passes through a binary fraction.
+namespace PlanSettings {
+inline constexpr Name Table{"PlanSettings"};
+inline constexpr Name Id{"PlanSettingsId"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name FirstMonth{"PlanFirstMonth"}; // YYYY-MM
+inline constexpr Name StartingCash{"PlanStartingCash"};
+inline constexpr Name TaxRatePercent{"PlanTaxRatePercent"};
+inline constexpr Name PayrollBurdenPercent{"PlanPayrollBurdenPercent"};
+} // namespace PlanSettings
+
+namespace PlanRevenue {
+inline constexpr Name Table{"PlanRevenue"};
+inline constexpr Name Id{"PlanRevenueId"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name LineName{"PlanRevenueName"};
+inline constexpr Name Kind{"PlanRevenueKind"}; // "Unit sales", "Recurring", "Billable hours"
+inline constexpr Name StartMonth{"PlanRevenueStartMonth"};
+inline constexpr Name FirstQuantity{"PlanRevenueFirstQuantity"};
+inline constexpr Name MonthlyGrowthPercent{"PlanRevenueGrowthPercent"};
+inline constexpr Name Price{"PlanRevenuePrice"};
+inline constexpr Name ChurnPercent{"PlanRevenueChurnPercent"};
+inline constexpr Name DirectCostPercent{"PlanRevenueDirectCostPercent"};
+inline constexpr Name DirectCostPerUnit{"PlanRevenueDirectCostPerUnit"};
+} // namespace PlanRevenue
+
+namespace PlanPeople {
+inline constexpr Name Table{"PlanPeople"};
+inline constexpr Name Id{"PlanPersonId"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name Role{"PlanPersonRole"};
+inline constexpr Name EmployeeId{"PlanPersonEmployeeId"}; // Null: no employee
+inline constexpr Name MonthlySalary{"PlanPersonMonthlySalary"};
+inline constexpr Name StartMonth{"PlanPersonStartMonth"};
+inline constexpr Name EndMonth{"PlanPersonEndMonth"}; // Null: to the plan's end
+} // namespace PlanPeople
+
+namespace PlanExpenses {
+inline constexpr Name Table{"PlanExpenses"};
+inline constexpr Name Id{"PlanExpenseId"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name LineName{"PlanExpenseName"};
+inline constexpr Name Amount{"PlanExpenseAmount"};
+inline constexpr Name StartMonth{"PlanExpenseStartMonth"};
+inline constexpr Name MonthlyGrowthPercent{"PlanExpenseGrowthPercent"};
+inline constexpr Name OneOff{"PlanExpenseOneOff"};
+} // namespace PlanExpenses
+
+namespace PlanFinancing {
+inline constexpr Name Table{"PlanFinancing"};
+inline constexpr Name Id{"PlanFinancingId"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name LineName{"PlanFinancingName"};
+inline constexpr Name Kind{"PlanFinancingKind"}; // "Investment", "Loan"
+inline constexpr Name Amount{"PlanFinancingAmount"};
+inline constexpr Name Month{"PlanFinancingMonth"};
+inline constexpr Name AnnualInterestPercent{"PlanFinancingInterestPercent"};
+inline constexpr Name TermMonths{"PlanFinancingTermMonths"};
+} // namespace PlanFinancing
+
+namespace PlanAssets {
+inline constexpr Name Table{"PlanAssets"};
+inline constexpr Name Id{"PlanAssetId"};
+inline constexpr Name BusinessId = tables::BusinessId;
+inline constexpr Name LineName{"PlanAssetName"};
+inline constexpr Name Cost{"PlanAssetCost"};
+inline constexpr Name Month{"PlanAssetMonth"};
+inline constexpr Name LifeMonths{"PlanAssetLifeMonths"};
+} // namespace PlanAssets
+
 namespace RssFeedItems {
 inline constexpr Name Table{"Tbl_Rss_Feed_Items"};
 inline constexpr Name Id{"RssFeedItemId"};
@@ -180,6 +254,9 @@ struct Table
 
 // The tables of the business database and of the RSS database, in creation order.
 const QList<Table> &businessTables();
+// The financial plan's tables, the last of the business tables (schema 4 of a file, 3
+// of a server).
+const QList<Table> &planTables();
 const QList<Table> &rssTables();
 
 // The table of either database with that name, compared without regard to case; null
