@@ -41,12 +41,11 @@ template <class Line> Column<Line> textColumn(Field field, QString Line::*member
     return {{label(field), CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return line.*member; },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
-                const FieldRule &rule = fieldRule(field);
+                // The plan's rules judge the length and the characters; a line without
+                // a name could not be told from the others.
                 const QString text = typed.trimmed();
                 if (text.isEmpty())
-                    return QStringLiteral("%1 must not be empty.").arg(rule.label);
-                if (rule.maximumLength > 0 && text.size() > rule.maximumLength)
-                    return QStringLiteral("%1 must be at most %2 characters long.").arg(rule.label).arg(rule.maximumLength);
+                    return QStringLiteral("%1 must not be empty.").arg(label(field));
                 line.*member = text;
                 return QString();
             }};
@@ -265,6 +264,13 @@ private:
 };
 
 } // namespace
+
+QString LineTable::check(const PlanSession &session, const Plan &plan, int row, int column, const QString &typed) const
+{
+    Plan trial = plan;
+    const QString fault = write(session, trial, row, column, typed);
+    return fault.isEmpty() ? firstFault(trial) : fault;
+}
 
 std::vector<std::unique_ptr<LineTable>> LineTable::all()
 {

@@ -40,12 +40,9 @@ public:
     // the range it takes), with `plan` unchanged, when the text is no such value.
     virtual QString write(const PlanSession &session, Plan &plan, int row, int column,
                           const QString &typed) const = 0;
-    // Only checks what was typed, for the message shown while typing.
-    QString check(const PlanSession &session, const Plan &plan, int row, int column, const QString &typed) const
-    {
-        Plan trial = plan;
-        return write(session, trial, row, column, typed);
-    }
+    // Only checks what was typed, for the message shown while typing: the field's own
+    // range, then the plan's rules as a whole (its length, an end before its start).
+    QString check(const PlanSession &session, const Plan &plan, int row, int column, const QString &typed) const;
 
     // A new line with sound values, named for its place ("Revenue stream 3"), at the end.
     virtual void add(Plan &plan) const = 0;

@@ -32,8 +32,9 @@ LinesPage::LinesPage(PlanSession &session, const LineTable &table, QWidget *pare
     m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    // Tab moves from cell to cell inside the grid; Ctrl+Tab leaves it.
-    m_grid->setTabKeyNavigation(true);
+    // The arrow keys move from cell to cell; Tab goes on to Add and Delete, so the
+    // keyboard never stays caught in the grid.
+    m_grid->setTabKeyNavigation(false);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->horizontalHeader()->setStretchLastSection(true);
 

@@ -87,7 +87,7 @@ TEST_F(AccessibilityTest, EveryWindowIsAnnouncedAsAWindowNamedByItsCaption)
     auto &form = start();
     for (const char *command :
          {"cmdBusinessPurpose", "cmdBusinessType", "cmdBusinessPerspectives", "cmdEmployeeInformation",
-          "cmdLongTermGoals", "cmdShortTermGoals", "cmdViewReport", "cmdArticleOfCorporation_1"})
+          "cmdLongTermGoals", "cmdShortTermGoals", "cmdViewReport", "cmdArticleOfCorporation_1", "cmdFinancialPlan"})
         click(&form, command);
     form.findChild<QAction *>("mnuEditTemplate")->trigger();
 
@@ -103,7 +103,7 @@ TEST_F(AccessibilityTest, EveryWindowIsAnnouncedAsAWindowNamedByItsCaption)
         EXPECT_FALSE(window->windowTitle().isEmpty());
         EXPECT_EQ(accessible->text(QAccessible::Name), window->windowTitle());
     }
-    EXPECT_EQ(windows, 10);
+    EXPECT_EQ(windows, 11);
 }
 
 TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
@@ -122,7 +122,8 @@ TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
 
     ASSERT_TRUE(app::showMainForm());
     for (const char *command :
-         {"cmdBusinessPurpose", "cmdEmployeeInformation", "cmdViewReport", "cmdArticleOfCorporation_1", "Command1"})
+         {"cmdBusinessPurpose", "cmdEmployeeInformation", "cmdViewReport", "cmdArticleOfCorporation_1", "Command1",
+          "cmdFinancialPlan"})
         click(form, command);
     form->findChild<QAction *>("mnuRegisteredAgent")->trigger();
     form->findChild<QAction *>("mnuEditTemplate")->trigger();
@@ -133,7 +134,7 @@ TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
             ++windows;
         }
     }
-    EXPECT_EQ(windows, 8);
+    EXPECT_EQ(windows, 9);
 }
 
 TEST_F(AccessibilityTest, TextInsertedByAnAssistiveToolIsStoredButShowingARowChangesNothing)

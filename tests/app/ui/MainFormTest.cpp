@@ -8,6 +8,7 @@
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
+#include "plan/ui/PlanWindow.h"
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/FormTesting.h"
 #include "records/ui/LongTermGoals.h"
@@ -336,7 +337,7 @@ TEST_F(MainFormTest, AddAndEditPutTheCursorInTheFirstFieldAndANewBusinessHandsNo
     // The key on hand is still the previous business's: nothing opens for it.
     const char *handOvers[] = {"cmdBusinessPurpose",     "cmdBusinessType",  "cmdBusinessPerspectives",
                                "cmdEmployeeInformation", "cmdLongTermGoals", "cmdShortTermGoals",
-                               "cmdViewReport"};
+                               "cmdViewReport",          "cmdFinancialPlan"};
     for (const char *button : handOvers)
         EXPECT_FALSE(buttonOf(&form, button)->isEnabled()) << button;
     EXPECT_FALSE(form.templateColumn()->isEnabled());
@@ -425,6 +426,15 @@ TEST_F(MainFormTest, PlanningButtonsHandTheBusinessOnScreenToTheirForms)
 
     click(&form, "Command1");
     EXPECT_TRUE(ui::WindowRegistry::get<rss::FrmRssGenerator>().isVisible());
+
+    click(&form, "cmdFinancialPlan");
+    auto &plan = ui::WindowRegistry::get<plan::ui::PlanWindow>();
+    EXPECT_TRUE(plan.isVisible());
+    EXPECT_EQ(plan.windowTitle(), "Financial Plan - Brook Farm");
+    click(&form, "cmdPrevious");
+    click(&form, "cmdFinancialPlan");
+    EXPECT_EQ(plan.businessInformationId(), keyOf("Acme Bakery"));
+    EXPECT_EQ(plan.windowTitle(), "Financial Plan - Acme Bakery");
 }
 
 TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)
