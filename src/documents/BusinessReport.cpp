@@ -23,8 +23,10 @@ BusinessReport makeBusinessReport(qint64 businessId)
 {
     db::Connection connection;
     connection.open(db::ConnectionStrings::document());
-    const ReportQueries queries = ReportQueries::run(connection, businessId);
+    // The plan first: on a server the report's recordsets are still reading when they
+    // have been opened, and the connection runs one statement at a time.
     const std::optional<plan::Plan> plan = plan::PlanStore(connection).load(businessId);
+    const ReportQueries queries = ReportQueries::run(connection, businessId);
     const std::optional<plan::Statements> statements
         = plan ? std::optional<plan::Statements>(plan::computeStatements(*plan)) : std::nullopt;
     BusinessReport report;

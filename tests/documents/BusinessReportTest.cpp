@@ -223,8 +223,7 @@ TEST_F(BusinessReport, FinancialPlanSectionOnlyForABusinessWithAPlan)
           "\t\tCash runs out in January 2027", "\t\tLowest cash: (3,600.00) in December 2029",
           "\t\tYear 1: revenue 0.00, net income (1,200.00), cash at the year's end (1,200.00)",
           "\t\tYear 3: revenue 0.00, net income (1,200.00), cash at the year's end (3,600.00)"})
-        EXPECT_TRUE(tail.contains(QLatin1String(expected))) << expected << "
-" << tail.toStdString();
+        EXPECT_TRUE(tail.contains(QLatin1String(expected))) << expected << "\n" << tail.toStdString();
 
     EXPECT_FALSE(buildBusinessReport(unplanned).contains(QStringLiteral("Financial Plan")));
     QLocale::setDefault(QLocale::c());

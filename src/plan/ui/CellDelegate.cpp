@@ -34,15 +34,13 @@ QWidget *CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
         }
         return list;
     }
-    case CellEditor::Typed:
-        break;
+    case CellEditor::Typed: break;
     }
     auto *box = new QLineEdit(parent);
     box->setAccessibleName(name);
     const QPersistentModelIndex cell(index);
-    connect(box, &QLineEdit::textEdited, this, [this, cell](const QString &text) {
-        emit typing(m_model.check(cell, text));
-    });
+    connect(box, &QLineEdit::textEdited, this,
+            [this, cell](const QString &text) { emit typing(m_model.check(cell, text)); });
     return box;
 }
 

@@ -121,11 +121,6 @@ QStringList financingKindNames()
     return {financingKindName(FinancingKind::Investment), financingKindName(FinancingKind::Loan)};
 }
 
-QString notAChoice(Field field, const QStringList &choices)
-{
-    return QStringLiteral("%1 must be one of: %2.").arg(label(field), choices.join(QStringLiteral(", ")));
-}
-
 Column<RevenueStream> revenueKindColumn()
 {
     return {{label(Field::RevenueKind), CellEditor::Choice, revenueKindNames()},
@@ -133,7 +128,7 @@ Column<RevenueStream> revenueKindColumn()
             [](const PlanSession &, RevenueStream &line, const QString &typed) {
                 const std::optional<RevenueKind> kind = revenueKindFromName(typed.trimmed());
                 if (!kind)
-                    return notAChoice(Field::RevenueKind, revenueKindNames());
+                    return rangeMessage(Field::RevenueKind);
                 line.kind = *kind;
                 return QString();
             }};
@@ -146,7 +141,7 @@ Column<Financing> financingKindColumn()
             [](const PlanSession &, Financing &line, const QString &typed) {
                 const std::optional<FinancingKind> kind = financingKindFromName(typed.trimmed());
                 if (!kind)
-                    return notAChoice(Field::FinancingKind, financingKindNames());
+                    return rangeMessage(Field::FinancingKind);
                 line.kind = *kind;
                 return QString();
             }};
@@ -288,15 +283,15 @@ std::vector<std::unique_ptr<LineTable>> LineTable::all()
             decimalColumn(Field::DirectCostPercent, &RevenueStream::directCostPercent),
             decimalColumn(Field::DirectCostPerUnit, &RevenueStream::directCostPerUnit),
         }));
-    tables.push_back(std::make_unique<LineTableOf<Person>>(
-        QStringLiteral("People"), &Plan::people, QStringLiteral("Role %1"),
-        std::vector<Column<Person>>{
-            textColumn(Field::Role, &Person::role),
-            employeeColumn(),
-            moneyColumn(Field::MonthlySalary, &Person::monthlySalary),
-            wholeColumn(Field::StartMonth, &Person::startMonth),
-            optionalWholeColumn(Field::EndMonth, &Person::endMonth),
-        }));
+    tables.push_back(
+        std::make_unique<LineTableOf<Person>>(QStringLiteral("People"), &Plan::people, QStringLiteral("Role %1"),
+                                              std::vector<Column<Person>>{
+                                                  textColumn(Field::Role, &Person::role),
+                                                  employeeColumn(),
+                                                  moneyColumn(Field::MonthlySalary, &Person::monthlySalary),
+                                                  wholeColumn(Field::StartMonth, &Person::startMonth),
+                                                  optionalWholeColumn(Field::EndMonth, &Person::endMonth),
+                                              }));
     tables.push_back(std::make_unique<LineTableOf<Expense>>(
         QStringLiteral("Expenses"), &Plan::expenses, QStringLiteral("Expense %1"),
         std::vector<Column<Expense>>{
@@ -316,14 +311,14 @@ std::vector<std::unique_ptr<LineTable>> LineTable::all()
             decimalColumn(Field::AnnualInterestPercent, &Financing::annualInterestPercent),
             wholeColumn(Field::TermMonths, &Financing::termMonths),
         }));
-    tables.push_back(std::make_unique<LineTableOf<Asset>>(
-        QStringLiteral("Assets"), &Plan::assets, QStringLiteral("Asset %1"),
-        std::vector<Column<Asset>>{
-            textColumn(Field::Name, &Asset::name),
-            moneyColumn(Field::Cost, &Asset::cost),
-            wholeColumn(Field::Month, &Asset::month),
-            wholeColumn(Field::LifeMonths, &Asset::lifeMonths),
-        }));
+    tables.push_back(std::make_unique<LineTableOf<Asset>>(QStringLiteral("Assets"), &Plan::assets,
+                                                          QStringLiteral("Asset %1"),
+                                                          std::vector<Column<Asset>>{
+                                                              textColumn(Field::Name, &Asset::name),
+                                                              moneyColumn(Field::Cost, &Asset::cost),
+                                                              wholeColumn(Field::Month, &Asset::month),
+                                                              wholeColumn(Field::LifeMonths, &Asset::lifeMonths),
+                                                          }));
     return tables;
 }
 

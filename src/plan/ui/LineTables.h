@@ -15,7 +15,11 @@ class PlanSession;
 
 // What a cell offers besides typing: a fixed list of choices, or the business's
 // employees.
-enum class CellEditor { Typed, Choice, Employee };
+enum class CellEditor {
+    Typed,
+    Choice,
+    Employee
+};
 
 // One kind of plan line as a grid: its columns and how each cell reads and writes the
 // line. Every write goes through the plan's field rules, so a cell takes exactly what
@@ -38,8 +42,7 @@ public:
     virtual QString text(const PlanSession &session, int row, int column) const = 0;
     // Writes what was typed into the row of `plan`; returns why not (naming the field and
     // the range it takes), with `plan` unchanged, when the text is no such value.
-    virtual QString write(const PlanSession &session, Plan &plan, int row, int column,
-                          const QString &typed) const = 0;
+    virtual QString write(const PlanSession &session, Plan &plan, int row, int column, const QString &typed) const = 0;
     // Only checks what was typed, for the message shown while typing: the field's own
     // range, then the plan's rules as a whole (its length, an end before its start).
     QString check(const PlanSession &session, const Plan &plan, int row, int column, const QString &typed) const;

@@ -31,7 +31,9 @@ LinesPage::LinesPage(PlanSession &session, const LineTable &table, QWidget *pare
     m_grid->setItemDelegate(delegate);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing starts editing, as in a spreadsheet; moving with the arrow keys does not.
+    m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     // The arrow keys move from cell to cell; Tab goes on to Add and Delete, so the
     // keyboard never stays caught in the grid.
     m_grid->setTabKeyNavigation(false);

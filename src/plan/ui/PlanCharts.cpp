@@ -25,8 +25,8 @@ Money totalCosts(const Statements &statements, int month)
     namespace line = ProfitAndLoss;
     const Statement &pnl = statements.profitAndLoss;
     Money total;
-    for (const int cost : {line::DirectCosts, line::Salaries, line::PayrollBurden, line::Expenses,
-                           line::Depreciation, line::Interest})
+    for (const int cost :
+         {line::DirectCosts, line::Salaries, line::PayrollBurden, line::Expenses, line::Depreciation, line::Interest})
         total += pnl.line(cost).months.at(static_cast<size_t>(month));
     return total;
 }
@@ -60,10 +60,22 @@ void addAxes(QChart &chart, const QString &xTitle, const QString &yTitle, double
             high = std::max(high, point.y());
         }
     }
-    const double room = std::max(1.0, (high - low) * 0.05);
+    // A plan of zeros still gets an axis of whole amounts.
+    const double room = std::max(10.0, (high - low) * 0.05);
     y->setRange(low < 0 ? low - room : 0, high + room);
     y->applyNiceNumbers();
-    x->setTickCount(std::min(13, static_cast<int>(xMax - xMin) + 1));
+    x->setTickCount(7);
+    x->applyNiceNumbers();
+}
+
+// Months on the axis every quarter.
+void showQuarters(QChart &chart)
+{
+    auto *months = static_cast<QValueAxis *>(chart.axes(Qt::Horizontal).first());
+    months->setRange(0, PlanMonths);
+    months->setTickType(QValueAxis::TicksDynamic);
+    months->setTickAnchor(0);
+    months->setTickInterval(3);
 }
 
 void revenueAndCosts(QChart &chart, const Statements &statements)
@@ -71,13 +83,15 @@ void revenueAndCosts(QChart &chart, const Statements &statements)
     QLineSeries *revenue = series(QStringLiteral("Revenue"));
     QLineSeries *costs = series(QStringLiteral("Total costs"));
     for (int month = 0; month < PlanMonths; ++month) {
-        revenue->append(month + 1, plotted(statements.profitAndLoss.line(ProfitAndLoss::Revenue).months.at(
-                                       static_cast<size_t>(month))));
+        revenue->append(
+            month + 1,
+            plotted(statements.profitAndLoss.line(ProfitAndLoss::Revenue).months.at(static_cast<size_t>(month))));
         costs->append(month + 1, plotted(totalCosts(statements, month)));
     }
     chart.addSeries(revenue);
     chart.addSeries(costs);
     addAxes(chart, QStringLiteral("Month of the plan"), QStringLiteral("Amount per month"), 1, PlanMonths);
+    showQuarters(chart);
 }
 
 void cash(QChart &chart, const Statements &statements)
@@ -96,6 +110,7 @@ void cash(QChart &chart, const Statements &statements)
     pen.setColor(Qt::red);
     zero->setPen(pen);
     addAxes(chart, QStringLiteral("Month of the plan"), QStringLiteral("Cash"), 1, PlanMonths);
+    showQuarters(chart);
 }
 
 Money yearOne(const Statements &statements, int line)
@@ -140,12 +155,9 @@ void breakEven(QChart &chart, const Statements &statements)
 QString chartTitle(PlanChart chart)
 {
     switch (chart) {
-    case PlanChart::RevenueAndCosts:
-        return QStringLiteral("Revenue and total costs per month");
-    case PlanChart::Cash:
-        return QStringLiteral("Cash at the end of each month");
-    case PlanChart::BreakEven:
-        return QStringLiteral("Break-even: revenue and costs over volume");
+    case PlanChart::RevenueAndCosts: return QStringLiteral("Revenue and total costs per month");
+    case PlanChart::Cash: return QStringLiteral("Cash at the end of each month");
+    case PlanChart::BreakEven: return QStringLiteral("Break-even: revenue and costs over volume");
     }
     return {};
 }
@@ -158,15 +170,9 @@ QChart *makeChart(PlanChart kind, const Statements &statements, const QPalette &
     chart->setTitle(chartTitle(kind));
     chart->legend()->setAlignment(Qt::AlignBottom);
     switch (kind) {
-    case PlanChart::RevenueAndCosts:
-        revenueAndCosts(*chart, statements);
-        break;
-    case PlanChart::Cash:
-        cash(*chart, statements);
-        break;
-    case PlanChart::BreakEven:
-        breakEven(*chart, statements);
-        break;
+    case PlanChart::RevenueAndCosts: revenueAndCosts(*chart, statements); break;
+    case PlanChart::Cash: cash(*chart, statements); break;
+    case PlanChart::BreakEven: breakEven(*chart, statements); break;
     }
     return chart;
 }

@@ -32,9 +32,10 @@ QString statementTable(const Statement &statement, const Statements &statements,
                    + QStringLiteral("</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>")
                    + cell(QString(), false);
     for (int month = 1; month <= Year1Months; ++month)
-        html += QStringLiteral("<th>")
-                + locale.toString(statements.calendarMonth(month).firstDay(), QStringLiteral("MMM yyyy")).toHtmlEscaped()
-                + QStringLiteral("</th>");
+        html
+            += QStringLiteral("<th>")
+               + locale.toString(statements.calendarMonth(month).firstDay(), QStringLiteral("MMM yyyy")).toHtmlEscaped()
+               + QStringLiteral("</th>");
     for (int year = 1; year <= PlanYears; ++year)
         html += QStringLiteral("<th>Year %1</th>").arg(year);
     html += QStringLiteral("</tr>");
@@ -104,10 +105,8 @@ QPageSize::PageSizeId PlanPrintout::paperFor(const QLocale &locale)
     case QLocale::Guatemala:
     case QLocale::Panama:
     case QLocale::PuertoRico:
-    case QLocale::Venezuela:
-        return QPageSize::Letter;
-    default:
-        return QPageSize::A4;
+    case QLocale::Venezuela: return QPageSize::Letter;
+    default: return QPageSize::A4;
     }
 }
 
@@ -138,6 +137,8 @@ bool PlanPrintout::print(QPagedPaintDevice &device, const documents::PageProgres
     text.documentLayout()->setPaintDevice(&device);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(7);
+    // Without ligatures: "Profit" is found by a search in the PDF, not "Pro\uFB01t".
+    font.setStyleStrategy(QFont::PreferNoShaping);
     text.setDefaultFont(font);
     text.setHtml(html());
     const QSizeF page(device.width(), device.height());

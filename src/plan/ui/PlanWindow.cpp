@@ -135,7 +135,8 @@ void PlanWindow::saveAsPdf()
 {
     const PlanPrintout printout(m_session->businessName(), m_session->plan(), m_session->statements());
     documents::PrintOutput::saveAsPdf(
-        this, [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
+        this,
+        [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
             return printout.print(device, progress);
         },
         documentName());
@@ -145,7 +146,8 @@ void PlanWindow::printPreview()
 {
     const PlanPrintout printout(m_session->businessName(), m_session->plan(), m_session->statements());
     documents::PrintOutput::preview(
-        this, [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
+        this,
+        [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
             return printout.print(device, progress);
         },
         documentName());
@@ -155,7 +157,8 @@ void PlanWindow::print()
 {
     const PlanPrintout printout(m_session->businessName(), m_session->plan(), m_session->statements());
     documents::PrintOutput::printChoosingPrinter(
-        this, [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
+        this,
+        [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
             return printout.print(device, progress);
         },
         documentName());
@@ -180,9 +183,9 @@ void PlanWindow::exportStatements()
                                          .arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return;
     }
-    ::ui::Dialogs::information(this,
-                               QStringLiteral("The statements were written to %1.").arg(QDir::toNativeSeparators(fileName)),
-                               QStringLiteral("Export Statements"));
+    ::ui::Dialogs::information(
+        this, QStringLiteral("The statements were written to %1.").arg(QDir::toNativeSeparators(fileName)),
+        QStringLiteral("Export Statements"));
 }
 
 } // namespace plan::ui

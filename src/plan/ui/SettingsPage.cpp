@@ -115,15 +115,9 @@ void SettingsPage::storeNumber(const NumberBox &entry)
     Plan changed = m_session.plan();
     PlanSettings &settings = changed.settings;
     switch (entry.field) {
-    case Field::StartingCash:
-        settings.startingCash = reading.number->roundToCents();
-        break;
-    case Field::TaxRatePercent:
-        settings.taxRatePercent = *reading.number;
-        break;
-    default:
-        settings.payrollBurdenPercent = *reading.number;
-        break;
+    case Field::StartingCash: settings.startingCash = reading.number->roundToCents(); break;
+    case Field::TaxRatePercent: settings.taxRatePercent = *reading.number; break;
+    default: settings.payrollBurdenPercent = *reading.number; break;
     }
     const QString why = m_session.apply(changed);
     showMessage(why);
