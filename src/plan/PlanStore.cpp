@@ -117,14 +117,21 @@ QList<Item> readLines(db::Connection &connection, qint64 businessId, t::Name tab
     return items;
 }
 
-Plan readPlan(db::Connection &connection, qint64 businessId, const StoredRow &settings)
+PlanSettings readSettings(const StoredRow &row)
+{
+    const std::optional<YearMonth> first = YearMonth::parse(row.text(0));
+    if (!first)
+        row.fault(0, rangeMessage(Field::FirstMonth));
+    return {*first, row.money(1, Field::StartingCash), row.decimal(2, Field::TaxRatePercent),
+            row.decimal(3, Field::PayrollBurdenPercent)};
+}
+
+// The lines, each table read to its end before the next: a server runs one statement
+// at a time.
+Plan readPlan(db::Connection &connection, qint64 businessId, const PlanSettings &settings)
 {
     Plan plan;
-    const std::optional<YearMonth> first = YearMonth::parse(settings.text(0));
-    if (!first)
-        settings.fault(0, rangeMessage(Field::FirstMonth));
-    plan.settings = {*first, settings.money(1, Field::StartingCash), settings.decimal(2, Field::TaxRatePercent),
-                     settings.decimal(3, Field::PayrollBurdenPercent)};
+    plan.settings = settings;
 
     namespace revenue = t::PlanRevenue;
     plan.revenue = readLines<RevenueStream>(
@@ -284,14 +291,18 @@ PlanStore::PlanStore(db::Connection &connection)
 std::optional<Plan> PlanStore::load(qint64 businessId)
 {
     namespace settings = t::PlanSettings;
-    db::Statement statement(m_connection,
-                            selectSql(settings::Table, settings::Id,
-                                      {settings::FirstMonth, settings::StartingCash, settings::TaxRatePercent,
-                                       settings::PayrollBurdenPercent}),
-                            {businessId});
-    if (!statement.step())
-        return std::nullopt;
-    const Plan plan = readPlan(m_connection, businessId, StoredRow(statement, settings::Table, 0));
+    std::optional<PlanSettings> stored;
+    {
+        db::Statement statement(m_connection,
+                                selectSql(settings::Table, settings::Id,
+                                          {settings::FirstMonth, settings::StartingCash, settings::TaxRatePercent,
+                                           settings::PayrollBurdenPercent}),
+                                {businessId});
+        if (!statement.step())
+            return std::nullopt;
+        stored = readSettings(StoredRow(statement, settings::Table, 0));
+    }
+    const Plan plan = readPlan(m_connection, businessId, *stored);
     const QString fault = firstFault(plan);
     if (!fault.isEmpty())
         throw PlanError(tr("The stored plan is damaged: %1").arg(fault));

@@ -192,8 +192,10 @@ void upgrade(PostgresSession &session)
     session.beginTransaction();
     try {
         if (businessVersion(" FOR UPDATE") < 3) {
-            for (const Table &table : SchemaTables::planTables())
-                session.runScript(tableScript(table));
+            for (const Table &table : SchemaTables::planTables()) {
+                if (!session.hasTable(table.name))
+                    session.runScript(tableScript(table));
+            }
         }
         session.run(QStringLiteral("UPDATE %1 SET version = $1 WHERE part = 'business'").arg(QLatin1String(VersionTable)),
                     {Schema::ServerBusinessVersion});

@@ -323,8 +323,14 @@ void migrate(Connection &connection)
         }
         if (version < 3) // the index businesses are counted from; the others are older
             connection.executeScript(indexesScript(SchemaTables::businessTables()));
-        if (version < 4)
-            connection.executeScript(tablesScript(SchemaTables::planTables()));
+        if (version < 4) { // the plan's tables, where no earlier step or hand made them
+            QList<Table> missing;
+            for (const Table &table : SchemaTables::planTables()) {
+                if (tableColumns(connection, table.name).isEmpty())
+                    missing << table;
+            }
+            connection.executeScript(tablesScript(missing));
+        }
         connection.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(BusinessVersion));
         connection.commit();
     } catch (...) {

@@ -1,0 +1,177 @@
+// Plans stored in a business database, on a file and on a server: what is saved loads
+// back, a save is all or nothing, a damaged value is named, and a database of the
+// version before the plan gains its tables.
+#include "PlanGenerator.h"
+#include "db/Connection.h"
+#include "db/ConnectionString.h"
+#include "db/Statement.h"
+#include "db/postgres/PostgresSchema.h"
+#include "db/postgres/PostgresSession.h"
+#include "db/schema/Schema.h"
+#include "db/schema/SchemaTables.h"
+#include "plan/PlanError.h"
+#include "plan/PlanStore.h"
+#include "support/PostgresServer.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace plan;
+
+namespace {
+
+enum class Engine { File, Server };
+
+class PlanStorage : public testing::TestWithParam<Engine>
+{
+protected:
+    void SetUp() override
+    {
+        if (GetParam() == Engine::Server) {
+            address = testing_support::PostgresServer::shared().createDatabase();
+        } else {
+            ASSERT_TRUE(folder.isValid());
+            address = folder.filePath(QStringLiteral("Tallowmere.db"));
+        }
+        db::Schema::createProgramDatabases(GetParam() == Engine::Server ? address : folder.path());
+        open(connection);
+        for (const char *name : {"Bakery", "Garage"})
+            connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES (?)"),
+                               {QString::fromLatin1(name)});
+    }
+
+    void open(db::Connection &c) const
+    {
+        if (GetParam() == Engine::Server)
+            c.open(address);
+        else
+            c.openFile(address);
+    }
+
+    QString scalar(const QString &sql)
+    {
+        db::Statement statement(connection, sql);
+        return statement.step() ? statement.value(0).toString() : QStringLiteral("<no row>");
+    }
+
+    QTemporaryDir folder;
+    QString address;
+    db::Connection connection;
+};
+
+TEST_P(PlanStorage, SavedPlanLoadsBackForItsBusinessOnly)
+{
+    PlanStore store(connection);
+    EXPECT_FALSE(store.load(1));
+    EXPECT_FALSE(store.hasPlan(1));
+    Plan bakery = plan_testing::PlanGenerator(1).next(3);
+    bakery.revenue[0].name = QStringLiteral("Brot & Brötchen, \"frisch\"; 'ofenwarm'");
+    bakery.people[0].employeeId = 7;
+    bakery.people[1].employeeId = std::nullopt;
+    bakery.people[1].endMonth = std::nullopt;
+    const Plan garage = plan_testing::PlanGenerator(2).next(2);
+    store.save(1, bakery);
+    store.save(2, garage);
+    EXPECT_EQ(store.load(1), bakery);
+    EXPECT_EQ(store.load(2), garage);
+
+    // Another connection (another user) sees it all, and a second save replaces it whole.
+    db::Connection other;
+    open(other);
+    Plan smaller = bakery;
+    smaller.revenue.removeLast();
+    smaller.assets.clear();
+    PlanStore(other).save(1, smaller);
+    EXPECT_EQ(store.load(1), smaller);
+    EXPECT_EQ(store.load(2), garage);
+
+    store.remove(1);
+    EXPECT_FALSE(store.load(1));
+    EXPECT_EQ(store.load(2), garage);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM PlanRevenue WHERE BusinessInformationId = 1")), "0");
+}
+
+TEST_P(PlanStorage, RefusedSaveLeavesTheStoredPlanAsItWas)
+{
+    PlanStore store(connection);
+    const Plan before = plan_testing::PlanGenerator(4).next(2);
+    store.save(1, before);
+
+    // The database refuses the last line of the next plan.
+    if (GetParam() == Engine::Server)
+        connection.executeScript(QStringLiteral("ALTER TABLE PlanAssets ADD CONSTRAINT refused CHECK "
+                                                "(PlanAssetName <> 'Refused')"));
+    else
+        connection.executeScript(QStringLiteral("CREATE TRIGGER refused BEFORE INSERT ON PlanAssets WHEN "
+                                                "NEW.PlanAssetName = 'Refused' BEGIN SELECT RAISE(ABORT, 'no'); END"));
+    Plan after = plan_testing::PlanGenerator(5).next(4);
+    after.assets.last().name = QStringLiteral("Refused");
+    EXPECT_THROW(store.save(1, after), PlanError);
+    EXPECT_EQ(store.load(1), before);
+    EXPECT_FALSE(connection.inTransaction());
+
+    // A plan out of range never reaches the database.
+    Plan faulty = before;
+    faulty.settings.taxRatePercent = Decimal::fromInteger(101);
+    EXPECT_THROW(store.save(1, faulty), PlanError);
+    EXPECT_EQ(store.load(1), before);
+}
+
+TEST_P(PlanStorage, DamagedStoredValueIsNamed)
+{
+    PlanStore store(connection);
+    store.save(1, plan_testing::PlanGenerator(6).next(2));
+    connection.execute(QStringLiteral("UPDATE PlanRevenue SET PlanRevenuePrice = '12,50'"));
+    try {
+        store.load(1);
+        FAIL() << "no error";
+    } catch (const PlanError &error) {
+        EXPECT_TRUE(error.description().contains(QStringLiteral("PlanRevenue, row 1")));
+        EXPECT_TRUE(error.description().contains(QStringLiteral("Price must be a number")))
+            << error.description().toStdString();
+    }
+    connection.execute(QStringLiteral("UPDATE PlanRevenue SET PlanRevenuePrice = '1'"));
+    connection.execute(QStringLiteral("UPDATE PlanPeople SET PlanPersonStartMonth = 40"));
+    EXPECT_THROW(store.load(1), PlanError);
+}
+
+TEST_P(PlanStorage, DatabaseOfTheVersionBeforeGainsThePlanTables)
+{
+    connection.close();
+    if (GetParam() == Engine::Server) {
+        db::PostgresSession session(address);
+        for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
+            session.runScript(QStringLiteral("DROP TABLE \"%1\"").arg(table.name));
+        session.runScript(QStringLiteral("UPDATE tallowmere_schema SET version = 2 WHERE part = 'business'"));
+        EXPECT_FALSE(db::PostgresSchema::check(session).isEmpty());
+        db::Schema::upgrade(address);
+        EXPECT_EQ(db::PostgresSchema::check(session), QStringList());
+    } else {
+        {
+            db::Connection old;
+            old.openFile(address);
+            for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
+                old.executeScript(QStringLiteral("DROP TABLE %1").arg(table.name));
+            old.executeScript(QStringLiteral("PRAGMA user_version = 3"));
+        }
+        EXPECT_FALSE(db::Schema::check(address).isEmpty());
+        db::Connection reopened;
+        reopened.openFile(address);
+        db::Schema::requireBusinessDatabase(reopened); // as the program does on start
+        EXPECT_EQ(db::Schema::check(address), QStringList());
+    }
+    open(connection);
+    db::Schema::requireBusinessDatabase(connection);
+    const Plan plan = plan_testing::PlanGenerator(8).next(1);
+    PlanStore(connection).save(2, plan);
+    EXPECT_EQ(PlanStore(connection).load(2), plan);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, PlanStorage, testing::Values(Engine::File, Engine::Server),
+                         [](const testing::TestParamInfo<Engine> &engine) {
+                             return engine.param == Engine::File ? "File" : "Server";
+                         });
+
+} // namespace
