@@ -147,18 +147,24 @@ Column<Financing> financingKindColumn()
             }};
 }
 
+// The employee as the cell shows them: a key the business no longer has stays as
+// stored, and says so.
+QString employeeText(const PlanSession &session, const Person &line)
+{
+    if (!line.employeeId)
+        return QString();
+    const QString name = session.employeeName(*line.employeeId);
+    return name.isEmpty() ? QStringLiteral("(employee %1, no longer listed)").arg(*line.employeeId) : name;
+}
+
 Column<Person> employeeColumn()
 {
     return {{label(Field::EmployeeId), CellEditor::Employee, {}},
-            [](const PlanSession &session, const Person &line) {
-                if (!line.employeeId)
-                    return QString();
-                const QString name = session.employeeName(*line.employeeId);
-                // A key the business no longer has stays as stored, and says so.
-                return name.isEmpty() ? QStringLiteral("(employee %1, no longer listed)").arg(*line.employeeId) : name;
-            },
+            employeeText,
             [](const PlanSession &session, Person &line, const QString &typed) {
                 const QString name = typed.trimmed();
+                if (name == employeeText(session, line))
+                    return QString(); // unchanged, a key no longer listed included
                 if (name.isEmpty()) {
                     line.employeeId = std::nullopt;
                     return QString();
@@ -169,8 +175,6 @@ Column<Person> employeeColumn()
                         return QString();
                     }
                 }
-                if (line.employeeId && name == session.employeeName(*line.employeeId))
-                    return QString();
                 return QStringLiteral("%1 must be one of the business's employees (Employee Information), or "
                                       "empty.")
                     .arg(label(Field::EmployeeId));

@@ -90,7 +90,7 @@ void revenueAndCosts(QChart &chart, const Statements &statements)
     }
     chart.addSeries(revenue);
     chart.addSeries(costs);
-    addAxes(chart, QStringLiteral("Month of the plan"), QStringLiteral("Amount per month"), 1, PlanMonths);
+    addAxes(chart, QStringLiteral("Month of the plan"), QStringLiteral("Per month"), 1, PlanMonths);
     showQuarters(chart);
 }
 
@@ -146,7 +146,7 @@ void breakEven(QChart &chart, const Statements &statements)
     QPen pen = fixedCosts->pen();
     pen.setStyle(Qt::DotLine);
     fixedCosts->setPen(pen);
-    addAxes(chart, QStringLiteral("Monthly sales volume (revenue, year 1's mix)"), QStringLiteral("Amount per month"),
+    addAxes(chart, QStringLiteral("Monthly sales volume (revenue, year 1's mix)"), QStringLiteral("Per month"),
             0, widest);
 }
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -68,11 +69,16 @@ StatementsPage::StatementsPage(PlanSession &session, QWidget *parent)
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         heading->setBuddy(table);
+        // Every line shows at once; the page scrolls rather than each table.
+        table->setMinimumHeight(table->horizontalHeader()->sizeHint().height()
+                                + model->rowCount() * table->verticalHeader()->defaultSectionSize()
+                                + table->horizontalScrollBar()->sizeHint().height() + 2 * table->frameWidth());
         layout->addWidget(heading);
-        layout->addWidget(table, 1);
+        layout->addWidget(table);
         m_models.push_back(model);
         m_tables.push_back(table);
     }
+    layout->addStretch(1);
     connect(m_allMonths, &QCheckBox::toggled, this, &StatementsPage::showAllMonths);
     connect(&m_session, &PlanSession::changed, this, &StatementsPage::showStatements);
     showStatements();
