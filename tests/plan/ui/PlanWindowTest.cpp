@@ -3,6 +3,7 @@
 #include "plan/ui/PlanWindow.h"
 #include "db/Connection.h"
 #include "plan/PlanStore.h"
+#include "plan/ui/ChartsPage.h"
 #include "plan/ui/LinesModel.h"
 #include "plan/ui/LinesPage.h"
 #include "plan/ui/PlanSession.h"
@@ -11,7 +12,10 @@
 #include "support/ui_Layout.h"
 #include "support/ui_WindowFit.h"
 
+#include <QAbstractAxis>
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -332,6 +336,31 @@ TEST_F(PlanWindowTest, EveryControlOfEveryTabIsReachedWithTabAndNamed)
         for (QWidget *control : wanted)
             EXPECT_TRUE(reached.count(control)) << control->objectName().toStdString() << " is not reached with Tab";
     }
+}
+
+// Charts drawn for a light desktop would show dark text on a dark window.
+TEST_F(PlanWindowTest, UnderADarkColourSchemeChartsAndStatementsStayReadable)
+{
+    auto &window = open();
+    auto *views = window.findChild<plan::ui::ChartsPage *>(QStringLiteral("pageCharts"));
+    ASSERT_NE(views, nullptr);
+    for (const QChartView *view : views->views())
+        EXPECT_EQ(view->chart()->theme(), QChart::ChartThemeLight);
+    {
+        DarkScheme dark;
+        QCoreApplication::processEvents();
+        for (const QChartView *view : views->views()) {
+            EXPECT_EQ(view->chart()->theme(), QChart::ChartThemeDark);
+            EXPECT_FALSE(view->chart()->title().isEmpty());
+            for (const QAbstractAxis *axis : view->chart()->axes())
+                EXPECT_FALSE(axis->titleText().isEmpty()) << view->chart()->title().toStdString();
+        }
+        window.tabs()->setCurrentIndex(window.tabs()->count() - 2);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(unreadableLabels(window), QStringList());
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(views->views().front()->chart()->theme(), QChart::ChartThemeLight);
 }
 
 TEST_F(PlanWindowTest, OnASmallScreenTheWindowFitsAndScrolls)
