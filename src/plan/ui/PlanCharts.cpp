@@ -146,8 +146,8 @@ void breakEven(QChart &chart, const Statements &statements)
     QPen pen = fixedCosts->pen();
     pen.setStyle(Qt::DotLine);
     fixedCosts->setPen(pen);
-    addAxes(chart, QStringLiteral("Monthly sales volume (revenue, year 1's mix)"), QStringLiteral("Per month"),
-            0, widest);
+    addAxes(chart, QStringLiteral("Monthly sales volume (revenue, year 1's mix)"), QStringLiteral("Per month"), 0,
+            widest);
 }
 
 } // namespace

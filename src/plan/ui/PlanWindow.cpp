@@ -4,6 +4,7 @@
 #include "plan/StatementsCsv.h"
 #include "plan/ui/ChartsPage.h"
 #include "plan/ui/LineTables.h"
+#include "plan/ui/LinesModel.h"
 #include "plan/ui/LinesPage.h"
 #include "plan/ui/PlanPrintout.h"
 #include "plan/ui/PlanSession.h"
@@ -13,6 +14,7 @@
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -123,6 +125,31 @@ void PlanWindow::formUnload()
 {
     delete m_tabs;
     m_tabs = nullptr;
+}
+
+bool PlanWindow::queryClose()
+{
+    QString refusal;
+    const auto remember = [&refusal](const QString &why) {
+        if (!why.isEmpty())
+            refusal = why;
+    };
+    std::vector<QMetaObject::Connection> watching;
+    for (const LinesPage *page : findChildren<LinesPage *>())
+        watching.push_back(connect(page->model(), &LinesModel::refused, this, remember));
+    for (const SettingsPage *page : findChildren<SettingsPage *>())
+        watching.push_back(connect(page, &SettingsPage::refused, this, remember));
+    // Leaving the box being typed in stores it, as moving on to another would.
+    if (QWidget *typing = QApplication::focusWidget(); typing && isAncestorOf(typing))
+        typing->clearFocus();
+    for (const QMetaObject::Connection &connection : watching)
+        disconnect(connection);
+    if (refusal.isEmpty())
+        return true;
+    ::ui::Dialogs::message(this, QStringLiteral("What was typed last could not be stored, so the window stays open: "
+                                                "%1")
+                                     .arg(refusal));
+    return false;
 }
 
 QString PlanWindow::documentName() const

@@ -31,6 +31,9 @@ public:
 protected:
     void formLoad() override;
     void formUnload() override;
+    // A value still being typed is stored first; when it cannot be, the window stays
+    // open with the reason, so nothing typed is dropped unsaid.
+    bool queryClose() override;
 
 private:
     void buildFileMenu(QMenu *file);

@@ -98,7 +98,10 @@ void SettingsPage::storeFirstMonth()
     const QDate date = m_firstMonth->date();
     Plan changed = m_session.plan();
     changed.settings.firstMonth = YearMonth{date.year(), date.month()};
-    showMessage(m_session.apply(changed));
+    const QString why = m_session.apply(changed);
+    showMessage(why);
+    if (!why.isEmpty())
+        emit refused(why);
     showPlan();
 }
 
@@ -110,6 +113,7 @@ void SettingsPage::storeNumber(const NumberBox &entry)
     if (!reading.ok()) {
         // What was typed stays in the box, with the reason, for the person to put right.
         showMessage(reading.error);
+        emit refused(reading.error);
         return;
     }
     Plan changed = m_session.plan();
@@ -124,6 +128,8 @@ void SettingsPage::storeNumber(const NumberBox &entry)
     if (why.isEmpty()) {
         entry.box->setModified(false);
         showPlan();
+    } else {
+        emit refused(why);
     }
 }
 

@@ -25,6 +25,10 @@ public:
 
     QString message() const;
 
+signals:
+    // A value typed was not stored, and why.
+    void refused(const QString &why);
+
 private:
     struct NumberBox
     {

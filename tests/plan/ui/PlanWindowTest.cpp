@@ -182,6 +182,30 @@ TEST_F(PlanWindowTest, TheMessageNamesTheFieldWhileTypingAndGoesOnceTheValueIsRi
     // The grid takes the cell's value once the key has been handled.
     QCoreApplication::processEvents();
     EXPECT_EQ(stored()->revenue.at(0).price, *plan::Decimal::parse(QStringLiteral("12")));
+
+    click(&revenue, "cmdDelete");
+    EXPECT_TRUE(stored()->revenue.isEmpty());
+    EXPECT_EQ(revenue.model()->rowCount(), 0);
+}
+
+TEST_F(PlanWindowTest, ClosingStoresWhatIsBeingTypedOrStaysOpenSayingWhy)
+{
+    auto &window = open();
+    typeInto(&window, QStringLiteral("txtTaxRate"), QStringLiteral("150"));
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("Income-tax rate")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("txtTaxRate"))->text(), "150");
+    EXPECT_FALSE(stored().has_value());
+
+    typeInto(&window, QStringLiteral("txtTaxRate"), QStringLiteral("21.5"));
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_TRUE(stored().has_value());
+    EXPECT_EQ(stored()->settings.taxRatePercent, *plan::Decimal::parse(QStringLiteral("21.5")));
+    EXPECT_EQ(dialogs->messages.size(), 1u);
 }
 
 TEST_F(PlanWindowTest, StatementsAndKeyFiguresFollowEveryEdit)
