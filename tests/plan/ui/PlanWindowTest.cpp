@@ -9,6 +9,7 @@
 #include "plan/ui/PlanSession.h"
 #include "records/ui/FormTesting.h"
 #include "support/PdfText.h"
+#include "support/ui_ModalAnswer.h"
 #include "support/ui_Layout.h"
 #include "support/ui_WindowFit.h"
 
@@ -300,6 +301,26 @@ TEST_F(PlanWindowTest, SavedPdfHoldsTheStatementsKeyFiguresAndChartsAsText)
     // Letter paper in the United States.
     EXPECT_TRUE(toolOutput(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("792 x 612")))
         << toolOutput(QStringLiteral("pdfinfo"), {pdf}).toStdString();
+}
+
+TEST_F(PlanWindowTest, PreviewShowsEveryPageAndPrintsFromIt)
+{
+    auto &window = open();
+    const QString pdf = folder.filePath(QStringLiteral("previewed.pdf"));
+    dialogs->fileNames = {pdf};
+    int pages = 0;
+    {
+        ModalAnswer print(QStringLiteral("PrintPreview"), [&pages](QWidget &preview) {
+            pages = preview.findChild<QLabel *>(QStringLiteral("lblPages"))->text().split(u' ').first().toInt();
+            ModalAnswer::click("cmdPrint")(preview);
+        });
+        window.findChild<QAction *>(QStringLiteral("mnuPrintPreview"))->trigger();
+        EXPECT_TRUE(print.answered());
+    }
+    // The statements, then a page for each chart.
+    EXPECT_GE(pages, 4);
+    EXPECT_EQ(pdfPages(pdf).size(), pages);
+    EXPECT_TRUE(dialogs->messages.empty());
 }
 
 TEST_F(PlanWindowTest, ExportWritesTheStatementsWithAByteOrderMarkAndNamesAFileItCannotWrite)
