@@ -38,7 +38,8 @@ LinesPage::LinesPage(PlanSession &session, const LineTable &table, QWidget *pare
     // keyboard never stays caught in the grid.
     m_grid->setTabKeyNavigation(false);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_grid->horizontalHeader()->setStretchLastSection(true);
+    // The name takes the room left over.
+    m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     m_add->setAccessibleName(QStringLiteral("Add ") + title.toLower() + QStringLiteral(" line"));
     m_delete->setAccessibleName(QStringLiteral("Delete ") + title.toLower() + QStringLiteral(" line"));

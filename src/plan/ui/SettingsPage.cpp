@@ -2,6 +2,7 @@
 
 #include "plan/ui/PlanSession.h"
 #include "plan/ui/PlanText.h"
+#include "ui/Twips.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -13,11 +14,15 @@ namespace plan::ui {
 
 namespace {
 
+// Room for a billion with its cents, or a month's name and year (twips).
+constexpr int BoxWidth = 2400;
+
 QLineEdit *makeBox(QWidget *parent, const char *name)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setAlignment(Qt::AlignRight);
+    box->setMinimumWidth(::ui::twipsToPixels(BoxWidth));
     return box;
 }
 
@@ -43,6 +48,9 @@ SettingsPage::SettingsPage(PlanSession &session, QWidget *parent)
     m_message->setWordWrap(true);
 
     auto *form = new QFormLayout;
+    // Boxes as wide as an amount needs, not as the window.
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    m_firstMonth->setMinimumWidth(::ui::twipsToPixels(BoxWidth));
     // The labels are the boxes' buddies, so screen readers name each box by its label.
     form->addRow(fieldRule(Field::FirstMonth).label + u':', m_firstMonth);
     m_firstMonth->setAccessibleName(fieldRule(Field::FirstMonth).label);
