@@ -21,14 +21,24 @@ plan::Plan largePlan()
     for (int i = 0; i < 50; ++i) {
         const QString name = QStringLiteral("Line %1").arg(i + 1);
         const int month = i % 36 + 1;
-        plan.revenue << RevenueStream{name,          kinds[i % 3],     month,          decimal("120.5"),
-                                      decimal("2.75"), decimal("49.99"), decimal("3.5"), decimal("22.5"),
+        plan.revenue << RevenueStream{name,
+                                      kinds[i % 3],
+                                      month,
+                                      decimal("120.5"),
+                                      decimal("2.75"),
+                                      decimal("49.99"),
+                                      decimal("3.5"),
+                                      decimal("22.5"),
                                       decimal("1.2345")};
         plan.people << Person{name, std::nullopt, Money::fromCents(420'000 + i), month,
                               i % 2 ? std::optional<int>(36) : std::nullopt};
         plan.expenses << Expense{name, Money::fromCents(95'050 + i), month, decimal("0.875"), i % 5 == 0};
-        plan.financing << Financing{name, i % 2 ? FinancingKind::Loan : FinancingKind::Investment,
-                                    Money::fromCents(2'500'000 + i), month, decimal("6.9"), 60};
+        plan.financing << Financing{name,
+                                    i % 2 ? FinancingKind::Loan : FinancingKind::Investment,
+                                    Money::fromCents(2'500'000 + i),
+                                    month,
+                                    decimal("6.9"),
+                                    60};
         plan.assets << Asset{name, Money::fromCents(1'200'033 + i), month, 37};
     }
     return plan;

@@ -21,26 +21,24 @@
 
 namespace planCommands {
 
-const char *const PlanHelp
-    = "Usage: tallowmere-db plan export DATABASE BUSINESS-ID\n"
-      "       tallowmere-db plan import DATABASE BUSINESS-ID FILE\n"
-      "       tallowmere-db plan statements DATABASE BUSINESS-ID\n"
-      "\n"
-      "export writes the financial plan of the business with the key BUSINESS-ID as JSON\n"
-      "to standard output. import replaces that business's plan with the one in FILE, all\n"
-      "or nothing: a file that is not such JSON, or holds a value out of its range, is\n"
-      "refused naming the first fault, and the stored plan stays as it was. statements\n"
-      "prints the plan's profit and loss, cash flow and balance sheet as CSV (UTF-8,\n"
-      "RFC 4180, without a byte-order mark). DATABASE is a business database file or a\n"
-      "PostgreSQL address. The JSON format is described in Tallowmere's README.\n";
+const char *const PlanHelp = "Usage: tallowmere-db plan export DATABASE BUSINESS-ID\n"
+                             "       tallowmere-db plan import DATABASE BUSINESS-ID FILE\n"
+                             "       tallowmere-db plan statements DATABASE BUSINESS-ID\n"
+                             "\n"
+                             "export writes the financial plan of the business with the key BUSINESS-ID as JSON\n"
+                             "to standard output. import replaces that business's plan with the one in FILE, all\n"
+                             "or nothing: a file that is not such JSON, or holds a value out of its range, is\n"
+                             "refused naming the first fault, and the stored plan stays as it was. statements\n"
+                             "prints the plan's profit and loss, cash flow and balance sheet as CSV (UTF-8,\n"
+                             "RFC 4180, without a byte-order mark). DATABASE is a business database file or a\n"
+                             "PostgreSQL address. The JSON format is described in Tallowmere's README.\n";
 
-const char *const UpgradeHelp
-    = "Usage: tallowmere-db upgrade DATABASE\n"
-      "\n"
-      "Brings a business database made by an earlier version of Tallowmere up to this\n"
-      "version's tables, all or nothing. The program does this by itself for a file it can\n"
-      "write; on a server only the owner of the tables may, with this command (then grant\n"
-      "the users the new tables, as when the server was set up).\n";
+const char *const UpgradeHelp = "Usage: tallowmere-db upgrade DATABASE\n"
+                                "\n"
+                                "Brings a business database made by an earlier version of Tallowmere up to this\n"
+                                "version's tables, all or nothing. The program does this by itself for a file it can\n"
+                                "write; on a server only the owner of the tables may, with this command (then grant\n"
+                                "the users the new tables, as when the server was set up).\n";
 
 namespace {
 
@@ -83,8 +81,7 @@ void requireBusiness(db::Connection &connection, qint64 key)
 {
     namespace info = db::tables::BusinessInformation;
     db::Statement statement(connection,
-                            QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(info::Table, info::Id),
-                            {key});
+                            QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(info::Table, info::Id), {key});
     if (!statement.step() || statement.value(0).toLongLong() == 0)
         throw CommandError(QStringLiteral("%1 holds no business with the key %2.").arg(connection.filePath()).arg(key));
 }
@@ -97,11 +94,10 @@ void requireEmployees(db::Connection &connection, qint64 business, const plan::P
         const std::optional<qint64> id = plan.people[i].employeeId;
         if (!id)
             continue;
-        db::Statement statement(
-            connection,
-            QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ? AND %3 = ?")
-                .arg(employees::Table, employees::Id, employees::BusinessId),
-            {*id, business});
+        db::Statement statement(connection,
+                                QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ? AND %3 = ?")
+                                    .arg(employees::Table, employees::Id, employees::BusinessId),
+                                {*id, business});
         if (!statement.step() || statement.value(0).toLongLong() == 0)
             throw CommandError(QStringLiteral("People line %1: business %2 has no employee with the key %3.")
                                    .arg(i + 1)
@@ -123,15 +119,15 @@ QByteArray readPlanFile(const QString &name)
 {
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
-        throw CommandError(QStringLiteral("The file %1 cannot be read: %2.")
-                               .arg(QDir::toNativeSeparators(name), file.errorString()));
+        throw CommandError(
+            QStringLiteral("The file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(name), file.errorString()));
     const QByteArray bytes = file.read(MaximumPlanFileBytes + 1);
     if (bytes.size() > MaximumPlanFileBytes)
         throw CommandError(QStringLiteral("The file %1 is larger than a plan can be (16 MB); nothing was imported.")
                                .arg(QDir::toNativeSeparators(name)));
     if (file.error() != QFileDevice::NoError)
-        throw CommandError(QStringLiteral("The file %1 cannot be read: %2.")
-                               .arg(QDir::toNativeSeparators(name), file.errorString()));
+        throw CommandError(
+            QStringLiteral("The file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(name), file.errorString()));
     return bytes;
 }
 

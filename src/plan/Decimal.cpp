@@ -168,8 +168,8 @@ Decimal Decimal::quotient(Int128 numerator, Int128 denominator, int digits)
         divisionByZero();
     digits = qBound(0, digits, static_cast<int>(FractionDigits));
     const UInt128 result = divideToDigits(magnitude(numerator), magnitude(denominator), digits);
-    return Decimal(signedValue(multiply(result, powerOfTen(FractionDigits - digits)),
-                               (numerator < 0) != (denominator < 0)));
+    return Decimal(
+        signedValue(multiply(result, powerOfTen(FractionDigits - digits)), (numerator < 0) != (denominator < 0)));
 }
 
 Decimal Decimal::power(int exponent) const

@@ -36,11 +36,11 @@ struct RevenueStream
 {
     QString name;
     RevenueKind kind = RevenueKind::UnitSales;
-    int startMonth = 1;     // 1-36
-    Decimal firstQuantity;  // units, new customers or hours in the start month
+    int startMonth = 1;    // 1-36
+    Decimal firstQuantity; // units, new customers or hours in the start month
     Decimal monthlyGrowthPercent;
-    Decimal price;          // per unit, per customer per month, per hour
-    Decimal churnPercent;   // customers lost per month; Recurring only
+    Decimal price;             // per unit, per customer per month, per hour
+    Decimal churnPercent;      // customers lost per month; Recurring only
     Decimal directCostPercent; // of revenue
     Decimal directCostPerUnit; // per unit, customer or hour
 
@@ -79,7 +79,7 @@ struct Financing
     QString name;
     FinancingKind kind = FinancingKind::Investment;
     Money amount;
-    int month = 1; // received
+    int month = 1;                 // received
     Decimal annualInterestPercent; // Loan only
     int termMonths = 12;           // Loan only
 

@@ -78,8 +78,7 @@ QJsonObject assetObject(const Asset &a)
             {QStringLiteral("lifeMonths"), a.lifeMonths}};
 }
 
-template<typename Item>
-QJsonArray arrayOf(const QList<Item> &items, QJsonObject (*write)(const Item &))
+template <typename Item> QJsonArray arrayOf(const QList<Item> &items, QJsonObject (*write)(const Item &))
 {
     QJsonArray array;
     for (const Item &item : items)
@@ -128,10 +127,7 @@ public:
         return Money::fromCents(static_cast<std::int64_t>(value.raw() / (Decimal::Scale / 100)));
     }
 
-    qint64 integer(Field field)
-    {
-        return integerValue(field, take(field));
-    }
+    qint64 integer(Field field) { return integerValue(field, take(field)); }
 
     std::optional<qint64> optionalInteger(Field field)
     {
@@ -217,7 +213,7 @@ private:
     QSet<QString> m_taken;
 };
 
-template<typename Item>
+template <typename Item>
 QList<Item> readLines(Reader &top, const QString &name, const std::function<Item(Reader &)> &read)
 {
     QList<Item> items;
@@ -339,8 +335,10 @@ QByteArray planToJson(const Plan &plan)
 Plan planFromJson(const QByteArray &json, const QString &source)
 {
     const QString name = QDir::toNativeSeparators(source);
+    // An editor on Windows may put a byte-order mark before the text.
+    const QByteArray text = json.startsWith("\xEF\xBB\xBF") ? json.mid(3) : json;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
         throw PlanError(tr("%1 is not a plan: %2 at byte %3.").arg(name, error.errorString()).arg(error.offset));
     if (!document.isObject())

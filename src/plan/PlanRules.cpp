@@ -61,8 +61,7 @@ std::vector<FieldRule> makeRules()
         number(F::EmployeeId, "employeeId", "Employee", T::Key, whole(1), whole(INT64_MAX), 0),
         number(F::MonthlySalary, "monthlySalary", "Monthly salary", T::Money, {}, Billion, 2),
         number(F::Amount, "amount", "Amount", T::Money, {}, Billion, 2),
-        number(F::AnnualInterestPercent, "annualInterestPercent", "Annual interest (%)", T::Decimal, {}, whole(100),
-               4),
+        number(F::AnnualInterestPercent, "annualInterestPercent", "Annual interest (%)", T::Decimal, {}, whole(100), 4),
         number(F::TermMonths, "termMonths", "Term (months)", T::Whole, whole(1), whole(600), 0),
         number(F::Cost, "cost", "Cost", T::Money, {}, Billion, 2),
         number(F::LifeMonths, "lifeMonths", "Useful life (months)", T::Whole, whole(1), whole(600), 0),
@@ -83,16 +82,21 @@ QString checkNumber(Field field, Decimal value)
     return {};
 }
 
-QString checkText(Field field, const QString &text)
+} // namespace
+
+QString textFault(Field field, const QString &text)
 {
     const FieldRule &rule = fieldRule(field);
     if (text.size() > rule.maximumLength)
         return tr("%1 takes at most %2 characters.").arg(rule.label).arg(rule.maximumLength);
-    const bool control = std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    const bool control
+        = std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
     if (control)
         return tr("%1 takes no tabs, line breaks or other control characters.").arg(rule.label);
     return {};
 }
+
+namespace {
 
 // The first non-empty message.
 QString first(std::initializer_list<QString> messages)
@@ -106,7 +110,7 @@ QString first(std::initializer_list<QString> messages)
 
 QString revenueFault(const RevenueStream &s)
 {
-    return first({checkText(Field::Name, s.name), checkNumber(Field::StartMonth, whole(s.startMonth)),
+    return first({textFault(Field::Name, s.name), checkNumber(Field::StartMonth, whole(s.startMonth)),
                   checkNumber(Field::FirstQuantity, s.firstQuantity),
                   checkNumber(Field::MonthlyGrowthPercent, s.monthlyGrowthPercent), checkNumber(Field::Price, s.price),
                   checkNumber(Field::ChurnPercent, s.churnPercent),
@@ -122,7 +126,7 @@ QString personFault(const Person &p)
         if (endFault.isEmpty() && *p.endMonth < p.startMonth)
             endFault = tr("End month must not come before the start month.");
     }
-    return first({checkText(Field::Role, p.role),
+    return first({textFault(Field::Role, p.role),
                   p.employeeId ? checkNumber(Field::EmployeeId, whole(*p.employeeId)) : QString(),
                   checkNumber(Field::MonthlySalary, Decimal::fromMoney(p.monthlySalary)),
                   checkNumber(Field::StartMonth, whole(p.startMonth)), endFault});
@@ -130,14 +134,14 @@ QString personFault(const Person &p)
 
 QString expenseFault(const Expense &e)
 {
-    return first({checkText(Field::Name, e.name), checkNumber(Field::Amount, Decimal::fromMoney(e.amount)),
+    return first({textFault(Field::Name, e.name), checkNumber(Field::Amount, Decimal::fromMoney(e.amount)),
                   checkNumber(Field::StartMonth, whole(e.startMonth)),
                   checkNumber(Field::MonthlyGrowthPercent, e.monthlyGrowthPercent)});
 }
 
 QString financingFault(const Financing &f)
 {
-    return first({checkText(Field::Name, f.name), checkNumber(Field::Amount, Decimal::fromMoney(f.amount)),
+    return first({textFault(Field::Name, f.name), checkNumber(Field::Amount, Decimal::fromMoney(f.amount)),
                   checkNumber(Field::Month, whole(f.month)),
                   checkNumber(Field::AnnualInterestPercent, f.annualInterestPercent),
                   checkNumber(Field::TermMonths, whole(f.termMonths))});
@@ -145,12 +149,11 @@ QString financingFault(const Financing &f)
 
 QString assetFault(const Asset &a)
 {
-    return first({checkText(Field::Name, a.name), checkNumber(Field::Cost, Decimal::fromMoney(a.cost)),
+    return first({textFault(Field::Name, a.name), checkNumber(Field::Cost, Decimal::fromMoney(a.cost)),
                   checkNumber(Field::Month, whole(a.month)), checkNumber(Field::LifeMonths, whole(a.lifeMonths))});
 }
 
-template<typename Item, typename Check>
-QString linesFault(const QString &kind, const QList<Item> &items, Check check)
+template <typename Item, typename Check> QString linesFault(const QString &kind, const QList<Item> &items, Check check)
 {
     if (items.size() > MaximumLinesPerKind)
         return tr("%1: a plan holds at most %2 lines of each kind.").arg(kind).arg(MaximumLinesPerKind);
@@ -207,13 +210,13 @@ FieldReading readField(Field field, const QString &text)
 QString firstFault(const Plan &plan)
 {
     const PlanSettings &s = plan.settings;
-    const QString settings
-        = first({s.firstMonth.year < 1900 || s.firstMonth.year > 9999 || s.firstMonth.month < 1 || s.firstMonth.month > 12
-                     ? rangeMessage(Field::FirstMonth)
-                     : QString(),
-                 checkNumber(Field::StartingCash, Decimal::fromMoney(s.startingCash)),
-                 checkNumber(Field::TaxRatePercent, s.taxRatePercent),
-                 checkNumber(Field::PayrollBurdenPercent, s.payrollBurdenPercent)});
+    const QString settings = first(
+        {s.firstMonth.year < 1900 || s.firstMonth.year > 9999 || s.firstMonth.month < 1 || s.firstMonth.month > 12
+             ? rangeMessage(Field::FirstMonth)
+             : QString(),
+         checkNumber(Field::StartingCash, Decimal::fromMoney(s.startingCash)),
+         checkNumber(Field::TaxRatePercent, s.taxRatePercent),
+         checkNumber(Field::PayrollBurdenPercent, s.payrollBurdenPercent)});
     if (!settings.isEmpty())
         return tr("Settings: ") + settings;
     return first({linesFault(tr("Revenue"), plan.revenue, revenueFault),

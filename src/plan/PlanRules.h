@@ -56,8 +56,8 @@ struct FieldRule
     FieldType type;
     Decimal minimum; // numbers only
     Decimal maximum;
-    int decimals = 0;       // Money: 2; Decimal: at most this many
-    int maximumLength = 0;  // Text only
+    int decimals = 0;      // Money: 2; Decimal: at most this many
+    int maximumLength = 0; // Text only
 };
 
 const FieldRule &fieldRule(Field field);
@@ -78,6 +78,10 @@ struct FieldReading
 // month. Empty text is a fault too; optional fields (end month, employee) are checked
 // for emptiness by the caller.
 FieldReading readField(Field field, const QString &text);
+
+// The fault of a text typed for a name or role (too long, control characters); empty
+// when it is acceptable.
+QString textFault(Field field, const QString &text);
 
 // The message for a value out of its field's range, e.g. "Start month must be a whole
 // number from 1 to 36."

@@ -101,7 +101,7 @@ private:
     int m_row;
 };
 
-template<typename Item, typename Read>
+template <typename Item, typename Read>
 QList<Item> readLines(db::Connection &connection, qint64 businessId, t::Name table, t::Name key,
                       std::initializer_list<t::Name> columns, Read read)
 {
@@ -177,28 +177,28 @@ Plan readPlan(db::Connection &connection, qint64 businessId, const PlanSettings 
         });
 
     namespace financing = t::PlanFinancing;
-    plan.financing = readLines<Financing>(
-        connection, businessId, financing::Table, financing::Id,
-        {financing::LineName, financing::Kind, financing::Amount, financing::Month, financing::AnnualInterestPercent,
-         financing::TermMonths},
-        [](const StoredRow &row) {
-            const std::optional<FinancingKind> kind = financingKindFromName(row.text(1));
-            if (!kind)
-                row.fault(1, rangeMessage(Field::FinancingKind));
-            return Financing{row.text(0),
-                             *kind,
-                             row.money(2, Field::Amount),
-                             row.whole(3, Field::Month),
-                             row.decimal(4, Field::AnnualInterestPercent),
-                             row.whole(5, Field::TermMonths)};
-        });
+    plan.financing = readLines<Financing>(connection, businessId, financing::Table, financing::Id,
+                                          {financing::LineName, financing::Kind, financing::Amount, financing::Month,
+                                           financing::AnnualInterestPercent, financing::TermMonths},
+                                          [](const StoredRow &row) {
+                                              const std::optional<FinancingKind> kind
+                                                  = financingKindFromName(row.text(1));
+                                              if (!kind)
+                                                  row.fault(1, rangeMessage(Field::FinancingKind));
+                                              return Financing{row.text(0),
+                                                               *kind,
+                                                               row.money(2, Field::Amount),
+                                                               row.whole(3, Field::Month),
+                                                               row.decimal(4, Field::AnnualInterestPercent),
+                                                               row.whole(5, Field::TermMonths)};
+                                          });
 
     namespace assets = t::PlanAssets;
     plan.assets = readLines<Asset>(connection, businessId, assets::Table, assets::Id,
                                    {assets::LineName, assets::Cost, assets::Month, assets::LifeMonths},
                                    [](const StoredRow &row) {
-                                       return Asset{row.text(0), row.money(1, Field::Cost),
-                                                    row.whole(2, Field::Month), row.whole(3, Field::LifeMonths)};
+                                       return Asset{row.text(0), row.money(1, Field::Cost), row.whole(2, Field::Month),
+                                                    row.whole(3, Field::LifeMonths)};
                                    });
     return plan;
 }
@@ -217,18 +217,18 @@ void writePlan(db::Connection &connection, qint64 businessId, const Plan &plan)
                        {businessId, s.firstMonth.toString(), s.startingCash.toString(), s.taxRatePercent.toString(),
                         s.payrollBurdenPercent.toString()});
     namespace revenue = t::PlanRevenue;
-    const QString addRevenue = insertSql(
-        revenue::Table, {revenue::LineName, revenue::Kind, revenue::StartMonth, revenue::FirstQuantity,
-                         revenue::MonthlyGrowthPercent, revenue::Price, revenue::ChurnPercent,
-                         revenue::DirectCostPercent, revenue::DirectCostPerUnit});
+    const QString addRevenue
+        = insertSql(revenue::Table, {revenue::LineName, revenue::Kind, revenue::StartMonth, revenue::FirstQuantity,
+                                     revenue::MonthlyGrowthPercent, revenue::Price, revenue::ChurnPercent,
+                                     revenue::DirectCostPercent, revenue::DirectCostPerUnit});
     for (const RevenueStream &r : plan.revenue)
-        connection.execute(addRevenue, {businessId, r.name, revenueKindName(r.kind), qint64(r.startMonth),
-                                        r.firstQuantity.toString(), r.monthlyGrowthPercent.toString(),
-                                        r.price.toString(), r.churnPercent.toString(), r.directCostPercent.toString(),
-                                        r.directCostPerUnit.toString()});
+        connection.execute(addRevenue,
+                           {businessId, r.name, revenueKindName(r.kind), qint64(r.startMonth),
+                            r.firstQuantity.toString(), r.monthlyGrowthPercent.toString(), r.price.toString(),
+                            r.churnPercent.toString(), r.directCostPercent.toString(), r.directCostPerUnit.toString()});
     namespace people = t::PlanPeople;
-    const QString addPerson = insertSql(people::Table, {people::Role, people::EmployeeId, people::MonthlySalary,
-                                                        people::StartMonth, people::EndMonth});
+    const QString addPerson = insertSql(
+        people::Table, {people::Role, people::EmployeeId, people::MonthlySalary, people::StartMonth, people::EndMonth});
     for (const Person &p : plan.people) {
         const QVariant end = p.endMonth ? QVariant(qint64(*p.endMonth)) : QVariant();
         connection.execute(addPerson, {businessId, p.role, orNull(p.employeeId), p.monthlySalary.toString(),
@@ -251,21 +251,28 @@ void writePlan(db::Connection &connection, qint64 businessId, const Plan &plan)
     const QString addAsset
         = insertSql(assets::Table, {assets::LineName, assets::Cost, assets::Month, assets::LifeMonths});
     for (const Asset &a : plan.assets)
-        connection.execute(addAsset,
-                           {businessId, a.name, a.cost.toString(), qint64(a.month), qint64(a.lifeMonths)});
+        connection.execute(addAsset, {businessId, a.name, a.cost.toString(), qint64(a.month), qint64(a.lifeMonths)});
 }
 
 void removePlan(db::Connection &connection, qint64 businessId)
 {
     for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
-        connection.execute(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table.name, t::BusinessId),
-                           {businessId});
+        connection.execute(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table.name, t::BusinessId), {businessId});
+}
+
+// The plans of businesses deleted since: a business is deleted as one row, which leaves
+// its plan's rows behind, unreachable (keys are never reused); they go with the next save.
+void removeOrphans(db::Connection &connection)
+{
+    namespace info = t::BusinessInformation;
+    for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
+        connection.execute(QStringLiteral("DELETE FROM %1 WHERE %2 NOT IN (SELECT %3 FROM %4)")
+                               .arg(table.name, t::BusinessId, info::Id, info::Table));
 }
 
 // Runs `steps` in the caller's transaction, or in one of its own that commits only
 // when every step succeeded.
-template<typename Steps>
-void inTransaction(db::Connection &connection, Steps steps)
+template <typename Steps> void inTransaction(db::Connection &connection, Steps steps)
 {
     if (connection.inTransaction()) {
         steps();
@@ -311,10 +318,9 @@ std::optional<Plan> PlanStore::load(qint64 businessId)
 
 bool PlanStore::hasPlan(qint64 businessId)
 {
-    db::Statement statement(m_connection,
-                            QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
-                                .arg(t::PlanSettings::Table, t::BusinessId),
-                            {businessId});
+    db::Statement statement(
+        m_connection, QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(t::PlanSettings::Table, t::BusinessId),
+        {businessId});
     return statement.step() && statement.value(0).toLongLong() > 0;
 }
 
@@ -326,6 +332,7 @@ void PlanStore::save(qint64 businessId, const Plan &plan)
     try {
         inTransaction(m_connection, [&] {
             removePlan(m_connection, businessId);
+            removeOrphans(m_connection);
             writePlan(m_connection, businessId, plan);
         });
     } catch (const db::DbError &error) {

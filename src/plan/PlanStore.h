@@ -23,7 +23,8 @@ public:
     std::optional<Plan> load(qint64 businessId);
     bool hasPlan(qint64 businessId);
     // Replaces the business's plan, all or nothing. Throws PlanError (first fault of
-    // the plan, or the database's refusal) and leaves the stored plan as it was.
+    // the plan, or the database's refusal) and leaves the stored plan as it was. The
+    // plans of businesses deleted since go with it.
     void save(qint64 businessId, const Plan &plan);
     // Removes the business's plan, if any (in the caller's transaction when one is open).
     void remove(qint64 businessId);

@@ -35,8 +35,7 @@ public:
 
 // Runs one line's part and names the line when its values grow beyond what can be
 // computed.
-template<typename Step>
-void forLine(const QString &kind, int index, const QString &name, Step step)
+template <typename Step> void forLine(const QString &kind, int index, const QString &name, Step step)
 {
     try {
         step();
@@ -87,8 +86,7 @@ void addExpense(const Expense &expense, Exact &expenses)
 
 // Straight line from the month bought; the last month of its life takes what remains,
 // and no month takes more than remains, so the months add up to the cost exactly.
-void addAsset(const Asset &asset, MonthlyAmounts &purchases, MonthlyAmounts &depreciation,
-              MonthlyAmounts &fixedAssets)
+void addAsset(const Asset &asset, MonthlyAmounts &purchases, MonthlyAmounts &depreciation, MonthlyAmounts &fixedAssets)
 {
     const Money monthly = (Decimal::fromMoney(asset.cost) / Decimal::fromInteger(asset.lifeMonths)).roundToCents();
     purchases[asset.month - 1] -= asset.cost;
@@ -165,7 +163,10 @@ MonthlyAmounts incomeTax(const MonthlyAmounts &incomeBeforeTax, Decimal ratePerc
     return tax;
 }
 
-enum class YearColumn { Sum, LastMonth };
+enum class YearColumn {
+    Sum,
+    LastMonth
+};
 
 StatementLine line(const char *name, const MonthlyAmounts &months, YearColumn year)
 {
@@ -247,8 +248,12 @@ KeyFigures keyFigures(const Statement &profitAndLoss, const Statement &cashFlow)
         Int128 product = 0;
         if (__builtin_mul_overflow(Int128(fixed.cents()), Int128(revenue.years[0].cents()), &product))
             throw PlanError(tr("The plan's amounts grow too large to be computed; lower its amounts or growth."));
-        const Decimal cents = Decimal::quotient(product, Int128(yearOneMargin.cents()) * 12, 0);
-        figures.breakEvenMonthlyRevenueYear1 = Money::fromCents(static_cast<std::int64_t>(cents.raw() / Decimal::Scale));
+        // Costs and revenue are never negative here, so half up is half away from zero.
+        const Int128 divisor = Int128(yearOneMargin.cents()) * 12;
+        const Int128 cents = product / divisor + (product % divisor * 2 >= divisor ? 1 : 0);
+        // A margin of a few cents on a large revenue needs more than any amount: none.
+        if (cents <= INT64_MAX)
+            figures.breakEvenMonthlyRevenueYear1 = Money::fromCents(static_cast<std::int64_t>(cents));
     }
 
     const MonthlyAmounts &cash = cashFlow.line(CashFlow::CashAtEndOfMonth).months;
@@ -300,8 +305,7 @@ Statements compute(const Plan &plan)
     for (int i = 0; i < PlanMonths; ++i)
         burden[i] = (Decimal::fromMoney(salaries[i]) * burdenShare).roundToCents();
     const MonthlyAmounts grossMargin = minus(revenue, directCosts);
-    const MonthlyAmounts operating
-        = minus(minus(minus(minus(grossMargin, salaries), burden), expenses), depreciation);
+    const MonthlyAmounts operating = minus(minus(minus(minus(grossMargin, salaries), burden), expenses), depreciation);
     const MonthlyAmounts beforeTax = minus(operating, interest);
     const MonthlyAmounts tax = incomeTax(beforeTax, plan.settings.taxRatePercent);
     const MonthlyAmounts netIncome = minus(beforeTax, tax);
@@ -315,20 +319,20 @@ Statements compute(const Plan &plan)
     using Y = YearColumn;
     Statements statements;
     statements.firstMonth = plan.settings.firstMonth;
-    statements.profitAndLoss = {QStringLiteral("Profit and loss"),
-                                {line("Revenue", revenue, Y::Sum), line("Direct costs", directCosts, Y::Sum),
-                                 line("Gross margin", grossMargin, Y::Sum), line("Salaries", salaries, Y::Sum),
-                                 line("Payroll burden", burden, Y::Sum), line("Expenses", expenses, Y::Sum),
-                                 line("Depreciation", depreciation, Y::Sum),
-                                 line("Operating income", operating, Y::Sum), line("Interest", interest, Y::Sum),
-                                 line("Income before tax", beforeTax, Y::Sum), line("Income tax", tax, Y::Sum),
-                                 line("Net income", netIncome, Y::Sum)}};
-    statements.cashFlow = {QStringLiteral("Cash flow"),
-                           {line("Net income", netIncome, Y::Sum), line("Depreciation", depreciation, Y::Sum),
-                            line("Asset purchases", purchases, Y::Sum), line("Loans received", received, Y::Sum),
-                            line("Principal repaid", principal, Y::Sum), line("Investments", investments, Y::Sum),
-                            line("Net cash flow", netCashFlow, Y::Sum),
-                            line("Cash at end of month", cash, Y::LastMonth)}};
+    statements.profitAndLoss
+        = {QStringLiteral("Profit and loss"),
+           {line("Revenue", revenue, Y::Sum), line("Direct costs", directCosts, Y::Sum),
+            line("Gross margin", grossMargin, Y::Sum), line("Salaries", salaries, Y::Sum),
+            line("Payroll burden", burden, Y::Sum), line("Expenses", expenses, Y::Sum),
+            line("Depreciation", depreciation, Y::Sum), line("Operating income", operating, Y::Sum),
+            line("Interest", interest, Y::Sum), line("Income before tax", beforeTax, Y::Sum),
+            line("Income tax", tax, Y::Sum), line("Net income", netIncome, Y::Sum)}};
+    statements.cashFlow
+        = {QStringLiteral("Cash flow"),
+           {line("Net income", netIncome, Y::Sum), line("Depreciation", depreciation, Y::Sum),
+            line("Asset purchases", purchases, Y::Sum), line("Loans received", received, Y::Sum),
+            line("Principal repaid", principal, Y::Sum), line("Investments", investments, Y::Sum),
+            line("Net cash flow", netCashFlow, Y::Sum), line("Cash at end of month", cash, Y::LastMonth)}};
     statements.balanceSheet
         = {QStringLiteral("Balance sheet"),
            {line("Cash", cash, Y::LastMonth), line("Fixed assets", fixedAssets, Y::LastMonth),

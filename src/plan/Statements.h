@@ -48,7 +48,7 @@ namespace CashFlow {
 enum Line {
     NetIncome,
     Depreciation,
-    AssetPurchases,  // negative: money going out
+    AssetPurchases, // negative: money going out
     LoansReceived,
     PrincipalRepaid, // negative
     Investments,

@@ -6,7 +6,10 @@
 
 namespace plan {
 
-enum class ByteOrderMark { Without, With };
+enum class ByteOrderMark {
+    Without,
+    With
+};
 
 // The three statements as CSV for other programs: UTF-8, RFC 4180 (commas, CR LF), a
 // header row `Statement,Line,<YYYY-MM of each month>,Year 1,Year 2,Year 3`, then one

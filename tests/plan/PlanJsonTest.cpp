@@ -1,8 +1,8 @@
 // The plan file: what is written reads back the same, and a faulty or hostile file is
 // refused naming its first fault.
+#include "plan/PlanJson.h"
 #include "PlanGenerator.h"
 #include "plan/PlanError.h"
-#include "plan/PlanJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,6 +54,8 @@ TEST(PlanJson, WrittenPlansReadBackUnchanged)
     person.people[0].endMonth = std::nullopt;
     EXPECT_EQ(planFromJson(planToJson(person), QStringLiteral("plan.json")), person);
     EXPECT_TRUE(planToJson(person).contains("\"endMonth\": null"));
+    EXPECT_EQ(planFromJson(QByteArrayLiteral("\xEF\xBB\xBF") + planToJson(person), QStringLiteral("plan.json")), person)
+        << "saved by an editor that writes a byte-order mark";
 }
 
 TEST(PlanJson, FaultyFilesAreRefusedNamingTheFirstFault)
@@ -92,19 +94,19 @@ TEST(PlanJson, FaultyFilesAreRefusedNamingTheFirstFault)
          "revenue[0].startMonth: Start month must be a whole number from 1 to 36"},
         {"start month 1.5", edited([](O &o) { o[QStringLiteral("startMonth")] = 1.5; }, QStringLiteral("expenses")),
          "expenses[0].startMonth: Start month"},
-        {"start month as text", edited([](O &o) { o[QStringLiteral("startMonth")] = QStringLiteral("3"); },
-                                       QStringLiteral("expenses")),
+        {"start month as text",
+         edited([](O &o) { o[QStringLiteral("startMonth")] = QStringLiteral("3"); }, QStringLiteral("expenses")),
          "expenses[0].startMonth: Start month"},
         {"huge term", edited([](O &o) { o[QStringLiteral("termMonths")] = 1e300; }, QStringLiteral("financing")),
          "financing[0].termMonths: Term (months) must be a whole number from 1 to 600"},
-        {"unknown kind", edited([](O &o) { o[QStringLiteral("kind")] = QStringLiteral("unit sales"); },
-                                QStringLiteral("revenue")),
+        {"unknown kind",
+         edited([](O &o) { o[QStringLiteral("kind")] = QStringLiteral("unit sales"); }, QStringLiteral("revenue")),
          "Kind must be \"Unit sales\", \"Recurring\" or \"Billable hours\""},
-        {"one-off as text", edited([](O &o) { o[QStringLiteral("oneOff")] = QStringLiteral("yes"); },
-                                   QStringLiteral("expenses")),
+        {"one-off as text",
+         edited([](O &o) { o[QStringLiteral("oneOff")] = QStringLiteral("yes"); }, QStringLiteral("expenses")),
          "expenses[0].oneOff must be true or false"},
-        {"negative price", edited([](O &o) { o[QStringLiteral("price")] = QStringLiteral("-1"); },
-                                  QStringLiteral("revenue")),
+        {"negative price",
+         edited([](O &o) { o[QStringLiteral("price")] = QStringLiteral("-1"); }, QStringLiteral("revenue")),
          "Price must be a number from 0 to 1000000000"},
         {"end before start",
          edited(
@@ -116,8 +118,8 @@ TEST(PlanJson, FaultyFilesAreRefusedNamingTheFirstFault)
          "People line 1: End month must not come before the start month"},
         {"long name", edited([](O &o) { o[QStringLiteral("name")] = QString(201, u'x'); }, QStringLiteral("assets")),
          "Name takes at most 200 characters"},
-        {"control character", edited([](O &o) { o[QStringLiteral("role")] = QStringLiteral("a\nb"); },
-                                     QStringLiteral("people")),
+        {"control character",
+         edited([](O &o) { o[QStringLiteral("role")] = QStringLiteral("a\nb"); }, QStringLiteral("people")),
          "Role takes no tabs, line breaks"},
         {"too many lines",
          edited([](O &o) { o[QStringLiteral("assets")] = QJsonArray::fromStringList(QStringList(1001, {})); }),

@@ -1,7 +1,9 @@
 // Plans stored in a business database, on a file and on a server: what is saved loads
 // back, a save is all or nothing, a damaged value is named, and a database of the
 // version before the plan gains its tables.
+#include "plan/PlanStore.h"
 #include "PlanGenerator.h"
+#include "db/Backup.h"
 #include "db/Connection.h"
 #include "db/ConnectionString.h"
 #include "db/Statement.h"
@@ -10,11 +12,12 @@
 #include "db/schema/Schema.h"
 #include "db/schema/SchemaTables.h"
 #include "plan/PlanError.h"
-#include "plan/PlanStore.h"
+#include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +25,10 @@ using namespace plan;
 
 namespace {
 
-enum class Engine { File, Server };
+enum class Engine {
+    File,
+    Server
+};
 
 class PlanStorage : public testing::TestWithParam<Engine>
 {
@@ -91,6 +97,17 @@ TEST_P(PlanStorage, SavedPlanLoadsBackForItsBusinessOnly)
     EXPECT_FALSE(store.load(1));
     EXPECT_EQ(store.load(2), garage);
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM PlanRevenue WHERE BusinessInformationId = 1")), "0");
+
+    // A deleted business's plan goes with the next plan stored.
+    connection.execute(QStringLiteral("DELETE FROM BusinessInformation WHERE BusinessInformationId = 2"));
+    store.save(1, smaller);
+    for (const char *table :
+         {"PlanSettings", "PlanRevenue", "PlanPeople", "PlanExpenses", "PlanFinancing", "PlanAssets"})
+        EXPECT_EQ(
+            scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE BusinessInformationId = 2").arg(QLatin1String(table))),
+            "0")
+            << table;
+    EXPECT_EQ(store.load(1), smaller);
 }
 
 TEST_P(PlanStorage, RefusedSaveLeavesTheStoredPlanAsItWas)
@@ -167,6 +184,96 @@ TEST_P(PlanStorage, DatabaseOfTheVersionBeforeGainsThePlanTables)
     const Plan plan = plan_testing::PlanGenerator(8).next(1);
     PlanStore(connection).save(2, plan);
     EXPECT_EQ(PlanStore(connection).load(2), plan);
+}
+
+// Plans travel with the databases: a file's backup restored onto a server, and a
+// server's backup restored into a program folder, hold the same plans; a backup made
+// before plans existed is restored with their tables.
+TEST(PlanBackup, PlansTravelBetweenEnginesAndOldBackupsRestore)
+{
+    QTemporaryDir temporary;
+    const QString office = temporary.filePath(QStringLiteral("office"));
+    db::Schema::createProgramDatabases(office);
+    const Plan plan = plan_testing::PlanGenerator(9).next(3);
+    {
+        db::Connection connection;
+        connection.openFile(QDir(office).filePath(QStringLiteral("Tallowmere.db")));
+        connection.execute(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Bakery')"));
+        PlanStore(connection).save(1, plan);
+    }
+    const QString fileBackup = temporary.filePath(QStringLiteral("from file"));
+    db::Backup::write(office, fileBackup);
+    const QString server = testing_support::PostgresServer::shared().createDatabase();
+    db::Backup::restore(fileBackup, server);
+    {
+        db::Connection connection;
+        connection.open(server);
+        EXPECT_EQ(PlanStore(connection).load(1), plan);
+    }
+    const QString serverBackup = temporary.filePath(QStringLiteral("from server"));
+    db::Backup::write(server, serverBackup);
+    const QString restored = temporary.filePath(QStringLiteral("restored"));
+    db::Schema::createProgramDatabases(restored);
+    db::Backup::restore(serverBackup, restored);
+    {
+        db::Connection connection;
+        connection.openFile(QDir(restored).filePath(QStringLiteral("Tallowmere.db")));
+        EXPECT_EQ(PlanStore(connection).load(1), plan);
+    }
+
+    // A backup of the version before plans.
+    {
+        db::Connection old;
+        old.openFile(QDir(fileBackup).filePath(QStringLiteral("Tallowmere.db")));
+        for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
+            old.executeScript(QStringLiteral("DROP TABLE %1").arg(table.name));
+        old.executeScript(QStringLiteral("PRAGMA user_version = 3"));
+    }
+    db::Backup::restore(fileBackup, restored);
+    EXPECT_EQ(db::Schema::check(QDir(restored).filePath(QStringLiteral("Tallowmere.db"))), QStringList());
+}
+
+// An office server of the version before plans: a user cannot make the tables and is
+// told who can and how; once its owner has upgraded and granted, the user keeps plans.
+TEST(PlanServerUpgrade, OwnerUpgradesUsersAreToldHow)
+{
+    testing_support::PostgresServer &server = testing_support::PostgresServer::shared();
+    const QString database = QUrl(server.createDatabase()).path().mid(1);
+    const QString owner = database + QStringLiteral("_owner"), user = database + QStringLiteral("_user");
+    server.admin(QStringLiteral("CREATE ROLE %1 LOGIN; CREATE ROLE %2 LOGIN; ALTER DATABASE %3 OWNER TO %1")
+                     .arg(owner, user, database));
+    const QString asOwner = server.uri(database, owner), asUser = server.uri(database, user);
+    const QString grants = QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO %1; "
+                                          "GRANT USAGE, SELECT ON ALL SEQUENCES IN SCHEMA public TO %1")
+                               .arg(user);
+    db::Schema::createProgramDatabases(asOwner);
+    {
+        db::PostgresSession session(asOwner);
+        for (const db::SchemaTables::Table &table : db::SchemaTables::planTables())
+            session.runScript(QStringLiteral("DROP TABLE \"%1\"").arg(table.name));
+        session.runScript(QStringLiteral("UPDATE tallowmere_schema SET version = 2 WHERE part = 'business'; ")
+                          + grants);
+        session.runScript(QStringLiteral("INSERT INTO \"BusinessInformation\" (\"BusninesName\") VALUES ('Bakery')"));
+    }
+    const auto openAsUser = [&](db::Connection &connection) {
+        connection.open(asUser);
+        db::Schema::requireBusinessDatabase(connection);
+    };
+    {
+        db::Connection connection;
+        const QString refused = testing_support::errorOf([&] { openAsUser(connection); });
+        EXPECT_TRUE(refused.contains(QStringLiteral("tallowmere-db upgrade"))) << refused.toStdString();
+    }
+
+    db::Schema::upgrade(asOwner);
+    db::PostgresSession owned(asOwner);
+    owned.runScript(grants);
+    EXPECT_EQ(db::PostgresSchema::check(owned), QStringList());
+    db::Connection connection;
+    openAsUser(connection);
+    const Plan plan = plan_testing::PlanGenerator(10).next(2);
+    PlanStore(connection).save(1, plan);
+    EXPECT_EQ(PlanStore(connection).load(1), plan);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, PlanStorage, testing::Values(Engine::File, Engine::Server),

@@ -32,7 +32,8 @@ protected:
         ASSERT_EQ(tool({QStringLiteral("init"), folder.path()}).exitCode, 0);
         database = folder.filePath(QStringLiteral("Tallowmere.db"));
         sql(QStringLiteral("INSERT INTO BusinessInformation (BusninesName) VALUES ('Bakery'), ('Garage')"));
-        sql(QStringLiteral("INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName) VALUES (2, 'Kim')"));
+        sql(QStringLiteral(
+            "INSERT INTO BusinessEmployees (BusinessInformationId, EmployeeFirstName) VALUES (2, 'Kim')"));
     }
 
     void sql(const QString &statement) { ASSERT_EQ(tool({QStringLiteral("sql"), database, statement}).exitCode, 0); }
@@ -115,7 +116,8 @@ TEST_F(PlanTool, RefusedImportChangesNothing)
         {{QStringLiteral("export"), database, QStringLiteral("3")}, 1, "holds no business with the key 3"},
         {{QStringLiteral("export"), database, QStringLiteral("1")}, 1, "Business 1 has no financial plan"},
         {{QStringLiteral("export"), database, QStringLiteral("1x")}, 1, "1x is not a business key"},
-        {{QStringLiteral("import"), database, QStringLiteral("1"), folder.filePath(QStringLiteral("none.json"))}, 1,
+        {{QStringLiteral("import"), database, QStringLiteral("1"), folder.filePath(QStringLiteral("none.json"))},
+         1,
          "none.json cannot be read"},
         {{QStringLiteral("print"), database, QStringLiteral("1")}, 2, "Usage: tallowmere-db plan"},
     };

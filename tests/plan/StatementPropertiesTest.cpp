@@ -28,8 +28,10 @@ void expectSound(const Plan &plan, const Statements &s, int seed)
     for (int m = 0; m < PlanMonths; ++m) {
         const auto at = [m](const MonthlyAmounts &line) { return line[m]; };
         SCOPED_TRACE(testing::Message() << "plan " << seed << ", month " << m + 1);
-        EXPECT_EQ(at(months(s.balanceSheet, bs::TotalAssets)), at(months(s.balanceSheet, bs::TotalLiabilitiesAndEquity)));
-        EXPECT_EQ(at(cash), (m == 0 ? plan.settings.startingCash : cash[m - 1]) + at(months(s.cashFlow, cf::NetCashFlow)));
+        EXPECT_EQ(at(months(s.balanceSheet, bs::TotalAssets)),
+                  at(months(s.balanceSheet, bs::TotalLiabilitiesAndEquity)));
+        EXPECT_EQ(at(cash),
+                  (m == 0 ? plan.settings.startingCash : cash[m - 1]) + at(months(s.cashFlow, cf::NetCashFlow)));
         EXPECT_EQ(at(months(s.balanceSheet, bs::Cash)), at(cash));
         EXPECT_EQ(at(months(s.profitAndLoss, pl::NetIncome)), at(months(s.cashFlow, cf::NetIncome)));
         EXPECT_EQ(at(months(s.profitAndLoss, pl::GrossMargin)),
@@ -46,7 +48,8 @@ void expectSound(const Plan &plan, const Statements &s, int seed)
     for (const Statement *statement : {&s.profitAndLoss, &s.cashFlow, &s.balanceSheet}) {
         for (int line = 0; line < statement->lines.size(); ++line) {
             const StatementLine &l = statement->line(line);
-            const bool balance = statement == &s.balanceSheet || (statement == &s.cashFlow && line == cf::CashAtEndOfMonth);
+            const bool balance
+                = statement == &s.balanceSheet || (statement == &s.cashFlow && line == cf::CashAtEndOfMonth);
             for (int y = 0; y < PlanYears; ++y) {
                 EXPECT_EQ(l.years[y], balance ? l.months[y * 12 + 11] : sum(l.months, y * 12, y * 12 + 12))
                     << "plan " << seed << ", " << l.name.toStdString() << ", year " << y + 1;

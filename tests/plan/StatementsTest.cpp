@@ -2,9 +2,9 @@
 // (data/<case>/statements.csv, from data/reference_statements.py), and the rules that
 // are easiest to get wrong: tax within a year, a loan's last payment, depreciation's
 // last month, the key figures.
+#include "plan/Statements.h"
 #include "plan/PlanError.h"
 #include "plan/PlanJson.h"
-#include "plan/Statements.h"
 #include "plan/StatementsCsv.h"
 
 #include <QDir>
@@ -30,14 +30,13 @@ Plan casePlan(const QString &name)
 }
 
 class WorkedOutPlan : public testing::TestWithParam<const char *>
-{
-};
+{ };
 
 TEST_P(WorkedOutPlan, StatementsAgreeToTheCent)
 {
     const QString name = QString::fromLatin1(GetParam());
-    const QByteArray expected = readFile(QDir(QStringLiteral(TALLOWMERE_PLAN_TEST_DATA))
-                                             .filePath(name + QStringLiteral("/statements.csv")));
+    const QByteArray expected
+        = readFile(QDir(QStringLiteral(TALLOWMERE_PLAN_TEST_DATA)).filePath(name + QStringLiteral("/statements.csv")));
     const QByteArray csv = statementsCsv(computeStatements(casePlan(name)), ByteOrderMark::Without);
     const QList<QByteArray> expectedRows = expected.split('\n');
     const QList<QByteArray> rows = csv.split('\n');
@@ -115,12 +114,15 @@ TEST(LoanRepayment, LastPaymentClearsTheBalanceExactly)
         const char *amount;
         const char *percent;
         int term;
-    } loans[] = {{"10000.00", "7.9", 12}, {"999.99", "0", 7}, {"0.05", "100", 3}, {"123456.78", "19.99", 35},
-                 {"1.00", "0", 3}};
+    } loans[] = {
+        {"10000.00", "7.9", 12}, {"999.99", "0", 7}, {"0.05", "100", 3}, {"123456.78", "19.99", 35}, {"1.00", "0", 3}};
     for (const auto &loan : loans) {
         Plan plan = emptyPlan();
-        plan.financing << Financing{QStringLiteral("Loan"), FinancingKind::Loan,
-                                    Money::parse(QString::fromLatin1(loan.amount)).value(), 1, d(loan.percent),
+        plan.financing << Financing{QStringLiteral("Loan"),
+                                    FinancingKind::Loan,
+                                    Money::parse(QString::fromLatin1(loan.amount)).value(),
+                                    1,
+                                    d(loan.percent),
                                     loan.term};
         const Statements statements = computeStatements(plan);
         const MonthlyAmounts &principal = statements.cashFlow.line(CashFlow::PrincipalRepaid).months;
@@ -144,8 +146,7 @@ TEST(Depreciation, LastMonthOfLifeTakesWhatRemains)
     Plan plan = emptyPlan();
     plan.assets << Asset{QStringLiteral("Van"), Money::fromCents(100000), 2, 3}
                 << Asset{QStringLiteral("Pen"), Money::fromCents(5), 1, 10};
-    const MonthlyAmounts &depreciation
-        = computeStatements(plan).profitAndLoss.line(ProfitAndLoss::Depreciation).months;
+    const MonthlyAmounts &depreciation = computeStatements(plan).profitAndLoss.line(ProfitAndLoss::Depreciation).months;
     // Van: 333.33, 333.33, 333.34 from month 2; pen: 0.01 a month until it is used up.
     const std::int64_t expected[] = {1, 33334, 33334, 33335, 1, 0, 0, 0, 0, 0, 0};
     for (int i = 0; i < 11; ++i)
@@ -174,6 +175,15 @@ TEST(KeyFigures, BreakEvenLowestCashAndRevenueNeeded)
     EXPECT_EQ(figures.lowestCashMonth, 7);
     EXPECT_EQ(figures.lowestCash, Money::fromCents(100000 - 84000 - 81000 - 76500 - 69750 - 59625 - 44437 - 21657));
 
+    // A cent of margin a month against a billion of salary a month needs more revenue
+    // than any amount holds.
+    Plan thin = emptyPlan();
+    thin.revenue << sales("1");
+    thin.revenue.back().price = d("1000000000");
+    thin.revenue.back().directCostPerUnit = d("999999999.99");
+    thin.people << Person{QStringLiteral("Chief"), std::nullopt, Money::fromCents(100'000'000'000), 1, std::nullopt};
+    EXPECT_FALSE(computeStatements(thin).keyFigures.breakEvenMonthlyRevenueYear1);
+
     const Statements none = computeStatements(emptyPlan());
     EXPECT_FALSE(none.keyFigures.breakEvenMonthlyRevenueYear1) << "no gross margin in year 1";
     EXPECT_FALSE(none.keyFigures.grossMarginPercent);
@@ -192,7 +202,8 @@ TEST(Statements, GrowthBeyondTheRangeNamesItsLine)
         computeStatements(plan);
         FAIL() << "no error";
     } catch (const PlanError &error) {
-        EXPECT_TRUE(error.description().contains(QStringLiteral("Revenue line 1 (Rocket)"))) << error.description().toStdString();
+        EXPECT_TRUE(error.description().contains(QStringLiteral("Revenue line 1 (Rocket)")))
+            << error.description().toStdString();
     }
 }
 

@@ -181,7 +181,7 @@ TEST_F(DatabaseTool, CheckNamesEveryDifferenceFromTheSchemaTheProgramExpects)
         {"ALTER TABLE ARTICLESOFINCORPORATION RENAME TO Old; CREATE TABLE ARTICLESOFINCORPORATION (ReportId INTEGER "
          "PRIMARY KEY AUTOINCREMENT, ReportName TEXT COLLATE NOCASE, Info TEXT); DROP TABLE Old",
          "Table ARTICLESOFINCORPORATION is not STRICT."},
-        {"PRAGMA user_version = 5", "Schema version 5, expected 3."},
+        {"PRAGMA user_version = 5", "Schema version 5, expected 4."},
         {"DROP INDEX BusinessTypeByBusiness", "Index BusinessTypeByBusiness is missing."},
         {"CREATE TABLE Notes (Note TEXT)", "The table Notes is not one of the program's."},
     };

@@ -176,12 +176,16 @@ void requireTables(PostgresSession &session)
 void upgrade(PostgresSession &session)
 {
     const auto businessVersion = [&session](const char *lock) {
-        const PostgresResult found
-            = session.run(QStringLiteral("SELECT version FROM %1 WHERE part = 'business'%2")
-                              .arg(QLatin1String(VersionTable), QLatin1String(lock)));
+        const PostgresResult found = session.run(QStringLiteral("SELECT version FROM %1 WHERE part = 'business'%2")
+                                                     .arg(QLatin1String(VersionTable), QLatin1String(lock)));
         return found.rowCount() == 1 ? found.value(0, 0).toInt() : Schema::ServerBusinessVersion;
     };
-    const int version = businessVersion("");
+    int version = 0;
+    try {
+        version = businessVersion("");
+    } catch (const DbError &) {
+        return; // not Tallowmere's tables: requireTables and check name what is missing
+    }
     if (version > Schema::ServerBusinessVersion) {
         throw DbError(QStringLiteral("The database %1 was made by a newer version of Tallowmere (schema %2).")
                           .arg(session.serverName())
@@ -197,15 +201,17 @@ void upgrade(PostgresSession &session)
                     session.runScript(tableScript(table));
             }
         }
-        session.run(QStringLiteral("UPDATE %1 SET version = $1 WHERE part = 'business'").arg(QLatin1String(VersionTable)),
-                    {Schema::ServerBusinessVersion});
+        session.run(
+            QStringLiteral("UPDATE %1 SET version = $1 WHERE part = 'business'").arg(QLatin1String(VersionTable)),
+            {Schema::ServerBusinessVersion});
         session.commit();
     } catch (const DbError &error) {
         session.rollback();
-        throw DbError(QStringLiteral("The database %1 holds the tables of an earlier version of Tallowmere, which could "
-                                     "not be brought up to date: %2 The owner of its tables brings them up to date "
-                                     "with: tallowmere-db upgrade %1")
-                          .arg(session.serverName(), error.description()));
+        throw DbError(
+            QStringLiteral("The database %1 holds the tables of an earlier version of Tallowmere, which could "
+                           "not be brought up to date: %2 The owner of its tables brings them up to date "
+                           "with: tallowmere-db upgrade %1")
+                .arg(session.serverName(), error.description()));
     } catch (...) {
         session.rollback();
         throw;

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -220,6 +219,13 @@ void deliverBusinessContent(Connection &connection)
                            {item.name, item.text});
 }
 
+// The business tables of the versions before the financial plan's (they come last).
+QList<Table> tablesBeforePlans()
+{
+    return SchemaTables::businessTables().first(SchemaTables::businessTables().size()
+                                                - SchemaTables::planTables().size());
+}
+
 QStringList tableColumns(Connection &connection, const QString &table)
 {
     QStringList columns;
@@ -322,7 +328,7 @@ void migrate(Connection &connection)
             connection.executeScript(dateAddedRules());
         }
         if (version < 3) // the index businesses are counted from; the others are older
-            connection.executeScript(indexesScript(SchemaTables::businessTables()));
+            connection.executeScript(indexesScript(tablesBeforePlans()));
         if (version < 4) { // the plan's tables, where no earlier step or hand made them
             QList<Table> missing;
             for (const Table &table : SchemaTables::planTables()) {
@@ -348,6 +354,12 @@ void upgrade(const QString &database)
     Connection connection;
     connection.openFile(database);
     requireBusinessDatabase(connection);
+    // A file that cannot be written is used as it is, but is not up to date.
+    Statement statement(connection, QStringLiteral("PRAGMA user_version"));
+    if (!statement.step() || statement.value(0).toInt() != BusinessVersion) {
+        throw DbError(QStringLiteral("The database %1 cannot be written; it was left as it is.")
+                          .arg(QDir::toNativeSeparators(connection.filePath())));
+    }
 }
 
 void requireBusinessDatabase(Connection &connection)
@@ -357,11 +369,9 @@ void requireBusinessDatabase(Connection &connection)
         PostgresSchema::requireTables(*server);
         return;
     }
-    for (const Table &table : SchemaTables::businessTables()) {
-        // An earlier version's file gets the plan's tables from the upgrade below.
-        const bool planTable = std::any_of(SchemaTables::planTables().begin(), SchemaTables::planTables().end(),
-                                           [&](const Table &plan) { return plan.name == table.name; });
-        if (!planTable && tableColumns(connection, table.name).isEmpty()) {
+    // An earlier version's file gets the plan's tables from the upgrade below.
+    for (const Table &table : tablesBeforePlans()) {
+        if (tableColumns(connection, table.name).isEmpty()) {
             throw DbError(QStringLiteral("%1 is not a Tallowmere business database: table %2 is missing.")
                               .arg(QDir::toNativeSeparators(connection.filePath()), table.name));
         }
