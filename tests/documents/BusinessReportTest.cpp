@@ -198,7 +198,11 @@ TEST(BusinessReportFailure, MissingDatabaseOrTableIsAnError)
 // no other: a business only looked at in the plan window has none.
 TEST_F(BusinessReport, FinancialPlanSectionOnlyForABusinessWithAPlan)
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    struct EnglishNumbers
+    {
+        EnglishNumbers() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+        ~EnglishNumbers() { QLocale::setDefault(QLocale::c()); }
+    } english;
     const int planned = addBusiness(QStringLiteral("BusninesName"), QStringLiteral("'Acme Bakery'"));
     const int unplanned = addBusiness(QStringLiteral("BusninesName"), QStringLiteral("'Brook Farm'"));
     plan::Plan bakery = plan::Plan::startingAfter(QDate(2026, 12, 8));
@@ -226,7 +230,6 @@ TEST_F(BusinessReport, FinancialPlanSectionOnlyForABusinessWithAPlan)
         EXPECT_TRUE(tail.contains(QLatin1String(expected))) << expected << "\n" << tail.toStdString();
 
     EXPECT_FALSE(buildBusinessReport(unplanned).contains(QStringLiteral("Financial Plan")));
-    QLocale::setDefault(QLocale::c());
 }
 
 TEST(BusinessReportTitle, NameAndDateShortEnoughForATitleAndAFileName)

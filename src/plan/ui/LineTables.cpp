@@ -41,13 +41,15 @@ template <class Line> Column<Line> textColumn(Field field, QString Line::*member
     return {{label(field), CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return line.*member; },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
-                // The plan's rules judge the length and the characters; a line without
-                // a name could not be told from the others.
+                // A line without a name could not be told from the others; the plan's
+                // rules judge the length and the characters.
                 const QString text = typed.trimmed();
                 if (text.isEmpty())
                     return QStringLiteral("%1 must not be empty.").arg(label(field));
-                line.*member = text;
-                return QString();
+                QString fault = textFault(field, text);
+                if (fault.isEmpty())
+                    line.*member = text;
+                return fault;
             }};
 }
 

@@ -9,8 +9,8 @@
 #include "plan/ui/PlanSession.h"
 #include "records/ui/FormTesting.h"
 #include "support/PdfText.h"
-#include "support/ui_ModalAnswer.h"
 #include "support/ui_Layout.h"
+#include "support/ui_ModalAnswer.h"
 #include "support/ui_WindowFit.h"
 
 #include <QAbstractAxis>
@@ -129,6 +129,7 @@ const RefusedCell RefusedCells[] = {
     {"Financing", "Term (months)", "0", "Term (months)"},
     {"Assets", "Useful life (months)", "1.5", "Useful life (months)"},
     {"Assets", "Name", "   ", "Name"},
+    {"Expenses", "Name", "Rent\tand rates", "Name"},
 };
 
 TEST_F(PlanWindowTest, ACellRefusesWhatItsFieldDoesNotTakeAndNothingIsStoredHalf)
