@@ -12,7 +12,7 @@ namespace {
 // What a cell does with its line: shows a value and writes a typed one (or says why not).
 template <class Line> struct Column
 {
-    LineTable::ColumnSpec spec;
+    LineTable::ColumnShape shape;
     std::function<QString(const PlanSession &, const Line &)> show;
     std::function<QString(const PlanSession &, Line &, const QString &)> write;
 };
@@ -205,7 +205,7 @@ template <class Line> class LineTableOf final : public LineTable
 {
 public:
     LineTableOf(QString title, QList<Line> Plan::*lines, QString newName, std::vector<Column<Line>> columns)
-        : LineTable(specsOf(columns))
+        : LineTable(shapesOf(columns))
         , m_title(std::move(title))
         , m_lines(lines)
         , m_newName(std::move(newName))
@@ -240,12 +240,12 @@ public:
     void remove(Plan &plan, int row) const override { (plan.*m_lines).removeAt(row); }
 
 private:
-    static std::vector<ColumnSpec> specsOf(const std::vector<Column<Line>> &columns)
+    static std::vector<ColumnShape> shapesOf(const std::vector<Column<Line>> &columns)
     {
-        std::vector<ColumnSpec> specs;
+        std::vector<ColumnShape> shapes;
         for (const Column<Line> &column : columns)
-            specs.push_back(column.spec);
-        return specs;
+            shapes.push_back(column.shape);
+        return shapes;
     }
 
     const Column<Line> &columnAt(int column) const { return m_columns.at(static_cast<size_t>(column)); }

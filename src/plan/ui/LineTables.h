@@ -33,10 +33,10 @@ public:
     virtual QString title() const = 0;
     virtual int rowCount(const Plan &plan) const = 0;
     int columnCount() const { return static_cast<int>(m_columns.size()); }
-    QString header(int column) const { return spec(column).label; }
-    CellEditor editor(int column) const { return spec(column).editor; }
+    QString header(int column) const { return shape(column).label; }
+    CellEditor editor(int column) const { return shape(column).editor; }
     // The texts a Choice cell offers.
-    QStringList choices(int column) const { return spec(column).choices; }
+    QStringList choices(int column) const { return shape(column).choices; }
 
     // The cell as shown and as offered for editing.
     virtual QString text(const PlanSession &session, int row, int column) const = 0;
@@ -54,7 +54,7 @@ public:
     // The tables of the five line tabs, in the tabs' order.
     static std::vector<std::unique_ptr<LineTable>> all();
 
-    struct ColumnSpec
+    struct ColumnShape
     {
         QString label; // the field's name in the rules, or the column's own
         CellEditor editor = CellEditor::Typed;
@@ -62,14 +62,14 @@ public:
     };
 
 protected:
-    explicit LineTable(std::vector<ColumnSpec> columns)
+    explicit LineTable(std::vector<ColumnShape> columns)
         : m_columns(std::move(columns))
     {
     }
-    const ColumnSpec &spec(int column) const { return m_columns.at(static_cast<size_t>(column)); }
+    const ColumnShape &shape(int column) const { return m_columns.at(static_cast<size_t>(column)); }
 
 private:
-    std::vector<ColumnSpec> m_columns;
+    std::vector<ColumnShape> m_columns;
 };
 
 } // namespace plan::ui
