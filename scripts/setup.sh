@@ -9,7 +9,7 @@ packages=(
     build-essential cmake ninja-build pkg-config git ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     libsqlite3-dev libpq-dev libcurl4-openssl-dev ca-certificates
-    qt6-webengine-dev qt6-webengine-dev-tools fonts-dejavu-core
+    qt6-webengine-dev qt6-webengine-dev-tools qt6-charts-dev fonts-dejavu-core
 )
 # What the tests, benchmarks and checks need besides: GoogleTest and Google Benchmark,
 # the test servers, Xvfb, a window manager and the accessibility bus, the format checker, and the Debian

@@ -2,9 +2,9 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/Schema.h"
 #include "db/ServerAddress.h"
 #include "db/Statement.h"
-#include "db/Schema.h"
 #include "db/schema/SchemaTables.h"
 #include "plan/PlanError.h"
 #include "plan/PlanJson.h"

@@ -2,6 +2,7 @@
 
 #include "db/Recordset.h"
 #include "db/schema/SchemaTables.h"
+#include "plan/PlanStore.h"
 
 namespace app {
 
@@ -34,6 +35,15 @@ void BusinessInformationController::moveCompleted()
 
 namespace {
 constexpr int KeyColumn = 0;
+}
+
+void BusinessInformationController::deleteRow()
+{
+    const std::optional<qint64> key = currentKey();
+    // The business first: were its deletion refused, its plan would still be there.
+    RecordFormController::deleteRow();
+    if (key)
+        plan::PlanStore(connection()).remove(*key);
 }
 
 std::optional<qint64> BusinessInformationController::currentKey() const

@@ -30,6 +30,7 @@ public:
 protected:
     QString query() const override;
     void moveCompleted() override;
+    void deleteRow() override;
 
 private:
     std::optional<int> rowOf(qint64 key) const;

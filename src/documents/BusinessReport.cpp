@@ -6,6 +6,8 @@
 #include "documents/RecordRow.h"
 #include "documents/ReportBuilder.h"
 #include "documents/ReportQueries.h"
+#include "plan/PlanStore.h"
+#include "plan/Statements.h"
 
 namespace documents {
 
@@ -21,9 +23,14 @@ BusinessReport makeBusinessReport(qint64 businessId)
 {
     db::Connection connection;
     connection.open(db::ConnectionStrings::document());
+    // The plan first: on a server the report's recordsets are still reading when they
+    // have been opened, and the connection runs one statement at a time.
+    const std::optional<plan::Plan> plan = plan::PlanStore(connection).load(businessId);
     const ReportQueries queries = ReportQueries::run(connection, businessId);
+    const std::optional<plan::Statements> statements
+        = plan ? std::optional<plan::Statements>(plan::computeStatements(*plan)) : std::nullopt;
     BusinessReport report;
-    report.text = ReportBuilder::build(queries);
+    report.text = ReportBuilder::build(queries, statements ? &*statements : nullptr);
     if (hasRows(*queries.business))
         report.businessName = RecordRow(*queries.business, 0)[db::tables::BusinessInformation::BusinessName].toString();
     connection.close();

@@ -12,7 +12,8 @@ struct BusinessReport
 };
 
 // The report for one business, read from the business database through its own
-// connection. Throws db::DbError when the database or a table cannot be read.
+// connection. Throws db::DbError when the database or a table cannot be read, and
+// plan::PlanError when its financial plan holds a value out of range.
 BusinessReport makeBusinessReport(qint64 businessId);
 
 // The report text alone.

@@ -3,6 +3,9 @@
 #include "db/schema/SchemaTables.h"
 #include "documents/RecordRow.h"
 #include "documents/ReportQueries.h"
+#include "plan/Statements.h"
+#include "plan/ui/KeyFiguresText.h"
+#include "plan/ui/PlanText.h"
 
 namespace documents {
 
@@ -13,7 +16,7 @@ constexpr QStringView SameLine = u"\t\t";
 
 } // namespace
 
-QString ReportBuilder::build(const ReportQueries &queries)
+QString ReportBuilder::build(const ReportQueries &queries, const plan::Statements *planStatements)
 {
     ReportBuilder builder;
     builder.appendGeneralInformation(*queries.business);
@@ -26,6 +29,8 @@ QString ReportBuilder::build(const ReportQueries &queries)
     builder.appendListSection(QStringLiteral("Business Long Term Goals"), *queries.longTermGoals,
                               db::tables::LongTermGoal::Goal);
     builder.appendEmployees(*queries.employees);
+    if (planStatements)
+        builder.appendFinancialPlan(*planStatements);
     return builder.m_text;
 }
 
@@ -79,6 +84,28 @@ void ReportBuilder::appendEmployees(const db::Recordset &employees)
         appendField(NewLine, row[column::Position]);
         appendField(NewLine, row[column::Qualifications]);
     }
+}
+
+void ReportBuilder::appendFinancialPlan(const plan::Statements &statements)
+{
+    using plan::ui::shownAmount;
+    appendHeading(QStringLiteral("Financial Plan"));
+    QStringList lines = plan::ui::keyFigureLines(statements);
+    if (const QString warning = plan::ui::cashWarning(statements); !warning.isEmpty())
+        lines << warning;
+    const plan::Statement &pnl = statements.profitAndLoss;
+    const plan::Statement &cash = statements.cashFlow;
+    for (int year = 0; year < plan::PlanYears; ++year) {
+        const auto total = [year](const plan::Statement &statement, int line) {
+            return shownAmount(statement.line(line).years.at(static_cast<size_t>(year)));
+        };
+        lines << QStringLiteral("Year %1: revenue %2, net income %3, cash at the year's end %4")
+                     .arg(year + 1)
+                     .arg(total(pnl, plan::ProfitAndLoss::Revenue), total(pnl, plan::ProfitAndLoss::NetIncome),
+                          total(cash, plan::CashFlow::CashAtEndOfMonth));
+    }
+    for (const QString &line : std::as_const(lines))
+        appendField(NewLine, line);
 }
 
 void ReportBuilder::appendHeading(const QString &heading)

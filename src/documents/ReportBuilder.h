@@ -3,8 +3,14 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 namespace db {
 class Recordset;
+}
+
+namespace plan {
+struct Statements;
 }
 
 namespace documents {
@@ -16,13 +22,16 @@ struct ReportQueries;
 class ReportBuilder
 {
 public:
-    static QString build(const ReportQueries &queries);
+    // With the statements of the business's financial plan, when it has one, the report
+    // ends with their key figures and year totals.
+    static QString build(const ReportQueries &queries, const plan::Statements *planStatements = nullptr);
 
 private:
     void appendGeneralInformation(const db::Recordset &business);
     void appendFirstRowSection(const QString &heading, const db::Recordset &rows, const QString &column);
     void appendListSection(const QString &heading, const db::Recordset &rows, const QString &column);
     void appendEmployees(const db::Recordset &employees);
+    void appendFinancialPlan(const plan::Statements &statements);
 
     void appendHeading(const QString &heading);
     // A Null value appends nothing at all; any other value its separator and its text.

@@ -202,13 +202,18 @@ void RecordFormController::resumeBrowsingIfDone()
 void RecordFormController::deleteCurrent()
 {
     run({
-        storing([this] { primary().deleteCurrent(); }),
+        storing([this] { deleteRow(); }),
         [this] { primary().moveNext(); },
         [this] {
             if (primary().eof())
                 primary().moveLast();
         },
     });
+}
+
+void RecordFormController::deleteRow()
+{
+    primary().deleteCurrent();
 }
 
 void RecordFormController::refresh()

@@ -109,6 +109,10 @@ protected:
     virtual void browsingResumed() { }
     // After load() has opened the new recordset, before the fields are bound to it.
     virtual void loaded() { }
+    // Delete's own step: deletes the row on screen (and what belongs to it alone).
+    virtual void deleteRow();
+
+    db::Connection &connection() const { return *m_connection; }
 
     db::Recordset &primary() const;
     void setStatus(const QString &text);

@@ -1,6 +1,8 @@
 // The report's text, built from a real database: the layout rules and the worked example.
 #include "documents/BusinessReport.h"
+#include "db/Connection.h"
 #include "db/DbError.h"
+#include "plan/PlanStore.h"
 #include "support/TempFolder.h"
 
 #include <QStringList>
@@ -187,6 +189,44 @@ TEST(BusinessReportFailure, MissingDatabaseOrTableIsAnError)
     testing_support::TempProgramFolder folder;
     folder.exec("DROP TABLE BusinessEmployees;");
     EXPECT_THROW(buildBusinessReport(1), db::DbError);
+}
+
+// The financial plan's section closes the report of a business that has a plan, and of
+// no other: a business only looked at in the plan window has none.
+TEST_F(BusinessReport, FinancialPlanSectionOnlyForABusinessWithAPlan)
+{
+    struct EnglishNumbers
+    {
+        EnglishNumbers() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+        ~EnglishNumbers() { QLocale::setDefault(QLocale::c()); }
+    } english;
+    const int planned = addBusiness(QStringLiteral("BusninesName"), QStringLiteral("'Acme Bakery'"));
+    const int unplanned = addBusiness(QStringLiteral("BusninesName"), QStringLiteral("'Brook Farm'"));
+    plan::Plan bakery = plan::Plan::startingAfter(QDate(2026, 12, 8));
+    plan::Expense rent;
+    rent.name = QStringLiteral("Rent");
+    rent.amount = plan::Money::fromCents(10000);
+    bakery.expenses.append(rent);
+    {
+        db::Connection connection;
+        connection.open(folder.connectionString());
+        plan::PlanStore(connection).save(planned, bakery);
+    }
+
+    const QString report = buildBusinessReport(planned);
+    const qsizetype section = report.indexOf(QStringLiteral("\r\n\tFinancial Plan\r\n"));
+    ASSERT_GE(section, 0) << report.toStdString();
+    // The last section: nothing of another follows it.
+    EXPECT_EQ(report.indexOf(QStringLiteral("\r\n\t"), section + 20), report.indexOf(QStringLiteral("\r\n\t\t"), section + 20));
+    const QString tail = report.mid(section);
+    for (const char *expected :
+         {"\t\tGross margin: none (no revenue)", "\t\tBreak-even month: not within the plan",
+          "\t\tCash runs out in January 2027", "\t\tLowest cash: (3,600.00) in December 2029",
+          "\t\tYear 1: revenue 0.00, net income (1,200.00), cash at the year's end (1,200.00)",
+          "\t\tYear 3: revenue 0.00, net income (1,200.00), cash at the year's end (3,600.00)"})
+        EXPECT_TRUE(tail.contains(QLatin1String(expected))) << expected << "\n" << tail.toStdString();
+
+    EXPECT_FALSE(buildBusinessReport(unplanned).contains(QStringLiteral("Financial Plan")));
 }
 
 TEST(BusinessReportTitle, NameAndDateShortEnoughForATitleAndAFileName)

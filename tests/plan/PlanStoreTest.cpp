@@ -6,13 +6,13 @@
 #include "db/Backup.h"
 #include "db/Connection.h"
 #include "db/ConnectionString.h"
-#include "db/Statement.h"
-#include "support/ServerSql.h"
 #include "db/Schema.h"
+#include "db/Statement.h"
 #include "db/schema/SchemaTables.h"
 #include "plan/PlanError.h"
 #include "support/ErrorOf.h"
 #include "support/PostgresServer.h"
+#include "support/ServerSql.h"
 
 #include <QDir>
 #include <QTemporaryDir>

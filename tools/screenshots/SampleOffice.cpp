@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/ProgramFolder.h"
 #include "db/Schema.h"
+#include "plan/PlanStore.h"
 
 #include <QDir>
 
@@ -71,6 +72,58 @@ const char *const FixedDates = "UPDATE BusinessInformation SET BusinessInformati
                                "UPDATE [Business Long Term Goal] SET BusinessLongTermGoalDate = '2026-12-07';"
                                "UPDATE [Business Short Term Goal] SET BusinessShortTermGoalDate = '2026-12-07';";
 
+plan::Decimal decimal(const char *text)
+{
+    return *plan::Decimal::parse(QLatin1String(text));
+}
+
+plan::Money money(const char *text)
+{
+    return *plan::Money::parse(QLatin1String(text));
+}
+
+// The bakery's first three years, starting in a fixed month so that the pictures show
+// the same on any day.
+plan::Plan bakeryPlan()
+{
+    plan::Plan bakery;
+    bakery.settings = {plan::YearMonth{2027, 1}, money("30000"), decimal("20"), decimal("12")};
+    plan::RevenueStream bread;
+    bread.name = QStringLiteral("Bread and pastries");
+    bread.firstQuantity = decimal("4000");
+    bread.monthlyGrowthPercent = decimal("2");
+    bread.price = decimal("3.50");
+    bread.directCostPercent = decimal("30");
+    plan::RevenueStream cafes;
+    cafes.name = QStringLiteral("Cafe contracts");
+    cafes.kind = plan::RevenueKind::Recurring;
+    cafes.startMonth = 3;
+    cafes.firstQuantity = decimal("2");
+    cafes.price = decimal("400");
+    cafes.churnPercent = decimal("5");
+    cafes.directCostPerUnit = decimal("120");
+    bakery.revenue = {bread, cafes};
+    bakery.people = {
+        {QStringLiteral("Head baker"), 1, money("3800"), 1, std::nullopt},
+        {QStringLiteral("Counter and deliveries"), 2, money("2400"), 1, std::nullopt},
+        {QStringLiteral("Pastry cook"), 3, money("2900"), 7, std::nullopt},
+    };
+    bakery.expenses = {
+        {QStringLiteral("Rent"), money("2200"), 1, decimal("0"), false},
+        {QStringLiteral("Utilities"), money("600"), 1, decimal("0.5"), false},
+        {QStringLiteral("Opening marketing"), money("3500"), 1, decimal("0"), true},
+    };
+    bakery.financing = {
+        {QStringLiteral("Owner's investment"), plan::FinancingKind::Investment, money("20000"), 1, decimal("0"), 12},
+        {QStringLiteral("Bank loan"), plan::FinancingKind::Loan, money("40000"), 1, decimal("6.5"), 60},
+    };
+    bakery.assets = {
+        {QStringLiteral("Ovens"), money("35000"), 1, 120},
+        {QStringLiteral("Shop fit-out"), money("18000"), 1, 60},
+    };
+    return bakery;
+}
+
 void run(const QString &connectionString, const char *statements)
 {
     db::Connection connection;
@@ -89,6 +142,10 @@ void fillSampleOffice(const QString &folder)
     run(business, BusinessRows);
     run(business, PlanningRows);
     run(business, FixedDates);
+    db::Connection connection;
+    connection.open(business);
+    plan::PlanStore(connection).save(1, bakeryPlan());
+    connection.close();
     run(QStringLiteral("Data Source=") + dir.filePath(QLatin1String(db::ConnectionStrings::RssDatabaseFile)), RssRows);
 }
 

@@ -14,6 +14,7 @@
 #include "documents/ui/EditorWindow.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
+#include "plan/ui/PlanWindow.h"
 #include "records/ui/BusinessPerspective.h"
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/BusinessType.h"
@@ -36,6 +37,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
@@ -153,6 +155,7 @@ private:
     void recordForms();
     void documentWindows();
     void publishingWindow();
+    void financialPlan();
     void resourceBrowser();
 
     app::GeneralInformation1 &mainWindow() const { return ui::WindowRegistry::get<app::GeneralInformation1>(); }
@@ -178,6 +181,7 @@ int Tour::run()
         part("record forms", [this] { recordForms(); });
         part("document windows", [this] { documentWindows(); });
         part("publishing window", [this] { publishingWindow(); });
+        part("financial plan", [this] { financialPlan(); });
     }
     part("resource browser", [this] { resourceBrowser(); });
     ui::WindowRegistry::clear();
@@ -403,6 +407,37 @@ void Tour::publishingWindow()
         throw TourError{QStringLiteral("the publishing window did not switch to its submission mode")};
     child<QListWidget>(window, "List1").setCurrentRow(0);
     shoot(window, QStringLiteral("publishing-submission"));
+    window.close();
+}
+
+void Tour::financialPlan()
+{
+    click(mainWindow(), "cmdFinancialPlan");
+    auto &window = ui::WindowRegistry::get<plan::ui::PlanWindow>();
+    window.resize(1100, 760);
+    const struct
+    {
+        const char *tab;
+        const char *picture;
+    } pages[] = {
+        {"Settings", "financial-plan-settings"},
+        {"Revenue", "financial-plan-revenue"},
+        {"People", "financial-plan-people"},
+        {"Statements", "financial-plan-statements"},
+        {"Charts", "financial-plan-charts"},
+    };
+    QTabWidget *tabs = window.tabs();
+    for (const auto &page : pages) {
+        int index = -1;
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == QLatin1String(page.tab))
+                index = i;
+        }
+        if (index < 0)
+            throw TourError{QStringLiteral("the plan window has no tab %1").arg(QLatin1String(page.tab))};
+        tabs->setCurrentIndex(index);
+        shoot(window, QLatin1String(page.picture));
+    }
     window.close();
 }
 

@@ -17,6 +17,7 @@
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
+#include "plan/ui/PlanWindow.h"
 #include "records/StripLayout.h"
 #include "records/ui/BusinessPerspective.h"
 #include "records/ui/BusinessPurpose.h"
@@ -96,6 +97,7 @@ void GeneralInformation1::buildPlanningMenu()
         case PlanningCommand::BusinessReport: return {&Self::viewReport, true};
         case PlanningCommand::BusinessResources: return {&Self::openBusinessResources, false};
         case PlanningCommand::ManageRssFeeds: return {&Self::manageRssFeeds, false};
+        case PlanningCommand::FinancialPlan: return {&Self::openFinancialPlan, true};
         }
         return {nullptr, false};
     };
@@ -331,6 +333,14 @@ void GeneralInformation1::viewReport()
     if (!mayHandOver())
         return;
     reportFailures([this] { documents::reportWindow().showForBusiness(businessInformationId()); });
+}
+
+void GeneralInformation1::openFinancialPlan()
+{
+    if (!mayHandOver())
+        return;
+    reportFailures(
+        [this] { ui::WindowRegistry::get<plan::ui::PlanWindow>().showForBusiness(businessInformationId()); });
 }
 
 void GeneralInformation1::openTemplate(const QString &reportName)

@@ -67,6 +67,7 @@ private:
     void openUserGuide();
     void showAbout();
     void viewReport();
+    void openFinancialPlan();
     void manageRssFeeds();
     template <class Form> void openPlanningForm();
     // A business being added has no key yet: nothing is handed over for it.

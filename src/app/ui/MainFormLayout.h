@@ -55,6 +55,8 @@ inline constexpr int LeftColumn = 600;
 inline constexpr int RightColumn = 2640;
 inline constexpr int Row[] = {300, 780, 1260, 1740, 2220};
 inline constexpr int TemplateGap = 100;
+// Financial Plan stands beside the second template button (Bylaws, as delivered).
+inline constexpr int PlanTop = Row[3] + 2 * (ButtonHeight + TemplateGap);
 } // namespace Menu
 
 // What a planning menu button opens.
@@ -68,6 +70,7 @@ enum class PlanningCommand {
     BusinessReport,
     BusinessResources,
     ManageRssFeeds,
+    FinancialPlan,
 };
 
 struct PlanningButton
@@ -91,6 +94,7 @@ inline constexpr PlanningButton PlanningButtons[] = {
     {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], PlanningCommand::BusinessReport},
     {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3], PlanningCommand::BusinessResources},
     {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], PlanningCommand::ManageRssFeeds},
+    {"cmdFinancialPlan", "Financial Plan", Menu::RightColumn, Menu::PlanTop, PlanningCommand::FinancialPlan},
 };
 
 // The hidden pattern of the template buttons stands where the first planning button
@@ -108,8 +112,10 @@ inline constexpr int TemplateRowsShown = 10;
 // column would otherwise leave the frame.
 constexpr int growthForTemplates(int count)
 {
+    // Financial Plan stands a row below the frame's design height: the frame grows by a
+    // button's height for it even without templates.
     if (count == 0)
-        return 0;
+        return Menu::ButtonHeight;
     const int shown = std::min(count, TemplateRowsShown);
     const int lastBottom = Menu::Row[3] + shown * TemplateStep + Menu::ButtonHeight;
     return std::max(shown * Menu::ButtonHeight, lastBottom + Menu::TemplateGap - Menu::Height);

@@ -23,8 +23,7 @@ namespace documents {
 
 namespace {
 
-// Draws a whole printout on a device; false when progress asked to stop.
-using Printout = std::function<bool(QPagedPaintDevice &, const PageProgress &)>;
+using Printout = PrintOutput::Printout;
 
 Printout textPrintout(const QString &text)
 {
@@ -174,6 +173,35 @@ void setUpForPreview(QPrinter &printer, const QString &documentName)
 
 } // namespace
 
+bool PrintOutput::printChoosingPrinter(QWidget *parent, const Printout &printout, const QString &documentName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    if (!choosePrinter(parent, printer))
+        return false;
+    return produce(parent, printer, printout);
+}
+
+bool PrintOutput::saveAsPdf(QWidget *parent, const Printout &printout, const QString &documentName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    if (!askForPdfFile(parent, printer, QStringLiteral("Save as PDF"),
+                       fileNameFor(documentName, QStringLiteral("pdf"))))
+        return false;
+    return produce(parent, printer, printout);
+}
+
+bool PrintOutput::preview(QWidget *parent, const Printout &printout, const QString &documentName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setUpForPreview(printer, documentName);
+    return reportingFailures(parent, [&] {
+        return previewPrintout(parent, printer, printout, documentName) && choosePrinter(parent, printer)
+               && produce(parent, printer, printout);
+    });
+}
+
 bool PrintOutput::printText(QWidget *parent, const QString &text, const QString &documentName)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -185,32 +213,17 @@ bool PrintOutput::printText(QWidget *parent, const QString &text, const QString 
 
 bool PrintOutput::printTextChoosingPrinter(QWidget *parent, const QString &text, const QString &documentName)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentName);
-    if (!choosePrinter(parent, printer))
-        return false;
-    return produce(parent, printer, textPrintout(text));
+    return printChoosingPrinter(parent, textPrintout(text), documentName);
 }
 
 bool PrintOutput::saveTextAsPdf(QWidget *parent, const QString &text, const QString &documentName)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentName);
-    if (!askForPdfFile(parent, printer, QStringLiteral("Save as PDF"),
-                       fileNameFor(documentName, QStringLiteral("pdf"))))
-        return false;
-    return produce(parent, printer, textPrintout(text));
+    return saveAsPdf(parent, textPrintout(text), documentName);
 }
 
 bool PrintOutput::previewText(QWidget *parent, const QString &text, const QString &documentName)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    setUpForPreview(printer, documentName);
-    const Printout printout = textPrintout(text);
-    return reportingFailures(parent, [&] {
-        return previewPrintout(parent, printer, printout, documentName) && choosePrinter(parent, printer)
-               && produce(parent, printer, printout);
-    });
+    return preview(parent, textPrintout(text), documentName);
 }
 
 bool PrintOutput::printList(QWidget *parent, const QAbstractItemView &view, const QString &title)

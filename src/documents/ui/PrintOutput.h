@@ -1,8 +1,13 @@
 #pragma once
 
+#include "documents/PageProgress.h"
+
 #include <QString>
 
+#include <functional>
+
 class QAbstractItemView;
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -20,6 +25,16 @@ namespace documents {
 class PrintOutput
 {
 public:
+    // Draws a whole printout on a device, a page at a time, telling progress after each;
+    // false when progress asked to stop. Throws PrintError when the device refuses.
+    using Printout = std::function<bool(QPagedPaintDevice &, const PageProgress &)>;
+
+    // Any printout through the same three ways as a text: the print dialog, a PDF file
+    // the user names, and the preview (whose Print goes on to the print dialog).
+    static bool printChoosingPrinter(QWidget *parent, const Printout &printout, const QString &documentName);
+    static bool saveAsPdf(QWidget *parent, const Printout &printout, const QString &documentName);
+    static bool preview(QWidget *parent, const Printout &printout, const QString &documentName);
+
     // Prints text page after page: every CR LF starts a new line, tabs are expanded,
     // long lines wrap. documentName names the print job (and the PDF's title).
     // True when the output was produced; false when the user cancelled the choice of

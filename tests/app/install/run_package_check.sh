@@ -44,7 +44,7 @@ field() {
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 depends=$(field Depends)
 for package in libpq5 ca-certificates fonts-dejavu-core libqt6core6 libqt6gui6 libqt6widgets6 \
-    libqt6printsupport6 libqt6webenginewidgets6 libcurl4 libsqlite3-0; do
+    libqt6printsupport6 libqt6webenginewidgets6 libqt6charts6 libcurl4 libsqlite3-0; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 [[ "$(field Maintainer)" =~ ^[^\<\>]+\ \<[^\<\>@\ ]+@[^\<\>@\ ]+\>$ ]] || fail "Maintainer without an address: $(field Maintainer)"

@@ -84,7 +84,7 @@ TEST_F(AccessibilityTest, EveryWindowIsAnnouncedAsAWindowNamedByItsCaption)
     auto &form = start();
     for (const char *command :
          {"cmdBusinessPurpose", "cmdBusinessType", "cmdBusinessPerspectives", "cmdEmployeeInformation",
-          "cmdLongTermGoals", "cmdShortTermGoals", "cmdViewReport", "cmdArticleOfCorporation_1"})
+          "cmdLongTermGoals", "cmdShortTermGoals", "cmdViewReport", "cmdArticleOfCorporation_1", "cmdFinancialPlan"})
         click(&form, command);
     trigger(form, "mnuEditTemplate");
 
@@ -100,7 +100,7 @@ TEST_F(AccessibilityTest, EveryWindowIsAnnouncedAsAWindowNamedByItsCaption)
         EXPECT_FALSE(window->windowTitle().isEmpty());
         EXPECT_EQ(accessible->text(QAccessible::Name), window->windowTitle());
     }
-    EXPECT_EQ(windows, 10);
+    EXPECT_EQ(windows, 11);
 }
 
 TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
@@ -119,7 +119,8 @@ TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
 
     ASSERT_TRUE(app::showMainForm());
     for (const char *command :
-         {"cmdBusinessPurpose", "cmdEmployeeInformation", "cmdViewReport", "cmdArticleOfCorporation_1", "Command1"})
+         {"cmdBusinessPurpose", "cmdEmployeeInformation", "cmdViewReport", "cmdArticleOfCorporation_1", "Command1",
+          "cmdFinancialPlan"})
         click(form, command);
     trigger(*form, "mnuRegisteredAgent");
     trigger(*form, "mnuEditTemplate");
@@ -130,7 +131,7 @@ TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
             ++windows;
         }
     }
-    EXPECT_EQ(windows, 8);
+    EXPECT_EQ(windows, 9);
 }
 
 TEST_F(AccessibilityTest, TextInsertedByAnAssistiveToolIsStoredButShowingARowChangesNothing)

@@ -8,6 +8,7 @@
 #include "documents/ui/DocumentWindows.h"
 #include "documents/ui/ReportWindow.h"
 #include "documents/ui/SelectTemplateWindow.h"
+#include "plan/ui/PlanWindow.h"
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/LongTermGoals.h"
 #include "rss/PublishingSettings.h"
@@ -298,8 +299,15 @@ TEST_F(MainFormTest, AddingABusinessMakesItsGeneratedKeyCurrentOnceStored)
     EXPECT_EQ(form.businessInformationId(), keyOf("Dune Surf School"));
     EXPECT_EQ(statusOf(&form), "Business Currently In System: 2");
 
+    // Its plan goes with it; another business's stays.
+    for (const char *business : {"Acme Bakery", "Dune Surf School"})
+        folder.exec(
+            QStringLiteral("INSERT INTO PlanSettings (BusinessInformationId, PlanFirstMonth, PlanStartingCash, "
+                           "PlanTaxRatePercent, PlanPayrollBurdenPercent) VALUES (%1, '2027-01', '0', '0', '0')")
+                .arg(keyOf(business)));
     click(&form, "cmdDelete");
     EXPECT_EQ(folder.scalar("select count(*) from BusinessInformation"), "1");
+    EXPECT_EQ(folder.scalar("select BusinessInformationId from PlanSettings"), QString::number(keyOf("Acme Bakery")));
     EXPECT_EQ(name(form), "Acme Bakery");
     EXPECT_TRUE(dialogs->messages.empty());
 }
@@ -319,9 +327,9 @@ TEST_F(MainFormTest, AddAndEditPutTheCursorInTheFirstFieldAndANewBusinessHandsNo
     EXPECT_TRUE(shows(&form, "cmdUpdate"));
 
     // The key on hand is still the previous business's: nothing opens for it.
-    const char *handOvers[] = {"cmdBusinessPurpose",     "cmdBusinessType",  "cmdBusinessPerspectives",
-                               "cmdEmployeeInformation", "cmdLongTermGoals", "cmdShortTermGoals",
-                               "cmdViewReport"};
+    const char *handOvers[]
+        = {"cmdBusinessPurpose", "cmdBusinessType",   "cmdBusinessPerspectives", "cmdEmployeeInformation",
+           "cmdLongTermGoals",   "cmdShortTermGoals", "cmdViewReport",           "cmdFinancialPlan"};
     for (const char *button : handOvers)
         EXPECT_FALSE(buttonOf(&form, button)->isEnabled()) << button;
     EXPECT_FALSE(form.templateColumn()->isEnabled());
@@ -410,6 +418,15 @@ TEST_F(MainFormTest, PlanningButtonsHandTheBusinessOnScreenToTheirForms)
 
     click(&form, "Command1");
     EXPECT_TRUE(ui::WindowRegistry::get<rss::FrmRssGenerator>().isVisible());
+
+    click(&form, "cmdFinancialPlan");
+    auto &plan = ui::WindowRegistry::get<plan::ui::PlanWindow>();
+    EXPECT_TRUE(plan.isVisible());
+    EXPECT_EQ(plan.windowTitle(), "Financial Plan - Brook Farm");
+    click(&form, "cmdPrevious");
+    click(&form, "cmdFinancialPlan");
+    EXPECT_EQ(plan.businessInformationId(), keyOf("Acme Bakery"));
+    EXPECT_EQ(plan.windowTitle(), "Financial Plan - Acme Bakery");
 }
 
 TEST_F(MainFormTest, ReportTemplateButtonsAndEditTemplateOpenTheDocumentWindows)

@@ -1,0 +1,180 @@
+#include "plan/ui/PlanPrintout.h"
+
+#include "documents/PrintError.h"
+#include "plan/ui/KeyFiguresText.h"
+#include "plan/ui/PlanCharts.h"
+#include "plan/ui/PlanText.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QPalette>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace plan::ui {
+
+namespace {
+
+constexpr int Year1Months = 12;
+constexpr qreal MarginMillimetres = 12;
+
+QString cell(const QString &text, bool number)
+{
+    return (number ? QStringLiteral("<td align=\"right\">") : QStringLiteral("<td>")) + text.toHtmlEscaped()
+           + QStringLiteral("</td>");
+}
+
+QString statementTable(const Statement &statement, const Statements &statements, const QLocale &locale)
+{
+    QString html = QStringLiteral("<h3>") + statement.name.toHtmlEscaped()
+                   + QStringLiteral("</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>")
+                   + cell(QString(), false);
+    for (int month = 1; month <= Year1Months; ++month)
+        html
+            += QStringLiteral("<th>")
+               + locale.toString(statements.calendarMonth(month).firstDay(), QStringLiteral("MMM yyyy")).toHtmlEscaped()
+               + QStringLiteral("</th>");
+    for (int year = 1; year <= PlanYears; ++year)
+        html += QStringLiteral("<th>Year %1</th>").arg(year);
+    html += QStringLiteral("</tr>");
+    for (const StatementLine &line : statement.lines) {
+        html += QStringLiteral("<tr>") + cell(line.name, false);
+        for (int month = 0; month < Year1Months; ++month)
+            html += cell(shownAmount(line.months.at(static_cast<size_t>(month)), locale), true);
+        for (const Money year : line.years)
+            html += cell(shownAmount(year, locale), true);
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString settingsSummary(const Plan &plan, const QLocale &locale)
+{
+    const PlanSettings &settings = plan.settings;
+    const QStringList rows = {
+        QStringLiteral("First month: %1").arg(shownMonth(settings.firstMonth, locale)),
+        QStringLiteral("Starting cash: %1").arg(shownAmount(settings.startingCash, locale)),
+        QStringLiteral("Income-tax rate: %1").arg(shownPercent(settings.taxRatePercent, locale)),
+        QStringLiteral("Payroll burden: %1").arg(shownPercent(settings.payrollBurdenPercent, locale)),
+        QStringLiteral("Lines: %1 revenue streams, %2 people, %3 expenses, %4 financing, %5 assets")
+            .arg(plan.revenue.size())
+            .arg(plan.people.size())
+            .arg(plan.expenses.size())
+            .arg(plan.financing.size())
+            .arg(plan.assets.size()),
+    };
+    QString html;
+    for (const QString &row : rows)
+        html += row.toHtmlEscaped() + QStringLiteral("<br>");
+    return html;
+}
+
+// Charts are drawn in their light colours on paper, whatever the desktop's scheme.
+QPalette paperPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    return palette;
+}
+
+} // namespace
+
+PlanPrintout::PlanPrintout(QString businessName, Plan plan, Statements statements, QLocale locale)
+    : m_businessName(std::move(businessName))
+    , m_plan(std::move(plan))
+    , m_statements(std::move(statements))
+    , m_locale(std::move(locale))
+{
+}
+
+QPageSize::PageSizeId PlanPrintout::paperFor(const QLocale &locale)
+{
+    // Where letter paper is the custom: the United States, Canada, Mexico, the
+    // Philippines and much of Latin America.
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::Philippines:
+    case QLocale::Chile:
+    case QLocale::Colombia:
+    case QLocale::CostaRica:
+    case QLocale::Guatemala:
+    case QLocale::Panama:
+    case QLocale::PuertoRico:
+    case QLocale::Venezuela: return QPageSize::Letter;
+    default: return QPageSize::A4;
+    }
+}
+
+QString PlanPrintout::html() const
+{
+    QString html = QStringLiteral("<h1>") + QStringLiteral("Financial Plan - %1").arg(m_businessName).toHtmlEscaped()
+                   + QStringLiteral("</h1><h2>Settings</h2>") + settingsSummary(m_plan, m_locale)
+                   + QStringLiteral("<h2>Key figures</h2>");
+    for (const QString &line : keyFigureLines(m_statements, m_locale))
+        html += line.toHtmlEscaped() + QStringLiteral("<br>");
+    if (const QString warning = cashWarning(m_statements, m_locale); !warning.isEmpty())
+        html += QStringLiteral("<b>") + warning.toHtmlEscaped() + QStringLiteral("</b><br>");
+    html += statementTable(m_statements.profitAndLoss, m_statements, m_locale);
+    html += statementTable(m_statements.cashFlow, m_statements, m_locale);
+    html += statementTable(m_statements.balanceSheet, m_statements, m_locale);
+    return html;
+}
+
+bool PlanPrintout::print(QPagedPaintDevice &device, const documents::PageProgress &progress) const
+{
+    if (auto *printer = dynamic_cast<QPrinter *>(&device); printer && printer->outputFormat() == QPrinter::PdfFormat)
+        device.setPageSize(QPageSize(paperFor(m_locale)));
+    device.setPageOrientation(QPageLayout::Landscape);
+    device.setPageMargins(QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres, MarginMillimetres),
+                          QPageLayout::Millimeter);
+
+    QTextDocument text;
+    text.documentLayout()->setPaintDevice(&device);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(7);
+    // Without ligatures: "Profit" is found by a search in the PDF, not "Pro\uFB01t".
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    text.setDefaultFont(font);
+    text.setHtml(html());
+    const QSizeF page(device.width(), device.height());
+    text.setPageSize(page);
+    const int textPages = text.pageCount();
+    const int pages = textPages + static_cast<int>(std::size(AllCharts));
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw documents::PrintError(QStringLiteral("The printout of the financial plan could not be started."));
+    for (int i = 0; i < textPages; ++i) {
+        if (i > 0)
+            device.newPage();
+        painter.save();
+        painter.translate(0, -i * page.height());
+        text.drawContents(&painter, QRectF(QPointF(0, i * page.height()), page));
+        painter.restore();
+        if (!progress(i + 1, static_cast<double>(i + 1) / pages))
+            return false;
+    }
+    int done = textPages;
+    for (const PlanChart kind : AllCharts) {
+        device.newPage();
+        QGraphicsScene scene;
+        QChart *chart = makeChart(kind, m_statements, paperPalette());
+        scene.addItem(chart); // the scene deletes it
+        // Laid out at a screen's size, then drawn scaled to the page: text stays text.
+        chart->resize(1000, 1000 * page.height() / page.width());
+        scene.render(&painter, QRectF(QPointF(0, 0), page), chart->geometry());
+        ++done;
+        if (!progress(done, static_cast<double>(done) / pages))
+            return false;
+    }
+    if (!painter.end())
+        throw documents::PrintError(QStringLiteral("The printout of the financial plan could not be finished."));
+    return true;
+}
+
+} // namespace plan::ui
