@@ -217,13 +217,13 @@ TEST_F(BusinessReport, FinancialPlanSectionOnlyForABusinessWithAPlan)
     const qsizetype section = report.indexOf(QStringLiteral("\r\n\tFinancial Plan\r\n"));
     ASSERT_GE(section, 0) << report.toStdString();
     // The last section: nothing of another follows it.
-    EXPECT_EQ(report.indexOf(QStringLiteral("\r\n\t"), section + 20), report.indexOf(QStringLiteral("\r\n\t\t"), section + 20));
+    EXPECT_EQ(report.indexOf(QStringLiteral("\r\n\t"), section + 20),
+              report.indexOf(QStringLiteral("\r\n\t\t"), section + 20));
     const QString tail = report.mid(section);
-    for (const char *expected :
-         {"\t\tGross margin: none (no revenue)", "\t\tBreak-even month: not within the plan",
-          "\t\tCash runs out in January 2027", "\t\tLowest cash: (3,600.00) in December 2029",
-          "\t\tYear 1: revenue 0.00, net income (1,200.00), cash at the year's end (1,200.00)",
-          "\t\tYear 3: revenue 0.00, net income (1,200.00), cash at the year's end (3,600.00)"})
+    for (const char *expected : {"\t\tGross margin: none (no revenue)", "\t\tBreak-even month: not within the plan",
+                                 "\t\tCash runs out in January 2027", "\t\tLowest cash: (3,600.00) in December 2029",
+                                 "\t\tYear 1: revenue 0.00, net income (1,200.00), cash at the year's end (1,200.00)",
+                                 "\t\tYear 3: revenue 0.00, net income (1,200.00), cash at the year's end (3,600.00)"})
         EXPECT_TRUE(tail.contains(QLatin1String(expected))) << expected << "\n" << tail.toStdString();
 
     EXPECT_FALSE(buildBusinessReport(unplanned).contains(QStringLiteral("Financial Plan")));

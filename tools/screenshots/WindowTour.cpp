@@ -420,10 +420,8 @@ void Tour::financialPlan()
         const char *tab;
         const char *picture;
     } pages[] = {
-        {"Settings", "financial-plan-settings"},
-        {"Revenue", "financial-plan-revenue"},
-        {"People", "financial-plan-people"},
-        {"Statements", "financial-plan-statements"},
+        {"Settings", "financial-plan-settings"}, {"Revenue", "financial-plan-revenue"},
+        {"People", "financial-plan-people"},     {"Statements", "financial-plan-statements"},
         {"Charts", "financial-plan-charts"},
     };
     QTabWidget *tabs = window.tabs();

@@ -118,9 +118,8 @@ TEST_F(AccessibilityTest, EveryAccessKeyOfAWindowRunsOneCommand)
     EXPECT_TRUE(QTest::qWaitFor([form] { return !form->isVisible(); }));
 
     ASSERT_TRUE(app::showMainForm());
-    for (const char *command :
-         {"cmdBusinessPurpose", "cmdEmployeeInformation", "cmdViewReport", "cmdArticleOfCorporation_1", "Command1",
-          "cmdFinancialPlan"})
+    for (const char *command : {"cmdBusinessPurpose", "cmdEmployeeInformation", "cmdViewReport",
+                                "cmdArticleOfCorporation_1", "Command1", "cmdFinancialPlan"})
         click(form, command);
     trigger(*form, "mnuRegisteredAgent");
     trigger(*form, "mnuEditTemplate");
