@@ -67,12 +67,15 @@ StatementsPage::StatementsPage(PlanSession &session, QWidget *parent)
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setTabKeyNavigation(false);
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        // Rows of one line of text each, at a fixed height so that the table's own
+        // height below fits them exactly.
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 4);
         heading->setBuddy(table);
         // Every line shows at once; the page scrolls rather than each table.
-        table->setMinimumHeight(table->horizontalHeader()->sizeHint().height()
-                                + model->rowCount() * table->verticalHeader()->defaultSectionSize()
-                                + table->horizontalScrollBar()->sizeHint().height() + 2 * table->frameWidth());
+        table->setFixedHeight(table->horizontalHeader()->sizeHint().height()
+                              + model->rowCount() * table->verticalHeader()->defaultSectionSize()
+                              + table->horizontalScrollBar()->sizeHint().height() + 2 * table->frameWidth());
         layout->addWidget(heading);
         layout->addWidget(table);
         m_models.push_back(model);
