@@ -1,0 +1,56 @@
+#include "rss/ui/FeedFormatMenu.h"
+
+#include "base/Error.h"
+#include "rss/FeedFormat.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace rss {
+
+namespace {
+
+const char *actionName(FeedFormat format)
+{
+    switch (format) {
+    case FeedFormat::Rss091: return "mnuFeedRss091";
+    case FeedFormat::Rss20: return "mnuFeedRss20";
+    case FeedFormat::Atom10: return "mnuFeedAtom10";
+    }
+    return "";
+}
+
+} // namespace
+
+QMenu *addFeedFormatMenu(QMenuBar *bar, std::function<void(const QString &)> report)
+{
+    QMenu *menu = bar->addMenu(QStringLiteral("Feed F&ormat"));
+    menu->setObjectName(QStringLiteral("mnuFeedFormat"));
+    auto *group = new QActionGroup(menu);
+    group->setExclusive(true);
+    const FeedFormat kept = keptFeedFormat();
+    for (const FeedFormat format : FeedFormats) {
+        QAction *action = menu->addAction(feedFormatName(format));
+        action->setObjectName(QLatin1String(actionName(format)));
+        action->setCheckable(true);
+        action->setChecked(format == kept);
+        group->addAction(action);
+        QObject::connect(action, &QAction::triggered, menu, [menu, format, report] {
+            try {
+                keepFeedFormat(format);
+            } catch (const base::Error &error) {
+                report(error.description());
+                menu->findChild<QAction *>(QLatin1String(actionName(keptFeedFormat())))->setChecked(true);
+            }
+        });
+    }
+    // Another window may have changed the kept format since: the menu shows it as it is.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        if (QAction *current = menu->findChild<QAction *>(QLatin1String(actionName(keptFeedFormat()))))
+            current->setChecked(true);
+    });
+    return menu;
+}
+
+} // namespace rss
