@@ -21,6 +21,17 @@ const char *actionName(FeedFormat format)
     return "";
 }
 
+// The format's name with its access key.
+QString caption(FeedFormat format)
+{
+    switch (format) {
+    case FeedFormat::Rss091: return QStringLiteral("RSS &0.91");
+    case FeedFormat::Rss20: return QStringLiteral("RSS &2.0");
+    case FeedFormat::Atom10: return QStringLiteral("&Atom 1.0");
+    }
+    return {};
+}
+
 } // namespace
 
 QMenu *addFeedFormatMenu(QMenuBar *bar, std::function<void(const QString &)> report)
@@ -31,7 +42,7 @@ QMenu *addFeedFormatMenu(QMenuBar *bar, std::function<void(const QString &)> rep
     group->setExclusive(true);
     const FeedFormat kept = keptFeedFormat();
     for (const FeedFormat format : FeedFormats) {
-        QAction *action = menu->addAction(feedFormatName(format));
+        QAction *action = menu->addAction(caption(format));
         action->setObjectName(QLatin1String(actionName(format)));
         action->setCheckable(true);
         action->setChecked(format == kept);
