@@ -82,7 +82,9 @@ QByteArray rss20Bytes(const PublishingSettings &channel, const std::vector<RssIt
     for (const RssItem &item : items) {
         out << "<item>\r\n";
         out.element("title", item.title);
-        out.element("link", item.link);
+        // An empty link would be read as a link to the feed itself.
+        if (!item.link.isEmpty())
+            out.element("link", item.link);
         out.element("description", item.description);
         out << "<guid isPermaLink=\"false\">" << escapeXmlText(itemTagId(site, item.id)) << "</guid>\r\n";
         if (item.dateAdded.isValid())
