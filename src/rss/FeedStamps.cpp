@@ -88,10 +88,11 @@ QUrl feedSiteAddress(const QString &webSiteUrl)
 QString selfLink(const QUrl &site, const QString &fileName)
 {
     QUrl link = site;
-    QString path = link.path();
+    // Decoded both ways, so that a name holding "%20" is that name and not a space.
+    QString path = link.path(QUrl::FullyDecoded);
     if (!path.endsWith(u'/'))
         path += u'/';
-    link.setPath(path + fileName);
+    link.setPath(path + fileName, QUrl::DecodedMode);
     return link.toString(QUrl::FullyEncoded);
 }
 

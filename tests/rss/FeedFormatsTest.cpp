@@ -106,6 +106,8 @@ TEST(FeedStamps, TheSiteGivesTheHostOfTheIdsAndTheSelfLink)
     // A file name that looks like a query or a fragment stays part of the path.
     EXPECT_EQ(selfLink(feedSiteAddress(QStringLiteral("example.com")), QStringLiteral("a#b?c.xml")),
               QStringLiteral("http://example.com/a%23b%3Fc.xml"));
+    EXPECT_EQ(selfLink(feedSiteAddress(QStringLiteral("example.com/my%20news")), QStringLiteral("a%20b é.xml")),
+              QStringLiteral("http://example.com/my%20news/a%2520b%20%C3%A9.xml"));
     for (const char *noHost : {"", "   ", "https://", "file:///srv/www", "http://exa mple.com", "/news/"}) {
         try {
             feedSiteAddress(QLatin1String(noHost));
