@@ -40,27 +40,27 @@ QMenu *addFeedFormatMenu(QMenuBar *bar, std::function<void(const QString &)> rep
     menu->setObjectName(QStringLiteral("mnuFeedFormat"));
     auto *group = new QActionGroup(menu);
     group->setExclusive(true);
-    const FeedFormat kept = keptFeedFormat();
+    const auto checkKept = [menu] {
+        if (auto *kept = menu->findChild<QAction *>(QLatin1String(actionName(keptFeedFormat()))))
+            kept->setChecked(true);
+    };
     for (const FeedFormat format : FeedFormats) {
         QAction *action = menu->addAction(caption(format));
         action->setObjectName(QLatin1String(actionName(format)));
         action->setCheckable(true);
-        action->setChecked(format == kept);
         group->addAction(action);
-        QObject::connect(action, &QAction::triggered, menu, [menu, format, report] {
+        QObject::connect(action, &QAction::triggered, menu, [format, report, checkKept] {
             try {
                 keepFeedFormat(format);
             } catch (const base::Error &error) {
                 report(error.description());
-                menu->findChild<QAction *>(QLatin1String(actionName(keptFeedFormat())))->setChecked(true);
+                checkKept();
             }
         });
     }
-    // Another window may have changed the kept format since: the menu shows it as it is.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
-        if (QAction *current = menu->findChild<QAction *>(QLatin1String(actionName(keptFeedFormat()))))
-            current->setChecked(true);
-    });
+    checkKept();
+    // The program running twice may have kept another format since: the menu shows the one in force.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, checkKept);
     return menu;
 }
 
