@@ -18,7 +18,7 @@ if [ "${1:-}" != "--program" ]; then
     packages+=(
         libgtest-dev libgmock-dev googletest libbenchmark-dev
         sqlite3 postgresql-15 poppler-utils unzip xvfb xauth time
-        python3 python3-pyftpdlib python3-openssl python3-spyne python3-paramiko
+        python3 python3-pyftpdlib python3-openssl python3-spyne python3-paramiko python3-feedparser
         python3-pyatspi at-spi2-core dbus dbus-x11 openbox x11-utils clang-format
         dpkg-dev file lintian desktop-file-utils appstream man-db
     )

@@ -1,6 +1,9 @@
 #include "rss/FeedWriter.h"
 
 #include "base/TextFile.h"
+#include "rss/DatedFeeds.h"
+
+#include <QFileInfo>
 
 namespace rss {
 
@@ -49,6 +52,27 @@ QString escapeXmlText(const QString &text)
     return out;
 }
 
+QString escapeXmlAttribute(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&': out += QLatin1String("&amp;"); break;
+        case u'<': out += QLatin1String("&lt;"); break;
+        case u'>': out += QLatin1String("&gt;"); break;
+        case u'"': out += QLatin1String("&quot;"); break;
+        case u'\t': out += QLatin1String("&#9;"); break;
+        case u'\n': out += QLatin1String("&#10;"); break;
+        case u'\r': out += QLatin1String("&#13;"); break;
+        default:
+            if (allowedInXml(c.unicode()))
+                out += c;
+        }
+    }
+    return out;
+}
+
 QByteArray feedBytes(const PublishingSettings &channel, const std::vector<RssItem> &items)
 {
     // Built in slices turned into UTF-8 as they fill, so a long feed is never held
@@ -79,9 +103,22 @@ QByteArray feedBytes(const PublishingSettings &channel, const std::vector<RssIte
     return out;
 }
 
-void writeFeed(const QString &path, const PublishingSettings &channel, const std::vector<RssItem> &items)
+QByteArray feedBytes(const PublishingSettings &channel, const std::vector<RssItem> &items, const FeedEdition &edition)
 {
-    base::writeFileAtomically(path, feedBytes(channel, items));
+    switch (edition.format) {
+    case FeedFormat::Rss091: break;
+    case FeedFormat::Rss20: return rss20Bytes(channel, items, edition);
+    case FeedFormat::Atom10: return atomBytes(channel, items, edition);
+    }
+    return feedBytes(channel, items);
+}
+
+void writeFeed(const QString &path, const PublishingSettings &channel, const std::vector<RssItem> &items,
+               FeedFormat format)
+{
+    const FeedEdition edition{format, QFileInfo(path).fileName(), QDateTime::currentDateTime(),
+                              QTimeZone::systemTimeZone()};
+    base::writeFileAtomically(path, feedBytes(channel, items, edition));
 }
 
 } // namespace rss

@@ -12,6 +12,7 @@
 #include "rss/RssStatements.h"
 #include "rss/ShownValue.h"
 #include "rss/UploadImport.h"
+#include "rss/ui/FeedFormatMenu.h"
 #include "rss/ui/NetworkCommands.h"
 #include "rss/ui/RssWindowLayout.h"
 #include "rss/ui/SettingPrompts.h"
@@ -190,6 +191,7 @@ void FrmRssGenerator::buildMenus()
                  {"mnuUserName", "&User Name", "Enter User Name", 5},
                  {"mnuPassword", "&Password", "Enter Password", 6},
                  {"mnuFTPDirectory", "FTP &Directory", "Enter FTP Directory", 7}});
+    addFeedFormatMenu(bar, [this](const QString &description) { reportFailure(description); });
 
     m_submitAction = bar->addAction(QStringLiteral("Submit Rss File - Off"));
     m_submitAction->setObjectName(QStringLiteral("mnuSubmitRssFile"));
@@ -407,7 +409,7 @@ void FrmRssGenerator::generateFeed()
     m_lastFileName = path;
     m_items->finishLoading();
     try {
-        writeFeed(path, channel, m_items->items());
+        writeFeed(path, channel, m_items->items(), keptFeedFormat());
     } catch (const base::Error &error) {
         reportFailure(error.description());
         return;

@@ -2,6 +2,7 @@
 #include "db/ProgramFolder.h"
 #include "records/ui/BusinessPurpose.h"
 #include "records/ui/FormTesting.h"
+#include "rss/FeedFormat.h"
 #include "rss/ItemList.h"
 #include "rss/PublishingSettings.h"
 #include "rss/RssTesting.h"
@@ -482,6 +483,44 @@ TEST_F(PublishingWindow, GenerateWritesTheFeedOfTheListAndRemembersTheNameForThe
     EXPECT_EQ(dialogs->messages.back().title, QStringLiteral("Tallowmere"));
     EXPECT_EQ(dialogs->inputBoxes.back().prompt, QStringLiteral("Enter FTP Site Address"));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("config.ini"))));
+}
+
+TEST_F(PublishingWindow, TheFeedFormatChosenInItsMenuIsKeptAndWritten)
+{
+    addItems(QStringLiteral("('A & B', 'http://a.test', 'first')"));
+    FrmRssGenerator *const window = &open();
+    const std::pair<const char *, const char *> formats[]
+        = {{"mnuFeedRss091", "RSS 0.91"}, {"mnuFeedRss20", "RSS 2.0"}, {"mnuFeedAtom10", "Atom 1.0"}};
+    for (const auto &[name, caption] : formats) {
+        const auto *action = window->findChild<QAction *>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->text().remove(u'&'), QLatin1String(caption));
+        EXPECT_EQ(action->isChecked(), action->objectName() == QLatin1String("mnuFeedRss091")) << name;
+    }
+    trigger(*window, "mnuFeedAtom10");
+    EXPECT_EQ(rss::keptFeedFormat(), rss::FeedFormat::Atom10);
+    EXPECT_FALSE(window->findChild<QAction *>(QStringLiteral("mnuFeedRss091"))->isChecked());
+
+    // Without a web site there is no host for the ids: nothing is written, and the
+    // message says what to set.
+    const QString feed = folder.filePath(QStringLiteral("feed.xml"));
+    dialogs->fileNames = {feed};
+    testing_support::click(window, "Command3");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("Web Site URL")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(feed));
+
+    rss::PublishingSettings settings;
+    settings.webSiteUrl = QStringLiteral("https://shop.test");
+    settings.write();
+    dialogs->fileNames = {feed};
+    testing_support::click(window, "Command3");
+    EXPECT_EQ(dialogs->messages.back().text, QStringLiteral("Operation complete"));
+    const QByteArray bytes = readFile(feed);
+    EXPECT_TRUE(bytes.contains("<feed xmlns=\"http://www.w3.org/2005/Atom\""));
+    EXPECT_TRUE(bytes.contains("<title>A &amp; B</title>"));
+    EXPECT_TRUE(bytes.contains("href=\"https://shop.test/feed.xml\""));
 }
 
 TEST_F(PublishingWindow, AFeedThatCannotBeWrittenIsNamedInsteadOfReportedComplete)
