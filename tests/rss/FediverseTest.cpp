@@ -1,7 +1,7 @@
+#include "LocalServer.h"
 #include "rss/fediverse/FediverseAnnounce.h"
 #include "rss/fediverse/MastodonClient.h"
 #include "rss/fediverse/StatusText.h"
-#include "LocalServer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -150,7 +150,8 @@ TEST_F(FediverseTest, TheKeyIsTheSameForTheSameItemOnEveryTry)
     const QString db = QStringLiteral("/home/office/rss.db");
     EXPECT_EQ(idempotencyKey(db, QStringLiteral("5")), idempotencyKey(db, QStringLiteral("5")));
     EXPECT_NE(idempotencyKey(db, QStringLiteral("5")), idempotencyKey(db, QStringLiteral("6")));
-    EXPECT_NE(idempotencyKey(db, QStringLiteral("5")), idempotencyKey(QStringLiteral("/other.db"), QStringLiteral("5")));
+    EXPECT_NE(idempotencyKey(db, QStringLiteral("5")),
+              idempotencyKey(QStringLiteral("/other.db"), QStringLiteral("5")));
     // A second run after a lost mark posts nothing new: the server answers with the first post.
     startServer();
     connectAccount();
@@ -182,7 +183,8 @@ TEST_F(FediverseTest, ARefusedItemShowsTheServersReasonAndTheRestGoOn)
     const AnnounceSummary summary = announce(items(3));
     EXPECT_EQ(summary.posted, (QStringList{QStringLiteral("\"Item 1\""), QStringLiteral("\"Item 3\"")}));
     ASSERT_EQ(summary.notPosted.size(), 1);
-    EXPECT_TRUE(summary.notPosted.first().contains(QStringLiteral("character limit"))) << summary.message().toStdString();
+    EXPECT_TRUE(summary.notPosted.first().contains(QStringLiteral("character limit")))
+        << summary.message().toStdString();
     EXPECT_FALSE(m_marked.contains(QStringLiteral("2")));
 }
 

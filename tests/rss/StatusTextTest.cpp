@@ -1,13 +1,13 @@
-#include "rss/fediverse/FediverseAddress.h"
 #include "rss/fediverse/StatusText.h"
+#include "rss/fediverse/FediverseAddress.h"
 
 #include <gtest/gtest.h>
 
 using rss::RssItem;
 using rss::fediverse::countedLength;
 using rss::fediverse::serverAddress;
-using rss::fediverse::statusText;
 using rss::fediverse::StatusLimits;
+using rss::fediverse::statusText;
 
 namespace {
 
@@ -32,7 +32,7 @@ TEST(StatusText, DescriptionCutAtAWordWithEmojiAndAccents)
 {
     // Title 10, gap 2, link 23, gap 2: 37 counted before the description, 27 left.
     const StatusLimits limits{64, 23};
-    const QString title = QStringLiteral("F\u00eate d\u2019\u00e9t\u00e9");           // 10 code points
+    const QString title = QStringLiteral("F\u00eate d\u2019\u00e9t\u00e9"); // 10 code points
     const QString description = QStringLiteral("\U0001F389\U0001F389 Caf\u00e9 cr\u00e8me br\u00fbl\u00e9e "
                                                "for everyone who comes along this Saturday");
     const QString text = statusText(RssItem{QStringLiteral("1"), title, Link, description}, limits);
@@ -41,7 +41,7 @@ TEST(StatusText, DescriptionCutAtAWordWithEmojiAndAccents)
     EXPECT_LE(countedLength(text, limits), 64);
     // Cut after a whole word: one more word would not fit.
     EXPECT_EQ(text.section(QStringLiteral("\n\n"), 2), QStringLiteral("\U0001F389\U0001F389 Caf\u00e9 cr\u00e8me "
-                                                                     "br\u00fbl\u00e9e for\u2026"));
+                                                                      "br\u00fbl\u00e9e for\u2026"));
 }
 
 TEST(StatusText, LinkNeverCutAndTitleGivesWay)

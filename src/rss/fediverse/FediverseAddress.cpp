@@ -32,8 +32,8 @@ ServerAddress serverAddress(const QString &typed)
         text.prepend(QLatin1String("https://"));
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || !url.userInfo().isEmpty() || !url.path().isEmpty()
-        || url.hasQuery() || url.hasFragment())
+    if (!url.isValid() || url.host().isEmpty() || !url.userInfo().isEmpty() || !url.path().isEmpty() || url.hasQuery()
+        || url.hasFragment())
         return refused(QStringLiteral("\"%1\" is not the address of a server; type it as https://host.").arg(typed));
     if (scheme == QLatin1String("http") && !isLoopback(url.host())) {
         return refused(QStringLiteral("The server %1 must be reached with https://; plain http:// is only for a "

@@ -18,10 +18,8 @@ QString shownTitle(const RssItem &item)
 StatusLimits limitsOf(const QJsonObject &instance)
 {
     StatusLimits limits;
-    const QJsonObject statuses = instance.value(QLatin1String("configuration"))
-                                     .toObject()
-                                     .value(QLatin1String("statuses"))
-                                     .toObject();
+    const QJsonObject statuses
+        = instance.value(QLatin1String("configuration")).toObject().value(QLatin1String("statuses")).toObject();
     // A value that is missing or absurd leaves the usual limit.
     const int most = statuses.value(QLatin1String("max_characters")).toInt(0);
     if (most >= 50 && most <= 1000000)
@@ -120,7 +118,9 @@ void FediverseAnnounce::postNext()
                             using O = MastodonReply::Outcome;
                             switch (reply.outcome) {
                             case O::Ok: {
-                                const QString address = reply.json.value(QLatin1String("url")).toString();
+                                QString address = reply.json.value(QLatin1String("url")).toString();
+                                if (address.isEmpty()) // some servers name only the post's id there
+                                    address = reply.json.value(QLatin1String("uri")).toString();
                                 try {
                                     m_markAnnounced(item, address);
                                 } catch (const base::Error &error) {
@@ -141,9 +141,7 @@ void FediverseAnnounce::postNext()
                                 ++m_next;
                                 postNext();
                                 return;
-                            default:
-                                leaveRest(reply.message);
-                                return;
+                            default: leaveRest(reply.message); return;
                             }
                         });
 }

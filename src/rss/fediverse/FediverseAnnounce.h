@@ -20,8 +20,8 @@ QByteArray idempotencyKey(const QString &databaseIdentity, const QString &itemId
 // How an announcing run ended, item by item.
 struct AnnounceSummary
 {
-    QStringList posted;    // titles
-    QStringList notPosted; // "title: why"
+    QStringList posted;     // titles
+    QStringList notPosted;  // "title: why"
     QString stoppedBecause; // empty when every item was tried
 
     QString message() const;
@@ -43,6 +43,8 @@ public:
 
     void start(const QList<RssItem> &items);
     void stop();
+    // Ends the run once the item being sent now has its answer.
+    void stopAfterCurrentItem() { m_stopRequested = m_running; }
     bool isRunning() const { return m_running; }
 
 signals:

@@ -121,8 +121,8 @@ void MastodonClient::postAttempt(const QString &text, const QByteArray &key, int
              // A lost reply may hide a stored post: the same key makes the server answer
              // with that post rather than make a second one.
              const bool lost = reply.outcome == MastodonReply::Outcome::TimedOut
-                               || reply.outcome == MastodonReply::Outcome::Unreachable
-                               || reply.status == 502 || reply.status == 503 || reply.status == 504;
+                               || reply.outcome == MastodonReply::Outcome::Unreachable || reply.status == 502
+                               || reply.status == 503 || reply.status == 504;
              if (!lost || triesLeft <= 0 || !self || self->m_stopped) {
                  done(reply);
                  return;
@@ -168,17 +168,29 @@ void MastodonClient::send(Method method, const QString &path, const QUrlQuery &f
         reply->abort();
     });
     // Every byte that comes in starts the time-out again: a slow server is not a dead one.
-    connect(reply, &QNetworkReply::downloadProgress, timer, [timer, reply](qint64 received, qint64) {
-        if (received > MaxReplyBytes)
+    auto tooLarge = std::make_shared<bool>(false);
+    connect(reply, &QNetworkReply::downloadProgress, timer, [timer, reply, tooLarge](qint64 received, qint64) {
+        if (received > MaxReplyBytes) {
+            *tooLarge = true;
             reply->abort();
+        }
         timer->start();
     });
     connect(reply, &QNetworkReply::uploadProgress, timer, [timer](qint64, qint64) { timer->start(); });
     timer->start(m_timeout);
-    connect(reply, &QNetworkReply::finished, this, [this, reply, timedOut, done]() {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, timedOut, tooLarge, done]() {
         reply->deleteLater();
         --m_busy;
-        done(judge(reply, *timedOut));
+        MastodonReply judged = judge(reply, *timedOut);
+        if (*tooLarge) {
+            judged = MastodonReply{
+                MastodonReply::Outcome::Failed,
+                judged.status,
+                {},
+                tr("The server %1 sent a reply far larger than any answer of its kind.").arg(m_server.host()),
+                {}};
+        }
+        done(judged);
     });
 }
 
@@ -203,7 +215,9 @@ MastodonReply MastodonClient::judge(QNetworkReply *reply, bool timedOut) const
         result.message = tr("Stopped.");
         return result;
     }
-    if (result.status == 0) {
+    // A success whose body broke off is no success: the post may or may not be stored.
+    const bool brokenOff = reply->error() != QNetworkReply::NoError && result.status >= 200 && result.status < 300;
+    if (result.status == 0 || brokenOff) {
         result.outcome = O::Unreachable;
         result.message = tr("The server %1 could not be reached: %2").arg(host, reply->errorString());
         return result;
@@ -220,12 +234,13 @@ MastodonReply MastodonClient::judge(QNetworkReply *reply, bool timedOut) const
         break;
     case 422:
         result.outcome = O::Rejected;
-        result.message = tr("The server %1 refused it: %2").arg(host, reason.isEmpty() ? tr("no reason given") : reason);
+        result.message
+            = tr("The server %1 refused it: %2").arg(host, reason.isEmpty() ? tr("no reason given") : reason);
         break;
     case 429: {
         result.outcome = O::RateLimited;
-        result.retryAt = QDateTime::fromString(QString::fromLatin1(reply->rawHeader("X-RateLimit-Reset")),
-                                               Qt::ISODateWithMs);
+        result.retryAt
+            = QDateTime::fromString(QString::fromLatin1(reply->rawHeader("X-RateLimit-Reset")), Qt::ISODateWithMs);
         result.message = result.retryAt.isValid()
                              ? tr("The server %1 takes no more posts until %2.")
                                    .arg(host, result.retryAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
@@ -234,8 +249,9 @@ MastodonReply MastodonClient::judge(QNetworkReply *reply, bool timedOut) const
     }
     default:
         result.outcome = O::Failed;
-        result.message = reason.isEmpty() ? tr("The server %1 answered %2.").arg(host).arg(result.status)
-                                          : tr("The server %1 answered %2: %3").arg(host).arg(result.status).arg(reason);
+        result.message = reason.isEmpty()
+                             ? tr("The server %1 answered %2.").arg(host).arg(result.status)
+                             : tr("The server %1 answered %2: %3").arg(host).arg(result.status).arg(reason);
         break;
     }
     return result;

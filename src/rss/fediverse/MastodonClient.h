@@ -20,12 +20,12 @@ struct MastodonReply
 {
     enum class Outcome {
         Ok,
-        NotAccepted,  // 401: the token is no longer good
-        Rejected,     // 422: the server's own reason is in message
-        RateLimited,  // 429: retryAt says when it takes posts again
-        TimedOut,     // no whole reply within the time-out
-        Unreachable,  // refused, unknown host, TLS, a reply lost on the way
-        Failed,       // any other answer
+        NotAccepted, // 401: the token is no longer good
+        Rejected,    // 422: the server's own reason is in message
+        RateLimited, // 429: retryAt says when it takes posts again
+        TimedOut,    // no whole reply within the time-out
+        Unreachable, // refused, unknown host, TLS, a reply lost on the way
+        Failed,      // any other answer
         Stopped,
     };
 
@@ -83,7 +83,10 @@ public:
     bool isBusy() const { return m_busy > 0; }
 
 private:
-    enum class Method { Get, PostForm };
+    enum class Method {
+        Get,
+        PostForm
+    };
 
     void send(Method method, const QString &path, const QUrlQuery &form, const QList<QByteArray> &headers,
               const Done &done);

@@ -42,8 +42,7 @@ QString cutAtWord(const QString &text, int room, const StatusLimits &limits)
 
 int countedLength(const QString &text, const StatusLimits &limits)
 {
-    static const QRegularExpression address(QStringLiteral("https?://\\S+"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression address(QStringLiteral("https?://\\S+"), QRegularExpression::CaseInsensitiveOption);
     int length = 0;
     qsizetype from = 0;
     QRegularExpressionMatchIterator addresses = address.globalMatch(text);

@@ -1,0 +1,81 @@
+#include "rss/fediverse/AnnouncedItems.h"
+#include "RssTesting.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/schema/SchemaTables.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using rss::fediverse::AnnouncedItems;
+using rss_testing::execRss;
+using rss_testing::rssRows;
+using testing_support::TempProgramFolder;
+
+namespace {
+
+const QString Fediverse = QStringLiteral("fediverse");
+
+TEST(AnnouncedItems, EachNetworkKeepsItsOwnRecordOldestFirst)
+{
+    TempProgramFolder folder;
+    for (const char *title : {"first", "second", "third"})
+        execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink) "
+                                       "VALUES ('%1', 'https://shop.example/%1')")
+                            .arg(QLatin1String(title)));
+    QList<rss::RssItem> waiting = AnnouncedItems::notYetAnnounced(Fediverse);
+    ASSERT_EQ(waiting.size(), 3);
+    EXPECT_EQ(waiting.first().title, QStringLiteral("first"));
+
+    const QString address = QStringLiteral("https://social.example/@Office/110'; DROP TABLE x");
+    AnnouncedItems::mark(waiting.at(1).id, Fediverse, address);
+    waiting = AnnouncedItems::notYetAnnounced(Fediverse);
+    ASSERT_EQ(waiting.size(), 2);
+    EXPECT_EQ(waiting.at(0).title, QStringLiteral("first"));
+    EXPECT_EQ(waiting.at(1).title, QStringLiteral("third"));
+    // Another network has announced nothing yet.
+    EXPECT_EQ(AnnouncedItems::notYetAnnounced(QStringLiteral("bluesky")).size(), 3);
+    // The address keeps its case and every character.
+    EXPECT_EQ(AnnouncedItems::announcedOn(Fediverse).value(QStringLiteral("2")), address);
+    // The SOAP announcement's own mark is another matter.
+    EXPECT_EQ(rssRows(folder, QStringLiteral("select Twittered from Tbl_Rss_Feed_Items where RssFeedItemId = 2")),
+              QStringList{QStringLiteral("0")});
+}
+
+TEST(AnnouncedItems, AnRssFileOfTheFirstVersionIsBroughtUpToDateKeepingItsItems)
+{
+    if (testing_support::onServerEngine())
+        GTEST_SKIP() << "a file's own upgrade";
+    TempProgramFolder folder;
+    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('kept')"));
+    execRss(folder, QStringLiteral("DROP TABLE Tbl_Rss_Announcements"));
+    execRss(folder, QStringLiteral("PRAGMA user_version = 1"));
+    ASSERT_EQ(AnnouncedItems::notYetAnnounced(Fediverse).size(), 1);
+    EXPECT_EQ(rssRows(folder, QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("2")});
+    AnnouncedItems::mark(QStringLiteral("1"), Fediverse, QStringLiteral("https://social.example/1"));
+    EXPECT_TRUE(AnnouncedItems::notYetAnnounced(Fediverse).isEmpty());
+}
+
+TEST(AnnouncedItems, AFileOfANewerVersionIsRefusedByName)
+{
+    if (testing_support::onServerEngine())
+        GTEST_SKIP() << "a file's own version";
+    TempProgramFolder folder;
+    execRss(folder, QStringLiteral("PRAGMA user_version = 9"));
+    try {
+        AnnouncedItems::notYetAnnounced(Fediverse);
+        FAIL() << "a newer file was used";
+    } catch (const db::DbError &error) {
+        EXPECT_TRUE(error.description().contains(QStringLiteral("Rss.db"))) << error.description().toStdString();
+        EXPECT_TRUE(error.description().contains(QStringLiteral("newer version")));
+    }
+}
+
+TEST(AnnouncedItems, TheDatabaseIdentityCarriesNoPassword)
+{
+    TempProgramFolder folder;
+    EXPECT_FALSE(AnnouncedItems::databaseIdentity().contains(QStringLiteral("password"), Qt::CaseInsensitive));
+    EXPECT_FALSE(AnnouncedItems::databaseIdentity().isEmpty());
+}
+
+} // namespace
