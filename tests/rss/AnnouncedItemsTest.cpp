@@ -1,9 +1,14 @@
 #include "rss/fediverse/AnnouncedItems.h"
 #include "RssTesting.h"
+#include "db/Backup.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/Schema.h"
 #include "db/schema/SchemaTables.h"
 #include "support/TempFolder.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +59,28 @@ TEST(AnnouncedItems, AnRssFileOfTheFirstVersionIsBroughtUpToDateKeepingItsItems)
     EXPECT_EQ(rssRows(folder, QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("2")});
     AnnouncedItems::mark(QStringLiteral("1"), Fediverse, QStringLiteral("https://social.example/1"));
     EXPECT_TRUE(AnnouncedItems::notYetAnnounced(Fediverse).isEmpty());
+}
+
+// A backup made before announcements were kept restores, its items kept and the table added.
+TEST(AnnouncedItems, ABackupFromBeforeRestoresWithTheTable)
+{
+    QTemporaryDir temporary;
+    const QString office = temporary.filePath(QStringLiteral("office"));
+    db::Schema::createProgramDatabases(office);
+    const QString backup = temporary.filePath(QStringLiteral("backup"));
+    db::Backup::write(office, backup);
+    {
+        db::Connection old;
+        old.openFile(QDir(backup).filePath(QStringLiteral("Rss.db")));
+        old.executeScript(QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('kept');"
+                                         "DROP TABLE Tbl_Rss_Announcements; PRAGMA user_version = 1;"));
+    }
+    db::Backup::restore(backup, office);
+    const QString rss = QDir(office).filePath(QStringLiteral("Rss.db"));
+    EXPECT_EQ(db::Schema::check(rss), QStringList());
+    EXPECT_EQ(testing_support::rowsOf(QStringLiteral("Provider=SQLite;Data Source=%1").arg(rss),
+                                      QStringLiteral("SELECT RssFeedItemTitle FROM Tbl_Rss_Feed_Items")),
+              QStringList{QStringLiteral("kept")});
 }
 
 TEST(AnnouncedItems, AFileOfANewerVersionIsRefusedByName)

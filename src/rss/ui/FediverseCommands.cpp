@@ -157,6 +157,8 @@ void FediverseCommands::announceItems()
     if (m_running)
         return;
     m_accounts.load([this](const std::optional<fediverse::FediverseAccount> &account, const QString &error) {
+        if (m_running) // the secret store answered after another command began
+            return;
         if (!account) {
             ui::Dialogs::message(m_window, error.isEmpty() ? tr("Connect a fediverse account first.") : error, Title);
             return;
@@ -190,6 +192,8 @@ void FediverseCommands::disconnectAccount()
     if (m_running)
         return;
     m_accounts.load([this](const std::optional<fediverse::FediverseAccount> &account, const QString &) {
+        if (m_running)
+            return;
         const auto forget = [this](const QString &revokeProblem) {
             m_accounts.forget([this, revokeProblem](const QString &error) {
                 QString message = error.isEmpty() ? tr("The fediverse account is disconnected.") : error;
