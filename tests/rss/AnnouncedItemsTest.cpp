@@ -5,6 +5,7 @@
 #include "db/DbError.h"
 #include "db/Schema.h"
 #include "db/schema/SchemaTables.h"
+#include "support/ServerSql.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -47,18 +48,29 @@ TEST(AnnouncedItems, EachNetworkKeepsItsOwnRecordOldestFirst)
               QStringList{QStringLiteral("0")});
 }
 
-TEST(AnnouncedItems, AnRssFileOfTheFirstVersionIsBroughtUpToDateKeepingItsItems)
+// Rss.db, or a server's tables, of the first version: the table comes on first use.
+TEST(AnnouncedItems, TheFirstVersionIsBroughtUpToDateKeepingItsItems)
 {
-    if (testing_support::onServerEngine())
-        GTEST_SKIP() << "a file's own upgrade";
     TempProgramFolder folder;
     execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('kept')"));
-    execRss(folder, QStringLiteral("DROP TABLE Tbl_Rss_Announcements"));
-    execRss(folder, QStringLiteral("PRAGMA user_version = 1"));
+    if (testing_support::onServerEngine()) {
+        testing_support::ServerSql server(folder.rssConnectionString());
+        server.runScript(QStringLiteral("DROP TABLE \"Tbl_Rss_Announcements\"; "
+                                        "UPDATE tallowmere_schema SET version = 1 WHERE part = 'rss'"));
+    } else {
+        execRss(folder, QStringLiteral("DROP TABLE Tbl_Rss_Announcements"));
+        execRss(folder, QStringLiteral("PRAGMA user_version = 1"));
+    }
     ASSERT_EQ(AnnouncedItems::notYetAnnounced(Fediverse).size(), 1);
-    EXPECT_EQ(rssRows(folder, QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("2")});
     AnnouncedItems::mark(QStringLiteral("1"), Fediverse, QStringLiteral("https://social.example/1"));
     EXPECT_TRUE(AnnouncedItems::notYetAnnounced(Fediverse).isEmpty());
+    if (testing_support::onServerEngine()) {
+        testing_support::ServerSql server(folder.rssConnectionString());
+        EXPECT_EQ(server.value(QStringLiteral("SELECT version FROM tallowmere_schema WHERE part = 'rss'")),
+                  QStringLiteral("2"));
+    } else {
+        EXPECT_EQ(rssRows(folder, QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("2")});
+    }
 }
 
 // A backup made before announcements were kept restores, its items kept and the table added.
