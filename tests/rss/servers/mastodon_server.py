@@ -10,12 +10,14 @@ Options:
     --rate-limit-after N posts after the Nth get 429 with X-RateLimit-Reset
     --reject WORD        a post containing WORD gets 422
     --hang               every request is read and never answered
+    --slow SECONDS       each post is stored, then answered after this pause
 
 The code "good-code" gives the token "token-1"; only a live token is accepted.
 GET /test/statuses lists what was stored, with the key each was sent with.
 """
 import json
 import socket
+import time
 import sys
 import threading
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -131,6 +133,8 @@ class Handler(BaseHTTPRequestHandler):
             if key:
                 by_key[key] = status
             drop = options.get('--drop-reply')
+        if '--slow' in options:
+            time.sleep(float(options['--slow']))
         if drop is not None and number == int(drop):
             self.close_connection = True
             self.connection.shutdown(socket.SHUT_RDWR)

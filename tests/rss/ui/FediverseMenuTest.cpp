@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QDirIterator>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -120,6 +122,40 @@ TEST_F(FediverseMenu, ConnectAnnounceOnceAndDisconnectWithoutTheTokenInConfigIni
     EXPECT_TRUE(
         run(window, "mnuFediverseDisconnect").startsWith(QStringLiteral("The fediverse account is disconnected.")));
     EXPECT_TRUE(filesHolding(m_config.path(), "token-1").isEmpty());
+}
+
+// Exit while items are posted waits for the item being sent, marks it, and posts no more.
+TEST_F(FediverseMenu, ExitDuringAnAnnouncementWaitsForTheItemBeingSent)
+{
+    LocalServer server(QStringLiteral("mastodon_server.py"), {QStringLiteral("--slow"), QStringLiteral("0.5")});
+    FrmRssGenerator &window = open();
+    dialogs->inputs = {QStringLiteral("http://127.0.0.1:%1").arg(server.port()), QStringLiteral("good-code")};
+    ASSERT_TRUE(run(window, "mnuFediverseConnect").startsWith(QStringLiteral("Connected as")));
+    for (const char *title : {"one", "two", "three"})
+        execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle, RssFeedItemLink) "
+                                       "VALUES ('%1', 'https://shop.example/')")
+                            .arg(QLatin1String(title)));
+    const size_t before = dialogs->messages.size();
+    window.findChild<QAction *>(QStringLiteral("mnuFediverseAnnounce"))->trigger();
+    // Exit comes while the server holds the first item and has not answered yet.
+    QNetworkAccessManager network;
+    const QUrl stored(QStringLiteral("http://127.0.0.1:%1/test/statuses").arg(server.port()));
+    ASSERT_TRUE(testing_support::waitUntil([&] {
+        std::unique_ptr<QNetworkReply> reply(network.get(QNetworkRequest(stored)));
+        testing_support::waitUntil([&] { return reply->isFinished(); }, 10000);
+        return reply->readAll().contains("\"id\"");
+    }));
+    dialogs->answers = {ui::Dialogs::Answer::Yes};
+    bool ended = false;
+    EXPECT_FALSE(window.mayEndProgram(nullptr, [&] { ended = true; }));
+    ASSERT_TRUE(testing_support::waitUntil([&] { return ended; }, 60000));
+    ASSERT_GT(dialogs->messages.size(), before + 1);
+    EXPECT_TRUE(dialogs->messages[before].text.contains(QStringLiteral("wait"), Qt::CaseInsensitive));
+    const QString closing = dialogs->messages.back().text;
+    EXPECT_TRUE(closing.contains(QStringLiteral("Posted: \"one\""))) << closing.toStdString();
+    EXPECT_TRUE(closing.contains(QStringLiteral("\"three\""))) << closing.toStdString();
+    EXPECT_EQ(rssRows(folder, QStringLiteral("SELECT RssFeedItemId FROM Tbl_Rss_Announcements")),
+              QStringList{QStringLiteral("1")});
 }
 
 } // namespace
