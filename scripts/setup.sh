@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
-    libsqlite3-dev libpq-dev libcurl4-openssl-dev ca-certificates
+    libsqlite3-dev libpq-dev libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev
     qt6-webengine-dev qt6-webengine-dev-tools qt6-charts-dev fonts-dejavu-core
 )
 # What the tests, benchmarks and checks need besides: GoogleTest and Google Benchmark,

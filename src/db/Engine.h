@@ -84,6 +84,8 @@ public:
     // version this program understands; brings one of an older version up to date
     // where it can be written (the start-up check).
     virtual void requireBusinessTables() = 0;
+    // The same for the RSS database's tables.
+    virtual void requireRssTables() = 0;
 };
 
 } // namespace db

@@ -21,6 +21,14 @@ void requireBusinessDatabase(Connection &connection)
     connection.engine()->requireBusinessTables();
 }
 
+void requireRssDatabase(Connection &connection)
+{
+    if (!connection.isOpen())
+        throw DbError(QStringLiteral("The connection is not open."));
+    connection.settleReaders();
+    connection.engine()->requireRssTables();
+}
+
 QStringList check(const QString &location)
 {
     return Storage::at(location)->check();

@@ -38,6 +38,8 @@ void upgrade(const QString &location);
 // a version this program understands (the start-up check); a file of an older version
 // that can be written is brought up to the current one.
 void requireBusinessDatabase(Connection &connection);
+// The same for the RSS database.
+void requireRssDatabase(Connection &connection);
 
 // Integrity and schema check of a file or a server's database (on a server also who may
 // do what to the tables); every problem found, empty when it is sound.

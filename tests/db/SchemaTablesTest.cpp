@@ -80,6 +80,7 @@ TEST(SchemaTables, FilesDeliveredBeforeAgreeWithTheTablesMadeNow)
         Connection rssConnection;
         rssConnection.create(rss);
         rssConnection.executeScript(QLatin1String(FirstRssTables));
+        Schema::requireRssDatabase(rssConnection);
     }
     EXPECT_EQ(Schema::check(business), QStringList{});
     EXPECT_EQ(Schema::check(rss), QStringList{});

@@ -218,4 +218,10 @@ void PostgresEngine::requireBusinessTables()
     PostgresSchema::requireTables(liveSession());
 }
 
+void PostgresEngine::requireRssTables()
+{
+    // One server database holds both parts: the same check brings both up to date.
+    requireBusinessTables();
+}
+
 } // namespace db

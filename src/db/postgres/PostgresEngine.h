@@ -34,6 +34,7 @@ public:
     QString rowIdentity(const QString &table) const override;
     QString holdsExactly(const QString &column) const override;
     void requireBusinessTables() override;
+    void requireRssTables() override;
 
     // The session, for running a statement: a session the server has closed (it was
     // restarted, or it ended idle sessions) is replaced by a new one first. A session

@@ -175,35 +175,43 @@ void requireTables(PostgresSession &session)
 
 void upgrade(PostgresSession &session)
 {
-    const auto businessVersion = [&session](const char *lock) {
-        const PostgresResult found = session.run(QStringLiteral("SELECT version FROM %1 WHERE part = 'business'%2")
-                                                     .arg(QLatin1String(VersionTable), QLatin1String(lock)));
-        return found.rowCount() == 1 ? found.value(0, 0).toInt() : Schema::ServerBusinessVersion;
+    const auto partVersion = [&session](const char *part, int current, const char *lock) {
+        const PostgresResult found
+            = session.run(QStringLiteral("SELECT version FROM %1 WHERE part = '%2'%3")
+                              .arg(QLatin1String(VersionTable), QLatin1String(part), QLatin1String(lock)));
+        return found.rowCount() == 1 ? found.value(0, 0).toInt() : current;
     };
-    int version = 0;
+    int business = 0;
+    int rss = 0;
     try {
-        version = businessVersion("");
+        business = partVersion("business", Schema::ServerBusinessVersion, "");
+        rss = partVersion("rss", Schema::RssVersion, "");
     } catch (const DbError &) {
         return; // not Tallowmere's tables: requireTables and check name what is missing
     }
-    if (version > Schema::ServerBusinessVersion) {
+    if (business > Schema::ServerBusinessVersion || rss > Schema::RssVersion) {
         throw DbError(QStringLiteral("The database %1 was made by a newer version of Tallowmere (schema %2).")
                           .arg(session.serverName())
-                          .arg(version));
+                          .arg(business > Schema::ServerBusinessVersion ? business : rss));
     }
-    if (version == Schema::ServerBusinessVersion)
+    if (business == Schema::ServerBusinessVersion && rss == Schema::RssVersion)
         return;
+    const auto addMissing = [&session](const QList<Table> &tables) {
+        for (const Table &table : tables) {
+            if (!session.hasTable(table.name))
+                session.runScript(tableScript(table));
+        }
+    };
     session.beginTransaction();
     try {
-        if (businessVersion(" FOR UPDATE") < 3) {
-            for (const Table &table : SchemaTables::planTables()) {
-                if (!session.hasTable(table.name))
-                    session.runScript(tableScript(table));
-            }
-        }
-        session.run(
-            QStringLiteral("UPDATE %1 SET version = $1 WHERE part = 'business'").arg(QLatin1String(VersionTable)),
-            {Schema::ServerBusinessVersion});
+        if (partVersion("business", Schema::ServerBusinessVersion, " FOR UPDATE") < 3)
+            addMissing(SchemaTables::planTables());
+        if (partVersion("rss", Schema::RssVersion, " FOR UPDATE") < 2) // where items were announced
+            addMissing(SchemaTables::rssAnnouncementTables());
+        const QString setVersion
+            = QStringLiteral("UPDATE %1 SET version = $1 WHERE part = $2").arg(QLatin1String(VersionTable));
+        session.run(setVersion, {Schema::ServerBusinessVersion, QStringLiteral("business")});
+        session.run(setVersion, {Schema::RssVersion, QStringLiteral("rss")});
         session.commit();
     } catch (const DbError &error) {
         session.rollback();

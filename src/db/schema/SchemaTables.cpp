@@ -163,15 +163,28 @@ const QList<Table> &planTables()
     return tables;
 }
 
+const QList<Table> &rssAnnouncementTables()
+{
+    namespace announced = t::RssAnnouncements;
+    // The post's address keeps its case; the network's name is compared as typed names are.
+    static const QList<Table> tables = {
+        Table{announced::Table,
+              {col(announced::Id, K::Key), col(announced::ItemId, K::Number), col(announced::Network, K::Text),
+               col(announced::PostAddress, K::LongText)},
+              {Index{QStringLiteral("RssAnnouncementsByItem"), announced::ItemId}}},
+    };
+    return tables;
+}
+
 const QList<Table> &rssTables()
 {
     namespace rss = t::RssFeedItems;
-    static const QList<Table> tables = {
+    static const QList<Table> tables = QList<Table>{
         Table{rss::Table,
               {col(rss::Id, K::Key), col(rss::Title, K::Text), col(rss::Link, K::Text), col(rss::Description, K::Text),
                col(rss::Twittered, K::YesNo)},
               {}},
-    };
+    } + rssAnnouncementTables();
     return tables;
 }
 

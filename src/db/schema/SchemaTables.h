@@ -17,7 +17,8 @@ inline constexpr int BusinessVersion = 4;
 // were always dates, and its count does not read the table's pages the way a file's
 // does. 3: the financial plan's tables.
 inline constexpr int ServerBusinessVersion = 3;
-inline constexpr int RssVersion = 1;
+// 2: where each item was announced, one row per item and network.
+inline constexpr int RssVersion = 2;
 } // namespace Schema
 
 // Table and column names as the databases spell them, misspellings of the first
@@ -211,6 +212,14 @@ inline constexpr Name Description{"RssFeedDescription"};
 inline constexpr Name Twittered{"Twittered"};
 } // namespace RssFeedItems
 
+namespace RssAnnouncements {
+inline constexpr Name Table{"Tbl_Rss_Announcements"};
+inline constexpr Name Id{"RssAnnouncementId"};
+inline constexpr Name ItemId{"RssFeedItemId"};
+inline constexpr Name Network{"RssAnnouncementNetwork"};
+inline constexpr Name PostAddress{"RssAnnouncementPostAddress"};
+} // namespace RssAnnouncements
+
 } // namespace tables
 
 namespace SchemaTables {
@@ -258,6 +267,8 @@ const QList<Table> &businessTables();
 // of a server).
 const QList<Table> &planTables();
 const QList<Table> &rssTables();
+// Where items were announced, the last of the RSS tables (RSS schema 2).
+const QList<Table> &rssAnnouncementTables();
 
 // The table of either database with that name, compared without regard to case; null
 // when the program has none.

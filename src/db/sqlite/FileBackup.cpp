@@ -58,12 +58,15 @@ void requireSoundBackup(const QString &folder, const QString &backup, const QStr
 }
 
 // A backup made by an earlier version gets this version's tables before its check;
-// what is not a business database this version knows is left for the check to name.
-void upgradeCopy(const QString &file)
+// what is not a database of its kind this version knows is left for the check to name.
+void upgradeCopy(const QString &file, bool isRss)
 {
     try {
         const std::unique_ptr<SqliteEngine> copy = openFileEngine(file, false);
-        FileSchema::requireBusinessTables(*copy);
+        if (isRss)
+            FileSchema::requireRssTables(*copy);
+        else
+            FileSchema::requireBusinessTables(*copy);
     } catch (const DbError &) {
     }
 }
@@ -95,7 +98,8 @@ void copyAndCheckBackup(const QString &folder, const QString &workingFolder)
     try {
         for (const QString &name : names)
             copyDatabase(QDir(folder).filePath(name), QDir(workingFolder).filePath(name));
-        upgradeCopy(QDir(workingFolder).filePath(names.first()));
+        upgradeCopy(QDir(workingFolder).filePath(names.first()), false);
+        upgradeCopy(QDir(workingFolder).filePath(names.last()), true);
     } catch (const DbError &error) {
         throw DbError(QStringLiteral("The backup in %1 is not restored: %2 Nothing was changed.")
                           .arg(shown(folder), error.description()));

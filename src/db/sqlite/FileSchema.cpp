@@ -235,6 +235,35 @@ void migrate(SqliteEngine &file)
     }
 }
 
+// The RSS database's own steps; its version counts apart from the business one's.
+void migrateRss(SqliteEngine &file)
+{
+    const int version = userVersion(file);
+    if (version > Schema::RssVersion) {
+        throw DbError(QStringLiteral("The database %1 was made by a newer version of Tallowmere (schema %2).")
+                          .arg(shown(file.description()))
+                          .arg(version));
+    }
+    if (version >= Schema::RssVersion || file.isReadOnly())
+        return;
+    file.beginTransaction();
+    try {
+        if (version < 2) { // where items were announced
+            QList<Table> missing;
+            for (const Table &table : SchemaTables::rssAnnouncementTables()) {
+                if (!hasTable(file, table.name))
+                    missing << table;
+            }
+            file.executeScript(tablesScript(missing));
+        }
+        file.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(Schema::RssVersion));
+        file.commit();
+    } catch (...) {
+        file.rollback();
+        throw;
+    }
+}
+
 } // namespace
 
 namespace FileSchema {
@@ -300,12 +329,25 @@ void requireBusinessTables(SqliteEngine &file)
     migrate(file);
 }
 
+void requireRssTables(SqliteEngine &file)
+{
+    if (!hasTable(file, tables::RssFeedItems::Table)) {
+        throw DbError(QStringLiteral("%1 is not a Tallowmere RSS database: table %2 is missing.")
+                          .arg(shown(file.description()), tables::RssFeedItems::Table));
+    }
+    migrateRss(file);
+}
+
 void upgrade(const QString &filePath)
 {
     const std::unique_ptr<SqliteEngine> file = openFileEngine(filePath, false);
-    requireBusinessTables(*file);
+    const bool isRss = hasTable(*file, tables::RssFeedItems::Table);
+    if (isRss)
+        requireRssTables(*file);
+    else
+        requireBusinessTables(*file);
     // A file that cannot be written is used as it is, but is not up to date.
-    if (userVersion(*file) != Schema::BusinessVersion) {
+    if (userVersion(*file) != (isRss ? Schema::RssVersion : Schema::BusinessVersion)) {
         throw DbError(
             QStringLiteral("The database %1 cannot be written; it was left as it is.").arg(shown(file->description())));
     }

@@ -21,8 +21,10 @@ QStringList check(const QString &filePath);
 
 // The start-up check of an open file (Engine::requireBusinessTables).
 void requireBusinessTables(SqliteEngine &file);
+// The same for the RSS database (Engine::requireRssTables).
+void requireRssTables(SqliteEngine &file);
 
-// Brings a business database file up to this version's schema (`tallowmere-db upgrade`).
+// Brings a business or RSS database file up to this version's schema (`tallowmere-db upgrade`).
 // Throws DbError naming the file when it is not one, or cannot be written.
 void upgrade(const QString &filePath);
 

@@ -384,6 +384,11 @@ void SqliteEngine::requireBusinessTables()
     FileSchema::requireBusinessTables(*this);
 }
 
+void SqliteEngine::requireRssTables()
+{
+    FileSchema::requireRssTables(*this);
+}
+
 bool SqliteEngine::isReadOnly() const
 {
     return sqlite3_db_readonly(m_handle, "main") == 1;

@@ -45,6 +45,7 @@ public:
     }
 
     void requireBusinessTables() override;
+    void requireRssTables() override;
 
     // Whether the file was opened (or could only be opened) for reading.
     bool isReadOnly() const;

@@ -12,6 +12,8 @@
 #include "rss/RssStatements.h"
 #include "rss/ShownValue.h"
 #include "rss/UploadImport.h"
+#include "rss/fediverse/SecretStore.h"
+#include "rss/ui/FediverseCommands.h"
 #include "rss/ui/FeedFormatMenu.h"
 #include "rss/ui/NetworkCommands.h"
 #include "rss/ui/RssWindowLayout.h"
@@ -206,6 +208,35 @@ void FrmRssGenerator::buildMenus()
     m_announceAction = twitter->addAction(QStringLiteral("Upload &New Rss Infomation to Twitter"));
     m_announceAction->setObjectName(QStringLiteral("mnuUploadTwitter"));
     connect(m_announceAction, &QAction::triggered, this, &Self::announce);
+
+    buildFediverseMenu(bar);
+}
+
+void FrmRssGenerator::buildFediverseMenu(QMenuBar *bar)
+{
+    m_fediverse = new FediverseCommands(this, std::make_unique<fediverse::KeychainSecretStore>());
+    QMenu *menu = bar->addMenu(QStringLiteral("Fedi&verse"));
+    menu->setObjectName(QStringLiteral("mnuFediverse"));
+    const auto add = [&](const char *name, const char *caption, void (FediverseCommands::*command)()) {
+        QAction *action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, m_fediverse, command);
+        return action;
+    };
+    const QList<QAction *> actions = {
+        add("mnuFediverseConnect", "&Connect Account...", &FediverseCommands::connectAccount),
+        add("mnuFediverseAnnounce", "&Announce Items", &FediverseCommands::announceItems),
+        add("mnuFediverseDisconnect", "&Disconnect", &FediverseCommands::disconnectAccount),
+    };
+    connect(m_fediverse, &FediverseCommands::busyChanged, this, [this, actions](bool busy) {
+        for (QAction *action : actions)
+            action->setEnabled(!busy);
+        if (busy)
+            setCursor(Qt::BusyCursor);
+        else
+            unsetCursor();
+    });
+    connect(m_fediverse, &FediverseCommands::status, this, &FrmRssGenerator::showStatus);
 }
 
 void FrmRssGenerator::buildManagementFrame()
@@ -527,7 +558,7 @@ void FrmRssGenerator::exitProgram()
 
 bool FrmRssGenerator::mayEndProgram(const ui::Window *closing, std::function<void()> then)
 {
-    if (!m_network->isRunning())
+    if (!m_network->isRunning() && !m_fediverse->isRunning())
         return true;
     if (closing) {
         // The program goes on while another window stays open, and so does the work.
@@ -549,8 +580,10 @@ bool FrmRssGenerator::mayEndProgram(const ui::Window *closing, std::function<voi
     m_endWaitsForNetwork = true;
     showStatus(QStringLiteral("The program ends once the transfer has finished..."));
     m_network->finishThen([this, then = std::move(then)] {
-        m_endWaitsForNetwork = false;
-        then();
+        m_fediverse->finishThen([this, then] {
+            m_endWaitsForNetwork = false;
+            then();
+        });
     });
     return false;
 }

@@ -13,6 +13,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeView;
@@ -24,6 +25,7 @@ class WebView;
 namespace rss {
 
 class ItemList;
+class FediverseCommands;
 class NetworkCommands;
 
 // The publishing tool: the RSS items with their editor and import, the feed file,
@@ -59,6 +61,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildFediverseMenu(QMenuBar *bar);
     void buildManagementFrame();
     void buildSubmissionControls();
 
@@ -84,6 +87,7 @@ private:
     std::unique_ptr<ItemEditor> m_editor;
     ItemList *m_items = nullptr;
     NetworkCommands *m_network = nullptr;
+    FediverseCommands *m_fediverse = nullptr;
     QWidget *m_client = nullptr;
     QGroupBox *m_managementFrame = nullptr;
     QTreeView *m_list = nullptr;

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <chrono>
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace rss::fediverse {
+
+// How one call to a server ended, with the words the user sees when it failed.
+struct MastodonReply
+{
+    enum class Outcome {
+        Ok,
+        NotAccepted, // 401: the token is no longer good
+        Rejected,    // 422: the server's own reason is in message
+        RateLimited, // 429: retryAt says when it takes posts again
+        TimedOut,    // no whole reply within the time-out
+        Unreachable, // refused, unknown host, TLS, a reply lost on the way
+        Failed,      // any other answer
+        Stopped,
+    };
+
+    Outcome outcome = Outcome::Failed;
+    int status = 0;
+    QJsonObject json;
+    QString message;
+    QDateTime retryAt;
+
+    bool ok() const { return outcome == Outcome::Ok; }
+};
+
+// The program as registered on one server.
+struct AppRegistration
+{
+    QString clientId;
+    QString clientSecret;
+};
+
+// The calls of the Mastodon API that announcing needs, made with Qt Network: they
+// return at once and call `done` later on this object's thread, so the window never
+// waits on a server. stop() ends whatever runs; each call then reports Stopped.
+class MastodonClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Done = std::function<void(const MastodonReply &)>;
+
+    static constexpr const char *RedirectUri = "urn:ietf:wg:oauth:2.0:oob";
+    static constexpr const char *Scopes = "write:statuses profile";
+
+    explicit MastodonClient(const QUrl &server, QObject *parent = nullptr);
+    ~MastodonClient() override;
+
+    const QUrl &server() const { return m_server; }
+    void setToken(const QString &token) { m_token = token; }
+    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    // A post whose reply was lost is sent again (same key) this many times, after this pause.
+    void setRetries(int retries, std::chrono::milliseconds pause)
+    {
+        m_retries = retries;
+        m_retryPause = pause;
+    }
+
+    void registerApp(const Done &done);
+    QUrl authorizationAddress(const AppRegistration &app) const;
+    void exchangeCode(const AppRegistration &app, const QString &code, const Done &done);
+    void verifyCredentials(const Done &done);
+    void revoke(const AppRegistration &app, const Done &done);
+    void instance(const Done &done);
+    void postStatus(const QString &text, const QByteArray &idempotencyKey, const Done &done);
+
+    void stop();
+    bool isBusy() const { return m_busy > 0; }
+
+private:
+    enum class Method {
+        Get,
+        PostForm
+    };
+
+    void send(Method method, const QString &path, const QUrlQuery &form, const QList<QByteArray> &headers,
+              const Done &done);
+    void postAttempt(const QString &text, const QByteArray &key, int triesLeft, const Done &done);
+    MastodonReply judge(QNetworkReply *reply, bool timedOut) const;
+
+    QUrl m_server;
+    QString m_token;
+    QNetworkAccessManager *m_network;
+    std::chrono::milliseconds m_timeout{std::chrono::seconds(30)};
+    int m_retries = 3;
+    std::chrono::milliseconds m_retryPause{std::chrono::seconds(5)};
+    bool m_stopped = false;
+    int m_busy = 0;
+};
+
+} // namespace rss::fediverse

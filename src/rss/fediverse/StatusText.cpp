@@ -1,0 +1,76 @@
+#include "rss/fediverse/StatusText.h"
+
+#include <QRegularExpression>
+
+namespace rss::fediverse {
+
+namespace {
+
+const QString Ellipsis = QStringLiteral("\u2026");
+const QString Gap = QStringLiteral("\n\n");
+
+int codePoints(QStringView text)
+{
+    int count = 0;
+    for (const QChar c : text)
+        count += c.isLowSurrogate() ? 0 : 1;
+    return count;
+}
+
+// The longest start of `text` ending at a word's end whose length with "…" is at most
+// `room`; empty when not even one word fits.
+QString cutAtWord(const QString &text, int room, const StatusLimits &limits)
+{
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    QString best;
+    QRegularExpressionMatchIterator gaps = space.globalMatch(text);
+    while (true) {
+        const bool more = gaps.hasNext();
+        const qsizetype end = more ? gaps.next().capturedStart() : text.size();
+        const QString candidate = text.left(end).trimmed();
+        if (!candidate.isEmpty() && countedLength(candidate + Ellipsis, limits) > room)
+            break;
+        if (!candidate.isEmpty())
+            best = candidate + Ellipsis;
+        if (!more)
+            break;
+    }
+    return best;
+}
+
+} // namespace
+
+int countedLength(const QString &text, const StatusLimits &limits)
+{
+    static const QRegularExpression address(QStringLiteral("https?://\\S+"), QRegularExpression::CaseInsensitiveOption);
+    int length = 0;
+    qsizetype from = 0;
+    QRegularExpressionMatchIterator addresses = address.globalMatch(text);
+    while (addresses.hasNext()) {
+        const QRegularExpressionMatch match = addresses.next();
+        length += codePoints(QStringView(text).mid(from, match.capturedStart() - from)) + limits.charactersPerUrl;
+        from = match.capturedEnd();
+    }
+    return length + codePoints(QStringView(text).mid(from));
+}
+
+QString statusText(const RssItem &item, const StatusLimits &limits)
+{
+    const QString link = item.link.trimmed();
+    QString title = item.title.simplified();
+    const QString tail = link.isEmpty() ? QString() : Gap + link;
+    const int tailLength = countedLength(tail, limits);
+    if (countedLength(title, limits) + tailLength > limits.maxCharacters)
+        title = cutAtWord(title, limits.maxCharacters - tailLength, limits);
+    const QString head = title.isEmpty() ? link : title + tail;
+    const QString description = item.description.trimmed();
+    if (description.isEmpty())
+        return head;
+    const int room = limits.maxCharacters - countedLength(head + Gap, limits);
+    if (countedLength(description, limits) <= room)
+        return head + Gap + description;
+    const QString cut = cutAtWord(description, room, limits);
+    return cut.isEmpty() ? head : head + Gap + cut;
+}
+
+} // namespace rss::fediverse
