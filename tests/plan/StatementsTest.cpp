@@ -146,7 +146,8 @@ TEST(Depreciation, LastMonthOfLifeTakesWhatRemains)
     Plan plan = emptyPlan();
     plan.assets << Asset{QStringLiteral("Van"), Money::fromCents(100000), 2, 3}
                 << Asset{QStringLiteral("Pen"), Money::fromCents(5), 1, 10};
-    const MonthlyAmounts &depreciation = computeStatements(plan).profitAndLoss.line(ProfitAndLoss::Depreciation).months;
+    const Statements statements = computeStatements(plan);
+    const MonthlyAmounts &depreciation = statements.profitAndLoss.line(ProfitAndLoss::Depreciation).months;
     // Van: 333.33, 333.33, 333.34 from month 2; pen: 0.01 a month until it is used up.
     const std::int64_t expected[] = {1, 33334, 33334, 33335, 1, 0, 0, 0, 0, 0, 0};
     for (int i = 0; i < 11; ++i)
