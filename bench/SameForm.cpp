@@ -83,7 +83,7 @@ struct MenuItem
     bool separatorBefore = false;
 };
 
-struct MenuSpec
+struct MenuOutline
 {
     const char *name;
     const char *title;
@@ -248,7 +248,7 @@ private:
     {
         auto *bar = new QMenuBar(this);
         layout()->setMenuBar(bar);
-        const MenuSpec menus[] = {
+        const MenuOutline menus[] = {
             {"mnuFile",
              "&File",
              {{"mnuBackUp", "&Back Up...", {}}, {"mnuExportBusinesses", "&Export Businesses...", {}}}},
@@ -266,10 +266,10 @@ private:
              {{"mnuUserGuide", "&User Guide", QKeySequence(QKeySequence::HelpContents)},
               {"mnuAbout", "&About Tallowmere", {}}}},
         };
-        for (const MenuSpec &spec : menus) {
-            QMenu *menu = bar->addMenu(QLatin1String(spec.title));
-            menu->setObjectName(QLatin1String(spec.name));
-            for (const MenuItem &item : spec.items) {
+        for (const MenuOutline &outline : menus) {
+            QMenu *menu = bar->addMenu(QLatin1String(outline.title));
+            menu->setObjectName(QLatin1String(outline.name));
+            for (const MenuItem &item : outline.items) {
                 if (item.separatorBefore)
                     menu->addSeparator();
                 QAction *action = menu->addAction(QLatin1String(item.text));
