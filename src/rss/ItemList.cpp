@@ -4,7 +4,10 @@
 #include "db/schema/SchemaTables.h"
 #include "rss/RssStatements.h"
 
+#include <QLocale>
+
 #include <algorithm>
+#include <iterator>
 
 namespace rss {
 
@@ -14,8 +17,11 @@ int firstSlice = 200;
 int furtherSlice = 5000;
 
 namespace column = db::tables::RssFeedItems;
-constexpr db::tables::Name ColumnNames[] = {column::Id, column::Title, column::Link, column::Description};
-constexpr const char *Headers[] = {"Id", "Title", "Link", "Description"};
+constexpr db::tables::Name ColumnNames[]
+    = {column::Id, column::Title, column::Link, column::Description, column::DateAdded};
+constexpr int StoredColumns = std::size(ColumnNames);
+constexpr const char *Headers[] = {"Id", "Title", "Link", "Description", "Added", "Announced"};
+constexpr int Columns = std::size(Headers);
 
 QString textOf(const QVariant &value)
 {
@@ -58,10 +64,11 @@ void ItemList::refresh()
     m_items.clear();
     endResetModel();
 
+    m_posts = fediverse::AnnouncedItems::everywhere();
     auto reader = std::make_unique<CLsDataBaseConnection>();
     // A snapshot read in chunks: the first rows come without waiting for the last.
     db::Recordset &records = reader->CreateRecordset(QLatin1String(SelectAllItems), db::CursorType::Static);
-    for (int c = 0; c < 4; ++c)
+    for (int c = 0; c < StoredColumns; ++c)
         m_columns[c] = records.columnIndex(ColumnNames[c]);
     m_reader = std::move(reader);
     m_records = &records;
@@ -91,16 +98,14 @@ void ItemList::readSlice(int rows)
     try {
         for (int n = 0; n < rows && !m_records->eof(); ++n) {
             RssItem item;
-            const QVariant values[4] = {
-                m_columns[0] >= 0 ? m_records->value(m_columns[0]) : QVariant(),
-                m_columns[1] >= 0 ? m_records->value(m_columns[1]) : QVariant(),
-                m_columns[2] >= 0 ? m_records->value(m_columns[2]) : QVariant(),
-                m_columns[3] >= 0 ? m_records->value(m_columns[3]) : QVariant(),
-            };
+            QVariant values[StoredColumns];
+            for (int c = 0; c < StoredColumns; ++c)
+                values[c] = m_columns[c] >= 0 ? m_records->value(m_columns[c]) : QVariant();
             item.id = textOf(values[0]);
             item.title = textOf(values[1]);
             item.link = textOf(values[2]);
             item.description = textOf(values[3]);
+            item.dateAdded = values[4].toDate(); // a date, or its yyyy-mm-dd text
             slice.push_back(std::move(item));
             m_records->moveNext();
         }
@@ -131,6 +136,18 @@ void ItemList::stopReading()
         emit loadingFinished();
 }
 
+void ItemList::refreshAnnouncements()
+{
+    m_posts = fediverse::AnnouncedItems::everywhere();
+    if (!m_items.empty())
+        emit dataChanged(index(0, AnnouncedColumn), index(rowCount() - 1, AnnouncedColumn));
+}
+
+QList<fediverse::AnnouncedPost> ItemList::postsOf(int row) const
+{
+    return m_posts.value(item(row).id);
+}
+
 int ItemList::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_items.size());
@@ -138,26 +155,44 @@ int ItemList::rowCount(const QModelIndex &parent) const
 
 int ItemList::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 4;
+    return parent.isValid() ? 0 : Columns;
 }
 
 QVariant ItemList::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     const RssItem &row = item(index.row());
+    if (role == Qt::ToolTipRole && index.column() == AnnouncedColumn) {
+        QStringList addresses;
+        for (const fediverse::AnnouncedPost &post : m_posts.value(row.id))
+            addresses << post.address;
+        return addresses.isEmpty() ? QVariant() : addresses.join(u'\n');
+    }
+    if (role != Qt::DisplayRole)
+        return {};
     switch (index.column()) {
     case 0: return row.id;
     case 1: return preview(row.title);
     case 2: return preview(row.link);
     case 3: return preview(row.description);
+    case 4: return row.dateAdded.isValid() ? QLocale().toString(row.dateAdded, QLocale::ShortFormat) : QString();
+    case AnnouncedColumn: {
+        QStringList networks;
+        for (const fediverse::AnnouncedPost &post : m_posts.value(row.id)) {
+            const QString caption = fediverse::AnnouncedItems::networkCaption(post.network);
+            if (!networks.contains(caption))
+                networks << caption;
+        }
+        return networks.join(QStringLiteral(", "));
+    }
     default: return {};
     }
 }
 
 QVariant ItemList::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 4)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Columns)
         return {};
     return QLatin1String(Headers[section]);
 }

@@ -4,10 +4,12 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/Schema.h"
+#include "db/ServerAddress.h"
 #include "db/schema/SchemaTables.h"
 #include "support/ServerSql.h"
 #include "support/TempFolder.h"
 
+#include <QDate>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -48,29 +50,45 @@ TEST(AnnouncedItems, EachNetworkKeepsItsOwnRecordOldestFirst)
               QStringList{QStringLiteral("0")});
 }
 
-// Rss.db, or a server's tables, of the first version: the table comes on first use.
-TEST(AnnouncedItems, TheFirstVersionIsBroughtUpToDateKeepingItsItems)
+// Rss.db, or a server's tables, of the first version (no announcements, no dates):
+// brought up to date on first use, items kept without a date they never had, and
+// the key of a deleted item never given out again.
+TEST(AnnouncedItems, TheFirstVersionIsBroughtUpToDateKeepingItsItemsAndKeys)
 {
     TempProgramFolder folder;
-    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('kept')"));
-    if (testing_support::onServerEngine()) {
-        testing_support::ServerSql server(folder.rssConnectionString());
-        server.runScript(QStringLiteral("DROP TABLE \"Tbl_Rss_Announcements\"; "
-                                        "UPDATE tallowmere_schema SET version = 1 WHERE part = 'rss'"));
+    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('kept'), ('gone')"));
+    execRss(folder, QStringLiteral("DELETE FROM Tbl_Rss_Feed_Items WHERE RssFeedItemTitle = 'gone'"));
+    const bool server = testing_support::onServerEngine();
+    if (server) {
+        testing_support::ServerSql(folder.rssConnectionString())
+            .runScript(QStringLiteral("DROP TABLE \"Tbl_Rss_Announcements\"; "
+                                      "ALTER TABLE \"Tbl_Rss_Feed_Items\" DROP COLUMN \"RssFeedItemDateAdded\"; "
+                                      "UPDATE tallowmere_schema SET version = 1 WHERE part = 'rss'"));
     } else {
-        execRss(folder, QStringLiteral("DROP TABLE Tbl_Rss_Announcements"));
-        execRss(folder, QStringLiteral("PRAGMA user_version = 1"));
+        for (const char *step :
+             {"DROP TABLE Tbl_Rss_Announcements", "DROP TRIGGER [Tbl_Rss_Feed_Items date check on insert]",
+              "DROP TRIGGER [Tbl_Rss_Feed_Items date check on update]",
+              "DROP TRIGGER [Tbl_Rss_Feed_Items empty date on insert]",
+              "DROP TRIGGER [Tbl_Rss_Feed_Items empty date on update]",
+              "ALTER TABLE Tbl_Rss_Feed_Items DROP COLUMN RssFeedItemDateAdded", "PRAGMA user_version = 1"})
+            execRss(folder, QLatin1String(step));
     }
     ASSERT_EQ(AnnouncedItems::notYetAnnounced(Fediverse).size(), 1);
     AnnouncedItems::mark(QStringLiteral("1"), Fediverse, QStringLiteral("https://social.example/1"));
     EXPECT_TRUE(AnnouncedItems::notYetAnnounced(Fediverse).isEmpty());
-    if (testing_support::onServerEngine()) {
-        testing_support::ServerSql server(folder.rssConnectionString());
-        EXPECT_EQ(server.value(QStringLiteral("SELECT version FROM tallowmere_schema WHERE part = 'rss'")),
-                  QStringLiteral("2"));
-    } else {
-        EXPECT_EQ(rssRows(folder, QStringLiteral("PRAGMA user_version")), QStringList{QStringLiteral("2")});
-    }
+
+    execRss(folder, QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('new')"));
+    EXPECT_EQ(rssRows(folder, QStringLiteral("SELECT RssFeedItemId, RssFeedItemTitle, RssFeedItemDateAdded "
+                                             "FROM Tbl_Rss_Feed_Items ORDER BY 1")),
+              (QStringList{QStringLiteral("1|kept|<null>"),
+                           QStringLiteral("3|new|") + QDate::currentDate().toString(Qt::ISODate)}));
+    const QString version = server
+                                ? testing_support::ServerSql(folder.rssConnectionString())
+                                      .value(QStringLiteral("SELECT version FROM tallowmere_schema WHERE part = 'rss'"))
+                                : rssRows(folder, QStringLiteral("PRAGMA user_version")).value(0);
+    EXPECT_EQ(version, QString::number(db::Schema::RssVersion));
+    const QString serverAddress = db::ServerAddress::ofFolder(folder.path());
+    EXPECT_EQ(db::Schema::check(server ? serverAddress : folder.rssDatabase()), QStringList());
 }
 
 // A backup made before announcements were kept restores, its items kept and the table added.

@@ -6,6 +6,7 @@
 #include "rss/RssStatements.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDeadlineTimer>
 
 #include <gtest/gtest.h>
@@ -139,6 +140,49 @@ TEST(ItemList, ShowsTheFirstRowsAtOnceAndTheRestFromTheEventLoopInQueryOrder)
     EXPECT_EQ(list.rowCount(), 25);
     EXPECT_FALSE(list.isLoading());
     ItemList::setSliceSizes(200, 5000);
+}
+
+// The day each item was added and the networks it was announced on, with the posts'
+// addresses; an item from before dates were kept shows none.
+TEST(ItemList, ShowsWhenEachItemWasAddedAndWhereItWasAnnounced)
+{
+    TempProgramFolder folder;
+    execRss(folder,
+            QStringLiteral("INSERT INTO Tbl_Rss_Feed_Items (RssFeedItemTitle) VALUES ('new'), ('old'), ('quiet')"));
+    execRss(folder,
+            QStringLiteral("UPDATE Tbl_Rss_Feed_Items SET RssFeedItemDateAdded = NULL WHERE RssFeedItemId = 2"));
+    fediverse::AnnouncedItems::mark(QStringLiteral("1"), QStringLiteral("fediverse"),
+                                    QStringLiteral("https://m.example/1"));
+    fediverse::AnnouncedItems::mark(QStringLiteral("1"), QStringLiteral("bluesky"),
+                                    QStringLiteral("https://b.example/1"));
+    ItemList list;
+    list.refresh();
+    list.finishLoading();
+    ASSERT_EQ(list.rowCount(), 3);
+    const auto rowOf = [&list](const char *title) {
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (list.item(row).title == QLatin1String(title))
+                return row;
+        }
+        return -1;
+    };
+    const int announced = rowOf("new"), undated = rowOf("old"), quiet = rowOf("quiet");
+    EXPECT_EQ(list.item(announced).dateAdded, QDate::currentDate());
+    EXPECT_FALSE(list.item(undated).dateAdded.isValid());
+    EXPECT_TRUE(list.data(list.index(undated, 4)).toString().isEmpty());
+    EXPECT_EQ(list.headerData(ItemList::AnnouncedColumn, Qt::Horizontal).toString(), QStringLiteral("Announced"));
+    EXPECT_EQ(list.data(list.index(announced, ItemList::AnnouncedColumn)).toString(),
+              QStringLiteral("Fediverse, Bluesky"));
+    EXPECT_EQ(list.data(list.index(announced, ItemList::AnnouncedColumn), Qt::ToolTipRole).toString(),
+              QStringLiteral("https://m.example/1\nhttps://b.example/1"));
+    EXPECT_TRUE(list.postsOf(quiet).isEmpty());
+
+    // A run that announced more shows it without reading the items again.
+    fediverse::AnnouncedItems::mark(QStringLiteral("3"), QStringLiteral("fediverse"),
+                                    QStringLiteral("https://m.example/3"));
+    list.refreshAnnouncements();
+    ASSERT_EQ(list.postsOf(quiet).size(), 1);
+    EXPECT_EQ(list.postsOf(quiet).first().address, QStringLiteral("https://m.example/3"));
 }
 
 TEST(ItemList, AMissingDatabaseIsNamedAndLeavesTheListEmpty)

@@ -208,6 +208,13 @@ void upgrade(PostgresSession &session)
             addMissing(SchemaTables::planTables());
         if (partVersion("rss", Schema::RssVersion, " FOR UPDATE") < 2) // where items were announced
             addMissing(SchemaTables::rssAnnouncementTables());
+        if (partVersion("rss", Schema::RssVersion, " FOR UPDATE") < 3) {
+            // Added apart from its default, so that items from before stay without a date.
+            namespace items = tables::RssFeedItems;
+            session.runScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN IF NOT EXISTS %2 date;\n"
+                                             "ALTER TABLE %1 ALTER COLUMN %2 SET DEFAULT CURRENT_DATE;\n")
+                                  .arg(quotePostgresName(items::Table), quotePostgresName(items::DateAdded)));
+        }
         const QString setVersion
             = QStringLiteral("UPDATE %1 SET version = $1 WHERE part = $2").arg(QLatin1String(VersionTable));
         session.run(setVersion, {Schema::ServerBusinessVersion, QStringLiteral("business")});

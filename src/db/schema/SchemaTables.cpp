@@ -182,7 +182,7 @@ const QList<Table> &rssTables()
     static const QList<Table> tables = QList<Table>{
         Table{rss::Table,
               {col(rss::Id, K::Key), col(rss::Title, K::Text), col(rss::Link, K::Text), col(rss::Description, K::Text),
-               col(rss::Twittered, K::YesNo)},
+               col(rss::Twittered, K::YesNo), col(rss::DateAdded, K::DateAdded)},
               {}},
     } + rssAnnouncementTables();
     return tables;

@@ -17,8 +17,9 @@ inline constexpr int BusinessVersion = 4;
 // were always dates, and its count does not read the table's pages the way a file's
 // does. 3: the financial plan's tables.
 inline constexpr int ServerBusinessVersion = 3;
-// 2: where each item was announced, one row per item and network.
-inline constexpr int RssVersion = 2;
+// 2: where each item was announced, one row per item and network. 3: the day each
+// item was added.
+inline constexpr int RssVersion = 3;
 } // namespace Schema
 
 // Table and column names as the databases spell them, misspellings of the first
@@ -210,6 +211,7 @@ inline constexpr Name Title{"RssFeedItemTitle"};
 inline constexpr Name Link{"RssFeedItemLink"};
 inline constexpr Name Description{"RssFeedDescription"};
 inline constexpr Name Twittered{"Twittered"};
+inline constexpr Name DateAdded{"RssFeedItemDateAdded"};
 } // namespace RssFeedItems
 
 namespace RssAnnouncements {

@@ -84,10 +84,10 @@ QString tablesScript(const QList<Table> &tables)
 
 // The date-added columns are filled by their default. A date written by hand must be
 // a real date; empty text stands for no date.
-QString dateAddedRules()
+QString dateAddedRules(const QList<Table> &tables)
 {
     QString script;
-    for (const Table &described : SchemaTables::businessTables()) {
+    for (const Table &described : tables) {
         const QString &table = described.name;
         const QString column = described.dateAddedColumn();
         if (column.isEmpty())
@@ -114,12 +114,12 @@ QString dateAddedRules()
 
 QString businessScript()
 {
-    return tablesScript(SchemaTables::businessTables()) % dateAddedRules();
+    return tablesScript(SchemaTables::businessTables()) % dateAddedRules(SchemaTables::businessTables());
 }
 
 QString rssScript()
 {
-    return tablesScript(SchemaTables::rssTables());
+    return tablesScript(SchemaTables::rssTables()) % dateAddedRules(SchemaTables::rssTables());
 }
 
 void execute(SqliteEngine &file, const QString &sql, const QVariantList &parameters)
@@ -215,7 +215,7 @@ void migrate(SqliteEngine &file)
                     file.executeScript(
                         QStringLiteral("UPDATE [%1] SET %2 = NULL WHERE %2 = '';").arg(table.name, column));
             }
-            file.executeScript(dateAddedRules());
+            file.executeScript(dateAddedRules(SchemaTables::businessTables()));
         }
         if (version < 3) // the index businesses are counted from; the others are older
             file.executeScript(indexesScript(tablesBeforePlans()));
@@ -233,6 +233,42 @@ void migrate(SqliteEngine &file)
         file.rollback();
         throw;
     }
+}
+
+// Items gain the day they were added. SQLite adds no column whose default is the
+// day, so the table is made anew under its own name and keys; items from before
+// have no date, for nobody knows it.
+void addItemDates(SqliteEngine &file)
+{
+    namespace items = tables::RssFeedItems;
+    if (file.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE name = ?"),
+                     {QString(items::Table), QString(items::DateAdded)}, false)
+            ->step())
+        return;
+    const Table &described = SchemaTables::rssTables().first();
+    Table building = described;
+    building.name = described.name + QStringLiteral("_upgrading");
+    QStringList kept;
+    for (const SchemaTables::Column &column : described.columns) {
+        if (column.name != items::DateAdded)
+            kept << column.name;
+    }
+    qint64 lastKey = 0;
+    {
+        const std::unique_ptr<EngineRows> sequence = file.prepare(
+            QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"), {QString(items::Table)}, false);
+        if (sequence->step())
+            lastKey = sequence->value(0).toLongLong();
+    } // a statement left open would hold the table the drop below removes
+    file.executeScript(tablesScript({building})
+                       % QStringLiteral("INSERT INTO %1 (%2, %4) SELECT %2, NULL FROM %3;\n"
+                                        "DROP TABLE %3;\n"
+                                        "ALTER TABLE %1 RENAME TO %3;\n")
+                             .arg(building.name, kept.join(u','), described.name, items::DateAdded));
+    // A key given out before, then deleted, is never given out again.
+    execute(file, QStringLiteral("UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = ?"),
+            {lastKey, QString(items::Table)});
+    file.executeScript(dateAddedRules({described}));
 }
 
 // The RSS database's own steps; its version counts apart from the business one's.
@@ -256,6 +292,8 @@ void migrateRss(SqliteEngine &file)
             }
             file.executeScript(tablesScript(missing));
         }
+        if (version < 3)
+            addItemDates(file);
         file.executeScript(QStringLiteral("PRAGMA user_version = %1;").arg(Schema::RssVersion));
         file.commit();
     } catch (...) {

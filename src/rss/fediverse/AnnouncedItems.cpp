@@ -62,6 +62,27 @@ QHash<QString, QString> AnnouncedItems::announcedOn(const QString &network)
     return addresses;
 }
 
+QHash<QString, QList<AnnouncedPost>> AnnouncedItems::everywhere()
+{
+    db::Connection connection;
+    openRss(connection);
+    QHash<QString, QList<AnnouncedPost>> posts;
+    {
+        db::Statement rows(connection, QStringLiteral("SELECT %1, %2, %3 FROM %4 ORDER BY %5")
+                                           .arg(announced::ItemId, announced::Network, announced::PostAddress,
+                                                announced::Table, announced::Id));
+        while (rows.step())
+            posts[rows.value(0).toString()] << AnnouncedPost{rows.value(1).toString(), rows.value(2).toString()};
+    }
+    connection.close();
+    return posts;
+}
+
+QString AnnouncedItems::networkCaption(const QString &network)
+{
+    return network.left(1).toUpper() + network.mid(1);
+}
+
 void AnnouncedItems::mark(const QString &itemId, const QString &network, const QString &postAddress)
 {
     db::Connection connection;

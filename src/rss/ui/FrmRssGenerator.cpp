@@ -231,10 +231,12 @@ void FrmRssGenerator::buildFediverseMenu(QMenuBar *bar)
     connect(m_fediverse, &FediverseCommands::busyChanged, this, [this, actions](bool busy) {
         for (QAction *action : actions)
             action->setEnabled(!busy);
-        if (busy)
+        if (busy) {
             setCursor(Qt::BusyCursor);
-        else
+        } else {
             unsetCursor();
+            runReportingFailure([this] { m_items->refreshAnnouncements(); });
+        }
     });
     connect(m_fediverse, &FediverseCommands::status, this, &FrmRssGenerator::showStatus);
 }
@@ -255,8 +257,11 @@ void FrmRssGenerator::buildManagementFrame()
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setModel(m_items);
     m_list->header()->setStretchLastSection(false);
-    for (int column = 0; column < 4; ++column)
+    for (int column = 0; column < m_items->columnCount(); ++column)
         m_list->setColumnWidth(column, ui::twipsToPixels(layout::ColumnWidth));
+    // The posts that announced an item open from its menu (right button or the Menu key).
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &FrmRssGenerator::showPostsMenu);
     ui::place(m_list, layout::ItemList);
     connect(m_list, &QTreeView::doubleClicked, this, &FrmRssGenerator::editSelected);
     // Enter on a row edits it, as a double-click does.
@@ -349,6 +354,32 @@ void FrmRssGenerator::formUnload()
     m_title->clear();
     m_link->clear();
     m_description->clear();
+}
+
+void FrmRssGenerator::showPostsMenu(const QPoint &position)
+{
+    QModelIndex at = m_list->indexAt(position);
+    if (!at.isValid())
+        at = m_list->currentIndex();
+    if (!at.isValid())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuItemPosts"));
+    for (const fediverse::AnnouncedPost &post : m_items->postsOf(at.row())) {
+        const QUrl address(post.address, QUrl::StrictMode);
+        QAction *open = menu.addAction(
+            QStringLiteral("Open Post on %1").arg(fediverse::AnnouncedItems::networkCaption(post.network)));
+        // A server's reply chose the address: only a web page opens.
+        const bool isWebPage
+            = address.isValid()
+              && (address.scheme() == QLatin1String("https") || address.scheme() == QLatin1String("http"));
+        open->setEnabled(isWebPage);
+        connect(open, &QAction::triggered, this, [address] { ui::Dialogs::openUrl(address); });
+    }
+    if (menu.isEmpty())
+        menu.addAction(QStringLiteral("Not announced yet"))->setEnabled(false);
+    const QRect cell = m_list->visualRect(at);
+    menu.exec(m_list->viewport()->mapToGlobal(m_list->indexAt(position).isValid() ? position : cell.center()));
 }
 
 void FrmRssGenerator::RefreshItemList()

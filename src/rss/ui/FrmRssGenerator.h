@@ -62,6 +62,7 @@ protected:
 private:
     void buildMenus();
     void buildFediverseMenu(QMenuBar *bar);
+    void showPostsMenu(const QPoint &position);
     void buildManagementFrame();
     void buildSubmissionControls();
 

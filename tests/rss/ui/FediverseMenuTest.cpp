@@ -7,11 +7,15 @@
 #include "rss/ui/FrmRssGenerator.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDirIterator>
+#include <QMenu>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
 
 using namespace rss_testing;
 using rss::FrmRssGenerator;
@@ -111,6 +115,22 @@ TEST_F(FediverseMenu, ConnectAnnounceOnceAndDisconnectWithoutTheTokenInConfigIni
                                              "FROM Tbl_Rss_Announcements ORDER BY RssFeedItemId")),
               (QStringList{QStringLiteral("1|fediverse|http://127.0.0.1/@office/1"),
                            QStringLiteral("2|fediverse|http://127.0.0.1/@office/2")}));
+    // The list shows where each item went, and the item's menu opens its post.
+    window.RefreshItemList();
+    auto *list = window.findChild<QTreeView *>(QStringLiteral("LstStudenInformation"));
+    ASSERT_NE(list, nullptr);
+    list->setCurrentIndex(list->model()->index(1, rss::ItemList::AnnouncedColumn));
+    EXPECT_EQ(list->currentIndex().data().toString(), QStringLiteral("Fediverse"));
+    QTimer::singleShot(0, [] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            menu->actions().first()->trigger();
+            menu->close();
+        }
+    });
+    const size_t opened = dialogs->openedUrls.size();
+    emit list->customContextMenuRequested(QPoint(-1, -1));
+    ASSERT_EQ(dialogs->openedUrls.size(), opened + 1);
+    EXPECT_EQ(dialogs->openedUrls.back(), QUrl(QStringLiteral("http://127.0.0.1/@office/2")));
     // Nothing is left to announce the second time.
     EXPECT_TRUE(run(window, "mnuFediverseAnnounce").startsWith(QStringLiteral("Every item has been announced")));
 

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -521,6 +522,9 @@ TEST_F(PublishingWindow, TheFeedFormatChosenInItsMenuIsKeptAndWritten)
     EXPECT_TRUE(bytes.contains("<feed xmlns=\"http://www.w3.org/2005/Atom\""));
     EXPECT_TRUE(bytes.contains("<title>A &amp; B</title>"));
     EXPECT_TRUE(bytes.contains("href=\"https://shop.test/feed.xml\""));
+    // The item is dated by the day it was added.
+    const QByteArray added = "<updated>" + QDate::currentDate().toString(Qt::ISODate).toLatin1() + "T00:00:00";
+    EXPECT_TRUE(bytes.contains(added)) << bytes.toStdString();
 }
 
 TEST_F(PublishingWindow, AFeedThatCannotBeWrittenIsNamedInsteadOfReportedComplete)
