@@ -52,8 +52,7 @@ protected:
     {
         const MastodonReply app = call([&](auto done) { m_client->registerApp(done); });
         ASSERT_TRUE(app.ok()) << app.message.toStdString();
-        m_app = {app.json.value(QLatin1String("client_id")).toString(),
-                 app.json.value(QLatin1String("client_secret")).toString()};
+        m_app = m_client->registration(app);
         const MastodonReply token
             = call([&](auto done) { m_client->exchangeCode(m_app, QStringLiteral(" good-code\n"), done); });
         ASSERT_TRUE(token.ok()) << token.message.toStdString();
@@ -120,14 +119,25 @@ TEST_F(FediverseTest, ConnectsChecksTheAccountAndRevokes)
     EXPECT_TRUE(after.message.contains(QStringLiteral("connect the account again")));
 }
 
+// A server from before the profile scope refuses to register it: the program asks
+// for reading the account instead, and the check of the account still works.
+TEST_F(FediverseTest, AServerBeforeTheProfileScopeIsAskedToReadTheAccountInstead)
+{
+    startServer({QStringLiteral("--before-profile")});
+    connectAccount();
+    EXPECT_EQ(m_app.scopes, QLatin1String(MastodonClient::OlderServerScopes));
+    EXPECT_TRUE(m_client->authorizationAddress(m_app)
+                    .query(QUrl::FullyDecoded)
+                    .contains(QStringLiteral("scope=write:statuses read:accounts")));
+    EXPECT_TRUE(call([&](auto done) { m_client->verifyCredentials(done); }).ok());
+}
+
 TEST_F(FediverseTest, AWrongCodeIsNamed)
 {
     startServer();
     const MastodonReply app = call([&](auto done) { m_client->registerApp(done); });
-    const MastodonReply token = call([&](auto done) {
-        m_client->exchangeCode({app.json.value(QLatin1String("client_id")).toString(), QStringLiteral("secret")},
-                               QStringLiteral("typo"), done);
-    });
+    const MastodonReply token
+        = call([&](auto done) { m_client->exchangeCode(m_client->registration(app), QStringLiteral("typo"), done); });
     EXPECT_FALSE(token.ok());
     EXPECT_TRUE(token.message.contains(QStringLiteral("invalid_grant"))) << token.message.toStdString();
 }

@@ -54,11 +54,27 @@ void MastodonClient::stop()
 
 void MastodonClient::registerApp(const Done &done)
 {
-    QUrlQuery form;
-    form.addQueryItem(QStringLiteral("client_name"), QStringLiteral("Tallowmere"));
-    form.addQueryItem(QStringLiteral("redirect_uris"), QLatin1String(RedirectUri));
-    form.addQueryItem(QStringLiteral("scopes"), QLatin1String(Scopes));
-    send(Method::PostForm, QStringLiteral("/api/v1/apps"), form, {}, done);
+    const auto registerWith = [this](const char *scopes, const Done &then) {
+        m_registeredScopes = QLatin1String(scopes);
+        QUrlQuery form;
+        form.addQueryItem(QStringLiteral("client_name"), QStringLiteral("Tallowmere"));
+        form.addQueryItem(QStringLiteral("redirect_uris"), QLatin1String(RedirectUri));
+        form.addQueryItem(QStringLiteral("scopes"), m_registeredScopes);
+        send(Method::PostForm, QStringLiteral("/api/v1/apps"), form, {}, then);
+    };
+    registerWith(Scopes, [this, done, registerWith](const MastodonReply &reply) {
+        const bool scopeRefused = reply.status == 400 || reply.status == 422;
+        if (scopeRefused)
+            registerWith(OlderServerScopes, done);
+        else
+            done(reply);
+    });
+}
+
+AppRegistration MastodonClient::registration(const MastodonReply &reply) const
+{
+    return {reply.json.value(QLatin1String("client_id")).toString(),
+            reply.json.value(QLatin1String("client_secret")).toString(), m_registeredScopes};
 }
 
 QUrl MastodonClient::authorizationAddress(const AppRegistration &app) const
@@ -69,7 +85,7 @@ QUrl MastodonClient::authorizationAddress(const AppRegistration &app) const
     query.addQueryItem(QStringLiteral("client_id"), app.clientId);
     query.addQueryItem(QStringLiteral("redirect_uri"), QLatin1String(RedirectUri));
     query.addQueryItem(QStringLiteral("response_type"), QStringLiteral("code"));
-    query.addQueryItem(QStringLiteral("scope"), QLatin1String(Scopes));
+    query.addQueryItem(QStringLiteral("scope"), app.scopes);
     address.setQuery(query);
     return address;
 }
@@ -82,7 +98,7 @@ void MastodonClient::exchangeCode(const AppRegistration &app, const QString &cod
     form.addQueryItem(QStringLiteral("client_id"), app.clientId);
     form.addQueryItem(QStringLiteral("client_secret"), app.clientSecret);
     form.addQueryItem(QStringLiteral("redirect_uri"), QLatin1String(RedirectUri));
-    form.addQueryItem(QStringLiteral("scope"), QLatin1String(Scopes));
+    form.addQueryItem(QStringLiteral("scope"), app.scopes);
     send(Method::PostForm, QStringLiteral("/oauth/token"), form, {}, done);
 }
 

@@ -43,6 +43,7 @@ struct AppRegistration
 {
     QString clientId;
     QString clientSecret;
+    QString scopes; // as registered; the authorisation asks for the same
 };
 
 // The calls of the Mastodon API that announcing needs, made with Qt Network: they
@@ -57,6 +58,8 @@ public:
 
     static constexpr const char *RedirectUri = "urn:ietf:wg:oauth:2.0:oob";
     static constexpr const char *Scopes = "write:statuses profile";
+    // A server from before the profile scope refuses it; the account check then needs this.
+    static constexpr const char *OlderServerScopes = "write:statuses read:accounts";
 
     explicit MastodonClient(const QUrl &server, QObject *parent = nullptr);
     ~MastodonClient() override;
@@ -71,7 +74,10 @@ public:
         m_retryPause = pause;
     }
 
+    // Registers with Scopes, or with OlderServerScopes where the server refuses those.
     void registerApp(const Done &done);
+    // The registration a successful registerApp reply gives.
+    AppRegistration registration(const MastodonReply &reply) const;
     QUrl authorizationAddress(const AppRegistration &app) const;
     void exchangeCode(const AppRegistration &app, const QString &code, const Done &done);
     void verifyCredentials(const Done &done);
@@ -95,6 +101,7 @@ private:
 
     QUrl m_server;
     QString m_token;
+    QString m_registeredScopes = QLatin1String(Scopes);
     QNetworkAccessManager *m_network;
     std::chrono::milliseconds m_timeout{std::chrono::seconds(30)};
     int m_retries = 3;

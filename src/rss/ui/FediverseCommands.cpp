@@ -83,8 +83,7 @@ void FediverseCommands::connectAccount()
     }
     begin(tr("Registering Tallowmere at %1 ...").arg(address.url.host()), address.url);
     m_client->registerApp([this](const MastodonReply &reply) {
-        const fediverse::AppRegistration app{reply.json.value(QLatin1String("client_id")).toString(),
-                                             reply.json.value(QLatin1String("client_secret")).toString()};
+        const fediverse::AppRegistration app = m_client->registration(reply);
         if (!reply.ok() || app.clientId.isEmpty()) {
             end(reply.ok() ? tr("The server %1 did not register Tallowmere.").arg(m_client->server().host())
                            : reply.message);
@@ -209,7 +208,7 @@ void FediverseCommands::disconnectAccount()
         }
         begin(tr("Disconnecting %1 ...").arg(account->handle), account->server);
         m_client->setToken(account->token);
-        m_client->revoke({account->clientId, account->clientSecret},
+        m_client->revoke({account->clientId, account->clientSecret, {}},
                          [forget](const MastodonReply &reply) { forget(reply.ok() ? QString() : reply.message); });
     });
 }

@@ -11,6 +11,7 @@ Options:
     --reject WORD        a post containing WORD gets 422
     --hang               every request is read and never answered
     --slow SECONDS       each post is stored, then answered after this pause
+    --before-profile     a server older than the profile scope: it refuses to register it
 
 The code "good-code" gives the token "token-1"; only a live token is accepted.
 GET /test/statuses lists what was stored, with the key each was sent with.
@@ -28,7 +29,7 @@ options = {}
 args = sys.argv[1:]
 while args:
     name = args.pop(0)
-    options[name] = True if name == '--hang' else args.pop(0)
+    options[name] = True if name in ('--hang', '--before-profile') else args.pop(0)
 
 lock = threading.Lock()
 statuses = []       # dicts: id, text, key, url
@@ -92,12 +93,14 @@ class Handler(BaseHTTPRequestHandler):
         if self.hang():
             return
         if self.path == '/api/v1/apps':
-            if form.get('client_name') != 'Tallowmere' or form.get('scopes') != 'write:statuses profile' \
+            wanted = 'write:statuses read:accounts' if options.get('--before-profile') else 'write:statuses profile'
+            if form.get('client_name') != 'Tallowmere' or form.get('scopes') != wanted \
                     or form.get('redirect_uris') != 'urn:ietf:wg:oauth:2.0:oob':
                 return self.answer(422, {'error': 'unexpected registration: %r' % form})
             return self.answer(200, {'id': '7', 'client_id': 'cid', 'client_secret': 'secret'})
         if self.path == '/oauth/token':
-            if form.get('code') != 'good-code' or form.get('client_secret') != 'secret':
+            if form.get('code') != 'good-code' or form.get('client_secret') != 'secret' \
+                    or form.get('scope') not in ('write:statuses profile', 'write:statuses read:accounts'):
                 return self.answer(400, {'error': 'invalid_grant'})
             with lock:
                 token = 'token-%d' % (len(live_tokens) + 1)
