@@ -92,7 +92,10 @@ protected:
         QCoreApplication::processEvents();
         std::vector<QChartView *> views;
         for (QWidget *view : window.findChild<plan::ui::ChartsPage *>(QStringLiteral("pageCharts"))->views())
-            views.push_back(qobject_cast<QChartView *>(view));
+            if (auto *chart = qobject_cast<QChartView *>(view))
+                views.push_back(chart);
+            else
+                ADD_FAILURE() << view->objectName().toStdString() << " is not a chart view";
         return views;
     }
 
