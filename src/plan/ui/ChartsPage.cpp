@@ -1,11 +1,13 @@
 #include "plan/ui/ChartsPage.h"
 
+#include "base/Error.h"
+#include "plan/ui/ChartDrawing.h"
+#include "plan/ui/ChartModule.h"
 #include "plan/ui/PlanCharts.h"
 #include "plan/ui/PlanSession.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QEvent>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace plan::ui {
@@ -15,19 +17,39 @@ ChartsPage::ChartsPage(PlanSession &session, QWidget *parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("pageCharts"));
-    auto *layout = new QVBoxLayout(this);
+    m_layout = new QVBoxLayout(this);
+    connect(&m_session, &PlanSession::changed, this, &ChartsPage::drawCharts);
+}
+
+void ChartsPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_views.empty() && !m_unavailable)
+        makeViews();
+}
+
+void ChartsPage::makeViews()
+{
+    try {
+        m_drawing = &ChartModule::drawing();
+    } catch (const base::Error &error) {
+        m_unavailable = new QLabel(QStringLiteral("The charts cannot be shown. %1").arg(error.description()), this);
+        m_unavailable->setObjectName(QStringLiteral("lblChartsUnavailable"));
+        m_unavailable->setWordWrap(true);
+        m_unavailable->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_layout->addWidget(m_unavailable);
+        return;
+    }
     const char *const names[] = {"chtRevenueAndCosts", "chtCash", "chtBreakEven"};
     int i = 0;
     for (const PlanChart chart : AllCharts) {
-        auto *view = new QChartView(this);
+        QWidget *view = m_drawing->newView(this);
         view->setObjectName(QLatin1String(names[i++]));
         view->setAccessibleName(chartTitle(chart));
-        view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumHeight(260);
-        layout->addWidget(view, 1);
+        m_layout->addWidget(view, 1);
         m_views.push_back(view);
     }
-    connect(&m_session, &PlanSession::changed, this, &ChartsPage::drawCharts);
     drawCharts();
 }
 
@@ -40,15 +62,12 @@ void ChartsPage::changeEvent(QEvent *event)
 
 void ChartsPage::drawCharts()
 {
+    if (m_views.empty())
+        return;
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
     size_t i = 0;
-    for (const PlanChart chart : AllCharts) {
-        QChartView *view = m_views.at(i++);
-        // The view lets go of the chart it had without deleting it; its scene deletes
-        // the one it holds at the end.
-        QChart *previous = view->chart();
-        view->setChart(makeChart(chart, m_session.statements(), palette()));
-        delete previous;
-    }
+    for (const PlanChart chart : AllCharts)
+        m_drawing->show(m_views.at(i++), chartFigure(chart, m_session.statements()), dark);
 }
 
 } // namespace plan::ui

@@ -2,13 +2,8 @@
 
 #include "plan/Statements.h"
 
-#include <QChart>
-#include <QLineSeries>
-#include <QPalette>
-#include <QPen>
-#include <QValueAxis>
-
 #include <algorithm>
+#include <optional>
 
 namespace plan::ui {
 
@@ -31,86 +26,58 @@ Money totalCosts(const Statements &statements, int month)
     return total;
 }
 
-QLineSeries *series(const QString &name)
+ChartLine monthly(const QString &name, const MonthlyAmounts &amounts)
 {
-    auto *made = new QLineSeries;
-    made->setName(name);
-    return made;
+    ChartLine line{name, {}, Qt::SolidLine, {}};
+    for (int month = 0; month < PlanMonths; ++month)
+        line.points.append(QPointF(month + 1, plotted(amounts.at(static_cast<size_t>(month)))));
+    return line;
 }
 
-// Axes that take in every point, with a little room, and zero when near.
-void addAxes(QChart &chart, const QString &xTitle, const QString &yTitle, double xMin, double xMax)
+// An amount axis that takes in every point, with a little room, and zero.
+ChartAxis amountAxis(const QString &title, const std::vector<ChartLine> &lines)
 {
-    auto *x = new QValueAxis;
-    x->setTitleText(xTitle);
-    x->setRange(xMin, xMax);
-    x->setLabelFormat(QStringLiteral("%.0f"));
-    auto *y = new QValueAxis;
-    y->setTitleText(yTitle);
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    chart.addAxis(x, Qt::AlignBottom);
-    chart.addAxis(y, Qt::AlignLeft);
     double low = 0;
     double high = 0;
-    for (QAbstractSeries *each : chart.series()) {
-        each->attachAxis(x);
-        each->attachAxis(y);
-        for (const QPointF &point : static_cast<QXYSeries *>(each)->points()) {
+    for (const ChartLine &line : lines) {
+        for (const QPointF &point : line.points) {
             low = std::min(low, point.y());
             high = std::max(high, point.y());
         }
     }
     // A plan of zeros still gets an axis of whole amounts.
     const double room = std::max(10.0, (high - low) * 0.05);
-    y->setRange(low < 0 ? low - room : 0, high + room);
-    y->applyNiceNumbers();
-    x->setTickCount(7);
-    x->applyNiceNumbers();
+    return ChartAxis{title, low < 0 ? low - room : 0, high + room, 0, 5};
 }
 
-// Months on the axis every quarter.
-void showQuarters(QChart &chart)
+// The plan's months, with a tick every quarter.
+ChartAxis monthAxis()
 {
-    auto *months = static_cast<QValueAxis *>(chart.axes(Qt::Horizontal).first());
-    months->setRange(0, PlanMonths);
-    months->setTickType(QValueAxis::TicksDynamic);
-    months->setTickAnchor(0);
-    months->setTickInterval(3);
+    return ChartAxis{QStringLiteral("Month of the plan"), 0, PlanMonths, 3, 5};
 }
 
-void revenueAndCosts(QChart &chart, const Statements &statements)
+void revenueAndCosts(ChartFigure &figure, const Statements &statements)
 {
-    QLineSeries *revenue = series(QStringLiteral("Revenue"));
-    QLineSeries *costs = series(QStringLiteral("Total costs"));
-    for (int month = 0; month < PlanMonths; ++month) {
-        revenue->append(
-            month + 1,
-            plotted(statements.profitAndLoss.line(ProfitAndLoss::Revenue).months.at(static_cast<size_t>(month))));
-        costs->append(month + 1, plotted(totalCosts(statements, month)));
-    }
-    chart.addSeries(revenue);
-    chart.addSeries(costs);
-    addAxes(chart, QStringLiteral("Month of the plan"), QStringLiteral("Per month"), 1, PlanMonths);
-    showQuarters(chart);
-}
-
-void cash(QChart &chart, const Statements &statements)
-{
-    QLineSeries *cash = series(QStringLiteral("Cash at end of month"));
-    const MonthlyAmounts &amounts = statements.cashFlow.line(CashFlow::CashAtEndOfMonth).months;
+    MonthlyAmounts costs{};
     for (int month = 0; month < PlanMonths; ++month)
-        cash->append(month + 1, plotted(amounts.at(static_cast<size_t>(month))));
-    QLineSeries *zero = series(QStringLiteral("Zero"));
-    zero->append(1, 0);
-    zero->append(PlanMonths, 0);
-    chart.addSeries(cash);
-    chart.addSeries(zero);
-    QPen pen = zero->pen();
-    pen.setStyle(Qt::DashLine);
-    pen.setColor(Qt::red);
-    zero->setPen(pen);
-    addAxes(chart, QStringLiteral("Month of the plan"), QStringLiteral("Cash"), 1, PlanMonths);
-    showQuarters(chart);
+        costs.at(static_cast<size_t>(month)) = totalCosts(statements, month);
+    figure.lines = {
+        monthly(QStringLiteral("Revenue"), statements.profitAndLoss.line(ProfitAndLoss::Revenue).months),
+        monthly(QStringLiteral("Total costs"), costs),
+    };
+    figure.x = monthAxis();
+    figure.y = amountAxis(QStringLiteral("Per month"), figure.lines);
+}
+
+void cash(ChartFigure &figure, const Statements &statements)
+{
+    ChartLine zero{QStringLiteral("Zero"), {QPointF(1, 0), QPointF(PlanMonths, 0)}, Qt::DashLine, QColor(Qt::red)};
+    figure.lines = {
+        monthly(QStringLiteral("Cash at end of month"), statements.cashFlow.line(CashFlow::CashAtEndOfMonth).months),
+        zero,
+    };
+    figure.x = monthAxis();
+    figure.y = amountAxis(QStringLiteral("Cash"), figure.lines);
 }
 
 Money yearOne(const Statements &statements, int line)
@@ -118,7 +85,7 @@ Money yearOne(const Statements &statements, int line)
     return statements.profitAndLoss.line(line).years.at(0);
 }
 
-void breakEven(QChart &chart, const Statements &statements)
+void breakEven(ChartFigure &figure, const Statements &statements)
 {
     namespace line = ProfitAndLoss;
     const double revenue = plotted(yearOne(statements, line::Revenue)) / 12;
@@ -132,22 +99,17 @@ void breakEven(QChart &chart, const Statements &statements)
     double widest = std::max({revenue * 1.5, fixed * 2, 100.0});
     if (point)
         widest = std::max(widest, plotted(*point) * 2);
-    QLineSeries *sales = series(QStringLiteral("Revenue"));
-    QLineSeries *costs = series(QStringLiteral("Total costs"));
-    QLineSeries *fixedCosts = series(QStringLiteral("Fixed costs"));
+    ChartLine sales{QStringLiteral("Revenue"), {}, Qt::SolidLine, {}};
+    ChartLine costs{QStringLiteral("Total costs"), {}, Qt::SolidLine, {}};
+    ChartLine fixedCosts{QStringLiteral("Fixed costs"), {}, Qt::DotLine, {}};
     for (const double volume : {0.0, widest}) {
-        sales->append(volume, volume);
-        costs->append(volume, fixed + variableShare * volume);
-        fixedCosts->append(volume, fixed);
+        sales.points.append(QPointF(volume, volume));
+        costs.points.append(QPointF(volume, fixed + variableShare * volume));
+        fixedCosts.points.append(QPointF(volume, fixed));
     }
-    chart.addSeries(sales);
-    chart.addSeries(costs);
-    chart.addSeries(fixedCosts);
-    QPen pen = fixedCosts->pen();
-    pen.setStyle(Qt::DotLine);
-    fixedCosts->setPen(pen);
-    addAxes(chart, QStringLiteral("Monthly sales volume (revenue, year 1's mix)"), QStringLiteral("Per month"), 0,
-            widest);
+    figure.lines = {sales, costs, fixedCosts};
+    figure.x = ChartAxis{QStringLiteral("Monthly sales volume (revenue, year 1's mix)"), 0, widest, 0, 7};
+    figure.y = amountAxis(QStringLiteral("Per month"), figure.lines);
 }
 
 } // namespace
@@ -162,19 +124,16 @@ QString chartTitle(PlanChart chart)
     return {};
 }
 
-QChart *makeChart(PlanChart kind, const Statements &statements, const QPalette &palette)
+ChartFigure chartFigure(PlanChart kind, const Statements &statements)
 {
-    auto *chart = new QChart;
-    const bool dark = palette.color(QPalette::Window).lightness() < 128;
-    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    chart->setTitle(chartTitle(kind));
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    ChartFigure figure;
+    figure.title = chartTitle(kind);
     switch (kind) {
-    case PlanChart::RevenueAndCosts: revenueAndCosts(*chart, statements); break;
-    case PlanChart::Cash: cash(*chart, statements); break;
-    case PlanChart::BreakEven: breakEven(*chart, statements); break;
+    case PlanChart::RevenueAndCosts: revenueAndCosts(figure, statements); break;
+    case PlanChart::Cash: cash(figure, statements); break;
+    case PlanChart::BreakEven: breakEven(figure, statements); break;
     }
-    return chart;
+    return figure;
 }
 
 } // namespace plan::ui

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "plan/ui/ChartDrawing.h"
 
-class QChart;
-class QPalette;
+#include <QString>
 
 namespace plan {
 struct Statements;
@@ -21,8 +20,8 @@ inline constexpr PlanChart AllCharts[] = {PlanChart::RevenueAndCosts, PlanChart:
 
 QString chartTitle(PlanChart chart);
 
-// A new chart of the statements with its title and axis labels, in colours that read
-// on the palette's window colour (a dark scheme gets the dark theme). The caller owns it.
-QChart *makeChart(PlanChart chart, const Statements &statements, const QPalette &palette);
+// The chart of the statements: its title, its lines, and axes that take in every point
+// with a little room, and zero.
+ChartFigure chartFigure(PlanChart chart, const Statements &statements);
 
 } // namespace plan::ui

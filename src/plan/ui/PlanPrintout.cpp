@@ -1,15 +1,13 @@
 #include "plan/ui/PlanPrintout.h"
 
 #include "documents/PrintError.h"
+#include "plan/ui/ChartDrawing.h"
 #include "plan/ui/KeyFiguresText.h"
 #include "plan/ui/PlanCharts.h"
 #include "plan/ui/PlanText.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QChart>
-#include <QGraphicsScene>
 #include <QPainter>
-#include <QPalette>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -71,21 +69,13 @@ QString settingsSummary(const Plan &plan, const QLocale &locale)
     return html;
 }
 
-// Charts are drawn in their light colours on paper, whatever the desktop's scheme.
-QPalette paperPalette()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    return palette;
-}
-
 } // namespace
 
-PlanPrintout::PlanPrintout(QString businessName, Plan plan, Statements statements, QLocale locale)
+PlanPrintout::PlanPrintout(QString businessName, Plan plan, Statements statements, ChartDrawing &charts, QLocale locale)
     : m_businessName(std::move(businessName))
     , m_plan(std::move(plan))
     , m_statements(std::move(statements))
+    , m_charts(&charts)
     , m_locale(std::move(locale))
 {
 }
@@ -162,12 +152,8 @@ bool PlanPrintout::print(QPagedPaintDevice &device, const documents::PageProgres
     int done = textPages;
     for (const PlanChart kind : AllCharts) {
         device.newPage();
-        QGraphicsScene scene;
-        QChart *chart = makeChart(kind, m_statements, paperPalette());
-        scene.addItem(chart); // the scene deletes it
-        // Laid out at a screen's size, then drawn scaled to the page: text stays text.
-        chart->resize(1000, 1000 * page.height() / page.width());
-        scene.render(&painter, QRectF(QPointF(0, 0), page), chart->geometry());
+        // In its light colours on paper, whatever the desktop's scheme.
+        m_charts->paint(painter, QRectF(QPointF(0, 0), page), chartFigure(kind, m_statements));
         ++done;
         if (!progress(done, static_cast<double>(done) / pages))
             return false;

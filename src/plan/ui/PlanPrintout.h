@@ -12,13 +12,17 @@ class QPagedPaintDevice;
 
 namespace plan::ui {
 
+class ChartDrawing;
+
 // The plan as a bank reads it: a summary of its settings, the key figures, the three
 // statements (year 1 by month, then the years) and the three charts, landscape, as
 // real text. A PDF is A4, or Letter where the locale's paper is Letter.
 class PlanPrintout
 {
 public:
-    PlanPrintout(QString businessName, Plan plan, Statements statements, QLocale locale = QLocale());
+    // The charts are drawn with `charts`, which outlives the printout.
+    PlanPrintout(QString businessName, Plan plan, Statements statements, ChartDrawing &charts,
+                 QLocale locale = QLocale());
 
     // Throws documents::PrintError when the device cannot be drawn on.
     bool print(QPagedPaintDevice &device, const documents::PageProgress &progress) const;
@@ -32,6 +36,7 @@ private:
     QString m_businessName;
     Plan m_plan;
     Statements m_statements;
+    ChartDrawing *m_charts;
     QLocale m_locale;
 };
 

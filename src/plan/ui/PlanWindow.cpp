@@ -1,7 +1,9 @@
 #include "plan/ui/PlanWindow.h"
 
+#include "base/Error.h"
 #include "documents/ui/PrintOutput.h"
 #include "plan/StatementsCsv.h"
+#include "plan/ui/ChartModule.h"
 #include "plan/ui/ChartsPage.h"
 #include "plan/ui/LineTables.h"
 #include "plan/ui/LinesModel.h"
@@ -158,37 +160,38 @@ QString PlanWindow::documentName() const
         .arg(m_session->businessName(), QDate::currentDate().toString(Qt::ISODate));
 }
 
+documents::PrintOutput::Printout PlanWindow::printout()
+{
+    ChartDrawing *charts = nullptr;
+    try {
+        charts = &ChartModule::drawing();
+    } catch (const base::Error &error) {
+        ::ui::Dialogs::message(
+            this, QStringLiteral("The financial plan cannot be printed with its charts. %1").arg(error.description()));
+        return {};
+    }
+    const PlanPrintout made(m_session->businessName(), m_session->plan(), m_session->statements(), *charts);
+    return [made](QPagedPaintDevice &device, const documents::PageProgress &progress) {
+        return made.print(device, progress);
+    };
+}
+
 void PlanWindow::saveAsPdf()
 {
-    const PlanPrintout printout(m_session->businessName(), m_session->plan(), m_session->statements());
-    documents::PrintOutput::saveAsPdf(
-        this,
-        [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
-            return printout.print(device, progress);
-        },
-        documentName());
+    if (const documents::PrintOutput::Printout plan = printout())
+        documents::PrintOutput::saveAsPdf(this, plan, documentName());
 }
 
 void PlanWindow::printPreview()
 {
-    const PlanPrintout printout(m_session->businessName(), m_session->plan(), m_session->statements());
-    documents::PrintOutput::preview(
-        this,
-        [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
-            return printout.print(device, progress);
-        },
-        documentName());
+    if (const documents::PrintOutput::Printout plan = printout())
+        documents::PrintOutput::preview(this, plan, documentName());
 }
 
 void PlanWindow::print()
 {
-    const PlanPrintout printout(m_session->businessName(), m_session->plan(), m_session->statements());
-    documents::PrintOutput::printChoosingPrinter(
-        this,
-        [printout](QPagedPaintDevice &device, const documents::PageProgress &progress) {
-            return printout.print(device, progress);
-        },
-        documentName());
+    if (const documents::PrintOutput::Printout plan = printout())
+        documents::PrintOutput::printChoosingPrinter(this, plan, documentName());
 }
 
 void PlanWindow::exportStatements()

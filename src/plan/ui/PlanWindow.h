@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/ui/PrintOutput.h"
 #include "ui/Window.h"
 
 class QMenu;
@@ -38,6 +39,9 @@ protected:
 private:
     void buildFileMenu(QMenu *file);
     void buildTabs();
+    // The plan as it stands, to print; empty, having said why, when the charts cannot
+    // be drawn: asked before a file or printer is chosen, so nothing is left half made.
+    documents::PrintOutput::Printout printout();
     void saveAsPdf();
     void printPreview();
     void print();

@@ -57,7 +57,7 @@ for command in tallowmere tallowmere-db; do
     [ "$(readlink -f "$prefix/bin/$command")" = "$prefix/lib/tallowmere/$command" ] \
         || fail "bin/$command leads to $(readlink -f "$prefix/bin/$command")"
 done
-for name in libtallowmere_webengine.so libtallowmere_transfer.so; do
+for name in libtallowmere_webengine.so libtallowmere_transfer.so libtallowmere_charts.so; do
     [ -f "$prefix/lib/tallowmere/$name" ] || fail "lib/tallowmere/$name is missing"
 done
 for name in Tallowmere.db Rss.db BusineeResources.html urlNames.txt docs/user-guide.html; do

@@ -65,6 +65,7 @@ expected=$(
     cat <<LIST
 ./usr/bin/tallowmere
 ./usr/bin/tallowmere-db
+./usr/lib/tallowmere/libtallowmere_charts.so
 ./usr/lib/tallowmere/libtallowmere_transfer.so
 ./usr/lib/tallowmere/libtallowmere_webengine.so
 ./usr/lib/tallowmere/tallowmere

@@ -3,6 +3,7 @@
 #include "plan/ui/PlanWindow.h"
 #include "db/Connection.h"
 #include "plan/PlanStore.h"
+#include "plan/ui/ChartModule.h"
 #include "plan/ui/ChartsPage.h"
 #include "plan/ui/LinesModel.h"
 #include "plan/ui/LinesPage.h"
@@ -82,6 +83,20 @@ protected:
         }
         ADD_FAILURE() << "no column " << header.toStdString();
         return 0;
+    }
+
+    // The chart views of the Charts tab, which makes them when it is first shown.
+    static std::vector<QChartView *> chartViews(plan::ui::PlanWindow &window)
+    {
+        window.tabs()->setCurrentIndex(window.tabs()->count() - 1);
+        QCoreApplication::processEvents();
+        std::vector<QChartView *> views;
+        for (QWidget *view : window.findChild<plan::ui::ChartsPage *>(QStringLiteral("pageCharts"))->views())
+            if (auto *chart = qobject_cast<QChartView *>(view))
+                views.push_back(chart);
+            else
+                ADD_FAILURE() << view->objectName().toStdString() << " is not a chart view";
+        return views;
     }
 
     static QString cell(const QWidget &window, const char *table, int row, int column)
@@ -388,14 +403,14 @@ TEST_F(PlanWindowTest, EveryControlOfEveryTabIsReachedWithTabAndNamed)
 TEST_F(PlanWindowTest, UnderADarkColourSchemeChartsAndStatementsStayReadable)
 {
     auto &window = open();
-    auto *views = window.findChild<plan::ui::ChartsPage *>(QStringLiteral("pageCharts"));
-    ASSERT_NE(views, nullptr);
-    for (const QChartView *view : views->views())
+    const std::vector<QChartView *> views = chartViews(window);
+    ASSERT_EQ(views.size(), 3u);
+    for (const QChartView *view : views)
         EXPECT_EQ(view->chart()->theme(), QChart::ChartThemeLight);
     {
         DarkScheme dark;
         QCoreApplication::processEvents();
-        for (const QChartView *view : views->views()) {
+        for (const QChartView *view : views) {
             EXPECT_EQ(view->chart()->theme(), QChart::ChartThemeDark);
             EXPECT_FALSE(view->chart()->title().isEmpty());
             for (const QAbstractAxis *axis : view->chart()->axes())
@@ -406,7 +421,37 @@ TEST_F(PlanWindowTest, UnderADarkColourSchemeChartsAndStatementsStayReadable)
         EXPECT_EQ(unreadableLabels(window), QStringList());
     }
     QCoreApplication::processEvents();
-    EXPECT_EQ(views->views().front()->chart()->theme(), QChart::ChartThemeLight);
+    EXPECT_EQ(views.front()->chart()->theme(), QChart::ChartThemeLight);
+}
+
+// The charts are a module of their own: without it the Charts tab and the printouts
+// name the file that could not be opened, and the rest of the window works on.
+TEST_F(PlanWindowTest, WithoutTheChartModuleChartsAndPrintoutsSayWhichFileIsMissing)
+{
+    struct MissingChartModule
+    {
+        MissingChartModule() { plan::ui::ChartModule::replaceModuleName(QStringLiteral("tallowmere_charts_absent")); }
+        ~MissingChartModule() { plan::ui::ChartModule::replaceModuleName({}); }
+    } missing;
+    auto &window = open();
+    EXPECT_TRUE(chartViews(window).empty());
+    const auto *why = window.findChild<QLabel *>(QStringLiteral("lblChartsUnavailable"));
+    ASSERT_NE(why, nullptr);
+    EXPECT_TRUE(why->isVisible());
+    EXPECT_TRUE(why->text().contains(QStringLiteral("libtallowmere_charts_absent.so"))) << why->text().toStdString();
+
+    const QString pdf = folder.filePath(QStringLiteral("plan.pdf"));
+    dialogs->fileNames = {pdf};
+    window.findChild<QAction *>(QStringLiteral("mnuSaveAsPdf"))->trigger();
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("libtallowmere_charts_absent.so")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    plan::ui::LinesPage &expenses = page(window, QStringLiteral("Expenses"));
+    click(&expenses, "cmdAdd");
+    ASSERT_TRUE(stored().has_value());
+    EXPECT_EQ(stored()->expenses.size(), 1);
 }
 
 TEST_F(PlanWindowTest, OnASmallScreenTheWindowFitsAndScrolls)
