@@ -2,11 +2,14 @@
 
 #include "rss/fediverse/TimedReply.h"
 
+#include <QIODevice>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace rss::bluesky {
 
@@ -22,6 +25,36 @@ QString serviceReason(const QJsonObject &json)
         return error + QStringLiteral(" (") + message + QLatin1Char(')');
     return error.isEmpty() ? message : error;
 }
+
+// A request body that can be read once only. Qt Network quietly sends a request again
+// when the connection closes before any answer; for a post that means a second post.
+// A body it cannot rewind makes it report the lost reply instead, which the caller
+// looks into before sending anything again.
+class OneShotBody final : public QIODevice
+{
+public:
+    explicit OneShotBody(QByteArray data)
+        : m_data(std::move(data))
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_data.size() - m_at + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char *into, qint64 most) override
+    {
+        const qint64 count = std::min(most, qint64(m_data.size()) - m_at);
+        std::copy_n(m_data.constData() + m_at, count, into);
+        m_at += count;
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qint64 m_at = 0;
+};
 
 } // namespace
 
@@ -132,8 +165,13 @@ void BlueskyClient::send(const QString &method, const QUrlQuery &query, const QJ
         request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
     QNetworkReply *reply = nullptr;
     if (body) {
+        const QByteArray data = QJsonDocument(*body).toJson(QJsonDocument::Compact);
         request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-        reply = m_network->post(request, QJsonDocument(*body).toJson(QJsonDocument::Compact));
+        request.setHeader(QNetworkRequest::ContentLengthHeader, data.size());
+        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+        auto *once = new OneShotBody(data);
+        reply = m_network->post(request, once);
+        once->setParent(reply);
     } else {
         reply = m_network->get(request);
     }
