@@ -51,7 +51,10 @@ TEST(PostRecord, DescriptionCutAtAWordWithin300GraphemesWithEmojiAndAccents)
     // Words of emoji with modifiers and of letters with combining marks: many more code
     // points (and UTF-16 units) than graphemes, so only a grapheme count lets this much in.
     const QString words[] = {QStringLiteral("\U0001F44D\U0001F3FD\U0001F44D\U0001F3FD "),
-                             QStringLiteral("cafe\u0301 "), QStringLiteral("n\u0303a\u0308 ")};
+                             QStringLiteral("cafe\u0301 "), QStringLiteral("n\u0303a\u0308 "),
+                             // A family is one grapheme of 18 bytes: here the 3000 bytes are the limit.
+                             QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"
+                                            "\U0001F468\u200D\U0001F469\u200D\U0001F467 ")};
     for (const QString &word : words) {
         const RssItem item{QStringLiteral("1"), QStringLiteral("F\u00eate \U0001F389"), Link, word.repeated(200)};
         const rss::bluesky::PostText post = postText(item);
@@ -60,7 +63,8 @@ TEST(PostRecord, DescriptionCutAtAWordWithin300GraphemesWithEmojiAndAccents)
         EXPECT_TRUE(post.text.endsWith(Ellipsis));
         EXPECT_FALSE(post.text.endsWith(QStringLiteral(" ") + Ellipsis));
         EXPECT_LE(graphemeCount(post.text), MaxGraphemes);
-        EXPECT_GT(graphemeCount(post.text), MaxGraphemes - graphemeCount(word) - 1);
+        EXPECT_LE(post.text.toUtf8().size(), rss::bluesky::MaxBytes);
+        EXPECT_GT(rss::bluesky::postLength(post.text), MaxGraphemes - graphemeCount(word) - 1);
         EXPECT_GT(post.text.toUcs4().size(), MaxGraphemes);
     }
 }

@@ -5,6 +5,8 @@
 #include <QJsonArray>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace rss::bluesky {
 
 namespace {
@@ -28,9 +30,16 @@ int graphemeCount(const QString &text)
     return count;
 }
 
+int postLength(const QString &text)
+{
+    constexpr int BytesPerGrapheme = MaxBytes / MaxGraphemes;
+    const auto bytes = text.toUtf8().size();
+    return std::max(graphemeCount(text), int((bytes + BytesPerGrapheme - 1) / BytesPerGrapheme));
+}
+
 PostText postText(const RssItem &item)
 {
-    const fediverse::ComposedPost composed = fediverse::composePost(item, MaxGraphemes, graphemeCount);
+    const fediverse::ComposedPost composed = fediverse::composePost(item, MaxGraphemes, postLength);
     PostText post{composed.text, QString(), -1, -1};
     if (composed.linkStart < 0)
         return post;

@@ -10,9 +10,14 @@ namespace rss::bluesky {
 
 // What Bluesky counts a post against: graphemes, what a reader sees as one character
 // (an emoji with its modifiers, a letter with its combining accents).
+// The text is also held to 3000 bytes of UTF-8, which long emoji sequences could pass.
 constexpr int MaxGraphemes = 300;
+constexpr int MaxBytes = 3000;
 
 int graphemeCount(const QString &text);
+// What a post's text counts against MaxGraphemes: its graphemes, or a tenth of its
+// UTF-8 bytes when that is more, so that both limits hold at once.
+int postLength(const QString &text);
 
 // The post's text as the fediverse gets it (title, blank line, link, description cut at
 // a word with "…"), measured in graphemes; the link is never cut.
