@@ -69,7 +69,10 @@ protected:
         return QJsonDocument::fromJson(reply->readAll());
     }
     QJsonArray stored() { return serverPage(QStringLiteral("/test/records")).array(); }
-    int count(const char *what) { return serverPage(QStringLiteral("/test/counts")).object().value(QLatin1String(what)).toInt(); }
+    int count(const char *what)
+    {
+        return serverPage(QStringLiteral("/test/counts")).object().value(QLatin1String(what)).toInt();
+    }
 
     static QList<RssItem> items(int count)
     {
@@ -200,7 +203,8 @@ TEST_F(BlueskyTest, TheStoredRecordCarriesAClickableLinkAtItsBytes)
     ASSERT_EQ(records.size(), 1);
     const QJsonObject value = records.at(0).toObject().value(QLatin1String("value")).toObject();
     const QByteArray text = value.value(QLatin1String("text")).toString().toUtf8();
-    const QJsonObject index = value.value(QLatin1String("facets")).toArray().at(0).toObject().value(QLatin1String("index")).toObject();
+    const QJsonObject index
+        = value.value(QLatin1String("facets")).toArray().at(0).toObject().value(QLatin1String("index")).toObject();
     const int start = index.value(QLatin1String("byteStart")).toInt();
     EXPECT_EQ(QString::fromUtf8(text.mid(start, index.value(QLatin1String("byteEnd")).toInt() - start)), item.link);
     EXPECT_TRUE(QDateTime::fromString(value.value(QLatin1String("createdAt")).toString(), Qt::ISODateWithMs).isValid());

@@ -1,5 +1,5 @@
-#include "rss/bluesky/BlueskyClient.h"
 #include "rss/bluesky/PostRecord.h"
+#include "rss/bluesky/BlueskyClient.h"
 
 #include <QJsonArray>
 
@@ -35,11 +35,11 @@ TEST(PostRecord, CountsGraphemesAsAReaderSeesThem)
         int graphemes;
     } cases[] = {
         {QStringLiteral("abc"), 3},
-        {QStringLiteral("e\u0301t\u00e9"), 3},                              // e + combining acute is one
-        {QStringLiteral("\U0001F44D\U0001F3FD"), 1},                        // thumbs up with skin tone
+        {QStringLiteral("e\u0301t\u00e9"), 3},                             // e + combining acute is one
+        {QStringLiteral("\U0001F44D\U0001F3FD"), 1},                       // thumbs up with skin tone
         {QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"), 1}, // a family joined by ZWJ
-        {QStringLiteral("\U0001F1EB\U0001F1F7"), 1},                        // a flag
-        {QStringLiteral("a\u0308\u0323 b"), 3},                             // two marks on one letter
+        {QStringLiteral("\U0001F1EB\U0001F1F7"), 1},                       // a flag
+        {QStringLiteral("a\u0308\u0323 b"), 3},                            // two marks on one letter
         {QString(), 0},
     };
     for (const auto &c : cases)
@@ -50,8 +50,8 @@ TEST(PostRecord, DescriptionCutAtAWordWithin300GraphemesWithEmojiAndAccents)
 {
     // Words of emoji with modifiers and of letters with combining marks: many more code
     // points (and UTF-16 units) than graphemes, so only a grapheme count lets this much in.
-    const QString words[] = {QStringLiteral("\U0001F44D\U0001F3FD\U0001F44D\U0001F3FD "),
-                             QStringLiteral("cafe\u0301 "), QStringLiteral("n\u0303a\u0308 "),
+    const QString words[] = {QStringLiteral("\U0001F44D\U0001F3FD\U0001F44D\U0001F3FD "), QStringLiteral("cafe\u0301 "),
+                             QStringLiteral("n\u0303a\u0308 "),
                              // A family is one grapheme of 18 bytes: here the 3000 bytes are the limit.
                              QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"
                                             "\U0001F468\u200D\U0001F469\u200D\U0001F467 ")};
@@ -71,8 +71,7 @@ TEST(PostRecord, DescriptionCutAtAWordWithin300GraphemesWithEmojiAndAccents)
 
 TEST(PostRecord, TheLinkIsNeverCutAndATooLongTitleIs)
 {
-    const RssItem item{QStringLiteral("1"), QStringLiteral("Long\u0301 ").repeated(100), Link,
-                       QString()};
+    const RssItem item{QStringLiteral("1"), QStringLiteral("Long\u0301 ").repeated(100), Link, QString()};
     const rss::bluesky::PostText post = postText(item);
     EXPECT_TRUE(post.text.endsWith(Ellipsis + QStringLiteral("\n\n") + Link)) << post.text.toStdString();
     EXPECT_LE(graphemeCount(post.text), MaxGraphemes);
@@ -111,8 +110,8 @@ TEST(PostRecord, AStoredPostIsRecognisedByItsLinkAndFirstLine)
         = postText(RssItem{QStringLiteral("1"), QStringLiteral("Spring sale"), Link, QStringLiteral("All week.")});
     const QJsonObject facetOnly{
         {QStringLiteral("text"), QStringLiteral("Spring sale\n\nshop.example/news\u2026")},
-        {QStringLiteral("facets"),
-         QJsonArray{QJsonObject{{QStringLiteral("features"), QJsonArray{QJsonObject{{QStringLiteral("uri"), Link}}}}}}}};
+        {QStringLiteral("facets"), QJsonArray{QJsonObject{{QStringLiteral("features"),
+                                                           QJsonArray{QJsonObject{{QStringLiteral("uri"), Link}}}}}}}};
     const struct
     {
         QJsonObject record;
@@ -120,7 +119,8 @@ TEST(PostRecord, AStoredPostIsRecognisedByItsLinkAndFirstLine)
     } cases[] = {
         {postRecord(post, QDateTime::currentDateTimeUtc()), true},
         {facetOnly, true}, // another client shortened the shown link
-        {QJsonObject{{QStringLiteral("text"), QString(QStringLiteral("New hours\n\n") + Link)}}, false}, // same link, other item
+        {QJsonObject{{QStringLiteral("text"), QString(QStringLiteral("New hours\n\n") + Link)}},
+         false}, // same link, other item
         {QJsonObject{{QStringLiteral("text"), QStringLiteral("Spring sale\n\nhttps://other.example/")}}, false},
         {QJsonObject{}, false},
     };

@@ -119,37 +119,35 @@ void BlueskyAnnounce::postNext()
 
 void BlueskyAnnounce::send(const RssItem &item, const PostText &post, int triesLeft, bool renewed)
 {
-    m_client.createPost(postRecord(post, QDateTime::currentDateTimeUtc()),
-                        [this, item, post, triesLeft, renewed](const XrpcReply &reply) {
-                            if (reply.ok()) {
-                                posted(item, reply.json.value(QLatin1String("uri")).toString());
-                                return;
-                            }
-                            // A refused session stored nothing: renew it once and send again.
-                            if ((reply.outcome == O::Expired || reply.outcome == O::NotAccepted) && !renewed) {
-                                signIn([this, item, post, triesLeft]() { send(item, post, triesLeft, true); });
-                                return;
-                            }
-                            if (reply.outcome == O::Rejected) {
-                                m_summary.notPosted << shownTitle(item) + QStringLiteral(": ") + reply.message;
-                                ++m_next;
-                                postNext();
-                                return;
-                            }
-                            if (reply.lost() && triesLeft > 0 && !m_aborted) {
-                                afterPause([this, item, post, triesLeft]() {
-                                    lookForLostPost(item, post, triesLeft - 1, false);
-                                });
-                                return;
-                            }
-                            if (reply.lost()) {
-                                leaveRest(tr("%1 may or may not have been posted (the next run looks for it "
-                                             "first): %2")
-                                              .arg(shownTitle(item), reply.message));
-                                return;
-                            }
-                            leaveRest(reply.message);
-                        });
+    m_client.createPost(postRecord(post, QDateTime::currentDateTimeUtc()), [this, item, post, triesLeft,
+                                                                            renewed](const XrpcReply &reply) {
+        if (reply.ok()) {
+            posted(item, reply.json.value(QLatin1String("uri")).toString());
+            return;
+        }
+        // A refused session stored nothing: renew it once and send again.
+        if ((reply.outcome == O::Expired || reply.outcome == O::NotAccepted) && !renewed) {
+            signIn([this, item, post, triesLeft]() { send(item, post, triesLeft, true); });
+            return;
+        }
+        if (reply.outcome == O::Rejected) {
+            m_summary.notPosted << shownTitle(item) + QStringLiteral(": ") + reply.message;
+            ++m_next;
+            postNext();
+            return;
+        }
+        if (reply.lost() && triesLeft > 0 && !m_aborted) {
+            afterPause([this, item, post, triesLeft]() { lookForLostPost(item, post, triesLeft - 1, false); });
+            return;
+        }
+        if (reply.lost()) {
+            leaveRest(tr("%1 may or may not have been posted (the next run looks for it "
+                         "first): %2")
+                          .arg(shownTitle(item), reply.message));
+            return;
+        }
+        leaveRest(reply.message);
+    });
 }
 
 void BlueskyAnnounce::afterPause(const std::function<void()> &then)

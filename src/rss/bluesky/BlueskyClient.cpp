@@ -7,7 +7,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QPointer>
 
 #include <algorithm>
 
@@ -119,8 +118,11 @@ void BlueskyClient::takeSession(const Done &done, const XrpcReply &reply)
                     reply.json.value(QLatin1String("accessJwt")).toString(),
                     reply.json.value(QLatin1String("refreshJwt")).toString()};
     if (reply.ok() && (session.did.isEmpty() || session.accessJwt.isEmpty() || session.refreshJwt.isEmpty())) {
-        done(XrpcReply{XrpcReply::Outcome::Failed, reply.status, reply.json,
-                       tr("The service %1 answered without a session.").arg(m_service.host()), {}});
+        done(XrpcReply{XrpcReply::Outcome::Failed,
+                       reply.status,
+                       reply.json,
+                       tr("The service %1 answered without a session.").arg(m_service.host()),
+                       {}});
         return;
     }
     if (reply.ok())
@@ -151,8 +153,8 @@ void BlueskyClient::listPosts(int limit, const Done &done)
     send(QStringLiteral("com.atproto.repo.listRecords"), query, nullptr, m_session.accessJwt, done);
 }
 
-void BlueskyClient::send(const QString &method, const QUrlQuery &query, const QJsonObject *body,
-                         const QString &token, const Done &done)
+void BlueskyClient::send(const QString &method, const QUrlQuery &query, const QJsonObject *body, const QString &token,
+                         const Done &done)
 {
     m_stopped = false;
     QUrl url = m_service;
@@ -196,8 +198,8 @@ XrpcReply BlueskyClient::judge(QNetworkReply *reply, bool timedOut) const
     using O = XrpcReply::Outcome;
     XrpcReply result;
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body = reply->isOpen() && reply->bytesAvailable() <= fediverse::MaxReplyBytes ? reply->readAll()
-                                                                                                   : QByteArray();
+    const QByteArray body
+        = reply->isOpen() && reply->bytesAvailable() <= fediverse::MaxReplyBytes ? reply->readAll() : QByteArray();
     result.json = QJsonDocument::fromJson(body).object();
     const QString host = m_service.host();
     if (timedOut) {

@@ -2,7 +2,6 @@
 
 #include "rss/RssItem.h"
 
-#include <QMetaType>
 #include <QString>
 #include <QStringList>
 

@@ -21,12 +21,12 @@ QString AccountStore::filePath() const
 
 void AccountStore::save(const FediverseAccount &account, std::function<void(const QString &, bool)> done)
 {
-    m_file.save(QJsonObject{{QStringLiteral("server"), account.server.toString()},
-                            {QStringLiteral("handle"), account.handle},
-                            {QStringLiteral("clientId"), account.clientId}},
-                QJsonObject{{QStringLiteral("token"), account.token},
-                            {QStringLiteral("clientSecret"), account.clientSecret}},
-                std::move(done));
+    m_file.save(
+        QJsonObject{{QStringLiteral("server"), account.server.toString()},
+                    {QStringLiteral("handle"), account.handle},
+                    {QStringLiteral("clientId"), account.clientId}},
+        QJsonObject{{QStringLiteral("token"), account.token}, {QStringLiteral("clientSecret"), account.clientSecret}},
+        std::move(done));
 }
 
 void AccountStore::load(std::function<void(const std::optional<FediverseAccount> &, const QString &)> done)

@@ -56,9 +56,9 @@ int countedLength(const QString &text, const StatusLimits &limits)
 
 QString statusText(const RssItem &item, const StatusLimits &limits)
 {
-    return composePost(item, limits.maxCharacters, [&limits](const QString &text) {
-               return countedLength(text, limits);
-           }).text;
+    return composePost(item, limits.maxCharacters,
+                       [&limits](const QString &text) { return countedLength(text, limits); })
+        .text;
 }
 
 ComposedPost composePost(const RssItem &item, int maxLength, const PostLength &length)

@@ -19,14 +19,13 @@ void watchReply(QNetworkReply *reply, std::chrono::milliseconds timeout, QObject
     });
     // Every byte that comes in starts the time-out again: a slow server is not a dead one.
     auto tooLarge = std::make_shared<bool>(false);
-    QObject::connect(reply, &QNetworkReply::downloadProgress, timer,
-                     [timer, reply, tooLarge](qint64 received, qint64) {
-                         if (received > MaxReplyBytes) {
-                             *tooLarge = true;
-                             reply->abort();
-                         }
-                         timer->start();
-                     });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, timer, [timer, reply, tooLarge](qint64 received, qint64) {
+        if (received > MaxReplyBytes) {
+            *tooLarge = true;
+            reply->abort();
+        }
+        timer->start();
+    });
     QObject::connect(reply, &QNetworkReply::uploadProgress, timer, [timer](qint64, qint64) { timer->start(); });
     timer->start(timeout);
     QObject::connect(reply, &QNetworkReply::finished, context,

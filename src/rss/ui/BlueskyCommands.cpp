@@ -61,16 +61,17 @@ void BlueskyCommands::connectAccount()
         ui::Dialogs::message(window(), address.error, Title);
         return;
     }
-    QString handle = ui::Dialogs::inputText(window(), tr("Your handle, for example office.bsky.social:"),
-                                            tr("Connect Account"))
-                         .trimmed();
+    QString handle
+        = ui::Dialogs::inputText(window(), tr("Your handle, for example office.bsky.social:"), tr("Connect Account"))
+              .trimmed();
     if (handle.startsWith(QLatin1Char('@')))
         handle.remove(0, 1);
     if (handle.isEmpty())
         return;
     const QString password = ui::Dialogs::inputText(
-        window(), tr("An app password for Tallowmere (made in Bluesky's Settings > App Passwords), not your own "
-                     "password:"),
+        window(),
+        tr("An app password for Tallowmere (made in Bluesky's Settings > App Passwords), not your own "
+           "password:"),
         tr("Connect Account"), QString(), ui::Dialogs::Echo::Password);
     if (password.isEmpty())
         return;
@@ -124,11 +125,11 @@ void BlueskyCommands::announceItems()
         begin(tr("Announcing %n item(s) as @%1 ...", nullptr, int(items.size())).arg(account->session.handle),
               account->service);
         m_client->setSession(account->session);
-        m_run = std::make_unique<bluesky::BlueskyAnnounce>(
-            *m_client, account->session.handle, account->appPassword,
-            [](const RssItem &item, const QString &postAddress) {
-                fediverse::AnnouncedItems::mark(item.id, Network, postAddress);
-            });
+        m_run = std::make_unique<bluesky::BlueskyAnnounce>(*m_client, account->session.handle, account->appPassword,
+                                                           [](const RssItem &item, const QString &postAddress) {
+                                                               fediverse::AnnouncedItems::mark(item.id, Network,
+                                                                                               postAddress);
+                                                           });
         connect(m_run.get(), &bluesky::BlueskyAnnounce::finished, this,
                 [this, kept = *account](const fediverse::AnnounceSummary &summary) {
                     keepSessionThenEnd(kept, summary.message());

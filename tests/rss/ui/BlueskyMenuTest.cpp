@@ -70,8 +70,8 @@ protected:
 
     QString connect(FrmRssGenerator &window, const LocalServer &server)
     {
-        dialogs->inputs = {QStringLiteral("http://127.0.0.1:%1").arg(server.port()), QStringLiteral("@office.test"),
-                           AppPassword};
+        dialogs->inputs
+            = {QStringLiteral("http://127.0.0.1:%1").arg(server.port()), QStringLiteral("@office.test"), AppPassword};
         return run(window, "mnuBlueskyConnect");
     }
 
