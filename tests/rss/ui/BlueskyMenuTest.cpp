@@ -156,6 +156,16 @@ TEST_F(BlueskyMenu, AWrongAppPasswordIsNamedAndNothingIsKept)
     EXPECT_TRUE(filesHolding(m_config.path(), "wrong").isEmpty());
 }
 
+TEST_F(BlueskyMenu, DisconnectForgetsThePasswordEvenWhenTheServiceIsGone)
+{
+    auto server = std::make_unique<LocalServer>(QStringLiteral("atproto_server.py"), QStringList());
+    FrmRssGenerator &window = open();
+    ASSERT_TRUE(connect(window, *server).startsWith(QStringLiteral("Connected as")));
+    server.reset();
+    EXPECT_TRUE(run(window, "mnuBlueskyDisconnect").startsWith(QStringLiteral("The Bluesky account is disconnected.")));
+    EXPECT_TRUE(filesHolding(m_config.path(), AppPassword.toUtf8()).isEmpty());
+}
+
 // Exit while items are posted waits for the item being sent, marks it, and posts no more.
 TEST_F(BlueskyMenu, ExitDuringAnAnnouncementWaitsForTheItemBeingSent)
 {
