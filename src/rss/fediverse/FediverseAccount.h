@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rss/fediverse/SecretStore.h"
+#include "rss/fediverse/AccountFile.h"
 
 #include <QString>
 #include <QUrl>
@@ -41,10 +41,7 @@ public:
     void forget(std::function<void(const QString &error)> done);
 
 private:
-    QString writeFile(const FediverseAccount &account, bool withSecrets) const;
-
-    QString m_folder;
-    SecretStore &m_secrets;
+    AccountFile m_file;
 };
 
 } // namespace rss::fediverse

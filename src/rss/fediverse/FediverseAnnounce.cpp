@@ -9,12 +9,6 @@ namespace rss::fediverse {
 
 namespace {
 
-QString shownTitle(const RssItem &item)
-{
-    const QString title = item.title.simplified();
-    return title.isEmpty() ? item.link : QStringLiteral("\"%1\"").arg(title);
-}
-
 StatusLimits limitsOf(const QJsonObject &instance)
 {
     StatusLimits limits;
@@ -40,20 +34,6 @@ QByteArray idempotencyKey(const QString &databaseIdentity, const QString &itemId
     hash.addData(QByteArrayView("\n"));
     hash.addData(itemId.toUtf8());
     return hash.result().toHex().left(40);
-}
-
-QString AnnounceSummary::message() const
-{
-    QString text;
-    if (!posted.isEmpty())
-        text += FediverseAnnounce::tr("Posted: %1").arg(posted.join(QStringLiteral(", "))) + QLatin1Char('\n');
-    else
-        text += FediverseAnnounce::tr("Nothing was posted.") + QLatin1Char('\n');
-    if (!notPosted.isEmpty())
-        text += FediverseAnnounce::tr("Not posted:\n%1").arg(notPosted.join(QLatin1Char('\n'))) + QLatin1Char('\n');
-    if (!stoppedBecause.isEmpty())
-        text += stoppedBecause + QLatin1Char('\n');
-    return text.trimmed();
 }
 
 FediverseAnnounce::FediverseAnnounce(MastodonClient &client, QString databaseIdentity, MarkAnnounced markAnnounced,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rss/RssItem.h"
+#include "rss/fediverse/AnnounceSummary.h"
 #include "rss/fediverse/MastodonClient.h"
 #include "rss/fediverse/StatusText.h"
 
@@ -16,16 +17,6 @@ namespace rss::fediverse {
 // The same item from the same database gets the same key on every try, so a server
 // that stored a post whose reply was lost answers with that post instead of a second.
 QByteArray idempotencyKey(const QString &databaseIdentity, const QString &itemId);
-
-// How an announcing run ended, item by item.
-struct AnnounceSummary
-{
-    QStringList posted;     // titles
-    QStringList notPosted;  // "title: why"
-    QString stoppedBecause; // empty when every item was tried
-
-    QString message() const;
-};
 
 // Posts items one after another, oldest first, each marked announced (by `markAnnounced`,
 // which may throw base::Error) only after the server's success reply. A refused item

@@ -1,5 +1,7 @@
 #include "rss/fediverse/MastodonClient.h"
 
+#include "rss/fediverse/TimedReply.h"
+
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -9,9 +11,6 @@
 namespace rss::fediverse {
 
 namespace {
-
-// A reply larger than this is no answer of the API's.
-constexpr qint64 MaxReplyBytes = 4 * 1024 * 1024;
 
 QString serverReason(const QJsonObject &json)
 {
@@ -176,29 +175,10 @@ void MastodonClient::send(Method method, const QString &path, const QUrlQuery &f
         reply = m_network->post(request, form.query(QUrl::FullyEncoded).toUtf8());
     }
     ++m_busy;
-    auto *timer = new QTimer(reply);
-    timer->setSingleShot(true);
-    auto timedOut = std::make_shared<bool>(false);
-    connect(timer, &QTimer::timeout, reply, [reply, timedOut]() {
-        *timedOut = true;
-        reply->abort();
-    });
-    // Every byte that comes in starts the time-out again: a slow server is not a dead one.
-    auto tooLarge = std::make_shared<bool>(false);
-    connect(reply, &QNetworkReply::downloadProgress, timer, [timer, reply, tooLarge](qint64 received, qint64) {
-        if (received > MaxReplyBytes) {
-            *tooLarge = true;
-            reply->abort();
-        }
-        timer->start();
-    });
-    connect(reply, &QNetworkReply::uploadProgress, timer, [timer](qint64, qint64) { timer->start(); });
-    timer->start(m_timeout);
-    connect(reply, &QNetworkReply::finished, this, [this, reply, timedOut, tooLarge, done]() {
-        reply->deleteLater();
+    watchReply(reply, m_timeout, this, [this, done](QNetworkReply *finished, bool timedOut, bool tooLarge) {
         --m_busy;
-        MastodonReply judged = judge(reply, *timedOut);
-        if (*tooLarge) {
+        MastodonReply judged = judge(finished, timedOut);
+        if (tooLarge) {
             judged = MastodonReply{
                 MastodonReply::Outcome::Failed,
                 judged.status,

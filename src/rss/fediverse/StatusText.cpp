@@ -17,9 +17,9 @@ int codePoints(QStringView text)
     return count;
 }
 
-// The longest start of `text` ending at a word's end whose length with "…" is at most
-// `room`; empty when not even one word fits.
-QString cutAtWord(const QString &text, int room, const StatusLimits &limits)
+// The longest start of `text` ending at a word's end that, with "…", `fits`; empty when
+// not even one word does.
+QString cutAtWord(const QString &text, const std::function<bool(const QString &cut)> &fits)
 {
     static const QRegularExpression space(QStringLiteral("\\s+"));
     QString best;
@@ -28,7 +28,7 @@ QString cutAtWord(const QString &text, int room, const StatusLimits &limits)
         const bool more = gaps.hasNext();
         const qsizetype end = more ? gaps.next().capturedStart() : text.size();
         const QString candidate = text.left(end).trimmed();
-        if (!candidate.isEmpty() && countedLength(candidate + Ellipsis, limits) > room)
+        if (!candidate.isEmpty() && !fits(candidate + Ellipsis))
             break;
         if (!candidate.isEmpty())
             best = candidate + Ellipsis;
@@ -56,21 +56,33 @@ int countedLength(const QString &text, const StatusLimits &limits)
 
 QString statusText(const RssItem &item, const StatusLimits &limits)
 {
+    return composePost(item, limits.maxCharacters,
+                       [&limits](const QString &text) { return countedLength(text, limits); })
+        .text;
+}
+
+ComposedPost composePost(const RssItem &item, int maxLength, const PostLength &length)
+{
     const QString link = item.link.trimmed();
     QString title = item.title.simplified();
     const QString tail = link.isEmpty() ? QString() : Gap + link;
-    const int tailLength = countedLength(tail, limits);
-    if (countedLength(title, limits) + tailLength > limits.maxCharacters)
-        title = cutAtWord(title, limits.maxCharacters - tailLength, limits);
+    // Whole texts are measured, never parts added up: a measure need not be additive.
+    if (length(title + tail) > maxLength)
+        title = cutAtWord(title, [&](const QString &cut) { return length(cut + tail) <= maxLength; });
     const QString head = title.isEmpty() ? link : title + tail;
+    ComposedPost post{head, link.isEmpty() ? -1 : head.size() - link.size(), link.size()};
     const QString description = item.description.trimmed();
     if (description.isEmpty())
-        return head;
-    const int room = limits.maxCharacters - countedLength(head + Gap, limits);
-    if (countedLength(description, limits) <= room)
-        return head + Gap + description;
-    const QString cut = cutAtWord(description, room, limits);
-    return cut.isEmpty() ? head : head + Gap + cut;
+        return post;
+    if (length(head + Gap + description) <= maxLength) {
+        post.text = head + Gap + description;
+        return post;
+    }
+    const QString cut
+        = cutAtWord(description, [&](const QString &candidate) { return length(head + Gap + candidate) <= maxLength; });
+    if (!cut.isEmpty())
+        post.text = head + Gap + cut;
+    return post;
 }
 
 } // namespace rss::fediverse

@@ -21,8 +21,7 @@ const QString Title = QStringLiteral("Fediverse");
 } // namespace
 
 FediverseCommands::FediverseCommands(QWidget *window, std::unique_ptr<fediverse::SecretStore> secrets)
-    : QObject(window)
-    , m_window(window)
+    : AccountCommands(window, Title)
     , m_secrets(std::move(secrets))
     , m_accounts(fediverse::AccountStore::defaultFolder(), *m_secrets)
 {
@@ -35,36 +34,17 @@ FediverseCommands::~FediverseCommands()
     m_client.reset();
 }
 
-void FediverseCommands::finishThen(std::function<void()> then)
+void FediverseCommands::stopAfterCurrentItem()
 {
-    if (!m_running) {
-        then();
-        return;
-    }
-    m_afterwards << std::move(then);
     if (m_run && m_run->isRunning())
         m_run->stopAfterCurrentItem();
 }
 
 void FediverseCommands::begin(const QString &what, const QUrl &server)
 {
-    m_running = true;
     m_run.reset();
     m_client = std::make_unique<fediverse::MastodonClient>(server);
-    emit busyChanged(true);
-    emit status(what);
-}
-
-void FediverseCommands::end(const QString &message)
-{
-    m_running = false;
-    emit busyChanged(false);
-    emit status(QString());
-    if (!message.isEmpty())
-        ui::Dialogs::message(m_window, message, Title);
-    const QList<std::function<void()>> afterwards = std::exchange(m_afterwards, {});
-    for (const auto &then : afterwards)
-        then();
+    AccountCommands::begin(what);
 }
 
 void FediverseCommands::connectAccount()
@@ -72,13 +52,13 @@ void FediverseCommands::connectAccount()
     if (m_running)
         return;
     const QString typed = ui::Dialogs::inputText(
-        m_window, tr("The address of your fediverse server (Mastodon, GoToSocial, Akkoma, Pleroma):"),
+        window(), tr("The address of your fediverse server (Mastodon, GoToSocial, Akkoma, Pleroma):"),
         tr("Connect Account"), QStringLiteral("https://"));
     if (typed.isEmpty() || typed == QLatin1String("https://"))
         return;
     const fediverse::ServerAddress address = fediverse::serverAddress(typed);
     if (!address.ok()) {
-        ui::Dialogs::message(m_window, address.error, Title);
+        ui::Dialogs::message(window(), address.error, Title);
         return;
     }
     begin(tr("Registering Tallowmere at %1 ...").arg(address.url.host()), address.url);
@@ -99,11 +79,11 @@ void FediverseCommands::askForCode(const fediverse::AppRegistration &app)
     const QString address = page.toString(QUrl::FullyEncoded);
     if (!ui::Dialogs::openUrl(page)) {
         // No browser answered: the address can be copied from the box.
-        ui::Dialogs::inputText(m_window, tr("Open this address in a web browser and allow Tallowmere to post:"),
+        ui::Dialogs::inputText(window(), tr("Open this address in a web browser and allow Tallowmere to post:"),
                                tr("Authorisation Page"), address);
     }
     const QString code = ui::Dialogs::inputText(
-        m_window,
+        window(),
         tr("Allow Tallowmere on the page the browser shows, then type the code the page gives here.\n\n"
            "The page's address, if it did not open:\n%1")
             .arg(address),
@@ -159,18 +139,18 @@ void FediverseCommands::announceItems()
         if (m_running) // the secret store answered after another command began
             return;
         if (!account) {
-            ui::Dialogs::message(m_window, error.isEmpty() ? tr("Connect a fediverse account first.") : error, Title);
+            ui::Dialogs::message(window(), error.isEmpty() ? tr("Connect a fediverse account first.") : error, Title);
             return;
         }
         QList<RssItem> items;
         try {
             items = fediverse::AnnouncedItems::notYetAnnounced(Network);
         } catch (const db::DbError &failure) {
-            ui::Dialogs::message(m_window, failure.description(), Title);
+            ui::Dialogs::message(window(), failure.description(), Title);
             return;
         }
         if (items.isEmpty()) {
-            ui::Dialogs::message(m_window, tr("Every item has been announced on %1.").arg(account->handle), Title);
+            ui::Dialogs::message(window(), tr("Every item has been announced on %1.").arg(account->handle), Title);
             return;
         }
         begin(tr("Announcing %n item(s) as %1 ...", nullptr, int(items.size())).arg(account->handle), account->server);

@@ -13,6 +13,7 @@
 #include "rss/ShownValue.h"
 #include "rss/UploadImport.h"
 #include "rss/fediverse/SecretStore.h"
+#include "rss/ui/BlueskyCommands.h"
 #include "rss/ui/FediverseCommands.h"
 #include "rss/ui/FeedFormatMenu.h"
 #include "rss/ui/NetworkCommands.h"
@@ -209,26 +210,34 @@ void FrmRssGenerator::buildMenus()
     m_announceAction->setObjectName(QStringLiteral("mnuUploadTwitter"));
     connect(m_announceAction, &QAction::triggered, this, &Self::announce);
 
-    buildFediverseMenu(bar);
+    buildAnnouncementMenus(bar);
 }
 
-void FrmRssGenerator::buildFediverseMenu(QMenuBar *bar)
+void FrmRssGenerator::buildAnnouncementMenus(QMenuBar *bar)
 {
     m_fediverse = new FediverseCommands(this, std::make_unique<fediverse::KeychainSecretStore>());
-    QMenu *menu = bar->addMenu(QStringLiteral("Fedi&verse"));
-    menu->setObjectName(QStringLiteral("mnuFediverse"));
-    const auto add = [&](const char *name, const char *caption, void (FediverseCommands::*command)()) {
-        QAction *action = menu->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, m_fediverse, command);
+    buildAccountMenu(bar, m_fediverse, QStringLiteral("Fedi&verse"), QStringLiteral("mnuFediverse"));
+    m_bluesky = new BlueskyCommands(this, std::make_unique<fediverse::KeychainSecretStore>());
+    buildAccountMenu(bar, m_bluesky, QStringLiteral("&Bluesky"), QStringLiteral("mnuBluesky"));
+}
+
+void FrmRssGenerator::buildAccountMenu(QMenuBar *bar, AccountCommands *commands, const QString &caption,
+                                       const QString &name)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    const auto add = [&](const char *suffix, const char *text, void (AccountCommands::*command)()) {
+        QAction *action = menu->addAction(QString::fromUtf8(text));
+        action->setObjectName(name + QLatin1String(suffix));
+        connect(action, &QAction::triggered, commands, command);
         return action;
     };
     const QList<QAction *> actions = {
-        add("mnuFediverseConnect", "&Connect Account...", &FediverseCommands::connectAccount),
-        add("mnuFediverseAnnounce", "&Announce Items", &FediverseCommands::announceItems),
-        add("mnuFediverseDisconnect", "&Disconnect", &FediverseCommands::disconnectAccount),
+        add("Connect", "&Connect Account...", &AccountCommands::connectAccount),
+        add("Announce", "&Announce Items", &AccountCommands::announceItems),
+        add("Disconnect", "&Disconnect", &AccountCommands::disconnectAccount),
     };
-    connect(m_fediverse, &FediverseCommands::busyChanged, this, [this, actions](bool busy) {
+    connect(commands, &AccountCommands::busyChanged, this, [this, actions](bool busy) {
         for (QAction *action : actions)
             action->setEnabled(!busy);
         if (busy) {
@@ -238,7 +247,7 @@ void FrmRssGenerator::buildFediverseMenu(QMenuBar *bar)
             runReportingFailure([this] { m_items->refreshAnnouncements(); });
         }
     });
-    connect(m_fediverse, &FediverseCommands::status, this, &FrmRssGenerator::showStatus);
+    connect(commands, &AccountCommands::status, this, &FrmRssGenerator::showStatus);
 }
 
 void FrmRssGenerator::buildManagementFrame()
@@ -589,7 +598,7 @@ void FrmRssGenerator::exitProgram()
 
 bool FrmRssGenerator::mayEndProgram(const ui::Window *closing, std::function<void()> then)
 {
-    if (!m_network->isRunning() && !m_fediverse->isRunning())
+    if (!m_network->isRunning() && !m_fediverse->isRunning() && !m_bluesky->isRunning())
         return true;
     if (closing) {
         // The program goes on while another window stays open, and so does the work.
@@ -612,8 +621,10 @@ bool FrmRssGenerator::mayEndProgram(const ui::Window *closing, std::function<voi
     showStatus(QStringLiteral("The program ends once the transfer has finished..."));
     m_network->finishThen([this, then = std::move(then)] {
         m_fediverse->finishThen([this, then] {
-            m_endWaitsForNetwork = false;
-            then();
+            m_bluesky->finishThen([this, then] {
+                m_endWaitsForNetwork = false;
+                then();
+            });
         });
     });
     return false;

@@ -25,6 +25,8 @@ class WebView;
 namespace rss {
 
 class ItemList;
+class AccountCommands;
+class BlueskyCommands;
 class FediverseCommands;
 class NetworkCommands;
 
@@ -61,7 +63,9 @@ protected:
 
 private:
     void buildMenus();
-    void buildFediverseMenu(QMenuBar *bar);
+    void buildAnnouncementMenus(QMenuBar *bar);
+    // A network's menu of Connect Account..., Announce Items and Disconnect.
+    void buildAccountMenu(QMenuBar *bar, AccountCommands *commands, const QString &caption, const QString &name);
     void showPostsMenu(const QPoint &position);
     void buildManagementFrame();
     void buildSubmissionControls();
@@ -89,6 +93,7 @@ private:
     ItemList *m_items = nullptr;
     NetworkCommands *m_network = nullptr;
     FediverseCommands *m_fediverse = nullptr;
+    BlueskyCommands *m_bluesky = nullptr;
     QWidget *m_client = nullptr;
     QGroupBox *m_managementFrame = nullptr;
     QTreeView *m_list = nullptr;
