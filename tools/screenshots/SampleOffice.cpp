@@ -60,7 +60,12 @@ const char *const RssRows
       "'Find us at the Old Capitol farmers market every Saturday from May.'), "
       "('New rye loaf', 'http://www.acme-bakery.example/rye', 'A dark rye with caraway, baked on Tuesdays.'), "
       "('Baking classes', 'http://www.acme-bakery.example/classes', "
-      "'Bread for beginners, Sunday mornings, six places per class.');";
+      "'Bread for beginners, Sunday mornings, six places per class.');"
+      "UPDATE Tbl_Rss_Feed_Items SET RssFeedItemDateAdded = '2026-12-07';"
+      "INSERT INTO Tbl_Rss_Announcements (RssFeedItemId, RssAnnouncementNetwork, RssAnnouncementPostAddress) VALUES "
+      "(1, 'fediverse', 'https://social.example/@acmebakery/1'), "
+      "(1, 'bluesky', 'https://bsky.app/profile/acme-bakery.example/post/1'), "
+      "(2, 'fediverse', 'https://social.example/@acmebakery/2');";
 
 // Rows are dated the day they are added; the pictures show one fixed day instead, so
 // that a window shows the same on any day (the user guide's check compares them).

@@ -37,6 +37,8 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
@@ -388,6 +390,16 @@ void Tour::publishingWindow()
     auto &window = ui::WindowRegistry::get<rss::FrmRssGenerator>();
     window.itemList().finishLoading();
     shoot(window, QStringLiteral("publishing-items"));
+
+    // The list's last columns: the day each item was added and where it was announced.
+    // The window scrolls sideways on a small screen; the list keeps its designed width.
+    auto *area = window.findChild<QScrollArea *>();
+    if (area == nullptr)
+        throw TourError{QStringLiteral("the publishing window has no scrolling area")};
+    QScrollBar *sideways = area->horizontalScrollBar();
+    sideways->setValue(sideways->maximum());
+    shoot(window, QStringLiteral("publishing-announced-items"));
+    sideways->setValue(0);
 
     // A double click on an item puts it into the editing boxes below the list.
     auto &list = child<QTreeView>(window, "LstStudenInformation");

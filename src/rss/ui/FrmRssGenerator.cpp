@@ -268,6 +268,8 @@ void FrmRssGenerator::buildManagementFrame()
     m_list->header()->setStretchLastSection(false);
     for (int column = 0; column < m_items->columnCount(); ++column)
         m_list->setColumnWidth(column, ui::twipsToPixels(layout::ColumnWidth));
+    // Room for both networks' names.
+    m_list->setColumnWidth(ItemList::AnnouncedColumn, ui::twipsToPixels(2 * layout::ColumnWidth));
     // The posts that announced an item open from its menu (right button or the Menu key).
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this, &FrmRssGenerator::showPostsMenu);
