@@ -11,29 +11,16 @@ using O = XrpcReply::Outcome;
 
 BlueskyAnnounce::BlueskyAnnounce(BlueskyClient &client, QString handle, QString appPassword,
                                  MarkAnnounced markAnnounced, QObject *parent)
-    : QObject(parent)
+    : AnnounceRun(std::move(markAnnounced), parent)
     , m_client(client)
     , m_handle(std::move(handle))
     , m_appPassword(std::move(appPassword))
-    , m_markAnnounced(std::move(markAnnounced))
 {
 }
 
-void BlueskyAnnounce::start(const QList<RssItem> &items)
+void BlueskyAnnounce::begin()
 {
-    if (m_running)
-        return;
-    m_running = true;
-    m_stopRequested = false;
-    m_aborted = false;
-    m_items = items;
-    m_next = 0;
-    m_summary = fediverse::AnnounceSummary();
     m_recent = QJsonArray();
-    if (m_items.isEmpty()) {
-        end();
-        return;
-    }
     signIn([this]() {
         m_client.listPosts(LostReplyLookback, [this](const XrpcReply &reply) {
             if (!reply.ok()) {
@@ -46,12 +33,8 @@ void BlueskyAnnounce::start(const QList<RssItem> &items)
     });
 }
 
-void BlueskyAnnounce::stop()
+void BlueskyAnnounce::stopNetwork()
 {
-    if (!m_running)
-        return;
-    m_stopRequested = true;
-    m_aborted = true;
     m_client.stop();
 }
 
@@ -97,46 +80,35 @@ QString BlueskyAnnounce::uriOfPost(const PostText &post) const
     return {};
 }
 
-void BlueskyAnnounce::postNext()
+void BlueskyAnnounce::send(const RssItem &item)
 {
-    if (m_stopRequested) {
-        leaveRest(tr("Stopped."));
-        return;
-    }
-    if (m_next >= m_items.size()) {
-        end();
-        return;
-    }
-    const RssItem item = m_items.at(m_next);
     const PostText post = postText(item);
     const QString already = uriOfPost(post);
     if (!already.isEmpty()) {
-        posted(item, already);
+        postedAt(item, already);
         return;
     }
-    send(item, post, m_retries, false);
+    sendPost(item, post, m_retries, false);
 }
 
-void BlueskyAnnounce::send(const RssItem &item, const PostText &post, int triesLeft, bool renewed)
+void BlueskyAnnounce::sendPost(const RssItem &item, const PostText &post, int triesLeft, bool renewed)
 {
     m_client.createPost(postRecord(post, QDateTime::currentDateTimeUtc()), [this, item, post, triesLeft,
                                                                             renewed](const XrpcReply &reply) {
         if (reply.ok()) {
-            posted(item, reply.json.value(QLatin1String("uri")).toString());
+            postedAt(item, reply.json.value(QLatin1String("uri")).toString());
             return;
         }
         // A refused session stored nothing: renew it once and send again.
         if ((reply.outcome == O::Expired || reply.outcome == O::NotAccepted) && !renewed) {
-            signIn([this, item, post, triesLeft]() { send(item, post, triesLeft, true); });
+            signIn([this, item, post, triesLeft]() { sendPost(item, post, triesLeft, true); });
             return;
         }
         if (reply.outcome == O::Rejected) {
-            m_summary.notPosted << shownTitle(item) + QStringLiteral(": ") + reply.message;
-            ++m_next;
-            postNext();
+            refused(item, reply.message);
             return;
         }
-        if (reply.lost() && triesLeft > 0 && !m_aborted) {
+        if (reply.lost() && triesLeft > 0 && !isAborted()) {
             afterPause([this, item, post, triesLeft]() { lookForLostPost(item, post, triesLeft - 1, false); });
             return;
         }
@@ -153,7 +125,7 @@ void BlueskyAnnounce::send(const RssItem &item, const PostText &post, int triesL
 void BlueskyAnnounce::afterPause(const std::function<void()> &then)
 {
     QTimer::singleShot(m_retryPause, this, [this, then]() {
-        if (m_aborted) {
+        if (isAborted()) {
             leaveRest(tr("Stopped."));
             return;
         }
@@ -168,16 +140,16 @@ void BlueskyAnnounce::lookForLostPost(const RssItem &item, const PostText &post,
             m_recent = reply.json.value(QLatin1String("records")).toArray();
             const QString uri = uriOfPost(post);
             if (!uri.isEmpty())
-                posted(item, uri);
+                postedAt(item, uri);
             else
-                send(item, post, triesLeft, false);
+                sendPost(item, post, triesLeft, false);
             return;
         }
         if ((reply.outcome == O::Expired || reply.outcome == O::NotAccepted) && !renewed) {
             signIn([this, item, post, triesLeft]() { lookForLostPost(item, post, triesLeft, true); });
             return;
         }
-        if (reply.lost() && triesLeft > 0 && !m_aborted) {
+        if (reply.lost() && triesLeft > 0 && !isAborted()) {
             afterPause([this, item, post, triesLeft]() { lookForLostPost(item, post, triesLeft - 1, false); });
             return;
         }
@@ -186,39 +158,10 @@ void BlueskyAnnounce::lookForLostPost(const RssItem &item, const PostText &post,
     });
 }
 
-void BlueskyAnnounce::posted(const RssItem &item, const QString &uri)
+void BlueskyAnnounce::postedAt(const RssItem &item, const QString &uri)
 {
-    QString address = postAddress(m_client.session().handle, uri);
-    if (address.isEmpty())
-        address = uri;
-    try {
-        m_markAnnounced(item, address);
-    } catch (const base::Error &error) {
-        // Posted, but the list will not know: say so rather than post it again later.
-        m_summary.posted << shownTitle(item);
-        ++m_next;
-        leaveRest(tr("%1 was posted at %2 but could not be marked announced: %3")
-                      .arg(shownTitle(item), address, error.description()));
-        return;
-    }
-    m_summary.posted << shownTitle(item);
-    ++m_next;
-    postNext();
-}
-
-void BlueskyAnnounce::leaveRest(const QString &why)
-{
-    for (qsizetype i = m_next; i < m_items.size(); ++i)
-        m_summary.notPosted << shownTitle(m_items.at(i));
-    m_next = m_items.size();
-    m_summary.stoppedBecause = why;
-    end();
-}
-
-void BlueskyAnnounce::end()
-{
-    m_running = false;
-    emit finished(m_summary);
+    const QString address = postAddress(m_client.session().handle, uri);
+    posted(item, address.isEmpty() ? uri : address);
 }
 
 } // namespace rss::bluesky

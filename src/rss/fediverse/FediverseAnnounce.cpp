@@ -1,7 +1,5 @@
 #include "rss/fediverse/FediverseAnnounce.h"
 
-#include "base/Error.h"
-
 #include <QCryptographicHash>
 #include <QJsonObject>
 
@@ -38,31 +36,15 @@ QByteArray idempotencyKey(const QString &databaseIdentity, const QString &itemId
 
 FediverseAnnounce::FediverseAnnounce(MastodonClient &client, QString databaseIdentity, MarkAnnounced markAnnounced,
                                      QObject *parent)
-    : QObject(parent)
+    : AnnounceRun(std::move(markAnnounced), parent)
     , m_client(client)
     , m_databaseIdentity(std::move(databaseIdentity))
-    , m_markAnnounced(std::move(markAnnounced))
 {
 }
 
-void FediverseAnnounce::start(const QList<RssItem> &items)
+void FediverseAnnounce::begin()
 {
-    if (m_running)
-        return;
-    m_running = true;
-    m_stopRequested = false;
-    m_items = items;
-    m_next = 0;
-    m_summary = AnnounceSummary();
-    if (m_items.isEmpty()) {
-        end();
-        return;
-    }
     m_client.instance([this](const MastodonReply &reply) {
-        if (m_stopRequested) {
-            leaveRest(tr("Stopped."));
-            return;
-        }
         // The limits are public and optional: a server that hides them gets the usual ones,
         // but one that does not answer at all will not take posts either.
         if (reply.outcome == MastodonReply::Outcome::TimedOut || reply.outcome == MastodonReply::Outcome::Unreachable) {
@@ -74,71 +56,27 @@ void FediverseAnnounce::start(const QList<RssItem> &items)
     });
 }
 
-void FediverseAnnounce::stop()
+void FediverseAnnounce::stopNetwork()
 {
-    if (!m_running)
-        return;
-    m_stopRequested = true;
     m_client.stop();
 }
 
-void FediverseAnnounce::postNext()
+void FediverseAnnounce::send(const RssItem &item)
 {
-    if (m_stopRequested) {
-        leaveRest(tr("Stopped."));
-        return;
-    }
-    if (m_next >= m_items.size()) {
-        end();
-        return;
-    }
-    const RssItem item = m_items.at(m_next);
     m_client.postStatus(statusText(item, m_limits), idempotencyKey(m_databaseIdentity, item.id),
                         [this, item](const MastodonReply &reply) {
-                            using O = MastodonReply::Outcome;
                             switch (reply.outcome) {
-                            case O::Ok: {
+                            case MastodonReply::Outcome::Ok: {
                                 QString address = reply.json.value(QLatin1String("url")).toString();
                                 if (address.isEmpty()) // some servers name only the post's id there
                                     address = reply.json.value(QLatin1String("uri")).toString();
-                                try {
-                                    m_markAnnounced(item, address);
-                                } catch (const base::Error &error) {
-                                    // Posted, but the list will not know: say so rather than post it again later.
-                                    m_summary.posted << shownTitle(item);
-                                    ++m_next;
-                                    leaveRest(tr("%1 was posted at %2 but could not be marked announced: %3")
-                                                  .arg(shownTitle(item), address, error.description()));
-                                    return;
-                                }
-                                m_summary.posted << shownTitle(item);
-                                ++m_next;
-                                postNext();
+                                posted(item, address);
                                 return;
                             }
-                            case O::Rejected:
-                                m_summary.notPosted << shownTitle(item) + QStringLiteral(": ") + reply.message;
-                                ++m_next;
-                                postNext();
-                                return;
+                            case MastodonReply::Outcome::Rejected: refused(item, reply.message); return;
                             default: leaveRest(reply.message); return;
                             }
                         });
-}
-
-void FediverseAnnounce::leaveRest(const QString &why)
-{
-    for (qsizetype i = m_next; i < m_items.size(); ++i)
-        m_summary.notPosted << shownTitle(m_items.at(i));
-    m_next = m_items.size();
-    m_summary.stoppedBecause = why;
-    end();
-}
-
-void FediverseAnnounce::end()
-{
-    m_running = false;
-    emit finished(m_summary);
 }
 
 } // namespace rss::fediverse
