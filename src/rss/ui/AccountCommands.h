@@ -1,10 +1,14 @@
 #pragma once
 
+#include "rss/RssItem.h"
+#include "rss/fediverse/AnnounceRun.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -37,13 +41,21 @@ protected:
     void begin(const QString &what);
     // Shows `message` (none when empty) and runs whatever waited for the end.
     void end(const QString &message);
-    // Asks a running announcement to end after its current item.
-    virtual void stopAfterCurrentItem() = 0;
+    // The items not yet announced on `network`; none, the user told why, when every
+    // item has been announced as `accountName` or the items cannot be read.
+    QList<RssItem> itemsToAnnounce(const QString &network, const QString &accountName);
+    // Runs `run` over `items`; `finished` gets the run's summary.
+    void startRun(std::unique_ptr<fediverse::AnnounceRun> run, const QList<RssItem> &items,
+                  std::function<void(const fediverse::AnnounceSummary &)> finished);
+    // What a run calls for each posted item: marks it announced on `network`.
+    static fediverse::AnnounceRun::MarkAnnounced markOn(const QString &network);
 
     QWidget *window() const { return m_window; }
     const QString &title() const { return m_title; }
 
     bool m_running = false;
+    // The announcing run, if one was made; derived commands drop it before its client.
+    std::unique_ptr<fediverse::AnnounceRun> m_run;
 
 private:
     QWidget *m_window;

@@ -1,8 +1,6 @@
 #include "rss/ui/BlueskyCommands.h"
 
-#include "db/DbError.h"
 #include "rss/bluesky/BlueskyAnnounce.h"
-#include "rss/fediverse/AnnouncedItems.h"
 #include "rss/fediverse/FediverseAddress.h"
 #include "ui/Dialogs.h"
 
@@ -32,12 +30,6 @@ BlueskyCommands::~BlueskyCommands()
     // The run refers to the client: it goes first.
     m_run.reset();
     m_client.reset();
-}
-
-void BlueskyCommands::stopAfterCurrentItem()
-{
-    if (m_run && m_run->isRunning())
-        m_run->stopAfterCurrentItem();
 }
 
 void BlueskyCommands::begin(const QString &what, const QUrl &service)
@@ -110,31 +102,17 @@ void BlueskyCommands::announceItems()
             ui::Dialogs::message(window(), error.isEmpty() ? tr("Connect a Bluesky account first.") : error, Title);
             return;
         }
-        QList<RssItem> items;
-        try {
-            items = fediverse::AnnouncedItems::notYetAnnounced(Network);
-        } catch (const db::DbError &failure) {
-            ui::Dialogs::message(window(), failure.description(), Title);
+        const QList<RssItem> items = itemsToAnnounce(Network, QLatin1Char('@') + account->session.handle);
+        if (items.isEmpty())
             return;
-        }
-        if (items.isEmpty()) {
-            ui::Dialogs::message(window(), tr("Every item has been announced on @%1.").arg(account->session.handle),
-                                 Title);
-            return;
-        }
         begin(tr("Announcing %n item(s) as @%1 ...", nullptr, int(items.size())).arg(account->session.handle),
               account->service);
         m_client->setSession(account->session);
-        m_run = std::make_unique<bluesky::BlueskyAnnounce>(*m_client, account->session.handle, account->appPassword,
-                                                           [](const RssItem &item, const QString &postAddress) {
-                                                               fediverse::AnnouncedItems::mark(item.id, Network,
-                                                                                               postAddress);
-                                                           });
-        connect(m_run.get(), &bluesky::BlueskyAnnounce::finished, this,
-                [this, kept = *account](const fediverse::AnnounceSummary &summary) {
-                    keepSessionThenEnd(kept, summary.message());
-                });
-        m_run->start(items);
+        startRun(std::make_unique<bluesky::BlueskyAnnounce>(*m_client, account->session.handle, account->appPassword,
+                                                            markOn(Network)),
+                 items, [this, kept = *account](const fediverse::AnnounceSummary &summary) {
+                     keepSessionThenEnd(kept, summary.message());
+                 });
     });
 }
 

@@ -26,9 +26,6 @@ public:
     void announceItems() override;
     void disconnectAccount() override;
 
-protected:
-    void stopAfterCurrentItem() override;
-
 private:
     void begin(const QString &what, const QUrl &service);
     // Keeps the client's session (refreshed tokens replace the old ones), then ends with `message`.
@@ -37,7 +34,6 @@ private:
     std::unique_ptr<fediverse::SecretStore> m_secrets;
     bluesky::BlueskyAccountStore m_accounts;
     std::unique_ptr<bluesky::BlueskyClient> m_client;
-    std::unique_ptr<bluesky::BlueskyAnnounce> m_run;
 };
 
 } // namespace rss

@@ -1,6 +1,5 @@
 #include "rss/ui/FediverseCommands.h"
 
-#include "db/DbError.h"
 #include "rss/fediverse/AnnouncedItems.h"
 #include "rss/fediverse/FediverseAddress.h"
 #include "rss/fediverse/FediverseAnnounce.h"
@@ -32,12 +31,6 @@ FediverseCommands::~FediverseCommands()
     // The run refers to the client: it goes first.
     m_run.reset();
     m_client.reset();
-}
-
-void FediverseCommands::stopAfterCurrentItem()
-{
-    if (m_run && m_run->isRunning())
-        m_run->stopAfterCurrentItem();
 }
 
 void FediverseCommands::begin(const QString &what, const QUrl &server)
@@ -142,27 +135,14 @@ void FediverseCommands::announceItems()
             ui::Dialogs::message(window(), error.isEmpty() ? tr("Connect a fediverse account first.") : error, Title);
             return;
         }
-        QList<RssItem> items;
-        try {
-            items = fediverse::AnnouncedItems::notYetAnnounced(Network);
-        } catch (const db::DbError &failure) {
-            ui::Dialogs::message(window(), failure.description(), Title);
+        const QList<RssItem> items = itemsToAnnounce(Network, account->handle);
+        if (items.isEmpty())
             return;
-        }
-        if (items.isEmpty()) {
-            ui::Dialogs::message(window(), tr("Every item has been announced on %1.").arg(account->handle), Title);
-            return;
-        }
         begin(tr("Announcing %n item(s) as %1 ...", nullptr, int(items.size())).arg(account->handle), account->server);
         m_client->setToken(account->token);
-        m_run = std::make_unique<fediverse::FediverseAnnounce>(*m_client, fediverse::AnnouncedItems::databaseIdentity(),
-                                                               [](const RssItem &item, const QString &postAddress) {
-                                                                   fediverse::AnnouncedItems::mark(item.id, Network,
-                                                                                                   postAddress);
-                                                               });
-        connect(m_run.get(), &fediverse::FediverseAnnounce::finished, this,
-                [this](const fediverse::AnnounceSummary &summary) { end(summary.message()); });
-        m_run->start(items);
+        startRun(std::make_unique<fediverse::FediverseAnnounce>(
+                     *m_client, fediverse::AnnouncedItems::databaseIdentity(), markOn(Network)),
+                 items, [this](const fediverse::AnnounceSummary &summary) { end(summary.message()); });
     });
 }
 

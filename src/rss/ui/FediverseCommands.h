@@ -27,9 +27,6 @@ public:
     void announceItems() override;
     void disconnectAccount() override;
 
-protected:
-    void stopAfterCurrentItem() override;
-
 private:
     void begin(const QString &what, const QUrl &server);
     void askForCode(const fediverse::AppRegistration &app);
@@ -38,7 +35,6 @@ private:
     std::unique_ptr<fediverse::SecretStore> m_secrets;
     fediverse::AccountStore m_accounts;
     std::unique_ptr<fediverse::MastodonClient> m_client;
-    std::unique_ptr<fediverse::FediverseAnnounce> m_run;
 };
 
 } // namespace rss
