@@ -18,24 +18,16 @@ GET /test/records lists the stored records, oldest first; GET /test/counts says 
 many sessions were created, refreshed and deleted.
 """
 import json
-import socket
-import sys
 import threading
-import time
-from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import parse_qs, urlsplit
-from lifetime import stop_later
+from json_service import JsonHandler, parse_options, serve
 
 HANDLE = 'office.test'
 DID = 'did:plc:office'
 APP_PASSWORD = 'abcd-efgh-ijkl-mnop'
 RATE_LIMIT_RESET = 1935558489  # 2031-05-03T07:08:09Z
 
-options = {}
-args = sys.argv[1:]
-while args:
-    name = args.pop(0)
-    options[name] = True if name in ('--hang', '--refuse-refresh') else args.pop(0)
+options = parse_options(('--hang', '--refuse-refresh'))
 
 lock = threading.Lock()
 records = []          # dicts: uri, cid, value
@@ -44,21 +36,8 @@ refresh_tokens = set()
 counts = {'created': 0, 'refreshed': 0, 'deleted': 0}
 
 
-class Handler(BaseHTTPRequestHandler):
-    protocol_version = 'HTTP/1.1'
-
-    def log_message(self, *args):
-        pass
-
-    def answer(self, code, body, headers=()):
-        data = json.dumps(body).encode()
-        self.send_response(code)
-        self.send_header('Content-Type', 'application/json')
-        self.send_header('Content-Length', str(len(data)))
-        for name, value in headers:
-            self.send_header(name, value)
-        self.end_headers()
-        self.wfile.write(data)
+class Handler(JsonHandler):
+    options = options
 
     def error(self, code, name, message):
         self.answer(code, {'error': name, 'message': message})
@@ -74,12 +53,6 @@ class Handler(BaseHTTPRequestHandler):
             return json.loads(raw.decode('utf-8')) if raw else {}
         except ValueError:
             return None
-
-    def hang(self):
-        if options.get('--hang'):
-            threading.Event().wait(600)
-            return True
-        return False
 
     def access_ok(self):
         """True when the access token is live; otherwise answers and returns False."""
@@ -179,18 +152,7 @@ class Handler(BaseHTTPRequestHandler):
             stored = {'uri': 'at://%s/app.bsky.feed.post/3rkey%d' % (DID, number), 'cid': 'cid%d' % number,
                       'value': record}
             records.append(stored)
-            drop = options.get('--drop-reply')
-        if '--slow' in options:
-            time.sleep(float(options['--slow']))
-        if drop is not None and number == int(drop):
-            self.close_connection = True
-            self.connection.shutdown(socket.SHUT_RDWR)
-            return
-        self.answer(200, {'uri': stored['uri'], 'cid': stored['cid']})
+        self.answer_stored(number, {'uri': stored['uri'], 'cid': stored['cid']})
 
 
-server = ThreadingHTTPServer(('127.0.0.1', 0), Handler)
-server.daemon_threads = True
-print(server.server_address[1], flush=True)
-stop_later()
-server.serve_forever()
+serve(Handler)

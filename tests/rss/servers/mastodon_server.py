@@ -16,20 +16,11 @@ Options:
 The code "good-code" gives the token "token-1"; only a live token is accepted.
 GET /test/statuses lists what was stored, with the key each was sent with.
 """
-import json
-import socket
-import time
-import sys
 import threading
-from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import parse_qs
-from lifetime import stop_later
+from json_service import JsonHandler, parse_options, serve
 
-options = {}
-args = sys.argv[1:]
-while args:
-    name = args.pop(0)
-    options[name] = True if name in ('--hang', '--before-profile') else args.pop(0)
+options = parse_options(('--hang', '--before-profile'))
 
 lock = threading.Lock()
 statuses = []       # dicts: id, text, key, url
@@ -38,21 +29,8 @@ live_tokens = set()
 attempts = [0]
 
 
-class Handler(BaseHTTPRequestHandler):
-    protocol_version = 'HTTP/1.1'
-
-    def log_message(self, *args):
-        pass
-
-    def answer(self, code, body, headers=()):
-        data = json.dumps(body).encode()
-        self.send_response(code)
-        self.send_header('Content-Type', 'application/json')
-        self.send_header('Content-Length', str(len(data)))
-        for name, value in headers:
-            self.send_header(name, value)
-        self.end_headers()
-        self.wfile.write(data)
+class Handler(JsonHandler):
+    options = options
 
     def form(self):
         length = int(self.headers.get('Content-Length') or 0)
@@ -62,12 +40,6 @@ class Handler(BaseHTTPRequestHandler):
     def authorised(self):
         header = self.headers.get('Authorization', '')
         return header.startswith('Bearer ') and header[7:] in live_tokens
-
-    def hang(self):
-        if options.get('--hang'):
-            threading.Event().wait(600)
-            return True
-        return False
 
     def do_GET(self):
         if self.hang():
@@ -135,18 +107,7 @@ class Handler(BaseHTTPRequestHandler):
             statuses.append(status)
             if key:
                 by_key[key] = status
-            drop = options.get('--drop-reply')
-        if '--slow' in options:
-            time.sleep(float(options['--slow']))
-        if drop is not None and number == int(drop):
-            self.close_connection = True
-            self.connection.shutdown(socket.SHUT_RDWR)
-            return
-        self.answer(200, status)
+        self.answer_stored(number, status)
 
 
-server = ThreadingHTTPServer(('127.0.0.1', 0), Handler)
-server.daemon_threads = True
-print(server.server_address[1], flush=True)
-stop_later()
-server.serve_forever()
+serve(Handler)

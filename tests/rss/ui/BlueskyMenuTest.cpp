@@ -1,73 +1,28 @@
 // The publishing window's Bluesky menu against an AT-protocol server on 127.0.0.1, with
 // no desktop secret store: connect, announce twice, disconnect, and Exit mid-run.
+#include "AccountMenuTesting.h"
 #include "LocalServer.h"
-#include "records/ui/FormTesting.h"
 #include "rss/ItemList.h"
 #include "rss/RssTesting.h"
 #include "rss/ui/FrmRssGenerator.h"
 
 #include <QAction>
-#include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QSettings>
-#include <QTemporaryDir>
 
 using namespace rss_testing;
 using rss::FrmRssGenerator;
-using testing_support::FormTest;
 using testing_support::LocalServer;
 
 namespace {
 
 const QString AppPassword = QStringLiteral("abcd-efgh-ijkl-mnop");
 
-class BlueskyMenu : public FormTest
+class BlueskyMenu : public AccountMenuTest
 {
 protected:
-    void SetUp() override
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
-        m_savedBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-        // No secret store answers here: the app password goes to the user's own file.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/tallowmere-test-bus");
-    }
-
-    void TearDown() override
-    {
-        FormTest::TearDown();
-        qputenv("XDG_CONFIG_HOME", m_savedConfig);
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_savedBus);
-    }
-
-    FrmRssGenerator &open()
-    {
-        auto &window = ui::WindowRegistry::get<FrmRssGenerator>();
-        window.showWindow();
-        window.itemList().finishLoading();
-        return window;
-    }
-
-    // Triggers the menu entry and waits for the message that ends it.
-    QString run(FrmRssGenerator &window, const char *name)
-    {
-        const size_t before = dialogs->messages.size();
-        QAction *action = window.findChild<QAction *>(QLatin1String(name));
-        EXPECT_NE(action, nullptr) << name;
-        if (!action)
-            return {};
-        action->trigger();
-        if (!testing_support::waitUntil([&] { return dialogs->messages.size() > before; }, 60000)) {
-            ADD_FAILURE() << "no message after " << name;
-            return {};
-        }
-        return dialogs->messages.back().text;
-    }
-
     QString connect(FrmRssGenerator &window, const LocalServer &server)
     {
         dialogs->inputs
@@ -91,23 +46,6 @@ protected:
         testing_support::waitUntil([&] { return reply->isFinished(); }, 10000);
         return QJsonDocument::fromJson(reply->readAll()).object();
     }
-
-    static QStringList filesHolding(const QString &folder, const QByteArray &text)
-    {
-        QStringList found;
-        QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            if (file.open(QIODevice::ReadOnly) && file.readAll().contains(text))
-                found << QFileInfo(file).fileName();
-        }
-        return found;
-    }
-
-    QTemporaryDir m_settings;
-    QTemporaryDir m_config;
-    QByteArray m_savedConfig;
-    QByteArray m_savedBus;
 };
 
 TEST_F(BlueskyMenu, ConnectAnnounceOnceAndDisconnectWithoutThePasswordInConfigIni)
