@@ -15,7 +15,11 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -60,16 +64,58 @@ bool askForPdfFile(QWidget *parent, QPrinter &printer, const QString &caption, c
     return true;
 }
 
-// The PDF writer only says that it failed; opening the file ourselves tells why.
-void checkOutputFile(const QPrinter &printer)
+// A PDF is written under a working name beside the chosen file and takes its place
+// only once whole, so a printout that fails or is stopped leaves an earlier file with
+// that name as it was. Making the working file also tells why a folder cannot be
+// written, which the PDF writer does not say.
+class PdfInPlace
 {
-    if (printer.outputFileName().isEmpty())
-        return;
-    QFile file(printer.outputFileName());
-    if (!file.open(QIODevice::WriteOnly))
-        throw PrintError(QStringLiteral("The file %1 could not be written: %2")
-                             .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
-}
+public:
+    explicit PdfInPlace(QPrinter &printer)
+        : m_printer(printer)
+        , m_target(printer.outputFileName())
+    {
+        if (m_target.isEmpty())
+            return;
+        const QFileInfo target(m_target);
+        if (target.exists() && !target.isWritable())
+            throw PrintError(QStringLiteral("The file %1 could not be written: it may only be read.")
+                                 .arg(QDir::toNativeSeparators(m_target)));
+        QTemporaryFile working(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                               + QStringLiteral(".XXXXXX"));
+        working.setAutoRemove(false);
+        if (!working.open())
+            throw PrintError(QStringLiteral("The file %1 could not be written: %2")
+                                 .arg(QDir::toNativeSeparators(m_target), working.errorString()));
+        m_working = working.fileName();
+        m_printer.setOutputFileName(m_working);
+    }
+
+    ~PdfInPlace()
+    {
+        if (!m_working.isEmpty())
+            QFile::remove(m_working);
+        m_printer.setOutputFileName(m_target);
+    }
+
+    void keep()
+    {
+        if (m_working.isEmpty())
+            return;
+        if (std::rename(QFile::encodeName(m_working).constData(), QFile::encodeName(m_target).constData()) != 0)
+            throw PrintError(
+                QStringLiteral("The file %1 could not be written: %2")
+                    .arg(QDir::toNativeSeparators(m_target), QString::fromLocal8Bit(std::strerror(errno))));
+        m_working.clear();
+    }
+
+    const QString &target() const { return m_target; }
+
+private:
+    QPrinter &m_printer;
+    QString m_target;
+    QString m_working;
+};
 
 void checkPrinterState(const QPrinter &printer)
 {
@@ -90,17 +136,15 @@ template <typename Steps> bool reportingFailures(QWidget *parent, Steps steps)
     }
 }
 
-// Says what a stopped printout left behind. A PDF file cut short is removed. A print
+// Says what a stopped printout left behind. A PDF file cut short is never kept. A print
 // job is aborted where the printer's driver can take it back; otherwise the pages made
 // so far are handed over with the end of the document, and the person learns so.
-void reportStop(QWidget *parent, const QPrinter &printer, int pagesDone)
+void reportStop(QWidget *parent, const QPrinter &printer, int pagesDone, const QString &pdfFile)
 {
     const QString stopped = QStringLiteral("Printing was stopped after page %1, as asked.").arg(pagesDone);
-    if (!printer.outputFileName().isEmpty()) {
-        QFile::remove(printer.outputFileName());
-        ui::Dialogs::message(parent, stopped
-                                         + QStringLiteral(" The file %1 was not written.")
-                                               .arg(QDir::toNativeSeparators(printer.outputFileName())));
+    if (!pdfFile.isEmpty()) {
+        ui::Dialogs::message(
+            parent, stopped + QStringLiteral(" The file %1 was not written.").arg(QDir::toNativeSeparators(pdfFile)));
     } else if (printer.printerState() == QPrinter::Aborted) {
         ui::Dialogs::message(parent, stopped + QStringLiteral(" Nothing was printed."));
     } else {
@@ -115,7 +159,7 @@ void reportStop(QWidget *parent, const QPrinter &printer, int pagesDone)
 bool produce(QWidget *parent, QPrinter &printer, const Printout &printout)
 {
     return reportingFailures(parent, [&] {
-        checkOutputFile(printer);
+        PdfInPlace pdf(printer);
         PageProgressDialog progress(parent, QStringLiteral("Printing"));
         const PageProgress pageDone = progress.callback();
         // The job is aborted while it is still open, before the printout ends it.
@@ -126,10 +170,11 @@ bool produce(QWidget *parent, QPrinter &printer, const Printout &printout)
             return false;
         };
         if (!printout(printer, abortWhenStopped)) {
-            reportStop(parent, printer, progress.pagesDone());
+            reportStop(parent, printer, progress.pagesDone(), pdf.target());
             return false;
         }
         checkPrinterState(printer);
+        pdf.keep();
         return true;
     });
 }

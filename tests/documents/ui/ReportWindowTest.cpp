@@ -235,7 +235,13 @@ TEST_F(ReportWindowTest, CancelStopsALongPrintoutAndSaysWhatBecameOfIt)
     for (int line = 0; line < 150000; ++line)
         lines << QStringLiteral("Line %1 of a very long report").arg(line);
     text()->setPlainText(lines.join(u'\n'));
+    // A file of that name from before stays as it was.
     const QString pdf = folder.filePath("long.pdf");
+    {
+        QFile earlier(pdf);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("the earlier report");
+    }
     dialogs->fileNames = {pdf};
 
     ModalAnswer cancel("PrintProgress", ModalAnswer::click(nullptr));
@@ -246,7 +252,11 @@ TEST_F(ReportWindowTest, CancelStopsALongPrintoutAndSaysWhatBecameOfIt)
     EXPECT_TRUE(said.startsWith("Printing was stopped after page ")) << said.toStdString();
     EXPECT_TRUE(said.contains("as asked"));
     EXPECT_TRUE(said.contains(QDir::toNativeSeparators(pdf) + QStringLiteral(" was not written")));
-    EXPECT_FALSE(QFile::exists(pdf));
+    QFile kept(pdf);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("the earlier report"));
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*long.pdf*")}, QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("long.pdf")});
 }
 
 TEST_F(ReportWindowTest, FileMenuHasOneAccessKeyPerCommandAndKeepsTheLayout)
