@@ -293,9 +293,9 @@ void finishUpload(CURL *curl, Session &session, const char *errorText, curl_off_
 }
 
 // A POST is followed only to the scheme, host and port it was meant for: the body
-// carries the account, which must not reach another server, nor leave TLS. Each
-// transfer has a handle, and so a connection, of its own: libcurl sends a request again
-// only on a connection it reused, so a POST whose reply is lost is reported, not resent.
+// carries the account, which must not reach another server, nor leave TLS. libcurl
+// sends a request again by itself only on a connection it reused; a POST reuses none
+// (see below), so one whose reply is lost is reported, never sent twice.
 void post(CURL *curl, Session &session, const char *errorText, TallowmereTransferResult *result)
 {
     const TallowmereTransferRequest *request = session.request;
@@ -420,6 +420,7 @@ TALLOWMERE_MODULE_EXPORT void tallowmere_transfer_run(const TallowmereTransferRe
 
     if (request->kind == TallowmereHttpPost) {
         curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+        curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
         curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request->bodyLength));
         curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request->body);
         post(curl, session, errorText, result);
