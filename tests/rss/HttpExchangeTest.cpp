@@ -63,7 +63,6 @@ TEST_F(HttpExchangeTest, RepliesAreTakenAsTheyCome)
         {"/huge", Ending::TooLarge, 200},
         {"/trickle", Ending::Answered, 200}, // longer than the time-out, but never quiet that long
         {"/hang", Ending::TimedOut, 0},
-        {"/drop", Ending::Lost, 0},
     };
     for (const Case &c : cases) {
         const TransferResult result = get(c.path);
@@ -75,27 +74,12 @@ TEST_F(HttpExchangeTest, RepliesAreTakenAsTheyCome)
     EXPECT_EQ(reached("/stolen"), 0);
 }
 
-// A POST whose reply is lost is reported, never sent a second time unasked.
-TEST_F(HttpExchangeTest, PostsTheBodyAsGivenAndALostOneOnlyOnce)
+// A form reader takes a bare '+' for a space.
+TEST(HttpExchange, AFormBodyEscapesEveryByteButTheUnreservedOnes)
 {
-    const auto post = [this](const char *path, const QByteArray &body) {
-        std::optional<TransferResult> result;
-        m_http.post(at(path), {"Authorization: Bearer t+1"}, "application/x-www-form-urlencoded", body,
-                    [&](const TransferResult &r) { result = r; });
-        EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
-        return result.value_or(TransferResult{});
-    };
     const QByteArray form = HttpExchange::formBody(
         {{QStringLiteral("status"), QStringLiteral("C++ & 1+1=2 100% caf\u00e9")}, {QStringLiteral("a b"), {}}});
     EXPECT_EQ(form, QByteArray("status=C%2B%2B%20%26%201%2B1%3D2%20100%25%20caf%C3%A9&a%20b="));
-    const QJsonObject echoed = QJsonDocument::fromJson(post("/echo", form).body).object();
-    EXPECT_EQ(echoed.value(QLatin1String("method")).toString(), QStringLiteral("POST"));
-    EXPECT_EQ(echoed.value(QLatin1String("type")).toString(), QStringLiteral("application/x-www-form-urlencoded"));
-    EXPECT_EQ(echoed.value(QLatin1String("body")).toString(), QString::fromLatin1(form));
-    EXPECT_EQ(echoed.value(QLatin1String("authorization")).toString(), QStringLiteral("Bearer t+1"));
-
-    EXPECT_EQ(HttpExchange::endingOf(post("/drop", form)), Ending::Lost);
-    EXPECT_EQ(reached("/drop"), 1);
 }
 
 TEST_F(HttpExchangeTest, StopEndsEveryRequestInFlightAndDestroyingReportsNone)
@@ -115,7 +99,7 @@ TEST_F(HttpExchangeTest, StopEndsEveryRequestInFlightAndDestroyingReportsNone)
         HttpExchange gone;
         gone.get(at("/hang"), {}, [&](const TransferResult &) { reported = true; });
     }
-    EXPECT_EQ(get("/echo").responseCode, 200); // the loop ran on after it
+    EXPECT_EQ(get("/test/counts").responseCode, 200); // the loop ran on after it
     EXPECT_FALSE(reported);
 }
 

@@ -6,12 +6,9 @@ input closes.
     /huge       a 5 MB reply
     /trickle    a reply sent a byte every 0.1 seconds, 1.5 seconds in all
     /hang       read and never answered
-    /drop       read, then the connection closed unanswered
-    /echo       the request's method, Content-Type, body and Authorization, as JSON
-    /test/counts  how many requests reached each path, as JSON
+    /test/counts  how many requests reached each other path, as JSON
 """
 import json
-import socket
 import threading
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -39,16 +36,12 @@ class Handler(BaseHTTPRequestHandler):
         self.head(200, len(data), [('Content-Type', 'application/json')])
         self.wfile.write(data)
 
-    def handle_any(self, method):
-        length = int(self.headers.get('Content-Length') or 0)
-        body = self.rfile.read(length).decode()
+    def do_GET(self):
         path = self.path
-        if path != '/test/counts':
-            with lock:
-                counts[path] = counts.get(path, 0) + 1
-        if path == '/test/counts':
-            with lock:
+        with lock:
+            if path == '/test/counts':
                 return self.answer(counts)
+            counts[path] = counts.get(path, 0) + 1
         if path == '/redirect':
             return self.head(302, 0, [('Location', '/stolen')])
         if path == '/huge':
@@ -67,20 +60,7 @@ class Handler(BaseHTTPRequestHandler):
         if path == '/hang':
             threading.Event().wait(600)
             return
-        if path == '/drop':
-            self.close_connection = True
-            self.connection.shutdown(socket.SHUT_RDWR)
-            return
-        if path == '/echo':
-            return self.answer({'method': method, 'type': self.headers.get('Content-Type', ''), 'body': body,
-                                'authorization': self.headers.get('Authorization', '')})
         self.head(404, 0)
-
-    def do_GET(self):
-        self.handle_any('GET')
-
-    def do_POST(self):
-        self.handle_any('POST')
 
     def handle(self):
         try:
