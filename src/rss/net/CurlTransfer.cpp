@@ -400,7 +400,11 @@ TALLOWMERE_MODULE_EXPORT void tallowmere_transfer_run(const TallowmereTransferRe
         curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, request->redirectIsReply ? 0L : 1L);
         curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
-        if (!request->timeoutFromLastByte)
+        // Counted from the last byte, the time-out is progress()'s: a reply that trickles
+        // in slower than a byte a second still moves.
+        if (request->timeoutFromLastByte)
+            curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 0L);
+        else
             curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, request->timeoutMilliseconds);
         if (request->appendHeader) {
             curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, receiveHeader);
