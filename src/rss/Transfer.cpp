@@ -62,9 +62,21 @@ int kindOf(TransferRequest::Kind kind)
 
 struct Context
 {
-    QByteArray *body;
+    TransferResult *result;
     std::atomic<bool> *stop;
 };
+
+// A status line starts the next reply's fields (after a redirect or a 100 Continue).
+void takeHeaderLine(TransferResult &result, const QByteArray &line)
+{
+    if (line.startsWith("HTTP/")) {
+        result.headers.clear();
+        return;
+    }
+    const qsizetype colon = line.indexOf(':');
+    if (colon > 0)
+        result.headers.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
+}
 
 TransferResult perform(TallowmereTransferRun run, const TransferRequest &request, std::atomic<bool> &stop)
 {
@@ -81,7 +93,7 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
         finishCommands.push_back(command.constData());
 
     TransferResult result;
-    Context context{&result.body, &stop};
+    Context context{&result, &stop};
     TallowmereTransferRequest plain = {};
     plain.kind = kindOf(request.kind);
     plain.url = url.constData();
@@ -92,10 +104,15 @@ TransferResult perform(TallowmereTransferRun run, const TransferRequest &request
     plain.bodyLength = static_cast<size_t>(request.body.size());
     plain.headers = headers.data();
     plain.headerCount = static_cast<int>(headers.size());
-    plain.timeoutSeconds = static_cast<long>(request.timeout.count());
+    plain.timeoutMilliseconds = static_cast<long>(request.timeout.count());
+    plain.timeoutFromLastByte = request.timeoutFromLastByte ? 1 : 0;
+    plain.redirectIsReply = request.redirectIsReply ? 1 : 0;
     plain.context = &context;
     plain.appendBody = [](void *c, const char *data, size_t length) {
-        static_cast<Context *>(c)->body->append(data, static_cast<qsizetype>(length));
+        static_cast<Context *>(c)->result->body.append(data, static_cast<qsizetype>(length));
+    };
+    plain.appendHeader = [](void *c, const char *line, size_t length) {
+        takeHeaderLine(*static_cast<Context *>(c)->result, QByteArray(line, static_cast<qsizetype>(length)));
     };
     plain.requireTls = request.requireTls ? 1 : 0;
     plain.shouldAbort = [](void *c) { return static_cast<Context *>(c)->stop->load() ? 1 : 0; };

@@ -1,14 +1,6 @@
 #include "rss/bluesky/BlueskyClient.h"
 
-#include "rss/fediverse/TimedReply.h"
-
-#include <QIODevice>
 #include <QJsonDocument>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-
-#include <algorithm>
 
 namespace rss::bluesky {
 
@@ -24,36 +16,6 @@ QString serviceReason(const QJsonObject &json)
         return error + QStringLiteral(" (") + message + QLatin1Char(')');
     return error.isEmpty() ? message : error;
 }
-
-// A request body that can be read once only. Qt Network quietly sends a request again
-// when the connection closes before any answer; for a post that means a second post.
-// A body it cannot rewind makes it report the lost reply instead, which the caller
-// looks into before sending anything again.
-class OneShotBody final : public QIODevice
-{
-public:
-    explicit OneShotBody(QByteArray data)
-        : m_data(std::move(data))
-    {
-        open(QIODevice::ReadOnly);
-    }
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return m_data.size() - m_at + QIODevice::bytesAvailable(); }
-
-protected:
-    qint64 readData(char *into, qint64 most) override
-    {
-        const qint64 count = std::min(most, qint64(m_data.size()) - m_at);
-        std::copy_n(m_data.constData() + m_at, count, into);
-        m_at += count;
-        return count;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_data;
-    qint64 m_at = 0;
-};
 
 } // namespace
 
@@ -73,28 +35,16 @@ QString postAddress(const QString &handle, const QString &uri)
 BlueskyClient::BlueskyClient(const QUrl &service, QObject *parent)
     : QObject(parent)
     , m_service(service)
-    , m_network(new QNetworkAccessManager(this))
 {
-    // Only the service typed is spoken to; a redirect elsewhere would carry the tokens along.
-    m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
-BlueskyClient::~BlueskyClient()
-{
-    m_stopped = true;
-    const QList<QNetworkReply *> replies = findChildren<QNetworkReply *>();
-    for (QNetworkReply *reply : replies) {
-        reply->disconnect(this);
-        reply->abort();
-    }
-}
+// The exchange ends the calls still running without reporting them.
+BlueskyClient::~BlueskyClient() = default;
 
 void BlueskyClient::stop()
 {
     m_stopped = true;
-    const QList<QNetworkReply *> replies = findChildren<QNetworkReply *>();
-    for (QNetworkReply *reply : replies)
-        reply->abort();
+    m_http.stop();
 }
 
 void BlueskyClient::createSession(const QString &identifier, const QString &appPassword, const Done &done)
@@ -160,67 +110,58 @@ void BlueskyClient::send(const QString &method, const QUrlQuery &query, const QJ
     QUrl url = m_service;
     url.setPath(QStringLiteral("/xrpc/") + method);
     url.setQuery(query);
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Tallowmere"));
-    request.setRawHeader("Accept", "application/json");
+    QList<QByteArray> headers{"Accept: application/json"};
     if (!token.isEmpty())
-        request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
-    QNetworkReply *reply = nullptr;
-    if (body) {
-        const QByteArray data = QJsonDocument(*body).toJson(QJsonDocument::Compact);
-        request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-        request.setHeader(QNetworkRequest::ContentLengthHeader, data.size());
-        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
-        auto *once = new OneShotBody(data);
-        reply = m_network->post(request, once);
-        once->setParent(reply);
-    } else {
-        reply = m_network->get(request);
-    }
+        headers.append("Authorization: Bearer " + token.toUtf8());
     ++m_busy;
-    fediverse::watchReply(reply, m_timeout, this, [this, done](QNetworkReply *finished, bool timedOut, bool tooLarge) {
+    const auto judged = [this, done](const TransferResult &result) {
         --m_busy;
-        XrpcReply judged = judge(finished, timedOut);
-        if (tooLarge) {
-            judged = XrpcReply{
-                XrpcReply::Outcome::Failed,
-                judged.status,
-                {},
-                tr("The service %1 sent a reply far larger than any answer of its kind.").arg(m_service.host()),
-                {}};
-        }
-        done(judged);
-    });
+        done(judge(result));
+    };
+    // A post whose reply is lost is reported as lost, never sent again unasked: the
+    // caller looks for it first.
+    if (body)
+        m_http.post(url, headers, "application/json", QJsonDocument(*body).toJson(QJsonDocument::Compact), judged);
+    else
+        m_http.get(url, headers, judged);
 }
 
-XrpcReply BlueskyClient::judge(QNetworkReply *reply, bool timedOut) const
+XrpcReply BlueskyClient::judge(const TransferResult &transfer) const
 {
     using O = XrpcReply::Outcome;
+    using E = HttpExchange::Ending;
     XrpcReply result;
-    result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body
-        = reply->isOpen() && reply->bytesAvailable() <= fediverse::MaxReplyBytes ? reply->readAll() : QByteArray();
-    result.json = QJsonDocument::fromJson(body).object();
+    result.status = static_cast<int>(transfer.responseCode);
     const QString host = m_service.host();
-    if (timedOut) {
+    const E ending = HttpExchange::endingOf(transfer);
+    if (ending == E::TimedOut) {
         result.outcome = O::TimedOut;
         result.message = tr("The service %1 did not answer within %2 seconds.")
                              .arg(host)
-                             .arg(std::chrono::duration_cast<std::chrono::seconds>(m_timeout).count());
+                             .arg(std::chrono::duration_cast<std::chrono::seconds>(m_http.timeout()).count());
         return result;
     }
-    if (m_stopped) {
+    if (m_stopped || ending == E::Stopped) {
         result.outcome = O::Stopped;
         result.message = tr("Stopped.");
         return result;
     }
-    // A success whose body broke off is no success: the record may or may not be stored.
-    const bool brokenOff = reply->error() != QNetworkReply::NoError && result.status >= 200 && result.status < 300;
-    if (result.status == 0 || brokenOff) {
-        result.outcome = O::Unreachable;
-        result.message = tr("The service %1 could not be reached: %2").arg(host, reply->errorString());
+    switch (ending) {
+    case E::TooLarge:
+        result.outcome = O::Failed;
+        result.message = tr("The service %1 sent a reply far larger than any answer of its kind.").arg(host);
         return result;
+    case E::NotSent: // not lost: sending it again would not help
+        result.outcome = O::Failed;
+        result.message = tr("The service %1 could not be reached: %2").arg(host, transfer.detail);
+        return result;
+    case E::Lost: // a record may or may not be stored
+        result.outcome = O::Unreachable;
+        result.message = tr("The service %1 could not be reached: %2").arg(host, transfer.detail);
+        return result;
+    default: break;
     }
+    result.json = QJsonDocument::fromJson(transfer.body).object();
     if (result.status >= 200 && result.status < 300) {
         result.outcome = O::Ok;
         return result;
@@ -239,7 +180,7 @@ XrpcReply BlueskyClient::judge(QNetworkReply *reply, bool timedOut) const
     } else if (result.status == 429) {
         result.outcome = O::RateLimited;
         bool isNumber = false;
-        const qint64 reset = reply->rawHeader("ratelimit-reset").trimmed().toLongLong(&isNumber);
+        const qint64 reset = transfer.header("ratelimit-reset").trimmed().toLongLong(&isNumber);
         if (isNumber && reset > 0)
             result.retryAt = QDateTime::fromSecsSinceEpoch(reset).toUTC();
         result.message = result.retryAt.isValid()

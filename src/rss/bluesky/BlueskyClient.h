@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rss/HttpExchange.h"
+
 #include <QDateTime>
 #include <QJsonObject>
 #include <QObject>
@@ -8,9 +10,6 @@
 
 #include <chrono>
 #include <functional>
-
-class QNetworkAccessManager;
-class QNetworkReply;
 
 namespace rss::bluesky {
 
@@ -58,7 +57,8 @@ struct XrpcReply
     }
 };
 
-// The AT-protocol calls announcing needs, made with Qt Network: they return at once and
+// The AT-protocol calls announcing needs, made through the transfer module
+// (rss::HttpExchange): they return at once and
 // call `done` later on this object's thread, so the window never waits on the service.
 // A successful createSession or refreshSession replaces the session held here.
 // stop() ends whatever runs; each call then reports Stopped.
@@ -75,7 +75,7 @@ public:
     const QUrl &service() const { return m_service; }
     const Session &session() const { return m_session; }
     void setSession(const Session &session) { m_session = session; }
-    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    void setTimeout(std::chrono::milliseconds timeout) { m_http.setTimeout(timeout); }
 
     void createSession(const QString &identifier, const QString &appPassword, const Done &done);
     void refreshSession(const Done &done);
@@ -92,12 +92,11 @@ private:
     void send(const QString &method, const QUrlQuery &query, const QJsonObject *body, const QString &token,
               const Done &done);
     void takeSession(const Done &done, const XrpcReply &reply);
-    XrpcReply judge(QNetworkReply *reply, bool timedOut) const;
+    XrpcReply judge(const TransferResult &transfer) const;
 
     QUrl m_service;
     Session m_session;
-    QNetworkAccessManager *m_network;
-    std::chrono::milliseconds m_timeout{std::chrono::seconds(30)};
+    HttpExchange m_http;
     bool m_stopped = false;
     int m_busy = 0;
 };

@@ -1,17 +1,28 @@
 #include "rss/fediverse/FediverseAddress.h"
 
-#include <QHostAddress>
-
 namespace rss::fediverse {
 
 namespace {
 
+// QUrl hands an address back in its plain form (127.1 as 127.0.0.1, [0::1] as ::1), so
+// this computer is localhost, 127.x.x.x, ::1 or ::ffff:127.x.x.x.
 bool isLoopback(const QString &host)
 {
-    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 || host == QLatin1String("::1"))
         return true;
-    const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback();
+    QString ipv4 = host;
+    if (ipv4.startsWith(QLatin1String("::ffff:"), Qt::CaseInsensitive))
+        ipv4.remove(0, 7);
+    const QStringList parts = ipv4.split(QLatin1Char('.'));
+    if (parts.size() != 4 || parts.first() != QLatin1String("127"))
+        return false;
+    for (const QString &part : parts) {
+        bool isNumber = false;
+        const int value = part.toInt(&isNumber);
+        if (!isNumber || value < 0 || value > 255 || part.startsWith(QLatin1Char('+')))
+            return false;
+    }
+    return true;
 }
 
 ServerAddress refused(const QString &why)

@@ -1,12 +1,9 @@
 #include "rss/fediverse/MastodonClient.h"
 
-#include "rss/fediverse/TimedReply.h"
-
 #include <QJsonDocument>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QPointer>
 #include <QTimer>
+#include <QUrlQuery>
 
 namespace rss::fediverse {
 
@@ -26,39 +23,25 @@ QString serverReason(const QJsonObject &json)
 MastodonClient::MastodonClient(const QUrl &server, QObject *parent)
     : QObject(parent)
     , m_server(server)
-    , m_network(new QNetworkAccessManager(this))
 {
-    // Only the server typed is spoken to; a redirect elsewhere would carry the token along.
-    m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
-MastodonClient::~MastodonClient()
-{
-    // Nobody is left to hear how the calls ended.
-    m_stopped = true;
-    const QList<QNetworkReply *> replies = findChildren<QNetworkReply *>();
-    for (QNetworkReply *reply : replies) {
-        reply->disconnect(this);
-        reply->abort();
-    }
-}
+// The exchange ends the calls still running without reporting them: nobody is left to hear.
+MastodonClient::~MastodonClient() = default;
 
 void MastodonClient::stop()
 {
     m_stopped = true;
-    const QList<QNetworkReply *> replies = findChildren<QNetworkReply *>();
-    for (QNetworkReply *reply : replies)
-        reply->abort();
+    m_http.stop();
 }
 
 void MastodonClient::registerApp(const Done &done)
 {
     const auto registerWith = [this](const char *scopes, const Done &then) {
         m_registeredScopes = QLatin1String(scopes);
-        QUrlQuery form;
-        form.addQueryItem(QStringLiteral("client_name"), QStringLiteral("Tallowmere"));
-        form.addQueryItem(QStringLiteral("redirect_uris"), QLatin1String(RedirectUri));
-        form.addQueryItem(QStringLiteral("scopes"), m_registeredScopes);
+        const Form form{{QStringLiteral("client_name"), QStringLiteral("Tallowmere")},
+                        {QStringLiteral("redirect_uris"), QLatin1String(RedirectUri)},
+                        {QStringLiteral("scopes"), m_registeredScopes}};
         send(Method::PostForm, QStringLiteral("/api/v1/apps"), form, {}, then);
     };
     registerWith(Scopes, [this, done, registerWith](const MastodonReply &reply) {
@@ -91,13 +74,12 @@ QUrl MastodonClient::authorizationAddress(const AppRegistration &app) const
 
 void MastodonClient::exchangeCode(const AppRegistration &app, const QString &code, const Done &done)
 {
-    QUrlQuery form;
-    form.addQueryItem(QStringLiteral("grant_type"), QStringLiteral("authorization_code"));
-    form.addQueryItem(QStringLiteral("code"), code.trimmed());
-    form.addQueryItem(QStringLiteral("client_id"), app.clientId);
-    form.addQueryItem(QStringLiteral("client_secret"), app.clientSecret);
-    form.addQueryItem(QStringLiteral("redirect_uri"), QLatin1String(RedirectUri));
-    form.addQueryItem(QStringLiteral("scope"), app.scopes);
+    const Form form{{QStringLiteral("grant_type"), QStringLiteral("authorization_code")},
+                    {QStringLiteral("code"), code.trimmed()},
+                    {QStringLiteral("client_id"), app.clientId},
+                    {QStringLiteral("client_secret"), app.clientSecret},
+                    {QStringLiteral("redirect_uri"), QLatin1String(RedirectUri)},
+                    {QStringLiteral("scope"), app.scopes}};
     send(Method::PostForm, QStringLiteral("/oauth/token"), form, {}, done);
 }
 
@@ -108,10 +90,9 @@ void MastodonClient::verifyCredentials(const Done &done)
 
 void MastodonClient::revoke(const AppRegistration &app, const Done &done)
 {
-    QUrlQuery form;
-    form.addQueryItem(QStringLiteral("client_id"), app.clientId);
-    form.addQueryItem(QStringLiteral("client_secret"), app.clientSecret);
-    form.addQueryItem(QStringLiteral("token"), m_token);
+    const Form form{{QStringLiteral("client_id"), app.clientId},
+                    {QStringLiteral("client_secret"), app.clientSecret},
+                    {QStringLiteral("token"), m_token}};
     send(Method::PostForm, QStringLiteral("/oauth/revoke"), form, {}, done);
 }
 
@@ -127,11 +108,9 @@ void MastodonClient::postStatus(const QString &text, const QByteArray &idempoten
 
 void MastodonClient::postAttempt(const QString &text, const QByteArray &key, int triesLeft, const Done &done)
 {
-    QUrlQuery form;
-    form.addQueryItem(QStringLiteral("status"), text);
-    form.addQueryItem(QStringLiteral("visibility"), QStringLiteral("public"));
+    const Form form{{QStringLiteral("status"), text}, {QStringLiteral("visibility"), QStringLiteral("public")}};
     const QPointer<MastodonClient> self(this);
-    send(Method::PostForm, QStringLiteral("/api/v1/statuses"), form, {QByteArray("Idempotency-Key"), key},
+    send(Method::PostForm, QStringLiteral("/api/v1/statuses"), form, {"Idempotency-Key: " + key},
          [self, text, key, triesLeft, done](const MastodonReply &reply) {
              // A lost reply may hide a stored post: the same key makes the server answer
              // with that post rather than make a second one.
@@ -154,70 +133,63 @@ void MastodonClient::postAttempt(const QString &text, const QByteArray &key, int
          });
 }
 
-void MastodonClient::send(Method method, const QString &path, const QUrlQuery &form, const QList<QByteArray> &headers,
+void MastodonClient::send(Method method, const QString &path, const Form &form, const QList<QByteArray> &headers,
                           const Done &done)
 {
     m_stopped = false;
     QUrl url = m_server;
     url.setPath(path);
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Tallowmere"));
-    request.setRawHeader("Accept", "application/json");
+    QList<QByteArray> lines{"Accept: application/json"};
     if (!m_token.isEmpty())
-        request.setRawHeader("Authorization", "Bearer " + m_token.toUtf8());
-    for (qsizetype i = 0; i + 1 < headers.size(); i += 2)
-        request.setRawHeader(headers.at(i), headers.at(i + 1));
-    QNetworkReply *reply = nullptr;
-    if (method == Method::Get) {
-        reply = m_network->get(request);
-    } else {
-        request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-        reply = m_network->post(request, form.query(QUrl::FullyEncoded).toUtf8());
-    }
+        lines.append("Authorization: Bearer " + m_token.toUtf8());
+    lines.append(headers);
     ++m_busy;
-    watchReply(reply, m_timeout, this, [this, done](QNetworkReply *finished, bool timedOut, bool tooLarge) {
+    const auto judged = [this, done](const TransferResult &result) {
         --m_busy;
-        MastodonReply judged = judge(finished, timedOut);
-        if (tooLarge) {
-            judged = MastodonReply{
-                MastodonReply::Outcome::Failed,
-                judged.status,
-                {},
-                tr("The server %1 sent a reply far larger than any answer of its kind.").arg(m_server.host()),
-                {}};
-        }
-        done(judged);
-    });
+        done(judge(result));
+    };
+    if (method == Method::Get)
+        m_http.get(url, lines, judged);
+    else
+        m_http.post(url, lines, "application/x-www-form-urlencoded", HttpExchange::formBody(form), judged);
 }
 
-MastodonReply MastodonClient::judge(QNetworkReply *reply, bool timedOut) const
+MastodonReply MastodonClient::judge(const TransferResult &transfer) const
 {
     using O = MastodonReply::Outcome;
+    using E = HttpExchange::Ending;
     MastodonReply result;
-    result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body
-        = reply->isOpen() && reply->bytesAvailable() <= MaxReplyBytes ? reply->readAll() : QByteArray();
-    result.json = QJsonDocument::fromJson(body).object();
+    result.status = static_cast<int>(transfer.responseCode);
     const QString host = m_server.host();
-    if (timedOut) {
+    const E ending = HttpExchange::endingOf(transfer);
+    if (ending == E::TimedOut) {
         result.outcome = O::TimedOut;
         result.message = tr("The server %1 did not answer within %2 seconds.")
                              .arg(host)
-                             .arg(std::chrono::duration_cast<std::chrono::seconds>(m_timeout).count());
+                             .arg(std::chrono::duration_cast<std::chrono::seconds>(m_http.timeout()).count());
         return result;
     }
-    if (m_stopped) {
+    if (m_stopped || ending == E::Stopped) {
         result.outcome = O::Stopped;
         result.message = tr("Stopped.");
         return result;
     }
-    // A success whose body broke off is no success: the post may or may not be stored.
-    const bool brokenOff = reply->error() != QNetworkReply::NoError && result.status >= 200 && result.status < 300;
-    if (result.status == 0 || brokenOff) {
-        result.outcome = O::Unreachable;
-        result.message = tr("The server %1 could not be reached: %2").arg(host, reply->errorString());
+    switch (ending) {
+    case E::TooLarge:
+        result.outcome = O::Failed;
+        result.message = tr("The server %1 sent a reply far larger than any answer of its kind.").arg(host);
         return result;
+    case E::NotSent: // not lost: sending it again would not help
+        result.outcome = O::Failed;
+        result.message = tr("The server %1 could not be reached: %2").arg(host, transfer.detail);
+        return result;
+    case E::Lost: // a post may or may not be stored
+        result.outcome = O::Unreachable;
+        result.message = tr("The server %1 could not be reached: %2").arg(host, transfer.detail);
+        return result;
+    default: break;
     }
+    result.json = QJsonDocument::fromJson(transfer.body).object();
     if (result.status >= 200 && result.status < 300) {
         result.outcome = O::Ok;
         return result;
@@ -236,7 +208,7 @@ MastodonReply MastodonClient::judge(QNetworkReply *reply, bool timedOut) const
     case 429: {
         result.outcome = O::RateLimited;
         result.retryAt
-            = QDateTime::fromString(QString::fromLatin1(reply->rawHeader("X-RateLimit-Reset")), Qt::ISODateWithMs);
+            = QDateTime::fromString(QString::fromLatin1(transfer.header("X-RateLimit-Reset")), Qt::ISODateWithMs);
         result.message = result.retryAt.isValid()
                              ? tr("The server %1 takes no more posts until %2.")
                                    .arg(host, result.retryAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))

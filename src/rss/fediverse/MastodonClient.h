@@ -1,17 +1,15 @@
 #pragma once
 
+#include "rss/HttpExchange.h"
+
 #include <QDateTime>
 #include <QJsonObject>
 #include <QObject>
-#include <QPointer>
 #include <QUrl>
-#include <QUrlQuery>
 
 #include <chrono>
 #include <functional>
-
-class QNetworkAccessManager;
-class QNetworkReply;
+#include <utility>
 
 namespace rss::fediverse {
 
@@ -46,8 +44,8 @@ struct AppRegistration
     QString scopes; // as registered; the authorisation asks for the same
 };
 
-// The calls of the Mastodon API that announcing needs, made with Qt Network: they
-// return at once and call `done` later on this object's thread, so the window never
+// The calls of the Mastodon API that announcing needs, made through the transfer module
+// (rss::HttpExchange): they return at once and call `done` later on this object's thread, so the window never
 // waits on a server. stop() ends whatever runs; each call then reports Stopped.
 class MastodonClient : public QObject
 {
@@ -66,7 +64,7 @@ public:
 
     const QUrl &server() const { return m_server; }
     void setToken(const QString &token) { m_token = token; }
-    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    void setTimeout(std::chrono::milliseconds timeout) { m_http.setTimeout(timeout); }
     // A post whose reply was lost is sent again (same key) this many times, after this pause.
     void setRetries(int retries, std::chrono::milliseconds pause)
     {
@@ -94,16 +92,17 @@ private:
         PostForm
     };
 
-    void send(Method method, const QString &path, const QUrlQuery &form, const QList<QByteArray> &headers,
-              const Done &done);
+    using Form = QList<std::pair<QString, QString>>;
+
+    // `headers` are "Name: value" lines.
+    void send(Method method, const QString &path, const Form &form, const QList<QByteArray> &headers, const Done &done);
     void postAttempt(const QString &text, const QByteArray &key, int triesLeft, const Done &done);
-    MastodonReply judge(QNetworkReply *reply, bool timedOut) const;
+    MastodonReply judge(const TransferResult &result) const;
 
     QUrl m_server;
     QString m_token;
     QString m_registeredScopes = QLatin1String(Scopes);
-    QNetworkAccessManager *m_network;
-    std::chrono::milliseconds m_timeout{std::chrono::seconds(30)};
+    HttpExchange m_http;
     int m_retries = 3;
     std::chrono::milliseconds m_retryPause{std::chrono::seconds(5)};
     bool m_stopped = false;

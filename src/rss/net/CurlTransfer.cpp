@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -57,9 +58,13 @@ struct Session
 {
     const TallowmereTransferRequest *request;
     TallowmereTransferResult *result;
-    size_t received = 0;
+    size_t received = 0; // body and header bytes, against maxReplyBytes
     bool tooLarge = false;
     TallowmereTransferFailure hostKeyRefusal = TallowmereNoFailure;
+    // When a byte last moved either way, for a time-out that counts from there.
+    curl_off_t moved = 0;
+    std::chrono::steady_clock::time_point movedAt = std::chrono::steady_clock::now();
+    bool quiet = false;
 };
 
 // The server's key must be in the known_hosts file before the password is sent.
@@ -79,26 +84,56 @@ int checkHostKey(CURL *, const curl_khkey *, const curl_khkey *found, curl_khmat
     return CURLKHSTAT_REJECT;
 }
 
+// A peer cannot make the program hold more than the request allows.
+bool admit(Session *session, size_t length)
+{
+    const size_t most = session->request->maxReplyBytes;
+    if (most && length > most - session->received) {
+        session->tooLarge = true;
+        return false;
+    }
+    session->received += length;
+    return true;
+}
+
 size_t receive(char *data, size_t size, size_t count, void *userData)
 {
     auto *session = static_cast<Session *>(userData);
     const TallowmereTransferRequest *request = session->request;
     const size_t length = size * count;
-    // A peer cannot make the program hold more than the request allows.
-    if (request->maxReplyBytes && length > request->maxReplyBytes - session->received) {
-        session->tooLarge = true;
+    if (!admit(session, length))
         return 0;
-    }
-    session->received += length;
     if (request->appendBody)
         request->appendBody(request->context, data, length);
     return length;
 }
 
-int progress(void *userData, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+size_t receiveHeader(char *line, size_t size, size_t count, void *userData)
 {
-    const TallowmereTransferRequest *request = static_cast<Session *>(userData)->request;
-    return request->shouldAbort && request->shouldAbort(request->context) ? 1 : 0;
+    auto *session = static_cast<Session *>(userData);
+    const size_t length = size * count;
+    if (!admit(session, length))
+        return 0;
+    session->request->appendHeader(session->request->context, line, length);
+    return length;
+}
+
+int progress(void *userData, curl_off_t, curl_off_t downloaded, curl_off_t, curl_off_t uploaded)
+{
+    auto *session = static_cast<Session *>(userData);
+    const TallowmereTransferRequest *request = session->request;
+    if (request->shouldAbort && request->shouldAbort(request->context))
+        return 1;
+    const auto now = std::chrono::steady_clock::now();
+    if (downloaded + uploaded != session->moved) {
+        session->moved = downloaded + uploaded;
+        session->movedAt = now;
+    } else if (request->timeoutFromLastByte
+               && now - session->movedAt > std::chrono::milliseconds(request->timeoutMilliseconds)) {
+        session->quiet = true;
+        return 1;
+    }
+    return 0;
 }
 
 TallowmereTransferFailure failureOf(CURLcode code)
@@ -147,10 +182,12 @@ void describeMissingAuthorities(CURL *handle, TallowmereTransferResult *result)
 }
 
 // Waiting for a connection, a greeting or any reply, and a transfer that stalls, all
-// end after the request's time-out; a slow but moving upload goes on.
-void setTimeouts(CURL *handle, long seconds)
+// end after the request's time-out; a slow but moving upload goes on. The last two
+// count in whole seconds only: a part of one counts as a whole.
+void setTimeouts(CURL *handle, long milliseconds)
 {
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, seconds);
+    const long seconds = (milliseconds + 999) / 1000;
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, milliseconds);
     curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, seconds);
@@ -202,6 +239,12 @@ bool perform(CURL *curl, Session &session, const char *errorText, TallowmereTran
         fail(result, session.hostKeyRefusal, "the server's key was not accepted");
         return false;
     }
+    if (code == CURLE_ABORTED_BY_CALLBACK && session.quiet) {
+        char text[128];
+        std::snprintf(text, sizeof text, "nothing came for %ld ms", session.request->timeoutMilliseconds);
+        fail(result, TallowmereTimeoutFailure, text);
+        return false;
+    }
     if (code == CURLE_SSL_CACERT_BADFILE) {
         result->failure = TallowmereTlsFailure;
         describeMissingAuthorities(curl, result);
@@ -250,7 +293,9 @@ void finishUpload(CURL *curl, Session &session, const char *errorText, curl_off_
 }
 
 // A POST is followed only to the scheme, host and port it was meant for: the body
-// carries the account, which must not reach another server, nor leave TLS.
+// carries the account, which must not reach another server, nor leave TLS. libcurl
+// sends a request again by itself only on a connection it reused; a POST reuses none
+// (see below), so one whose reply is lost is reported, never sent twice.
 void post(CURL *curl, Session &session, const char *errorText, TallowmereTransferResult *result)
 {
     const TallowmereTransferRequest *request = session.request;
@@ -258,7 +303,7 @@ void post(CURL *curl, Session &session, const char *errorText, TallowmereTransfe
     std::string address = request->url;
     for (int redirects = 0;; ++redirects) {
         curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
-        if (!perform(curl, session, errorText, result))
+        if (!perform(curl, session, errorText, result) || request->redirectIsReply)
             break;
         char *next = nullptr;
         if (!isRedirect(result->responseCode) || curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &next) != CURLE_OK
@@ -319,7 +364,7 @@ TALLOWMERE_MODULE_EXPORT void tallowmere_transfer_run(const TallowmereTransferRe
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &session);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &session);
-    setTimeouts(curl, request->timeoutSeconds);
+    setTimeouts(curl, request->timeoutMilliseconds);
     // An office whose servers carry certificates of its own authority names that
     // authority's certificate file here, as it does for the curl tool.
     if (const char *authorities = std::getenv("CURL_CA_BUNDLE"); authorities && *authorities)
@@ -353,9 +398,18 @@ TALLOWMERE_MODULE_EXPORT void tallowmere_transfer_run(const TallowmereTransferRe
     } else {
         curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, request->redirectIsReply ? 0L : 1L);
         curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
-        curl_easy_setopt(curl, CURLOPT_TIMEOUT, request->timeoutSeconds);
+        // Counted from the last byte, the time-out is progress()'s: a reply that trickles
+        // in slower than a byte a second still moves.
+        if (request->timeoutFromLastByte)
+            curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 0L);
+        else
+            curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, request->timeoutMilliseconds);
+        if (request->appendHeader) {
+            curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, receiveHeader);
+            curl_easy_setopt(curl, CURLOPT_HEADERDATA, &session);
+        }
         headers = listOf(request->headers, request->headerCount);
         if (request->kind == TallowmereHttpPost) {
             // The body goes out with the request, without waiting for a go-ahead.
@@ -370,6 +424,7 @@ TALLOWMERE_MODULE_EXPORT void tallowmere_transfer_run(const TallowmereTransferRe
 
     if (request->kind == TallowmereHttpPost) {
         curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+        curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
         curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request->bodyLength));
         curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request->body);
         post(curl, session, errorText, result);

@@ -47,9 +47,18 @@ struct TallowmereTransferRequest
     size_t bodyLength;
     const char *const *headers; // "Name: value" lines
     int headerCount;
-    long timeoutSeconds;
-    void *context; // handed back to the two callbacks
+    long timeoutMilliseconds;
+    // HTTP: the time-out counts from the last byte that moved, so a slow but moving
+    // reply goes on; otherwise it is the whole exchange's.
+    int timeoutFromLastByte;
+    // HTTP: a redirect is handed back as the reply and never followed.
+    int redirectIsReply;
+    void *context; // handed back to the callbacks
     void (*appendBody)(void *context, const char *data, size_t length);
+    // HTTP: each line of the replies' headers as it came, the status line of each
+    // reply included (a redirect's, a 100 Continue's); null: not wanted. Header bytes
+    // count against maxReplyBytes.
+    void (*appendHeader)(void *context, const char *line, size_t length);
     int (*shouldAbort)(void *context); // non-zero stops the transfer
     int requireTls;                    // FTP: switch to TLS before logging in, or fail
     size_t maxReplyBytes;              // a longer reply ends the transfer; 0: no limit
