@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>app::About</name>
+    <message>
+        <source>Tallowmere %1
+Small-business planning: businesses, their plans, reports and documents.
+
+Free software under the MIT licence.
+Copyright the Tallowmere authors.
+
+Qt %2
+SQLite %3
+
+Data folder: %4</source>
+        <translation>Tallowmere %1
+Planung für kleine Unternehmen: Unternehmen, ihre Pläne, Berichte und Dokumente.
+
+Freie Software unter der MIT-Lizenz.
+Copyright die Autoren von Tallowmere.
+
+Qt %2
+SQLite %3
+
+Datenordner: %4</translation>
+    </message>
+</context>
+<context>
+    <name>app::BusinessExport</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::DailyBackup</name>
+    <message>
+        <source>The folder %1 cannot be created: %2.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is a link; the daily backup goes only into a folder of its own there. Replace the link by a folder.</source>
+        <translation>%1 ist eine Verknüpfung; die tägliche Sicherung wird nur in einem eigenen Ordner an dieser Stelle abgelegt. Ersetzen Sie die Verknüpfung durch einen Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder; the daily backup needs a folder of that name.</source>
+        <translation>%1 ist kein Ordner; die tägliche Sicherung braucht einen Ordner dieses Namens.</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user; the daily backup goes only into a folder of your own.</source>
+        <translation>Der Ordner %1 gehört einem anderen Benutzer; die tägliche Sicherung wird nur in einem eigenen Ordner abgelegt.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is dated after today (%2); it was kept and is not counted among the %3 days kept. The computer&apos;s clock may have been wrong when it was made.</source>
+        <translation>Der Sicherungsordner %1 trägt ein Datum nach dem heutigen (%2); er wurde behalten und zählt nicht zu den %3 aufbewahrten Tagen. Vermutlich ging die Uhr des Computers falsch, als er angelegt wurde.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was made but cannot be marked as the program&apos;s: %2.</source>
+        <translation>Die Sicherung %1 wurde erstellt, kann aber nicht als die des Programms gekennzeichnet werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>app::FileMenu</name>
     <message>
         <source>&amp;File</source>

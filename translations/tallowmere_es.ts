@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>app::About</name>
+    <message>
+        <source>Tallowmere %1
+Small-business planning: businesses, their plans, reports and documents.
+
+Free software under the MIT licence.
+Copyright the Tallowmere authors.
+
+Qt %2
+SQLite %3
+
+Data folder: %4</source>
+        <translation>Tallowmere %1
+Planificación para pequeñas empresas: empresas, sus planes, informes y documentos.
+
+Software libre bajo la licencia MIT.
+Copyright los autores de Tallowmere.
+
+Qt %2
+SQLite %3
+
+Carpeta de datos: %4</translation>
+    </message>
+</context>
+<context>
+    <name>app::BusinessExport</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se ha podido escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::DailyBackup</name>
+    <message>
+        <source>The folder %1 cannot be created: %2.</source>
+        <translation>No se puede crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>No se puede leer la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a link; the daily backup goes only into a folder of its own there. Replace the link by a folder.</source>
+        <translation>%1 es un enlace; la copia de seguridad diaria solo se guarda en una carpeta propia en ese lugar. Sustituya el enlace por una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder; the daily backup needs a folder of that name.</source>
+        <translation>%1 no es una carpeta; la copia de seguridad diaria necesita una carpeta con ese nombre.</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user; the daily backup goes only into a folder of your own.</source>
+        <translation>La carpeta %1 pertenece a otro usuario; la copia de seguridad diaria solo se guarda en una carpeta propia.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is dated after today (%2); it was kept and is not counted among the %3 days kept. The computer&apos;s clock may have been wrong when it was made.</source>
+        <translation>La carpeta de copia de seguridad %1 tiene una fecha posterior a hoy (%2); se ha conservado y no cuenta entre los %3 días que se guardan. Puede que el reloj del equipo estuviera mal cuando se creó.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was made but cannot be marked as the program&apos;s: %2.</source>
+        <translation>La copia de seguridad %1 se ha hecho, pero no se puede marcar como del programa: %2.</translation>
+    </message>
+</context>
+<context>
     <name>app::FileMenu</name>
     <message>
         <source>&amp;File</source>

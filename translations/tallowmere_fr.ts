@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>app::About</name>
+    <message>
+        <source>Tallowmere %1
+Small-business planning: businesses, their plans, reports and documents.
+
+Free software under the MIT licence.
+Copyright the Tallowmere authors.
+
+Qt %2
+SQLite %3
+
+Data folder: %4</source>
+        <translation>Tallowmere %1
+Planification pour petites entreprises : entreprises, leurs plans, rapports et documents.
+
+Logiciel libre sous licence MIT.
+Copyright les auteurs de Tallowmere.
+
+Qt %2
+SQLite %3
+
+Dossier des données : %4</translation>
+    </message>
+</context>
+<context>
+    <name>app::BusinessExport</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::DailyBackup</name>
+    <message>
+        <source>The folder %1 cannot be created: %2.</source>
+        <translation>Impossible de créer le dossier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Impossible de lire le dossier %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a link; the daily backup goes only into a folder of its own there. Replace the link by a folder.</source>
+        <translation>%1 est un lien ; la sauvegarde quotidienne ne va que dans un dossier propre à cet endroit. Remplacez le lien par un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder; the daily backup needs a folder of that name.</source>
+        <translation>%1 n&apos;est pas un dossier ; la sauvegarde quotidienne a besoin d&apos;un dossier de ce nom.</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user; the daily backup goes only into a folder of your own.</source>
+        <translation>Le dossier %1 appartient à un autre utilisateur ; la sauvegarde quotidienne ne va que dans un dossier qui vous appartient.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is dated after today (%2); it was kept and is not counted among the %3 days kept. The computer&apos;s clock may have been wrong when it was made.</source>
+        <translation>Le dossier de sauvegarde %1 est daté d&apos;après aujourd&apos;hui (%2) ; il a été conservé et ne compte pas parmi les %3 jours gardés. L&apos;horloge de l&apos;ordinateur était peut-être fausse lors de sa création.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was made but cannot be marked as the program&apos;s: %2.</source>
+        <translation>La sauvegarde %1 a été faite, mais ne peut pas être marquée comme celle du programme : %2.</translation>
+    </message>
+</context>
+<context>
     <name>app::FileMenu</name>
     <message>
         <source>&amp;File</source>
