@@ -67,24 +67,6 @@ TEST(Language, TheDesktopsLanguagesAreReadAsGettextReadsThem)
     }
 }
 
-TEST(Language, TheChoiceIsKeptAndTheSystemLanguageForgetsIt)
-{
-    EXPECT_EQ(Language::storedChoice(), QString());
-    Language::storeChoice("es");
-    EXPECT_EQ(Language::storedChoice(), "es");
-    EXPECT_EQ(Language::resolve(Language::storedChoice(), {"de"}), "es");
-    Language::storeChoice({});
-    EXPECT_EQ(Language::storedChoice(), QString());
-}
-
-TEST(Language, EachShippedLanguageIsOfferedInItsOwnNameEnglishLast)
-{
-    QStringList names;
-    for (const Language::Shipped &language : Language::shipped())
-        names << language.nativeName;
-    EXPECT_EQ(names, (QStringList{"Deutsch", "Español", "Français", "English"}));
-}
-
 // The counts of the shipped translations take each language's plural forms: French
 // writes 0 in the singular, German in the plural.
 TEST(Language, CountsTakeTheLanguagesPluralForms)
