@@ -38,6 +38,13 @@ Datenordner: %4</translation>
     </message>
 </context>
 <context>
+    <name>app::BusinessInformationController</name>
+    <message>
+        <source>Business Currently In System: %1</source>
+        <translation>Unternehmen im System: %1</translation>
+    </message>
+</context>
+<context>
     <name>app::DailyBackup</name>
     <message>
         <source>The folder %1 cannot be created: %2.</source>
@@ -386,6 +393,21 @@ Der Ressourcen-Browser, der eine Kopie davon enthält, konnte nicht starten. %2<
     <message>
         <source>Business E-mail Address:</source>
         <translation>E-Mail-Adresse:</translation>
+    </message>
+</context>
+<context>
+    <name>records::RecordFormController</name>
+    <message>
+        <source>The form has no records: it is not loaded.</source>
+        <translation>Das Formular hat keine Datensätze: Es ist nicht geladen.</translation>
+    </message>
+    <message>
+        <source>Add record</source>
+        <translation>Neuer Datensatz</translation>
+    </message>
+    <message>
+        <source>Edit record</source>
+        <translation>Datensatz bearbeiten</translation>
     </message>
 </context>
 <context>

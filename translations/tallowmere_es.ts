@@ -38,6 +38,13 @@ Carpeta de datos: %4</translation>
     </message>
 </context>
 <context>
+    <name>app::BusinessInformationController</name>
+    <message>
+        <source>Business Currently In System: %1</source>
+        <translation>Empresas en el sistema: %1</translation>
+    </message>
+</context>
+<context>
     <name>app::DailyBackup</name>
     <message>
         <source>The folder %1 cannot be created: %2.</source>
@@ -386,6 +393,21 @@ El navegador de recursos, que contiene una copia, no ha podido iniciarse. %2</tr
     <message>
         <source>Business E-mail Address:</source>
         <translation>Correo electrónico:</translation>
+    </message>
+</context>
+<context>
+    <name>records::RecordFormController</name>
+    <message>
+        <source>The form has no records: it is not loaded.</source>
+        <translation>El formulario no tiene registros: no está cargado.</translation>
+    </message>
+    <message>
+        <source>Add record</source>
+        <translation>Nuevo registro</translation>
+    </message>
+    <message>
+        <source>Edit record</source>
+        <translation>Modificar registro</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,13 @@ Dossier des données : %4</translation>
     </message>
 </context>
 <context>
+    <name>app::BusinessInformationController</name>
+    <message>
+        <source>Business Currently In System: %1</source>
+        <translation>Entreprises enregistrées : %1</translation>
+    </message>
+</context>
+<context>
     <name>app::DailyBackup</name>
     <message>
         <source>The folder %1 cannot be created: %2.</source>
@@ -386,6 +393,21 @@ Le navigateur de ressources, qui en contient une copie, n&apos;a pas pu démarre
     <message>
         <source>Business E-mail Address:</source>
         <translation>Adresse e-mail :</translation>
+    </message>
+</context>
+<context>
+    <name>records::RecordFormController</name>
+    <message>
+        <source>The form has no records: it is not loaded.</source>
+        <translation>Le formulaire n&apos;a pas d&apos;enregistrements : il n&apos;est pas chargé.</translation>
+    </message>
+    <message>
+        <source>Add record</source>
+        <translation>Nouvel enregistrement</translation>
+    </message>
+    <message>
+        <source>Edit record</source>
+        <translation>Modification de l&apos;enregistrement</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "support/ui_Layout.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -74,6 +75,7 @@ TEST_P(MainFormLanguagesTest, TheFormSpeaksTheLanguageAndEachAccessKeyLeadsToOne
     auto &form = start();
     EXPECT_NE(form.windowTitle(), "General Business Information");
     EXPECT_NE(control<QPushButton>(&form, "cmdAdd")->text(), "&Add");
+    EXPECT_FALSE(control<QLabel>(&form, "lblStatus")->text().startsWith("Business Currently In System"));
 
     // The menu bar's menus and the buttons on the form answer the same Alt keys.
     QStringList commands;
