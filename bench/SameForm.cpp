@@ -12,6 +12,7 @@
 #include "ui/Window.h"
 #include "ui/WindowPlacement.h"
 
+#include <QActionGroup>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -264,6 +265,7 @@ private:
             {"mnuHelp",
              "&Help",
              {{"mnuUserGuide", "&User Guide", QKeySequence(QKeySequence::HelpContents)},
+              {"mnuLanguage", "&Language", {}},
               {"mnuAbout", "&About Tallowmere", {}}}},
         };
         for (const MenuOutline &outline : menus) {
@@ -272,11 +274,35 @@ private:
             for (const MenuItem &item : outline.items) {
                 if (item.separatorBefore)
                     menu->addSeparator();
+                if (qstrcmp(item.name, "mnuLanguage") == 0) {
+                    addLanguageMenu(menu, QLatin1String(item.text));
+                    continue;
+                }
                 QAction *action = menu->addAction(QLatin1String(item.text));
                 action->setObjectName(QLatin1String(item.name));
                 if (!item.shortcut.isEmpty())
                     action->setShortcut(item.shortcut);
             }
+        }
+    }
+
+    // Help > Language: the system's language, chosen, and each shipped one by its own name.
+    static void addLanguageMenu(QMenu *help, const QString &title)
+    {
+        QMenu *menu = help->addMenu(title);
+        menu->setObjectName(QStringLiteral("mnuLanguage"));
+        auto *group = new QActionGroup(menu);
+        const char *const choices[][2]
+            = {{"", "&System language"}, {"de", "Deutsch"}, {"es", "Español"}, {"fr", "Français"}, {"en", "English"}};
+        for (const auto &[code, text] : choices) {
+            QAction *action = menu->addAction(QString::fromUtf8(text));
+            action->setObjectName(*code ? QStringLiteral("mnuLanguage_") + QLatin1String(code)
+                                        : QStringLiteral("mnuLanguageSystem"));
+            action->setCheckable(true);
+            action->setActionGroup(group);
+            action->setChecked(!*code);
+            if (!*code)
+                menu->addSeparator();
         }
     }
 

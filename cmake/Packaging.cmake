@@ -40,6 +40,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the windows and printed documents, which a minimal system may lack.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libpq5, ca-certificates, fonts-dejavu-core")
+# Qt's own translations, so that standard buttons and dialogs speak the user's language
+# too; the program runs without them, in English there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 # The package's history, in Debian's format, as every package carries it. Its newest
 # entry must name this version: a release that forgot it is stopped here.

@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     libsqlite3-dev libpq-dev libcurl4-openssl-dev ca-certificates qtkeychain-qt6-dev
     qt6-webengine-dev qt6-webengine-dev-tools qt6-charts-dev fonts-dejavu-core
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 # What the tests, benchmarks and checks need besides: GoogleTest and Google Benchmark,
 # the test servers, Xvfb, a window manager and the accessibility bus, the format checker, and the Debian

@@ -3,6 +3,7 @@
 #include "db/EngineVersions.h"
 #include "db/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace app {
@@ -14,16 +15,17 @@ QString programVersion()
 
 QString aboutText()
 {
-    return QStringLiteral("Tallowmere %1\n"
-                          "Small-business planning: businesses, their plans, reports and documents.\n"
-                          "\n"
-                          "Free software under the MIT licence.\n"
-                          "Copyright the Tallowmere authors.\n"
-                          "\n"
-                          "Qt %2\n"
-                          "SQLite %3\n"
-                          "\n"
-                          "Data folder: %4")
+    return QCoreApplication::translate("app::About",
+                                       "Tallowmere %1\n"
+                                       "Small-business planning: businesses, their plans, reports and documents.\n"
+                                       "\n"
+                                       "Free software under the MIT licence.\n"
+                                       "Copyright the Tallowmere authors.\n"
+                                       "\n"
+                                       "Qt %2\n"
+                                       "SQLite %3\n"
+                                       "\n"
+                                       "Data folder: %4")
         .arg(programVersion(), QString::fromLatin1(qVersion()), db::sqliteVersion(),
              QDir::toNativeSeparators(db::ProgramFolder::path()));
 }

@@ -6,6 +6,7 @@
 #include "db/ProgramFolder.h"
 #include "db/Statement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -16,7 +17,8 @@ qsizetype exportBusinesses(db::Connection &connection, const QString &filePath)
     const QString shown = QDir::toNativeSeparators(filePath);
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
-        throw base::FileError(QStringLiteral("%1 cannot be written: %2").arg(shown, file.errorString()));
+        throw base::FileError(QCoreApplication::translate("app::BusinessExport", "%1 cannot be written: %2")
+                                  .arg(shown, file.errorString()));
     file.write("\xEF\xBB\xBF");
     qsizetype count = 0;
     {
@@ -31,11 +33,13 @@ qsizetype exportBusinesses(db::Connection &connection, const QString &filePath)
         }
         if (!writer.finish()) {
             file.cancelWriting();
-            throw base::FileError(QStringLiteral("%1 could not be written: %2").arg(shown, file.errorString()));
+            throw base::FileError(QCoreApplication::translate("app::BusinessExport", "%1 could not be written: %2")
+                                      .arg(shown, file.errorString()));
         }
     }
     if (!file.commit())
-        throw base::FileError(QStringLiteral("%1 could not be written: %2").arg(shown, file.errorString()));
+        throw base::FileError(QCoreApplication::translate("app::BusinessExport", "%1 could not be written: %2")
+                                  .arg(shown, file.errorString()));
     return count;
 }
 

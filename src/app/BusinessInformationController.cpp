@@ -4,6 +4,8 @@
 #include "db/schema/SchemaTables.h"
 #include "plan/PlanStore.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 BusinessInformationController::BusinessInformationController(QObject *parent)
@@ -24,7 +26,8 @@ QString BusinessInformationController::query() const
 void BusinessInformationController::moveCompleted()
 {
     db::Recordset &businesses = primary();
-    setStatus(QStringLiteral("Business Currently In System: ") % QString::number(businesses.recordCount()));
+    setStatus(QCoreApplication::translate("app::BusinessInformationController", "Business Currently In System: %1")
+                  .arg(businesses.recordCount()));
     if (businesses.bof() || businesses.eof())
         return;
     // A new business has no key until it is stored: the key stays at the business before it.

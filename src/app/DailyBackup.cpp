@@ -5,6 +5,7 @@
 #include "db/DbError.h"
 #include "db/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -51,22 +52,28 @@ void requireOwnFolder(const QString &backups)
     if (::mkdir(path.constData(), S_IRWXU) == 0)
         ::chmod(path.constData(), S_IRWXU);
     else if (errno != EEXIST)
-        throw db::DbError(QStringLiteral("The folder %1 cannot be created: %2.")
+        throw db::DbError(QCoreApplication::translate("app::DailyBackup", "The folder %1 cannot be created: %2.")
                               .arg(shown(backups), QString::fromLocal8Bit(std::strerror(errno))));
     struct stat info = {};
     if (::lstat(path.constData(), &info) != 0)
-        throw db::DbError(QStringLiteral("The folder %1 cannot be read.").arg(shown(backups)));
-    if (S_ISLNK(info.st_mode))
-        throw db::DbError(QStringLiteral("%1 is a link; the daily backup goes only into a folder of its own there. "
-                                         "Replace the link by a folder.")
-                              .arg(shown(backups)));
-    if (!S_ISDIR(info.st_mode))
         throw db::DbError(
-            QStringLiteral("%1 is not a folder; the daily backup needs a folder of that name.").arg(shown(backups)));
-    if (info.st_uid != ::geteuid())
-        throw db::DbError(QStringLiteral("The folder %1 belongs to another user; the daily backup goes only into a "
-                                         "folder of your own.")
+            QCoreApplication::translate("app::DailyBackup", "The folder %1 cannot be read.").arg(shown(backups)));
+    if (S_ISLNK(info.st_mode))
+        throw db::DbError(
+            QCoreApplication::translate("app::DailyBackup",
+                                        "%1 is a link; the daily backup goes only into a folder of its own there. "
+                                        "Replace the link by a folder.")
+                .arg(shown(backups)));
+    if (!S_ISDIR(info.st_mode))
+        throw db::DbError(QCoreApplication::translate(
+                              "app::DailyBackup", "%1 is not a folder; the daily backup needs a folder of that name.")
                               .arg(shown(backups)));
+    if (info.st_uid != ::geteuid())
+        throw db::DbError(
+            QCoreApplication::translate("app::DailyBackup",
+                                        "The folder %1 belongs to another user; the daily backup goes only into a "
+                                        "folder of your own.")
+                .arg(shown(backups)));
 }
 
 bool isRegularFile(int folder, const char *name)
@@ -129,7 +136,8 @@ QStringList removeOldDays(const QString &backupsPath, const QDate &today)
     for (const QString &name : daysMade(backups.get())) {
         const QDate day = dayOf(name);
         if (day > today) {
-            future << QStringLiteral(
+            future << QCoreApplication::translate(
+                          "app::DailyBackup",
                           "The backup folder %1 is dated after today (%2); it was kept and is not counted "
                           "among the %3 days kept. The computer's clock may have been wrong when it was made.")
                           .arg(shown(QDir(backupsPath).filePath(name)), today.toString(QLatin1String(DayFormat)))
@@ -148,7 +156,8 @@ void markAsMadeHere(const QString &dayFolder)
     const QByteArray mark = QFile::encodeName(QDir(dayFolder).filePath(QLatin1String(MadeHereMark)));
     const int fd = ::open(mark.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
-        throw db::DbError(QStringLiteral("The backup %1 was made but cannot be marked as the program's: %2.")
+        throw db::DbError(QCoreApplication::translate(
+                              "app::DailyBackup", "The backup %1 was made but cannot be marked as the program's: %2.")
                               .arg(shown(dayFolder), QString::fromLocal8Bit(std::strerror(errno))));
     ::close(fd);
 }

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/ui/FontsAhead.h"
 #include "app/ui/StartUp.h"
 #include "base/TextFile.h"
@@ -59,6 +60,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallowmere"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWMERE_VERSION));
+    // Before any window: each is built in one language.
+    app::Language::install(application);
     app::useProgramIcon();
     return app::runProgram();
 }

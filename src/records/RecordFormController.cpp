@@ -6,6 +6,8 @@
 #include "db/ProgramFolder.h"
 #include "db/Recordset.h"
 
+#include <QCoreApplication>
+
 namespace records {
 
 RecordFormController::RecordFormController(RecordFamily family, QObject *parent)
@@ -62,7 +64,8 @@ void RecordFormController::dropUntouchedRow()
 db::Recordset &RecordFormController::primary() const
 {
     if (!m_recordset)
-        throw db::DbError(QStringLiteral("The form has no records: it is not loaded."));
+        throw db::DbError(
+            QCoreApplication::translate("records::RecordFormController", "The form has no records: it is not loaded."));
     return *m_recordset;
 }
 
@@ -130,7 +133,7 @@ void RecordFormController::addTextBoxRow()
             primary().addNew();
             rowAdded();
         },
-        [this] { setStatus(QStringLiteral("Add record")); },
+        [this] { setStatus(QCoreApplication::translate("records::RecordFormController", "Add record")); },
         [this] { m_addFlag = true; },
         [this] { setBrowseButtons(false); },
     });
@@ -154,7 +157,7 @@ void RecordFormController::addGridRow()
 void RecordFormController::edit()
 {
     run({
-        [this] { setStatus(QStringLiteral("Edit record")); },
+        [this] { setStatus(QCoreApplication::translate("records::RecordFormController", "Edit record")); },
         [this] { m_editFlag = true; },
         [this] { setBrowseButtons(false); },
     });

@@ -22,12 +22,12 @@ FileMenu::FileMenu(QWidget *form, QMenuBar *bar)
     : QObject(form)
     , m_form(form)
 {
-    auto *menu = new QMenu(QStringLiteral("&File"), bar);
+    auto *menu = new QMenu(tr("&File"), bar);
     menu->setObjectName(QStringLiteral("mnuFile"));
-    m_backUp = menu->addAction(QStringLiteral("&Back Up..."));
+    m_backUp = menu->addAction(tr("&Back Up..."));
     m_backUp->setObjectName(QStringLiteral("mnuBackUp"));
     connect(m_backUp, &QAction::triggered, this, &FileMenu::backUp);
-    QAction *exportAction = menu->addAction(QStringLiteral("&Export Businesses..."));
+    QAction *exportAction = menu->addAction(tr("&Export Businesses..."));
     exportAction->setObjectName(QStringLiteral("mnuExportBusinesses"));
     connect(exportAction, &QAction::triggered, this, &FileMenu::exportBusinesses);
     // First on the bar, whatever menus the form made before.
@@ -45,15 +45,15 @@ void FileMenu::backUp()
 {
     if (isBackingUp())
         return;
-    const QString folder = ui::Dialogs::existingFolder(m_form, QStringLiteral("Back Up Into Folder"));
+    const QString folder = ui::Dialogs::existingFolder(m_form, tr("Back Up Into Folder"));
     if (folder.isEmpty())
         return;
     // A new folder is made by the backup itself, once both files are complete.
     if (!QFileInfo::exists(folder)
         && ui::Dialogs::ask(m_form,
-                            QStringLiteral("The folder %1 does not exist yet. Make it and back up into it?")
+                            tr("The folder %1 does not exist yet. Make it and back up into it?")
                                 .arg(QDir::toNativeSeparators(folder)),
-                            ui::Dialogs::Buttons::YesNo, QStringLiteral("Back Up"))
+                            ui::Dialogs::Buttons::YesNo, tr("Back Up"))
                != ui::Dialogs::Answer::Yes)
         return;
     const QString source = db::ProgramFolder::path();
@@ -61,12 +61,11 @@ void FileMenu::backUp()
                     [this, folder](const QString &failure) {
                         if (failure.isEmpty()) {
                             ui::Dialogs::information(m_form,
-                                                     QStringLiteral("The businesses and the RSS items were backed "
-                                                                    "up into %1.")
+                                                     tr("The businesses and the RSS items were backed up into %1.")
                                                          .arg(QDir::toNativeSeparators(folder)),
-                                                     QStringLiteral("Back Up"));
+                                                     tr("Back Up"));
                         } else {
-                            ui::Dialogs::message(m_form, QStringLiteral("No backup was made. %1").arg(failure));
+                            ui::Dialogs::message(m_form, tr("No backup was made. %1").arg(failure));
                         }
                     });
 }
@@ -81,11 +80,10 @@ void FileMenu::startDailyBackup(const QDate &today)
     runInBackground([programFolder, today, notes] { *notes = DailyBackup::run(programFolder, today); },
                     [this, notes](const QString &failure) {
                         if (!failure.isEmpty()) {
-                            ui::Dialogs::message(m_form,
-                                                 QStringLiteral("Today's automatic backup could not be made: %1 "
-                                                                "Your data is as it was; File > Back Up... makes "
-                                                                "a backup by hand.")
-                                                     .arg(failure));
+                            ui::Dialogs::message(
+                                m_form, tr("Today's automatic backup could not be made: %1 Your data is as it was; "
+                                           "File > Back Up... makes a backup by hand.")
+                                            .arg(failure));
                         } else if (!notes->isEmpty()) {
                             ui::Dialogs::message(m_form, notes->join(u' '));
                         }
@@ -94,21 +92,21 @@ void FileMenu::startDailyBackup(const QDate &today)
 
 void FileMenu::exportBusinesses()
 {
-    const QString filePath = ui::Dialogs::saveFileName(m_form, QStringLiteral("Export Businesses"),
-                                                       QStringLiteral("CSV files (*.csv);;All files (*)"),
-                                                       QStringLiteral("Businesses.csv"));
+    const QString filePath = ui::Dialogs::saveFileName(m_form, tr("Export Businesses"),
+                                                       tr("CSV files (*.csv);;All files (*)"), tr("Businesses.csv"));
     if (filePath.isEmpty())
         return;
     qsizetype count = 0;
     const QString failure = base::failureOf([&filePath, &count] { count = app::exportBusinesses(filePath); });
     if (!failure.isEmpty()) {
-        ui::Dialogs::message(m_form, QStringLiteral("The businesses were not exported. %1").arg(failure));
+        ui::Dialogs::message(m_form, tr("The businesses were not exported. %1").arg(failure));
         return;
     }
-    const QString what
-        = count == 1 ? QStringLiteral("1 business was") : QStringLiteral("%1 businesses were").arg(count);
-    ui::Dialogs::information(m_form, QStringLiteral("%1 exported to %2.").arg(what, QDir::toNativeSeparators(filePath)),
-                             QStringLiteral("Export Businesses"));
+    // English, written in the code, has its singular apart; the other languages take
+    // their plural forms from the count.
+    const QString done = count == 1 ? tr("1 business was exported to %1.")
+                                    : tr("%n businesses were exported to %1.", nullptr, static_cast<int>(count));
+    ui::Dialogs::information(m_form, done.arg(QDir::toNativeSeparators(filePath)), tr("Export Businesses"));
 }
 
 void FileMenu::runInBackground(std::function<void()> work, std::function<void(const QString &)> done)

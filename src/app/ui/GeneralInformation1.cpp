@@ -6,6 +6,7 @@
 #include "app/Templates.h"
 #include "app/UserGuide.h"
 #include "app/ui/FileMenu.h"
+#include "app/ui/LanguageMenu.h"
 #include "app/ui/MainFormLayout.h"
 #include "base/FailurePolicy.h"
 #include "base/TextFile.h"
@@ -49,9 +50,9 @@ GeneralInformation1::GeneralInformation1(QWidget *parent)
     : TextBoxRecordForm(std::make_unique<BusinessInformationController>(), Fields, Columns, parent)
 {
     setObjectName(QStringLiteral("GeneralInformation1"));
-    setWindowTitle(QStringLiteral("General Business Information"));
+    setWindowTitle(tr("General Business Information"));
     // Alt+E belongs to Edit.
-    setCloseCaption(QStringLiteral("E&xit"));
+    setCloseCaption(tr("E&xit"));
     buildPlanningMenu();
     buildBusinessMenu();
     buildTemplateCommands();
@@ -75,7 +76,7 @@ qint64 GeneralInformation1::businessInformationId() const
 
 void GeneralInformation1::buildPlanningMenu()
 {
-    m_planningMenu = new QGroupBox(QStringLiteral("Planning Menu"), clientArea());
+    m_planningMenu = new QGroupBox(tr("Planning Menu"), clientArea());
     m_planningMenu->setObjectName(QStringLiteral("Frame1"));
     m_planningMenu->setGeometry(ui::twipsRect(Menu::Left, Menu::Top, Menu::Width, Menu::Height));
 
@@ -103,7 +104,7 @@ void GeneralInformation1::buildPlanningMenu()
     };
     for (const PlanningButton &entry : PlanningButtons) {
         QPushButton *button
-            = ui::makeButton(m_planningMenu, entry.name, QLatin1String(entry.caption),
+            = ui::makeButton(m_planningMenu, entry.name, tr(entry.caption),
                              ui::twipsRect(entry.left, entry.top, Menu::ButtonWidth, Menu::ButtonHeight));
         const auto [open, handsOver] = actionOf(entry.command);
         if (open)
@@ -123,18 +124,18 @@ void GeneralInformation1::buildPlanningMenu()
 
 void GeneralInformation1::buildBusinessMenu()
 {
-    QMenu *business = menuBar()->addMenu(QStringLiteral("&Business"));
+    QMenu *business = menuBar()->addMenu(tr("&Business"));
     business->setObjectName(QStringLiteral("mnuBusiness"));
-    QAction *agent = business->addAction(QStringLiteral("Registered Agent..."));
+    QAction *agent = business->addAction(tr("Registered Agent..."));
     agent->setObjectName(QStringLiteral("mnuRegisteredAgent"));
     m_agentAction = agent;
     connect(agent, &QAction::triggered, this, &GeneralInformation1::openPlanningForm<records::RegisteredAgent>);
     business->addSeparator();
-    QAction *find = business->addAction(QStringLiteral("Find Business..."));
+    QAction *find = business->addAction(tr("Find Business..."));
     find->setObjectName(QStringLiteral("mnuFindBusiness"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, this, &GeneralInformation1::findBusiness);
-    QAction *next = business->addAction(QStringLiteral("Find Next"));
+    QAction *next = business->addAction(tr("Find Next"));
     next->setObjectName(QStringLiteral("mnuFindNext"));
     next->setShortcut(QKeySequence(Qt::Key_F3));
     connect(next, &QAction::triggered, this, &GeneralInformation1::findNext);
@@ -148,8 +149,8 @@ void GeneralInformation1::buildBusinessMenu()
 
 void GeneralInformation1::findBusiness()
 {
-    const QString text = ui::Dialogs::inputText(this, QStringLiteral("Find the business whose name contains:"),
-                                                QStringLiteral("Find Business"), m_searchedText);
+    const QString text = ui::Dialogs::inputText(this, tr("Find the business whose name contains:"), tr("Find Business"),
+                                                m_searchedText);
     if (!text.isEmpty())
         findBusinessNamed(text);
 }
@@ -180,16 +181,16 @@ void GeneralInformation1::findAfter(std::optional<qint64> key)
             if (businesses().moveToBusiness(*candidate))
                 return;
         }
-        ui::Dialogs::message(this, QStringLiteral("No business name contains \"%1\".").arg(m_searchedText));
+        ui::Dialogs::message(this, tr("No business name contains \"%1\".").arg(m_searchedText));
     });
 }
 
 void GeneralInformation1::buildTemplateCommands()
 {
     const int top = Menu::Top;
-    QPushButton *edit = ui::makeButton(clientArea(), "cmdEditTemplate", QStringLiteral("Edit Tempate"),
+    QPushButton *edit = ui::makeButton(clientArea(), "cmdEditTemplate", tr("Edit Tempate"),
                                        ui::twipsRect(HiddenCommandLeft, top, HiddenCommandWidth, Menu::ButtonHeight));
-    QPushButton *upload = ui::makeButton(clientArea(), "CmdUpload", QStringLiteral("Upload Template"),
+    QPushButton *upload = ui::makeButton(clientArea(), "CmdUpload", tr("Upload Template"),
                                          ui::twipsRect(HiddenCommandLeft, top + Menu::ButtonHeight + Menu::TemplateGap,
                                                        HiddenCommandWidth, Menu::ButtonHeight));
     edit->hide();
@@ -198,10 +199,10 @@ void GeneralInformation1::buildTemplateCommands()
     connect(upload, &QPushButton::clicked, this, &GeneralInformation1::uploadTemplate);
 
     // The same two commands where a person can reach them.
-    QMenu *templates = menuBar()->addMenu(QStringLiteral("&Templates"));
+    QMenu *templates = menuBar()->addMenu(tr("&Templates"));
     templates->setObjectName(QStringLiteral("mnuTemplates"));
-    QAction *editAction = templates->addAction(QStringLiteral("&Edit Template..."));
-    QAction *uploadAction = templates->addAction(QStringLiteral("&Upload Template..."));
+    QAction *editAction = templates->addAction(tr("&Edit Template..."));
+    QAction *uploadAction = templates->addAction(tr("&Upload Template..."));
     editAction->setObjectName(QStringLiteral("mnuEditTemplate"));
     uploadAction->setObjectName(QStringLiteral("mnuUploadTemplate"));
     connect(editAction, &QAction::triggered, edit, &QPushButton::click);
@@ -217,8 +218,8 @@ void GeneralInformation1::formLoad()
 {
     MainFormData shown = m_readAhead ? std::move(*std::exchange(m_readAhead, std::nullopt)) : MainFormData::read();
     // Everyone sharing an office database sees which server they work on.
-    setWindowTitle(shown.shared ? QStringLiteral("General Business Information - ") + shown.place
-                                : QStringLiteral("General Business Information"));
+    setWindowTitle(shown.shared ? tr("General Business Information - %1").arg(shown.place)
+                                : tr("General Business Information"));
     buildTemplateButtons(shown.templateNames);
     controller().useOpenedRecords(std::move(shown.businesses));
     try {
@@ -364,9 +365,9 @@ void GeneralInformation1::openBusinessResources()
     // No program on this desktop opens web pages: the resource browser shows the page.
     const QString failure = showInResourceBrowser(page);
     if (!failure.isEmpty())
-        ui::Dialogs::message(this, QStringLiteral("The business resources page %1 could not be opened: no program on "
-                                                  "this computer is set up to open web pages, and the resource "
-                                                  "browser could not start. %2")
+        ui::Dialogs::message(this, tr("The business resources page %1 could not be opened: no program on "
+                                      "this computer is set up to open web pages, and the resource "
+                                      "browser could not start. %2")
                                        .arg(page.toDisplayString(QUrl::PreferLocalFile), failure));
 }
 
@@ -387,9 +388,9 @@ QString GeneralInformation1::showInResourceBrowser(const QUrl &page)
 void GeneralInformation1::buildResourcesMenu()
 {
     // Alt+R belongs to the Refresh button; S is free.
-    QMenu *resources = menuBar()->addMenu(QStringLiteral("Re&sources"));
+    QMenu *resources = menuBar()->addMenu(tr("Re&sources"));
     resources->setObjectName(QStringLiteral("mnuResources"));
-    QAction *browse = resources->addAction(QStringLiteral("Resource Browser..."));
+    QAction *browse = resources->addAction(tr("Resource Browser..."));
     browse->setObjectName(QStringLiteral("mnuResourceBrowser"));
     connect(browse, &QAction::triggered, this, &GeneralInformation1::openResourceBrowser);
 }
@@ -406,20 +407,21 @@ void GeneralInformation1::openResourceBrowser()
 
 void GeneralInformation1::buildHelpMenu()
 {
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *guide = help->addAction(QStringLiteral("&User Guide"));
+    QAction *guide = help->addAction(tr("&User Guide"));
     guide->setObjectName(QStringLiteral("mnuUserGuide"));
     guide->setShortcut(QKeySequence::HelpContents);
     connect(guide, &QAction::triggered, this, &GeneralInformation1::openUserGuide);
-    QAction *about = help->addAction(QStringLiteral("&About Tallowmere"));
+    new LanguageMenu(this, help);
+    QAction *about = help->addAction(tr("&About Tallowmere"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, &GeneralInformation1::showAbout);
 }
 
 void GeneralInformation1::showAbout()
 {
-    ui::Dialogs::information(this, aboutText(), QStringLiteral("About Tallowmere"));
+    ui::Dialogs::information(this, aboutText(), tr("About Tallowmere"));
 }
 
 void GeneralInformation1::openUserGuide()
@@ -436,23 +438,20 @@ void GeneralInformation1::openUserGuide()
         QStringList places;
         for (const QString &place : UserGuide::places())
             places << QDir::toNativeSeparators(place);
-        ui::Dialogs::message(this, QStringLiteral("The user guide could not be found. It was looked for in:\n")
-                                       % places.join(u'\n')
-                                       % QStringLiteral("\n\nThe resource browser, which holds a "
-                                                        "copy of it, could not start. ")
-                                       % failure);
+        ui::Dialogs::message(this, tr("The user guide could not be found. It was looked for in:\n%1\n\nThe resource "
+                                      "browser, which holds a copy of it, could not start. %2")
+                                       .arg(places.join(u'\n'), failure));
         return;
     }
-    ui::Dialogs::message(this, QStringLiteral("The user guide %1 could not be opened: no program on this computer "
-                                              "is set up to open web pages, and the resource browser could not "
-                                              "start. %2")
+    ui::Dialogs::message(this, tr("The user guide %1 could not be opened: no program on this computer "
+                                  "is set up to open web pages, and the resource browser could not "
+                                  "start. %2")
                                    .arg(QDir::toNativeSeparators(guide), failure));
 }
 
 void GeneralInformation1::uploadTemplate()
 {
-    const QString filePath
-        = ui::Dialogs::openFileName(this, QStringLiteral("Open"), QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString filePath = ui::Dialogs::openFileName(this, tr("Open"), tr("Text files (*.txt);;All files (*)"));
     if (filePath.isEmpty())
         return;
     reportFailures([&filePath] { storeTemplateFile(filePath); });

@@ -6,6 +6,8 @@
 #include "db/ProgramFolder.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 bool settleInterruptedRestore()
@@ -16,21 +18,24 @@ bool settleInterruptedRestore()
         if (stopped.isEmpty())
             return true;
         fonts::awaitLoaded();
-        const ui::Dialogs::Answer answer
-            = ui::Dialogs::ask(nullptr,
-                               stopped
-                                   + QStringLiteral(" Finish it now? Yes puts the backup's databases in place; No "
-                                                    "puts back the databases from before the restore."),
-                               ui::Dialogs::Buttons::YesNo, QStringLiteral("Restore"));
+        const ui::Dialogs::Answer answer = ui::Dialogs::ask(
+            nullptr,
+            QCoreApplication::translate("app::InterruptedRestore",
+                                        "%1 Finish it now? Yes puts the backup's databases in "
+                                        "place; No puts back the databases from before the "
+                                        "restore.")
+                .arg(stopped),
+            ui::Dialogs::Buttons::YesNo, QCoreApplication::translate("app::InterruptedRestore", "Restore"));
         if (answer == ui::Dialogs::Answer::Yes)
             db::Backup::finishRestore(folder);
         else
             db::Backup::undoRestore(folder);
     } catch (const base::Error &error) {
         fonts::awaitLoaded();
-        ui::Dialogs::message(nullptr, error.description()
-                                          + QStringLiteral(" \"tallowmere-db restore --finish\" or \"--undo\" with "
-                                                           "the program folder tries again."));
+        ui::Dialogs::message(nullptr, QCoreApplication::translate("app::InterruptedRestore",
+                                                                  "%1 \"tallowmere-db restore --finish\" or "
+                                                                  "\"--undo\" with the program folder tries again.")
+                                          .arg(error.description()));
         return false;
     }
     return true;

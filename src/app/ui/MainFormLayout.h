@@ -4,6 +4,8 @@
 #include "records/StripLayout.h"
 #include "records/ui/TextBoxRecordForm.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 // Where the main form's controls stand (twips). The form and the start-up yardstick in
@@ -28,19 +30,32 @@ constexpr int rowTop(int row)
 namespace column = db::tables::BusinessInformation;
 
 inline constexpr records::FieldSpec Fields[] = {
-    {column::Id, "BusinessInformationId:", FieldKind::Hidden, rowTop(0), BoxWidth, SingleLineHeight},
-    {column::DateAdded, "BusinessInformationDate:", FieldKind::Hidden, rowTop(1), BoxWidth, SingleLineHeight},
-    {column::BusinessName, "Busnines Name:", FieldKind::SingleLine, rowTop(0), BoxWidth, SingleLineHeight},
-    {column::AddressOne, "Business Address One:", FieldKind::SingleLine, rowTop(1), BoxWidth, SingleLineHeight},
-    {column::AddressTwo, "Business Address Two:", FieldKind::SingleLine, rowTop(2), BoxWidth, SingleLineHeight},
-    {column::City, "Business City:", FieldKind::SingleLine, rowTop(3), BoxWidth, SingleLineHeight},
-    {column::State, "Business State:", FieldKind::SingleLine, rowTop(4), BoxWidth, SingleLineHeight},
-    {column::Zip, "Business Zip:", FieldKind::SingleLine, rowTop(5), BoxWidth, SingleLineHeight},
-    {column::County, "Business County:", FieldKind::SingleLine, rowTop(6), BoxWidth, SingleLineHeight},
-    {column::PhoneNumber, "Business Phone Number:", FieldKind::SingleLine, rowTop(7), BoxWidth, SingleLineHeight},
-    {column::FaxNumber, "Business Fax Number:", FieldKind::SingleLine, rowTop(8), BoxWidth, SingleLineHeight},
-    {column::WebSiteUrl, "Business Web Site URL:", FieldKind::SingleLine, rowTop(9), BoxWidth, SingleLineHeight},
-    {column::EMailAddress, "Business E-mail Address:", FieldKind::SingleLine, rowTop(10), BoxWidth, SingleLineHeight},
+    {column::Id, QT_TRANSLATE_NOOP("records::FieldLabel", "BusinessInformationId:"), FieldKind::Hidden, rowTop(0),
+     BoxWidth, SingleLineHeight},
+    {column::DateAdded, QT_TRANSLATE_NOOP("records::FieldLabel", "BusinessInformationDate:"), FieldKind::Hidden,
+     rowTop(1), BoxWidth, SingleLineHeight},
+    {column::BusinessName, QT_TRANSLATE_NOOP("records::FieldLabel", "Busnines Name:"), FieldKind::SingleLine, rowTop(0),
+     BoxWidth, SingleLineHeight},
+    {column::AddressOne, QT_TRANSLATE_NOOP("records::FieldLabel", "Business Address One:"), FieldKind::SingleLine,
+     rowTop(1), BoxWidth, SingleLineHeight},
+    {column::AddressTwo, QT_TRANSLATE_NOOP("records::FieldLabel", "Business Address Two:"), FieldKind::SingleLine,
+     rowTop(2), BoxWidth, SingleLineHeight},
+    {column::City, QT_TRANSLATE_NOOP("records::FieldLabel", "Business City:"), FieldKind::SingleLine, rowTop(3),
+     BoxWidth, SingleLineHeight},
+    {column::State, QT_TRANSLATE_NOOP("records::FieldLabel", "Business State:"), FieldKind::SingleLine, rowTop(4),
+     BoxWidth, SingleLineHeight},
+    {column::Zip, QT_TRANSLATE_NOOP("records::FieldLabel", "Business Zip:"), FieldKind::SingleLine, rowTop(5), BoxWidth,
+     SingleLineHeight},
+    {column::County, QT_TRANSLATE_NOOP("records::FieldLabel", "Business County:"), FieldKind::SingleLine, rowTop(6),
+     BoxWidth, SingleLineHeight},
+    {column::PhoneNumber, QT_TRANSLATE_NOOP("records::FieldLabel", "Business Phone Number:"), FieldKind::SingleLine,
+     rowTop(7), BoxWidth, SingleLineHeight},
+    {column::FaxNumber, QT_TRANSLATE_NOOP("records::FieldLabel", "Business Fax Number:"), FieldKind::SingleLine,
+     rowTop(8), BoxWidth, SingleLineHeight},
+    {column::WebSiteUrl, QT_TRANSLATE_NOOP("records::FieldLabel", "Business Web Site URL:"), FieldKind::SingleLine,
+     rowTop(9), BoxWidth, SingleLineHeight},
+    {column::EMailAddress, QT_TRANSLATE_NOOP("records::FieldLabel", "Business E-mail Address:"), FieldKind::SingleLine,
+     rowTop(10), BoxWidth, SingleLineHeight},
 };
 
 // The planning menu frame and its buttons (buttons relative to the frame).
@@ -83,18 +98,26 @@ struct PlanningButton
 };
 
 inline constexpr PlanningButton PlanningButtons[] = {
-    {"cmdBusinessPurpose", "Business Purpose", Menu::LeftColumn, Menu::Row[0], PlanningCommand::BusinessPurpose},
-    {"cmdBusinessType", "Business Type", Menu::RightColumn, Menu::Row[0], PlanningCommand::BusinessType},
-    {"cmdBusinessPerspectives", "Business Perspectives", Menu::LeftColumn, Menu::Row[1],
-     PlanningCommand::BusinessPerspectives},
-    {"cmdEmployeeInformation", "Employee Information", Menu::RightColumn, Menu::Row[1],
-     PlanningCommand::EmployeeInformation},
-    {"cmdLongTermGoals", "Long Term Goals", Menu::LeftColumn, Menu::Row[2], PlanningCommand::LongTermGoals},
-    {"cmdShortTermGoals", "Short Term Goals", Menu::RightColumn, Menu::Row[2], PlanningCommand::ShortTermGoals},
-    {"cmdViewReport", "Business Report", Menu::LeftColumn, Menu::Row[3], PlanningCommand::BusinessReport},
-    {"CmdResource", "Business Resources", Menu::RightColumn, Menu::Row[3], PlanningCommand::BusinessResources},
-    {"Command1", "Manage RSS Feeds", Menu::RightColumn, Menu::Row[4], PlanningCommand::ManageRssFeeds},
-    {"cmdFinancialPlan", "Financial Plan", Menu::RightColumn, Menu::PlanTop, PlanningCommand::FinancialPlan},
+    {"cmdBusinessPurpose", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Business Purpose"), Menu::LeftColumn,
+     Menu::Row[0], PlanningCommand::BusinessPurpose},
+    {"cmdBusinessType", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Business Type"), Menu::RightColumn, Menu::Row[0],
+     PlanningCommand::BusinessType},
+    {"cmdBusinessPerspectives", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Business Perspectives"),
+     Menu::LeftColumn, Menu::Row[1], PlanningCommand::BusinessPerspectives},
+    {"cmdEmployeeInformation", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Employee Information"), Menu::RightColumn,
+     Menu::Row[1], PlanningCommand::EmployeeInformation},
+    {"cmdLongTermGoals", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Long Term Goals"), Menu::LeftColumn,
+     Menu::Row[2], PlanningCommand::LongTermGoals},
+    {"cmdShortTermGoals", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Short Term Goals"), Menu::RightColumn,
+     Menu::Row[2], PlanningCommand::ShortTermGoals},
+    {"cmdViewReport", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Business Report"), Menu::LeftColumn, Menu::Row[3],
+     PlanningCommand::BusinessReport},
+    {"CmdResource", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Business Resources"), Menu::RightColumn,
+     Menu::Row[3], PlanningCommand::BusinessResources},
+    {"Command1", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Manage RSS Feeds"), Menu::RightColumn, Menu::Row[4],
+     PlanningCommand::ManageRssFeeds},
+    {"cmdFinancialPlan", QT_TRANSLATE_NOOP("app::GeneralInformation1", "Financial Plan"), Menu::RightColumn,
+     Menu::PlanTop, PlanningCommand::FinancialPlan},
 };
 
 // The hidden pattern of the template buttons stands where the first planning button

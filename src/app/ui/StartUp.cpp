@@ -15,6 +15,7 @@
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 
@@ -34,7 +35,8 @@ QString failureText(const QString &description)
     }
     if (file.isEmpty() || description.contains(file))
         return description;
-    return file % QStringLiteral(": ") % description;
+    return QCoreApplication::translate("app::StartUp", "%1: %2", "a file and what is wrong with it")
+        .arg(file, description);
 }
 
 // On a shared database, libpq's loading and the server's greeting go on while the

@@ -29,10 +29,13 @@ struct StripButton
 
 // Update and Cancel stand in Add's and Edit's places; only one pair shows at a time.
 constexpr StripButton RecordButtons[] = {
-    {"cmdAdd", "&Add", Strip::AddLeft},          {"cmdEdit", "&Edit", Strip::EditLeft},
-    {"cmdDelete", "&Delete", Strip::DeleteLeft}, {"cmdRefresh", "&Refresh", Strip::RefreshLeft},
-    {"cmdClose", "&Close", Strip::CloseLeft},    {"cmdUpdate", "&Update", Strip::AddLeft},
-    {"cmdCancel", "&Cancel", Strip::EditLeft},
+    {"cmdAdd", QT_TRANSLATE_NOOP("records::RecordFormWindow", "&Add"), Strip::AddLeft},
+    {"cmdEdit", QT_TRANSLATE_NOOP("records::RecordFormWindow", "&Edit"), Strip::EditLeft},
+    {"cmdDelete", QT_TRANSLATE_NOOP("records::RecordFormWindow", "&Delete"), Strip::DeleteLeft},
+    {"cmdRefresh", QT_TRANSLATE_NOOP("records::RecordFormWindow", "&Refresh"), Strip::RefreshLeft},
+    {"cmdClose", QT_TRANSLATE_NOOP("records::RecordFormWindow", "&Close"), Strip::CloseLeft},
+    {"cmdUpdate", QT_TRANSLATE_NOOP("records::RecordFormWindow", "&Update"), Strip::AddLeft},
+    {"cmdCancel", QT_TRANSLATE_NOOP("records::RecordFormWindow", "&Cancel"), Strip::EditLeft},
 };
 
 struct NavigationButton
@@ -43,10 +46,10 @@ struct NavigationButton
 };
 
 constexpr NavigationButton NavigationButtons[] = {
-    {"cmdFirst", "First", NavigationDirection::First},
-    {"cmdPrevious", "Previous", NavigationDirection::Previous},
-    {"cmdNext", "Next", NavigationDirection::Next},
-    {"cmdLast", "Last", NavigationDirection::Last},
+    {"cmdFirst", QT_TRANSLATE_NOOP("records::RecordFormWindow", "First"), NavigationDirection::First},
+    {"cmdPrevious", QT_TRANSLATE_NOOP("records::RecordFormWindow", "Previous"), NavigationDirection::Previous},
+    {"cmdNext", QT_TRANSLATE_NOOP("records::RecordFormWindow", "Next"), NavigationDirection::Next},
+    {"cmdLast", QT_TRANSLATE_NOOP("records::RecordFormWindow", "Last"), NavigationDirection::Last},
 };
 
 QWidget *makeStrip(QWidget *parent, const char *name)
@@ -100,13 +103,13 @@ void RecordFormWindow::buildStrips()
     m_statusStrip = makeStrip(m_client, "picStatBox");
 
     for (const StripButton &entry : RecordButtons)
-        addStripButton(m_buttonStrip, entry.name, QLatin1String(entry.caption), entry.left);
+        addStripButton(m_buttonStrip, entry.name, tr(entry.caption), entry.left);
     for (const NavigationButton &entry : NavigationButtons) {
         QPushButton *button = addStripButton(m_statusStrip, entry.name, QString(), 0);
         button->setIcon(navigationIcon(entry.direction));
         button->setIconSize(QSize(16, 16));
-        button->setToolTip(QLatin1String(entry.tip));
-        button->setAccessibleName(QLatin1String(entry.tip));
+        button->setToolTip(tr(entry.tip));
+        button->setAccessibleName(tr(entry.tip));
     }
     ui::place(m_buttons[QStringLiteral("cmdFirst")], {Strip::FirstLeft, 0, Strip::NavigationWidth, Strip::Height});
     ui::place(m_buttons[QStringLiteral("cmdPrevious")],
@@ -223,7 +226,7 @@ bool RecordFormWindow::queryClose()
     m_controller->dropUntouchedRow();
     if (!m_controller->hasUnsavedWork())
         return true;
-    const auto answer = ui::Dialogs::ask(this, QStringLiteral("Do you want to save the changes to this record?"),
+    const auto answer = ui::Dialogs::ask(this, tr("Do you want to save the changes to this record?"),
                                          ui::Dialogs::Buttons::SaveDiscardCancel);
     switch (answer) {
     case ui::Dialogs::Answer::Save: m_controller->update(); return !m_controller->hasUnsavedWork();

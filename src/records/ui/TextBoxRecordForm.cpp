@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,7 +26,8 @@ TextBoxRecordForm::~TextBoxRecordForm() = default;
 
 void TextBoxRecordForm::addField(int index, const FieldSpec &entry, FieldColumns columns)
 {
-    const QString labelText = QString::fromUtf8(entry.label);
+    // The labels of every form share one context: a field keeps its name from form to form.
+    const QString labelText = QCoreApplication::translate("records::FieldLabel", entry.label);
     auto *label = new QLabel(labelText, clientArea());
     label->setObjectName(QStringLiteral("lblLabels_%1").arg(index));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

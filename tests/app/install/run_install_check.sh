@@ -60,7 +60,8 @@ done
 for name in libtallowmere_webengine.so libtallowmere_transfer.so libtallowmere_charts.so; do
     [ -f "$prefix/lib/tallowmere/$name" ] || fail "lib/tallowmere/$name is missing"
 done
-for name in Tallowmere.db Rss.db BusineeResources.html urlNames.txt docs/user-guide.html; do
+for name in Tallowmere.db Rss.db BusineeResources.html urlNames.txt docs/user-guide.html \
+    translations/tallowmere_de.qm translations/tallowmere_es.qm translations/tallowmere_fr.qm; do
     [ -f "$prefix/share/tallowmere/$name" ] || fail "share/tallowmere/$name is missing"
     [ "$(mode "$prefix/share/tallowmere/$name")" = 644 ] || fail "share/tallowmere/$name is not readable by all"
 done

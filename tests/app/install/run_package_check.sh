@@ -49,6 +49,8 @@ for package in libpq5 ca-certificates fonts-dejavu-core libqt6core6 libqt6gui6 l
 done
 [[ "$(field Maintainer)" =~ ^[^\<\>]+\ \<[^\<\>@\ ]+@[^\<\>@\ ]+\>$ ]] || fail "Maintainer without an address: $(field Maintainer)"
 [ "$(field Section)" = misc ] || fail "Section: $(field Section)"
+# Qt's own translations, for the standard buttons and dialogs in the user's language.
+[[ ", $(field Recommends)," == *", qt6-translations-l10n"[\ ,]* ]] || fail "Recommends lacks qt6-translations-l10n: $(field Recommends)"
 echo "ok   control fields, Depends: $depends"
 
 # The plug-ins are private: nothing runs ldconfig for them, nor anything else on install.
@@ -81,6 +83,9 @@ expected=$(
 ./usr/share/tallowmere/Rss.db
 ./usr/share/tallowmere/Tallowmere.db
 ./usr/share/tallowmere/docs/user-guide.html
+./usr/share/tallowmere/translations/tallowmere_de.qm
+./usr/share/tallowmere/translations/tallowmere_es.qm
+./usr/share/tallowmere/translations/tallowmere_fr.qm
 ./usr/share/tallowmere/urlNames.txt
 LIST
 )

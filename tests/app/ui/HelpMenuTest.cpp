@@ -1,6 +1,7 @@
 // The main form's Help menu: what the About box tells, and where the user guide is
 // found and how it opens.
 #include "app/About.h"
+#include "app/Language.h"
 #include "app/UserGuide.h"
 #include "app/ui/MainFormTesting.h"
 #include "browser/ui/FrmBrowser.h"
@@ -60,7 +61,32 @@ TEST_F(HelpMenuTest, HelpIsTheLastMenuWithTheGuideAndTheAboutBox)
     QStringList items;
     for (const QAction *item : menus.last()->menu()->actions())
         items << item->text();
-    EXPECT_EQ(items, (QStringList{"&User Guide", "&About Tallowmere"}));
+    EXPECT_EQ(items, (QStringList{"&User Guide", "&Language", "&About Tallowmere"}));
+}
+
+TEST_F(HelpMenuTest, LanguageOffersTheSystemsAndEachShippedOneAndKeepsTheChoiceForTheNextStart)
+{
+    auto &form = start();
+    auto *menu = form.findChild<QMenu *>("mnuLanguage");
+    ASSERT_NE(menu, nullptr);
+    QStringList items;
+    for (const QAction *item : menu->actions()) {
+        if (!item->isSeparator())
+            items << item->text() + (item->isChecked() ? "*" : "");
+    }
+    EXPECT_EQ(items, (QStringList{"&System language*", "Deutsch", "Español", "Français", "English"}));
+
+    trigger(form, "mnuLanguage_fr");
+    EXPECT_EQ(app::Language::storedChoice(), "fr");
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].title, "Language");
+    EXPECT_EQ(dialogs->messages[0].text, "Tallowmere will use the language you chose the next time it starts.");
+    // Choosing what is chosen already says nothing new.
+    trigger(form, "mnuLanguage_fr");
+    EXPECT_EQ(dialogs->messages.size(), 1u);
+    trigger(form, "mnuLanguageSystem");
+    EXPECT_EQ(app::Language::storedChoice(), QString());
+    EXPECT_EQ(dialogs->messages.size(), 2u);
 }
 
 TEST_F(HelpMenuTest, AboutNamesTheProgramItsVersionLicenceLibrariesAndDataFolder)
