@@ -74,6 +74,22 @@ HttpExchange::Ending HttpExchange::endingOf(const TransferResult &result)
     return result.responseCode == 0 || success ? Ending::Lost : Ending::Answered;
 }
 
+QString HttpExchange::noAnswerMessage(Ending ending, const TransferResult &result, const QString &host) const
+{
+    switch (ending) {
+    case Ending::Answered: return {};
+    case Ending::TimedOut:
+        return tr("The server %1 did not answer within %2 seconds.")
+            .arg(host)
+            .arg(std::chrono::duration_cast<std::chrono::seconds>(m_timeout).count());
+    case Ending::Stopped: return tr("Stopped.");
+    case Ending::TooLarge: return tr("The server %1 sent a reply far larger than any answer of its kind.").arg(host);
+    case Ending::NotSent:
+    case Ending::Lost: return tr("The server %1 could not be reached: %2").arg(host, result.detail);
+    }
+    return {};
+}
+
 QByteArray HttpExchange::formBody(const QList<std::pair<QString, QString>> &fields)
 {
     QByteArray body;

@@ -37,6 +37,19 @@ public:
                  // request may or may not have taken effect
     };
     static Ending endingOf(const TransferResult &result);
+    // What a request that brought no whole answer says to the person, naming the
+    // peer's host; `stopped` when its caller stopped it.
+    QString noAnswerMessage(Ending ending, const TransferResult &result, const QString &host) const;
+    // The same as a client's reply outcome: every client's enum names these four.
+    template <typename Outcome> static Outcome outcomeWithoutAnswer(Ending ending)
+    {
+        switch (ending) {
+        case Ending::TimedOut: return Outcome::TimedOut;
+        case Ending::Stopped: return Outcome::Stopped;
+        case Ending::Lost: return Outcome::Unreachable; // may or may not have taken effect
+        default: return Outcome::Failed;                // sending it again would not help
+        }
+    }
 
     // No answer of the APIs the program speaks to comes near this.
     static constexpr qsizetype MaxReplyBytes = 4 * 1024 * 1024;

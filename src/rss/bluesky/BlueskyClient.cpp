@@ -133,33 +133,13 @@ XrpcReply BlueskyClient::judge(const TransferResult &transfer) const
     XrpcReply result;
     result.status = static_cast<int>(transfer.responseCode);
     const QString host = m_service.host();
-    const E ending = HttpExchange::endingOf(transfer);
-    if (ending == E::TimedOut) {
-        result.outcome = O::TimedOut;
-        result.message = tr("The service %1 did not answer within %2 seconds.")
-                             .arg(host)
-                             .arg(std::chrono::duration_cast<std::chrono::seconds>(m_http.timeout()).count());
+    E ending = HttpExchange::endingOf(transfer);
+    if (m_stopped && ending != E::TimedOut)
+        ending = E::Stopped;
+    if (ending != E::Answered) {
+        result.outcome = HttpExchange::outcomeWithoutAnswer<O>(ending);
+        result.message = m_http.noAnswerMessage(ending, transfer, host);
         return result;
-    }
-    if (m_stopped || ending == E::Stopped) {
-        result.outcome = O::Stopped;
-        result.message = tr("Stopped.");
-        return result;
-    }
-    switch (ending) {
-    case E::TooLarge:
-        result.outcome = O::Failed;
-        result.message = tr("The service %1 sent a reply far larger than any answer of its kind.").arg(host);
-        return result;
-    case E::NotSent: // not lost: sending it again would not help
-        result.outcome = O::Failed;
-        result.message = tr("The service %1 could not be reached: %2").arg(host, transfer.detail);
-        return result;
-    case E::Lost: // a record may or may not be stored
-        result.outcome = O::Unreachable;
-        result.message = tr("The service %1 could not be reached: %2").arg(host, transfer.detail);
-        return result;
-    default: break;
     }
     result.json = QJsonDocument::fromJson(transfer.body).object();
     if (result.status >= 200 && result.status < 300) {
