@@ -341,6 +341,830 @@ Der Ressourcen-Browser, der eine Kopie davon enthält, konnte nicht starten. %2<
     </message>
 </context>
 <context>
+    <name>plan::Decimal</name>
+    <message>
+        <source>A value of the plan is too large to be computed.</source>
+        <translation>Ein Wert des Plans ist zu groß, um berechnet zu werden.</translation>
+    </message>
+    <message>
+        <source>A value of the plan is divided by zero.</source>
+        <translation>Ein Wert des Plans wird durch null geteilt.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Money</name>
+    <message>
+        <source>An amount of the plan is too large to be computed.</source>
+        <translation>Ein Betrag des Plans ist zu groß, um berechnet zu werden.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Plan</name>
+    <message>
+        <source>Unit sales</source>
+        <translation>Stückverkauf</translation>
+    </message>
+    <message>
+        <source>Recurring</source>
+        <translation>Wiederkehrend</translation>
+    </message>
+    <message>
+        <source>Billable hours</source>
+        <translation>Abrechenbare Stunden</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Einlage</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Darlehen</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanJson</name>
+    <message>
+        <source>must be a text</source>
+        <translation>muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>must be a decimal number written as a text, such as &quot;2.5&quot;</source>
+        <translation>muss eine als Text geschriebene Dezimalzahl sein, etwa &quot;2.5&quot;</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>must be a list ([...])</source>
+        <translation>muss eine Liste sein ([...])</translation>
+    </message>
+    <message>
+        <source>holds more than %1 lines</source>
+        <translation>enthält mehr als %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 is not a field of a plan.</source>
+        <translation>%1 ist kein Feld eines Plans.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object ({...}).</source>
+        <translation>%1 muss ein Objekt sein ({...}).</translation>
+    </message>
+    <message>
+        <source>%1 is not a plan: %2 at byte %3.</source>
+        <translation>%1 ist kein Plan: %2 bei Byte %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plan: it holds no object ({...}).</source>
+        <translation>%1 ist kein Plan: Die Datei enthält kein Objekt ({...}).</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanRules</name>
+    <message>
+        <source>First month</source>
+        <translation>Erster Monat</translation>
+    </message>
+    <message>
+        <source>Starting cash</source>
+        <translation>Anfangsliquidität</translation>
+    </message>
+    <message>
+        <source>Income-tax rate (%)</source>
+        <translation>Ertragsteuersatz (%)</translation>
+    </message>
+    <message>
+        <source>Payroll burden (%)</source>
+        <translation>Lohnnebenkosten (%)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Start month</source>
+        <translation>Startmonat</translation>
+    </message>
+    <message>
+        <source>End month</source>
+        <translation>Endmonat</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>First quantity</source>
+        <translation>Anfangsmenge</translation>
+    </message>
+    <message>
+        <source>Monthly growth (%)</source>
+        <translation>Monatliches Wachstum (%)</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Churn (%)</source>
+        <translation>Kündigungsrate (%)</translation>
+    </message>
+    <message>
+        <source>Direct cost (%)</source>
+        <translation>Direkte Kosten (%)</translation>
+    </message>
+    <message>
+        <source>Direct cost per unit</source>
+        <translation>Direkte Kosten je Einheit</translation>
+    </message>
+    <message>
+        <source>Employee</source>
+        <translation>Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Monthly salary</source>
+        <translation>Monatsgehalt</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Annual interest (%)</source>
+        <translation>Jahreszins (%)</translation>
+    </message>
+    <message>
+        <source>Term (months)</source>
+        <translation>Laufzeit (Monate)</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Useful life (months)</source>
+        <translation>Nutzungsdauer (Monate)</translation>
+    </message>
+    <message>
+        <source>%1 line %2: </source>
+        <translation>%1, Zeile %2: </translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters.</source>
+        <translation>%1 darf höchstens %2 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>%1 takes no tabs, line breaks or other control characters.</source>
+        <translation>%1 darf keine Tabulatoren, Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>End month must not come before the start month.</source>
+        <translation>Der Endmonat darf nicht vor dem Startmonat liegen.</translation>
+    </message>
+    <message>
+        <source>%1: a plan holds at most %2 lines of each kind.</source>
+        <translation>%1: Ein Plan enthält höchstens %2 Zeilen jeder Art.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 muss eine ganze Zahl von %2 bis %3 sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be an amount from %2 to %3 with at most two decimals.</source>
+        <translation>%1 muss ein Betrag von %2 bis %3 mit höchstens zwei Nachkommastellen sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3 with at most %4 decimals.</source>
+        <translation>%1 muss eine Zahl von %2 bis %3 mit höchstens %4 Nachkommastellen sein.</translation>
+    </message>
+    <message>
+        <source>First month must be a month written YYYY-MM, such as 2027-01.</source>
+        <translation>Der erste Monat muss im Format YYYY-MM angegeben sein, etwa 2027-01.</translation>
+    </message>
+    <message>
+        <source>Kind must be &quot;Unit sales&quot;, &quot;Recurring&quot; or &quot;Billable hours&quot;.</source>
+        <translation>Die Art muss „Stückverkauf“, „Wiederkehrend“ oder „Abrechenbare Stunden“ sein.</translation>
+    </message>
+    <message>
+        <source>Kind must be &quot;Investment&quot; or &quot;Loan&quot;.</source>
+        <translation>Die Art muss „Einlage“ oder „Darlehen“ sein.</translation>
+    </message>
+    <message>
+        <source>Settings: </source>
+        <translation>Einstellungen: </translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Umsätze</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Financing</source>
+        <translation>Finanzierung</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Anlagen</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanStore</name>
+    <message>
+        <source>The stored plan is damaged: table %1, row %2, column %3: %4</source>
+        <translation>Der gespeicherte Plan ist beschädigt: Tabelle %1, Zeile %2, Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>The stored plan is damaged: table %1 holds more than %2 lines for one business.</source>
+        <translation>Der gespeicherte Plan ist beschädigt: Die Tabelle %1 enthält mehr als %2 Zeilen für ein Unternehmen.</translation>
+    </message>
+    <message>
+        <source>The stored plan is damaged: %1</source>
+        <translation>Der gespeicherte Plan ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>The plan was not stored: %1</source>
+        <translation>Der Plan wurde nicht gespeichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Statements</name>
+    <message>
+        <source>%1 line %2 (%3) grows too large to be computed; lower its growth or amounts.</source>
+        <translation>%1, Zeile %2 (%3) wächst zu stark, um berechnet zu werden; senken Sie das Wachstum oder die Beträge.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s amounts grow too large to be computed; lower its amounts or growth.</source>
+        <translation>Die Beträge des Plans werden zu groß, um berechnet zu werden; senken Sie die Beträge oder das Wachstum.</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Profit and loss</source>
+        <translation>Gewinn- und Verlustrechnung</translation>
+    </message>
+    <message>
+        <source>Direct costs</source>
+        <translation>Direkte Kosten</translation>
+    </message>
+    <message>
+        <source>Gross margin</source>
+        <translation>Bruttomarge</translation>
+    </message>
+    <message>
+        <source>Salaries</source>
+        <translation>Gehälter</translation>
+    </message>
+    <message>
+        <source>Payroll burden</source>
+        <translation>Lohnnebenkosten</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Abschreibungen</translation>
+    </message>
+    <message>
+        <source>Operating income</source>
+        <translation>Betriebsergebnis</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Income before tax</source>
+        <translation>Ergebnis vor Steuern</translation>
+    </message>
+    <message>
+        <source>Income tax</source>
+        <translation>Ertragsteuern</translation>
+    </message>
+    <message>
+        <source>Net income</source>
+        <translation>Nettoergebnis</translation>
+    </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Kapitalflussrechnung</translation>
+    </message>
+    <message>
+        <source>Asset purchases</source>
+        <translation>Anlagenkäufe</translation>
+    </message>
+    <message>
+        <source>Loans received</source>
+        <translation>Erhaltene Darlehen</translation>
+    </message>
+    <message>
+        <source>Principal repaid</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Investments</source>
+        <translation>Einlagen</translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation>Netto-Cashflow</translation>
+    </message>
+    <message>
+        <source>Cash at end of month</source>
+        <translation>Liquide Mittel am Monatsende</translation>
+    </message>
+    <message>
+        <source>Balance sheet</source>
+        <translation>Bilanz</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Liquide Mittel</translation>
+    </message>
+    <message>
+        <source>Fixed assets</source>
+        <translation>Anlagevermögen</translation>
+    </message>
+    <message>
+        <source>Total assets</source>
+        <translation>Summe Aktiva</translation>
+    </message>
+    <message>
+        <source>Loans outstanding</source>
+        <translation>Darlehensverbindlichkeiten</translation>
+    </message>
+    <message>
+        <source>Paid-in capital</source>
+        <translation>Eingezahltes Kapital</translation>
+    </message>
+    <message>
+        <source>Retained earnings</source>
+        <translation>Gewinnrücklagen</translation>
+    </message>
+    <message>
+        <source>Total liabilities and equity</source>
+        <translation>Summe Passiva</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::ChartModule</name>
+    <message>
+        <source>The program part %1 (%2) draws no charts.</source>
+        <translation>Der Programmteil %1 (%2) zeichnet keine Diagramme.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::ChartsPage</name>
+    <message>
+        <source>The charts cannot be shown. %1</source>
+        <translation>Die Diagramme können nicht angezeigt werden. %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::KeyFigures</name>
+    <message>
+        <source>Gross margin: %1</source>
+        <translation>Bruttomarge: %1</translation>
+    </message>
+    <message>
+        <source>none (no revenue)</source>
+        <translation>keine (kein Umsatz)</translation>
+    </message>
+    <message>
+        <source>Break-even month: %1</source>
+        <translation>Break-even-Monat: %1</translation>
+    </message>
+    <message>
+        <source>%1 (month %2)</source>
+        <translation>%1 (Monat %2)</translation>
+    </message>
+    <message>
+        <source>not within the plan</source>
+        <translation>nicht innerhalb des Plans</translation>
+    </message>
+    <message>
+        <source>Revenue needed to break even in year 1: %1</source>
+        <translation>Umsatz für den Break-even im 1. Jahr: %1</translation>
+    </message>
+    <message>
+        <source>%1 a month</source>
+        <translation>%1 pro Monat</translation>
+    </message>
+    <message>
+        <source>none (no gross margin in year 1)</source>
+        <translation>keiner (keine Bruttomarge im 1. Jahr)</translation>
+    </message>
+    <message>
+        <source>Lowest cash: %1 in %2</source>
+        <translation>Niedrigste Liquidität: %1 im %2</translation>
+    </message>
+    <message>
+        <source>Cash runs out in %1</source>
+        <translation>Die Liquidität ist im %1 erschöpft</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::LineTable</name>
+    <message>
+        <source>%1 must not be empty.</source>
+        <translation>%1 darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>(employee %1, no longer listed)</source>
+        <translation>(Mitarbeiter %1, nicht mehr verzeichnet)</translation>
+    </message>
+    <message>
+        <source>%1 must be one of the business&apos;s employees (Employee Information), or empty.</source>
+        <translation>%1 muss einer der Mitarbeiter des Unternehmens sein (Mitarbeiter) oder leer bleiben.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>One-off</source>
+        <translation>Einmalig</translation>
+    </message>
+    <message>
+        <source>One-off must be Yes (the amount in the start month only) or No.</source>
+        <translation>Einmalig muss Ja (der Betrag nur im Startmonat) oder Nein sein.</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Umsätze</translation>
+    </message>
+    <message>
+        <source>Revenue stream %1</source>
+        <translation>Umsatzquelle %1</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Role %1</source>
+        <translation>Rolle %1</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Expense %1</source>
+        <translation>Ausgabe %1</translation>
+    </message>
+    <message>
+        <source>Financing</source>
+        <translation>Finanzierung</translation>
+    </message>
+    <message>
+        <source>Financing %1</source>
+        <translation>Finanzierung %1</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Anlagen</translation>
+    </message>
+    <message>
+        <source>Asset %1</source>
+        <translation>Anlage %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::LinesPage</name>
+    <message>
+        <source>Add revenue line</source>
+        <translation>Umsatzzeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete revenue line</source>
+        <translation>Umsatzzeile löschen</translation>
+    </message>
+    <message>
+        <source>Add people line</source>
+        <translation>Personalzeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete people line</source>
+        <translation>Personalzeile löschen</translation>
+    </message>
+    <message>
+        <source>Add expenses line</source>
+        <translation>Ausgabenzeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete expenses line</source>
+        <translation>Ausgabenzeile löschen</translation>
+    </message>
+    <message>
+        <source>Add financing line</source>
+        <translation>Finanzierungszeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete financing line</source>
+        <translation>Finanzierungszeile löschen</translation>
+    </message>
+    <message>
+        <source>Add assets line</source>
+        <translation>Anlagenzeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete assets line</source>
+        <translation>Anlagenzeile löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Lö&amp;schen</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>Zeilen: %1</translation>
+    </message>
+    <message>
+        <source>Choose the line to delete first.</source>
+        <translation>Wählen Sie zuerst die zu löschende Zeile aus.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanCharts</name>
+    <message>
+        <source>Month of the plan</source>
+        <translation>Planmonat</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>Total costs</source>
+        <translation>Gesamtkosten</translation>
+    </message>
+    <message>
+        <source>Per month</source>
+        <translation>Pro Monat</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Null</translation>
+    </message>
+    <message>
+        <source>Cash at end of month</source>
+        <translation>Liquide Mittel am Monatsende</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Liquide Mittel</translation>
+    </message>
+    <message>
+        <source>Fixed costs</source>
+        <translation>Fixkosten</translation>
+    </message>
+    <message>
+        <source>Monthly sales volume (revenue, year 1&apos;s mix)</source>
+        <translation>Monatliches Absatzvolumen (Umsatz, Mix des 1. Jahres)</translation>
+    </message>
+    <message>
+        <source>Revenue and total costs per month</source>
+        <translation>Umsatz und Gesamtkosten pro Monat</translation>
+    </message>
+    <message>
+        <source>Cash at the end of each month</source>
+        <translation>Liquide Mittel am Ende jedes Monats</translation>
+    </message>
+    <message>
+        <source>Break-even: revenue and costs over volume</source>
+        <translation>Break-even: Umsatz und Kosten nach Volumen</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanPrintout</name>
+    <message>
+        <source>Year %1</source>
+        <translation>Jahr %1</translation>
+    </message>
+    <message>
+        <source>First month: %1</source>
+        <translation>Erster Monat: %1</translation>
+    </message>
+    <message>
+        <source>Starting cash: %1</source>
+        <translation>Anfangsliquidität: %1</translation>
+    </message>
+    <message>
+        <source>Income-tax rate: %1</source>
+        <translation>Ertragsteuersatz: %1</translation>
+    </message>
+    <message>
+        <source>Payroll burden: %1</source>
+        <translation>Lohnnebenkosten: %1</translation>
+    </message>
+    <message>
+        <source>Lines: %1, %2, %3, %4, %5</source>
+        <translation>Zeilen: %1, %2, %3, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n revenue streams</source>
+        <translation>
+            <numerusform>%n Umsatzquelle</numerusform>
+            <numerusform>%n Umsatzquellen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people</source>
+        <translation>
+            <numerusform>%n Person</numerusform>
+            <numerusform>%n Personen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n expenses</source>
+        <translation>
+            <numerusform>%n Ausgabe</numerusform>
+            <numerusform>%n Ausgaben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n financing</source>
+        <translation>
+            <numerusform>%n Finanzierung</numerusform>
+            <numerusform>%n Finanzierungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assets</source>
+        <translation>
+            <numerusform>%n Anlage</numerusform>
+            <numerusform>%n Anlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Key figures</source>
+        <translation>Kennzahlen</translation>
+    </message>
+    <message>
+        <source>The printout of the financial plan could not be started.</source>
+        <translation>Der Ausdruck des Finanzplans konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>The printout of the financial plan could not be finished.</source>
+        <translation>Der Ausdruck des Finanzplans konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanSession</name>
+    <message>
+        <source>Employee %1</source>
+        <translation>Mitarbeiter %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanWindow</name>
+    <message>
+        <source>Financial Plan - %1</source>
+        <translation>Finanzplan - %1</translation>
+    </message>
+    <message>
+        <source>Financial Plan</source>
+        <translation>Finanzplan</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als PD&amp;F speichern...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Statements...</source>
+        <translation>Finanzberichte &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Financial plan</source>
+        <translation>Finanzplan</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Statements</source>
+        <translation>Finanzberichte</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>What was typed last could not be stored, so the window stays open: %1</source>
+        <translation>Die letzte Eingabe konnte nicht gespeichert werden, daher bleibt das Fenster geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>Financial Plan - %1, %2</source>
+        <translation>Finanzplan - %1, %2</translation>
+    </message>
+    <message>
+        <source>The financial plan cannot be printed with its charts. %1</source>
+        <translation>Der Finanzplan kann nicht mit seinen Diagrammen gedruckt werden. %1</translation>
+    </message>
+    <message>
+        <source>Export Statements</source>
+        <translation>Finanzberichte exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statements - %1</source>
+        <translation>Finanzberichte - %1</translation>
+    </message>
+    <message>
+        <source>The statements could not be written to %1: %2</source>
+        <translation>Die Finanzberichte konnten nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The statements were written to %1.</source>
+        <translation>Die Finanzberichte wurden nach %1 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::SettingsPage</name>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::StatementModel</name>
+    <message>
+        <source>Year %1</source>
+        <translation>Jahr %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::StatementsPage</name>
+    <message>
+        <source>Show all 36 &amp;months</source>
+        <translation>Alle 36 &amp;Monate anzeigen</translation>
+    </message>
+    <message>
+        <source>Show all 36 months</source>
+        <translation>Alle 36 Monate anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>records::FieldLabel</name>
     <message>
         <source>BusinessInformationId:</source>

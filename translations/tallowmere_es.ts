@@ -341,6 +341,830 @@ El navegador de recursos, que contiene una copia, no ha podido iniciarse. %2</tr
     </message>
 </context>
 <context>
+    <name>plan::Decimal</name>
+    <message>
+        <source>A value of the plan is too large to be computed.</source>
+        <translation>Un valor del plan es demasiado grande para poder calcularse.</translation>
+    </message>
+    <message>
+        <source>A value of the plan is divided by zero.</source>
+        <translation>Un valor del plan se divide entre cero.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Money</name>
+    <message>
+        <source>An amount of the plan is too large to be computed.</source>
+        <translation>Un importe del plan es demasiado grande para poder calcularse.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Plan</name>
+    <message>
+        <source>Unit sales</source>
+        <translation>Ventas por unidad</translation>
+    </message>
+    <message>
+        <source>Recurring</source>
+        <translation>Recurrente</translation>
+    </message>
+    <message>
+        <source>Billable hours</source>
+        <translation>Horas facturables</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Préstamo</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanJson</name>
+    <message>
+        <source>must be a text</source>
+        <translation>debe ser un texto</translation>
+    </message>
+    <message>
+        <source>must be a decimal number written as a text, such as &quot;2.5&quot;</source>
+        <translation>debe ser un número decimal escrito como texto, por ejemplo &quot;2.5&quot;</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>debe ser true o false</translation>
+    </message>
+    <message>
+        <source>must be a list ([...])</source>
+        <translation>debe ser una lista ([...])</translation>
+    </message>
+    <message>
+        <source>holds more than %1 lines</source>
+        <translation>contiene más de %1 líneas</translation>
+    </message>
+    <message>
+        <source>%1 is not a field of a plan.</source>
+        <translation>%1 no es un campo de un plan.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>Falta %1.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object ({...}).</source>
+        <translation>%1 debe ser un objeto ({...}).</translation>
+    </message>
+    <message>
+        <source>%1 is not a plan: %2 at byte %3.</source>
+        <translation>%1 no es un plan: %2 en el byte %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plan: it holds no object ({...}).</source>
+        <translation>%1 no es un plan: no contiene ningún objeto ({...}).</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanRules</name>
+    <message>
+        <source>First month</source>
+        <translation>Primer mes</translation>
+    </message>
+    <message>
+        <source>Starting cash</source>
+        <translation>Efectivo inicial</translation>
+    </message>
+    <message>
+        <source>Income-tax rate (%)</source>
+        <translation>Tipo impositivo (%)</translation>
+    </message>
+    <message>
+        <source>Payroll burden (%)</source>
+        <translation>Cargas sociales (%)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Start month</source>
+        <translation>Mes de inicio</translation>
+    </message>
+    <message>
+        <source>End month</source>
+        <translation>Mes final</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>First quantity</source>
+        <translation>Cantidad inicial</translation>
+    </message>
+    <message>
+        <source>Monthly growth (%)</source>
+        <translation>Crecimiento mensual (%)</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Churn (%)</source>
+        <translation>Tasa de bajas (%)</translation>
+    </message>
+    <message>
+        <source>Direct cost (%)</source>
+        <translation>Coste directo (%)</translation>
+    </message>
+    <message>
+        <source>Direct cost per unit</source>
+        <translation>Coste directo por unidad</translation>
+    </message>
+    <message>
+        <source>Employee</source>
+        <translation>Empleado</translation>
+    </message>
+    <message>
+        <source>Monthly salary</source>
+        <translation>Salario mensual</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Annual interest (%)</source>
+        <translation>Interés anual (%)</translation>
+    </message>
+    <message>
+        <source>Term (months)</source>
+        <translation>Plazo (meses)</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+    <message>
+        <source>Useful life (months)</source>
+        <translation>Vida útil (meses)</translation>
+    </message>
+    <message>
+        <source>%1 line %2: </source>
+        <translation>%1, línea %2: </translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters.</source>
+        <translation>%1 admite como máximo %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1 takes no tabs, line breaks or other control characters.</source>
+        <translation>%1 no admite tabulaciones, saltos de línea ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>End month must not come before the start month.</source>
+        <translation>El mes final no puede ser anterior al mes de inicio.</translation>
+    </message>
+    <message>
+        <source>%1: a plan holds at most %2 lines of each kind.</source>
+        <translation>%1: un plan admite como máximo %2 líneas de cada tipo.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 debe ser un número entero de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>%1 must be an amount from %2 to %3 with at most two decimals.</source>
+        <translation>%1 debe ser un importe de %2 a %3 con dos decimales como máximo.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3 with at most %4 decimals.</source>
+        <translation>%1 debe ser un número de %2 a %3 con %4 decimales como máximo.</translation>
+    </message>
+    <message>
+        <source>First month must be a month written YYYY-MM, such as 2027-01.</source>
+        <translation>El primer mes debe escribirse con el formato YYYY-MM, por ejemplo 2027-01.</translation>
+    </message>
+    <message>
+        <source>Kind must be &quot;Unit sales&quot;, &quot;Recurring&quot; or &quot;Billable hours&quot;.</source>
+        <translation>El tipo debe ser «Ventas por unidad», «Recurrente» u «Horas facturables».</translation>
+    </message>
+    <message>
+        <source>Kind must be &quot;Investment&quot; or &quot;Loan&quot;.</source>
+        <translation>El tipo debe ser «Inversión» o «Préstamo».</translation>
+    </message>
+    <message>
+        <source>Settings: </source>
+        <translation>Configuración: </translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Financing</source>
+        <translation>Financiación</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Activos</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanStore</name>
+    <message>
+        <source>The stored plan is damaged: table %1, row %2, column %3: %4</source>
+        <translation>El plan guardado está dañado: tabla %1, fila %2, columna %3: %4</translation>
+    </message>
+    <message>
+        <source>The stored plan is damaged: table %1 holds more than %2 lines for one business.</source>
+        <translation>El plan guardado está dañado: la tabla %1 contiene más de %2 líneas para una empresa.</translation>
+    </message>
+    <message>
+        <source>The stored plan is damaged: %1</source>
+        <translation>El plan guardado está dañado: %1</translation>
+    </message>
+    <message>
+        <source>The plan was not stored: %1</source>
+        <translation>El plan no se ha guardado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Statements</name>
+    <message>
+        <source>%1 line %2 (%3) grows too large to be computed; lower its growth or amounts.</source>
+        <translation>%1, línea %2 (%3) crece demasiado para poder calcularse; reduzca su crecimiento o sus importes.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s amounts grow too large to be computed; lower its amounts or growth.</source>
+        <translation>Los importes del plan crecen demasiado para poder calcularse; reduzca sus importes o su crecimiento.</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Profit and loss</source>
+        <translation>Cuenta de resultados</translation>
+    </message>
+    <message>
+        <source>Direct costs</source>
+        <translation>Costes directos</translation>
+    </message>
+    <message>
+        <source>Gross margin</source>
+        <translation>Margen bruto</translation>
+    </message>
+    <message>
+        <source>Salaries</source>
+        <translation>Salarios</translation>
+    </message>
+    <message>
+        <source>Payroll burden</source>
+        <translation>Cargas sociales</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Amortización</translation>
+    </message>
+    <message>
+        <source>Operating income</source>
+        <translation>Resultado de explotación</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intereses</translation>
+    </message>
+    <message>
+        <source>Income before tax</source>
+        <translation>Resultado antes de impuestos</translation>
+    </message>
+    <message>
+        <source>Income tax</source>
+        <translation>Impuesto sobre beneficios</translation>
+    </message>
+    <message>
+        <source>Net income</source>
+        <translation>Resultado neto</translation>
+    </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Flujo de caja</translation>
+    </message>
+    <message>
+        <source>Asset purchases</source>
+        <translation>Compras de activos</translation>
+    </message>
+    <message>
+        <source>Loans received</source>
+        <translation>Préstamos recibidos</translation>
+    </message>
+    <message>
+        <source>Principal repaid</source>
+        <translation>Capital amortizado</translation>
+    </message>
+    <message>
+        <source>Investments</source>
+        <translation>Inversiones</translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation>Flujo de caja neto</translation>
+    </message>
+    <message>
+        <source>Cash at end of month</source>
+        <translation>Efectivo a final de mes</translation>
+    </message>
+    <message>
+        <source>Balance sheet</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Fixed assets</source>
+        <translation>Inmovilizado</translation>
+    </message>
+    <message>
+        <source>Total assets</source>
+        <translation>Total activo</translation>
+    </message>
+    <message>
+        <source>Loans outstanding</source>
+        <translation>Préstamos pendientes</translation>
+    </message>
+    <message>
+        <source>Paid-in capital</source>
+        <translation>Capital desembolsado</translation>
+    </message>
+    <message>
+        <source>Retained earnings</source>
+        <translation>Resultados acumulados</translation>
+    </message>
+    <message>
+        <source>Total liabilities and equity</source>
+        <translation>Total patrimonio neto y pasivo</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::ChartModule</name>
+    <message>
+        <source>The program part %1 (%2) draws no charts.</source>
+        <translation>El componente del programa %1 (%2) no dibuja gráficos.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::ChartsPage</name>
+    <message>
+        <source>The charts cannot be shown. %1</source>
+        <translation>No se pueden mostrar los gráficos. %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::KeyFigures</name>
+    <message>
+        <source>Gross margin: %1</source>
+        <translation>Margen bruto: %1</translation>
+    </message>
+    <message>
+        <source>none (no revenue)</source>
+        <translation>ninguno (sin ingresos)</translation>
+    </message>
+    <message>
+        <source>Break-even month: %1</source>
+        <translation>Mes del punto de equilibrio: %1</translation>
+    </message>
+    <message>
+        <source>%1 (month %2)</source>
+        <translation>%1 (mes %2)</translation>
+    </message>
+    <message>
+        <source>not within the plan</source>
+        <translation>fuera del plan</translation>
+    </message>
+    <message>
+        <source>Revenue needed to break even in year 1: %1</source>
+        <translation>Ingresos necesarios para el punto de equilibrio en el año 1: %1</translation>
+    </message>
+    <message>
+        <source>%1 a month</source>
+        <translation>%1 al mes</translation>
+    </message>
+    <message>
+        <source>none (no gross margin in year 1)</source>
+        <translation>ninguno (sin margen bruto en el año 1)</translation>
+    </message>
+    <message>
+        <source>Lowest cash: %1 in %2</source>
+        <translation>Efectivo mínimo: %1 en %2</translation>
+    </message>
+    <message>
+        <source>Cash runs out in %1</source>
+        <translation>El efectivo se agota en %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::LineTable</name>
+    <message>
+        <source>%1 must not be empty.</source>
+        <translation>%1 no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>(employee %1, no longer listed)</source>
+        <translation>(empleado %1, ya no figura en la lista)</translation>
+    </message>
+    <message>
+        <source>%1 must be one of the business&apos;s employees (Employee Information), or empty.</source>
+        <translation>%1 debe ser uno de los empleados de la empresa (Empleados) o quedar vacío.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>One-off</source>
+        <translation>Puntual</translation>
+    </message>
+    <message>
+        <source>One-off must be Yes (the amount in the start month only) or No.</source>
+        <translation>Puntual debe ser Sí (el importe solo en el mes de inicio) o No.</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Revenue stream %1</source>
+        <translation>Fuente de ingresos %1</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Role %1</source>
+        <translation>Puesto %1</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Expense %1</source>
+        <translation>Gasto %1</translation>
+    </message>
+    <message>
+        <source>Financing</source>
+        <translation>Financiación</translation>
+    </message>
+    <message>
+        <source>Financing %1</source>
+        <translation>Financiación %1</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Activos</translation>
+    </message>
+    <message>
+        <source>Asset %1</source>
+        <translation>Activo %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::LinesPage</name>
+    <message>
+        <source>Add revenue line</source>
+        <translation>Añadir línea de ingresos</translation>
+    </message>
+    <message>
+        <source>Delete revenue line</source>
+        <translation>Borrar línea de ingresos</translation>
+    </message>
+    <message>
+        <source>Add people line</source>
+        <translation>Añadir línea de personal</translation>
+    </message>
+    <message>
+        <source>Delete people line</source>
+        <translation>Borrar línea de personal</translation>
+    </message>
+    <message>
+        <source>Add expenses line</source>
+        <translation>Añadir línea de gastos</translation>
+    </message>
+    <message>
+        <source>Delete expenses line</source>
+        <translation>Borrar línea de gastos</translation>
+    </message>
+    <message>
+        <source>Add financing line</source>
+        <translation>Añadir línea de financiación</translation>
+    </message>
+    <message>
+        <source>Delete financing line</source>
+        <translation>Borrar línea de financiación</translation>
+    </message>
+    <message>
+        <source>Add assets line</source>
+        <translation>Añadir línea de activos</translation>
+    </message>
+    <message>
+        <source>Delete assets line</source>
+        <translation>Borrar línea de activos</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>Líneas: %1</translation>
+    </message>
+    <message>
+        <source>Choose the line to delete first.</source>
+        <translation>Elija primero la línea que desea borrar.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanCharts</name>
+    <message>
+        <source>Month of the plan</source>
+        <translation>Mes del plan</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Total costs</source>
+        <translation>Costes totales</translation>
+    </message>
+    <message>
+        <source>Per month</source>
+        <translation>Al mes</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Cero</translation>
+    </message>
+    <message>
+        <source>Cash at end of month</source>
+        <translation>Efectivo a final de mes</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Fixed costs</source>
+        <translation>Costes fijos</translation>
+    </message>
+    <message>
+        <source>Monthly sales volume (revenue, year 1&apos;s mix)</source>
+        <translation>Volumen de ventas mensual (ingresos, combinación del año 1)</translation>
+    </message>
+    <message>
+        <source>Revenue and total costs per month</source>
+        <translation>Ingresos y costes totales al mes</translation>
+    </message>
+    <message>
+        <source>Cash at the end of each month</source>
+        <translation>Efectivo al final de cada mes</translation>
+    </message>
+    <message>
+        <source>Break-even: revenue and costs over volume</source>
+        <translation>Punto de equilibrio: ingresos y costes según el volumen</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanPrintout</name>
+    <message>
+        <source>Year %1</source>
+        <translation>Año %1</translation>
+    </message>
+    <message>
+        <source>First month: %1</source>
+        <translation>Primer mes: %1</translation>
+    </message>
+    <message>
+        <source>Starting cash: %1</source>
+        <translation>Efectivo inicial: %1</translation>
+    </message>
+    <message>
+        <source>Income-tax rate: %1</source>
+        <translation>Tipo impositivo: %1</translation>
+    </message>
+    <message>
+        <source>Payroll burden: %1</source>
+        <translation>Cargas sociales: %1</translation>
+    </message>
+    <message>
+        <source>Lines: %1, %2, %3, %4, %5</source>
+        <translation>Líneas: %1, %2, %3, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n revenue streams</source>
+        <translation>
+            <numerusform>%n fuente de ingresos</numerusform>
+            <numerusform>%n fuentes de ingresos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people</source>
+        <translation>
+            <numerusform>%n persona</numerusform>
+            <numerusform>%n personas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n expenses</source>
+        <translation>
+            <numerusform>%n gasto</numerusform>
+            <numerusform>%n gastos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n financing</source>
+        <translation>
+            <numerusform>%n financiación</numerusform>
+            <numerusform>%n financiaciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assets</source>
+        <translation>
+            <numerusform>%n activo</numerusform>
+            <numerusform>%n activos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Key figures</source>
+        <translation>Cifras clave</translation>
+    </message>
+    <message>
+        <source>The printout of the financial plan could not be started.</source>
+        <translation>No se ha podido iniciar la impresión del plan financiero.</translation>
+    </message>
+    <message>
+        <source>The printout of the financial plan could not be finished.</source>
+        <translation>No se ha podido terminar la impresión del plan financiero.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanSession</name>
+    <message>
+        <source>Employee %1</source>
+        <translation>Empleado %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanWindow</name>
+    <message>
+        <source>Financial Plan - %1</source>
+        <translation>Plan financiero - %1</translation>
+    </message>
+    <message>
+        <source>Financial Plan</source>
+        <translation>Plan financiero</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Statements...</source>
+        <translation>&amp;Exportar estados financieros...</translation>
+    </message>
+    <message>
+        <source>Financial plan</source>
+        <translation>Plan financiero</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Statements</source>
+        <translation>Estados financieros</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Gráficos</translation>
+    </message>
+    <message>
+        <source>What was typed last could not be stored, so the window stays open: %1</source>
+        <translation>No se ha podido guardar lo último que se escribió, así que la ventana sigue abierta: %1</translation>
+    </message>
+    <message>
+        <source>Financial Plan - %1, %2</source>
+        <translation>Plan financiero - %1, %2</translation>
+    </message>
+    <message>
+        <source>The financial plan cannot be printed with its charts. %1</source>
+        <translation>El plan financiero no se puede imprimir con sus gráficos. %1</translation>
+    </message>
+    <message>
+        <source>Export Statements</source>
+        <translation>Exportar estados financieros</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statements - %1</source>
+        <translation>Estados financieros - %1</translation>
+    </message>
+    <message>
+        <source>The statements could not be written to %1: %2</source>
+        <translation>No se han podido escribir los estados financieros en %1: %2</translation>
+    </message>
+    <message>
+        <source>The statements were written to %1.</source>
+        <translation>Los estados financieros se han escrito en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::SettingsPage</name>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::StatementModel</name>
+    <message>
+        <source>Year %1</source>
+        <translation>Año %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::StatementsPage</name>
+    <message>
+        <source>Show all 36 &amp;months</source>
+        <translation>Mostrar los 36 &amp;meses</translation>
+    </message>
+    <message>
+        <source>Show all 36 months</source>
+        <translation>Mostrar los 36 meses</translation>
+    </message>
+</context>
+<context>
     <name>records::FieldLabel</name>
     <message>
         <source>BusinessInformationId:</source>

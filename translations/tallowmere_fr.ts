@@ -341,6 +341,830 @@ Le navigateur de ressources, qui en contient une copie, n&apos;a pas pu démarre
     </message>
 </context>
 <context>
+    <name>plan::Decimal</name>
+    <message>
+        <source>A value of the plan is too large to be computed.</source>
+        <translation>Une valeur du plan est trop grande pour être calculée.</translation>
+    </message>
+    <message>
+        <source>A value of the plan is divided by zero.</source>
+        <translation>Une valeur du plan est divisée par zéro.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Money</name>
+    <message>
+        <source>An amount of the plan is too large to be computed.</source>
+        <translation>Un montant du plan est trop grand pour être calculé.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Plan</name>
+    <message>
+        <source>Unit sales</source>
+        <translation>Ventes à l&apos;unité</translation>
+    </message>
+    <message>
+        <source>Recurring</source>
+        <translation>Récurrent</translation>
+    </message>
+    <message>
+        <source>Billable hours</source>
+        <translation>Heures facturables</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Apport</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Emprunt</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanJson</name>
+    <message>
+        <source>must be a text</source>
+        <translation>doit être un texte</translation>
+    </message>
+    <message>
+        <source>must be a decimal number written as a text, such as &quot;2.5&quot;</source>
+        <translation>doit être un nombre décimal écrit sous forme de texte, par exemple &quot;2.5&quot;</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>doit être true ou false</translation>
+    </message>
+    <message>
+        <source>must be a list ([...])</source>
+        <translation>doit être une liste ([...])</translation>
+    </message>
+    <message>
+        <source>holds more than %1 lines</source>
+        <translation>contient plus de %1 lignes</translation>
+    </message>
+    <message>
+        <source>%1 is not a field of a plan.</source>
+        <translation>%1 n&apos;est pas un champ d&apos;un plan.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 est manquant.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object ({...}).</source>
+        <translation>%1 doit être un objet ({...}).</translation>
+    </message>
+    <message>
+        <source>%1 is not a plan: %2 at byte %3.</source>
+        <translation>%1 n&apos;est pas un plan : %2 à l&apos;octet %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plan: it holds no object ({...}).</source>
+        <translation>%1 n&apos;est pas un plan : le fichier ne contient aucun objet ({...}).</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanRules</name>
+    <message>
+        <source>First month</source>
+        <translation>Premier mois</translation>
+    </message>
+    <message>
+        <source>Starting cash</source>
+        <translation>Trésorerie initiale</translation>
+    </message>
+    <message>
+        <source>Income-tax rate (%)</source>
+        <translation>Taux d&apos;imposition (%)</translation>
+    </message>
+    <message>
+        <source>Payroll burden (%)</source>
+        <translation>Charges sociales (%)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Start month</source>
+        <translation>Mois de début</translation>
+    </message>
+    <message>
+        <source>End month</source>
+        <translation>Mois de fin</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>First quantity</source>
+        <translation>Quantité initiale</translation>
+    </message>
+    <message>
+        <source>Monthly growth (%)</source>
+        <translation>Croissance mensuelle (%)</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Churn (%)</source>
+        <translation>Taux d&apos;attrition (%)</translation>
+    </message>
+    <message>
+        <source>Direct cost (%)</source>
+        <translation>Coût direct (%)</translation>
+    </message>
+    <message>
+        <source>Direct cost per unit</source>
+        <translation>Coût direct par unité</translation>
+    </message>
+    <message>
+        <source>Employee</source>
+        <translation>Employé</translation>
+    </message>
+    <message>
+        <source>Monthly salary</source>
+        <translation>Salaire mensuel</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Annual interest (%)</source>
+        <translation>Intérêt annuel (%)</translation>
+    </message>
+    <message>
+        <source>Term (months)</source>
+        <translation>Durée (mois)</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Useful life (months)</source>
+        <translation>Durée d&apos;utilisation (mois)</translation>
+    </message>
+    <message>
+        <source>%1 line %2: </source>
+        <translation>%1, ligne %2 : </translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters.</source>
+        <translation>%1 accepte au plus %2 caractères.</translation>
+    </message>
+    <message>
+        <source>%1 takes no tabs, line breaks or other control characters.</source>
+        <translation>%1 n&apos;accepte ni tabulations, ni sauts de ligne, ni autres caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>End month must not come before the start month.</source>
+        <translation>Le mois de fin ne peut pas précéder le mois de début.</translation>
+    </message>
+    <message>
+        <source>%1: a plan holds at most %2 lines of each kind.</source>
+        <translation>%1 : un plan contient au plus %2 lignes de chaque type.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1 doit être un nombre entier de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>%1 must be an amount from %2 to %3 with at most two decimals.</source>
+        <translation>%1 doit être un montant de %2 à %3 avec au plus deux décimales.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3 with at most %4 decimals.</source>
+        <translation>%1 doit être un nombre de %2 à %3 avec au plus %4 décimales.</translation>
+    </message>
+    <message>
+        <source>First month must be a month written YYYY-MM, such as 2027-01.</source>
+        <translation>Le premier mois doit être écrit au format YYYY-MM, par exemple 2027-01.</translation>
+    </message>
+    <message>
+        <source>Kind must be &quot;Unit sales&quot;, &quot;Recurring&quot; or &quot;Billable hours&quot;.</source>
+        <translation>Le type doit être « Ventes à l&apos;unité », « Récurrent » ou « Heures facturables ».</translation>
+    </message>
+    <message>
+        <source>Kind must be &quot;Investment&quot; or &quot;Loan&quot;.</source>
+        <translation>Le type doit être « Apport » ou « Emprunt ».</translation>
+    </message>
+    <message>
+        <source>Settings: </source>
+        <translation>Paramètres : </translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personnel</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Financing</source>
+        <translation>Financement</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Immobilisations</translation>
+    </message>
+</context>
+<context>
+    <name>plan::PlanStore</name>
+    <message>
+        <source>The stored plan is damaged: table %1, row %2, column %3: %4</source>
+        <translation>Le plan enregistré est endommagé : table %1, ligne %2, colonne %3 : %4</translation>
+    </message>
+    <message>
+        <source>The stored plan is damaged: table %1 holds more than %2 lines for one business.</source>
+        <translation>Le plan enregistré est endommagé : la table %1 contient plus de %2 lignes pour une entreprise.</translation>
+    </message>
+    <message>
+        <source>The stored plan is damaged: %1</source>
+        <translation>Le plan enregistré est endommagé : %1</translation>
+    </message>
+    <message>
+        <source>The plan was not stored: %1</source>
+        <translation>Le plan n&apos;a pas été enregistré : %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::Statements</name>
+    <message>
+        <source>%1 line %2 (%3) grows too large to be computed; lower its growth or amounts.</source>
+        <translation>%1, ligne %2 (%3) : les montants deviennent trop grands pour être calculés ; réduisez la croissance ou les montants.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s amounts grow too large to be computed; lower its amounts or growth.</source>
+        <translation>Les montants du plan deviennent trop grands pour être calculés ; réduisez les montants ou la croissance.</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Chiffre d&apos;affaires</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Profit and loss</source>
+        <translation>Compte de résultat</translation>
+    </message>
+    <message>
+        <source>Direct costs</source>
+        <translation>Coûts directs</translation>
+    </message>
+    <message>
+        <source>Gross margin</source>
+        <translation>Marge brute</translation>
+    </message>
+    <message>
+        <source>Salaries</source>
+        <translation>Salaires</translation>
+    </message>
+    <message>
+        <source>Payroll burden</source>
+        <translation>Charges sociales</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Amortissements</translation>
+    </message>
+    <message>
+        <source>Operating income</source>
+        <translation>Résultat d&apos;exploitation</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intérêts</translation>
+    </message>
+    <message>
+        <source>Income before tax</source>
+        <translation>Résultat avant impôt</translation>
+    </message>
+    <message>
+        <source>Income tax</source>
+        <translation>Impôt sur le résultat</translation>
+    </message>
+    <message>
+        <source>Net income</source>
+        <translation>Résultat net</translation>
+    </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Flux de trésorerie</translation>
+    </message>
+    <message>
+        <source>Asset purchases</source>
+        <translation>Achats d&apos;immobilisations</translation>
+    </message>
+    <message>
+        <source>Loans received</source>
+        <translation>Emprunts reçus</translation>
+    </message>
+    <message>
+        <source>Principal repaid</source>
+        <translation>Capital remboursé</translation>
+    </message>
+    <message>
+        <source>Investments</source>
+        <translation>Apports</translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation>Flux de trésorerie net</translation>
+    </message>
+    <message>
+        <source>Cash at end of month</source>
+        <translation>Trésorerie en fin de mois</translation>
+    </message>
+    <message>
+        <source>Balance sheet</source>
+        <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Trésorerie</translation>
+    </message>
+    <message>
+        <source>Fixed assets</source>
+        <translation>Immobilisations</translation>
+    </message>
+    <message>
+        <source>Total assets</source>
+        <translation>Total de l&apos;actif</translation>
+    </message>
+    <message>
+        <source>Loans outstanding</source>
+        <translation>Emprunts restant dus</translation>
+    </message>
+    <message>
+        <source>Paid-in capital</source>
+        <translation>Capital versé</translation>
+    </message>
+    <message>
+        <source>Retained earnings</source>
+        <translation>Résultats cumulés</translation>
+    </message>
+    <message>
+        <source>Total liabilities and equity</source>
+        <translation>Total du passif</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::ChartModule</name>
+    <message>
+        <source>The program part %1 (%2) draws no charts.</source>
+        <translation>Le module du programme %1 (%2) ne dessine aucun graphique.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::ChartsPage</name>
+    <message>
+        <source>The charts cannot be shown. %1</source>
+        <translation>Les graphiques ne peuvent pas être affichés. %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::KeyFigures</name>
+    <message>
+        <source>Gross margin: %1</source>
+        <translation>Marge brute : %1</translation>
+    </message>
+    <message>
+        <source>none (no revenue)</source>
+        <translation>aucune (pas de chiffre d&apos;affaires)</translation>
+    </message>
+    <message>
+        <source>Break-even month: %1</source>
+        <translation>Mois du point mort : %1</translation>
+    </message>
+    <message>
+        <source>%1 (month %2)</source>
+        <translation>%1 (mois %2)</translation>
+    </message>
+    <message>
+        <source>not within the plan</source>
+        <translation>hors de la durée du plan</translation>
+    </message>
+    <message>
+        <source>Revenue needed to break even in year 1: %1</source>
+        <translation>Chiffre d&apos;affaires nécessaire au point mort en année 1 : %1</translation>
+    </message>
+    <message>
+        <source>%1 a month</source>
+        <translation>%1 par mois</translation>
+    </message>
+    <message>
+        <source>none (no gross margin in year 1)</source>
+        <translation>aucun (pas de marge brute en année 1)</translation>
+    </message>
+    <message>
+        <source>Lowest cash: %1 in %2</source>
+        <translation>Trésorerie la plus basse : %1 en %2</translation>
+    </message>
+    <message>
+        <source>Cash runs out in %1</source>
+        <translation>La trésorerie est épuisée en %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::LineTable</name>
+    <message>
+        <source>%1 must not be empty.</source>
+        <translation>%1 ne doit pas être vide.</translation>
+    </message>
+    <message>
+        <source>(employee %1, no longer listed)</source>
+        <translation>(employé %1, qui ne figure plus dans la liste)</translation>
+    </message>
+    <message>
+        <source>%1 must be one of the business&apos;s employees (Employee Information), or empty.</source>
+        <translation>%1 doit être l&apos;un des employés de l&apos;entreprise (Employés) ou rester vide.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>One-off</source>
+        <translation>Ponctuel</translation>
+    </message>
+    <message>
+        <source>One-off must be Yes (the amount in the start month only) or No.</source>
+        <translation>Ponctuel doit être Oui (le montant seulement au mois de début) ou Non.</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Revenue stream %1</source>
+        <translation>Source de revenus %1</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personnel</translation>
+    </message>
+    <message>
+        <source>Role %1</source>
+        <translation>Poste %1</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Expense %1</source>
+        <translation>Dépense %1</translation>
+    </message>
+    <message>
+        <source>Financing</source>
+        <translation>Financement</translation>
+    </message>
+    <message>
+        <source>Financing %1</source>
+        <translation>Financement %1</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Immobilisations</translation>
+    </message>
+    <message>
+        <source>Asset %1</source>
+        <translation>Immobilisation %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::LinesPage</name>
+    <message>
+        <source>Add revenue line</source>
+        <translation>Ajouter une ligne de revenus</translation>
+    </message>
+    <message>
+        <source>Delete revenue line</source>
+        <translation>Supprimer la ligne de revenus</translation>
+    </message>
+    <message>
+        <source>Add people line</source>
+        <translation>Ajouter une ligne de personnel</translation>
+    </message>
+    <message>
+        <source>Delete people line</source>
+        <translation>Supprimer la ligne de personnel</translation>
+    </message>
+    <message>
+        <source>Add expenses line</source>
+        <translation>Ajouter une ligne de dépenses</translation>
+    </message>
+    <message>
+        <source>Delete expenses line</source>
+        <translation>Supprimer la ligne de dépenses</translation>
+    </message>
+    <message>
+        <source>Add financing line</source>
+        <translation>Ajouter une ligne de financement</translation>
+    </message>
+    <message>
+        <source>Delete financing line</source>
+        <translation>Supprimer la ligne de financement</translation>
+    </message>
+    <message>
+        <source>Add assets line</source>
+        <translation>Ajouter une ligne d&apos;immobilisations</translation>
+    </message>
+    <message>
+        <source>Delete assets line</source>
+        <translation>Supprimer la ligne d&apos;immobilisations</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>Lignes : %1</translation>
+    </message>
+    <message>
+        <source>Choose the line to delete first.</source>
+        <translation>Choisissez d&apos;abord la ligne à supprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanCharts</name>
+    <message>
+        <source>Month of the plan</source>
+        <translation>Mois du plan</translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation>Chiffre d&apos;affaires</translation>
+    </message>
+    <message>
+        <source>Total costs</source>
+        <translation>Coûts totaux</translation>
+    </message>
+    <message>
+        <source>Per month</source>
+        <translation>Par mois</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zéro</translation>
+    </message>
+    <message>
+        <source>Cash at end of month</source>
+        <translation>Trésorerie en fin de mois</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Trésorerie</translation>
+    </message>
+    <message>
+        <source>Fixed costs</source>
+        <translation>Coûts fixes</translation>
+    </message>
+    <message>
+        <source>Monthly sales volume (revenue, year 1&apos;s mix)</source>
+        <translation>Volume mensuel des ventes (chiffre d&apos;affaires, répartition de l&apos;année 1)</translation>
+    </message>
+    <message>
+        <source>Revenue and total costs per month</source>
+        <translation>Chiffre d&apos;affaires et coûts totaux par mois</translation>
+    </message>
+    <message>
+        <source>Cash at the end of each month</source>
+        <translation>Trésorerie à la fin de chaque mois</translation>
+    </message>
+    <message>
+        <source>Break-even: revenue and costs over volume</source>
+        <translation>Point mort : chiffre d&apos;affaires et coûts selon le volume</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanPrintout</name>
+    <message>
+        <source>Year %1</source>
+        <translation>Année %1</translation>
+    </message>
+    <message>
+        <source>First month: %1</source>
+        <translation>Premier mois : %1</translation>
+    </message>
+    <message>
+        <source>Starting cash: %1</source>
+        <translation>Trésorerie initiale : %1</translation>
+    </message>
+    <message>
+        <source>Income-tax rate: %1</source>
+        <translation>Taux d&apos;imposition : %1</translation>
+    </message>
+    <message>
+        <source>Payroll burden: %1</source>
+        <translation>Charges sociales : %1</translation>
+    </message>
+    <message>
+        <source>Lines: %1, %2, %3, %4, %5</source>
+        <translation>Lignes : %1, %2, %3, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n revenue streams</source>
+        <translation>
+            <numerusform>%n source de revenus</numerusform>
+            <numerusform>%n sources de revenus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people</source>
+        <translation>
+            <numerusform>%n personne</numerusform>
+            <numerusform>%n personnes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n expenses</source>
+        <translation>
+            <numerusform>%n dépense</numerusform>
+            <numerusform>%n dépenses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n financing</source>
+        <translation>
+            <numerusform>%n financement</numerusform>
+            <numerusform>%n financements</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n assets</source>
+        <translation>
+            <numerusform>%n immobilisation</numerusform>
+            <numerusform>%n immobilisations</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Key figures</source>
+        <translation>Indicateurs clés</translation>
+    </message>
+    <message>
+        <source>The printout of the financial plan could not be started.</source>
+        <translation>L&apos;impression du plan financier n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>The printout of the financial plan could not be finished.</source>
+        <translation>L&apos;impression du plan financier n&apos;a pas pu être terminée.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanSession</name>
+    <message>
+        <source>Employee %1</source>
+        <translation>Employé %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::PlanWindow</name>
+    <message>
+        <source>Financial Plan - %1</source>
+        <translation>Plan financier - %1</translation>
+    </message>
+    <message>
+        <source>Financial Plan</source>
+        <translation>Plan financier</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Statements...</source>
+        <translation>&amp;Exporter les états financiers...</translation>
+    </message>
+    <message>
+        <source>Financial plan</source>
+        <translation>Plan financier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Statements</source>
+        <translation>États financiers</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Graphiques</translation>
+    </message>
+    <message>
+        <source>What was typed last could not be stored, so the window stays open: %1</source>
+        <translation>La dernière saisie n&apos;a pas pu être enregistrée ; la fenêtre reste donc ouverte : %1</translation>
+    </message>
+    <message>
+        <source>Financial Plan - %1, %2</source>
+        <translation>Plan financier - %1, %2</translation>
+    </message>
+    <message>
+        <source>The financial plan cannot be printed with its charts. %1</source>
+        <translation>Le plan financier ne peut pas être imprimé avec ses graphiques. %1</translation>
+    </message>
+    <message>
+        <source>Export Statements</source>
+        <translation>Exporter les états financiers</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statements - %1</source>
+        <translation>États financiers - %1</translation>
+    </message>
+    <message>
+        <source>The statements could not be written to %1: %2</source>
+        <translation>Les états financiers n&apos;ont pas pu être écrits dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The statements were written to %1.</source>
+        <translation>Les états financiers ont été écrits dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::SettingsPage</name>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::StatementModel</name>
+    <message>
+        <source>Year %1</source>
+        <translation>Année %1</translation>
+    </message>
+</context>
+<context>
+    <name>plan::ui::StatementsPage</name>
+    <message>
+        <source>Show all 36 &amp;months</source>
+        <translation>Afficher les 36 &amp;mois</translation>
+    </message>
+    <message>
+        <source>Show all 36 months</source>
+        <translation>Afficher les 36 mois</translation>
+    </message>
+</context>
+<context>
     <name>records::FieldLabel</name>
     <message>
         <source>BusinessInformationId:</source>

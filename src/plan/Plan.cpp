@@ -12,9 +12,9 @@ Plan Plan::startingAfter(const QDate &today)
 QString revenueKindName(RevenueKind kind)
 {
     switch (kind) {
-    case RevenueKind::UnitSales: return QStringLiteral("Unit sales");
-    case RevenueKind::Recurring: return QStringLiteral("Recurring");
-    case RevenueKind::BillableHours: return QStringLiteral("Billable hours");
+    case RevenueKind::UnitSales: return QString::fromLatin1(QT_TRANSLATE_NOOP("plan::Plan", "Unit sales"));
+    case RevenueKind::Recurring: return QString::fromLatin1(QT_TRANSLATE_NOOP("plan::Plan", "Recurring"));
+    case RevenueKind::BillableHours: return QString::fromLatin1(QT_TRANSLATE_NOOP("plan::Plan", "Billable hours"));
     }
     return {};
 }
@@ -31,8 +31,8 @@ std::optional<RevenueKind> revenueKindFromName(const QString &name)
 QString financingKindName(FinancingKind kind)
 {
     switch (kind) {
-    case FinancingKind::Investment: return QStringLiteral("Investment");
-    case FinancingKind::Loan: return QStringLiteral("Loan");
+    case FinancingKind::Investment: return QString::fromLatin1(QT_TRANSLATE_NOOP("plan::Plan", "Investment"));
+    case FinancingKind::Loan: return QString::fromLatin1(QT_TRANSLATE_NOOP("plan::Plan", "Loan"));
     }
     return {};
 }

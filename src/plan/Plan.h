@@ -113,7 +113,8 @@ struct Plan
 };
 
 // The names the files and the window use for the kinds ("Unit sales", "Recurring",
-// "Billable hours"; "Investment", "Loan"), and back; nothing for another text.
+// "Billable hours"; "Investment", "Loan"), and back; nothing for another text. They stay
+// English in the files; the window shows them translated (context plan::Plan).
 QString revenueKindName(RevenueKind kind);
 std::optional<RevenueKind> revenueKindFromName(const QString &name);
 QString financingKindName(FinancingKind kind);

@@ -17,11 +17,6 @@ namespace plan {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("plan::PlanJson", text);
-}
-
 // Writing -------------------------------------------------------------------------
 
 QJsonValue orNull(const std::optional<qint64> &value)
@@ -103,7 +98,7 @@ public:
     {
         const QJsonValue value = take(field);
         if (!value.isString())
-            fail(field, tr("must be a text"));
+            fail(field, QCoreApplication::translate("plan::PlanJson", "must be a text"));
         const QString result = value.toString();
         if (result.size() > fieldRule(field).maximumLength)
             fail(field, rangeMessage(field), false);
@@ -114,7 +109,8 @@ public:
     {
         const QJsonValue value = take(field);
         if (!value.isString())
-            fail(field, tr("must be a decimal number written as a text, such as \"2.5\""));
+            fail(field, QCoreApplication::translate("plan::PlanJson",
+                                                    "must be a decimal number written as a text, such as \"2.5\""));
         const FieldReading reading = readField(field, value.toString());
         if (!reading.ok() || value.toString() != value.toString().trimmed())
             fail(field, rangeMessage(field), false);
@@ -141,7 +137,7 @@ public:
     {
         const QJsonValue value = takeNamed(name);
         if (!value.isBool())
-            failNamed(name, tr("must be true or false"));
+            failNamed(name, QCoreApplication::translate("plan::PlanJson", "must be true or false"));
         return value.toBool();
     }
 
@@ -157,10 +153,12 @@ public:
     {
         const QJsonValue value = takeNamed(name);
         if (!value.isArray())
-            failNamed(name, tr("must be a list ([...])"));
+            failNamed(name, QCoreApplication::translate("plan::PlanJson", "must be a list ([...])"));
         const QJsonArray result = value.toArray();
         if (result.size() > MaximumLinesPerKind)
-            failNamed(name, tr("holds more than %1 lines").arg(MaximumLinesPerKind));
+            failNamed(
+                name,
+                QCoreApplication::translate("plan::PlanJson", "holds more than %1 lines").arg(MaximumLinesPerKind));
         return result;
     }
 
@@ -169,7 +167,8 @@ public:
     {
         for (const QString &name : m_object.keys()) {
             if (!m_taken.contains(name))
-                throw PlanError(tr("%1 is not a field of a plan.").arg(where(name)));
+                throw PlanError(
+                    QCoreApplication::translate("plan::PlanJson", "%1 is not a field of a plan.").arg(where(name)));
         }
     }
 
@@ -178,12 +177,12 @@ public:
         const FieldRule &rule = fieldRule(field);
         if (withLabel)
             failNamed(rule.jsonName, message);
-        throw PlanError(tr("%1: %2").arg(where(rule.jsonName), message));
+        throw PlanError(QCoreApplication::translate("plan::PlanJson", "%1: %2").arg(where(rule.jsonName), message));
     }
 
     [[noreturn]] void failNamed(const QString &name, const QString &message)
     {
-        throw PlanError(tr("%1 %2.").arg(where(name), message));
+        throw PlanError(QCoreApplication::translate("plan::PlanJson", "%1 %2.").arg(where(name), message));
     }
 
     QString where(const QString &name) const { return m_path.isEmpty() ? name : m_path + u'.' + name; }
@@ -194,7 +193,7 @@ private:
     QJsonValue takeNamed(const QString &name)
     {
         if (!m_object.contains(name))
-            throw PlanError(tr("%1 is missing.").arg(where(name)));
+            throw PlanError(QCoreApplication::translate("plan::PlanJson", "%1 is missing.").arg(where(name)));
         m_taken.insert(name);
         return m_object.value(name);
     }
@@ -221,7 +220,7 @@ QList<Item> readLines(Reader &top, const QString &name, const std::function<Item
     for (int i = 0; i < array.size(); ++i) {
         const QString path = QStringLiteral("%1[%2]").arg(top.where(name)).arg(i);
         if (!array[i].isObject())
-            throw PlanError(tr("%1 must be an object ({...}).").arg(path));
+            throw PlanError(QCoreApplication::translate("plan::PlanJson", "%1 must be an object ({...}).").arg(path));
         Reader reader(array[i].toObject(), path);
         items.append(read(reader));
         reader.finish();
@@ -340,9 +339,12 @@ Plan planFromJson(const QByteArray &json, const QString &source)
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
-        throw PlanError(tr("%1 is not a plan: %2 at byte %3.").arg(name, error.errorString()).arg(error.offset));
+        throw PlanError(QCoreApplication::translate("plan::PlanJson", "%1 is not a plan: %2 at byte %3.")
+                            .arg(name, error.errorString())
+                            .arg(error.offset));
     if (!document.isObject())
-        throw PlanError(tr("%1 is not a plan: it holds no object ({...}).").arg(name));
+        throw PlanError(
+            QCoreApplication::translate("plan::PlanJson", "%1 is not a plan: it holds no object ({...}).").arg(name));
     try {
         const Plan plan = readPlan(document.object());
         const QString fault = firstFault(plan);
@@ -350,7 +352,7 @@ Plan planFromJson(const QByteArray &json, const QString &source)
             throw PlanError(fault);
         return plan;
     } catch (const PlanError &fault) {
-        throw PlanError(tr("%1: %2").arg(name, fault.description()));
+        throw PlanError(QCoreApplication::translate("plan::PlanJson", "%1: %2").arg(name, fault.description()));
     }
 }
 

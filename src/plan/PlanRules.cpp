@@ -9,11 +9,6 @@ namespace plan {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("plan::PlanRules", text);
-}
-
 Decimal whole(std::int64_t value)
 {
     return Decimal::fromInteger(value);
@@ -26,12 +21,12 @@ const Decimal Billion = whole(1'000'000'000);
 FieldRule number(Field field, const char *json, const char *label, FieldType type, Decimal minimum, Decimal maximum,
                  int decimals)
 {
-    return FieldRule{field, QString::fromLatin1(json), tr(label), type, minimum, maximum, decimals, 0};
+    return FieldRule{field, QString::fromLatin1(json), QString::fromLatin1(label), type, minimum, maximum, decimals, 0};
 }
 
 FieldRule other(Field field, const char *json, const char *label, FieldType type, int maximumLength = 0)
 {
-    return FieldRule{field, QString::fromLatin1(json), tr(label), type, {}, {}, 0, maximumLength};
+    return FieldRule{field, QString::fromLatin1(json), QString::fromLatin1(label), type, {}, {}, 0, maximumLength};
 }
 
 std::vector<FieldRule> makeRules()
@@ -40,37 +35,51 @@ std::vector<FieldRule> makeRules()
     using F = Field;
     const Decimal months = whole(PlanMonths);
     return {
-        other(F::FirstMonth, "firstMonth", "First month", T::Choice),
-        number(F::StartingCash, "startingCash", "Starting cash", T::Money, {}, Billion, 2),
-        number(F::TaxRatePercent, "taxRatePercent", "Income-tax rate (%)", T::Decimal, {}, whole(100), 4),
-        number(F::PayrollBurdenPercent, "payrollBurdenPercent", "Payroll burden (%)", T::Decimal, {}, whole(100), 4),
-        other(F::Name, "name", "Name", T::Text, 200),
-        other(F::Role, "role", "Role", T::Text, 200),
-        other(F::RevenueKind, "kind", "Kind", T::Choice),
-        other(F::FinancingKind, "kind", "Kind", T::Choice),
-        number(F::StartMonth, "startMonth", "Start month", T::Whole, whole(1), months, 0),
-        number(F::EndMonth, "endMonth", "End month", T::Whole, whole(1), months, 0),
-        number(F::Month, "month", "Month", T::Whole, whole(1), months, 0),
-        number(F::FirstQuantity, "firstQuantity", "First quantity", T::Decimal, {}, Billion, 4),
-        number(F::MonthlyGrowthPercent, "monthlyGrowthPercent", "Monthly growth (%)", T::Decimal, whole(-100),
+        other(F::FirstMonth, "firstMonth", QT_TRANSLATE_NOOP("plan::PlanRules", "First month"), T::Choice),
+        number(F::StartingCash, "startingCash", QT_TRANSLATE_NOOP("plan::PlanRules", "Starting cash"), T::Money, {},
+               Billion, 2),
+        number(F::TaxRatePercent, "taxRatePercent", QT_TRANSLATE_NOOP("plan::PlanRules", "Income-tax rate (%)"),
+               T::Decimal, {}, whole(100), 4),
+        number(F::PayrollBurdenPercent, "payrollBurdenPercent",
+               QT_TRANSLATE_NOOP("plan::PlanRules", "Payroll burden (%)"), T::Decimal, {}, whole(100), 4),
+        other(F::Name, "name", QT_TRANSLATE_NOOP("plan::PlanRules", "Name"), T::Text, 200),
+        other(F::Role, "role", QT_TRANSLATE_NOOP("plan::PlanRules", "Role"), T::Text, 200),
+        other(F::RevenueKind, "kind", QT_TRANSLATE_NOOP("plan::PlanRules", "Kind"), T::Choice),
+        other(F::FinancingKind, "kind", QT_TRANSLATE_NOOP("plan::PlanRules", "Kind"), T::Choice),
+        number(F::StartMonth, "startMonth", QT_TRANSLATE_NOOP("plan::PlanRules", "Start month"), T::Whole, whole(1),
+               months, 0),
+        number(F::EndMonth, "endMonth", QT_TRANSLATE_NOOP("plan::PlanRules", "End month"), T::Whole, whole(1), months,
+               0),
+        number(F::Month, "month", QT_TRANSLATE_NOOP("plan::PlanRules", "Month"), T::Whole, whole(1), months, 0),
+        number(F::FirstQuantity, "firstQuantity", QT_TRANSLATE_NOOP("plan::PlanRules", "First quantity"), T::Decimal,
+               {}, Billion, 4),
+        number(F::MonthlyGrowthPercent, "monthlyGrowthPercent",
+               QT_TRANSLATE_NOOP("plan::PlanRules", "Monthly growth (%)"), T::Decimal, whole(-100), whole(100), 4),
+        number(F::Price, "price", QT_TRANSLATE_NOOP("plan::PlanRules", "Price"), T::Decimal, {}, Billion, 4),
+        number(F::ChurnPercent, "churnPercent", QT_TRANSLATE_NOOP("plan::PlanRules", "Churn (%)"), T::Decimal, {},
                whole(100), 4),
-        number(F::Price, "price", "Price", T::Decimal, {}, Billion, 4),
-        number(F::ChurnPercent, "churnPercent", "Churn (%)", T::Decimal, {}, whole(100), 4),
-        number(F::DirectCostPercent, "directCostPercent", "Direct cost (%)", T::Decimal, {}, whole(1000), 4),
-        number(F::DirectCostPerUnit, "directCostPerUnit", "Direct cost per unit", T::Decimal, {}, Billion, 4),
-        number(F::EmployeeId, "employeeId", "Employee", T::Key, whole(1), whole(INT64_MAX), 0),
-        number(F::MonthlySalary, "monthlySalary", "Monthly salary", T::Money, {}, Billion, 2),
-        number(F::Amount, "amount", "Amount", T::Money, {}, Billion, 2),
-        number(F::AnnualInterestPercent, "annualInterestPercent", "Annual interest (%)", T::Decimal, {}, whole(100), 4),
-        number(F::TermMonths, "termMonths", "Term (months)", T::Whole, whole(1), whole(600), 0),
-        number(F::Cost, "cost", "Cost", T::Money, {}, Billion, 2),
-        number(F::LifeMonths, "lifeMonths", "Useful life (months)", T::Whole, whole(1), whole(600), 0),
+        number(F::DirectCostPercent, "directCostPercent", QT_TRANSLATE_NOOP("plan::PlanRules", "Direct cost (%)"),
+               T::Decimal, {}, whole(1000), 4),
+        number(F::DirectCostPerUnit, "directCostPerUnit", QT_TRANSLATE_NOOP("plan::PlanRules", "Direct cost per unit"),
+               T::Decimal, {}, Billion, 4),
+        number(F::EmployeeId, "employeeId", QT_TRANSLATE_NOOP("plan::PlanRules", "Employee"), T::Key, whole(1),
+               whole(INT64_MAX), 0),
+        number(F::MonthlySalary, "monthlySalary", QT_TRANSLATE_NOOP("plan::PlanRules", "Monthly salary"), T::Money, {},
+               Billion, 2),
+        number(F::Amount, "amount", QT_TRANSLATE_NOOP("plan::PlanRules", "Amount"), T::Money, {}, Billion, 2),
+        number(F::AnnualInterestPercent, "annualInterestPercent",
+               QT_TRANSLATE_NOOP("plan::PlanRules", "Annual interest (%)"), T::Decimal, {}, whole(100), 4),
+        number(F::TermMonths, "termMonths", QT_TRANSLATE_NOOP("plan::PlanRules", "Term (months)"), T::Whole, whole(1),
+               whole(600), 0),
+        number(F::Cost, "cost", QT_TRANSLATE_NOOP("plan::PlanRules", "Cost"), T::Money, {}, Billion, 2),
+        number(F::LifeMonths, "lifeMonths", QT_TRANSLATE_NOOP("plan::PlanRules", "Useful life (months)"), T::Whole,
+               whole(1), whole(600), 0),
     };
 }
 
 QString line(const QString &kind, int index)
 {
-    return tr("%1 line %2: ").arg(kind).arg(index + 1);
+    return QCoreApplication::translate("plan::PlanRules", "%1 line %2: ").arg(kind).arg(index + 1);
 }
 
 // The first fault of one value already read into a plan, empty when there is none.
@@ -88,11 +97,15 @@ QString textFault(Field field, const QString &text)
 {
     const FieldRule &rule = fieldRule(field);
     if (text.size() > rule.maximumLength)
-        return tr("%1 takes at most %2 characters.").arg(rule.label).arg(rule.maximumLength);
+        return QCoreApplication::translate("plan::PlanRules", "%1 takes at most %2 characters.")
+            .arg(fieldLabel(field))
+            .arg(rule.maximumLength);
     const bool control
         = std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
     if (control)
-        return tr("%1 takes no tabs, line breaks or other control characters.").arg(rule.label);
+        return QCoreApplication::translate("plan::PlanRules",
+                                           "%1 takes no tabs, line breaks or other control characters.")
+            .arg(fieldLabel(field));
     return {};
 }
 
@@ -124,7 +137,8 @@ QString personFault(const Person &p)
     if (p.endMonth) {
         endFault = checkNumber(Field::EndMonth, whole(*p.endMonth));
         if (endFault.isEmpty() && *p.endMonth < p.startMonth)
-            endFault = tr("End month must not come before the start month.");
+            endFault
+                = QCoreApplication::translate("plan::PlanRules", "End month must not come before the start month.");
     }
     return first({textFault(Field::Role, p.role),
                   p.employeeId ? checkNumber(Field::EmployeeId, whole(*p.employeeId)) : QString(),
@@ -156,7 +170,9 @@ QString assetFault(const Asset &a)
 template <typename Item, typename Check> QString linesFault(const QString &kind, const QList<Item> &items, Check check)
 {
     if (items.size() > MaximumLinesPerKind)
-        return tr("%1: a plan holds at most %2 lines of each kind.").arg(kind).arg(MaximumLinesPerKind);
+        return QCoreApplication::translate("plan::PlanRules", "%1: a plan holds at most %2 lines of each kind.")
+            .arg(kind)
+            .arg(MaximumLinesPerKind);
     for (int i = 0; i < items.size(); ++i) {
         const QString fault = check(items[i]);
         if (!fault.isEmpty())
@@ -175,26 +191,41 @@ const FieldRule &fieldRule(Field field)
     return rule;
 }
 
+QString fieldLabel(Field field)
+{
+    return QCoreApplication::translate("plan::PlanRules", fieldRule(field).label.toUtf8().constData());
+}
+
 QString rangeMessage(Field field)
 {
     const FieldRule &rule = fieldRule(field);
     const QString low = rule.minimum.toString(), high = rule.maximum.toString();
     switch (rule.type) {
     case FieldType::Whole:
-    case FieldType::Key: return tr("%1 must be a whole number from %2 to %3.").arg(rule.label, low, high);
+    case FieldType::Key:
+        return QCoreApplication::translate("plan::PlanRules", "%1 must be a whole number from %2 to %3.")
+            .arg(fieldLabel(field), low, high);
     case FieldType::Money:
-        return tr("%1 must be an amount from %2 to %3 with at most two decimals.").arg(rule.label, low, high);
+        return QCoreApplication::translate("plan::PlanRules",
+                                           "%1 must be an amount from %2 to %3 with at most two decimals.")
+            .arg(fieldLabel(field), low, high);
     case FieldType::Decimal:
-        return tr("%1 must be a number from %2 to %3 with at most %4 decimals.")
-            .arg(rule.label, low, high)
+        return QCoreApplication::translate("plan::PlanRules",
+                                           "%1 must be a number from %2 to %3 with at most %4 decimals.")
+            .arg(fieldLabel(field), low, high)
             .arg(rule.decimals);
-    case FieldType::Text: return tr("%1 takes at most %2 characters.").arg(rule.label).arg(rule.maximumLength);
+    case FieldType::Text:
+        return QCoreApplication::translate("plan::PlanRules", "%1 takes at most %2 characters.")
+            .arg(fieldLabel(field))
+            .arg(rule.maximumLength);
     case FieldType::Choice:
         if (field == Field::FirstMonth)
-            return tr("First month must be a month written YYYY-MM, such as 2027-01.");
+            return QCoreApplication::translate("plan::PlanRules",
+                                               "First month must be a month written YYYY-MM, such as 2027-01.");
         if (field == Field::RevenueKind)
-            return tr("Kind must be \"Unit sales\", \"Recurring\" or \"Billable hours\".");
-        return tr("Kind must be \"Investment\" or \"Loan\".");
+            return QCoreApplication::translate("plan::PlanRules",
+                                               "Kind must be \"Unit sales\", \"Recurring\" or \"Billable hours\".");
+        return QCoreApplication::translate("plan::PlanRules", "Kind must be \"Investment\" or \"Loan\".");
     }
     return {};
 }
@@ -218,12 +249,13 @@ QString firstFault(const Plan &plan)
          checkNumber(Field::TaxRatePercent, s.taxRatePercent),
          checkNumber(Field::PayrollBurdenPercent, s.payrollBurdenPercent)});
     if (!settings.isEmpty())
-        return tr("Settings: ") + settings;
-    return first({linesFault(tr("Revenue"), plan.revenue, revenueFault),
-                  linesFault(tr("People"), plan.people, personFault),
-                  linesFault(tr("Expenses"), plan.expenses, expenseFault),
-                  linesFault(tr("Financing"), plan.financing, financingFault),
-                  linesFault(tr("Assets"), plan.assets, assetFault)});
+        return QCoreApplication::translate("plan::PlanRules", "Settings: ") + settings;
+    return first(
+        {linesFault(QCoreApplication::translate("plan::PlanRules", "Revenue"), plan.revenue, revenueFault),
+         linesFault(QCoreApplication::translate("plan::PlanRules", "People"), plan.people, personFault),
+         linesFault(QCoreApplication::translate("plan::PlanRules", "Expenses"), plan.expenses, expenseFault),
+         linesFault(QCoreApplication::translate("plan::PlanRules", "Financing"), plan.financing, financingFault),
+         linesFault(QCoreApplication::translate("plan::PlanRules", "Assets"), plan.assets, assetFault)});
 }
 
 } // namespace plan

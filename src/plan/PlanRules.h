@@ -52,7 +52,7 @@ struct FieldRule
 {
     Field field;
     QString jsonName; // "startMonth"
-    QString label;    // "Start month", as the window's column and the messages name it
+    QString label;    // "Start month" in English; fieldLabel() names it in the user's language
     FieldType type;
     Decimal minimum; // numbers only
     Decimal maximum;
@@ -61,6 +61,9 @@ struct FieldRule
 };
 
 const FieldRule &fieldRule(Field field);
+
+// The field's name as the window's column and the messages give it, translated.
+QString fieldLabel(Field field);
 
 // The most lines of one kind a plan holds.
 inline constexpr int MaximumLinesPerKind = 1000;

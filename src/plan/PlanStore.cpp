@@ -16,11 +16,6 @@ namespace {
 
 namespace t = db::tables;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("plan::PlanStore", text);
-}
-
 QString columnList(std::initializer_list<t::Name> columns)
 {
     QStringList names;
@@ -89,7 +84,8 @@ public:
 
     [[noreturn]] void fault(int column, const QString &message) const
     {
-        throw PlanError(tr("The stored plan is damaged: table %1, row %2, column %3: %4")
+        throw PlanError(QCoreApplication::translate("plan::PlanStore",
+                                                    "The stored plan is damaged: table %1, row %2, column %3: %4")
                             .arg(m_table)
                             .arg(m_row + 1)
                             .arg(m_statement.columnName(column), message));
@@ -109,7 +105,9 @@ QList<Item> readLines(db::Connection &connection, qint64 businessId, t::Name tab
     db::Statement statement(connection, selectSql(table, key, columns), {businessId});
     while (statement.step()) {
         if (items.size() >= MaximumLinesPerKind)
-            throw PlanError(tr("The stored plan is damaged: table %1 holds more than %2 lines for one business.")
+            throw PlanError(QCoreApplication::translate(
+                                "plan::PlanStore",
+                                "The stored plan is damaged: table %1 holds more than %2 lines for one business.")
                                 .arg(table)
                                 .arg(MaximumLinesPerKind));
         items.append(read(StoredRow(statement, table, static_cast<int>(items.size()))));
@@ -312,7 +310,7 @@ std::optional<Plan> PlanStore::load(qint64 businessId)
     const Plan plan = readPlan(m_connection, businessId, *stored);
     const QString fault = firstFault(plan);
     if (!fault.isEmpty())
-        throw PlanError(tr("The stored plan is damaged: %1").arg(fault));
+        throw PlanError(QCoreApplication::translate("plan::PlanStore", "The stored plan is damaged: %1").arg(fault));
     return plan;
 }
 
@@ -336,7 +334,8 @@ void PlanStore::save(qint64 businessId, const Plan &plan)
             writePlan(m_connection, businessId, plan);
         });
     } catch (const db::DbError &error) {
-        throw PlanError(tr("The plan was not stored: %1").arg(error.description()));
+        throw PlanError(
+            QCoreApplication::translate("plan::PlanStore", "The plan was not stored: %1").arg(error.description()));
     }
 }
 

@@ -12,11 +12,6 @@ namespace {
 
 using Exact = std::array<Decimal, PlanMonths>;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("plan::Statements", text);
-}
-
 const Decimal Hundred = Decimal::fromInteger(100);
 const Decimal One = Decimal::fromInteger(1);
 
@@ -40,10 +35,12 @@ template <typename Step> void forLine(const QString &kind, int index, const QStr
     try {
         step();
     } catch (const PlanError &) {
-        throw LineFault(tr("%1 line %2 (%3) grows too large to be computed; lower its growth or amounts.")
-                            .arg(kind)
-                            .arg(index + 1)
-                            .arg(name));
+        throw LineFault(
+            QCoreApplication::translate("plan::Statements",
+                                        "%1 line %2 (%3) grows too large to be computed; lower its growth or amounts.")
+                .arg(kind)
+                .arg(index + 1)
+                .arg(name));
     }
 }
 
@@ -247,7 +244,8 @@ KeyFigures keyFigures(const Statement &profitAndLoss, const Statement &cashFlow)
             fixed += profitAndLoss.line(cost).years[0];
         Int128 product = 0;
         if (__builtin_mul_overflow(Int128(fixed.cents()), Int128(revenue.years[0].cents()), &product))
-            throw PlanError(tr("The plan's amounts grow too large to be computed; lower its amounts or growth."));
+            throw PlanError(QCoreApplication::translate(
+                "plan::Statements", "The plan's amounts grow too large to be computed; lower its amounts or growth."));
         // Costs and revenue are never negative here, so half up is half away from zero.
         const Int128 divisor = Int128(yearOneMargin.cents()) * 12;
         const Int128 cents = product / divisor + (product % divisor * 2 >= divisor ? 1 : 0);
@@ -274,11 +272,13 @@ Statements compute(const Plan &plan)
     Exact revenueExact{}, directExact{}, expensesExact{};
     for (int i = 0; i < plan.revenue.size(); ++i) {
         const RevenueStream &stream = plan.revenue[i];
-        forLine(tr("Revenue"), i, stream.name, [&] { addRevenue(stream, revenueExact, directExact); });
+        forLine(QCoreApplication::translate("plan::Statements", "Revenue"), i, stream.name,
+                [&] { addRevenue(stream, revenueExact, directExact); });
     }
     for (int i = 0; i < plan.expenses.size(); ++i) {
         const Expense &expense = plan.expenses[i];
-        forLine(tr("Expenses"), i, expense.name, [&] { addExpense(expense, expensesExact); });
+        forLine(QCoreApplication::translate("plan::Statements", "Expenses"), i, expense.name,
+                [&] { addExpense(expense, expensesExact); });
     }
     MonthlyAmounts salaries{};
     for (const Person &person : plan.people) {
@@ -319,32 +319,48 @@ Statements compute(const Plan &plan)
     using Y = YearColumn;
     Statements statements;
     statements.firstMonth = plan.settings.firstMonth;
-    statements.profitAndLoss
-        = {QStringLiteral("Profit and loss"),
-           {line("Revenue", revenue, Y::Sum), line("Direct costs", directCosts, Y::Sum),
-            line("Gross margin", grossMargin, Y::Sum), line("Salaries", salaries, Y::Sum),
-            line("Payroll burden", burden, Y::Sum), line("Expenses", expenses, Y::Sum),
-            line("Depreciation", depreciation, Y::Sum), line("Operating income", operating, Y::Sum),
-            line("Interest", interest, Y::Sum), line("Income before tax", beforeTax, Y::Sum),
-            line("Income tax", tax, Y::Sum), line("Net income", netIncome, Y::Sum)}};
-    statements.cashFlow
-        = {QStringLiteral("Cash flow"),
-           {line("Net income", netIncome, Y::Sum), line("Depreciation", depreciation, Y::Sum),
-            line("Asset purchases", purchases, Y::Sum), line("Loans received", received, Y::Sum),
-            line("Principal repaid", principal, Y::Sum), line("Investments", investments, Y::Sum),
-            line("Net cash flow", netCashFlow, Y::Sum), line("Cash at end of month", cash, Y::LastMonth)}};
+    statements.profitAndLoss = {QString::fromLatin1(QT_TRANSLATE_NOOP("plan::Statements", "Profit and loss")),
+                                {line(QT_TRANSLATE_NOOP("plan::Statements", "Revenue"), revenue, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Direct costs"), directCosts, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Gross margin"), grossMargin, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Salaries"), salaries, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Payroll burden"), burden, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Expenses"), expenses, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Depreciation"), depreciation, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Operating income"), operating, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Interest"), interest, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Income before tax"), beforeTax, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Income tax"), tax, Y::Sum),
+                                 line(QT_TRANSLATE_NOOP("plan::Statements", "Net income"), netIncome, Y::Sum)}};
+    statements.cashFlow = {QString::fromLatin1(QT_TRANSLATE_NOOP("plan::Statements", "Cash flow")),
+                           {line(QT_TRANSLATE_NOOP("plan::Statements", "Net income"), netIncome, Y::Sum),
+                            line(QT_TRANSLATE_NOOP("plan::Statements", "Depreciation"), depreciation, Y::Sum),
+                            line(QT_TRANSLATE_NOOP("plan::Statements", "Asset purchases"), purchases, Y::Sum),
+                            line(QT_TRANSLATE_NOOP("plan::Statements", "Loans received"), received, Y::Sum),
+                            line(QT_TRANSLATE_NOOP("plan::Statements", "Principal repaid"), principal, Y::Sum),
+                            line(QT_TRANSLATE_NOOP("plan::Statements", "Investments"), investments, Y::Sum),
+                            line(QT_TRANSLATE_NOOP("plan::Statements", "Net cash flow"), netCashFlow, Y::Sum),
+                            line(QT_TRANSLATE_NOOP("plan::Statements", "Cash at end of month"), cash, Y::LastMonth)}};
     statements.balanceSheet
-        = {QStringLiteral("Balance sheet"),
-           {line("Cash", cash, Y::LastMonth), line("Fixed assets", fixedAssets, Y::LastMonth),
-            line("Total assets", plus(cash, fixedAssets), Y::LastMonth),
-            line("Loans outstanding", outstanding, Y::LastMonth), line("Paid-in capital", paidIn, Y::LastMonth),
-            line("Retained earnings", retained, Y::LastMonth),
-            line("Total liabilities and equity", plus(plus(outstanding, paidIn), retained), Y::LastMonth)}};
+        = {QString::fromLatin1(QT_TRANSLATE_NOOP("plan::Statements", "Balance sheet")),
+           {line(QT_TRANSLATE_NOOP("plan::Statements", "Cash"), cash, Y::LastMonth),
+            line(QT_TRANSLATE_NOOP("plan::Statements", "Fixed assets"), fixedAssets, Y::LastMonth),
+            line(QT_TRANSLATE_NOOP("plan::Statements", "Total assets"), plus(cash, fixedAssets), Y::LastMonth),
+            line(QT_TRANSLATE_NOOP("plan::Statements", "Loans outstanding"), outstanding, Y::LastMonth),
+            line(QT_TRANSLATE_NOOP("plan::Statements", "Paid-in capital"), paidIn, Y::LastMonth),
+            line(QT_TRANSLATE_NOOP("plan::Statements", "Retained earnings"), retained, Y::LastMonth),
+            line(QT_TRANSLATE_NOOP("plan::Statements", "Total liabilities and equity"),
+                 plus(plus(outstanding, paidIn), retained), Y::LastMonth)}};
     statements.keyFigures = keyFigures(statements.profitAndLoss, statements.cashFlow);
     return statements;
 }
 
 } // namespace
+
+QString shownStatementName(const QString &name)
+{
+    return QCoreApplication::translate("plan::Statements", name.toUtf8().constData());
+}
 
 Statements computeStatements(const Plan &plan)
 {
@@ -353,7 +369,8 @@ Statements computeStatements(const Plan &plan)
     } catch (const LineFault &) {
         throw;
     } catch (const PlanError &) {
-        throw PlanError(tr("The plan's amounts grow too large to be computed; lower its amounts or growth."));
+        throw PlanError(QCoreApplication::translate(
+            "plan::Statements", "The plan's amounts grow too large to be computed; lower its amounts or growth."));
     }
 }
 

@@ -20,7 +20,7 @@ using YearlyAmounts = std::array<Money, PlanYears>;
 // columns (a sum for flows, the year's last month for balances).
 struct StatementLine
 {
-    QString name; // "Revenue", as the CSV and the window name it
+    QString name; // "Revenue": the CSV keeps it in English, the window translates it
     MonthlyAmounts months{};
     YearlyAmounts years{};
 };
@@ -73,7 +73,7 @@ enum Line {
 
 struct Statement
 {
-    QString name; // "Profit and loss", "Cash flow", "Balance sheet"
+    QString name; // "Profit and loss", "Cash flow", "Balance sheet", in English as name above
     QList<StatementLine> lines;
 
     const StatementLine &line(int index) const { return lines.at(index); }
@@ -108,6 +108,9 @@ struct Statements
     // The calendar month of plan month `month` (1-36).
     YearMonth calendarMonth(int month) const { return firstMonth.plus(month - 1); }
 };
+
+// A statement's or line's name in the user's language.
+QString shownStatementName(const QString &name);
 
 // Computes the statements of a plan whose values are in range (PlanRules.h). Throws
 // PlanError naming the line when an amount grows beyond what can be computed exactly.

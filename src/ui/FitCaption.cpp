@@ -14,16 +14,26 @@ namespace {
 
 constexpr qreal SmallestPointSize = 7.0;
 
-int roomFor(const QAbstractButton *button)
+int marginsOf(const QAbstractButton *button)
 {
     const QStyle *style = button->style();
-    const int margins = 2
-                        * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
-                           + style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
-    return button->width() - margins;
+    return 2
+           * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+              + style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+}
+
+int roomFor(const QAbstractButton *button)
+{
+    return button->width() - marginsOf(button);
 }
 
 } // namespace
+
+void widenToCaption(QAbstractButton *button)
+{
+    const int needs = button->fontMetrics().horizontalAdvance(shownCaption(button->text())) + marginsOf(button);
+    button->setMinimumWidth(std::max(button->sizeHint().width(), needs));
+}
 
 QString shownCaption(const QString &caption)
 {

@@ -17,6 +17,10 @@ void fitCaptions(const QList<QAbstractButton *> &buttons);
 // becoming the tool-tip.
 void elideCaption(QAbstractButton *button);
 
+// Widens a button that a layout sizes to at least the room its whole caption takes
+// inside the bevel: the style's own size hint leaves less for longer translations.
+void widenToCaption(QAbstractButton *button);
+
 // The caption as drawn: a single '&' marks a mnemonic, "&&" shows one '&'.
 QString shownCaption(const QString &caption);
 

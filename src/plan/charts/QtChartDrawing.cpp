@@ -38,6 +38,8 @@ QChart *newChart(const ChartFigure &figure, bool dark)
     // The theme first: it gives each line added after it its colour.
     chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->setTitle(figure.title);
+    // Axis amounts written the user's way: "125.000" in German.
+    chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     QValueAxis *x = newAxis(figure.x);
     QValueAxis *y = newAxis(figure.y);

@@ -4,6 +4,8 @@
 #include "base/Module.h"
 #include "plan/ui/ChartDrawing.h"
 
+#include <QCoreApplication>
+
 namespace plan::ui {
 
 namespace {
@@ -24,7 +26,8 @@ ChartDrawing &ChartModule::drawing()
     ChartDrawing *drawing = drawingOf();
     if (!drawing)
         throw base::Error(
-            QStringLiteral("The program part %1 (%2) draws no charts.").arg(name, base::Module::filePath(name)));
+            QCoreApplication::translate("plan::ui::ChartModule", "The program part %1 (%2) draws no charts.")
+                .arg(name, base::Module::filePath(name)));
     return *drawing;
 }
 

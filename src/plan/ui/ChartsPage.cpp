@@ -33,7 +33,7 @@ void ChartsPage::makeViews()
     try {
         m_drawing = &ChartModule::drawing();
     } catch (const base::Error &error) {
-        m_unavailable = new QLabel(QStringLiteral("The charts cannot be shown. %1").arg(error.description()), this);
+        m_unavailable = new QLabel(tr("The charts cannot be shown. %1").arg(error.description()), this);
         m_unavailable->setObjectName(QStringLiteral("lblChartsUnavailable"));
         m_unavailable->setWordWrap(true);
         m_unavailable->setTextInteractionFlags(Qt::TextSelectableByMouse);

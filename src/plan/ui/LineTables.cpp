@@ -3,6 +3,8 @@
 #include "plan/ui/PlanSession.h"
 #include "plan/ui/PlanText.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace plan::ui {
@@ -33,29 +35,30 @@ int wholeOf(const Decimal &value)
 
 QString label(Field field)
 {
-    return fieldRule(field).label;
+    return fieldLabel(field);
 }
 
 template <class Line> Column<Line> textColumn(Field field, QString Line::*member)
 {
-    return {{label(field), CellEditor::Typed, {}},
-            [member](const PlanSession &, const Line &line) { return line.*member; },
-            [field, member](const PlanSession &, Line &line, const QString &typed) {
-                // A line without a name could not be told from the others; the plan's
-                // rules judge the length and the characters.
-                const QString text = typed.trimmed();
-                if (text.isEmpty())
-                    return QStringLiteral("%1 must not be empty.").arg(label(field));
-                QString fault = textFault(field, text);
-                if (fault.isEmpty())
-                    line.*member = text;
-                return fault;
-            }};
+    return {
+        {[field] { return label(field); }, CellEditor::Typed, {}},
+        [member](const PlanSession &, const Line &line) { return line.*member; },
+        [field, member](const PlanSession &, Line &line, const QString &typed) {
+            // A line without a name could not be told from the others; the plan's
+            // rules judge the length and the characters.
+            const QString text = typed.trimmed();
+            if (text.isEmpty())
+                return QCoreApplication::translate("plan::ui::LineTable", "%1 must not be empty.").arg(label(field));
+            QString fault = textFault(field, text);
+            if (fault.isEmpty())
+                line.*member = text;
+            return fault;
+        }};
 }
 
 template <class Line> Column<Line> moneyColumn(Field field, Money Line::*member)
 {
-    return {{label(field), CellEditor::Typed, {}},
+    return {{[field] { return label(field); }, CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return editableAmount(line.*member); },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
                 Decimal value;
@@ -68,7 +71,7 @@ template <class Line> Column<Line> moneyColumn(Field field, Money Line::*member)
 
 template <class Line> Column<Line> decimalColumn(Field field, Decimal Line::*member)
 {
-    return {{label(field), CellEditor::Typed, {}},
+    return {{[field] { return label(field); }, CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return editableNumber(line.*member); },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
                 Decimal value;
@@ -81,7 +84,7 @@ template <class Line> Column<Line> decimalColumn(Field field, Decimal Line::*mem
 
 template <class Line> Column<Line> wholeColumn(Field field, int Line::*member)
 {
-    return {{label(field), CellEditor::Typed, {}},
+    return {{[field] { return label(field); }, CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) { return QString::number(line.*member); },
             [field, member](const PlanSession &, Line &line, const QString &typed) {
                 Decimal value;
@@ -95,7 +98,7 @@ template <class Line> Column<Line> wholeColumn(Field field, int Line::*member)
 // Void for an empty cell, else a whole number in range.
 template <class Line> Column<Line> optionalWholeColumn(Field field, std::optional<int> Line::*member)
 {
-    return {{label(field), CellEditor::Typed, {}},
+    return {{[field] { return label(field); }, CellEditor::Typed, {}},
             [member](const PlanSession &, const Line &line) {
                 return (line.*member) ? QString::number(*(line.*member)) : QString();
             },
@@ -112,23 +115,50 @@ template <class Line> Column<Line> optionalWholeColumn(Field field, std::optiona
             }};
 }
 
+// A kind as the grid shows and offers it; the plan and its files keep the English name.
+QString shownKind(const QString &name)
+{
+    return QCoreApplication::translate("plan::Plan", name.toUtf8().constData());
+}
+
+constexpr RevenueKind RevenueKinds[] = {RevenueKind::UnitSales, RevenueKind::Recurring, RevenueKind::BillableHours};
+constexpr FinancingKind FinancingKinds[] = {FinancingKind::Investment, FinancingKind::Loan};
+
 QStringList revenueKindNames()
 {
-    return {revenueKindName(RevenueKind::UnitSales), revenueKindName(RevenueKind::Recurring),
-            revenueKindName(RevenueKind::BillableHours)};
+    QStringList names;
+    for (const RevenueKind kind : RevenueKinds)
+        names << shownKind(revenueKindName(kind));
+    return names;
 }
 
 QStringList financingKindNames()
 {
-    return {financingKindName(FinancingKind::Investment), financingKindName(FinancingKind::Loan)};
+    QStringList names;
+    for (const FinancingKind kind : FinancingKinds)
+        names << shownKind(financingKindName(kind));
+    return names;
+}
+
+// The kind a typed text names, in the user's language or as the files write it.
+template <typename Kind, size_t Count>
+std::optional<Kind> kindTyped(const QString &typed, const Kind (&kinds)[Count], QString (*name)(Kind),
+                              std::optional<Kind> (*fromName)(const QString &))
+{
+    for (const Kind kind : kinds) {
+        if (shownKind(name(kind)) == typed)
+            return kind;
+    }
+    return fromName(typed);
 }
 
 Column<RevenueStream> revenueKindColumn()
 {
-    return {{label(Field::RevenueKind), CellEditor::Choice, revenueKindNames()},
-            [](const PlanSession &, const RevenueStream &line) { return revenueKindName(line.kind); },
+    return {{[] { return label(Field::RevenueKind); }, CellEditor::Choice, revenueKindNames},
+            [](const PlanSession &, const RevenueStream &line) { return shownKind(revenueKindName(line.kind)); },
             [](const PlanSession &, RevenueStream &line, const QString &typed) {
-                const std::optional<RevenueKind> kind = revenueKindFromName(typed.trimmed());
+                const std::optional<RevenueKind> kind
+                    = kindTyped(typed.trimmed(), RevenueKinds, revenueKindName, revenueKindFromName);
                 if (!kind)
                     return rangeMessage(Field::RevenueKind);
                 line.kind = *kind;
@@ -138,10 +168,11 @@ Column<RevenueStream> revenueKindColumn()
 
 Column<Financing> financingKindColumn()
 {
-    return {{label(Field::FinancingKind), CellEditor::Choice, financingKindNames()},
-            [](const PlanSession &, const Financing &line) { return financingKindName(line.kind); },
+    return {{[] { return label(Field::FinancingKind); }, CellEditor::Choice, financingKindNames},
+            [](const PlanSession &, const Financing &line) { return shownKind(financingKindName(line.kind)); },
             [](const PlanSession &, Financing &line, const QString &typed) {
-                const std::optional<FinancingKind> kind = financingKindFromName(typed.trimmed());
+                const std::optional<FinancingKind> kind
+                    = kindTyped(typed.trimmed(), FinancingKinds, financingKindName, financingKindFromName);
                 if (!kind)
                     return rangeMessage(Field::FinancingKind);
                 line.kind = *kind;
@@ -156,12 +187,14 @@ QString employeeText(const PlanSession &session, const Person &line)
     if (!line.employeeId)
         return QString();
     const QString name = session.employeeName(*line.employeeId);
-    return name.isEmpty() ? QStringLiteral("(employee %1, no longer listed)").arg(*line.employeeId) : name;
+    return name.isEmpty() ? QCoreApplication::translate("plan::ui::LineTable", "(employee %1, no longer listed)")
+                                .arg(*line.employeeId)
+                          : name;
 }
 
 Column<Person> employeeColumn()
 {
-    return {{label(Field::EmployeeId), CellEditor::Employee, {}},
+    return {{[] { return label(Field::EmployeeId); }, CellEditor::Employee, {}},
             employeeText,
             [](const PlanSession &session, Person &line, const QString &typed) {
                 const QString name = typed.trimmed();
@@ -177,25 +210,29 @@ Column<Person> employeeColumn()
                         return QString();
                     }
                 }
-                return QStringLiteral("%1 must be one of the business's employees (Employee Information), or "
-                                      "empty.")
+                return QCoreApplication::translate(
+                           "plan::ui::LineTable",
+                           "%1 must be one of the business's employees (Employee Information), or "
+                           "empty.")
                     .arg(label(Field::EmployeeId));
             }};
 }
 
 QStringList yesNo()
 {
-    return {QStringLiteral("No"), QStringLiteral("Yes")};
+    return {QCoreApplication::translate("plan::ui::LineTable", "No"),
+            QCoreApplication::translate("plan::ui::LineTable", "Yes")};
 }
 
 Column<Expense> oneOffColumn()
 {
-    return {{QStringLiteral("One-off"), CellEditor::Choice, yesNo()},
+    return {{[] { return QCoreApplication::translate("plan::ui::LineTable", "One-off"); }, CellEditor::Choice, yesNo},
             [](const PlanSession &, const Expense &line) { return yesNo().at(line.oneOff ? 1 : 0); },
             [](const PlanSession &, Expense &line, const QString &typed) {
                 const qsizetype index = yesNo().indexOf(typed.trimmed(), 0);
                 if (index < 0)
-                    return QStringLiteral("One-off must be Yes (the amount in the start month only) or No.");
+                    return QCoreApplication::translate(
+                        "plan::ui::LineTable", "One-off must be Yes (the amount in the start month only) or No.");
                 line.oneOff = index == 1;
                 return QString();
             }};
@@ -204,16 +241,17 @@ Column<Expense> oneOffColumn()
 template <class Line> class LineTableOf final : public LineTable
 {
 public:
-    LineTableOf(QString title, QList<Line> Plan::*lines, QString newName, std::vector<Column<Line>> columns)
+    LineTableOf(const char *title, QList<Line> Plan::*lines, const char *newName, std::vector<Column<Line>> columns)
         : LineTable(shapesOf(columns))
-        , m_title(std::move(title))
+        , m_title(title)
         , m_lines(lines)
-        , m_newName(std::move(newName))
+        , m_newName(newName)
         , m_columns(std::move(columns))
     {
     }
 
-    QString title() const override { return m_title; }
+    QString title() const override { return QString::fromLatin1(m_title); }
+    QString caption() const override { return QCoreApplication::translate("plan::ui::LineTable", m_title); }
     int rowCount(const Plan &plan) const override { return static_cast<int>((plan.*m_lines).size()); }
 
     QString text(const PlanSession &session, int row, int column) const override
@@ -233,7 +271,7 @@ public:
     void add(Plan &plan) const override
     {
         Line line;
-        nameOf(line) = m_newName.arg((plan.*m_lines).size() + 1);
+        nameOf(line) = QCoreApplication::translate("plan::ui::LineTable", m_newName).arg((plan.*m_lines).size() + 1);
         (plan.*m_lines).append(std::move(line));
     }
 
@@ -258,9 +296,9 @@ private:
             return line.name;
     }
 
-    QString m_title;
+    const char *m_title; // English: it names the tab's page
     QList<Line> Plan::*m_lines;
-    QString m_newName;
+    const char *m_newName; // "Revenue stream %1", translated when a line is added
     std::vector<Column<Line>> m_columns;
 };
 
@@ -277,7 +315,8 @@ std::vector<std::unique_ptr<LineTable>> LineTable::all()
 {
     std::vector<std::unique_ptr<LineTable>> tables;
     tables.push_back(std::make_unique<LineTableOf<RevenueStream>>(
-        QStringLiteral("Revenue"), &Plan::revenue, QStringLiteral("Revenue stream %1"),
+        QT_TRANSLATE_NOOP("plan::ui::LineTable", "Revenue"), &Plan::revenue,
+        QT_TRANSLATE_NOOP("plan::ui::LineTable", "Revenue stream %1"),
         std::vector<Column<RevenueStream>>{
             textColumn(Field::Name, &RevenueStream::name),
             revenueKindColumn(),
@@ -290,7 +329,8 @@ std::vector<std::unique_ptr<LineTable>> LineTable::all()
             decimalColumn(Field::DirectCostPerUnit, &RevenueStream::directCostPerUnit),
         }));
     tables.push_back(
-        std::make_unique<LineTableOf<Person>>(QStringLiteral("People"), &Plan::people, QStringLiteral("Role %1"),
+        std::make_unique<LineTableOf<Person>>(QT_TRANSLATE_NOOP("plan::ui::LineTable", "People"), &Plan::people,
+                                              QT_TRANSLATE_NOOP("plan::ui::LineTable", "Role %1"),
                                               std::vector<Column<Person>>{
                                                   textColumn(Field::Role, &Person::role),
                                                   employeeColumn(),
@@ -299,7 +339,8 @@ std::vector<std::unique_ptr<LineTable>> LineTable::all()
                                                   optionalWholeColumn(Field::EndMonth, &Person::endMonth),
                                               }));
     tables.push_back(std::make_unique<LineTableOf<Expense>>(
-        QStringLiteral("Expenses"), &Plan::expenses, QStringLiteral("Expense %1"),
+        QT_TRANSLATE_NOOP("plan::ui::LineTable", "Expenses"), &Plan::expenses,
+        QT_TRANSLATE_NOOP("plan::ui::LineTable", "Expense %1"),
         std::vector<Column<Expense>>{
             textColumn(Field::Name, &Expense::name),
             moneyColumn(Field::Amount, &Expense::amount),
@@ -308,7 +349,8 @@ std::vector<std::unique_ptr<LineTable>> LineTable::all()
             oneOffColumn(),
         }));
     tables.push_back(std::make_unique<LineTableOf<Financing>>(
-        QStringLiteral("Financing"), &Plan::financing, QStringLiteral("Financing %1"),
+        QT_TRANSLATE_NOOP("plan::ui::LineTable", "Financing"), &Plan::financing,
+        QT_TRANSLATE_NOOP("plan::ui::LineTable", "Financing %1"),
         std::vector<Column<Financing>>{
             textColumn(Field::Name, &Financing::name),
             financingKindColumn(),
@@ -317,8 +359,9 @@ std::vector<std::unique_ptr<LineTable>> LineTable::all()
             decimalColumn(Field::AnnualInterestPercent, &Financing::annualInterestPercent),
             wholeColumn(Field::TermMonths, &Financing::termMonths),
         }));
-    tables.push_back(std::make_unique<LineTableOf<Asset>>(QStringLiteral("Assets"), &Plan::assets,
-                                                          QStringLiteral("Asset %1"),
+    tables.push_back(std::make_unique<LineTableOf<Asset>>(QT_TRANSLATE_NOOP("plan::ui::LineTable", "Assets"),
+                                                          &Plan::assets,
+                                                          QT_TRANSLATE_NOOP("plan::ui::LineTable", "Asset %1"),
                                                           std::vector<Column<Asset>>{
                                                               textColumn(Field::Name, &Asset::name),
                                                               moneyColumn(Field::Cost, &Asset::cost),

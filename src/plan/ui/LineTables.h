@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,14 +30,16 @@ class LineTable
 public:
     virtual ~LineTable() = default;
 
-    // "Revenue", the tab's caption.
+    // "Revenue", in English: the tab page's name.
     virtual QString title() const = 0;
+    // The title as the tab shows it, translated.
+    virtual QString caption() const = 0;
     virtual int rowCount(const Plan &plan) const = 0;
     int columnCount() const { return static_cast<int>(m_columns.size()); }
-    QString header(int column) const { return shape(column).label; }
+    QString header(int column) const { return shape(column).label(); }
     CellEditor editor(int column) const { return shape(column).editor; }
     // The texts a Choice cell offers.
-    QStringList choices(int column) const { return shape(column).choices; }
+    QStringList choices(int column) const { return shape(column).choices ? shape(column).choices() : QStringList(); }
 
     // The cell as shown and as offered for editing.
     virtual QString text(const PlanSession &session, int row, int column) const = 0;
@@ -54,11 +57,12 @@ public:
     // The tables of the five line tabs, in the tabs' order.
     static std::vector<std::unique_ptr<LineTable>> all();
 
+    // Texts are read when shown, so that they speak the language in force.
     struct ColumnShape
     {
-        QString label; // the field's name in the rules, or the column's own
+        std::function<QString()> label; // the field's name in the rules, or the column's own
         CellEditor editor = CellEditor::Typed;
-        QStringList choices;
+        std::function<QStringList()> choices;
     };
 
 protected:

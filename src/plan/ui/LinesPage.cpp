@@ -4,6 +4,7 @@
 #include "plan/ui/LineTables.h"
 #include "plan/ui/LinesModel.h"
 #include "ui/Buttons.h"
+#include "ui/FitCaption.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,18 +15,55 @@
 
 namespace plan::ui {
 
+namespace {
+
+// The Add and Delete buttons' names for screen readers, a text per kind of line, since
+// other languages inflect the kind.
+struct ButtonNames
+{
+    const char *title;
+    const char *add;
+    const char *remove;
+};
+
+constexpr ButtonNames KindButtons[] = {
+    {"Revenue", QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Add revenue line"),
+     QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Delete revenue line")},
+    {"People", QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Add people line"),
+     QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Delete people line")},
+    {"Expenses", QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Add expenses line"),
+     QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Delete expenses line")},
+    {"Financing", QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Add financing line"),
+     QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Delete financing line")},
+    {"Assets", QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Add assets line"),
+     QT_TRANSLATE_NOOP("plan::ui::LinesPage", "Delete assets line")},
+};
+
+const ButtonNames &buttonNames(const QString &title)
+{
+    for (const ButtonNames &names : KindButtons) {
+        if (title == QLatin1String(names.title))
+            return names;
+    }
+    Q_ASSERT(false);
+    return KindButtons[0];
+}
+
+} // namespace
+
 LinesPage::LinesPage(PlanSession &session, const LineTable &table, QWidget *parent)
     : QWidget(parent)
     , m_model(new LinesModel(session, table, this))
     , m_grid(new QTableView(this))
-    , m_add(::ui::makeButton(this, "cmdAdd", QStringLiteral("&Add")))
-    , m_delete(::ui::makeButton(this, "cmdDelete", QStringLiteral("&Delete")))
+    , m_add(::ui::makeButton(this, "cmdAdd", tr("&Add")))
+    , m_delete(::ui::makeButton(this, "cmdDelete", tr("&Delete")))
     , m_message(new QLabel(this))
 {
     const QString title = table.title();
     setObjectName(QStringLiteral("page") + title);
     m_grid->setObjectName(QStringLiteral("grdLines"));
-    m_grid->setAccessibleName(title + QStringLiteral(" lines"));
+    const QString caption = table.caption();
+    m_grid->setAccessibleName(tr("%1 lines").arg(caption));
     m_grid->setModel(m_model);
     auto *delegate = new CellDelegate(*m_model, m_grid);
     m_grid->setItemDelegate(delegate);
@@ -41,12 +79,15 @@ LinesPage::LinesPage(PlanSession &session, const LineTable &table, QWidget *pare
     // The name takes the room left over.
     m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
-    m_add->setAccessibleName(QStringLiteral("Add ") + title.toLower() + QStringLiteral(" line"));
-    m_delete->setAccessibleName(QStringLiteral("Delete ") + title.toLower() + QStringLiteral(" line"));
+    const ButtonNames &names = buttonNames(table.title());
+    m_add->setAccessibleName(tr(names.add));
+    m_delete->setAccessibleName(tr(names.remove));
     m_message->setObjectName(QStringLiteral("lblMessage"));
     m_message->setTextFormat(Qt::PlainText);
     m_message->setWordWrap(true);
 
+    ::ui::widenToCaption(m_add);
+    ::ui::widenToCaption(m_delete);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_add);
     buttons->addWidget(m_delete);
@@ -86,7 +127,7 @@ void LinesPage::deleteLine()
 {
     const QModelIndex current = m_grid->currentIndex();
     if (!current.isValid()) {
-        showMessage(QStringLiteral("Choose the line to delete first."));
+        showMessage(tr("Choose the line to delete first."));
         return;
     }
     const int row = current.row();

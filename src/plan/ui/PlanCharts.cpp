@@ -2,6 +2,8 @@
 
 #include "plan/Statements.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -53,7 +55,7 @@ ChartAxis amountAxis(const QString &title, const std::vector<ChartLine> &lines)
 // The plan's months, with a tick every quarter.
 ChartAxis monthAxis()
 {
-    return ChartAxis{QStringLiteral("Month of the plan"), 0, PlanMonths, 3, 5};
+    return ChartAxis{QCoreApplication::translate("plan::ui::PlanCharts", "Month of the plan"), 0, PlanMonths, 3, 5};
 }
 
 void revenueAndCosts(ChartFigure &figure, const Statements &statements)
@@ -62,22 +64,27 @@ void revenueAndCosts(ChartFigure &figure, const Statements &statements)
     for (int month = 0; month < PlanMonths; ++month)
         costs.at(static_cast<size_t>(month)) = totalCosts(statements, month);
     figure.lines = {
-        monthly(QStringLiteral("Revenue"), statements.profitAndLoss.line(ProfitAndLoss::Revenue).months),
-        monthly(QStringLiteral("Total costs"), costs),
+        monthly(QCoreApplication::translate("plan::ui::PlanCharts", "Revenue"),
+                statements.profitAndLoss.line(ProfitAndLoss::Revenue).months),
+        monthly(QCoreApplication::translate("plan::ui::PlanCharts", "Total costs"), costs),
     };
     figure.x = monthAxis();
-    figure.y = amountAxis(QStringLiteral("Per month"), figure.lines);
+    figure.y = amountAxis(QCoreApplication::translate("plan::ui::PlanCharts", "Per month"), figure.lines);
 }
 
 void cash(ChartFigure &figure, const Statements &statements)
 {
-    ChartLine zero{QStringLiteral("Zero"), {QPointF(1, 0), QPointF(PlanMonths, 0)}, Qt::DashLine, QColor(Qt::red)};
+    ChartLine zero{QCoreApplication::translate("plan::ui::PlanCharts", "Zero"),
+                   {QPointF(1, 0), QPointF(PlanMonths, 0)},
+                   Qt::DashLine,
+                   QColor(Qt::red)};
     figure.lines = {
-        monthly(QStringLiteral("Cash at end of month"), statements.cashFlow.line(CashFlow::CashAtEndOfMonth).months),
+        monthly(QCoreApplication::translate("plan::ui::PlanCharts", "Cash at end of month"),
+                statements.cashFlow.line(CashFlow::CashAtEndOfMonth).months),
         zero,
     };
     figure.x = monthAxis();
-    figure.y = amountAxis(QStringLiteral("Cash"), figure.lines);
+    figure.y = amountAxis(QCoreApplication::translate("plan::ui::PlanCharts", "Cash"), figure.lines);
 }
 
 Money yearOne(const Statements &statements, int line)
@@ -99,17 +106,19 @@ void breakEven(ChartFigure &figure, const Statements &statements)
     double widest = std::max({revenue * 1.5, fixed * 2, 100.0});
     if (point)
         widest = std::max(widest, plotted(*point) * 2);
-    ChartLine sales{QStringLiteral("Revenue"), {}, Qt::SolidLine, {}};
-    ChartLine costs{QStringLiteral("Total costs"), {}, Qt::SolidLine, {}};
-    ChartLine fixedCosts{QStringLiteral("Fixed costs"), {}, Qt::DotLine, {}};
+    ChartLine sales{QCoreApplication::translate("plan::ui::PlanCharts", "Revenue"), {}, Qt::SolidLine, {}};
+    ChartLine costs{QCoreApplication::translate("plan::ui::PlanCharts", "Total costs"), {}, Qt::SolidLine, {}};
+    ChartLine fixedCosts{QCoreApplication::translate("plan::ui::PlanCharts", "Fixed costs"), {}, Qt::DotLine, {}};
     for (const double volume : {0.0, widest}) {
         sales.points.append(QPointF(volume, volume));
         costs.points.append(QPointF(volume, fixed + variableShare * volume));
         fixedCosts.points.append(QPointF(volume, fixed));
     }
     figure.lines = {sales, costs, fixedCosts};
-    figure.x = ChartAxis{QStringLiteral("Monthly sales volume (revenue, year 1's mix)"), 0, widest, 0, 7};
-    figure.y = amountAxis(QStringLiteral("Per month"), figure.lines);
+    figure.x
+        = ChartAxis{QCoreApplication::translate("plan::ui::PlanCharts", "Monthly sales volume (revenue, year 1's mix)"),
+                    0, widest, 0, 7};
+    figure.y = amountAxis(QCoreApplication::translate("plan::ui::PlanCharts", "Per month"), figure.lines);
 }
 
 } // namespace
@@ -117,9 +126,11 @@ void breakEven(ChartFigure &figure, const Statements &statements)
 QString chartTitle(PlanChart chart)
 {
     switch (chart) {
-    case PlanChart::RevenueAndCosts: return QStringLiteral("Revenue and total costs per month");
-    case PlanChart::Cash: return QStringLiteral("Cash at the end of each month");
-    case PlanChart::BreakEven: return QStringLiteral("Break-even: revenue and costs over volume");
+    case PlanChart::RevenueAndCosts:
+        return QCoreApplication::translate("plan::ui::PlanCharts", "Revenue and total costs per month");
+    case PlanChart::Cash: return QCoreApplication::translate("plan::ui::PlanCharts", "Cash at the end of each month");
+    case PlanChart::BreakEven:
+        return QCoreApplication::translate("plan::ui::PlanCharts", "Break-even: revenue and costs over volume");
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "plan/ui/PlanText.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
@@ -26,7 +27,7 @@ QString cell(const QString &text, bool number)
 
 QString statementTable(const Statement &statement, const Statements &statements, const QLocale &locale)
 {
-    QString html = QStringLiteral("<h3>") + statement.name.toHtmlEscaped()
+    QString html = QStringLiteral("<h3>") + shownStatementName(statement.name).toHtmlEscaped()
                    + QStringLiteral("</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>")
                    + cell(QString(), false);
     for (int month = 1; month <= Year1Months; ++month)
@@ -35,10 +36,12 @@ QString statementTable(const Statement &statement, const Statements &statements,
                + locale.toString(statements.calendarMonth(month).firstDay(), QStringLiteral("MMM yyyy")).toHtmlEscaped()
                + QStringLiteral("</th>");
     for (int year = 1; year <= PlanYears; ++year)
-        html += QStringLiteral("<th>Year %1</th>").arg(year);
+        html += QStringLiteral("<th>")
+                + QCoreApplication::translate("plan::ui::PlanPrintout", "Year %1").arg(year).toHtmlEscaped()
+                + QStringLiteral("</th>");
     html += QStringLiteral("</tr>");
     for (const StatementLine &line : statement.lines) {
-        html += QStringLiteral("<tr>") + cell(line.name, false);
+        html += QStringLiteral("<tr>") + cell(shownStatementName(line.name), false);
         for (int month = 0; month < Year1Months; ++month)
             html += cell(shownAmount(line.months.at(static_cast<size_t>(month)), locale), true);
         for (const Money year : line.years)
@@ -48,20 +51,31 @@ QString statementTable(const Statement &statement, const Statements &statements,
     return html + QStringLiteral("</table>");
 }
 
+template <typename Line> int count(const QList<Line> &lines)
+{
+    return static_cast<int>(lines.size());
+}
+
 QString settingsSummary(const Plan &plan, const QLocale &locale)
 {
     const PlanSettings &settings = plan.settings;
     const QStringList rows = {
-        QStringLiteral("First month: %1").arg(shownMonth(settings.firstMonth, locale)),
-        QStringLiteral("Starting cash: %1").arg(shownAmount(settings.startingCash, locale)),
-        QStringLiteral("Income-tax rate: %1").arg(shownPercent(settings.taxRatePercent, locale)),
-        QStringLiteral("Payroll burden: %1").arg(shownPercent(settings.payrollBurdenPercent, locale)),
-        QStringLiteral("Lines: %1 revenue streams, %2 people, %3 expenses, %4 financing, %5 assets")
-            .arg(plan.revenue.size())
-            .arg(plan.people.size())
-            .arg(plan.expenses.size())
-            .arg(plan.financing.size())
-            .arg(plan.assets.size()),
+        QCoreApplication::translate("plan::ui::PlanPrintout", "First month: %1")
+            .arg(shownMonth(settings.firstMonth, locale)),
+        QCoreApplication::translate("plan::ui::PlanPrintout", "Starting cash: %1")
+            .arg(shownAmount(settings.startingCash, locale)),
+        QCoreApplication::translate("plan::ui::PlanPrintout", "Income-tax rate: %1")
+            .arg(shownPercent(settings.taxRatePercent, locale)),
+        QCoreApplication::translate("plan::ui::PlanPrintout", "Payroll burden: %1")
+            .arg(shownPercent(settings.payrollBurdenPercent, locale)),
+        // Each count a text of its own, so that each takes its language's plural forms.
+        QCoreApplication::translate("plan::ui::PlanPrintout", "Lines: %1, %2, %3, %4, %5")
+            .arg(QCoreApplication::translate("plan::ui::PlanPrintout", "%n revenue streams", nullptr,
+                                             count(plan.revenue)),
+                 QCoreApplication::translate("plan::ui::PlanPrintout", "%n people", nullptr, count(plan.people)),
+                 QCoreApplication::translate("plan::ui::PlanPrintout", "%n expenses", nullptr, count(plan.expenses)),
+                 QCoreApplication::translate("plan::ui::PlanPrintout", "%n financing", nullptr, count(plan.financing)),
+                 QCoreApplication::translate("plan::ui::PlanPrintout", "%n assets", nullptr, count(plan.assets))),
     };
     QString html;
     for (const QString &row : rows)
@@ -102,9 +116,15 @@ QPageSize::PageSizeId PlanPrintout::paperFor(const QLocale &locale)
 
 QString PlanPrintout::html() const
 {
-    QString html = QStringLiteral("<h1>") + QStringLiteral("Financial Plan - %1").arg(m_businessName).toHtmlEscaped()
-                   + QStringLiteral("</h1><h2>Settings</h2>") + settingsSummary(m_plan, m_locale)
-                   + QStringLiteral("<h2>Key figures</h2>");
+    QString html = QStringLiteral("<h1>")
+                   + QCoreApplication::translate("plan::ui::PlanWindow", "Financial Plan - %1")
+                         .arg(m_businessName)
+                         .toHtmlEscaped()
+                   + QStringLiteral("</h1><h2>")
+                   + QCoreApplication::translate("plan::ui::PlanPrintout", "Settings").toHtmlEscaped()
+                   + QStringLiteral("</h2>") + settingsSummary(m_plan, m_locale) + QStringLiteral("<h2>")
+                   + QCoreApplication::translate("plan::ui::PlanPrintout", "Key figures").toHtmlEscaped()
+                   + QStringLiteral("</h2>");
     for (const QString &line : keyFigureLines(m_statements, m_locale))
         html += line.toHtmlEscaped() + QStringLiteral("<br>");
     if (const QString warning = cashWarning(m_statements, m_locale); !warning.isEmpty())
@@ -138,7 +158,8 @@ bool PlanPrintout::print(QPagedPaintDevice &device, const documents::PageProgres
 
     QPainter painter;
     if (!painter.begin(&device))
-        throw documents::PrintError(QStringLiteral("The printout of the financial plan could not be started."));
+        throw documents::PrintError(QCoreApplication::translate(
+            "plan::ui::PlanPrintout", "The printout of the financial plan could not be started."));
     for (int i = 0; i < textPages; ++i) {
         if (i > 0)
             device.newPage();
@@ -159,7 +180,8 @@ bool PlanPrintout::print(QPagedPaintDevice &device, const documents::PageProgres
             return false;
     }
     if (!painter.end())
-        throw documents::PrintError(QStringLiteral("The printout of the financial plan could not be finished."));
+        throw documents::PrintError(QCoreApplication::translate(
+            "plan::ui::PlanPrintout", "The printout of the financial plan could not be finished."));
     return true;
 }
 

@@ -38,7 +38,7 @@ std::vector<EmployeeChoice> employeesOf(db::Connection &connection, qint64 busin
         const QString name
             = QStringList{rows.value(1).toString().trimmed(), rows.value(2).toString().trimmed()}.join(u' ').trimmed();
         const qint64 id = rows.value(0).toLongLong();
-        employees.push_back({id, name.isEmpty() ? QStringLiteral("Employee %1").arg(id) : name});
+        employees.push_back({id, name.isEmpty() ? PlanSession::tr("Employee %1").arg(id) : name});
     }
     // Two employees of one name are told apart by their keys, so a choice means one of them.
     QHash<QString, int> namesakes;

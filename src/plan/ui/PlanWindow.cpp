@@ -31,16 +31,16 @@ namespace plan::ui {
 
 namespace {
 
-// The window's design size (twips): room for year 1's twelve months and the years.
-constexpr int DesignWidth = 15600;
-constexpr int DesignHeight = 10200;
-
 // The line tables live as long as the program: the grids read their columns.
 const std::vector<std::unique_ptr<LineTable>> &lineTables()
 {
     static const std::vector<std::unique_ptr<LineTable>> tables = LineTable::all();
     return tables;
 }
+
+// The window's design size (twips): room for year 1's twelve months and the years.
+constexpr int DesignWidth = 15600;
+constexpr int DesignHeight = 10200;
 
 } // namespace
 
@@ -49,9 +49,9 @@ PlanWindow::PlanWindow(QWidget *parent)
     , m_session(new PlanSession(this))
 {
     setObjectName(QStringLiteral("frmFinancialPlan"));
-    setWindowTitle(QStringLiteral("Financial Plan"));
+    setWindowTitle(tr("Financial Plan"));
     auto *menuBar = new QMenuBar(this);
-    QMenu *file = menuBar->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     buildFileMenu(file);
 
@@ -79,31 +79,31 @@ void PlanWindow::buildFileMenu(QMenu *file)
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    addCommand("mnuSaveAsPdf", QStringLiteral("Save as P&DF..."), &PlanWindow::saveAsPdf);
-    addCommand("mnuPrintPreview", QStringLiteral("Print Pre&view..."), &PlanWindow::printPreview);
-    addCommand("mnuPrint", QStringLiteral("&Print..."), &PlanWindow::print)->setShortcut(QKeySequence::Print);
+    addCommand("mnuSaveAsPdf", tr("Save as P&DF..."), &PlanWindow::saveAsPdf);
+    addCommand("mnuPrintPreview", tr("Print Pre&view..."), &PlanWindow::printPreview);
+    addCommand("mnuPrint", tr("&Print..."), &PlanWindow::print)->setShortcut(QKeySequence::Print);
     file->addSeparator();
-    addCommand("mnuExportStatements", QStringLiteral("&Export Statements..."), &PlanWindow::exportStatements);
+    addCommand("mnuExportStatements", tr("&Export Statements..."), &PlanWindow::exportStatements);
 }
 
 void PlanWindow::buildTabs()
 {
     m_tabs = new QTabWidget(m_body);
     m_tabs->setObjectName(QStringLiteral("tabPlan"));
-    m_tabs->setAccessibleName(QStringLiteral("Financial plan"));
-    m_tabs->addTab(new SettingsPage(*m_session), QStringLiteral("Settings"));
+    m_tabs->setAccessibleName(tr("Financial plan"));
+    m_tabs->addTab(new SettingsPage(*m_session), tr("Settings"));
     for (const std::unique_ptr<LineTable> &table : lineTables())
-        m_tabs->addTab(new LinesPage(*m_session, *table), table->title());
+        m_tabs->addTab(new LinesPage(*m_session, *table), table->caption());
     auto *statements = new QScrollArea;
     statements->setObjectName(QStringLiteral("scrStatements"));
     statements->setWidgetResizable(true);
     statements->setWidget(new StatementsPage(*m_session));
-    m_tabs->addTab(statements, QStringLiteral("Statements"));
+    m_tabs->addTab(statements, tr("Statements"));
     auto *charts = new QScrollArea;
     charts->setObjectName(QStringLiteral("scrCharts"));
     charts->setWidgetResizable(true);
     charts->setWidget(new ChartsPage(*m_session));
-    m_tabs->addTab(charts, QStringLiteral("Charts"));
+    m_tabs->addTab(charts, tr("Charts"));
     m_body->layout()->addWidget(m_tabs);
 }
 
@@ -119,7 +119,7 @@ void PlanWindow::showForBusiness(qint64 businessInformationId)
 void PlanWindow::formLoad()
 {
     m_session->load(m_businessInformationId, QDate::currentDate());
-    setWindowTitle(QStringLiteral("Financial Plan - ") + m_session->businessName());
+    setWindowTitle(tr("Financial Plan - %1").arg(m_session->businessName()));
     buildTabs();
 }
 
@@ -148,16 +148,15 @@ bool PlanWindow::queryClose()
         disconnect(connection);
     if (refusal.isEmpty())
         return true;
-    ::ui::Dialogs::message(this, QStringLiteral("What was typed last could not be stored, so the window stays open: "
-                                                "%1")
+    ::ui::Dialogs::message(this, tr("What was typed last could not be stored, so the window stays open: "
+                                    "%1")
                                      .arg(refusal));
     return false;
 }
 
 QString PlanWindow::documentName() const
 {
-    return QStringLiteral("Financial Plan - %1, %2")
-        .arg(m_session->businessName(), QDate::currentDate().toString(Qt::ISODate));
+    return tr("Financial Plan - %1, %2").arg(m_session->businessName(), QDate::currentDate().toString(Qt::ISODate));
 }
 
 documents::PrintOutput::Printout PlanWindow::printout()
@@ -166,8 +165,8 @@ documents::PrintOutput::Printout PlanWindow::printout()
     try {
         charts = &ChartModule::drawing();
     } catch (const base::Error &error) {
-        ::ui::Dialogs::message(
-            this, QStringLiteral("The financial plan cannot be printed with its charts. %1").arg(error.description()));
+        ::ui::Dialogs::message(this,
+                               tr("The financial plan cannot be printed with its charts. %1").arg(error.description()));
         return {};
     }
     const PlanPrintout made(m_session->businessName(), m_session->plan(), m_session->statements(), *charts);
@@ -196,10 +195,10 @@ void PlanWindow::print()
 
 void PlanWindow::exportStatements()
 {
-    QString fileName = ::ui::Dialogs::saveFileName(
-        this, QStringLiteral("Export Statements"), QStringLiteral("CSV files (*.csv)"),
-        documents::PrintOutput::fileNameFor(QStringLiteral("Statements - ") + m_session->businessName(),
-                                            QStringLiteral("csv")));
+    QString fileName
+        = ::ui::Dialogs::saveFileName(this, tr("Export Statements"), tr("CSV files (*.csv)"),
+                                      documents::PrintOutput::fileNameFor(
+                                          tr("Statements - %1").arg(m_session->businessName()), QStringLiteral("csv")));
     if (fileName.isEmpty())
         return;
     if (QFileInfo(fileName).suffix().isEmpty())
@@ -209,13 +208,12 @@ void PlanWindow::exportStatements()
     QSaveFile file(fileName);
     const QByteArray csv = statementsCsv(m_session->statements(), ByteOrderMark::With);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        ::ui::Dialogs::message(this, QStringLiteral("The statements could not be written to %1: %2")
+        ::ui::Dialogs::message(this, tr("The statements could not be written to %1: %2")
                                          .arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return;
     }
-    ::ui::Dialogs::information(
-        this, QStringLiteral("The statements were written to %1.").arg(QDir::toNativeSeparators(fileName)),
-        QStringLiteral("Export Statements"));
+    ::ui::Dialogs::information(this, tr("The statements were written to %1.").arg(QDir::toNativeSeparators(fileName)),
+                               tr("Export Statements"));
 }
 
 } // namespace plan::ui

@@ -52,11 +52,11 @@ SettingsPage::SettingsPage(PlanSession &session, QWidget *parent)
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     m_firstMonth->setMinimumWidth(::ui::twipsToPixels(BoxWidth));
     // The labels are the boxes' buddies, so screen readers name each box by its label.
-    form->addRow(fieldRule(Field::FirstMonth).label + u':', m_firstMonth);
-    m_firstMonth->setAccessibleName(fieldRule(Field::FirstMonth).label);
+    form->addRow(tr("%1:").arg(fieldLabel(Field::FirstMonth)), m_firstMonth);
+    m_firstMonth->setAccessibleName(fieldLabel(Field::FirstMonth));
     for (const NumberBox &entry : m_numbers) {
-        const QString label = fieldRule(entry.field).label;
-        form->addRow(label + u':', entry.box);
+        const QString label = fieldLabel(entry.field);
+        form->addRow(tr("%1:").arg(label), entry.box);
         entry.box->setAccessibleName(label);
         connect(entry.box, &QLineEdit::textEdited, this,
                 [this, field = entry.field](const QString &text) { showMessage(problemWith(field, text)); });

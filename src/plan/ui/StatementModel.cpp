@@ -74,10 +74,10 @@ QVariant StatementModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
-        return section < rowCount() ? statement().line(section).name : QVariant();
+        return section < rowCount() ? shownStatementName(statement().line(section).name) : QVariant();
     if (section < monthColumns())
         return m_locale.toString(m_statements.calendarMonth(section + 1).firstDay(), QStringLiteral("MMM yyyy"));
-    return QStringLiteral("Year %1").arg(section - monthColumns() + 1);
+    return tr("Year %1").arg(section - monthColumns() + 1);
 }
 
 } // namespace plan::ui

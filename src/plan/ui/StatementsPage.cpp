@@ -24,9 +24,12 @@ struct StatementTable
 };
 
 const StatementTable Tables[] = {
-    {"grdProfitAndLoss", "Profit and loss", [](const Statements &s) -> const Statement & { return s.profitAndLoss; }},
-    {"grdCashFlow", "Cash flow", [](const Statements &s) -> const Statement & { return s.cashFlow; }},
-    {"grdBalanceSheet", "Balance sheet", [](const Statements &s) -> const Statement & { return s.balanceSheet; }},
+    {"grdProfitAndLoss", QT_TRANSLATE_NOOP("plan::Statements", "Profit and loss"),
+     [](const Statements &s) -> const Statement & { return s.profitAndLoss; }},
+    {"grdCashFlow", QT_TRANSLATE_NOOP("plan::Statements", "Cash flow"),
+     [](const Statements &s) -> const Statement & { return s.cashFlow; }},
+    {"grdBalanceSheet", QT_TRANSLATE_NOOP("plan::Statements", "Balance sheet"),
+     [](const Statements &s) -> const Statement & { return s.balanceSheet; }},
 };
 
 } // namespace
@@ -36,7 +39,7 @@ StatementsPage::StatementsPage(PlanSession &session, QWidget *parent)
     , m_session(session)
     , m_keyFigures(new QLabel(this))
     , m_cashWarning(new QLabel(this))
-    , m_allMonths(new QCheckBox(QStringLiteral("Show all 36 &months"), this))
+    , m_allMonths(new QCheckBox(tr("Show all 36 &months"), this))
 {
     setObjectName(QStringLiteral("pageStatements"));
     m_keyFigures->setObjectName(QStringLiteral("lblKeyFigures"));
@@ -48,21 +51,22 @@ StatementsPage::StatementsPage(PlanSession &session, QWidget *parent)
     bold.setBold(true);
     m_cashWarning->setFont(bold);
     m_allMonths->setObjectName(QStringLiteral("chkAllMonths"));
-    m_allMonths->setAccessibleName(QStringLiteral("Show all 36 months"));
+    m_allMonths->setAccessibleName(tr("Show all 36 months"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_keyFigures);
     layout->addWidget(m_cashWarning);
     layout->addWidget(m_allMonths);
     for (const StatementTable &entry : Tables) {
-        auto *heading = new QLabel(QLatin1String(entry.title), this);
+        const QString title = shownStatementName(QLatin1String(entry.title));
+        auto *heading = new QLabel(title, this);
         QFont font = heading->font();
         font.setBold(true);
         heading->setFont(font);
         auto *model = new StatementModel(m_session.statements(), entry.pick, this);
         auto *table = new QTableView(this);
         table->setObjectName(QLatin1String(entry.name));
-        table->setAccessibleName(QLatin1String(entry.title));
+        table->setAccessibleName(title);
         table->setModel(model);
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setTabKeyNavigation(false);

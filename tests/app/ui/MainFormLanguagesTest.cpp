@@ -1,73 +1,28 @@
 // The main form in each shipped language: its texts are translated, and no two commands
 // the form shows at once, nor two commands of one menu, share an access key.
-#include "app/Language.h"
 #include "app/ui/MainFormTesting.h"
+#include "support/ui_Languages.h"
 #include "support/ui_Layout.h"
 
-#include <QCoreApplication>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTranslator>
 
 using namespace testing_support;
 
 namespace {
-
-// The letter after a lone '&', upper-cased; empty for a text without one.
-QString accessKey(const QString &text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text.mid(i + 1, 1).toUpper();
-        ++i;
-    }
-    return {};
-}
-
-// The texts whose access keys repeat one another's, "A: &Add, &Abbrechen".
-QStringList clashes(const QStringList &texts)
-{
-    QMultiHash<QString, QString> byKey;
-    for (const QString &text : texts) {
-        if (const QString key = accessKey(text); !key.isEmpty())
-            byKey.insert(key, text);
-    }
-    QStringList found;
-    for (const QString &key : byKey.uniqueKeys()) {
-        if (byKey.count(key) > 1)
-            found << key + QStringLiteral(": ") + byKey.values(key).join(QStringLiteral(", "));
-    }
-    return found;
-}
 
 class MainFormLanguagesTest : public MainFormFixture, public ::testing::WithParamInterface<const char *>
 {
 protected:
     void SetUp() override
     {
-        const QString code = QLatin1String(GetParam());
-        const QString built = app::Language::translationFolders(QCoreApplication::applicationDirPath()).first();
-        ASSERT_TRUE(m_program.load(QStringLiteral("tallowmere_") + code, built)) << built.toStdString();
-        QCoreApplication::installTranslator(&m_program);
-        if (m_qt.load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&m_qt);
+        ASSERT_TRUE(m_language.loaded());
         MainFormFixture::SetUp();
     }
 
-    void TearDown() override
-    {
-        MainFormFixture::TearDown();
-        QCoreApplication::removeTranslator(&m_program);
-        QCoreApplication::removeTranslator(&m_qt);
-    }
-
-    QTranslator m_program;
-    QTranslator m_qt;
+    InstalledLanguage m_language{QLatin1String(GetParam())};
 };
 
 TEST_P(MainFormLanguagesTest, TheFormSpeaksTheLanguageAndEachAccessKeyLeadsToOneCommand)
@@ -87,14 +42,14 @@ TEST_P(MainFormLanguagesTest, TheFormSpeaksTheLanguageAndEachAccessKeyLeadsToOne
         if (button->isVisibleTo(&form))
             commands << button->text();
     }
-    EXPECT_EQ(clashes(commands), QStringList()) << commands.join(u'|').toStdString();
+    EXPECT_EQ(accessKeyClashes(commands), QStringList()) << commands.join(u'|').toStdString();
     // Update and Cancel stand in for Add and Edit beside the same others.
     QStringList editing;
     for (const char *name : {"cmdUpdate", "cmdCancel", "cmdDelete", "cmdRefresh", "cmdClose"})
         editing << control<QPushButton>(&form, name)->text();
     for (const QAction *menu : form.findChild<QMenuBar *>()->actions())
         editing << menu->text();
-    EXPECT_EQ(clashes(editing), QStringList()) << editing.join(u'|').toStdString();
+    EXPECT_EQ(accessKeyClashes(editing), QStringList()) << editing.join(u'|').toStdString();
 
     for (const QMenu *menu : form.findChildren<QMenu *>()) {
         QStringList items;
@@ -107,7 +62,7 @@ TEST_P(MainFormLanguagesTest, TheFormSpeaksTheLanguageAndEachAccessKeyLeadsToOne
             }
             items << item->text();
         }
-        EXPECT_EQ(clashes(items), QStringList()) << menu->title().toStdString();
+        EXPECT_EQ(accessKeyClashes(items), QStringList()) << menu->title().toStdString();
     }
     EXPECT_EQ(layoutFaults(form), QStringList());
 }
