@@ -1165,6 +1165,65 @@ Der Ressourcen-Browser, der eine Kopie davon enthält, konnte nicht starten. %2<
     </message>
 </context>
 <context>
+    <name>records::BusinessPerspective</name>
+    <message>
+        <source>Business Perspective</source>
+        <translation>Unternehmensperspektive</translation>
+    </message>
+</context>
+<context>
+    <name>records::BusinessPurpose</name>
+    <message>
+        <source>Business Purpose</source>
+        <translation>Unternehmenszweck</translation>
+    </message>
+</context>
+<context>
+    <name>records::BusinessType</name>
+    <message>
+        <source>Business Type</source>
+        <translation>Unternehmensart</translation>
+    </message>
+</context>
+<context>
+    <name>records::DetailForms</name>
+    <message>
+        <source>Mission Statements Associated With Business: %1</source>
+        <translation>Leitbilder des Unternehmens: %1</translation>
+    </message>
+    <message>
+        <source>Business Types Associated With Business: %1</source>
+        <translation>Unternehmensarten des Unternehmens: %1</translation>
+    </message>
+    <message>
+        <source>Perspectives Associated with Business: %1</source>
+        <translation>Perspektiven des Unternehmens: %1</translation>
+    </message>
+    <message>
+        <source>Employees Associated With Business: %1</source>
+        <translation>Mitarbeiter des Unternehmens: %1</translation>
+    </message>
+    <message>
+        <source>Long Term Goals Associated With Business: %1</source>
+        <translation>Langfristige Ziele des Unternehmens: %1</translation>
+    </message>
+    <message>
+        <source>Short Term Goals Associated With Business: %1</source>
+        <translation>Kurzfristige Ziele des Unternehmens: %1</translation>
+    </message>
+    <message>
+        <source>Registered Agents Associated With Business: %1</source>
+        <translation>Registrierte Vertreter des Unternehmens: %1</translation>
+    </message>
+</context>
+<context>
+    <name>records::EmployeeInformation</name>
+    <message>
+        <source> Employees Information</source>
+        <translation>Mitarbeiter</translation>
+    </message>
+</context>
+<context>
     <name>records::FieldLabel</name>
     <message>
         <source>BusinessInformationId:</source>
@@ -1217,6 +1276,172 @@ Der Ressourcen-Browser, der eine Kopie davon enthält, konnte nicht starten. %2<
     <message>
         <source>Business E-mail Address:</source>
         <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Perspective Identification:</source>
+        <translation>Perspektiven-Nr.:</translation>
+    </message>
+    <message>
+        <source>Perspective Date (Added):</source>
+        <translation>Perspektive angelegt am:</translation>
+    </message>
+    <message>
+        <source>Business Identification:</source>
+        <translation>Unternehmens-Nr.:</translation>
+    </message>
+    <message>
+        <source>Business Concept:</source>
+        <translation>Geschäftsidee:</translation>
+    </message>
+    <message>
+        <source>Type Of Customers:</source>
+        <translation>Kundengruppe:</translation>
+    </message>
+    <message>
+        <source>Method To Reach Target:</source>
+        <translation>Weg zur Zielgruppe:</translation>
+    </message>
+    <message>
+        <source>Reason For Business Market:</source>
+        <translation>Grund für den Markt:</translation>
+    </message>
+    <message>
+        <source>Purpose Identification:</source>
+        <translation>Zweck-Nr.:</translation>
+    </message>
+    <message>
+        <source>Purpose Date (Added):</source>
+        <translation>Zweck angelegt am:</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>Zweck:</translation>
+    </message>
+    <message>
+        <source>Type Identification</source>
+        <translation>Art-Nr.</translation>
+    </message>
+    <message>
+        <source>Type Date (Added):</source>
+        <translation>Art angelegt am:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Agent Identification:</source>
+        <translation>Vertreter-Nr.:</translation>
+    </message>
+    <message>
+        <source>First Name:</source>
+        <translation>Vorname:</translation>
+    </message>
+    <message>
+        <source>Middle Name:</source>
+        <translation>Zweiter Vorname:</translation>
+    </message>
+    <message>
+        <source>Last Name:</source>
+        <translation>Nachname:</translation>
+    </message>
+    <message>
+        <source>Address One:</source>
+        <translation>Adresse, Zeile 1:</translation>
+    </message>
+    <message>
+        <source>Address Two:</source>
+        <translation>Adresse, Zeile 2:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Bundesland:</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>Postleitzahl:</translation>
+    </message>
+    <message>
+        <source>Phone Number:</source>
+        <translation>Telefonnummer:</translation>
+    </message>
+    <message>
+        <source>Fax Number:</source>
+        <translation>Faxnummer:</translation>
+    </message>
+    <message>
+        <source>E-mail Address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+</context>
+<context>
+    <name>records::GridColumn</name>
+    <message>
+        <source>EmpyoleeId</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>EmployeeDate</source>
+        <translation>Angelegt am</translation>
+    </message>
+    <message>
+        <source>BusinessInformationId</source>
+        <translation>Unternehmens-Nr.</translation>
+    </message>
+    <message>
+        <source>EmployeeFirstName</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>EmployeeMiddleName</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>EmployeeLastName</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>EmployeePosition</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>EmployeeQualifications</source>
+        <translation>Qualifikationen</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoalID</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoalDate</source>
+        <translation>Angelegt am</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoal</source>
+        <translation>Langfristiges Ziel</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoalID</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoalDate</source>
+        <translation>Angelegt am</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoal</source>
+        <translation>Kurzfristiges Ziel</translation>
+    </message>
+</context>
+<context>
+    <name>records::LongTermGoals</name>
+    <message>
+        <source>Business Long Term Goal</source>
+        <translation>Langfristige Ziele</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1508,20 @@ Der Ressourcen-Browser, der eine Kopie davon enthält, konnte nicht starten. %2<
     <message>
         <source>Do you want to save the changes to this record?</source>
         <translation>Möchten Sie die Änderungen an diesem Datensatz speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>records::RegisteredAgent</name>
+    <message>
+        <source>Registered Agent</source>
+        <translation>Registrierter Vertreter</translation>
+    </message>
+</context>
+<context>
+    <name>records::ShortTermGoals</name>
+    <message>
+        <source>Business Short Term Goal</source>
+        <translation>Kurzfristige Ziele</translation>
     </message>
 </context>
 </TS>

@@ -1165,6 +1165,65 @@ El navegador de recursos, que contiene una copia, no ha podido iniciarse. %2</tr
     </message>
 </context>
 <context>
+    <name>records::BusinessPerspective</name>
+    <message>
+        <source>Business Perspective</source>
+        <translation>Perspectiva de la empresa</translation>
+    </message>
+</context>
+<context>
+    <name>records::BusinessPurpose</name>
+    <message>
+        <source>Business Purpose</source>
+        <translation>Finalidad</translation>
+    </message>
+</context>
+<context>
+    <name>records::BusinessType</name>
+    <message>
+        <source>Business Type</source>
+        <translation>Tipo de empresa</translation>
+    </message>
+</context>
+<context>
+    <name>records::DetailForms</name>
+    <message>
+        <source>Mission Statements Associated With Business: %1</source>
+        <translation>Declaraciones de misión de la empresa: %1</translation>
+    </message>
+    <message>
+        <source>Business Types Associated With Business: %1</source>
+        <translation>Tipos de empresa asociados: %1</translation>
+    </message>
+    <message>
+        <source>Perspectives Associated with Business: %1</source>
+        <translation>Perspectivas de la empresa: %1</translation>
+    </message>
+    <message>
+        <source>Employees Associated With Business: %1</source>
+        <translation>Empleados de la empresa: %1</translation>
+    </message>
+    <message>
+        <source>Long Term Goals Associated With Business: %1</source>
+        <translation>Objetivos a largo plazo de la empresa: %1</translation>
+    </message>
+    <message>
+        <source>Short Term Goals Associated With Business: %1</source>
+        <translation>Objetivos a corto plazo de la empresa: %1</translation>
+    </message>
+    <message>
+        <source>Registered Agents Associated With Business: %1</source>
+        <translation>Agentes registrados de la empresa: %1</translation>
+    </message>
+</context>
+<context>
+    <name>records::EmployeeInformation</name>
+    <message>
+        <source> Employees Information</source>
+        <translation>Empleados</translation>
+    </message>
+</context>
+<context>
     <name>records::FieldLabel</name>
     <message>
         <source>BusinessInformationId:</source>
@@ -1217,6 +1276,172 @@ El navegador de recursos, que contiene una copia, no ha podido iniciarse. %2</tr
     <message>
         <source>Business E-mail Address:</source>
         <translation>Correo electrónico:</translation>
+    </message>
+    <message>
+        <source>Perspective Identification:</source>
+        <translation>N.º de perspectiva:</translation>
+    </message>
+    <message>
+        <source>Perspective Date (Added):</source>
+        <translation>Fecha de la perspectiva (alta):</translation>
+    </message>
+    <message>
+        <source>Business Identification:</source>
+        <translation>N.º de empresa:</translation>
+    </message>
+    <message>
+        <source>Business Concept:</source>
+        <translation>Concepto de negocio:</translation>
+    </message>
+    <message>
+        <source>Type Of Customers:</source>
+        <translation>Tipo de clientes:</translation>
+    </message>
+    <message>
+        <source>Method To Reach Target:</source>
+        <translation>Forma de llegar al público:</translation>
+    </message>
+    <message>
+        <source>Reason For Business Market:</source>
+        <translation>Motivo del mercado:</translation>
+    </message>
+    <message>
+        <source>Purpose Identification:</source>
+        <translation>N.º de finalidad:</translation>
+    </message>
+    <message>
+        <source>Purpose Date (Added):</source>
+        <translation>Fecha de la finalidad (alta):</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>Finalidad:</translation>
+    </message>
+    <message>
+        <source>Type Identification</source>
+        <translation>N.º de tipo</translation>
+    </message>
+    <message>
+        <source>Type Date (Added):</source>
+        <translation>Fecha del tipo (alta):</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Agent Identification:</source>
+        <translation>N.º de agente:</translation>
+    </message>
+    <message>
+        <source>First Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Middle Name:</source>
+        <translation>Segundo nombre:</translation>
+    </message>
+    <message>
+        <source>Last Name:</source>
+        <translation>Apellidos:</translation>
+    </message>
+    <message>
+        <source>Address One:</source>
+        <translation>Dirección, línea 1:</translation>
+    </message>
+    <message>
+        <source>Address Two:</source>
+        <translation>Dirección, línea 2:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Estado o provincia:</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>Código postal:</translation>
+    </message>
+    <message>
+        <source>Phone Number:</source>
+        <translation>Teléfono:</translation>
+    </message>
+    <message>
+        <source>Fax Number:</source>
+        <translation>Fax:</translation>
+    </message>
+    <message>
+        <source>E-mail Address:</source>
+        <translation>Correo electrónico:</translation>
+    </message>
+</context>
+<context>
+    <name>records::GridColumn</name>
+    <message>
+        <source>EmpyoleeId</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>EmployeeDate</source>
+        <translation>Fecha de alta</translation>
+    </message>
+    <message>
+        <source>BusinessInformationId</source>
+        <translation>N.º de empresa</translation>
+    </message>
+    <message>
+        <source>EmployeeFirstName</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>EmployeeMiddleName</source>
+        <translation>Segundo nombre</translation>
+    </message>
+    <message>
+        <source>EmployeeLastName</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>EmployeePosition</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>EmployeeQualifications</source>
+        <translation>Cualificaciones</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoalID</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoalDate</source>
+        <translation>Fecha de alta</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoal</source>
+        <translation>Objetivo a largo plazo</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoalID</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoalDate</source>
+        <translation>Fecha de alta</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoal</source>
+        <translation>Objetivo a corto plazo</translation>
+    </message>
+</context>
+<context>
+    <name>records::LongTermGoals</name>
+    <message>
+        <source>Business Long Term Goal</source>
+        <translation>Objetivos a largo plazo</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1508,20 @@ El navegador de recursos, que contiene una copia, no ha podido iniciarse. %2</tr
     <message>
         <source>Do you want to save the changes to this record?</source>
         <translation>¿Desea guardar los cambios de este registro?</translation>
+    </message>
+</context>
+<context>
+    <name>records::RegisteredAgent</name>
+    <message>
+        <source>Registered Agent</source>
+        <translation>Agente registrado</translation>
+    </message>
+</context>
+<context>
+    <name>records::ShortTermGoals</name>
+    <message>
+        <source>Business Short Term Goal</source>
+        <translation>Objetivos a corto plazo</translation>
     </message>
 </context>
 </TS>

@@ -1165,6 +1165,65 @@ Le navigateur de ressources, qui en contient une copie, n&apos;a pas pu démarre
     </message>
 </context>
 <context>
+    <name>records::BusinessPerspective</name>
+    <message>
+        <source>Business Perspective</source>
+        <translation>Perspective de l&apos;entreprise</translation>
+    </message>
+</context>
+<context>
+    <name>records::BusinessPurpose</name>
+    <message>
+        <source>Business Purpose</source>
+        <translation>Objet social</translation>
+    </message>
+</context>
+<context>
+    <name>records::BusinessType</name>
+    <message>
+        <source>Business Type</source>
+        <translation>Type d&apos;entreprise</translation>
+    </message>
+</context>
+<context>
+    <name>records::DetailForms</name>
+    <message>
+        <source>Mission Statements Associated With Business: %1</source>
+        <translation>Énoncés de mission de l&apos;entreprise : %1</translation>
+    </message>
+    <message>
+        <source>Business Types Associated With Business: %1</source>
+        <translation>Types d&apos;entreprise associés : %1</translation>
+    </message>
+    <message>
+        <source>Perspectives Associated with Business: %1</source>
+        <translation>Perspectives de l&apos;entreprise : %1</translation>
+    </message>
+    <message>
+        <source>Employees Associated With Business: %1</source>
+        <translation>Employés de l&apos;entreprise : %1</translation>
+    </message>
+    <message>
+        <source>Long Term Goals Associated With Business: %1</source>
+        <translation>Objectifs à long terme de l&apos;entreprise : %1</translation>
+    </message>
+    <message>
+        <source>Short Term Goals Associated With Business: %1</source>
+        <translation>Objectifs à court terme de l&apos;entreprise : %1</translation>
+    </message>
+    <message>
+        <source>Registered Agents Associated With Business: %1</source>
+        <translation>Agents enregistrés de l&apos;entreprise : %1</translation>
+    </message>
+</context>
+<context>
+    <name>records::EmployeeInformation</name>
+    <message>
+        <source> Employees Information</source>
+        <translation>Employés</translation>
+    </message>
+</context>
+<context>
     <name>records::FieldLabel</name>
     <message>
         <source>BusinessInformationId:</source>
@@ -1217,6 +1276,172 @@ Le navigateur de ressources, qui en contient une copie, n&apos;a pas pu démarre
     <message>
         <source>Business E-mail Address:</source>
         <translation>Adresse e-mail :</translation>
+    </message>
+    <message>
+        <source>Perspective Identification:</source>
+        <translation>N° de perspective :</translation>
+    </message>
+    <message>
+        <source>Perspective Date (Added):</source>
+        <translation>Date de la perspective (ajout) :</translation>
+    </message>
+    <message>
+        <source>Business Identification:</source>
+        <translation>N° d&apos;entreprise :</translation>
+    </message>
+    <message>
+        <source>Business Concept:</source>
+        <translation>Concept commercial :</translation>
+    </message>
+    <message>
+        <source>Type Of Customers:</source>
+        <translation>Type de clients :</translation>
+    </message>
+    <message>
+        <source>Method To Reach Target:</source>
+        <translation>Moyen d&apos;atteindre la cible :</translation>
+    </message>
+    <message>
+        <source>Reason For Business Market:</source>
+        <translation>Raison du marché :</translation>
+    </message>
+    <message>
+        <source>Purpose Identification:</source>
+        <translation>N° d&apos;objet :</translation>
+    </message>
+    <message>
+        <source>Purpose Date (Added):</source>
+        <translation>Date de l&apos;objet (ajout) :</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>Objet :</translation>
+    </message>
+    <message>
+        <source>Type Identification</source>
+        <translation>N° de type</translation>
+    </message>
+    <message>
+        <source>Type Date (Added):</source>
+        <translation>Date du type (ajout) :</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Agent Identification:</source>
+        <translation>N° d&apos;agent :</translation>
+    </message>
+    <message>
+        <source>First Name:</source>
+        <translation>Prénom :</translation>
+    </message>
+    <message>
+        <source>Middle Name:</source>
+        <translation>Deuxième prénom :</translation>
+    </message>
+    <message>
+        <source>Last Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Address One:</source>
+        <translation>Adresse, ligne 1 :</translation>
+    </message>
+    <message>
+        <source>Address Two:</source>
+        <translation>Adresse, ligne 2 :</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ville :</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>État ou province :</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>Code postal :</translation>
+    </message>
+    <message>
+        <source>Phone Number:</source>
+        <translation>Téléphone :</translation>
+    </message>
+    <message>
+        <source>Fax Number:</source>
+        <translation>Télécopie :</translation>
+    </message>
+    <message>
+        <source>E-mail Address:</source>
+        <translation>Adresse e-mail :</translation>
+    </message>
+</context>
+<context>
+    <name>records::GridColumn</name>
+    <message>
+        <source>EmpyoleeId</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>EmployeeDate</source>
+        <translation>Date d&apos;ajout</translation>
+    </message>
+    <message>
+        <source>BusinessInformationId</source>
+        <translation>N° d&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>EmployeeFirstName</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>EmployeeMiddleName</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>EmployeeLastName</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>EmployeePosition</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>EmployeeQualifications</source>
+        <translation>Qualifications</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoalID</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoalDate</source>
+        <translation>Date d&apos;ajout</translation>
+    </message>
+    <message>
+        <source>BusinessLongTermGoal</source>
+        <translation>Objectif à long terme</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoalID</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoalDate</source>
+        <translation>Date d&apos;ajout</translation>
+    </message>
+    <message>
+        <source>BusinessShortTermGoal</source>
+        <translation>Objectif à court terme</translation>
+    </message>
+</context>
+<context>
+    <name>records::LongTermGoals</name>
+    <message>
+        <source>Business Long Term Goal</source>
+        <translation>Objectifs à long terme</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1508,20 @@ Le navigateur de ressources, qui en contient une copie, n&apos;a pas pu démarre
     <message>
         <source>Do you want to save the changes to this record?</source>
         <translation>Voulez-vous enregistrer les modifications de cet enregistrement ?</translation>
+    </message>
+</context>
+<context>
+    <name>records::RegisteredAgent</name>
+    <message>
+        <source>Registered Agent</source>
+        <translation>Agent enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>records::ShortTermGoals</name>
+    <message>
+        <source>Business Short Term Goal</source>
+        <translation>Objectifs à court terme</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include "db/Recordset.h"
 #include "db/schema/SchemaTables.h"
 
+#include <QCoreApplication>
+
 namespace records {
 
 DetailFormController::DetailFormController(const DetailFormDefinition &definition, QObject *parent)
@@ -27,7 +29,7 @@ void DetailFormController::moveCompleted()
     // A business normally gets one row per single-record table.
     if (family() == RecordFamily::TextBoxes && count > 0)
         hideAdd();
-    setStatus(m_definition.statusText % QString::number(count));
+    setStatus(QCoreApplication::translate("records::DetailForms", m_definition.statusText).arg(count));
 }
 
 void DetailFormController::writeBusinessKey()

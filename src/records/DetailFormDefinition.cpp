@@ -9,7 +9,7 @@ const DetailFormDefinition &businessPurpose()
         QStringLiteral("select BusinessPurposeId,BusinessPurposeDate,BusinessInformationId,BusinessPurpose from "
                        "BusinessPurpose WHERE BusinessInformationId = "),
         QStringLiteral("  Order by BusinessPurposeId"),
-        QStringLiteral("Mission Statements Associated With Business: "),
+        QT_TRANSLATE_NOOP("records::DetailForms", "Mission Statements Associated With Business: %1"),
     };
     return definition;
 }
@@ -21,7 +21,7 @@ const DetailFormDefinition &businessType()
         QStringLiteral("select BusinessTypeId,BusinessTypeDate,BusinessInformationId,BusinessType from BusinessType "
                        "WHERE BusinessInformationId = "),
         QStringLiteral("  Order by BusinessTypeId"),
-        QStringLiteral("Business Types Associated With Business: "),
+        QT_TRANSLATE_NOOP("records::DetailForms", "Business Types Associated With Business: %1"),
     };
     return definition;
 }
@@ -34,7 +34,7 @@ const DetailFormDefinition &businessPerspective()
                        "BusinessTypeOfCustomers,MethodToReachTarget,ReasonForBusinessMarket from BusinessPerspective "
                        "WHERE BusinessInformationId = "),
         QStringLiteral("  Order by BusinessPerspectiveID"),
-        QStringLiteral("Perspectives Associated with Business: "),
+        QT_TRANSLATE_NOOP("records::DetailForms", "Perspectives Associated with Business: %1"),
     };
     return definition;
 }
@@ -47,7 +47,7 @@ const DetailFormDefinition &employeeInformation()
                        "EmployeeLastName,EmployeePosition,EmployeeQualifications from BusinessEmployees WHERE "
                        "BusinessInformationId = "),
         QStringLiteral("  Order by EmpyoleeId"),
-        QStringLiteral("Employees Associated With Business: "),
+        QT_TRANSLATE_NOOP("records::DetailForms", "Employees Associated With Business: %1"),
     };
     return definition;
 }
@@ -59,7 +59,7 @@ const DetailFormDefinition &longTermGoals()
         QStringLiteral("select BusinessLongTermGoalID,BusinessLongTermGoalDate,BusinessInformationId,"
                        "BusinessLongTermGoal from [Business Long Term Goal] WHERE BusinessInformationId = "),
         QStringLiteral("  Order by BusinessLongTermGoalID"),
-        QStringLiteral("Long Term Goals Associated With Business: "),
+        QT_TRANSLATE_NOOP("records::DetailForms", "Long Term Goals Associated With Business: %1"),
     };
     return definition;
 }
@@ -71,7 +71,7 @@ const DetailFormDefinition &shortTermGoals()
         QStringLiteral("select BusinessShortTermGoalID,BusinessShortTermGoalDate,BusinessInformationId,"
                        "BusinessShortTermGoal from [Business Short Term Goal] WHERE BusinessInformationId = "),
         QStringLiteral("  Order by BusinessShortTermGoalID"),
-        QStringLiteral("Short Term Goals Associated With Business: "),
+        QT_TRANSLATE_NOOP("records::DetailForms", "Short Term Goals Associated With Business: %1"),
     };
     return definition;
 }
@@ -86,7 +86,7 @@ const DetailFormDefinition &registeredAgent()
                        "REGISTEREDAGENTPhoneNumber,REGISTEREDAGENTFaxNumber,REGISTEREDAGENTEMailAddress from "
                        "REGISTEREDAGENT WHERE BusinessInformationId = "),
         QStringLiteral("  Order by RegisteredAgentId"),
-        QStringLiteral("Registered Agents Associated With Business: "),
+        QT_TRANSLATE_NOOP("records::DetailForms", "Registered Agents Associated With Business: %1"),
     };
     return definition;
 }

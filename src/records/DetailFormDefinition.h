@@ -11,9 +11,9 @@ namespace records {
 struct DetailFormDefinition
 {
     RecordFamily family;
-    QString selectText;  // ends with "BusinessInformationId = "
-    QString orderClause; // follows the key's digits
-    QString statusText;  // followed by the record count
+    QString selectText;     // ends with "BusinessInformationId = "
+    QString orderClause;    // follows the key's digits
+    const char *statusText; // "...: %1", the record count; translated when shown
 };
 
 namespace DetailForms {

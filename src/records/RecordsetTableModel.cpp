@@ -3,7 +3,32 @@
 #include "db/DbError.h"
 #include "db/Recordset.h"
 
+#include <QCoreApplication>
+
 namespace records {
+
+namespace {
+
+// The detail grids' columns: English shows their names as they are, other languages a
+// heading of their own.
+[[maybe_unused]] constexpr const char *GridColumns[] = {
+    QT_TRANSLATE_NOOP("records::GridColumn", "EmpyoleeId"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "EmployeeDate"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "BusinessInformationId"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "EmployeeFirstName"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "EmployeeMiddleName"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "EmployeeLastName"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "EmployeePosition"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "EmployeeQualifications"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "BusinessLongTermGoalID"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "BusinessLongTermGoalDate"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "BusinessLongTermGoal"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "BusinessShortTermGoalID"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "BusinessShortTermGoalDate"),
+    QT_TRANSLATE_NOOP("records::GridColumn", "BusinessShortTermGoal"),
+};
+
+} // namespace
 
 RecordsetTableModel::RecordsetTableModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -69,7 +94,8 @@ QVariant RecordsetTableModel::headerData(int section, Qt::Orientation orientatio
     if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !m_recordset)
         return {};
     if (orientation == Qt::Horizontal)
-        return m_recordset->columnName(section);
+        return QCoreApplication::translate("records::GridColumn",
+                                           m_recordset->columnName(section).toUtf8().constData());
     return {};
 }
 

@@ -3,7 +3,7 @@
 namespace records {
 
 EmployeeInformation::EmployeeInformation(QWidget *parent)
-    : GridRecordForm(DetailForms::employeeInformation(), QStringLiteral(" Employees Information"), parent)
+    : GridRecordForm(DetailForms::employeeInformation(), tr(" Employees Information"), parent)
 {
     setObjectName(QStringLiteral("EmployeeInformation"));
 }

@@ -3,7 +3,7 @@
 namespace records {
 
 LongTermGoals::LongTermGoals(QWidget *parent)
-    : GridRecordForm(DetailForms::longTermGoals(), QStringLiteral("Business Long Term Goal"), parent)
+    : GridRecordForm(DetailForms::longTermGoals(), tr("Business Long Term Goal"), parent)
 {
     setObjectName(QStringLiteral("LongTermGoals"));
 }

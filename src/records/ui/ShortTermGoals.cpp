@@ -3,7 +3,7 @@
 namespace records {
 
 ShortTermGoals::ShortTermGoals(QWidget *parent)
-    : GridRecordForm(DetailForms::shortTermGoals(), QStringLiteral("Business Short Term Goal"), parent)
+    : GridRecordForm(DetailForms::shortTermGoals(), tr("Business Short Term Goal"), parent)
 {
     setObjectName(QStringLiteral("ShortTermGoals"));
 }
