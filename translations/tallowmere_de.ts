@@ -341,6 +341,377 @@ Der Ressourcen-Browser, der eine Kopie davon enthält, konnte nicht starten. %2<
     </message>
 </context>
 <context>
+    <name>documents::ArticlesWindow</name>
+    <message>
+        <source>Report Article Of Corporation</source>
+        <translation>Bericht – Gründungsurkunde</translation>
+    </message>
+    <message>
+        <source>1 field has no value: %1. They stay in the text as written, highlighted.</source>
+        <translation>1 Feld hat keinen Wert: %1. Es bleibt so im Text stehen, wie es geschrieben ist, und ist hervorgehoben.</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Save as D&amp;ocument...</source>
+        <translation>Als D&amp;okument speichern...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Save as Document</source>
+        <translation>Als Dokument speichern</translation>
+    </message>
+    <message>
+        <source>OpenDocument text (*.odt)</source>
+        <translation>OpenDocument-Text (*.odt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields have no value: %1. They stay in the text as written, highlighted.</source>
+        <translation>
+            <numerusform>%n Feld hat keinen Wert: %1. Es bleibt so im Text stehen, wie es geschrieben ist, und ist hervorgehoben.</numerusform>
+            <numerusform>%n Felder haben keinen Wert: %1. Sie bleiben so im Text stehen, wie sie geschrieben sind, und sind hervorgehoben.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::BusinessReport</name>
+    <message>
+        <source>Business report, %1</source>
+        <translation>Unternehmensbericht, %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::EditorWindow</name>
+    <message>
+        <source>Merge fields</source>
+        <translation>Seriendruckfelder</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation>Vorlagentext</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Field names the merge does not know</source>
+        <translation>Feldnamen, die der Seriendruck nicht kennt</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Editor: %1</source>
+        <translation>Editor: %1</translation>
+    </message>
+    <message>
+        <source>The template %1 has changes that are not saved. Save them?</source>
+        <translation>Die Vorlage %1 hat ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+    <message>
+        <source>... and %1 more names that are not merge fields.</source>
+        <translation>... und %1 weitere Namen, die keine Seriendruckfelder sind.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::FieldCheck</name>
+    <message>
+        <source>Line %1: %2: did you mean %3?</source>
+        <translation>Zeile %1: %2: Meinten Sie %3?</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is not a merge field.</source>
+        <translation>Zeile %1: %2 ist kein Seriendruckfeld.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::LVPrint</name>
+    <message>
+        <source>There is no list to print.</source>
+        <translation>Es gibt keine Liste zum Drucken.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ListPrinter</name>
+    <message>
+        <source>ListView Control Sample Printout</source>
+        <translation>Listenausdruck</translation>
+    </message>
+    <message>
+        <source>PAGE %1</source>
+        <translation>SEITE %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::OpenDocument</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the document could not be made.</source>
+        <translation>das Dokument konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::PageProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1: 1 page done.</source>
+        <translation>%1: 1 Seite fertig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln pages done.</source>
+        <translation>
+            <numerusform>%1: %Ln Seite fertig.</numerusform>
+            <numerusform>%1: %Ln Seiten fertig.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintOutput</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: it may only be read.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: Sie darf nur gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 reported an error.</source>
+        <translation>Der Drucker %1 hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>The print job was aborted.</source>
+        <translation>Der Druckauftrag wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. The file %2 was not written.</source>
+        <translation>Der Druck wurde wie gewünscht nach Seite %1 angehalten. Die Datei %2 wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. Nothing was printed.</source>
+        <translation>Der Druck wurde wie gewünscht nach Seite %1 angehalten. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. The pages made until then went to the printer %2; the rest was not printed.</source>
+        <translation>Der Druck wurde wie gewünscht nach Seite %1 angehalten. Die bis dahin erstellten Seiten gingen an den Drucker %2; der Rest wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Preparing the preview</source>
+        <translation>Vorschau wird vorbereitet</translation>
+    </message>
+    <message>
+        <source>The preview was stopped after page %1, as asked. Nothing was printed.</source>
+        <translation>Die Vorschau wurde wie gewünscht nach Seite %1 angehalten. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Save Printout as PDF</source>
+        <translation>Ausdruck als PDF speichern</translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintPreviewDialog</name>
+    <message>
+        <source>Print Preview: %1</source>
+        <translation>Druckvorschau: %1</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 Seite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pages</source>
+        <translation>
+            <numerusform>%Ln Seite</numerusform>
+            <numerusform>%Ln Seiten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintSurface</name>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>Der Drucker konnte keine neue Seite beginnen.</translation>
+    </message>
+    <message>
+        <source>The printout could not be finished.</source>
+        <translation>Der Ausdruck konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Printing could not begin: the printer or the output file is not available.</source>
+        <translation>Der Druck konnte nicht beginnen: Der Drucker oder die Ausgabedatei ist nicht verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::RecordRow</name>
+    <message>
+        <source>The query gave no column named %1.</source>
+        <translation>Die Abfrage lieferte keine Spalte namens %1.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ReportBuilder</name>
+    <message>
+        <source>Business Mission Statement</source>
+        <translation>Leitbild des Unternehmens</translation>
+    </message>
+    <message>
+        <source>Business Type</source>
+        <translation>Unternehmensart</translation>
+    </message>
+    <message>
+        <source>Business Short Term Goals</source>
+        <translation>Kurzfristige Ziele des Unternehmens</translation>
+    </message>
+    <message>
+        <source>Business Long Term Goals</source>
+        <translation>Langfristige Ziele des Unternehmens</translation>
+    </message>
+    <message>
+        <source>General Business Information</source>
+        <translation>Allgemeine Unternehmensangaben</translation>
+    </message>
+    <message>
+        <source>Business Employee Information</source>
+        <translation>Mitarbeiter des Unternehmens</translation>
+    </message>
+    <message>
+        <source>Financial Plan</source>
+        <translation>Finanzplan</translation>
+    </message>
+    <message>
+        <source>Year %1: revenue %2, net income %3, cash at the year&apos;s end %4</source>
+        <translation>Jahr %1: Umsatz %2, Nettoergebnis %3, liquide Mittel am Jahresende %4</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ReportWindow</name>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>documents::SelectTemplateWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>Vorlage auswählen</translation>
+    </message>
+    <message>
+        <source>Nothing Selected Try Again</source>
+        <translation>Nichts ausgewählt – bitte erneut versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TemplateMerge</name>
+    <message>
+        <source>Report: %1</source>
+        <translation>Bericht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TemplateStore</name>
+    <message>
+        <source>There is no template named &quot;%1&quot;.</source>
+        <translation>Es gibt keine Vorlage namens „%1“.</translation>
+    </message>
+    <message>
+        <source>No template is open.</source>
+        <translation>Es ist keine Vorlage geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TextDocumentWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als PD&amp;F speichern...</translation>
+    </message>
+</context>
+<context>
     <name>plan::Decimal</name>
     <message>
         <source>A value of the plan is too large to be computed.</source>

@@ -341,6 +341,377 @@ El navegador de recursos, que contiene una copia, no ha podido iniciarse. %2</tr
     </message>
 </context>
 <context>
+    <name>documents::ArticlesWindow</name>
+    <message>
+        <source>Report Article Of Corporation</source>
+        <translation>Informe – Escritura de constitución</translation>
+    </message>
+    <message>
+        <source>1 field has no value: %1. They stay in the text as written, highlighted.</source>
+        <translation>1 campo no tiene valor: %1. Se queda en el texto tal como está escrito, resaltado.</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Save as D&amp;ocument...</source>
+        <translation>Guardar como d&amp;ocumento...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copiar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Save as Document</source>
+        <translation>Guardar como documento</translation>
+    </message>
+    <message>
+        <source>OpenDocument text (*.odt)</source>
+        <translation>Texto OpenDocument (*.odt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields have no value: %1. They stay in the text as written, highlighted.</source>
+        <translation>
+            <numerusform>%n campo no tiene valor: %1. Se queda en el texto tal como está escrito, resaltado.</numerusform>
+            <numerusform>%n campos no tienen valor: %1. Se quedan en el texto tal como están escritos, resaltados.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::BusinessReport</name>
+    <message>
+        <source>Business report, %1</source>
+        <translation>Informe de la empresa, %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::EditorWindow</name>
+    <message>
+        <source>Merge fields</source>
+        <translation>Campos de combinación</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation>Texto de la plantilla</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Field names the merge does not know</source>
+        <translation>Nombres de campo que la combinación no conoce</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Editor: %1</source>
+        <translation>Editor: %1</translation>
+    </message>
+    <message>
+        <source>The template %1 has changes that are not saved. Save them?</source>
+        <translation>La plantilla %1 tiene cambios sin guardar. ¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <source>... and %1 more names that are not merge fields.</source>
+        <translation>... y %1 nombres más que no son campos de combinación.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::FieldCheck</name>
+    <message>
+        <source>Line %1: %2: did you mean %3?</source>
+        <translation>Línea %1: %2: ¿quería decir %3?</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is not a merge field.</source>
+        <translation>Línea %1: %2 no es un campo de combinación.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::LVPrint</name>
+    <message>
+        <source>There is no list to print.</source>
+        <translation>No hay ninguna lista que imprimir.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ListPrinter</name>
+    <message>
+        <source>ListView Control Sample Printout</source>
+        <translation>Impresión de la lista</translation>
+    </message>
+    <message>
+        <source>PAGE %1</source>
+        <translation>PÁGINA %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::OpenDocument</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>No se ha podido escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>the document could not be made.</source>
+        <translation>no se ha podido crear el documento.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::PageProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1: 1 page done.</source>
+        <translation>%1: 1 página hecha.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln pages done.</source>
+        <translation>
+            <numerusform>%1: %Ln página hecha.</numerusform>
+            <numerusform>%1: %Ln páginas hechas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintOutput</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: it may only be read.</source>
+        <translation>No se ha podido escribir el archivo %1: solo se puede leer.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>No se ha podido escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 reported an error.</source>
+        <translation>La impresora %1 ha notificado un error.</translation>
+    </message>
+    <message>
+        <source>The print job was aborted.</source>
+        <translation>El trabajo de impresión se ha interrumpido.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. The file %2 was not written.</source>
+        <translation>La impresión se ha detenido tras la página %1, como se pidió. No se ha escrito el archivo %2.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. Nothing was printed.</source>
+        <translation>La impresión se ha detenido tras la página %1, como se pidió. No se ha impreso nada.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. The pages made until then went to the printer %2; the rest was not printed.</source>
+        <translation>La impresión se ha detenido tras la página %1, como se pidió. Las páginas hechas hasta entonces se enviaron a la impresora %2; el resto no se ha impreso.</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
+    <message>
+        <source>Preparing the preview</source>
+        <translation>Preparando la vista previa</translation>
+    </message>
+    <message>
+        <source>The preview was stopped after page %1, as asked. Nothing was printed.</source>
+        <translation>La vista previa se ha detenido tras la página %1, como se pidió. No se ha impreso nada.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Save Printout as PDF</source>
+        <translation>Guardar la impresión como PDF</translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintPreviewDialog</name>
+    <message>
+        <source>Print Preview: %1</source>
+        <translation>Vista previa de impresión: %1</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 página</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pages</source>
+        <translation>
+            <numerusform>%Ln página</numerusform>
+            <numerusform>%Ln páginas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintSurface</name>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>La impresora no ha podido empezar una página nueva.</translation>
+    </message>
+    <message>
+        <source>The printout could not be finished.</source>
+        <translation>No se ha podido terminar la impresión.</translation>
+    </message>
+    <message>
+        <source>Printing could not begin: the printer or the output file is not available.</source>
+        <translation>No se ha podido empezar a imprimir: la impresora o el archivo de salida no están disponibles.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::RecordRow</name>
+    <message>
+        <source>The query gave no column named %1.</source>
+        <translation>La consulta no ha devuelto ninguna columna llamada %1.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ReportBuilder</name>
+    <message>
+        <source>Business Mission Statement</source>
+        <translation>Declaración de misión de la empresa</translation>
+    </message>
+    <message>
+        <source>Business Type</source>
+        <translation>Tipo de empresa</translation>
+    </message>
+    <message>
+        <source>Business Short Term Goals</source>
+        <translation>Objetivos a corto plazo de la empresa</translation>
+    </message>
+    <message>
+        <source>Business Long Term Goals</source>
+        <translation>Objetivos a largo plazo de la empresa</translation>
+    </message>
+    <message>
+        <source>General Business Information</source>
+        <translation>Información general de la empresa</translation>
+    </message>
+    <message>
+        <source>Business Employee Information</source>
+        <translation>Empleados de la empresa</translation>
+    </message>
+    <message>
+        <source>Financial Plan</source>
+        <translation>Plan financiero</translation>
+    </message>
+    <message>
+        <source>Year %1: revenue %2, net income %3, cash at the year&apos;s end %4</source>
+        <translation>Año %1: ingresos %2, resultado neto %3, efectivo a final de año %4</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ReportWindow</name>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>documents::SelectTemplateWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation>Plantillas</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>Seleccionar plantilla</translation>
+    </message>
+    <message>
+        <source>Nothing Selected Try Again</source>
+        <translation>No se ha seleccionado nada; inténtelo de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TemplateMerge</name>
+    <message>
+        <source>Report: %1</source>
+        <translation>Informe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TemplateStore</name>
+    <message>
+        <source>There is no template named &quot;%1&quot;.</source>
+        <translation>No hay ninguna plantilla llamada «%1».</translation>
+    </message>
+    <message>
+        <source>No template is open.</source>
+        <translation>No hay ninguna plantilla abierta.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TextDocumentWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF...</translation>
+    </message>
+</context>
+<context>
     <name>plan::Decimal</name>
     <message>
         <source>A value of the plan is too large to be computed.</source>

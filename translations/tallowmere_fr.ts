@@ -341,6 +341,377 @@ Le navigateur de ressources, qui en contient une copie, n&apos;a pas pu démarre
     </message>
 </context>
 <context>
+    <name>documents::ArticlesWindow</name>
+    <message>
+        <source>Report Article Of Corporation</source>
+        <translation>Rapport – Statuts de la société</translation>
+    </message>
+    <message>
+        <source>1 field has no value: %1. They stay in the text as written, highlighted.</source>
+        <translation>1 champ n&apos;a pas de valeur : %1. Il reste dans le texte tel qu&apos;il est écrit, surligné.</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Save as D&amp;ocument...</source>
+        <translation>Enregistrer comme d&amp;ocument...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Tout copier</translation>
+    </message>
+    <message>
+        <source>Save as Document</source>
+        <translation>Enregistrer comme document</translation>
+    </message>
+    <message>
+        <source>OpenDocument text (*.odt)</source>
+        <translation>Texte OpenDocument (*.odt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields have no value: %1. They stay in the text as written, highlighted.</source>
+        <translation>
+            <numerusform>%n champ n&apos;a pas de valeur : %1. Il reste dans le texte tel qu&apos;il est écrit, surligné.</numerusform>
+            <numerusform>%n champs n&apos;ont pas de valeur : %1. Ils restent dans le texte tels qu&apos;ils sont écrits, surlignés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::BusinessReport</name>
+    <message>
+        <source>Business report, %1</source>
+        <translation>Rapport d&apos;entreprise, %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::EditorWindow</name>
+    <message>
+        <source>Merge fields</source>
+        <translation>Champs de fusion</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation>Texte du modèle</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Field names the merge does not know</source>
+        <translation>Noms de champ que la fusion ne connaît pas</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Éditeur</translation>
+    </message>
+    <message>
+        <source>Editor: %1</source>
+        <translation>Éditeur : %1</translation>
+    </message>
+    <message>
+        <source>The template %1 has changes that are not saved. Save them?</source>
+        <translation>Le modèle %1 contient des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>... and %1 more names that are not merge fields.</source>
+        <translation>... et %1 autres noms qui ne sont pas des champs de fusion.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::FieldCheck</name>
+    <message>
+        <source>Line %1: %2: did you mean %3?</source>
+        <translation>Ligne %1 : %2 : vouliez-vous dire %3 ?</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is not a merge field.</source>
+        <translation>Ligne %1 : %2 n&apos;est pas un champ de fusion.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::LVPrint</name>
+    <message>
+        <source>There is no list to print.</source>
+        <translation>Il n&apos;y a aucune liste à imprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ListPrinter</name>
+    <message>
+        <source>ListView Control Sample Printout</source>
+        <translation>Impression de la liste</translation>
+    </message>
+    <message>
+        <source>PAGE %1</source>
+        <translation>PAGE %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::OpenDocument</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>the document could not be made.</source>
+        <translation>le document n&apos;a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::PageProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1: 1 page done.</source>
+        <translation>%1 : 1 page terminée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln pages done.</source>
+        <translation>
+            <numerusform>%1 : %Ln page terminée.</numerusform>
+            <numerusform>%1 : %Ln pages terminées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintOutput</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: it may only be read.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit : il est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 reported an error.</source>
+        <translation>L&apos;imprimante %1 a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>The print job was aborted.</source>
+        <translation>La tâche d&apos;impression a été interrompue.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. The file %2 was not written.</source>
+        <translation>L&apos;impression a été arrêtée après la page %1, comme demandé. Le fichier %2 n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. Nothing was printed.</source>
+        <translation>L&apos;impression a été arrêtée après la page %1, comme demandé. Rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>Printing was stopped after page %1, as asked. The pages made until then went to the printer %2; the rest was not printed.</source>
+        <translation>L&apos;impression a été arrêtée après la page %1, comme demandé. Les pages produites jusque-là ont été envoyées à l&apos;imprimante %2 ; le reste n&apos;a pas été imprimé.</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Preparing the preview</source>
+        <translation>Préparation de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>The preview was stopped after page %1, as asked. Nothing was printed.</source>
+        <translation>L&apos;aperçu a été arrêté après la page %1, comme demandé. Rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Save Printout as PDF</source>
+        <translation>Enregistrer l&apos;impression en PDF</translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintPreviewDialog</name>
+    <message>
+        <source>Print Preview: %1</source>
+        <translation>Aperçu avant impression : %1</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 page</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pages</source>
+        <translation>
+            <numerusform>%Ln page</numerusform>
+            <numerusform>%Ln pages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>documents::PrintSurface</name>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu commencer une nouvelle page.</translation>
+    </message>
+    <message>
+        <source>The printout could not be finished.</source>
+        <translation>L&apos;impression n&apos;a pas pu être terminée.</translation>
+    </message>
+    <message>
+        <source>Printing could not begin: the printer or the output file is not available.</source>
+        <translation>L&apos;impression n&apos;a pas pu commencer : l&apos;imprimante ou le fichier de sortie n&apos;est pas disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::RecordRow</name>
+    <message>
+        <source>The query gave no column named %1.</source>
+        <translation>La requête n&apos;a renvoyé aucune colonne nommée %1.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ReportBuilder</name>
+    <message>
+        <source>Business Mission Statement</source>
+        <translation>Énoncé de mission de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Business Type</source>
+        <translation>Type d&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Business Short Term Goals</source>
+        <translation>Objectifs à court terme de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Business Long Term Goals</source>
+        <translation>Objectifs à long terme de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>General Business Information</source>
+        <translation>Informations générales sur l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Business Employee Information</source>
+        <translation>Employés de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Financial Plan</source>
+        <translation>Plan financier</translation>
+    </message>
+    <message>
+        <source>Year %1: revenue %2, net income %3, cash at the year&apos;s end %4</source>
+        <translation>Année %1 : chiffre d&apos;affaires %2, résultat net %3, trésorerie en fin d&apos;année %4</translation>
+    </message>
+</context>
+<context>
+    <name>documents::ReportWindow</name>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>documents::SelectTemplateWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation>Modèles</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>Choisir un modèle</translation>
+    </message>
+    <message>
+        <source>Nothing Selected Try Again</source>
+        <translation>Aucune sélection, réessayez</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TemplateMerge</name>
+    <message>
+        <source>Report: %1</source>
+        <translation>Rapport : %1</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TemplateStore</name>
+    <message>
+        <source>There is no template named &quot;%1&quot;.</source>
+        <translation>Aucun modèle ne porte le nom « %1 ».</translation>
+    </message>
+    <message>
+        <source>No template is open.</source>
+        <translation>Aucun modèle n&apos;est ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>documents::TextDocumentWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+</context>
+<context>
     <name>plan::Decimal</name>
     <message>
         <source>A value of the plan is too large to be computed.</source>

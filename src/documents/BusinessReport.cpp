@@ -9,6 +9,8 @@
 #include "plan/PlanStore.h"
 #include "plan/Statements.h"
 
+#include <QCoreApplication>
+
 namespace documents {
 
 namespace {
@@ -52,7 +54,8 @@ QString businessReportTitle(const QString &businessName, const QDate &date)
         name = name.first(cut).trimmed() + QChar(0x2026);
     }
     const QString day = date.toString(Qt::ISODate);
-    return name.isEmpty() ? QStringLiteral("Business report, %1").arg(day) : QStringLiteral("%1, %2").arg(name, day);
+    return name.isEmpty() ? QCoreApplication::translate("documents::BusinessReport", "Business report, %1").arg(day)
+                          : QStringLiteral("%1, %2").arg(name, day);
 }
 
 } // namespace documents

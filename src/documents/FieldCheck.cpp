@@ -2,6 +2,7 @@
 
 #include "documents/MergeFields.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -109,10 +110,13 @@ QString describe(const UnknownField &field)
     const QString name = field.written.size() <= Shown
                              ? field.written
                              : field.written.first(Shown - 21) + QChar(0x2026) + field.written.last(20);
-    const QString where = QStringLiteral("Line %1: %2").arg(field.line).arg(name);
     if (field.suggestion)
-        return where + QStringLiteral(": did you mean %1?").arg(*field.suggestion);
-    return where + QStringLiteral(" is not a merge field.");
+        return QCoreApplication::translate("documents::FieldCheck", "Line %1: %2: did you mean %3?")
+            .arg(field.line)
+            .arg(name, *field.suggestion);
+    return QCoreApplication::translate("documents::FieldCheck", "Line %1: %2 is not a merge field.")
+        .arg(field.line)
+        .arg(name);
 }
 
 } // namespace documents

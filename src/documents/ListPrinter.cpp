@@ -3,6 +3,7 @@
 #include "db/TextConventions.h"
 #include "documents/PrintSurface.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -42,6 +43,11 @@ double pointSize(const QFont &font)
 }
 
 } // namespace
+
+QString ListPrinter::defaultTitle()
+{
+    return QCoreApplication::translate("documents::ListPrinter", "ListView Control Sample Printout");
+}
 
 bool ListPrinter::printList(const ListSource &list, PrintDestination &destination)
 {
@@ -168,7 +174,7 @@ void ListPrinter::printPageHeader()
     m_output->setTextColor(pageHeaderColor);
     m_output->drawText(m_leftMargin, dateTop, QLocale().toString(date, QLocale::LongFormat));
     m_output->drawText(m_output->pageWidth() - m_leftMargin - pageNumberReserve, dateTop,
-                       QStringLiteral("PAGE ") + QString::number(m_pageNumber));
+                       QCoreApplication::translate("documents::ListPrinter", "PAGE %1").arg(m_pageNumber));
 
     QFont font = m_output->font();
     const double size = pointSize(font);

@@ -60,9 +60,10 @@ public:
 class ListPrinter
 {
 public:
-    static inline const QString defaultTitle = QStringLiteral("ListView Control Sample Printout");
+    // The title of a list printed without one of its own, in the user's language.
+    static QString defaultTitle();
 
-    QString reportTitle = defaultTitle;
+    QString reportTitle = defaultTitle();
     // The date in the page header; a null date prints today's.
     QDate printDate;
     // Told after every page; a long list can be stopped between two pages.

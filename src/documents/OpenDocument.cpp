@@ -4,6 +4,7 @@
 #include "documents/PrintError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -14,8 +15,8 @@ namespace documents {
 void saveOpenDocument(const QString &text, const QString &fileName)
 {
     const auto failure = [&](const QString &reason) {
-        return PrintError(
-            QStringLiteral("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(fileName), reason));
+        return PrintError(QCoreApplication::translate("documents::OpenDocument", "The file %1 could not be written: %2")
+                              .arg(QDir::toNativeSeparators(fileName), reason));
     };
     QTextDocument document;
     document.setPlainText(withDisplayLineBreaks(text));
@@ -25,7 +26,7 @@ void saveOpenDocument(const QString &text, const QString &fileName)
     package.open(QIODevice::WriteOnly);
     QTextDocumentWriter writer(&package, QByteArrayLiteral("odf"));
     if (!writer.write(&document))
-        throw failure(QStringLiteral("the document could not be made."));
+        throw failure(QCoreApplication::translate("documents::OpenDocument", "the document could not be made."));
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(package.data()) != package.data().size() || !file.commit())

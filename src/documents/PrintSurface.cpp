@@ -2,6 +2,7 @@
 
 #include "documents/PrintError.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 
@@ -94,7 +95,8 @@ void PainterSurface::newPage()
 {
     beginIfNeeded();
     if (!m_device.newPage())
-        throw PrintError(QStringLiteral("The printer could not start a new page."));
+        throw PrintError(
+            QCoreApplication::translate("documents::PrintSurface", "The printer could not start a new page."));
     ++m_pageCount;
 }
 
@@ -102,7 +104,7 @@ void PainterSurface::endDocument()
 {
     beginIfNeeded();
     if (!m_painter.end())
-        throw PrintError(QStringLiteral("The printout could not be finished."));
+        throw PrintError(QCoreApplication::translate("documents::PrintSurface", "The printout could not be finished."));
 }
 
 void PainterSurface::beginIfNeeded()
@@ -110,7 +112,8 @@ void PainterSurface::beginIfNeeded()
     if (m_painter.isActive())
         return;
     if (!m_painter.begin(&m_device))
-        throw PrintError(QStringLiteral("Printing could not begin: the printer or the output file is not available."));
+        throw PrintError(QCoreApplication::translate(
+            "documents::PrintSurface", "Printing could not begin: the printer or the output file is not available."));
     m_painter.setFont(m_font);
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_pageCount = 1;

@@ -3,6 +3,8 @@
 #include "db/DbError.h"
 #include "db/Recordset.h"
 
+#include <QCoreApplication>
+
 namespace documents {
 
 RecordRow::RecordRow(const db::Recordset &recordset, int row)
@@ -15,7 +17,8 @@ QVariant RecordRow::operator[](const QString &column) const
 {
     const int index = m_recordset.columnIndex(column);
     if (index < 0)
-        throw db::DbError(QStringLiteral("The query gave no column named %1.").arg(column));
+        throw db::DbError(
+            QCoreApplication::translate("documents::RecordRow", "The query gave no column named %1.").arg(column));
     return m_recordset.valueAt(m_row, index);
 }
 

@@ -7,6 +7,8 @@
 #include "plan/ui/KeyFiguresText.h"
 #include "plan/ui/PlanText.h"
 
+#include <QCoreApplication>
+
 namespace documents {
 
 namespace {
@@ -20,14 +22,14 @@ QString ReportBuilder::build(const ReportQueries &queries, const plan::Statement
 {
     ReportBuilder builder;
     builder.appendGeneralInformation(*queries.business);
-    builder.appendFirstRowSection(QStringLiteral("Business Mission Statement"), *queries.missionStatements,
-                                  db::tables::BusinessPurpose::Purpose);
-    builder.appendFirstRowSection(QStringLiteral("Business Type"), *queries.businessTypes,
-                                  db::tables::BusinessType::Type);
-    builder.appendListSection(QStringLiteral("Business Short Term Goals"), *queries.shortTermGoals,
-                              db::tables::ShortTermGoal::Goal);
-    builder.appendListSection(QStringLiteral("Business Long Term Goals"), *queries.longTermGoals,
-                              db::tables::LongTermGoal::Goal);
+    builder.appendFirstRowSection(QCoreApplication::translate("documents::ReportBuilder", "Business Mission Statement"),
+                                  *queries.missionStatements, db::tables::BusinessPurpose::Purpose);
+    builder.appendFirstRowSection(QCoreApplication::translate("documents::ReportBuilder", "Business Type"),
+                                  *queries.businessTypes, db::tables::BusinessType::Type);
+    builder.appendListSection(QCoreApplication::translate("documents::ReportBuilder", "Business Short Term Goals"),
+                              *queries.shortTermGoals, db::tables::ShortTermGoal::Goal);
+    builder.appendListSection(QCoreApplication::translate("documents::ReportBuilder", "Business Long Term Goals"),
+                              *queries.longTermGoals, db::tables::LongTermGoal::Goal);
     builder.appendEmployees(*queries.employees);
     if (planStatements)
         builder.appendFinancialPlan(*planStatements);
@@ -36,7 +38,8 @@ QString ReportBuilder::build(const ReportQueries &queries, const plan::Statement
 
 void ReportBuilder::appendGeneralInformation(const db::Recordset &business)
 {
-    m_text += u"\r\n\tGeneral Business Information\r\n";
+    m_text += u"\r\n\t" % QCoreApplication::translate("documents::ReportBuilder", "General Business Information")
+              % u"\r\n";
     if (!hasRows(business))
         return;
     namespace column = db::tables::BusinessInformation;
@@ -74,7 +77,7 @@ void ReportBuilder::appendEmployees(const db::Recordset &employees)
 {
     if (!hasRows(employees))
         return;
-    appendHeading(QStringLiteral("Business Employee Information"));
+    appendHeading(QCoreApplication::translate("documents::ReportBuilder", "Business Employee Information"));
     namespace column = db::tables::BusinessEmployees;
     for (int i = 0; i < employees.recordCount(); ++i) {
         const RecordRow row(employees, i);
@@ -89,7 +92,7 @@ void ReportBuilder::appendEmployees(const db::Recordset &employees)
 void ReportBuilder::appendFinancialPlan(const plan::Statements &statements)
 {
     using plan::ui::shownAmount;
-    appendHeading(QStringLiteral("Financial Plan"));
+    appendHeading(QCoreApplication::translate("documents::ReportBuilder", "Financial Plan"));
     QStringList lines = plan::ui::keyFigureLines(statements);
     if (const QString warning = plan::ui::cashWarning(statements); !warning.isEmpty())
         lines << warning;
@@ -99,7 +102,8 @@ void ReportBuilder::appendFinancialPlan(const plan::Statements &statements)
         const auto total = [year](const plan::Statement &statement, int line) {
             return shownAmount(statement.line(line).years.at(static_cast<size_t>(year)));
         };
-        lines << QStringLiteral("Year %1: revenue %2, net income %3, cash at the year's end %4")
+        lines << QCoreApplication::translate("documents::ReportBuilder",
+                                             "Year %1: revenue %2, net income %3, cash at the year's end %4")
                      .arg(year + 1)
                      .arg(total(pnl, plan::ProfitAndLoss::Revenue), total(pnl, plan::ProfitAndLoss::NetIncome),
                           total(cash, plan::CashFlow::CashAtEndOfMonth));

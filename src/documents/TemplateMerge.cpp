@@ -2,6 +2,7 @@
 
 #include "documents/MergeFields.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -111,7 +112,8 @@ MergedDocument mergeTemplate(const MergeInputs &inputs)
     MergedDocument merged;
     if (!inputs.templateRow)
         return merged;
-    merged.caption = u"Report: " + inputs.templateRow->reportName.toString();
+    merged.caption = QCoreApplication::translate("documents::TemplateMerge", "Report: %1")
+                         .arg(inputs.templateRow->reportName.toString());
     if (!inputs.templateRow->info.isValid())
         return merged;
 

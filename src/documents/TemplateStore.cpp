@@ -4,6 +4,8 @@
 #include "db/ProgramFolder.h"
 #include "db/schema/SchemaTables.h"
 
+#include <QCoreApplication>
+
 namespace documents {
 
 void TemplateStore::open(const QString &name)
@@ -16,7 +18,9 @@ void TemplateStore::open(const QString &name)
         row->open(QStringLiteral("select * from [ARTICLESOFINCORPORATION] where ReportName = ?"), m_connection,
                   db::CursorType::Static, db::LockType::Optimistic, {name});
         if (row->eof())
-            throw db::DbError(QStringLiteral("There is no template named \"%1\".").arg(name));
+            throw db::DbError(
+                QCoreApplication::translate("documents::TemplateStore", "There is no template named \"%1\".")
+                    .arg(name));
     } catch (...) {
         m_connection.close();
         throw;
@@ -41,7 +45,7 @@ QString TemplateStore::text() const
 void TemplateStore::save(const QString &text)
 {
     if (!m_row)
-        throw db::DbError(QStringLiteral("No template is open."));
+        throw db::DbError(QCoreApplication::translate("documents::TemplateStore", "No template is open."));
     m_row->setValue(db::tables::Templates::Info, text);
     m_row->update();
 }

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -29,7 +30,11 @@ namespace {
 
 namespace Layout = ArticlesWindowLayout;
 
-const QString DesignCaption = QStringLiteral("Report Article Of Corporation");
+// The caption before a document is shown.
+QString designCaption()
+{
+    return QCoreApplication::translate("documents::ArticlesWindow", "Report Article Of Corporation");
+}
 
 // Soft yellow, as a highlighter pen leaves it: readable under any text colour.
 const QColor FieldWithoutValueColour(255, 230, 120);
@@ -38,20 +43,27 @@ QString fieldsWithoutValueNotice(const QStringList &fields)
 {
     if (fields.isEmpty())
         return {};
-    const QString count
-        = fields.size() == 1 ? QStringLiteral("1 field has") : QStringLiteral("%1 fields have").arg(fields.size());
-    return QStringLiteral("%1 no value: %2. They stay in the text as written, highlighted.")
-        .arg(count, fields.join(QStringLiteral(", ")));
+    // English, written in the code, has its singular apart; the other languages take
+    // their plural forms from the count.
+    const int count = static_cast<int>(fields.size());
+    const QString notice
+        = count == 1 ? QCoreApplication::translate(
+              "documents::ArticlesWindow", "1 field has no value: %1. They stay in the text as written, highlighted.")
+                     : QCoreApplication::translate("documents::ArticlesWindow",
+                                                   "%n fields have no value: %1. They stay in the text as written, "
+                                                   "highlighted.",
+                                                   nullptr, count);
+    return notice.arg(fields.join(QStringLiteral(", ")));
 }
 
 } // namespace
 
 ArticlesWindow::ArticlesWindow(QWidget *parent)
     : TextDocumentWindow(parent)
-    , m_text(ui::makeTextBox(client(), "Text1", QStringLiteral("Document"), Layout::Text1))
+    , m_text(ui::makeTextBox(client(), "Text1", tr("Document"), Layout::Text1))
 {
     setObjectName(QStringLiteral("rptArticlesOfCorporation"));
-    setWindowTitle(DesignCaption);
+    setWindowTitle(designCaption());
     setClientSizeTwips(Layout::Client);
     client()->setMinimumSize(ui::twipsSize({Layout::Text1.left + Layout::SmallestText.width + Layout::RightMargin,
                                             Layout::Text1.top + Layout::SmallestText.height + Layout::BottomMargin}));
@@ -59,11 +71,11 @@ ArticlesWindow::ArticlesWindow(QWidget *parent)
     setDocumentBox(m_text);
     watchForLongLines(m_text);
 
-    QAction *save = fileMenu()->addAction(QStringLiteral("Save as D&ocument..."));
+    QAction *save = fileMenu()->addAction(tr("Save as D&ocument..."));
     save->setObjectName(QStringLiteral("mnuSaveAsDocument"));
     connect(save, &QAction::triggered, this, &ArticlesWindow::saveAsDocument);
     fileMenu()->addSeparator();
-    QAction *copy = fileMenu()->addAction(QStringLiteral("Copy &All"));
+    QAction *copy = fileMenu()->addAction(tr("Copy &All"));
     copy->setObjectName(QStringLiteral("mnuCopyAll"));
     connect(copy, &QAction::triggered, this, &ArticlesWindow::copyAll);
 }
@@ -81,7 +93,7 @@ void ArticlesWindow::showTemplate(const QString &reportName, qint64 businessInfo
 void ArticlesWindow::formLoad()
 {
     const MergedDocument document = mergeTemplate(loadMergeInputs(m_reportName, m_businessInformationId));
-    setWindowTitle(document.caption.value_or(DesignCaption));
+    setWindowTitle(document.caption.value_or(designCaption()));
     const QString text = withDisplayLineBreaks(document.text);
     fitWrappingToText(m_text, text);
     m_text->setPlainText(text);
@@ -92,7 +104,7 @@ void ArticlesWindow::formLoad()
 
 void ArticlesWindow::formUnload()
 {
-    setWindowTitle(DesignCaption);
+    setWindowTitle(designCaption());
     m_text->clear();
     m_text->setExtraSelections({});
     m_fieldsWithoutValue.clear();
@@ -136,8 +148,7 @@ void ArticlesWindow::markFieldsWithoutValue()
 
 void ArticlesWindow::saveAsDocument()
 {
-    QString fileName = ui::Dialogs::saveFileName(this, QStringLiteral("Save as Document"),
-                                                 QStringLiteral("OpenDocument text (*.odt)"),
+    QString fileName = ui::Dialogs::saveFileName(this, tr("Save as Document"), tr("OpenDocument text (*.odt)"),
                                                  PrintOutput::fileNameFor(documentName(), QStringLiteral("odt")));
     if (fileName.isEmpty())
         return;

@@ -32,17 +32,17 @@ constexpr qsizetype MostFieldsListed = 500;
 
 EditorWindow::EditorWindow(QWidget *parent)
     : ui::Window(parent)
-    , m_fields(ui::makeList(this, "List1", QStringLiteral("Merge fields"), Layout::List1))
-    , m_insert(ui::makeButton(this, "CmdInsert", QStringLiteral("Insert"), Layout::CmdInsert))
-    , m_text(ui::makeTextBox(this, "Text1", QStringLiteral("Template text"), Layout::Text1))
-    , m_exit(ui::makeButton(this, "CmdExit", QStringLiteral("Exit"), Layout::CmdExit))
-    , m_save(ui::makeButton(this, "CmdSave", QStringLiteral("Save"), Layout::CmdSave))
-    , m_fieldCheck(ui::makeList(this, "lstFieldCheck", QStringLiteral("Field names the merge does not know"),
-                                Layout::LstFieldCheck))
+    , m_fields(ui::makeList(this, "List1", tr("Merge fields"), Layout::List1))
+    , m_insert(ui::makeButton(this, "CmdInsert", tr("Insert"), Layout::CmdInsert))
+    , m_text(ui::makeTextBox(this, "Text1", tr("Template text"), Layout::Text1))
+    , m_exit(ui::makeButton(this, "CmdExit", tr("Exit"), Layout::CmdExit))
+    , m_save(ui::makeButton(this, "CmdSave", tr("Save"), Layout::CmdSave))
+    , m_fieldCheck(
+          ui::makeList(this, "lstFieldCheck", tr("Field names the merge does not know"), Layout::LstFieldCheck))
     , m_checkTimer(new QTimer(this))
 {
-    setObjectName(QStringLiteral("Editor"));
-    setWindowTitle(QStringLiteral("Editor"));
+    setObjectName(tr("Editor"));
+    setWindowTitle(tr("Editor"));
     ui::setClientSize(this, Layout::Client);
     // Long field names share their starts ("REGISTEREDAGENT...") and differ at their
     // ends: the narrow list keeps both and cuts the middle (the tool tip has it whole).
@@ -79,7 +79,7 @@ void EditorWindow::formLoad()
 {
     try {
         m_template.open(m_fileName);
-        setWindowTitle(QStringLiteral("Editor: %1").arg(m_fileName));
+        setWindowTitle(tr("Editor: %1").arg(m_fileName));
         const QString text = withDisplayLineBreaks(m_template.text());
         fitWrappingToText(m_text, text);
         m_text->setPlainText(text);
@@ -98,7 +98,7 @@ void EditorWindow::formLoad()
 void EditorWindow::formUnload()
 {
     m_template.close();
-    setWindowTitle(QStringLiteral("Editor"));
+    setWindowTitle(tr("Editor"));
     m_text->clear();
     m_checkTimer->stop(); // clearing the text started it
     m_text->setExtraSelections({});
@@ -111,9 +111,8 @@ bool EditorWindow::queryClose()
 {
     if (ui::heldText(m_text) == m_savedText)
         return true;
-    switch (ui::Dialogs::ask(
-        this, QStringLiteral("The template %1 has changes that are not saved. Save them?").arg(m_fileName),
-        ui::Dialogs::Buttons::SaveDiscardCancel)) {
+    switch (ui::Dialogs::ask(this, tr("The template %1 has changes that are not saved. Save them?").arg(m_fileName),
+                             ui::Dialogs::Buttons::SaveDiscardCancel)) {
     case ui::Dialogs::Answer::Save: return saveTemplate();
     case ui::Dialogs::Answer::Discard: return true;
     default: return false;
@@ -173,8 +172,7 @@ void EditorWindow::checkFieldNames()
     m_text->setExtraSelections(marks);
     const qsizetype unlisted = check.total - qsizetype(check.fields.size());
     if (unlisted > 0)
-        new QListWidgetItem(QStringLiteral("... and %1 more names that are not merge fields.").arg(unlisted),
-                            m_fieldCheck);
+        new QListWidgetItem(tr("... and %1 more names that are not merge fields.").arg(unlisted), m_fieldCheck);
 }
 
 void EditorWindow::showUnknownField(QListWidgetItem *item)

@@ -3,12 +3,14 @@
 #include "documents/PrintError.h"
 #include "documents/ui/PrintOutput.h"
 
+#include <QCoreApplication>
+
 namespace documents {
 
 bool LVPrint::PrintList(QWidget *parent) const
 {
     if (!LV)
-        throw PrintError(QStringLiteral("There is no list to print."));
+        throw PrintError(QCoreApplication::translate("documents::LVPrint", "There is no list to print."));
     return PrintOutput::printList(parent, *LV, ReportTitle);
 }
 

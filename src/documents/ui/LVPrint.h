@@ -16,7 +16,7 @@ class LVPrint
 public:
     // A QTreeWidget, or any view with a header and a model.
     QAbstractItemView *LV = nullptr;
-    QString ReportTitle = ListPrinter::defaultTitle;
+    QString ReportTitle = ListPrinter::defaultTitle();
 
     // Shows a preview of the pages; when the user prints from it, the print dialog (or
     // the choice of a PDF file when there is no printer), then prints the list with

@@ -16,8 +16,9 @@ constexpr int ShowAfterMilliseconds = 400;
 } // namespace
 
 PageProgressDialog::PageProgressDialog(QWidget *parent, const QString &action)
-    : m_dialog(
-        std::make_unique<QProgressDialog>(action + QStringLiteral("..."), QStringLiteral("Cancel"), 0, Steps, parent))
+    : m_dialog(std::make_unique<QProgressDialog>(action + QStringLiteral("..."),
+                                                 QCoreApplication::translate("documents::PageProgressDialog", "Cancel"),
+                                                 0, Steps, parent))
     , m_action(action)
 {
     m_dialog->setObjectName(QStringLiteral("PrintProgress"));
@@ -39,9 +40,11 @@ PageProgress PageProgressDialog::callback()
 bool PageProgressDialog::pageDone(int pagesDone, double shareDone)
 {
     m_pagesDone = pagesDone;
-    m_dialog->setLabelText(pagesDone == 1
-                               ? QStringLiteral("%1: 1 page done.").arg(m_action)
-                               : QStringLiteral("%1: %2 pages done.").arg(m_action, QLocale().toString(pagesDone)));
+    m_dialog->setLabelText(
+        pagesDone == 1
+            ? QCoreApplication::translate("documents::PageProgressDialog", "%1: 1 page done.").arg(m_action)
+            : QCoreApplication::translate("documents::PageProgressDialog", "%1: %Ln pages done.", nullptr, pagesDone)
+                  .arg(m_action));
     m_dialog->setValue(std::clamp(int(shareDone * Steps), 0, Steps - 1));
     // Until the box shows, nothing blocks the window, so clicks and keys wait: they
     // could start a second printout from inside this one.

@@ -9,6 +9,7 @@
 #include "documents/ui/PrintPreviewDialog.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,7 +57,8 @@ QString withSuffix(QString fileName, const QString &suffix)
 
 bool askForPdfFile(QWidget *parent, QPrinter &printer, const QString &caption, const QString &startName = {})
 {
-    const QString fileName = ui::Dialogs::saveFileName(parent, caption, QStringLiteral("PDF files (*.pdf)"), startName);
+    const QString fileName = ui::Dialogs::saveFileName(
+        parent, caption, QCoreApplication::translate("documents::PrintOutput", "PDF files (*.pdf)"), startName);
     if (fileName.isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -79,14 +81,16 @@ public:
             return;
         const QFileInfo target(m_target);
         if (target.exists() && !target.isWritable())
-            throw PrintError(QStringLiteral("The file %1 could not be written: it may only be read.")
+            throw PrintError(QCoreApplication::translate("documents::PrintOutput",
+                                                         "The file %1 could not be written: it may only be read.")
                                  .arg(QDir::toNativeSeparators(m_target)));
         QTemporaryFile working(target.absolutePath() + QStringLiteral("/.") + target.fileName()
                                + QStringLiteral(".XXXXXX"));
         working.setAutoRemove(false);
         if (!working.open())
-            throw PrintError(QStringLiteral("The file %1 could not be written: %2")
-                                 .arg(QDir::toNativeSeparators(m_target), working.errorString()));
+            throw PrintError(
+                QCoreApplication::translate("documents::PrintOutput", "The file %1 could not be written: %2")
+                    .arg(QDir::toNativeSeparators(m_target), working.errorString()));
         m_working = working.fileName();
         m_printer.setOutputFileName(m_working);
     }
@@ -104,7 +108,7 @@ public:
             return;
         if (std::rename(QFile::encodeName(m_working).constData(), QFile::encodeName(m_target).constData()) != 0)
             throw PrintError(
-                QStringLiteral("The file %1 could not be written: %2")
+                QCoreApplication::translate("documents::PrintOutput", "The file %1 could not be written: %2")
                     .arg(QDir::toNativeSeparators(m_target), QString::fromLocal8Bit(std::strerror(errno))));
         m_working.clear();
     }
@@ -120,9 +124,10 @@ private:
 void checkPrinterState(const QPrinter &printer)
 {
     if (printer.printerState() == QPrinter::Error)
-        throw PrintError(QStringLiteral("The printer %1 reported an error.").arg(printer.printerName()));
+        throw PrintError(QCoreApplication::translate("documents::PrintOutput", "The printer %1 reported an error.")
+                             .arg(printer.printerName()));
     if (printer.printerState() == QPrinter::Aborted)
-        throw PrintError(QStringLiteral("The print job was aborted."));
+        throw PrintError(QCoreApplication::translate("documents::PrintOutput", "The print job was aborted."));
 }
 
 // Runs a printout; a failure is shown and gives false.
@@ -141,17 +146,27 @@ template <typename Steps> bool reportingFailures(QWidget *parent, Steps steps)
 // so far are handed over with the end of the document, and the person learns so.
 void reportStop(QWidget *parent, const QPrinter &printer, int pagesDone, const QString &pdfFile)
 {
-    const QString stopped = QStringLiteral("Printing was stopped after page %1, as asked.").arg(pagesDone);
     if (!pdfFile.isEmpty()) {
-        ui::Dialogs::message(
-            parent, stopped + QStringLiteral(" The file %1 was not written.").arg(QDir::toNativeSeparators(pdfFile)));
+        ui::Dialogs::message(parent,
+                             QCoreApplication::translate("documents::PrintOutput",
+                                                         "Printing was stopped after page %1, as asked. The file %2 "
+                                                         "was not written.")
+                                 .arg(pagesDone)
+                                 .arg(QDir::toNativeSeparators(pdfFile)));
     } else if (printer.printerState() == QPrinter::Aborted) {
-        ui::Dialogs::message(parent, stopped + QStringLiteral(" Nothing was printed."));
+        ui::Dialogs::message(parent,
+                             QCoreApplication::translate("documents::PrintOutput",
+                                                         "Printing was stopped after page %1, as asked. Nothing was "
+                                                         "printed.")
+                                 .arg(pagesDone));
     } else {
-        ui::Dialogs::message(parent, stopped
-                                         + QStringLiteral(" The pages made until then went to the printer %1; the "
-                                                          "rest was not printed.")
-                                               .arg(printer.printerName()));
+        ui::Dialogs::message(parent,
+                             QCoreApplication::translate("documents::PrintOutput",
+                                                         "Printing was stopped after page %1, as asked. The pages "
+                                                         "made until then went to the printer %2; the rest "
+                                                         "was not printed.")
+                                 .arg(pagesDone)
+                                 .arg(printer.printerName()));
     }
 }
 
@@ -160,7 +175,7 @@ bool produce(QWidget *parent, QPrinter &printer, const Printout &printout)
 {
     return reportingFailures(parent, [&] {
         PdfInPlace pdf(printer);
-        PageProgressDialog progress(parent, QStringLiteral("Printing"));
+        PageProgressDialog progress(parent, QCoreApplication::translate("documents::PrintOutput", "Printing"));
         const PageProgress pageDone = progress.callback();
         // The job is aborted while it is still open, before the printout ends it.
         const auto abortWhenStopped = [&](int pages, double share) {
@@ -186,7 +201,8 @@ bool previewPrintout(QWidget *parent, QPrinter &printer, const Printout &printou
     std::optional<PrintError> failure;
     int stoppedAfter = 0;
     {
-        PageProgressDialog progress(parent, QStringLiteral("Preparing the preview"));
+        PageProgressDialog progress(parent,
+                                    QCoreApplication::translate("documents::PrintOutput", "Preparing the preview"));
         QObject::connect(dialog.preview(), &QPrintPreviewWidget::paintRequested, &dialog, [&](QPrinter *device) {
             try {
                 if (!printout(*device, progress.callback()))
@@ -200,9 +216,11 @@ bool previewPrintout(QWidget *parent, QPrinter &printer, const Printout &printou
     if (failure)
         throw *failure;
     if (stoppedAfter > 0) {
-        ui::Dialogs::message(parent, QStringLiteral("The preview was stopped after page %1, as asked. Nothing was "
-                                                    "printed.")
-                                         .arg(stoppedAfter));
+        ui::Dialogs::message(parent,
+                             QCoreApplication::translate("documents::PrintOutput",
+                                                         "The preview was stopped after page %1, as asked. Nothing was "
+                                                         "printed.")
+                                 .arg(stoppedAfter));
         return false;
     }
     return dialog.exec() == QDialog::Accepted;
@@ -231,7 +249,7 @@ bool PrintOutput::saveAsPdf(QWidget *parent, const Printout &printout, const QSt
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
-    if (!askForPdfFile(parent, printer, QStringLiteral("Save as PDF"),
+    if (!askForPdfFile(parent, printer, QCoreApplication::translate("documents::PrintOutput", "Save as PDF"),
                        fileNameFor(documentName, QStringLiteral("pdf"))))
         return false;
     return produce(parent, printer, printout);
@@ -296,14 +314,17 @@ QString PrintOutput::fileNameFor(const QString &documentName, const QString &suf
 bool PrintOutput::useDefaultPrinter(QWidget *parent, QPrinter &printer)
 {
     // A new QPrinter is already set up for the default printer.
-    return ui::Dialogs::hasPrinter() || askForPdfFile(parent, printer, QStringLiteral("Save Printout as PDF"));
+    return ui::Dialogs::hasPrinter()
+           || askForPdfFile(parent, printer,
+                            QCoreApplication::translate("documents::PrintOutput", "Save Printout as PDF"));
 }
 
 bool PrintOutput::choosePrinter(QWidget *parent, QPrinter &printer)
 {
     if (ui::Dialogs::hasPrinter())
         return ui::Dialogs::choosePrinter(parent, printer);
-    return askForPdfFile(parent, printer, QStringLiteral("Save Printout as PDF"));
+    return askForPdfFile(parent, printer,
+                         QCoreApplication::translate("documents::PrintOutput", "Save Printout as PDF"));
 }
 
 } // namespace documents

@@ -1,6 +1,7 @@
 #include "documents/ui/PrintPreviewDialog.h"
 
 #include "ui/Buttons.h"
+#include "ui/FitCaption.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,17 +20,17 @@ PrintPreviewDialog::PrintPreviewDialog(QPrinter &printer, const QString &documen
     , m_pages(new QLabel(this))
 {
     setObjectName(QStringLiteral("PrintPreview"));
-    setWindowTitle(QStringLiteral("Print Preview: %1").arg(documentName));
+    setWindowTitle(tr("Print Preview: %1").arg(documentName));
     m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setAccessibleName(QStringLiteral("Pages"));
+    m_preview->setAccessibleName(tr("Pages"));
     m_preview->fitToWidth();
     m_pages->setObjectName(QStringLiteral("lblPages"));
     m_pages->setTextFormat(Qt::PlainText);
 
-    QPushButton *zoomOut = ui::makeButton(this, "cmdZoomOut", QStringLiteral("Zoom &Out"));
-    QPushButton *zoomIn = ui::makeButton(this, "cmdZoomIn", QStringLiteral("Zoom &In"));
-    QPushButton *print = ui::makeButton(this, "cmdPrint", QStringLiteral("&Print..."));
-    QPushButton *close = ui::makeButton(this, "cmdClose", QStringLiteral("&Close"));
+    QPushButton *zoomOut = ui::makeButton(this, "cmdZoomOut", tr("Zoom &Out"));
+    QPushButton *zoomIn = ui::makeButton(this, "cmdZoomIn", tr("Zoom &In"));
+    QPushButton *print = ui::makeButton(this, "cmdPrint", tr("&Print..."));
+    QPushButton *close = ui::makeButton(this, "cmdClose", tr("&Close"));
     print->setDefault(true);
     connect(zoomOut, &QPushButton::clicked, m_preview, [this] { m_preview->zoomOut(); });
     connect(zoomIn, &QPushButton::clicked, m_preview, [this] { m_preview->zoomIn(); });
@@ -39,8 +40,10 @@ PrintPreviewDialog::PrintPreviewDialog(QPrinter &printer, const QString &documen
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_pages, 1);
-    for (QPushButton *button : {zoomOut, zoomIn, print, close})
+    for (QPushButton *button : {zoomOut, zoomIn, print, close}) {
+        ui::widenToCaption(button);
         buttons->addWidget(button);
+    }
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_preview, 1);
     layout->addLayout(buttons);
@@ -60,7 +63,7 @@ int PrintPreviewDialog::pageCount() const
 void PrintPreviewDialog::showPageCount()
 {
     const int pages = m_preview->pageCount();
-    m_pages->setText(pages == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(QLocale().toString(pages)));
+    m_pages->setText(pages == 1 ? tr("1 page") : tr("%Ln pages", nullptr, pages));
 }
 
 } // namespace documents

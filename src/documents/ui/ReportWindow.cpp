@@ -20,12 +20,12 @@ namespace Layout = ReportWindowLayout;
 
 ReportWindow::ReportWindow(QWidget *parent)
     : TextDocumentWindow(parent)
-    , m_text(ui::makeTextBox(client(), "Text1", QStringLiteral("Report"), Layout::Text1))
-    , m_close(ui::makeButton(client(), "Command1", QStringLiteral("Close"), Layout::Command1))
-    , m_print(ui::makeButton(client(), "Command2", QStringLiteral("Print"), Layout::Command2))
+    , m_text(ui::makeTextBox(client(), "Text1", tr("Report"), Layout::Text1))
+    , m_close(ui::makeButton(client(), "Command1", tr("Close"), Layout::Command1))
+    , m_print(ui::makeButton(client(), "Command2", tr("Print"), Layout::Command2))
 {
-    setObjectName(QStringLiteral("Report"));
-    setWindowTitle(QStringLiteral("Report"));
+    setObjectName(tr("Report"));
+    setWindowTitle(tr("Report"));
     setClientSizeTwips(Layout::Client);
     setDocumentBox(m_text);
 

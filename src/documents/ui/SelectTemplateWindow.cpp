@@ -24,12 +24,12 @@ constexpr int StoredNameRole = Qt::UserRole;
 
 SelectTemplateWindow::SelectTemplateWindow(QWidget *parent)
     : ui::Window(parent)
-    , m_list(ui::makeList(this, "List1", QStringLiteral("Templates"), Layout::List1))
-    , m_select(ui::makeButton(this, "CmdSelect", QStringLiteral("Select"), Layout::CmdSelect))
-    , m_exit(ui::makeButton(this, "cmdExit", QStringLiteral("Exit"), Layout::CmdExit))
+    , m_list(ui::makeList(this, "List1", tr("Templates"), Layout::List1))
+    , m_select(ui::makeButton(this, "CmdSelect", tr("Select"), Layout::CmdSelect))
+    , m_exit(ui::makeButton(this, "cmdExit", tr("Exit"), Layout::CmdExit))
 {
     setObjectName(QStringLiteral("SelectTemplate"));
-    setWindowTitle(QStringLiteral("Select Template"));
+    setWindowTitle(tr("Select Template"));
     ui::setClientSize(this, Layout::Client);
     setTabOrder(m_exit, m_select);
     setTabOrder(m_select, m_list);
@@ -75,7 +75,7 @@ void SelectTemplateWindow::selectTemplate()
 {
     const QListWidgetItem *chosen = m_list->currentItem();
     if (!chosen || !chosen->isSelected()) {
-        ui::Dialogs::message(this, QStringLiteral("Nothing Selected Try Again"));
+        ui::Dialogs::message(this, tr("Nothing Selected Try Again"));
         return;
     }
     try {

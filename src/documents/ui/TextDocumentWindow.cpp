@@ -17,7 +17,7 @@ namespace documents {
 TextDocumentWindow::TextDocumentWindow(QWidget *parent)
     : ui::Window(parent)
     , m_menuBar(new QMenuBar(this))
-    , m_fileMenu(m_menuBar->addMenu(QStringLiteral("&File")))
+    , m_fileMenu(m_menuBar->addMenu(tr("&File")))
     , m_client(new QWidget(this))
     , m_notice(new QLabel(this))
 {
@@ -46,10 +46,9 @@ TextDocumentWindow::TextDocumentWindow(QWidget *parent)
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    addCommand("mnuPrintPreview", QStringLiteral("Print Pre&view..."), &TextDocumentWindow::previewDocument);
-    addCommand("mnuPrint", QStringLiteral("&Print..."), &TextDocumentWindow::printDocument)
-        ->setShortcut(QKeySequence::Print);
-    addCommand("mnuSaveAsPdf", QStringLiteral("Save as P&DF..."), &TextDocumentWindow::saveAsPdf);
+    addCommand("mnuPrintPreview", tr("Print Pre&view..."), &TextDocumentWindow::previewDocument);
+    addCommand("mnuPrint", tr("&Print..."), &TextDocumentWindow::printDocument)->setShortcut(QKeySequence::Print);
+    addCommand("mnuSaveAsPdf", tr("Save as P&DF..."), &TextDocumentWindow::saveAsPdf);
 }
 
 void TextDocumentWindow::setClientSizeTwips(const ui::TwipsSize &size)
