@@ -2,6 +2,7 @@
 
 #include "db/DbError.h"
 #include "db/Recordset.h"
+#include "records/ShownValue.h"
 
 #include <QCoreApplication>
 
@@ -85,6 +86,9 @@ QVariant RecordsetTableModel::data(const QModelIndex &index, int role) const
     // A Null cell is edited as empty text.
     if (role == Qt::EditRole && !value.isValid())
         return QString();
+    // A date added, which the database fills, shows the locale's way.
+    if (role == Qt::DisplayRole && !m_recordset->isColumnWritable(index.column()))
+        return shownReadOnlyValue(value);
     return value;
 }
 

@@ -1,6 +1,7 @@
 #include "records/ui/FieldBinding.h"
 
 #include "db/DbError.h"
+#include "records/ShownValue.h"
 #include "ui/Controls.h"
 
 #include <QLineEdit>
@@ -82,7 +83,9 @@ void FieldBinding::showCurrentRow()
         QString text;
         if (onRow) {
             const int column = m_recordset->columnIndex(field.column);
-            text = textOf(m_recordset->valueAt(m_recordset->currentIndex(), column));
+            const QVariant value = m_recordset->valueAt(m_recordset->currentIndex(), column);
+            // A key or date added, which no one types, shows the locale's way.
+            text = m_recordset->isColumnWritable(column) ? textOf(value) : shownReadOnlyValue(value);
         }
         setEditorText(field.editor, text);
     }

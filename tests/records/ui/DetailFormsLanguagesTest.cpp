@@ -12,6 +12,8 @@
 #include "support/ui_Languages.h"
 #include "support/ui_Layout.h"
 
+#include <QDate>
+#include <QLineEdit>
 #include <QTableView>
 
 #include <functional>
@@ -72,8 +74,14 @@ class DetailFormsLanguagesTest : public FormTest, public ::testing::WithParamInt
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_language.loaded()); }
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        QLocale::setDefault(m_locale);
+    }
 
     InstalledLanguage m_language{QLatin1String(GetParam())};
+    const QLocale m_locale;
 };
 
 TEST_P(DetailFormsLanguagesTest, EachFormSpeaksTheLanguageFitsAndAnswersEachAccessKeyOnce)
@@ -98,6 +106,35 @@ TEST_P(DetailFormsLanguagesTest, EachFormSpeaksTheLanguageFitsAndAnswersEachAcce
         }
         EXPECT_EQ(layoutFaults(*form), QStringList());
     }
+}
+
+// The database writes the day a row is added as 2024-02-29 on both engines; the boxes
+// and cells show it the locale's way and an edit stores the day as it was.
+TEST_P(DetailFormsLanguagesTest, TheDayARowWasAddedShowsTheLocalesWayAndIsStoredAsItWas)
+{
+    QLocale::setDefault(QLocale(QLatin1String(GetParam())));
+    const QString shown = QLocale().toString(QDate(2024, 2, 29), QLocale::ShortFormat);
+    folder.exec("INSERT INTO BusinessPurpose (BusinessPurposeDate, BusinessInformationId, BusinessPurpose) VALUES"
+                " ('2024-02-29', 1, 'Bake bread');"
+                "INSERT INTO [Business Long Term Goal] (BusinessLongTermGoalDate, BusinessInformationId,"
+                " BusinessLongTermGoal) VALUES ('2024-02-29', 1, 'Open a second shop')");
+
+    auto &purpose = ui::WindowRegistry::get<records::BusinessPurpose>();
+    purpose.showForBusiness(1);
+    EXPECT_EQ(control<QLineEdit>(&purpose, "txtFields_1")->text(), shown);
+    click(&purpose, "cmdEdit");
+    typeInto(&purpose, "txtFields_3", "Bake bread and cakes");
+    click(&purpose, "cmdUpdate");
+    EXPECT_EQ(folder.scalar("select BusinessPurpose from BusinessPurpose"), "Bake bread and cakes");
+    EXPECT_EQ(folder.scalar("select BusinessPurposeDate from BusinessPurpose"), "2024-02-29");
+    EXPECT_EQ(control<QLineEdit>(&purpose, "txtFields_1")->text(), shown);
+
+    auto &goals = ui::WindowRegistry::get<records::LongTermGoals>();
+    goals.showForBusiness(1);
+    const QAbstractItemModel *grid = goals.findChild<QTableView *>()->model();
+    EXPECT_EQ(grid->index(0, 1).data().toString(), shown);
+    // The goal itself is the person's text, shown as typed.
+    EXPECT_EQ(grid->index(0, 3).data().toString(), "Open a second shop");
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, DetailFormsLanguagesTest, ::testing::Values("de", "es", "fr"));
