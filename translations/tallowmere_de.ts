@@ -341,6 +341,98 @@ Der Ressourcen-Browser, der eine Kopie davon enthält, konnte nicht starten. %2<
     </message>
 </context>
 <context>
+    <name>browser::BrowserLayout</name>
+    <message>
+        <source>The window is too small.</source>
+        <translation>Das Fenster ist zu klein.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::FrmBrowser</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Resource Browser</source>
+        <translation>Ressourcen-Browser</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Wird geladen …</translation>
+    </message>
+    <message>
+        <source>The resource browser has no page.</source>
+        <translation>Der Ressourcen-Browser zeigt keine Seite.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::WebAddress</name>
+    <message>
+        <source>No address was given.</source>
+        <translation>Es wurde keine Adresse angegeben.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::WebView</name>
+    <message>
+        <source>The web engine could not be started.</source>
+        <translation>Die Web-Engine konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Save Download As</source>
+        <translation>Download speichern unter</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be saved: %2</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The file was saved as %1.
+
+Open it now?</source>
+        <translation>Die Datei wurde als %1 gespeichert.
+
+Jetzt öffnen?</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1. The file stays where it was saved.</source>
+        <translation>Kein Programm auf diesem Computer öffnet %1. Die Datei bleibt, wo sie gespeichert wurde.</translation>
+    </message>
+</context>
+<context>
     <name>documents::ArticlesWindow</name>
     <message>
         <source>Report Article Of Corporation</source>

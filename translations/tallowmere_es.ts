@@ -341,6 +341,98 @@ El navegador de recursos, que contiene una copia, no ha podido iniciarse. %2</tr
     </message>
 </context>
 <context>
+    <name>browser::BrowserLayout</name>
+    <message>
+        <source>The window is too small.</source>
+        <translation>La ventana es demasiado pequeña.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::FrmBrowser</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Resource Browser</source>
+        <translation>Navegador de recursos</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>The resource browser has no page.</source>
+        <translation>El navegador de recursos no tiene ninguna página.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::WebAddress</name>
+    <message>
+        <source>No address was given.</source>
+        <translation>No se indicó ninguna dirección.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::WebView</name>
+    <message>
+        <source>The web engine could not be started.</source>
+        <translation>No se pudo iniciar el motor web.</translation>
+    </message>
+    <message>
+        <source>Save Download As</source>
+        <translation>Guardar descarga como</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be saved: %2</source>
+        <translation>No se pudo guardar el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file was saved as %1.
+
+Open it now?</source>
+        <translation>El archivo se guardó como %1.
+
+¿Abrirlo ahora?</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1. The file stays where it was saved.</source>
+        <translation>Ningún programa de este equipo abre %1. El archivo se queda donde se guardó.</translation>
+    </message>
+</context>
+<context>
     <name>documents::ArticlesWindow</name>
     <message>
         <source>Report Article Of Corporation</source>

@@ -341,6 +341,98 @@ Le navigateur de ressources, qui en contient une copie, n&apos;a pas pu démarre
     </message>
 </context>
 <context>
+    <name>browser::BrowserLayout</name>
+    <message>
+        <source>The window is too small.</source>
+        <translation>La fenêtre est trop petite.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::FrmBrowser</name>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Resource Browser</source>
+        <translation>Navigateur de ressources</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>The resource browser has no page.</source>
+        <translation>Le navigateur de ressources n’affiche aucune page.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::WebAddress</name>
+    <message>
+        <source>No address was given.</source>
+        <translation>Aucune adresse n’a été indiquée.</translation>
+    </message>
+</context>
+<context>
+    <name>browser::WebView</name>
+    <message>
+        <source>The web engine could not be started.</source>
+        <translation>Le moteur web n’a pas pu être démarré.</translation>
+    </message>
+    <message>
+        <source>Save Download As</source>
+        <translation>Enregistrer le téléchargement sous</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be saved: %2</source>
+        <translation>Le fichier %1 n’a pas pu être enregistré : %2</translation>
+    </message>
+    <message>
+        <source>The file was saved as %1.
+
+Open it now?</source>
+        <translation>Le fichier a été enregistré sous %1.
+
+L’ouvrir maintenant ?</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1. The file stays where it was saved.</source>
+        <translation>Aucun programme de cet ordinateur n’ouvre %1. Le fichier reste là où il a été enregistré.</translation>
+    </message>
+</context>
+<context>
     <name>documents::ArticlesWindow</name>
     <message>
         <source>Report Article Of Corporation</source>

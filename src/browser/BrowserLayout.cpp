@@ -1,5 +1,7 @@
 #include "browser/BrowserLayout.h"
 
+#include <QCoreApplication>
+
 #include "base/Error.h"
 
 namespace browser {
@@ -11,7 +13,7 @@ constexpr int Margin = 100;
 int notNegative(int twips)
 {
     if (twips < 0)
-        throw base::Error(QStringLiteral("The window is too small."));
+        throw base::Error(QCoreApplication::translate("browser::BrowserLayout", "The window is too small."));
     return twips;
 }
 

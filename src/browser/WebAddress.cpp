@@ -1,5 +1,7 @@
 #include "browser/WebAddress.h"
 
+#include <QCoreApplication>
+
 #include "base/Error.h"
 
 #include <QRegularExpression>
@@ -30,7 +32,7 @@ QUrl webAddress(const QString &typed)
 {
     const QString address = typed.trimmed();
     if (address.isEmpty())
-        throw base::Error(QStringLiteral("No address was given."));
+        throw base::Error(QCoreApplication::translate("browser::WebAddress", "No address was given."));
     const QString refusal = refusalOf(address);
     if (!refusal.isEmpty())
         throw base::Error(refusal);

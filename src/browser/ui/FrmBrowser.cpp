@@ -29,8 +29,6 @@ namespace Layout = BrowserWindowLayout;
 
 constexpr int TimerInterval = 5; // milliseconds
 
-const QString DesignCaption = QStringLiteral("Resource Browser");
-
 struct ToolBarButton
 {
     const char *key;
@@ -38,10 +36,14 @@ struct ToolBarButton
 };
 
 // The keys people know from other browsers.
+// The key names the button to the code and, translated, to the person.
 const ToolBarButton ToolBarButtons[] = {
-    {"Back", QKeySequence(Qt::ALT | Qt::Key_Left)}, {"Forward", QKeySequence(Qt::ALT | Qt::Key_Right)},
-    {"Stop", QKeySequence(Qt::Key_Escape)},         {"Refresh", QKeySequence(Qt::Key_F5)},
-    {"Home", QKeySequence(Qt::ALT | Qt::Key_Home)}, {"Search", QKeySequence()},
+    {QT_TRANSLATE_NOOP("browser::FrmBrowser", "Back"), QKeySequence(Qt::ALT | Qt::Key_Left)},
+    {QT_TRANSLATE_NOOP("browser::FrmBrowser", "Forward"), QKeySequence(Qt::ALT | Qt::Key_Right)},
+    {QT_TRANSLATE_NOOP("browser::FrmBrowser", "Stop"), QKeySequence(Qt::Key_Escape)},
+    {QT_TRANSLATE_NOOP("browser::FrmBrowser", "Refresh"), QKeySequence(Qt::Key_F5)},
+    {QT_TRANSLATE_NOOP("browser::FrmBrowser", "Home"), QKeySequence(Qt::ALT | Qt::Key_Home)},
+    {QT_TRANSLATE_NOOP("browser::FrmBrowser", "Search"), QKeySequence()},
 };
 
 void endSilently(std::initializer_list<base::Step> steps)
@@ -51,11 +53,16 @@ void endSilently(std::initializer_list<base::Step> steps)
 
 } // namespace
 
+QString FrmBrowser::designCaption()
+{
+    return tr("Resource Browser");
+}
+
 FrmBrowser::FrmBrowser(QWidget *parent)
     : ui::Window(parent)
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    setWindowTitle(DesignCaption);
+    setWindowTitle(designCaption());
     ui::setClientSize(this, Layout::Client);
     // Large enough for web sites' full layout.
     setOpeningSize(QSize(1024, 700));
@@ -79,14 +86,15 @@ void FrmBrowser::buildToolBar()
     m_toolBar->setGeometry(0, 0, width(), ui::twipsToPixels(Layout::ToolBarHeight));
     for (const ToolBarButton &entry : ToolBarButtons) {
         const QString name = QLatin1String(entry.key);
-        QAction *action = m_toolBar->addAction(toolbarIcon(name), name);
+        const QString shown = tr(entry.key);
+        QAction *action = m_toolBar->addAction(toolbarIcon(name), shown);
         action->setObjectName(name);
-        action->setToolTip(name);
+        action->setToolTip(shown);
         action->setData(name);
         action->setShortcut(entry.shortcut);
         QWidget *button = m_toolBar->widgetForAction(action);
         button->setObjectName(name);
-        button->setAccessibleName(name);
+        button->setAccessibleName(shown);
         // Toolbar buttons take no focus by default; here Tab reaches them.
         button->setFocusPolicy(Qt::TabFocus);
     }
@@ -100,12 +108,12 @@ void FrmBrowser::buildAddressStrip()
     m_addressStrip->setObjectName(QStringLiteral("picAddress"));
     m_addressStrip->setAutoFillBackground(true);
     ui::place(m_addressStrip, Layout::AddressStrip);
-    m_addressLabel = new QLabel(QStringLiteral("&Address:"), m_addressStrip);
+    m_addressLabel = new QLabel(tr("&Address:"), m_addressStrip);
     m_addressLabel->setObjectName(QStringLiteral("lblAddress"));
     ui::place(m_addressLabel, Layout::AddressLabel);
     m_address = new AddressBox(m_addressStrip);
     m_address->setObjectName(QStringLiteral("cboAddress"));
-    m_address->setAccessibleName(QStringLiteral("Address"));
+    m_address->setAccessibleName(tr("Address"));
     m_address->setEditable(true);
     // The list changes only as pages are visited, never by what is typed.
     m_address->setInsertPolicy(QComboBox::NoInsert);
@@ -188,7 +196,7 @@ void FrmBrowser::formUnload()
         m_view = nullptr;
     }
     fillPresetAddresses();
-    setWindowTitle(DesignCaption);
+    setWindowTitle(designCaption());
 }
 
 void FrmBrowser::pressToolBarButton(const QString &key)
@@ -233,7 +241,7 @@ void FrmBrowser::showProgress()
 {
     endSilently({[this] {
         if (view().isLoading()) {
-            setWindowTitle(QStringLiteral("Working..."));
+            setWindowTitle(tr("Working..."));
             return;
         }
         m_timer->stop();
@@ -289,7 +297,7 @@ void FrmBrowser::recordVisit()
 WebView &FrmBrowser::view() const
 {
     if (!m_view)
-        throw base::Error(QStringLiteral("The resource browser has no page."));
+        throw base::Error(tr("The resource browser has no page."));
     return *m_view;
 }
 
@@ -297,7 +305,7 @@ void FrmBrowser::setCaptionToPageName()
 {
     // Without a page there is no name to show; a blank caption would help nobody.
     const QString name = view().title();
-    setWindowTitle(name.isEmpty() ? DesignCaption : name);
+    setWindowTitle(name.isEmpty() ? designCaption() : name);
 }
 
 } // namespace browser

@@ -37,6 +37,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The title when no page names itself.
+    static QString designCaption();
     void buildToolBar();
     void buildAddressStrip();
     void fillPresetAddresses();

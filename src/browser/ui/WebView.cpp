@@ -7,6 +7,7 @@
 #include "browser/WebEngineEnvironment.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -29,7 +30,7 @@ std::unique_ptr<WebEngine> makeRealEngine(QWidget *host, const WebEngineEvents &
         base::Module::symbol(QStringLiteral("tallowmere_webengine"), "tallowmere_create_web_engine"));
     std::unique_ptr<WebEngine> engine(create(host, &events));
     if (!engine)
-        throw base::Error(QStringLiteral("The web engine could not be started."));
+        throw base::Error(QCoreApplication::translate("browser::WebView", "The web engine could not be started."));
     return engine;
 }
 
@@ -128,23 +129,21 @@ QString WebView::askWhereToSave(const QUrl &url, const QString &suggestedFileNam
         name = QStringLiteral("download");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     const QString start = folder.isEmpty() ? name : QDir(folder).filePath(name);
-    return ui::Dialogs::saveFileName(window(), QStringLiteral("Save Download As"), QStringLiteral("All files (*)"),
-                                     start);
+    return ui::Dialogs::saveFileName(window(), tr("Save Download As"), tr("All files (*)"), start);
 }
 
 void WebView::reportDownload(const QString &path, const QString &error)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (!error.isEmpty()) {
-        ui::Dialogs::message(window(), QStringLiteral("The file %1 could not be saved: %2").arg(shown, error));
+        ui::Dialogs::message(window(), tr("The file %1 could not be saved: %2").arg(shown, error));
         return;
     }
-    const auto answer = ui::Dialogs::ask(
-        window(), QStringLiteral("The file was saved as %1.\n\nOpen it now?").arg(shown), ui::Dialogs::Buttons::YesNo);
+    const auto answer = ui::Dialogs::ask(window(), tr("The file was saved as %1.\n\nOpen it now?").arg(shown),
+                                         ui::Dialogs::Buttons::YesNo);
     if (answer == ui::Dialogs::Answer::Yes && !ui::Dialogs::openUrl(QUrl::fromLocalFile(path)))
-        ui::Dialogs::message(window(),
-                             QStringLiteral("No program on this computer opens %1. The file stays where it was saved.")
-                                 .arg(QFileInfo(path).fileName()));
+        ui::Dialogs::message(window(), tr("No program on this computer opens %1. The file stays where it was saved.")
+                                           .arg(QFileInfo(path).fileName()));
 }
 
 } // namespace browser

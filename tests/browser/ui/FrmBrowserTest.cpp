@@ -4,6 +4,7 @@
 #include "browser/AddressList.h"
 #include "browser/ui/WebView.h"
 #include "support/ui_FakeEngines.h"
+#include "support/ui_Languages.h"
 #include "support/ui_Layout.h"
 #include "support/ui_ScriptedDialogs.h"
 #include "ui/WindowRegistry.h"
@@ -96,6 +97,23 @@ TEST_F(FrmBrowserTest, ToolBarHasSixButtonsInOrderNamedByTheirKeysWithPictures)
         EXPECT_FALSE(action->icon().isNull()) << action->data().toString().toStdString();
     }
     EXPECT_EQ(keys, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
+}
+
+// In German the buttons, their tool tips and the title read German, while the keys the
+// code goes by stay the same.
+TEST_F(FrmBrowserTest, InGermanTheButtonsAndTitleReadGermanUnderTheSameKeys)
+{
+    testing_support::InstalledLanguage german(QStringLiteral("de"));
+    FrmBrowser &window = open();
+    auto *toolBar = window.findChild<QToolBar *>(QStringLiteral("tbToolBar"));
+    QStringList shown;
+    for (QAction *action : toolBar->actions()) {
+        shown << action->text();
+        EXPECT_EQ(toolBar->widgetForAction(action)->accessibleName(), action->text());
+        EXPECT_EQ(action->objectName(), action->data().toString());
+    }
+    EXPECT_EQ(shown, (QStringList{"Zurück", "Vor", "Stopp", "Neu laden", "Startseite", "Suchen"}));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Ressourcen-Browser"));
 }
 
 TEST_F(FrmBrowserTest, StartingAddressIsAddedAtTheEndAndOpened)
