@@ -1,6 +1,7 @@
 // The plan window in each shipped language: its texts translated, each access key leads
 // to one command, nothing cut off, choices read back in the language they are offered
 // in, and the exported statements still in English for the programs that read them.
+#include "PlanWindowTesting.h"
 #include "db/Connection.h"
 #include "plan/PlanStore.h"
 #include "plan/StatementsCsv.h"
@@ -23,36 +24,14 @@ using namespace testing_support;
 
 namespace {
 
-class PlanWindowLanguagesTest : public FormTest, public ::testing::WithParamInterface<const char *>
+class PlanWindowLanguagesTest : public plan_testing::PlanWindowFixture,
+                                public ::testing::WithParamInterface<const char *>
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_language.loaded());
-        QLocale::setDefault(QLocale(QLatin1String(GetParam())));
-        folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme Bakery')");
-        business = folder.scalar("select max(BusinessInformationId) from BusinessInformation").toLongLong();
-    }
-    void TearDown() override
-    {
-        FormTest::TearDown();
-        QLocale::setDefault(QLocale::c());
-    }
-
-    plan::ui::PlanWindow &open()
-    {
-        auto &window = ui::WindowRegistry::get<plan::ui::PlanWindow>();
-        window.showForBusiness(business);
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        return window;
-    }
-
-    std::optional<plan::Plan> stored()
-    {
-        db::Connection connection;
-        connection.open(folder.connectionString());
-        return plan::PlanStore(connection).load(business);
+        startWithLocale(QLocale(QLatin1String(GetParam())));
     }
 
     static plan::ui::LinesPage &page(plan::ui::PlanWindow &window, const char *title)
@@ -64,7 +43,6 @@ protected:
     }
 
     InstalledLanguage m_language{QLatin1String(GetParam())};
-    qint64 business = 0;
 };
 
 TEST_P(PlanWindowLanguagesTest, EveryTabSpeaksTheLanguageFitsAndAnswersEachAccessKeyOnce)

@@ -1,6 +1,7 @@
 // The financial plan's window: cells that take only what the plan's rules take, the
 // statements following each change, its PDF, its export and the keyboard.
 #include "plan/ui/PlanWindow.h"
+#include "PlanWindowTesting.h"
 #include "db/Connection.h"
 #include "plan/PlanStore.h"
 #include "plan/ui/ChartModule.h"
@@ -34,36 +35,10 @@ using namespace testing_support;
 
 namespace {
 
-class PlanWindowTest : public FormTest
+class PlanWindowTest : public plan_testing::PlanWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        folder.exec("INSERT INTO BusinessInformation (BusninesName) VALUES ('Acme Bakery')");
-        business = folder.scalar("select max(BusinessInformationId) from BusinessInformation").toLongLong();
-    }
-    void TearDown() override
-    {
-        FormTest::TearDown();
-        QLocale::setDefault(QLocale::c());
-    }
-
-    plan::ui::PlanWindow &open()
-    {
-        auto &window = ui::WindowRegistry::get<plan::ui::PlanWindow>();
-        window.showForBusiness(business);
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        return window;
-    }
-
-    std::optional<plan::Plan> stored()
-    {
-        db::Connection connection;
-        connection.open(folder.connectionString());
-        return plan::PlanStore(connection).load(business);
-    }
+    void SetUp() override { startWithLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     static plan::ui::LinesPage &page(plan::ui::PlanWindow &window, const QString &title)
     {
@@ -104,8 +79,6 @@ protected:
         const auto *view = window.findChild<QTableView *>(QLatin1String(table));
         return view->model()->index(row, column).data().toString();
     }
-
-    qint64 business = 0;
 };
 
 TEST_F(PlanWindowTest, OpensForTheBusinessWithItsTabsAndStoresNothingUntilSomethingIsEntered)
